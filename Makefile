@@ -1,0 +1,36 @@
+# Two entry points: `make run` and `make test`. Both install what is missing, then build incrementally.
+PRESET   ?= default
+BUILD    ?= build
+JOBS     ?= $(shell nproc)
+SAMPLE   ?= data/demo/naca2412.dat
+
+.PHONY: deps configure build run test asan bench screenshots clean
+
+deps:
+	@bash scripts/install-deps
+
+$(BUILD)/build.ninja:
+	cmake --preset $(PRESET)
+
+configure: deps $(BUILD)/build.ninja
+
+build: configure
+	cmake --build $(BUILD) -j $(JOBS)
+
+run: build
+	$(BUILD)/src/app/cli/galbix-cli info $(SAMPLE)
+
+test: build
+	QT_QPA_PLATFORM=offscreen ctest --test-dir $(BUILD) --output-on-failure -j $(JOBS)
+
+# Same tests under AddressSanitizer and UndefinedBehaviorSanitizer.
+asan: deps
+	test -f build-asan/build.ninja || cmake --preset asan
+	cmake --build build-asan -j $(JOBS)
+	QT_QPA_PLATFORM=offscreen ctest --test-dir build-asan --output-on-failure -j $(JOBS)
+
+bench: build
+	$(BUILD)/bench/galbix-bench
+
+clean:
+	rm -rf $(BUILD) build-asan

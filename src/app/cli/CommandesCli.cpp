@@ -1,0 +1,114 @@
+#include "app/cli/CommandesCli.h"
+
+#include "app/cli/Json.h"
+#include "geomlib/Tranchex.h"
+
+#include <cstdio>
+
+namespace galbix::cli {
+
+namespace {
+
+int Erreur(const QString& message)
+{
+    std::fprintf(stderr, "galbix-cli: %s\n", message.toLocal8Bit().constData());
+    return 2;
+}
+
+int Usage(const char* usage)
+{
+    std::fprintf(stderr, "usage: galbix-cli %s\n", usage);
+    return 1;
+}
+
+void Imprimer(const Json& json)
+{
+    std::fwrite(json.Texte().data(), 1, json.Texte().size(), stdout);
+    std::fputc('\n', stdout);
+}
+
+void Etendue(Json& json, const std::vector<PointFichier>& points, size_t debut, size_t fin)
+{
+    float xmin = points[debut].X, xmax = xmin, ymin = points[debut].Y, ymax = ymin;
+    for (size_t i = debut; i < fin; ++i) {
+        xmin = std::min(xmin, points[i].X);
+        xmax = std::max(xmax, points[i].X);
+        ymin = std::min(ymin, points[i].Y);
+        ymax = std::max(ymax, points[i].Y);
+    }
+    json.Cle("xmin").Valeur(xmin).Cle("xmax").Valeur(xmax).Cle("ymin").Valeur(ymin).Cle("ymax").Valeur(ymax);
+}
+
+} // namespace
+
+const std::vector<Commande>& Commandes()
+{
+    static const std::vector<Commande> commandes = {
+        {"info", "info FICHIER", CommandeInfo},
+        {"convertir", "convertir ENTREE SORTIE [--en-tete TEXTE]", CommandeConvertir},
+    };
+    return commandes;
+}
+
+int CommandeInfo(const QStringList& args)
+{
+    if (args.size() != 1)
+        return Usage("info FICHIER");
+    const LectureFichier lecture = LireFichierDetaille(args[0]);
+    if (!lecture.ok)
+        return Erreur(lecture.erreur);
+
+    Json json;
+    json.DebutObjet();
+    json.Cle("format").Valeur(lecture.format);
+    json.Cle("en_tete").Valeur(lecture.enTete);
+    json.Cle("nombre_points").Valeur(int(lecture.points.size()));
+    json.Cle("unites_declarees");
+    if (lecture.unitesDeclarees)
+        json.Valeur(*lecture.unitesDeclarees);
+    else
+        json.Nul();
+    json.Cle("xmin").Valeur(lecture.Xmin).Cle("xmax").Valeur(lecture.Xmax);
+    json.Cle("ymin").Valeur(lecture.Ymin).Cle("ymax").Valeur(lecture.Ymax);
+    json.Cle("contours").DebutTableau();
+    const std::vector<int> debuts = DebutsContours(lecture.points);
+    for (size_t c = 0; c < debuts.size(); ++c) {
+        const size_t debut = size_t(debuts[c]);
+        const size_t fin = c + 1 < debuts.size() ? size_t(debuts[c + 1]) : lecture.points.size();
+        const PointFichier& p = lecture.points[debut];
+        json.DebutObjet();
+        json.Cle("code").Valeur(QString::fromLatin1(p.CodeContour, 2));
+        json.Cle("nombre_points").Valeur(int(fin - debut));
+        Etendue(json, lecture.points, debut, fin);
+        json.FinObjet();
+    }
+    json.FinTableau();
+    json.FinObjet();
+    Imprimer(json);
+    return 0;
+}
+
+int CommandeConvertir(const QStringList& args)
+{
+    QStringList positionnels;
+    std::optional<QString> enTete;
+    for (int i = 0; i < args.size(); ++i) {
+        if (args[i] == QLatin1String("--en-tete")) {
+            if (i + 1 >= args.size())
+                return Usage("convertir ENTREE SORTIE [--en-tete TEXTE]");
+            enTete = args[++i];
+        } else {
+            positionnels << args[i];
+        }
+    }
+    if (positionnels.size() != 2)
+        return Usage("convertir ENTREE SORTIE [--en-tete TEXTE]");
+    const LectureFichier lecture = LireFichierDetaille(positionnels[0]);
+    if (!lecture.ok)
+        return Erreur(lecture.erreur);
+    if (EcrireFichier(lecture.points, positionnels[1], enTete.value_or(lecture.enTete)) == 0)
+        return Erreur(QStringLiteral("écriture impossible : ") + positionnels[1]);
+    return 0;
+}
+
+} // namespace galbix::cli

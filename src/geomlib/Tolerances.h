@@ -1,0 +1,17 @@
+#pragma once
+// Every tolerance of the geometry library, named once.
+
+namespace galbix::tol {
+
+/// Two contour ends closer than this (mm) are chained together.
+constexpr double Chainage = 0.001;
+/// Largest distance (mm) between a tessellated curve and its chords.
+constexpr double ErreurCorde = 0.01;
+/// Plotter units per millimetre in HPGL files.
+constexpr double UnitesTraceurParMm = 40.0;
+/// Largest file that the readers accept (bytes).
+constexpr long long TailleMaxFichier = 1LL << 30;
+/// Most points a tessellated curve may produce (guards against absurd radii).
+constexpr int SegmentsMaxParCourbe = 100000;
+
+} // namespace galbix::tol

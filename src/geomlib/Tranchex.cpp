@@ -1,0 +1,147 @@
+#include "geomlib/Tranchex.h"
+
+#include "files/Chemins.h"
+#include "files/EcritureAtomique.h"
+#include "geomlib/Formats.h"
+#include "geomlib/Tolerances.h"
+
+#include <QFile>
+#include <cmath>
+
+namespace galbix {
+
+namespace {
+
+enum class Format { Inconnu, Dat, Dxf, Plt };
+
+Format FormatDuNom(const QString& nomFichier)
+{
+    const QString ext = ExtensionFichier(nomFichier);
+    if (EstExtension(ext, QStringLiteral("dat")) || EstExtension(ext, QStringLiteral("txt")))
+        return Format::Dat;
+    if (EstExtension(ext, QStringLiteral("dxf")))
+        return Format::Dxf;
+    if (EstExtension(ext, QStringLiteral("plt")) || EstExtension(ext, QStringLiteral("hpgl"))
+        || EstExtension(ext, QStringLiteral("hgl")))
+        return Format::Plt;
+    return Format::Inconnu;
+}
+
+LectureFichier Echec(const QString& raison)
+{
+    LectureFichier l;
+    l.erreur = raison;
+    return l;
+}
+
+} // namespace
+
+namespace formats {
+
+void Finaliser(LectureFichier& lecture)
+{
+    if (!lecture.erreur.isEmpty()) {
+        lecture.ok = false;
+        lecture.points.clear();
+        return;
+    }
+    if (lecture.points.empty()) {
+        lecture.ok = false;
+        lecture.erreur = QStringLiteral("aucun point dans le fichier");
+        return;
+    }
+    float xmin = lecture.points[0].X, xmax = xmin;
+    float ymin = lecture.points[0].Y, ymax = ymin;
+    for (const PointFichier& p : lecture.points) {
+        if (!std::isfinite(p.X) || !std::isfinite(p.Y)) {
+            lecture.ok = false;
+            lecture.points.clear();
+            lecture.erreur = QStringLiteral("coordonnée non finie dans le fichier");
+            return;
+        }
+        xmin = std::min(xmin, p.X);
+        xmax = std::max(xmax, p.X);
+        ymin = std::min(ymin, p.Y);
+        ymax = std::max(ymax, p.Y);
+    }
+    lecture.Xmin = xmin;
+    lecture.Xmax = xmax;
+    lecture.Ymin = ymin;
+    lecture.Ymax = ymax;
+    lecture.ok = true;
+}
+
+} // namespace formats
+
+LectureFichier LireFichierDetaille(const QString& nomFichier)
+{
+    const Format format = FormatDuNom(nomFichier);
+    if (format == Format::Inconnu)
+        return Echec(QStringLiteral("extension de fichier non reconnue : ") + nomFichier);
+
+    QFile fichier(nomFichier);
+    if (!fichier.open(QIODevice::ReadOnly))
+        return Echec(QStringLiteral("impossible d'ouvrir le fichier ") + nomFichier);
+    if (fichier.size() > tol::TailleMaxFichier)
+        return Echec(QStringLiteral("fichier trop volumineux : ") + nomFichier);
+    const QByteArray octets = fichier.readAll();
+    if (octets.isEmpty())
+        return Echec(QStringLiteral("fichier vide : ") + nomFichier);
+
+    const std::string_view texte(octets.constData(), size_t(octets.size()));
+    LectureFichier lecture;
+    try {
+        switch (format) {
+        case Format::Dat: lecture = formats::LireDat(texte); lecture.format = QStringLiteral("dat"); break;
+        case Format::Dxf: lecture = formats::LireDxf(texte); lecture.format = QStringLiteral("dxf"); break;
+        case Format::Plt: lecture = formats::LirePlt(texte); lecture.format = QStringLiteral("plt"); break;
+        case Format::Inconnu: break;
+        }
+    } catch (const std::exception& e) {
+        return Echec(QStringLiteral("lecture impossible : ") + QString::fromLocal8Bit(e.what()));
+    }
+    formats::Finaliser(lecture);
+    return lecture;
+}
+
+int32_t LireFichier(std::vector<PointFichier>& points, const QString& nomFichier,
+                    float& Xmin, float& Xmax, float& Ymin, float& Ymax, QString& enTete)
+{
+    LectureFichier lecture = LireFichierDetaille(nomFichier);
+    if (!lecture.ok)
+        return -1;
+    points = std::move(lecture.points);
+    Xmin = lecture.Xmin;
+    Xmax = lecture.Xmax;
+    Ymin = lecture.Ymin;
+    Ymax = lecture.Ymax;
+    enTete = lecture.enTete;
+    return int32_t(points.size());
+}
+
+int32_t EcrireFichier(const std::vector<PointFichier>& points, const QString& nomFichier,
+                      const QString& enTete)
+{
+    QByteArray contenu;
+    switch (FormatDuNom(nomFichier)) {
+    case Format::Dat: contenu = formats::EcrireDat(points, enTete); break;
+    case Format::Dxf: contenu = formats::EcrireDxf(points, enTete); break;
+    default: return 0;
+    }
+    return EcrireFichierAtomique(nomFichier, contenu) ? 1 : 0;
+}
+
+int32_t EcrireFichier3D(const std::vector<PointFichier>& racine, const std::vector<PointFichier>& saumon,
+                        const QString& nomFichier, float ecartementZ)
+{
+    if (racine.size() != saumon.size() || FormatDuNom(nomFichier) != Format::Dxf)
+        return 0;
+    return EcrireFichierAtomique(nomFichier, formats::EcrireDxf3D(racine, saumon, ecartementZ)) ? 1 : 0;
+}
+
+int32_t Version()
+{
+    return 31;
+}
+
+} // namespace galbix

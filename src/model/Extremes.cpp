@@ -1,0 +1,7 @@
+#include "model/Extremes.h"
+
+namespace galbix {
+
+void CalculerExtremes(CoupleProfils&) {}
+
+} // namespace galbix

@@ -1,0 +1,87 @@
+#pragma once
+// The two-sided profile model: root side E ("Emplanture") and tip side S ("Saumon").
+
+#include <cstdint>
+#include <vector>
+
+namespace galbix {
+
+/// Point state bits; a point may carry several at once.
+constexpr int16_t EtatSelection = 1;   ///< selected
+constexpr int16_t EtatReference = 2;   ///< reference point (alignment)
+constexpr int16_t EtatSynchro = 4;     ///< synchronisation point
+constexpr int16_t EtatAConserver = 128; ///< transient mark of the synchronous cleaning
+
+/// Side index: 0 = root (E), 1 = tip (S).
+constexpr int CoteE = 0;
+constexpr int CoteS = 1;
+
+struct PointProfil {
+    float X = 0.0f;
+    float Y = 0.0f;
+    int16_t Etat = 0;
+    friend bool operator==(const PointProfil&, const PointProfil&) = default;
+};
+
+/// True when every bit of `bit` is set in the point's state.
+inline bool AEtat(const PointProfil& p, int16_t bit) { return (p.Etat & bit) == bit; }
+/// Sets `bit` in the point's state (never twice).
+inline void PoserEtat(PointProfil& p, int16_t bit) { if (!AEtat(p, bit)) p.Etat = int16_t(p.Etat + bit); }
+/// Clears `bit` from the point's state (only when set).
+inline void OterEtat(PointProfil& p, int16_t bit) { if (AEtat(p, bit)) p.Etat = int16_t(p.Etat - bit); }
+
+/// Both point lists and their metrics. Point number k (1-based, as everywhere in the
+/// program and in files) is stored at index k - 1 of PointsE / PointsS.
+struct CoupleProfils {
+    std::vector<PointProfil> PointsE;
+    std::vector<PointProfil> PointsS;
+
+    int32_t NbPointsE() const { return int32_t(PointsE.size()); }
+    int32_t NbPointsS() const { return int32_t(PointsS.size()); }
+
+    float Xmin = 0, Xmax = 0, Ymin = 0, Ymax = 0;
+    float Largeur = 0, Hauteur = 0;
+
+    float XminE = 0; int32_t IndXminE = 0;
+    float XmaxE = 0; int32_t IndXmaxE = 0;
+    float YminE = 0; int32_t IndYminE = 0;
+    float YmaxE = 0; int32_t IndYmaxE = 0;
+    float LargeurE = 0, HauteurE = 0;
+    float XaYmaxE = 0, XaYminE = 0;
+    float YaXminE = 0, YaXmaxE = 0;
+
+    float XminS = 0; int32_t IndXminS = 0;
+    float XmaxS = 0; int32_t IndXmaxS = 0;
+    float YminS = 0; int32_t IndYminS = 0;
+    float YmaxS = 0; int32_t IndYmaxS = 0;
+    float LargeurS = 0, HauteurS = 0;
+    float XaYmaxS = 0, XaYminS = 0;
+    float YaXminS = 0, YaXmaxS = 0;
+
+    float XrefE = 0, YrefE = 0;
+    float XrefS = 0, YrefS = 0;
+    int32_t NbRefE = 0, NbRefS = 0;
+
+    float EcartementZ = 0;
+    float FlecheBA = 0;
+    float FlecheBF = 0;
+    float DiedreMm = 0;
+    float DiedreDeg = 0;
+
+    /// Point list of one side (CoteE or CoteS).
+    std::vector<PointProfil>& Points(int cote) { return cote == CoteE ? PointsE : PointsS; }
+    const std::vector<PointProfil>& Points(int cote) const { return cote == CoteE ? PointsE : PointsS; }
+    /// Number of points of one side.
+    int32_t NbPoints(int cote) const { return int32_t(Points(cote).size()); }
+};
+
+/// Editing state shared by the commands of one editing session (owned with the model).
+struct EtatEdition {
+    int16_t ModeSelection = EtatSelection; ///< the state bit that selection gestures set or clear
+    bool BlocageUndo = false;              ///< the program itself is changing control values
+    int32_t PointCourantE = 1;             ///< current point of side E in the point list (1-based)
+    int32_t PointCourantS = 1;             ///< current point of side S
+    int32_t& PointCourant(int cote) { return cote == CoteE ? PointCourantE : PointCourantS; }
+};
+
+} // namespace galbix
