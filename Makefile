@@ -30,7 +30,11 @@ asan: deps
 	QT_QPA_PLATFORM=offscreen ctest --test-dir build-asan --output-on-failure -j $(JOBS)
 
 bench: build
-	$(BUILD)/bench/galbix-bench
+	QT_QPA_PLATFORM=offscreen $(BUILD)/bench/galbix-bench
+
+# Pictures of the windows, drawn on the offscreen platform, into build/screenshots/.
+screenshots: build
+	QT_QPA_PLATFORM=offscreen $(BUILD)/src/app/galbix/galbix-captures $(BUILD)/screenshots
 
 clean:
 	rm -rf $(BUILD) build-asan

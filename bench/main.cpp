@@ -1,10 +1,11 @@
 // Benchmarks of the hot paths; prints one line per measurement.
-#include <QCoreApplication>
-#include <cstdio>
+#include "Bench.h"
+
+#include <QApplication>
 
 int main(int argc, char** argv)
 {
-    QCoreApplication app(argc, argv);
-    std::printf("no benchmark yet\n");
+    QApplication app(argc, argv);
+    galbix::bench::BenchLecture();
     return 0;
 }
