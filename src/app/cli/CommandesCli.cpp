@@ -2,6 +2,7 @@
 
 #include "app/cli/Json.h"
 #include "geomlib/Tranchex.h"
+#include "model/Naca.h"
 
 #include <cstdio>
 
@@ -46,6 +47,7 @@ const std::vector<Commande>& Commandes()
     static const std::vector<Commande> commandes = {
         {"info", "info FICHIER", CommandeInfo},
         {"convertir", "convertir ENTREE SORTIE [--en-tete TEXTE]", CommandeConvertir},
+        {"naca", "naca CODE SORTIE [--points N]", CommandeNaca},
     };
     return commandes;
 }
@@ -107,6 +109,40 @@ int CommandeConvertir(const QStringList& args)
     if (!lecture.ok)
         return Erreur(lecture.erreur);
     if (EcrireFichier(lecture.points, positionnels[1], enTete.value_or(lecture.enTete)) == 0)
+        return Erreur(QStringLiteral("écriture impossible : ") + positionnels[1]);
+    return 0;
+}
+
+int CommandeNaca(const QStringList& args)
+{
+    constexpr const char* usage = "naca CODE SORTIE [--points N]";
+    QStringList positionnels;
+    int parSurface = 61;
+    for (int i = 0; i < args.size(); ++i) {
+        if (args[i] == QLatin1String("--points")) {
+            bool ok = false;
+            parSurface = i + 1 < args.size() ? args[++i].toInt(&ok) : 0;
+            if (!ok || parSurface < 2)
+                return Usage(usage);
+        } else {
+            positionnels << args[i];
+        }
+    }
+    if (positionnels.size() != 2)
+        return Usage(usage);
+    const std::vector<QPointF> profil = ProfilNaca4(positionnels[0], parSurface);
+    if (profil.empty())
+        return Usage(usage);
+    // Written like a saved root profile: chord in mm first in the header, so that the
+    // .dat writer stores unit-chord coordinates.
+    constexpr double corde = 100.0;
+    std::vector<PointFichier> points(profil.size());
+    for (size_t i = 0; i < profil.size(); ++i) {
+        points[i].X = float(profil[i].x() * corde);
+        points[i].Y = float(profil[i].y() * corde);
+    }
+    const QString enTete = QStringLiteral("Corde: 100.000 NACA ") + positionnels[0];
+    if (EcrireFichier(points, positionnels[1], enTete) == 0)
         return Erreur(QStringLiteral("écriture impossible : ") + positionnels[1]);
     return 0;
 }

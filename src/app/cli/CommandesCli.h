@@ -21,5 +21,7 @@ const std::vector<Commande>& Commandes();
 int CommandeInfo(const QStringList& args);
 /// `convertir ENTREE SORTIE [--en-tete TEXTE]`: reads ENTREE and writes SORTIE in the format of its extension.
 int CommandeConvertir(const QStringList& args);
+/// `naca CODE SORTIE [--points N]`: writes a NACA four-digit profile of unit chord (N points per surface).
+int CommandeNaca(const QStringList& args);
 
 } // namespace galbix::cli
