@@ -5,7 +5,7 @@
 
 namespace galbix {
 
-/// Text after the last folder separator; empty when there is none or the path ends with one.
+/// Text after the last folder separator; empty when there is none (a bare name) or the path ends with one.
 QString NomDuFichier(const QString& chemin);
 /// Text after the last '.' of NomDuFichier(chemin); empty when the name has no '.'. No case change.
 QString ExtensionFichier(const QString& chemin);

@@ -14,9 +14,18 @@ namespace {
 
 enum class Format { Inconnu, Dat, Dxf, Plt };
 
+// Extension of the file name, also for a bare name without any folder.
+QString ExtensionDuNom(const QString& nomFichier)
+{
+    const qsizetype separateur = std::max(nomFichier.lastIndexOf(u'/'), nomFichier.lastIndexOf(u'\\'));
+    const QString nom = nomFichier.mid(separateur + 1);
+    const qsizetype point = nom.lastIndexOf(u'.');
+    return point < 0 ? QString() : nom.mid(point + 1);
+}
+
 Format FormatDuNom(const QString& nomFichier)
 {
-    const QString ext = ExtensionFichier(nomFichier);
+    const QString ext = ExtensionDuNom(nomFichier);
     if (EstExtension(ext, QStringLiteral("dat")) || EstExtension(ext, QStringLiteral("txt")))
         return Format::Dat;
     if (EstExtension(ext, QStringLiteral("dxf")))

@@ -8,6 +8,12 @@
 
 namespace galbix {
 
+/// Key codes of the filters: a typed character is its own code (Unicode value); the
+/// caller maps Qt::Key_Backspace to ToucheRetourArriere and Qt::Key_Return/Key_Enter
+/// to ToucheEntree before filtering.
+constexpr int ToucheRetourArriere = 8;
+constexpr int ToucheEntree = 13;
+
 /// Unsigned-field key filter: digits, ',', '.', Backspace (8) and Enter (13) pass; any other key becomes 0.
 void FiltreToucheNombre(int& touche);
 /// Signed-field key filter: as FiltreToucheNombre, and '-' passes too.
@@ -16,12 +22,12 @@ void FiltreToucheNombreSigne(int& touche);
 QString PointDecimal(const QString& texte);
 /// Strict syntax check of a typed decimal number; appends "0" to a text ending with '.'.
 bool EstNombreDecimal(QString& texte);
-/// The number a typed text denotes, as C-locale text (tolerant parse; 0 when nothing is readable).
+/// The number a typed text denotes, as C-locale text (tolerant parse; "0" when nothing is readable).
 QString ValeurSaisie(const QString& texte);
-/// ValeurSaisie converted to a 32-bit float.
+/// ValeurSaisie as a 32-bit float (values beyond the float range saturate).
 float ValeurSaisieReelle(const QString& texte);
-/// Formats `valeur` with a picture pattern such as "#####0.0#": rounded to the last place,
-/// at least the mandatory digits, '.' as separator.
+/// Formats `valeur` with a picture pattern such as "#####0.0#" ('0' mandatory digit,
+/// '#' optional digit): rounded to the last place, at least one integer digit, '.' always.
 QString FormaterNombre(double valeur, QStringView motif);
 /// Leading numeric part of a text ("." separator, optional sign and exponent); 0 when none.
 double LireNombreDebut(std::string_view texte);

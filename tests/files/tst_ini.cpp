@@ -1,0 +1,207 @@
+#include "common/TestMain.h"
+#include "files/Ini.h"
+
+#include <QDir>
+#include <QElapsedTimer>
+#include <QFile>
+#include <QTemporaryDir>
+
+using namespace galbix;
+
+namespace {
+
+QByteArray LireOctets(const QString& chemin)
+{
+    QFile f(chemin);
+    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray("<absent>");
+}
+
+bool EcrireOctets(const QString& chemin, const QByteArray& octets)
+{
+    QFile f(chemin);
+    return f.open(QIODevice::WriteOnly) && f.write(octets) == octets.size();
+}
+
+// Section and key names with accents are written here in Latin-1 escapes, as on disk.
+const QString Fenetre = QStringLiteral("Fen\u00EAtre");
+
+} // namespace
+
+class TestIni : public QObject {
+    Q_OBJECT
+private slots:
+    void lecture_data()
+    {
+        QTest::addColumn<QByteArray>("contenu"); // null: no file at all
+        QTest::addColumn<QString>("section");
+        QTest::addColumn<QString>("cle");
+        QTest::addColumn<QString>("attendu"); // "<defaut>" when the default comes back
+        const auto ligne = [](const char* nom, const QByteArray& contenu, const QString& section, const QString& cle,
+                              const QString& attendu) { QTest::newRow(nom) << contenu << section << cle << attendu; };
+        const QByteArray base = "; r\xE9glages\r\n[Fen\xEAtre]\r\nLeft=120\r\n  Top  =  45.5  \r\nVide=\r\na=b=c\r\n"
+                                ";Width=9\r\n\r\n[ Fichiers ]\nOuverture=C:\\P\nDouble=1\r\nDouble=2\r\n"
+                                "[Fichiers]\r\nAutre=x\r\n";
+        ligne("capitales accentuées", base, "FEN\u00CATRE", "LEFT", "120");
+        ligne("blancs autour de la clé et de la valeur", base, Fenetre, "top", "45.5");
+        ligne("blancs dans la demande", base, " fenêtre ", " Top ", "45.5");
+        ligne("valeur vide", base, Fenetre, "Vide", "");
+        ligne("signe égal dans la valeur", base, Fenetre, "a", "b=c");
+        ligne("commentaire", base, Fenetre, ";Width", "<defaut>");
+        ligne("clé absente", base, Fenetre, "Height", "<defaut>");
+        ligne("section entre blancs, fins LF", base, "fichiers", "Ouverture", "C:\\P");
+        ligne("clé en double: la première", base, "Fichiers", "Double", "1");
+        ligne("section en double: la première", base, "Fichiers", "Autre", "<defaut>");
+        ligne("fichier absent", QByteArray(), "A", "k", "<defaut>");
+        ligne("clé hors section", "Left=1\r\n[A]\r\n", "", "Left", "<defaut>");
+        ligne("fins CR seules", "[A]\rk=v\r", "a", "k", "v");
+        ligne("coupée à 254", "[A]\r\nk=" + QByteArray(300, 'x'), "A", "k", QString(LongueurMaxValeurIni, u'x'));
+        ligne("coupée au NUL", QByteArray("[A]\r\nk=ab\0cd\r\n", 14), "A", "k", "ab");
+        ligne("binaire", QByteArray("\0\xFF[\x01]\n=\n[", 9), "A", "k", "<defaut>");
+    }
+
+    void lecture()
+    {
+        QFETCH(QByteArray, contenu);
+        QFETCH(QString, section);
+        QFETCH(QString, cle);
+        QFETCH(QString, attendu);
+        const QString defaut = QStringLiteral("<defaut>");
+        const FichierIni ini = FichierIni::DepuisOctets(contenu);
+        QCOMPARE(ini.Lire(section, cle, defaut), attendu);
+        QCOMPARE(ini.Contient(section, cle), attendu != defaut);
+        const QString chemin = m_dossier.filePath(QStringLiteral("lecture.ini"));
+        QFile::remove(chemin);
+        if (!contenu.isNull())
+            QVERIFY(EcrireOctets(chemin, contenu));
+        QCOMPARE(LireIni(section, cle, chemin, defaut), attendu);
+    }
+
+    void modification_data()
+    {
+        QTest::addColumn<QByteArray>("avant");
+        QTest::addColumn<QString>("section");
+        QTest::addColumn<QString>("cle"); // empty: the section is emptied
+        QTest::addColumn<QString>("valeur");
+        QTest::addColumn<QByteArray>("apres");
+        const auto ligne = [](const char* nom, const QByteArray& avant, const QString& section, const QString& cle,
+                              const QString& valeur, const QByteArray& apres) {
+            QTest::newRow(nom) << avant << section << cle << valeur << apres;
+        };
+        ligne("fichier neuf", {}, "S", "k", "v", "[S]\r\nk=v\r\n");
+        ligne("clé remplacée, graphie gardée", "[A]\r\n Key = old\r\n;c\r\n", "a", "KEY", "new", "[A]\r\nKey=new\r\n;c\r\n");
+        ligne("clé après la dernière clé", "[A]\r\nx=1\r\n;note\r\n\r\n[B]\r\ny=2\r\n", "A", "z", "3",
+              "[A]\r\nx=1\r\nz=3\r\n;note\r\n\r\n[B]\r\ny=2\r\n");
+        ligne("section vide", "[A]\r\n\r\n[B]\r\n", "A", "k", "v", "[A]\r\nk=v\r\n\r\n[B]\r\n");
+        ligne("nouvelle section", "[A]\r\nx=1\r\n", "B", "k", "v", "[A]\r\nx=1\r\n\r\n[B]\r\nk=v\r\n");
+        ligne("LF lus, CRLF écrits", "[A]\nx=1\ny=2", "a", "X", "5", "[A]\r\nx=5\r\ny=2\r\n");
+        ligne("lignes de tête gardées", "; t\xEAte\r\n\r\n[A]\r\n", "A", "k", "v", "; t\xEAte\r\n\r\n[A]\r\nk=v\r\n");
+        ligne("Latin-1 sur disque", {}, Fenetre, "Left", "é0", "[Fen\xEAtre]\r\nLeft=\xE9" "0\r\n");
+        ligne("accents sans casse", "[FEN\xCATRE]\r\n", Fenetre, "Top", "1", "[FEN\xCATRE]\r\nTop=1\r\n");
+        ligne("hors Latin-1", {}, "A", "k", "\u20AC5", "[A]\r\nk=?5\r\n");
+        ligne("saut de ligne dans la valeur", {}, "A", "k", "a\r\nb", "[A]\r\nk=a  b\r\n");
+        ligne("valeur longue écrite entière", {}, "A", "k", QString(300, u'y'), "[A]\r\nk=" + QByteArray(300, 'y') + "\r\n");
+        ligne("vider: clés et commentaires ôtés", "[A]\r\nx=1\r\n;c\r\n\r\n[B]\r\ny=2\r\n", "a", "", "",
+              "[A]\r\n\r\n[B]\r\ny=2\r\n");
+        ligne("vider la dernière section", "[B]\r\ny=2\r\n[A]\r\nx=1\r\n", "A", "", "", "[B]\r\ny=2\r\n[A]\r\n");
+        ligne("vider une section absente", "[A]\r\nx=1\r\n", "C", "", "", "[A]\r\nx=1\r\n\r\n[C]\r\n");
+    }
+
+    // Through the one-shot functions, on a real file, byte by byte.
+    void modification()
+    {
+        QFETCH(QByteArray, avant);
+        QFETCH(QString, section);
+        QFETCH(QString, cle);
+        QFETCH(QString, valeur);
+        QFETCH(QByteArray, apres);
+        const QString chemin = m_dossier.filePath(QStringLiteral("modification.ini"));
+        QFile::remove(chemin);
+        if (!avant.isEmpty())
+            QVERIFY(EcrireOctets(chemin, avant));
+        QVERIFY(cle.isEmpty() ? ViderSectionIni(section, chemin) : EcrireIni(section, cle, valeur, chemin) == 1);
+        QCOMPARE(LireOctets(chemin), apres);
+    }
+
+    // The save sequence of a project: empty four sections, then fill the first two.
+    // A second, smaller save leaves none of the first save's keys behind.
+    void projetNeuf()
+    {
+        const QString chemin = m_dossier.filePath(QStringLiteral("projet.gbx"));
+        QFile::remove(chemin);
+        for (int passe = 0; passe < 2; ++passe) {
+            for (const char* s : {"Emplanture", "Saumon", "Position", "Affichage"})
+                QVERIFY(ViderSectionIni(QString(s), chemin));
+            const int n = passe == 0 ? 3 : 1;
+            for (const char* s : {"Emplanture", "Saumon"})
+                for (int i = 1; i <= n; ++i)
+                    QCOMPARE(EcrireIni(QString(s), QString::number(i), QStringLiteral("%1.0").arg(i), chemin), 1);
+        }
+        QCOMPARE(LireOctets(chemin), QByteArray("[Emplanture]\r\n1=1.0\r\n\r\n[Saumon]\r\n1=1.0\r\n\r\n"
+                                                "[Position]\r\n\r\n[Affichage]\r\n"));
+    }
+
+    // Missing folder, a "folder" that is a file, a path that is a folder: nothing is written.
+    void echecEcriture()
+    {
+        QVERIFY(EcrireOctets(m_dossier.filePath(QStringLiteral("fichier.txt")), "garde"));
+        QVERIFY(QDir(m_dossier.path()).mkpath(QStringLiteral("un_dossier")));
+        for (const char* nom : {"absent/Galbix.ini", "fichier.txt/Galbix.ini", "un_dossier"}) {
+            const QString chemin = m_dossier.filePath(QString(nom));
+            QCOMPARE(EcrireIni("A", "k", "v", chemin), 0);
+            QVERIFY(!ViderSectionIni("A", chemin));
+            FichierIni ini;
+            ini.Ecrire("A", "k", "v");
+            QVERIFY(!ini.Enregistrer(chemin));
+        }
+        QCOMPARE(LireOctets(m_dossier.filePath(QStringLiteral("fichier.txt"))), QByteArray("garde"));
+        QVERIFY(QFileInfo(m_dossier.filePath(QStringLiteral("un_dossier"))).isDir());
+    }
+
+    // A failed replacement leaves the old file as it was.
+    void dossierEnLectureSeule()
+    {
+        const QString dossier = m_dossier.filePath(QStringLiteral("lecture_seule"));
+        const QString chemin = dossier + QStringLiteral("/Galbix.ini");
+        QVERIFY(QDir().mkpath(dossier) && EcrireOctets(chemin, "[A]\r\nk=ancien\r\n"));
+        QFile::setPermissions(dossier, QFileDevice::ReadOwner | QFileDevice::ExeOwner);
+        const bool nonProtege = EcrireOctets(dossier + QStringLiteral("/essai"), "x"); // root ignores the mode
+        const int32_t resultat = EcrireIni("A", "k", "neuf", chemin);
+        QFile::setPermissions(dossier, QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
+        if (nonProtege)
+            QSKIP("folder permissions are not enforced for this user");
+        QCOMPARE(resultat, 0);
+        QCOMPARE(LireOctets(chemin), QByteArray("[A]\r\nk=ancien\r\n"));
+    }
+
+    // One key per point as in project files: 200 000 keys in a section that is not the last,
+    // written, saved, reloaded and read back. A quadratic index would take minutes here.
+    void deuxCentMilleCles()
+    {
+        constexpr int n = 200'000;
+        const auto valeur = [](int i) { return QStringLiteral("%1.000000:0.500000:0").arg(i); };
+        const QString chemin = m_dossier.filePath(QStringLiteral("grand.gbx"));
+        QElapsedTimer chrono;
+        chrono.start();
+        FichierIni ini = FichierIni::Charger(chemin);
+        ini.ViderSection("Emplanture");
+        ini.ViderSection("Saumon");
+        for (int i = 1; i <= n; ++i)
+            ini.Ecrire("Emplanture", QString::number(i), valeur(i));
+        ini.Ecrire("Saumon", "NombrePoints", QString::number(n));
+        QVERIFY(ini.Enregistrer(chemin));
+        const FichierIni relu = FichierIni::Charger(chemin);
+        for (int i = 1; i <= n; ++i)
+            if (relu.Lire("emplanture", QString::number(i), QString()) != valeur(i))
+                QFAIL(qPrintable(QStringLiteral("key %1").arg(i)));
+        QCOMPARE(relu.VersOctets(), ini.VersOctets());
+        QCOMPARE(LireIni("SAUMON", "NombrePoints", chemin, QString()), QString::number(n));
+        qInfo("200 000 keys written, saved, reloaded and read in %lld ms", chrono.elapsed());
+        QVERIFY(chrono.elapsed() < 60'000);
+    }
+
+private:
+    QTemporaryDir m_dossier;
+};
+
+GALBIX_TEST_MAIN(TestIni)
+#include "tst_ini.moc"
