@@ -1,7 +1,103 @@
+// Reading of ASCII DXF drawings: entities are read, tessellated within the chord error and
+// chained into contours; coordinates are taken as millimetres as they stand.
+#include "geomlib/Chainage.h"
+#include "geomlib/DxfDessin.h"
+#include "geomlib/DxfGeometrie.h"
 #include "geomlib/Formats.h"
+#include "geomlib/Tolerances.h"
+
+#include <QStringDecoder>
+#include <array>
+#include <new>
 
 namespace galbix::formats {
 
-LectureFichier LireDxf(std::string_view) { LectureFichier l; l.erreur = QStringLiteral("non implémenté"); return l; }
+namespace {
+
+/// Units named by the $INSUNITS codes 1 to 24.
+constexpr std::array<const char*, 25> NomsUnites = {
+    "",
+    "pouces",
+    "pieds",
+    "milles",
+    "millimètres",
+    "centimètres",
+    "mètres",
+    "kilomètres",
+    "micropouces",
+    "millièmes de pouce",
+    "yards",
+    "angströms",
+    "nanomètres",
+    "micromètres",
+    "décimètres",
+    "décamètres",
+    "hectomètres",
+    "gigamètres",
+    "unités astronomiques",
+    "années-lumière",
+    "parsecs",
+    "pieds US",
+    "pouces US",
+    "yards US",
+    "milles US",
+};
+
+/// The units the drawing declares: $INSUNITS when set and known, else $MEASUREMENT.
+std::optional<QString> UnitesDeclarees(const dxf::Dessin& dessin)
+{
+    if (dessin.insunits && *dessin.insunits > 0 && *dessin.insunits < static_cast<long long>(NomsUnites.size()))
+        return QString::fromUtf8(NomsUnites[size_t(*dessin.insunits)]);
+    if (dessin.measurement == 0)
+        return QStringLiteral("impériales");
+    if (dessin.measurement == 1)
+        return QStringLiteral("métriques");
+    return std::nullopt;
+}
+
+/// Comment text: UTF-8 when it is valid UTF-8, else Latin-1 (older drawings use the Windows code page).
+QString Texte(std::string_view octets)
+{
+    QStringDecoder utf8(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless);
+    QString texte = utf8(QByteArrayView(octets.data(), qsizetype(octets.size())));
+    if (!utf8.hasError())
+        return texte;
+    return QString::fromLatin1(octets.data(), qsizetype(octets.size()));
+}
+
+LectureFichier Lire(std::string_view texte)
+{
+    LectureFichier lecture;
+    dxf::Dessin dessin;
+    if (!dxf::LireDessin(texte, dessin, lecture.erreur))
+        return lecture;
+    if (dessin.commentaire)
+        lecture.enTete = Texte(*dessin.commentaire);
+    lecture.unitesDeclarees = UnitesDeclarees(dessin);
+    dxf::Traces traces;
+    if (!dxf::Tesseler(dessin, traces, lecture.erreur))
+        return lecture;
+    lecture.points = chainage::Chainer(traces.points, traces.traces, tol::Chainage);
+    if (lecture.points.empty())
+        lecture.erreur = QStringLiteral("aucune entité géométrique lisible dans le fichier DXF");
+    return lecture;
+}
+
+} // namespace
+
+LectureFichier LireDxf(std::string_view texte)
+{
+    try {
+        return Lire(texte);
+    } catch (const std::bad_alloc&) {
+        LectureFichier lecture;
+        lecture.erreur = QStringLiteral("mémoire insuffisante pour lire le fichier DXF");
+        return lecture;
+    } catch (const std::exception& e) {
+        LectureFichier lecture;
+        lecture.erreur = QStringLiteral("lecture DXF impossible : ") + QString::fromLocal8Bit(e.what());
+        return lecture;
+    }
+}
 
 } // namespace galbix::formats

@@ -137,6 +137,9 @@ int32_t EcrireFichier(const std::vector<PointFichier>& points, const QString& no
     case Format::Dxf: contenu = formats::EcrireDxf(points, enTete); break;
     default: return 0;
     }
+    // An empty text means the writer ran out of memory: keep the old file.
+    if (contenu.isEmpty())
+        return 0;
     return EcrireFichierAtomique(nomFichier, contenu) ? 1 : 0;
 }
 
@@ -145,7 +148,8 @@ int32_t EcrireFichier3D(const std::vector<PointFichier>& racine, const std::vect
 {
     if (racine.size() != saumon.size() || FormatDuNom(nomFichier) != Format::Dxf)
         return 0;
-    return EcrireFichierAtomique(nomFichier, formats::EcrireDxf3D(racine, saumon, ecartementZ)) ? 1 : 0;
+    const QByteArray contenu = formats::EcrireDxf3D(racine, saumon, ecartementZ);
+    return !contenu.isEmpty() && EcrireFichierAtomique(nomFichier, contenu) ? 1 : 0;
 }
 
 int32_t Version()
