@@ -1,0 +1,154 @@
+// Commands of the main window itself: the editing commands switched as a whole, closing a
+// contour, help and about; the hooks by which the editing commands reach the view, the point
+// lists and the undo history.
+
+#include "app/Dialogues.h"
+#include "app/FenetreAPropos.h"
+#include "app/FenetrePrincipale.h"
+
+#include "model/Extremes.h"
+
+#include <QCheckBox>
+#include <QCoreApplication>
+#include <QFileInfo>
+#include <QGroupBox>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QScrollBar>
+#include <QToolButton>
+
+namespace galbix {
+
+void FenetrePrincipale::ConnecterCommandes()
+{
+    for (int cote : {CoteE, CoteS})
+        connect(m_c.cmdFermerProfil[cote], &QPushButton::clicked, this, [this, cote] { FermerProfil(cote); });
+    connect(m_c.cmdAide, &QToolButton::clicked, this, [this] {
+        QKeyEvent f1(QEvent::KeyPress, Qt::Key_F1, Qt::NoModifier);
+        QCoreApplication::sendEvent(this, &f1);
+    });
+    connect(m_c.cmdAPropos, &QToolButton::clicked, this, &FenetrePrincipale::AfficherAPropos);
+    connect(m_c.chkVoirCommentaires, &QCheckBox::toggled, this, &FenetrePrincipale::VoirCommentaires);
+}
+
+std::vector<QWidget*> FenetrePrincipale::CommandesBasculees() const
+{
+    std::vector<QWidget*> w;
+    for (int cote : {CoteE, CoteS}) {
+        w.insert(w.end(), m_c.vscPoints[cote].begin(), m_c.vscPoints[cote].end());
+        w.insert(w.end(), {m_c.txtCorde[cote], m_c.chkAfficherProfil[cote], m_c.chkAfficherPoints[cote],
+                           m_c.txtDeplacer[cote], m_c.cmdRAZSelection[cote], m_c.frmPoints[cote],
+                           m_c.cmdSelectAll[cote], m_c.cmdSelectionAngle[cote], m_c.cmdUndo[cote],
+                           m_c.cmdFermerProfil[cote], m_c.cmdDupliquer[cote]});
+    }
+    w.insert(w.end(), {m_c.cmdSauveProfil[0], m_c.cmdSauveProfil[1], m_c.cmdSauveProfil[2]});
+    w.insert(w.end(), {m_c.chkImageFond, m_c.cmdRenumeroter, m_c.chkProfilIntermediaire});
+    w.insert(w.end(), m_c.optSelection.begin(), m_c.optSelection.end());
+    w.insert(w.end(), {m_c.pctProfils, m_c.txtTourner, m_c.chkFil, m_c.chkSurface, m_c.chkAligner, m_c.hscOmega,
+                       m_c.hscAlpha, m_c.cmdRAZPerspective, m_c.cmdRAZVueCote, m_c.cmdZoom, m_c.lblZoom, m_c.hscZoom});
+    w.insert(w.end(), m_c.txtEtirer.begin(), m_c.txtEtirer.end());
+    w.insert(w.end(), m_c.cmdSelectionAuto.begin(), m_c.cmdSelectionAuto.end());
+    w.insert(w.end(), {m_c.chkZoomSelection, m_c.txtFleche, m_c.txtEcartementZ});
+    w.insert(w.end(), m_c.chkDiedre.begin(), m_c.chkDiedre.end());
+    w.insert(w.end(), {m_c.txtDiedreMm, m_c.txtDiedreDeg, m_c.txtEcartementAiles, m_c.txtDecaler,
+                       m_c.cmdOuvrirProfil[CoteS], m_c.frmOuvrir[CoteS], m_c.cmdSynchroOptimale, m_c.cmdNettoyage,
+                       m_c.txtCommentaire, m_c.txtTitreCommentaire, m_c.chkVoirCommentaires, m_c.cmdAide,
+                       m_c.cmdTransfertKerfex});
+    return w;
+}
+
+std::vector<QWidget*> FenetrePrincipale::CommandesDesactiveesSeulement() const
+{
+    std::vector<QWidget*> w = {m_c.cmdCopier, m_c.cmdCouper, m_c.cmdColler, m_c.cmdSupprimer, m_c.cmdInsererPoint,
+                               m_c.cmdIntersection, m_c.cmdInverserSelection, m_c.cmdLisser,
+                               m_c.cmdSymetrie[0], m_c.cmdSymetrie[1]};
+    w.insert(w.end(), m_c.chkFleche.begin(), m_c.chkFleche.end());
+    w.insert(w.end(), {m_c.chkInsertionProfils, m_c.txtEcartementIntermediaire, m_c.cmdSauveProfil[3]});
+    return w;
+}
+
+void FenetrePrincipale::DesactiverCommandes()
+{
+    for (QWidget* w : CommandesBasculees())
+        w->setEnabled(false);
+    for (QWidget* w : CommandesDesactiveesSeulement())
+        w->setEnabled(false);
+}
+
+void FenetrePrincipale::ActiverCommandes()
+{
+    for (QWidget* w : CommandesBasculees())
+        w->setEnabled(true);
+    m_c.frmSynchroniser->setEnabled(true);
+}
+
+void FenetrePrincipale::FermerProfil(int cote)
+{
+    CoupleProfils& profils = m_session.Profils;
+    EtatEdition& edition = m_session.Edition;
+    std::vector<PointProfil>& points = profils.Points(cote);
+    if (points.empty())
+        return;
+    const PointProfil premier = points.front();
+    if (premier.X == points.back().X && premier.Y == points.back().Y) {
+        m_dialogues.Message(QStringLiteral("Opération impossible"),
+                            cote == CoteE ? QStringLiteral("Le profil d'emplanture est déjà fermé")
+                                          : QStringLiteral("Le profil de saumon est déjà fermé"),
+                            IconeMessage::Information, BoutonsMessage::Ok);
+    } else {
+        if (!edition.BlocageUndo)
+            EnregistrerUndo();
+        points.push_back(premier);
+    }
+    if (profils.NbPointsE() != profils.NbPointsS()) {
+        m_c.chkFil->setEnabled(false);
+        m_c.chkSurface->setEnabled(false);
+    }
+    if (profils.NbPointsE() > 0 && profils.NbPointsS() > 0)
+        CalculerExtremes(profils);
+    BornesListes();
+    ReprojeterVue();
+    if (!edition.BlocageUndo)
+        EnregistrerUndo();
+    edition.BlocageUndo = false;
+}
+
+void FenetrePrincipale::AfficherAide()
+{
+    if (QFileInfo(m_fichierAide).isFile())
+        m_dialogues.OuvrirDocument(m_fichierAide);
+}
+
+void FenetrePrincipale::AfficherAPropos()
+{
+    FenetreAPropos apropos(m_dialogues, this);
+    apropos.exec();
+}
+
+void FenetrePrincipale::VoirCommentaires(bool visibles)
+{
+    m_c.txtTitreCommentaire->setVisible(visibles);
+    m_c.txtCommentaire->setVisible(visibles);
+}
+
+// Saving comes with the save command; until then the exit question's Yes saves nothing.
+void FenetrePrincipale::SauverProfil(int /*index*/) {}
+
+// Projects are read by the project reader; until then a project named on the command line is
+// recognised and left aside.
+void FenetrePrincipale::OuvrirProjet(const QString& /*chemin*/) {}
+
+// The undo history records its snapshots here.
+void FenetrePrincipale::EnregistrerUndo() {}
+
+// The point lists reset their bars and current points here.
+void FenetrePrincipale::BornesListes() {}
+
+// The view re-projects and redraws here, keeping the zoom.
+void FenetrePrincipale::ReprojeterVue() {}
+
+} // namespace galbix

@@ -1,0 +1,170 @@
+// Start-up and exit of the main window: settings file, start values of the fields, check of
+// the geometry library, command line; window geometry and folders written back at exit.
+
+#include "app/Dialogues.h"
+#include "app/FenetrePrincipale.h"
+#include "app/LigneCommande.h"
+
+#include "geomlib/Tranchex.h"
+#include "model/NumericText.h"
+
+#include <QCheckBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QRadioButton>
+#include <QScreen>
+#include <QScrollBar>
+
+namespace galbix {
+
+namespace {
+
+/// Oldest geometry library version that offers every function the program uses (0.30).
+constexpr int32_t VersionMinimaleBibliotheque = 30;
+
+/// Smallest outer size given to the window from the settings file.
+constexpr QSize TailleMinimaleFenetre(240, 160);
+
+QString Nombre(double valeur, QStringView motif)
+{
+    return PointDecimal(FormaterNombre(valeur, motif));
+}
+
+} // namespace
+
+void FenetrePrincipale::Charger(const QString& argumentLigneCommande)
+{
+    Initialiser();
+    if (const auto projet = ProjetDeLaLigneDeCommande(argumentLigneCommande))
+        OuvrirProjet(*projet);
+}
+
+void FenetrePrincipale::Initialiser()
+{
+    m_c.imgFond->hide();
+    m_c.imgFond->setScaledContents(false);
+    if (!m_c.chkInsertionProfils->isChecked())
+        AppliquerReglages();
+    m_c.lblInsertionProfils->setVisible(m_c.chkInsertionProfils->isChecked());
+    for (int cote : {CoteE, CoteS}) {
+        for (QLabel* etiquette : m_c.lblNumPt[cote])
+            etiquette->clear();
+        for (QLabel* etiquette : m_c.lblCoordPt[cote])
+            etiquette->clear();
+        m_c.lblNomFichier[cote]->clear();
+    }
+    m_session.Edition = EtatEdition{};
+    m_session.ProjetOuvert = false;
+    {
+        const QSignalBlocker blocage(m_c.hscZoom);
+        m_c.hscZoom->setValue(10000);
+    }
+    RemplirValeursInitiales();
+    for (const auto& barres : m_c.vscPoints)
+        for (QScrollBar* barre : barres)
+            barre->hide();
+    m_c.chkVoirCommentaires->setChecked(false);
+    VoirCommentaires(false);
+    m_session.Edition.ModeSelection = EtatSelection;
+    m_c.optSelection[0]->setChecked(true);
+    DesactiverCommandes();
+    VerifierVersionBibliotheque();
+}
+
+void FenetrePrincipale::AppliquerReglages()
+{
+    CreerReglagesSiAbsents(m_fichierReglages, m_dossierProgramme);
+    const GeometrieFenetre geometrie = LireGeometrie(m_fichierReglages);
+    AppliquerGeometrie(geometrie);
+    m_session.DossierSauvegarde = LireDossierSauvegarde(m_fichierReglages, m_dossierProgramme);
+    m_session.DossierOuverture = LireDossierOuverture(m_fichierReglages, m_dossierProgramme);
+}
+
+void FenetrePrincipale::AppliquerGeometrie(const GeometrieFenetre& geometrie)
+{
+    if (geometrie.WindowState == EtatFenetreAgrandi) {
+        setWindowState((windowState() & ~Qt::WindowMinimized) | Qt::WindowMaximized);
+        return;
+    }
+    if (geometrie.WindowState == EtatFenetreReduit) {
+        setWindowState((windowState() & ~Qt::WindowMaximized) | Qt::WindowMinimized);
+        return;
+    }
+    setWindowState(windowState() & ~(Qt::WindowMinimized | Qt::WindowMaximized));
+    const QScreen* ecran = screen();
+    const double dpiX = ecran ? ecran->logicalDotsPerInchX() : 96.0;
+    const double dpiY = ecran ? ecran->logicalDotsPerInchY() : 96.0;
+    // The stored size is the outer size, decorations included; they are known only once shown.
+    // A damaged file must not make the window vanish: it keeps a usable size and, when it
+    // would lie off every screen, comes back to the top left corner.
+    const QSize exterieur = QSize(TwipsVersPixels(geometrie.Width, dpiX), TwipsVersPixels(geometrie.Height, dpiY))
+                                .expandedTo(TailleMinimaleFenetre);
+    QPoint position(TwipsVersPixels(geometrie.Left, dpiX), TwipsVersPixels(geometrie.Top, dpiY));
+    if (ecran && !ecran->virtualGeometry().intersects(QRect(position, exterieur)))
+        position = ecran->availableGeometry().topLeft();
+    move(position);
+    const QSize decor = frameGeometry().size() - geometry().size();
+    resize((exterieur - decor).expandedTo(QSize(1, 1)));
+    if (isVisible())
+        m_tailleExterieureDemandee.reset();
+    else
+        m_tailleExterieureDemandee = exterieur;
+}
+
+void FenetrePrincipale::CorrigerTailleExterieure()
+{
+    if (!m_tailleExterieureDemandee || isMaximized() || isMinimized() || isFullScreen())
+        return;
+    const QSize decor = frameGeometry().size() - geometry().size();
+    if (!decor.isEmpty() && frameGeometry().size() != *m_tailleExterieureDemandee)
+        resize((*m_tailleExterieureDemandee - decor).expandedTo(QSize(1, 1)));
+    m_tailleExterieureDemandee.reset();
+}
+
+GeometrieFenetre FenetrePrincipale::GeometrieActuelle() const
+{
+    const QScreen* ecran = screen();
+    const double dpiX = ecran ? ecran->logicalDotsPerInchX() : 96.0;
+    const double dpiY = ecran ? ecran->logicalDotsPerInchY() : 96.0;
+    const QRect cadre = frameGeometry();
+    GeometrieFenetre g;
+    g.Left = PixelsVersTwips(cadre.x(), dpiX);
+    g.Top = PixelsVersTwips(cadre.y(), dpiY);
+    g.Width = PixelsVersTwips(cadre.width(), dpiX);
+    g.Height = PixelsVersTwips(cadre.height(), dpiY);
+    g.WindowState = isMinimized() ? EtatFenetreReduit : isMaximized() ? EtatFenetreAgrandi : EtatFenetreNormal;
+    return g;
+}
+
+void FenetrePrincipale::RemplirValeursInitiales()
+{
+    const QString zero = Nombre(0.0, u"####0.0#");
+    const QString cent = Nombre(100.0, u"####0.0#");
+    for (QLineEdit* champ : {m_c.txtFleche, m_c.txtEcartementZ, m_c.txtEcartementIntermediaire, m_c.txtDiedreMm,
+                             m_c.txtCorde[0], m_c.txtCorde[1], m_c.txtDeplacer[0], m_c.txtDeplacer[1],
+                             m_c.txtTourner, m_c.txtDecaler, m_c.txtEcartementAiles})
+        champ->setText(zero);
+    m_c.txtDiedreDeg->setText(Nombre(0.0, u"##0.0#"));
+    for (QLineEdit* champ : m_c.txtEtirer)
+        champ->setText(cent);
+}
+
+void FenetrePrincipale::VerifierVersionBibliotheque()
+{
+    if (Version() >= VersionMinimaleBibliotheque)
+        return;
+    m_dialogues.Message(QStringLiteral("Numero de version de Tranchex.dll"),
+                        QStringLiteral("Le numéro de version de Tranchex.dll est insuffisant pour bénéficier de "
+                                       "toutes les fonctionnalités\r\nVous devez utiliser au moins Tranchex.dll v0.30"),
+                        IconeMessage::Critique, BoutonsMessage::Ok);
+}
+
+void FenetrePrincipale::EnregistrerReglagesSortie()
+{
+    const GeometrieFenetre geometrie = GeometrieActuelle();
+    EcrireGeometrie(m_fichierReglages, geometrie, geometrie.WindowState == EtatFenetreNormal);
+    EcrireDossiers(m_fichierReglages, m_session.DossierSauvegarde, m_session.DossierOuverture);
+}
+
+} // namespace galbix

@@ -1,0 +1,121 @@
+#include "app/FenetrePrincipale.h"
+
+#include "app/Dialogues.h"
+#include "app/DossierProgramme.h"
+#include "app/Icones.h"
+
+#include <QCloseEvent>
+#include <QHBoxLayout>
+#include <QKeyEvent>
+#include <QScreen>
+#include <QScrollArea>
+#include <QStatusBar>
+#include <QTimer>
+
+namespace galbix {
+
+FenetrePrincipale::FenetrePrincipale(Dialogues& dialogues, QWidget* parent)
+    : QMainWindow(parent)
+    , m_dialogues(dialogues)
+    , m_dossierProgramme(DossierProgramme())
+    , m_fichierReglages(CheminDansDossierProgramme(NomFichierReglages))
+    , m_fichierAide(CheminDansDossierProgramme(QStringLiteral("Aide_Galbix.chm")))
+{
+    setObjectName(QStringLiteral("formGalbix"));
+    setWindowTitle(QStringLiteral("Profils Galbix"));
+    setWindowIcon(Icone(IconeGalbix::Application));
+    Construire();
+    ConnecterCommandes();
+}
+
+FenetrePrincipale::~FenetrePrincipale() = default;
+
+void FenetrePrincipale::Construire()
+{
+    m_contenu = new QWidget;
+    m_contenu->setObjectName(QStringLiteral("contenuFenetre"));
+    // Frames drawn as captioned borders, the caption on the line: compact and classic.
+    m_contenu->setStyleSheet(QStringLiteral(
+        "QGroupBox { border: 1px solid palette(mid); border-radius: 3px; margin-top: 0.6em; padding-top: 0.45em; }"
+        "QGroupBox::title { subcontrol-origin: margin; subcontrol-position: top left; left: 7px; padding: 0 3px; }"));
+    auto* colonnes = new QHBoxLayout(m_contenu);
+    colonnes->setContentsMargins(4, 4, 4, 2);
+    colonnes->setSpacing(4);
+    colonnes->addWidget(ConstruireColonneGauche());
+
+    auto* centre = new QVBoxLayout;
+    centre->setSpacing(3);
+    centre->addWidget(ConstruireBandeau());
+    centre->addWidget(ConstruireBarreVue());
+    centre->addWidget(ConstruireZoneDessin(), 1);
+    colonnes->addLayout(centre, 1);
+    colonnes->addWidget(ConstruireColonneDroite());
+
+    // Below the designed size the controls keep their places and the window scrolls over them;
+    // above it the drawing area takes the extra room.
+    m_defilement = new QScrollArea;
+    m_defilement->setObjectName(QStringLiteral("defilementFenetre"));
+    m_defilement->setFrameShape(QFrame::NoFrame);
+    m_defilement->setWidgetResizable(true);
+    m_defilement->setWidget(m_contenu);
+    setCentralWidget(m_defilement);
+    ConstruireBarreEtat();
+    AjusterTailleConception();
+}
+
+void FenetrePrincipale::AjusterTailleConception()
+{
+    const QScreen* ecran = screen();
+    const double dpiX = ecran ? ecran->logicalDotsPerInchX() : 96.0;
+    const double dpiY = ecran ? ecran->logicalDotsPerInchY() : 96.0;
+    const QSize decor = frameGeometry().size() - geometry().size();
+    const QSize conception(TwipsVersPixels(LargeurConception, dpiX) - decor.width(),
+                           TwipsVersPixels(HauteurConception, dpiY) - decor.height() - statusBar()->sizeHint().height());
+    const QSize minimum = conception.expandedTo(m_contenu->minimumSizeHint());
+    if (m_contenu->minimumSize() != minimum)
+        m_contenu->setMinimumSize(minimum);
+}
+
+void FenetrePrincipale::closeEvent(QCloseEvent* evenement)
+{
+    if (m_session.ProjetOuvert) {
+        const ReponseMessage reponse = m_dialogues.Message(
+            QStringLiteral("Fermeture de Galbix"),
+            QStringLiteral("Voulez-vous effectuer une sauvegarde du projet en cours?"),
+            IconeMessage::Exclamation, BoutonsMessage::OuiNonAnnuler);
+        if (reponse == ReponseMessage::Annuler) {
+            evenement->ignore();
+            return;
+        }
+        if (reponse == ReponseMessage::Oui)
+            SauverProfil(2);
+    }
+    EnregistrerReglagesSortie();
+    evenement->accept();
+}
+
+void FenetrePrincipale::resizeEvent(QResizeEvent* evenement)
+{
+    QMainWindow::resizeEvent(evenement);
+    AjusterTailleConception();
+}
+
+void FenetrePrincipale::showEvent(QShowEvent* evenement)
+{
+    QMainWindow::showEvent(evenement);
+    AjusterTailleConception();
+    if (m_tailleExterieureDemandee)
+        QTimer::singleShot(0, this, &FenetrePrincipale::CorrigerTailleExterieure);
+}
+
+void FenetrePrincipale::keyPressEvent(QKeyEvent* evenement)
+{
+    if (evenement->key() == Qt::Key_F1 && evenement->modifiers() == Qt::NoModifier) {
+        AfficherAide();
+        evenement->accept();
+        return;
+    }
+    QMainWindow::keyPressEvent(evenement);
+}
+
+} // namespace galbix

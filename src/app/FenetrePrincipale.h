@@ -1,0 +1,115 @@
+#pragma once
+// The main window "formGalbix": both profile panels, the editing commands, the drawing area
+// with its zoom and view controls, and the status bar. It owns the editing session.
+
+#include "app/Controles.h"
+#include "app/Reglages.h"
+#include "app/SessionEdition.h"
+
+#include <QMainWindow>
+#include <optional>
+#include <vector>
+
+class QGroupBox;
+class QHBoxLayout;
+class QScrollArea;
+
+namespace galbix {
+
+class Dialogues;
+
+class FenetrePrincipale : public QMainWindow {
+    Q_OBJECT
+
+public:
+    /// Builds the window and every control; nothing is read or shown yet.
+    explicit FenetrePrincipale(Dialogues& dialogues, QWidget* parent = nullptr);
+    ~FenetrePrincipale() override;
+
+    /// The load sequence: settings file, start values, commands disabled, check of the geometry
+    /// library, then the project named by the program's argument string (may be empty).
+    void Charger(const QString& argumentLigneCommande);
+    /// Puts the window back in its start-up state (everything of the load sequence except the
+    /// command line).
+    void Initialiser();
+    /// Enables the editing commands as a whole.
+    void ActiverCommandes();
+    /// Disables the editing commands as a whole.
+    void DesactiverCommandes();
+
+    /// The editing session the window works on.
+    SessionEdition& Session() { return m_session; }
+    /// The window's controls.
+    const ControlesFenetre& Controles() const { return m_c; }
+    /// Full path of the settings file.
+    const QString& FichierReglages() const { return m_fichierReglages; }
+    /// Full path of the help file.
+    const QString& FichierAide() const { return m_fichierAide; }
+
+protected:
+    void closeEvent(QCloseEvent* evenement) override;
+    void resizeEvent(QResizeEvent* evenement) override;
+    void showEvent(QShowEvent* evenement) override;
+    void keyPressEvent(QKeyEvent* evenement) override;
+
+private:
+    // Construction of the controls (FenetrePanneaux.cpp, FenetreCadres.cpp, FenetreVue.cpp).
+    void Construire();
+    QWidget* ConstruireColonneGauche();
+    QGroupBox* ConstruirePanneauCote(int cote);
+    QHBoxLayout* ConstruireLigneFichier(int cote);
+    QWidget* ConstruireBoutonsSelectionCote(int cote);
+    QGroupBox* ConstruireListePoints(int cote);
+    QGroupBox* ConstruireCadreSelection();
+    QGroupBox* ConstruireModeSelection();
+    QWidget* ConstruireBandeau();
+    QGroupBox* ConstruireCadreEtirer();
+    QGroupBox* ConstruireCadresTourner();
+    QGroupBox* ConstruireCadreDecaler();
+    QGroupBox* ConstruireCadreFleche();
+    QWidget* ConstruireColonneDroite();
+    QGroupBox* ConstruireCadreDiedre();
+    QWidget* ConstruireCadresProjet();
+    QWidget* ConstruireZoneDessin();
+    QWidget* CreerZoneDessin();
+    QWidget* ConstruireBarreVue();
+    void ConstruireBarreEtat();
+    void ConnecterCommandes();
+
+    // Start-up and exit (FenetreDemarrage.cpp).
+    void AppliquerReglages();
+    void AppliquerGeometrie(const GeometrieFenetre& geometrie);
+    GeometrieFenetre GeometrieActuelle() const;
+    void RemplirValeursInitiales();
+    void VerifierVersionBibliotheque();
+    void EnregistrerReglagesSortie();
+    void AjusterTailleConception();
+    void CorrigerTailleExterieure();
+
+    // Commands of this window (FenetreCommandes.cpp).
+    std::vector<QWidget*> CommandesBasculees() const;
+    std::vector<QWidget*> CommandesDesactiveesSeulement() const;
+    void FermerProfil(int cote);
+    void AfficherAide();
+    void AfficherAPropos();
+    void SauverProfil(int index);
+    void OuvrirProjet(const QString& chemin);
+    void VoirCommentaires(bool visibles);
+
+    // Steps that the view, the point lists and the undo history carry out.
+    void EnregistrerUndo();
+    void BornesListes();
+    void ReprojeterVue();
+
+    Dialogues& m_dialogues;
+    SessionEdition m_session;
+    ControlesFenetre m_c;
+    QScrollArea* m_defilement = nullptr;
+    QWidget* m_contenu = nullptr;
+    QString m_dossierProgramme;
+    QString m_fichierReglages;
+    QString m_fichierAide;
+    std::optional<QSize> m_tailleExterieureDemandee;
+};
+
+} // namespace galbix

@@ -1,0 +1,116 @@
+#include "app/Reglages.h"
+
+#include "files/Ini.h"
+#include "model/NumericText.h"
+
+#include <QFileInfo>
+#include <algorithm>
+#include <cmath>
+#include <limits>
+
+namespace galbix {
+
+namespace {
+
+const QString CleLeft = QStringLiteral("Left");
+const QString CleTop = QStringLiteral("Top");
+const QString CleWidth = QStringLiteral("Width");
+const QString CleHeight = QStringLiteral("Height");
+const QString CleWindowState = QStringLiteral("WindowState");
+const QString CleSauvegarde = QStringLiteral("Sauvegarde");
+const QString CleOuverture = QStringLiteral("Ouverture");
+
+float LireReel(const QString& fichier, const QString& cle, float defaut)
+{
+    const double v = LireNombreDebut(LireIni(SectionFenetre, cle, fichier, TexteReel(defaut)));
+    if (!std::isfinite(v) || std::fabs(v) > double(std::numeric_limits<float>::max()))
+        return defaut;
+    return float(v);
+}
+
+} // namespace
+
+int TwipsVersPixels(double twips, double pointsParPouce)
+{
+    const double pixels = twips * pointsParPouce / 1440.0;
+    if (!std::isfinite(pixels))
+        return 0;
+    constexpr double limite = 1 << 24;  // far beyond any screen, and safe for QRect arithmetic
+    return int(std::lround(std::clamp(pixels, -limite, limite)));
+}
+
+float PixelsVersTwips(double pixels, double pointsParPouce)
+{
+    if (pointsParPouce <= 0)
+        return 0.0f;
+    return float(pixels * 1440.0 / pointsParPouce);
+}
+
+QString TexteReel(float valeur)
+{
+    return QString::number(valeur, 'g', 7);
+}
+
+int16_t LireEtatFenetre(const QString& texte)
+{
+    const double v = LireNombreDebut(texte);
+    if (!std::isfinite(v))
+        return EtatFenetreNormal;
+    const double borne = std::clamp(v, double(std::numeric_limits<int16_t>::min()),
+                                    double(std::numeric_limits<int16_t>::max()));
+    return int16_t(std::nearbyint(borne));  // default rounding mode: halves to even
+}
+
+void CreerReglagesSiAbsents(const QString& fichier, const QString& dossierProgramme)
+{
+    if (QFileInfo::exists(fichier))
+        return;
+    const GeometrieFenetre defaut;
+    EcrireIni(SectionFenetre, CleLeft, TexteReel(defaut.Left), fichier);
+    EcrireIni(SectionFenetre, CleTop, TexteReel(defaut.Top), fichier);
+    EcrireIni(SectionFenetre, CleWidth, TexteReel(defaut.Width), fichier);
+    EcrireIni(SectionFenetre, CleHeight, TexteReel(defaut.Height), fichier);
+    EcrireIni(SectionFenetre, CleWindowState, QString::number(defaut.WindowState), fichier);
+    EcrireIni(SectionFichiers, CleSauvegarde, dossierProgramme, fichier);
+    EcrireIni(SectionFichiers, CleOuverture, dossierProgramme, fichier);
+}
+
+GeometrieFenetre LireGeometrie(const QString& fichier)
+{
+    GeometrieFenetre g;
+    g.WindowState = LireEtatFenetre(LireIni(SectionFenetre, CleWindowState, fichier, QStringLiteral("0")));
+    g.Left = LireReel(fichier, CleLeft, g.Left);
+    g.Top = LireReel(fichier, CleTop, g.Top);
+    g.Width = LireReel(fichier, CleWidth, g.Width);
+    g.Height = LireReel(fichier, CleHeight, g.Height);
+    return g;
+}
+
+void EcrireGeometrie(const QString& fichier, const GeometrieFenetre& g, bool avecPosition)
+{
+    if (avecPosition) {
+        EcrireIni(SectionFenetre, CleLeft, TexteReel(g.Left), fichier);
+        EcrireIni(SectionFenetre, CleTop, TexteReel(g.Top), fichier);
+        EcrireIni(SectionFenetre, CleWidth, TexteReel(g.Width), fichier);
+        EcrireIni(SectionFenetre, CleHeight, TexteReel(g.Height), fichier);
+    }
+    EcrireIni(SectionFenetre, CleWindowState, QString::number(g.WindowState), fichier);
+}
+
+QString LireDossierSauvegarde(const QString& fichier, const QString& dossierProgramme)
+{
+    return LireIni(SectionFichiers, CleSauvegarde, fichier, dossierProgramme);
+}
+
+QString LireDossierOuverture(const QString& fichier, const QString& dossierProgramme)
+{
+    return LireIni(SectionFichiers, CleOuverture, fichier, dossierProgramme);
+}
+
+void EcrireDossiers(const QString& fichier, const QString& sauvegarde, const QString& ouverture)
+{
+    EcrireIni(SectionFichiers, CleSauvegarde, sauvegarde, fichier);
+    EcrireIni(SectionFichiers, CleOuverture, ouverture, fichier);
+}
+
+} // namespace galbix
