@@ -1,0 +1,215 @@
+#include "files/Simplification.h"
+
+#include <algorithm>
+#include <cmath>
+
+namespace galbix {
+
+namespace {
+
+// Safety margins of the shortcut, far above the rounding of the literal test, so that a
+// window certified by the shortcut always passes the literal test too.
+constexpr double MargeRelativeTolerance = 1e-7;
+constexpr double MargeRelativeEchelle = 1e-11;
+// Rounding of the literal test grows with the chord's length; beyond this ratio to the
+// margin the chord is tested literally.
+constexpr double MargeRelativeCorde = 1e-13;
+
+// The literal test: is record k within tolerance of the chord from a to b?
+template <class P>
+bool DansTolerance(const P& a, const P& b, const P& k, double t2)
+{
+    const double xa = a.X, ya = a.Y, xk = k.X, yk = k.Y;
+    const double dx = double(b.X) - xa, dy = double(b.Y) - ya;
+    const double l2 = dx * dx + dy * dy;
+    if (l2 <= t2) {
+        const double ex = xk - xa, ey = yk - ya;
+        return ex * ex + ey * ey <= t2;
+    }
+    double u = ((xk - xa) * dx + (yk - ya) * dy) / l2;
+    if (u < 0.0)
+        u = 0.0;
+    else if (u > 1.0)
+        u = 1.0;
+    const double ex = xa + u * dx - xk, ey = ya + u * dy - yk;
+    return ex * ex + ey * ey <= t2;
+}
+
+// Every record strictly between a and a + m within tolerance (newest first: a failure is
+// usually found at once).
+template <class P>
+bool TousDansTolerance(const std::vector<P>& pts, size_t a, size_t m, double t2)
+{
+    for (size_t k = m - 1; k >= 1; --k)
+        if (!DansTolerance(pts[a], pts[a + m], pts[a + k], t2))
+            return false;
+    return true;
+}
+
+struct Vecteur {
+    double x = 0.0, y = 0.0;
+};
+
+double Vectoriel(Vecteur a, Vecteur b)
+{
+    return a.x * b.y - a.y * b.x;
+}
+
+// True when direction d lies in the cone from `bas` to `haut` (counter-clockwise, narrower
+// than a half-turn).
+bool DansCone(Vecteur bas, Vecteur haut, Vecteur d)
+{
+    return Vectoriel(bas, d) >= 0.0 && Vectoriel(d, haut) >= 0.0 && d.x * (bas.x + haut.x) + d.y * (bas.y + haut.y) > 0.0;
+}
+
+// What the records skipped so far allow, seen from the anchor: their largest squared
+// distance to it (exact, for very short chords) and the cone of chord directions that
+// certainly pass within the tolerance of every one of them (with a safety margin).
+class Faisceau {
+public:
+    Faisceau(double xa, double ya, double t)
+        : m_xa(xa), m_ya(ya), m_t(t),
+          m_marge(MargeRelativeTolerance * t + MargeRelativeEchelle * (std::fabs(xa) + std::fabs(ya)))
+    {
+    }
+
+    void Ajouter(double xk, double yk)
+    {
+        const double ex = xk - m_xa, ey = yk - m_ya;
+        const double n2 = ex * ex + ey * ey;
+        if (std::isnan(n2))
+            m_invalide = true;
+        m_max2 = std::max(m_max2, n2);
+        const double n = std::sqrt(n2);
+        const double marge = m_marge + MargeRelativeEchelle * n;
+        if (n <= m_t - marge)
+            return; // near the anchor: within tolerance of any chord starting there
+        m_maxLoin = std::max(m_maxLoin, n);
+        // Directions whose line passes within t - marge of the record: its own direction
+        // turned by at most asin((t - marge) / n) either way.
+        const double s = (m_t - marge) / n;
+        if (!(s > 0.0) || m_vide) {
+            m_vide = true;
+            return;
+        }
+        const double c = std::sqrt(1.0 - std::min(s * s, 1.0));
+        const Vecteur u{ex / n, ey / n};
+        const Vecteur bas{u.x * c + u.y * s, u.y * c - u.x * s};
+        const Vecteur haut{u.x * c - u.y * s, u.y * c + u.x * s};
+        if (!m_loin) {
+            m_loin = true;
+            m_bas = bas;
+            m_haut = haut;
+            return;
+        }
+        // Intersection of two cones narrower than a half-turn: each bound is the one that
+        // lies inside the other cone.
+        const bool basDedans = DansCone(m_bas, m_haut, bas), ancienBasDedans = DansCone(bas, haut, m_bas);
+        const bool hautDedans = DansCone(m_bas, m_haut, haut), ancienHautDedans = DansCone(bas, haut, m_haut);
+        if ((!basDedans && !ancienBasDedans) || (!hautDedans && !ancienHautDedans)) {
+            m_vide = true;
+            return;
+        }
+        if (basDedans)
+            m_bas = bas;
+        if (hautDedans)
+            m_haut = haut;
+        if (Vectoriel(m_bas, m_haut) < 0.0)
+            m_vide = true;
+    }
+
+    // Answer of the literal test for a very short chord (l2 <= t2).
+    bool CourteDansTolerance(double t2) const { return !m_invalide && m_max2 <= t2; }
+
+    // True when the chord (dx, dy), longer than the tolerance, certainly passes.
+    bool Certifie(double dx, double dy, double l2) const
+    {
+        if (m_invalide || m_vide)
+            return false;
+        const double l = std::sqrt(l2);
+        if (!(l * MargeRelativeCorde <= m_marge))
+            return false; // a chord so long that rounding could matter: test literally
+        if (!m_loin)
+            return true;
+        if (!(m_maxLoin <= l * (1.0 - 1e-9)))
+            return false; // some record may project beyond the chord's end
+        return DansCone(m_bas, m_haut, {dx, dy});
+    }
+
+private:
+    double m_xa, m_ya, m_t, m_marge;
+    double m_max2 = 0.0;
+    double m_maxLoin = 0.0;
+    bool m_invalide = false;
+    bool m_loin = false;
+    bool m_vide = false;
+    Vecteur m_bas, m_haut;
+};
+
+template <class P>
+std::vector<int32_t> Conserves(const std::vector<P>& pts, float tolerance)
+{
+    std::vector<int32_t> garde;
+    if (pts.size() < 4) {
+        for (size_t i = 0; i < pts.size(); ++i)
+            garde.push_back(int32_t(i));
+        return garde;
+    }
+    const size_t u = pts.size() - 1;
+    const double t2 = double(tolerance) * double(tolerance);
+    const double t = std::fabs(double(tolerance));
+    garde.push_back(0);
+    size_t a = 0;
+    while (a + 2 <= u) {
+        Faisceau faisceau(pts[a].X, pts[a].Y, t);
+        size_t m = 1;
+        bool tous = true;
+        do {
+            ++m;
+            faisceau.Ajouter(pts[a + m - 1].X, pts[a + m - 1].Y);
+            const double dx = double(pts[a + m].X) - double(pts[a].X);
+            const double dy = double(pts[a + m].Y) - double(pts[a].Y);
+            const double l2 = dx * dx + dy * dy;
+            if (l2 <= t2)
+                tous = faisceau.CourteDansTolerance(t2);
+            else
+                tous = faisceau.Certifie(dx, dy, l2) || TousDansTolerance(pts, a, m, t2);
+        } while (a + m + 1 <= u && tous);
+        a += m - 1;
+        if (!tous)
+            garde.push_back(int32_t(a));
+    }
+    garde.push_back(int32_t(u));
+    return garde;
+}
+
+} // namespace
+
+float ToleranceDeContour(float xmin, float xmax, float ymin, float ymax)
+{
+    const double largeur = std::fabs(double(xmax) - double(xmin));
+    const double hauteur = std::fabs(double(ymax) - double(ymin));
+    return float((hauteur > largeur ? hauteur : largeur) / double(DiviseurTolerance));
+}
+
+std::vector<int32_t> IndicesConserves(const std::vector<PointFichier>& points, float tolerance)
+{
+    return Conserves(points, tolerance);
+}
+
+std::vector<int32_t> IndicesConserves(const std::vector<PointProfil>& points, float tolerance)
+{
+    return Conserves(points, tolerance);
+}
+
+int32_t SimplifierContour(std::vector<PointFichier>& tampon, float tolerance)
+{
+    const std::vector<int32_t> garde = Conserves(tampon, tolerance);
+    // Kept indices only grow and never fall behind their position: an in-place forward copy.
+    for (size_t j = 0; j < garde.size(); ++j)
+        tampon[j] = tampon[size_t(garde[j])];
+    tampon.resize(garde.size());
+    return int32_t(tampon.size());
+}
+
+} // namespace galbix

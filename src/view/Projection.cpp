@@ -1,0 +1,169 @@
+#include "view/Projection.h"
+
+#include "model/Extremes.h"
+
+#include <algorithm>
+#include <cmath>
+
+namespace galbix {
+
+namespace {
+
+// View angle in radians, kept as a 32-bit float like the bar's value.
+float AngleRadians(int16_t position)
+{
+    return float(double(position - 180) * PiVue / 180.0);
+}
+
+void Dimensionner(std::vector<PointProfil>& points, size_t n)
+{
+    if (points.size() != n)
+        points.resize(n);
+}
+
+void ProjeterCote(const Projecteur& projecteur, const std::vector<PointProfil>& source, size_t n, float z,
+                  std::vector<PointProfil>& cible)
+{
+    for (size_t i = 0; i < n; ++i) {
+        const PointVue p = projecteur.Projeter(source[i].X, source[i].Y, z);
+        cible[i].X = p.x;
+        cible[i].Y = p.y;
+    }
+}
+
+void VersDessinCote(const EtatVue& vue, const std::vector<PointProfil>& projetes, std::vector<PointProfil>& ecran)
+{
+    const double k = vue.CoeffZoom, xc = vue.XCentreZoom, yc = vue.YCentreZoom;
+    const double xd = vue.XCentreDessin, yd = vue.YCentreDessin, h = vue.HauteurDessin;
+    const size_t n = std::min(projetes.size(), ecran.size());
+    for (size_t i = 0; i < n; ++i) {
+        ecran[i].X = float((double(projetes[i].X) - xc) * k + xd);
+        ecran[i].Y = float(h - ((double(projetes[i].Y) - yc) * k + yd));
+    }
+}
+
+size_t NbIntermediaire(const CoupleProfils& modele, const CoupleProfils* intermediaire)
+{
+    if (intermediaire == nullptr)
+        return 0;
+    return size_t(std::min(modele.NbPointsE(), intermediaire->NbPointsE()));
+}
+
+} // namespace
+
+Projecteur::Projecteur(int16_t omega, int16_t alpha)
+{
+    const double w = AngleRadians(omega), a = AngleRadians(alpha);
+    m_sinOmega = std::sin(w);
+    m_cosOmega = std::cos(w);
+    m_sinAlpha = std::sin(a);
+    m_cosAlpha = std::cos(a);
+}
+
+PointVue Projecteur::Projeter(float X, float Y, float z) const
+{
+    const double x = X, y = Y, zz = z;
+    return {float(-x * m_sinOmega - zz * m_cosOmega),
+            float(-x * m_cosOmega * m_sinAlpha + y * m_cosAlpha + zz * m_sinOmega * m_sinAlpha)};
+}
+
+void DimensionnerCopies(EtatVue& vue, const CoupleProfils& modele, const CoupleProfils* intermediaire)
+{
+    CopiesDessin& c = vue.Copies;
+    Dimensionner(c.ProfilsProjetes.PointsE, modele.PointsE.size());
+    Dimensionner(c.ProfilsProjetes.PointsS, modele.PointsS.size());
+    Dimensionner(c.ProfilsEcran.PointsE, modele.PointsE.size());
+    Dimensionner(c.ProfilsEcran.PointsS, modele.PointsS.size());
+    if (intermediaire != nullptr) {
+        const size_t n = NbIntermediaire(modele, intermediaire);
+        Dimensionner(c.IntermediaireProjete.PointsE, n);
+        Dimensionner(c.IntermediaireEcran.PointsE, n);
+    }
+}
+
+void ProjeterProfils(const CoupleProfils& modele, EtatVue& vue, const CoupleProfils* intermediaire)
+{
+    DimensionnerCopies(vue, modele, intermediaire);
+    const Projecteur projecteur(vue.Omega, vue.Alpha);
+    CoupleProfils& projetes = vue.Copies.ProfilsProjetes;
+    ProjeterCote(projecteur, modele.PointsE, modele.PointsE.size(), 0.0f, projetes.PointsE);
+    ProjeterCote(projecteur, modele.PointsS, modele.PointsS.size(), modele.EcartementZ, projetes.PointsS);
+    if (vue.Options.ProfilIntermediaire && intermediaire != nullptr)
+        ProjeterCote(projecteur, intermediaire->PointsE, NbIntermediaire(modele, intermediaire),
+                     vue.EcartementIntermediaire, vue.Copies.IntermediaireProjete.PointsE);
+    if (!projetes.PointsE.empty() && !projetes.PointsS.empty())
+        CalculerExtremes(projetes);
+}
+
+bool CadrerVue(EtatVue& vue)
+{
+    const CoupleProfils& p = vue.Copies.ProfilsProjetes;
+    const bool e = vue.Options.CoteAffiche(CoteE), s = vue.Options.CoteAffiche(CoteS);
+    if ((!e && !s) || p.PointsE.empty() || p.PointsS.empty())
+        return false;
+    float xmin = p.Xmin, xmax = p.Xmax, ymin = p.Ymin, ymax = p.Ymax, w = p.Largeur, h = p.Hauteur;
+    if (e && !s) {
+        xmin = p.XminE, xmax = p.XmaxE, ymin = p.YminE, ymax = p.YmaxE, w = p.LargeurE, h = p.HauteurE;
+    } else if (s && !e) {
+        xmin = p.XminS, xmax = p.XmaxS, ymin = p.YminS, ymax = p.YmaxS, w = p.LargeurS, h = p.HauteurS;
+    }
+    vue.XCentreZoom = float((double(xmin) + double(xmax)) / 2.0);
+    vue.YCentreZoom = float((double(ymin) + double(ymax)) / 2.0);
+    const double utileX = double(vue.LargeurDessin) - 2.0 * double(vue.MargeDessin);
+    const double utileY = double(vue.HauteurDessin) - 2.0 * double(vue.MargeDessin);
+    if (w == 0.0f && h == 0.0f) {
+        vue.CoeffZoom = 1.0f;
+    } else if (w == 0.0f) {
+        vue.CoeffZoom = float(utileY / double(h));
+    } else if (h == 0.0f) {
+        vue.CoeffZoom = float(utileX / double(w));
+    } else {
+        const float a = float(utileX / double(w));
+        const float b = float(utileY / double(h));
+        vue.CoeffZoom = b <= a ? b : a;
+    }
+    return true;
+}
+
+void RecalculerEcran(EtatVue& vue)
+{
+    CopiesDessin& c = vue.Copies;
+    VersDessinCote(vue, c.ProfilsProjetes.PointsE, c.ProfilsEcran.PointsE);
+    VersDessinCote(vue, c.ProfilsProjetes.PointsS, c.ProfilsEcran.PointsS);
+    if (vue.Options.ProfilIntermediaire)
+        VersDessinCote(vue, c.IntermediaireProjete.PointsE, c.IntermediaireEcran.PointsE);
+}
+
+void AjusterVue(const CoupleProfils& modele, EtatVue& vue, const CoupleProfils* intermediaire)
+{
+    ProjeterProfils(modele, vue, intermediaire);
+    CadrerVue(vue);
+    RecalculerEcran(vue);
+}
+
+void ReprojeterVue(const CoupleProfils& modele, EtatVue& vue, const CoupleProfils* intermediaire)
+{
+    // A fit followed by the restoring of the zoom and centre it changed: only the projection
+    // and the mapping remain.
+    ProjeterProfils(modele, vue, intermediaire);
+    RecalculerEcran(vue);
+}
+
+PointVue VersDessin(const EtatVue& vue, float x, float y)
+{
+    const double k = vue.CoeffZoom;
+    return {float((double(x) - vue.XCentreZoom) * k + vue.XCentreDessin),
+            float(double(vue.HauteurDessin) - ((double(y) - vue.YCentreZoom) * k + vue.YCentreDessin))};
+}
+
+float EchelleImageFond(float largeurImage, float hauteurImage, float largeurDessin, float hauteurDessin)
+{
+    if (!(largeurImage > 0.0f) || !(hauteurImage > 0.0f))
+        return 1.0f;
+    const float parLargeur = largeurDessin / largeurImage;
+    if (hauteurImage > hauteurDessin && largeurImage > largeurDessin)
+        return parLargeur;
+    return std::min(parLargeur, hauteurDessin / hauteurImage);
+}
+
+} // namespace galbix

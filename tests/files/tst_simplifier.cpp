@@ -1,0 +1,211 @@
+// Greedy thinning of drawn contours: hand-checked cases, and the fast search compared
+// with a plain transcription of the greedy rule on varied contours.
+#include "common/TestMain.h"
+
+#include "files/Simplification.h"
+
+#include <QRandomGenerator>
+#include <cmath>
+
+using namespace galbix;
+
+namespace {
+
+using Points = std::vector<PointFichier>;
+
+Points Contour(std::initializer_list<std::pair<double, double>> xy)
+{
+    Points p;
+    for (const auto& [x, y] : xy) {
+        PointFichier r;
+        r.X = float(x);
+        r.Y = float(y);
+        p.push_back(r);
+    }
+    return p;
+}
+
+// The greedy rule written out plainly, window by window, every skipped record tested.
+std::vector<int32_t> Reference(const Points& pts, float t)
+{
+    const int u = int(pts.size()) - 1;
+    std::vector<int32_t> garde;
+    if (u < 3) {
+        for (int i = 0; i <= u; ++i)
+            garde.push_back(i);
+        return garde;
+    }
+    const double t2 = double(t) * double(t);
+    garde.push_back(0);
+    int a = 0;
+    while (a <= u - 2) {
+        int m = 1;
+        int dedans = 0;
+        do {
+            ++m;
+            dedans = 0;
+            const double xa = pts[a].X, ya = pts[a].Y;
+            const double dx = pts[a + m].X - xa, dy = pts[a + m].Y - ya;
+            const double l2 = dx * dx + dy * dy;
+            for (int k = 1; k <= m - 1; ++k) {
+                const double xk = pts[a + k].X, yk = pts[a + k].Y;
+                if (l2 <= t2) {
+                    dedans += (xk - xa) * (xk - xa) + (yk - ya) * (yk - ya) <= t2;
+                    continue;
+                }
+                const double uu = std::clamp(((xk - xa) * dx + (yk - ya) * dy) / l2, 0.0, 1.0);
+                const double ex = xa + uu * dx - xk, ey = ya + uu * dy - yk;
+                dedans += ex * ex + ey * ey <= t2;
+            }
+        } while (a + m + 1 <= u && dedans == m - 1);
+        a += m - 1;
+        if (dedans != m - 1)
+            garde.push_back(a);
+    }
+    garde.push_back(u);
+    return garde;
+}
+
+// A drawing-like contour: straight runs finely divided, arcs, small noise, turns back.
+Points ContourMixte(quint32 graine, int nombre, double echelle, double decalage)
+{
+    QRandomGenerator alea(graine);
+    Points p;
+    double x = decalage, y = decalage, cap = 0.0;
+    while (int(p.size()) < nombre) {
+        const int genre = int(alea.bounded(4));
+        const int longueur = 5 + int(alea.bounded(120));
+        const double pas = echelle * (0.001 + alea.generateDouble() * 0.05);
+        const double courbure = genre == 1 ? (alea.generateDouble() - 0.5) * 0.3 : 0.0;
+        for (int i = 0; i < longueur && int(p.size()) < nombre; ++i) {
+            cap += courbure;
+            x += pas * std::cos(cap);
+            y += pas * std::sin(cap);
+            const double bruit = genre == 2 ? (alea.generateDouble() - 0.5) * echelle * 1e-3 : 0.0;
+            PointFichier r;
+            r.X = float(x + bruit);
+            r.Y = float(y - bruit);
+            p.push_back(r);
+        }
+        if (genre == 3)
+            cap += 3.0; // sharp turn, nearly back on itself
+    }
+    return p;
+}
+
+} // namespace
+
+class TestSimplifier : public QObject {
+    Q_OBJECT
+private slots:
+    void casConnus_data();
+    void casConnus();
+    void commeLaRegle_data();
+    void commeLaRegle();
+    void longueDroiteLineaire();
+};
+
+void TestSimplifier::casConnus_data()
+{
+    QTest::addColumn<Points>("contour");
+    QTest::addColumn<float>("t");
+    QTest::addColumn<std::vector<int32_t>>("gardes");
+
+    QTest::newRow("droite divisée") << Contour({{0, 0}, {1, 0}, {2, 0}, {3, 0}, {4, 0}, {5, 0}, {6, 0}})
+                                   << 0.1f << std::vector<int32_t>{0, 6};
+    QTest::newRow("angle droit") << Contour({{0, 0}, {1, 0}, {2, 0}, {3, 0}, {3, 1}, {3, 2}, {3, 3}})
+                                 << 0.1f << std::vector<int32_t>{0, 3, 6};
+    QTest::newRow("trois records intacts") << Contour({{0, 0}, {1, 0}, {2, 0}}) << 10.0f
+                                           << std::vector<int32_t>{0, 1, 2};
+    QTest::newRow("un record") << Contour({{4, 4}}) << 1.0f << std::vector<int32_t>{0};
+    QTest::newRow("vide") << Points{} << 1.0f << std::vector<int32_t>{};
+    QTest::newRow("quatre records alignés") << Contour({{0, 0}, {1, 0}, {2, 0}, {3, 0}}) << 0.1f
+                                            << std::vector<int32_t>{0, 3};
+    QTest::newRow("zigzag hors tolérance") << Contour({{0, 0}, {1, 1}, {2, 0}, {3, 1}, {4, 0}}) << 0.1f
+                                           << std::vector<int32_t>{0, 1, 2, 3, 4};
+    QTest::newRow("segments très courts") << Contour({{0, 0}, {0.01, 0}, {0, 0.01}, {0.01, 0.01}, {0, 0}})
+                                          << 0.1f << std::vector<int32_t>{0, 4};
+    // Chord of 0.05 shorter than the tolerance: record 1 is tested against record 0 itself.
+    QTest::newRow("corde courte, record loin") << Contour({{0, 0}, {5, 0}, {0.05, 0}, {0, 0.05}}) << 0.1f
+                                               << std::vector<int32_t>{0, 1, 3};
+    QTest::newRow("écart égal à la tolérance") << Contour({{0, 0}, {1, 0.5}, {2, 0}, {3, 0}}) << 0.5f
+                                               << std::vector<int32_t>{0, 3};
+    QTest::newRow("écart juste au-dessus") << Contour({{0, 0}, {1, 0.5}, {2, 0}, {3, 0}}) << 0.4999f
+                                           << std::vector<int32_t>{0, 1, 3};
+    // Past the chord's end the distance is taken to the end record.
+    QTest::newRow("record au-delà du bout") << Contour({{0, 0}, {2.05, 0}, {2, 0}, {2, 1}, {2, 2}}) << 0.1f
+                                            << std::vector<int32_t>{0, 2, 4};
+    QTest::newRow("demi-tour") << Contour({{0, 0}, {1, 0}, {2, 0}, {1, 0.01}, {0, 0.02}}) << 0.1f
+                               << std::vector<int32_t>{0, 2, 4};
+}
+
+void TestSimplifier::casConnus()
+{
+    QFETCH(Points, contour);
+    QFETCH(float, t);
+    QFETCH(std::vector<int32_t>, gardes);
+    QCOMPARE(Reference(contour, t), gardes); // the hand count agrees with the rule
+    QCOMPARE(IndicesConserves(contour, t), gardes);
+    // Whole records are kept: X, Y, Reserve and CodeContour together.
+    for (size_t i = 0; i < contour.size(); ++i) {
+        PoserCodeContour(contour[i], int(i));
+        contour[i].Reserve[0] = char(i);
+    }
+    Points tampon = contour;
+    QCOMPARE(SimplifierContour(tampon, t), int32_t(gardes.size()));
+    QCOMPARE(tampon.size(), gardes.size());
+    for (size_t j = 0; j < gardes.size(); ++j) {
+        const PointFichier& origine = contour[size_t(gardes[j])];
+        QVERIFY(tampon[j].X == origine.X && tampon[j].Y == origine.Y && MemeContour(tampon[j], origine));
+        QCOMPARE(tampon[j].Reserve[0], origine.Reserve[0]);
+    }
+}
+
+void TestSimplifier::commeLaRegle_data()
+{
+    QTest::addColumn<quint32>("graine");
+    QTest::addColumn<double>("echelle");
+    QTest::addColumn<double>("decalage");
+    QTest::addColumn<float>("t");
+
+    QTest::newRow("mm, tolérance usuelle") << 1u << 100.0 << 0.0 << 0.02f;
+    QTest::newRow("mm, tolérance large") << 2u << 100.0 << 0.0 << 0.5f;
+    QTest::newRow("loin de l'origine") << 3u << 100.0 << -400.0 << 0.024f;
+    QTest::newRow("très loin de l'origine") << 4u << 10.0 << 1e6 << 0.002f;
+    QTest::newRow("unités de traceur") << 5u << 4000.0 << 0.0 << 0.8f;
+    QTest::newRow("tolérance nulle") << 6u << 100.0 << 0.0 << 0.0f;
+    QTest::newRow("tolérance négative") << 7u << 100.0 << 0.0 << -0.02f;
+    QTest::newRow("tout dans la tolérance") << 8u << 0.001 << 0.0 << 1.0f;
+}
+
+void TestSimplifier::commeLaRegle()
+{
+    QFETCH(quint32, graine);
+    QFETCH(double, echelle);
+    QFETCH(double, decalage);
+    QFETCH(float, t);
+    const Points contour = ContourMixte(graine, 3000, echelle, decalage);
+    const std::vector<int32_t> attendu = Reference(contour, t);
+    QCOMPARE(IndicesConserves(contour, t), attendu);
+
+    std::vector<PointProfil> cote(contour.size());
+    for (size_t i = 0; i < contour.size(); ++i)
+        cote[i] = {contour[i].X, contour[i].Y, 0};
+    QCOMPARE(IndicesConserves(cote, t), attendu);
+}
+
+void TestSimplifier::longueDroiteLineaire()
+{
+    // 400 000 records on one straight line: a search that tests every skipped record of
+    // every window would never end; the kept records are the two ends.
+    Points droite(400000);
+    for (size_t i = 0; i < droite.size(); ++i) {
+        droite[i].X = float(i) * 0.01f;
+        droite[i].Y = float(i) * 0.005f;
+    }
+    QCOMPARE(SimplifierContour(droite, 0.01f), 2);
+    QCOMPARE(droite.back().X, 399999 * 0.01f);
+}
+
+GALBIX_TEST_MAIN(TestSimplifier)
+#include "tst_simplifier.moc"

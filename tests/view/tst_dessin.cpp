@@ -1,0 +1,257 @@
+// The drawing: colours of lines, markers and rulings by mode and options, the overlay,
+// the background image and the automatic unticking of "Surface", checked on the pixels.
+#include "common/TestMain.h"
+
+#include "model/Extremes.h"
+#include "view/Projection.h"
+#include "view/ui/DessinProfils.h"
+#include "view/ui/VueProfils.h"
+
+#include <QPainter>
+#include <QSignalSpy>
+
+using namespace galbix;
+
+namespace {
+
+constexpr int Largeur = 400, Hauteur = 300; // pixels
+
+struct Scene {
+    CoupleProfils modele;
+    EtatEdition edition;
+    EtatVue vue;
+};
+
+// Root (0,0) (50,0) (100,0) and tip (0,40) (50,40) (100,40), in side view, fitted.
+void Preparer(Scene& s, const QList<int>& etatsE, const QList<int>& etatsS, int mode)
+{
+    s.modele.PointsE = {{0, 0, 0}, {50, 0, 0}, {100, 0, 0}};
+    s.modele.PointsS = {{0, 40, 0}, {50, 40, 0}, {100, 40, 0}};
+    for (int i = 0; i < etatsE.size(); ++i)
+        s.modele.PointsE[size_t(i)].Etat = int16_t(etatsE[i]);
+    for (int i = 0; i < etatsS.size(); ++i)
+        s.modele.PointsS[size_t(i)].Etat = int16_t(etatsS[i]);
+    s.modele.EcartementZ = 200;
+    CalculerExtremes(s.modele);
+    s.edition.ModeSelection = int16_t(mode);
+    s.vue.Omega = VueDeCote.Omega;
+    s.vue.Alpha = VueDeCote.Alpha;
+    s.vue.DefinirTailleDessin(Largeur * TwipsParPixel, Hauteur * TwipsParPixel);
+}
+
+QImage Dessiner(Scene& s, const QImage& fond = QImage(), const CoupleProfils* intermediaire = nullptr)
+{
+    AjusterVue(s.modele, s.vue, intermediaire);
+    QImage image(Largeur, Hauteur, QImage::Format_ARGB32_Premultiplied);
+    QPainter p(&image);
+    DessinateurProfils().Dessiner(p, s.modele, s.edition, s.vue, fond);
+    return image;
+}
+
+// Pixel position of a point given in model millimetres (side view), offset in pixels.
+QPointF Pixel(const EtatVue& v, float X, float Y, double dx = 0, double dy = 0)
+{
+    const PointVue d = VersDessin(v, X, Y);
+    return {d.x / TwipsParPixel + dx, d.y / TwipsParPixel + dy};
+}
+
+// True when a pixel within one pixel of `p` has exactly the colour.
+bool CouleurPres(const QImage& image, QPointF p, const QColor& couleur)
+{
+    for (int dy = -1; dy <= 1; ++dy)
+        for (int dx = -1; dx <= 1; ++dx) {
+            const int x = int(std::floor(p.x())) + dx, y = int(std::floor(p.y())) + dy;
+            if (image.rect().contains(x, y) && image.pixelColor(x, y).rgb() == couleur.rgb())
+                return true;
+        }
+    return false;
+}
+
+QPointF Sonde(const QString& nom, const EtatVue& v)
+{
+    if (nom == "traitE")
+        return Pixel(v, 15, 0);
+    if (nom == "traitS")
+        return Pixel(v, 15, 40);
+    if (nom == "pointE2")
+        return Pixel(v, 50, 0);
+    if (nom == "centreRefE")
+        return Pixel(v, 25, 0);
+    if (nom == "centreRefS")
+        return Pixel(v, 25, 40);
+    if (nom == "inter")
+        return Pixel(v, 75, 20);
+    if (nom == "regle")
+        return Pixel(v, 50, 20);
+    if (nom == "cercleE")
+        return Pixel(v, 0, 0, 0, -5);
+    if (nom == "cercleS")
+        return Pixel(v, 0, 40, 0, -5);
+    return {};
+}
+
+} // namespace
+
+class TestDessin : public QObject {
+    Q_OBJECT
+private slots:
+    void couleurs_data();
+    void couleurs();
+    void imageDeFond();
+    void surfaceDecocheeQuandLesNombresDifferent();
+    void surcoucheEtFil();
+    void coordonneesExtremes();
+};
+
+void TestDessin::couleurs_data()
+{
+    QTest::addColumn<QList<int>>("etatsE");
+    QTest::addColumn<QList<int>>("etatsS");
+    QTest::addColumn<int>("mode");
+    QTest::addColumn<QString>("options"); // s: "Surface", e: root lines hidden, i: intermediate profile
+    QTest::addColumn<QString>("sonde");
+    QTest::addColumn<QColor>("couleur");
+    QTest::addColumn<bool>("present");
+
+    const QColor rouge(255, 0, 0), bleu(0, 0, 255), vert(0, 176, 10), violet(240, 0, 225), cyan(0, 207, 169);
+    const QList<int> rien;
+    QTest::newRow("emplanture rouge") << rien << rien << 1 << "" << "traitE" << rouge << true;
+    QTest::newRow("saumon bleu") << rien << rien << 1 << "" << "traitS" << bleu << true;
+    QTest::newRow("segment choisi") << QList<int>{1, 1} << rien << 1 << "" << "traitE" << vert << true;
+    QTest::newRow("choisi, mode référence") << QList<int>{1, 1} << rien << 2 << "" << "traitE" << rouge << true;
+    QTest::newRow("segment de référence") << QList<int>{2, 2} << rien << 2 << "" << "traitE" << violet << true;
+    QTest::newRow("point choisi") << QList<int>{0, 1} << rien << 1 << "" << "pointE2" << vert << true;
+    QTest::newRow("choisi et référence: violet") << QList<int>{0, 3} << rien << 2 << "e" << "pointE2" << violet
+                                                 << true;
+    QTest::newRow("synchro") << QList<int>{0, 4} << rien << 4 << "" << "pointE2" << cyan << true;
+    QTest::newRow("synchro hors mode") << QList<int>{0, 4} << rien << 1 << "" << "pointE2" << cyan << false;
+    QTest::newRow("centre des références E") << QList<int>{2, 2} << rien << 2 << "" << "centreRefE"
+                                             << QColor(112, 49, 255) << true;
+    QTest::newRow("centre E: profil caché") << QList<int>{2, 2} << rien << 2 << "e" << "centreRefE"
+                                            << QColor(112, 49, 255) << false;
+    QTest::newRow("pas de centre sans référence") << rien << rien << 2 << "" << "centreRefE"
+                                                  << QColor(112, 49, 255) << false;
+    QTest::newRow("centre des références S") << rien << QList<int>{2, 2} << 2 << "" << "centreRefS"
+                                             << QColor(0, 169, 207) << true;
+    QTest::newRow("surface") << rien << rien << 1 << "s" << "regle" << QColor(255, 193, 113) << true;
+    QTest::newRow("profil intermédiaire") << rien << rien << 1 << "i" << "inter" << vert << true;
+    QTest::newRow("départ de l'emplanture") << rien << rien << 1 << "" << "cercleE" << rouge << true;
+    QTest::newRow("départ du saumon") << rien << rien << 1 << "" << "cercleS" << bleu << true;
+}
+
+void TestDessin::couleurs()
+{
+    QFETCH(QList<int>, etatsE);
+    QFETCH(QList<int>, etatsS);
+    QFETCH(int, mode);
+    QFETCH(QString, options);
+    QFETCH(QString, sonde);
+    QFETCH(QColor, couleur);
+    QFETCH(bool, present);
+    Scene s;
+    Preparer(s, etatsE, etatsS, mode);
+    s.vue.Options.Surface = options.contains(u's');
+    s.vue.Options.AfficherProfil[CoteE] = !options.contains(u'e');
+    s.vue.Options.ProfilIntermediaire = options.contains(u'i');
+    s.vue.EcartementIntermediaire = 100;
+    CoupleProfils inter; // at mid-height, between root and tip
+    inter.PointsE = {{0, 20, 0}, {50, 20, 0}, {100, 20, 0}};
+    const QImage image = Dessiner(s, QImage(), &inter);
+    QCOMPARE(CouleurPres(image, Sonde(sonde, s.vue), couleur), present);
+}
+
+void TestDessin::imageDeFond()
+{
+    Scene s;
+    Preparer(s, {}, {}, 1);
+    QImage fond(40, 30, QImage::Format_RGB32);
+    fond.fill(QColor(10, 20, 30));
+    s.vue.Options.ImageFond = true;
+    s.vue.ImageFondPresente = true;
+    s.vue.LargeurImage = 40 * TwipsParPixel;
+    s.vue.HauteurImage = 30 * TwipsParPixel;
+    s.vue.EchelleImage = EchelleImageFond(s.vue.LargeurImage, s.vue.HauteurImage, s.vue.LargeurDessin,
+                                          s.vue.HauteurDessin);
+    QCOMPARE(s.vue.EchelleImage, 10.0f); // 400 x 300 from 40 x 30
+    const QImage image = Dessiner(s, fond);
+    QCOMPARE(image.pixelColor(5, 150), QColor(10, 20, 30));  // fills the area, under the profiles
+    QVERIFY(CouleurPres(image, Sonde("traitE", s.vue), QColor(255, 0, 0)));
+    s.vue.Options.ImageFond = false;
+    QCOMPARE(Dessiner(s, fond).pixelColor(5, 150), QColor(Qt::white));
+}
+
+void TestDessin::surfaceDecocheeQuandLesNombresDifferent()
+{
+    Scene s;
+    Preparer(s, {}, {}, 1);
+    s.modele.PointsS.push_back({150, 40, 0});
+    s.vue.Options.Fil = true;
+    s.vue.Options.Surface = true;
+    VueProfils vue(s.modele, s.edition, s.vue);
+    QSignalSpy decochee(&vue, &VueProfils::surfaceDecochee);
+    vue.resize(Largeur, Hauteur);
+    vue.show();
+    vue.AjusterVue();
+    QVERIFY(!s.vue.Options.Surface);
+    QVERIFY(!s.vue.BlocageDessin);
+    QVERIFY(decochee.count() >= 1);
+    QVERIFY(!CouleurPres(vue.Base(), Sonde("regle", s.vue), QColor(255, 193, 113)));
+}
+
+void TestDessin::surcoucheEtFil()
+{
+    Scene s;
+    Preparer(s, {}, {}, 1);
+    s.edition.PointCourantE = 2;
+    s.edition.PointCourantS = 3;
+    s.vue.Options.Fil = true;
+    s.vue.CoteCourant = QStringLiteral("E");
+    VueProfils vue(s.modele, s.edition, s.vue);
+    vue.resize(Largeur, Hauteur);
+    vue.show();
+    QCOMPARE(s.vue.LargeurDessin, float(Largeur * TwipsParPixel));
+    vue.AjusterVue();
+    vue.RafraichirSurcouche();
+    const QImage capture = vue.Capture();
+    const double demi = 70.0 / TwipsParPixel;
+    QVERIFY(CouleurPres(capture, Pixel(s.vue, 50, 0, demi, 0), QColor(144, 26, 0)));
+    QVERIFY(CouleurPres(capture, Pixel(s.vue, 100, 40, 0, -demi), QColor(0, 6, 112)));
+    QVERIFY(CouleurPres(capture, Pixel(s.vue, 50, 20), QColor(0, 0, 0))); // wire from tip 2 to root 2
+    // The overlay is not part of the base layer.
+    QVERIFY(!CouleurPres(vue.Base(), Pixel(s.vue, 50, 20), QColor(0, 0, 0)));
+    // The list of the tip moved last: the wire joins the tip's current point number.
+    s.vue.CoteCourant = QStringLiteral("S");
+    vue.RafraichirSurcouche();
+    QVERIFY(CouleurPres(vue.Capture(), Pixel(s.vue, 100, 20), QColor(0, 0, 0)));
+    QVERIFY(!CouleurPres(vue.Capture(), Pixel(s.vue, 50, 20), QColor(0, 0, 0)));
+    // No list moved yet, or the tip's points hidden: no wire.
+    for (bool pointsS : {true, false}) {
+        s.vue.CoteCourant = pointsS ? QString() : QStringLiteral("E");
+        s.vue.Options.AfficherPoints[CoteS] = pointsS;
+        vue.RafraichirSurcouche();
+        QVERIFY(!CouleurPres(vue.Capture(), Pixel(s.vue, 50, 20), QColor(0, 0, 0)));
+        QVERIFY(!CouleurPres(vue.Capture(), Pixel(s.vue, 100, 20), QColor(0, 0, 0)));
+    }
+}
+
+void TestDessin::coordonneesExtremes()
+{
+    // A huge zoom, a point far away and non-finite values: drawn without trouble, and the
+    // visible part of a segment reaching far outside is still there.
+    Scene s;
+    Preparer(s, {}, {}, 1);
+    s.modele.PointsE = {{0, 0, 0}, {1e30f, 0, 0}, {std::nanf(""), 5, 0}, {2, 0, 0}};
+    AjusterVue(s.modele, s.vue, nullptr);
+    s.vue.CoeffZoom = 1e6f;
+    s.vue.XCentreZoom = 0;
+    s.vue.YCentreZoom = 0;
+    RecalculerEcran(s.vue);
+    QImage image(Largeur, Hauteur, QImage::Format_ARGB32_Premultiplied);
+    QPainter p(&image);
+    DessinateurProfils().Dessiner(p, s.modele, s.edition, s.vue, QImage());
+    p.end();
+    QVERIFY(CouleurPres(image, QPointF(Largeur * 0.75, Hauteur / 2.0), QColor(255, 0, 0)));
+}
+
+GALBIX_GUI_TEST_MAIN(TestDessin)
+#include "tst_dessin.moc"
