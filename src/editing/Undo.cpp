@@ -1,0 +1,70 @@
+#include "editing/Undo.h"
+
+#include <algorithm>
+#include <new>
+
+namespace galbix {
+
+// The entry that receives the next snapshot, placed right after the position. A redo state
+// at that place, or the oldest entry when the history is full, lends its storage: the
+// copy-assignment of the model then reuses the point arrays already allocated.
+EtatUndo& HistoriqueUndo::EntreeSuivante()
+{
+    const size_t position = size_t(m_position);
+    if (m_entrees.size() > position) {
+        m_entrees.resize(position + 1);
+        ++m_position;
+        return m_entrees.back();
+    }
+    if (m_entrees.size() >= size_t(TailleMax)) {
+        std::rotate(m_entrees.begin(), m_entrees.begin() + 1, m_entrees.end());
+        return m_entrees.back();
+    }
+    m_entrees.emplace_back();
+    ++m_position;
+    return m_entrees.back();
+}
+
+// Out of memory, the snapshot is not kept: the entry that was to receive it is removed and the
+// previous state is current again.
+void HistoriqueUndo::Enregistrer(const CoupleProfils& profils, const ReglagesUndo& reglages)
+{
+    bool place = false;
+    try {
+        EtatUndo& entree = EntreeSuivante();
+        place = true;
+        entree.Profils = profils;
+        entree.Reglages = reglages;
+    } catch (const std::bad_alloc&) {
+        if (place) {
+            m_entrees.erase(m_entrees.begin() + (m_position - 1));
+            --m_position;
+        }
+    }
+}
+
+const EtatUndo* HistoriqueUndo::Annuler()
+{
+    if (m_entrees.empty())
+        return nullptr;
+    if (m_position >= 2)
+        --m_position;
+    return &m_entrees[size_t(m_position - 1)];
+}
+
+const EtatUndo* HistoriqueUndo::Retablir()
+{
+    if (m_entrees.empty())
+        return nullptr;
+    if (m_position < Taille())
+        ++m_position;
+    return &m_entrees[size_t(m_position - 1)];
+}
+
+void HistoriqueUndo::Vider()
+{
+    m_entrees.clear();
+    m_position = 0;
+}
+
+} // namespace galbix

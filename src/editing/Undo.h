@@ -1,0 +1,75 @@
+#pragma once
+// The undo history: a bounded list of whole states. Each entry holds a full copy of the model
+// and the values of the switches and check boxes the user sees, so that "Undo" and "Redo"
+// give back exactly the screen of that moment. Commands record entries themselves.
+//
+// Positions are 1-based: entry 1 is the oldest, Position() the current state, the entries
+// above it the states "Redo" can bring back. At start-up the history is empty (position 0).
+//
+// A new snapshot first drops the redo states above the position and goes right after it; when
+// the 40 entries are then all in use, the oldest is dropped to make room. So "Redo" after a new
+// snapshot never brings back a state of the abandoned branch, whether the history is full or not.
+//
+// A snapshot copies the model once, straight into its entry; the storage of a dropped entry
+// is reused, so that a full history records without allocating. Restoring hands out a const
+// reference to the entry; the caller copies the model back once.
+
+#include "model/Types.h"
+
+#include <cstddef>
+#include <cstdint>
+#include <vector>
+
+namespace galbix {
+
+/// Switch and check-box values saved with each snapshot.
+struct ReglagesUndo {
+    int16_t IndexFleche = -1;     ///< sweep button down (0 to 2), -1 when none
+    int16_t IndexDiedre = -1;     ///< dihedral button down (0 to 4), -1 when none
+    bool Aligner = false;         ///< "Aligner" down
+    int32_t PointCourantE = 1;    ///< current points of the point lists
+    int32_t PointCourantS = 1;
+    int16_t IndexSelection = 0;   ///< selection option chosen (0 to 2)
+    bool AfficherProfilE = true;  ///< display check boxes
+    bool AfficherProfilS = true;
+    bool AfficherPointsE = true;
+    bool AfficherPointsS = true;
+    friend bool operator==(const ReglagesUndo&, const ReglagesUndo&) = default;
+};
+
+/// One history entry: the model and the switch values.
+struct EtatUndo {
+    CoupleProfils Profils;
+    ReglagesUndo Reglages;
+};
+
+/// The history, at most TailleMax entries.
+class HistoriqueUndo {
+public:
+    static constexpr int TailleMax = 40;
+
+    /// Records a snapshot of `profils` and `reglages` after the current position (see above);
+    /// out of memory, nothing is recorded.
+    void Enregistrer(const CoupleProfils& profils, const ReglagesUndo& reglages);
+    /// "Undo": steps back unless at the oldest entry; the entry to restore, null when empty.
+    const EtatUndo* Annuler();
+    /// "Redo": steps forward unless at the newest entry; the entry to restore, null when empty.
+    const EtatUndo* Retablir();
+
+    /// Position of the current state, 1-based; 0 when the history is empty.
+    int Position() const { return m_position; }
+    /// Number of entries held.
+    int Taille() const { return int(m_entrees.size()); }
+    /// Entry `numero` (1 to Taille()).
+    const EtatUndo& Entree(int numero) const { return m_entrees[size_t(numero - 1)]; }
+    /// Empties the history (position 0).
+    void Vider();
+
+private:
+    EtatUndo& EntreeSuivante();
+
+    std::vector<EtatUndo> m_entrees;
+    int m_position = 0;
+};
+
+} // namespace galbix

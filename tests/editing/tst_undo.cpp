@@ -1,0 +1,129 @@
+#include "common/TestMain.h"
+#include "editing/Undo.h"
+
+#include <QRegularExpression>
+
+using namespace galbix;
+using Ids = QList<int>;
+
+namespace {
+
+// A model recognisable by its number: the spacing and a point carry it.
+CoupleProfils Modele(int id)
+{
+    CoupleProfils c;
+    c.PointsE = {{float(id), 1.0f, 1}, {2.0f, float(id), 0}};
+    c.PointsS = std::vector<PointProfil>(size_t(id % 4 + 1), PointProfil{float(id), 0.0f, 2});
+    c.EcartementZ = float(id);
+    return c;
+}
+
+int IdDe(const EtatUndo& e)
+{
+    return int(e.Profils.EcartementZ);
+}
+
+Ids Contenu(const HistoriqueUndo& h)
+{
+    Ids ids;
+    for (int i = 1; i <= h.Taille(); ++i)
+        ids << IdDe(h.Entree(i));
+    return ids;
+}
+
+Ids Suite(int de, int a)
+{
+    Ids ids;
+    for (int i = de; i <= a; ++i)
+        ids << i;
+    return ids;
+}
+
+} // namespace
+
+class TestUndo : public QObject {
+    Q_OBJECT
+private slots:
+    void sequences_data()
+    {
+        QTest::addColumn<QString>("gestes"); // E: record the next model, U: undo, R: redo; a count repeats
+        QTest::addColumn<Ids>("contenu");
+        QTest::addColumn<int>("position");
+        QTest::addColumn<int>("restaure");   // model restored by the last U or R; 0 for none
+        QTest::newRow("vide: annuler") << "U" << Ids{} << 0 << 0;
+        QTest::newRow("vide: rétablir") << "R" << Ids{} << 0 << 0;
+        QTest::newRow("premier") << "E" << Ids{1} << 1 << 0;
+        QTest::newRow("annuler au premier recharge le premier") << "E U" << Ids{1} << 1 << 1;
+        QTest::newRow("annuler trop") << "E3 U5" << Ids{1, 2, 3} << 1 << 1;
+        QTest::newRow("rétablir au plus récent recharge") << "E2 R" << Ids{1, 2} << 2 << 2;
+        QTest::newRow("annuler puis rétablir") << "E3 U2 R" << Ids{1, 2, 3} << 2 << 2;
+        QTest::newRow("le rétablissable tombe") << "E3 U2 E" << Ids{1, 4} << 2 << 0;
+        QTest::newRow("45 instantanés") << "E45" << Suite(6, 45) << 40 << 0;
+        QTest::newRow("45 puis tout annuler") << "E45 U50" << Suite(6, 45) << 1 << 6;
+        QTest::newRow("plein, annuler 3, enregistrer") << "E40 U3 E" << (Suite(1, 37) << 41) << 38 << 0;
+        QTest::newRow("plein, annuler 1, enregistrer 2") << "E40 U E2" << (Suite(2, 39) << 41 << 42) << 40 << 0;
+        QTest::newRow("plein, tout annuler, enregistrer") << "E40 U39 E" << Ids{1, 41} << 2 << 0;
+    }
+
+    // The history keeps at most 40 entries, drops the oldest when full, drops the redo states
+    // on a new snapshot, and never moves past its ends.
+    void sequences()
+    {
+        QFETCH(QString, gestes);
+        QFETCH(Ids, contenu);
+        QFETCH(int, position);
+        QFETCH(int, restaure);
+        HistoriqueUndo h;
+        int prochain = 1;
+        int dernier = 0;
+        static const QRegularExpression geste(QStringLiteral("([EUR])(\\d*)"));
+        for (auto it = geste.globalMatch(gestes); it.hasNext();) {
+            const auto m = it.next();
+            const int fois = m.captured(2).isEmpty() ? 1 : m.captured(2).toInt();
+            for (int i = 0; i < fois; ++i) {
+                dernier = 0;
+                if (m.captured(1) == "E") {
+                    ReglagesUndo r;
+                    r.PointCourantE = prochain;
+                    h.Enregistrer(Modele(prochain), r);
+                    ++prochain;
+                    continue;
+                }
+                const EtatUndo* e = m.captured(1) == "U" ? h.Annuler() : h.Retablir();
+                QCOMPARE(e == nullptr, h.Taille() == 0);
+                dernier = e ? IdDe(*e) : 0;
+            }
+        }
+        QCOMPARE(Contenu(h), contenu);
+        QCOMPARE(h.Position(), position);
+        QCOMPARE(dernier, restaure);
+        QVERIFY(h.Taille() <= HistoriqueUndo::TailleMax);
+        for (int i = 1; i <= h.Taille(); ++i) {
+            const EtatUndo& e = h.Entree(i);
+            QCOMPARE(e.Reglages.PointCourantE, IdDe(e));
+            const CoupleProfils attendu = Modele(IdDe(e));
+            QCOMPARE(e.Profils.PointsE, attendu.PointsE);
+            QCOMPARE(e.Profils.PointsS, attendu.PointsS);
+        }
+    }
+
+    // An entry is a copy: later changes of the model do not reach it, and every switch value
+    // comes back as recorded.
+    void copieIndependante()
+    {
+        HistoriqueUndo h;
+        CoupleProfils c = Modele(3);
+        ReglagesUndo r{2, 4, true, 17, 18, 2, false, true, true, false};
+        h.Enregistrer(c, r);
+        c.PointsE[0].X = 99.0f;
+        c.PointsS.clear();
+        const EtatUndo* e = h.Annuler();
+        QVERIFY(e);
+        QCOMPARE(e->Profils.PointsE, Modele(3).PointsE);
+        QCOMPARE(e->Profils.PointsS, Modele(3).PointsS);
+        QCOMPARE(e->Reglages, r);
+    }
+};
+
+GALBIX_TEST_MAIN(TestUndo)
+#include "tst_undo.moc"

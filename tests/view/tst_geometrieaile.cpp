@@ -1,0 +1,334 @@
+#include "common/TestMain.h"
+#include "model/Extremes.h"
+#include "model/Naca.h"
+#include "view/GeometrieAile.h"
+
+#include <QPointF>
+#include <cmath>
+
+using namespace galbix;
+
+namespace {
+
+using Inter = InterrupteursGeometrie;
+
+// A NACA profile of chord `corde` with its leading edge at (x, y).
+std::vector<PointProfil> Naca(const char* code, double corde, double x, double y)
+{
+    std::vector<PointProfil> p;
+    for (const QPointF& q : ProfilNaca4(QString::fromLatin1(code), 60))
+        p.push_back({float(q.x() * corde + x), float(q.y() * corde + y), 0});
+    return p;
+}
+
+// Root NACA 2412 of chord 200, tip NACA 0012 of chord 150 somewhere else; spacing 400.
+CoupleProfils Aile()
+{
+    CoupleProfils c;
+    c.PointsE = Naca("2412", 200, 0, 0);
+    c.PointsS = Naca("0012", 150, 37, -11);
+    c.EcartementZ = 400;
+    CalculerExtremes(c);
+    return c;
+}
+
+// Polygons with simple extents. Root: height 24, leading edge 5 and trailing edge 2 above its
+// lowest point. Tip: height 18, leading edge 4 and trailing edge 1 above its lowest point.
+CoupleProfils Polygones()
+{
+    CoupleProfils c;
+    c.PointsE = {{200, 2, 0}, {100, 24, 0}, {0, 5, 0}, {100, 0, 0}};
+    c.PointsS = {{150, 11, 0}, {75, 28, 0}, {0, 14, 0}, {75, 10, 0}};
+    c.EcartementZ = 300;
+    CalculerExtremes(c);
+    return c;
+}
+
+bool Proche(double a, double b, double tol = 1e-3)
+{
+    return std::fabs(a - b) <= tol;
+}
+
+} // namespace
+
+class TestGeometrieAile : public QObject {
+    Q_OBJECT
+private slots:
+    void exclusions_data()
+    {
+        QTest::addColumn<Inter>("avant");
+        QTest::addColumn<int>("action");
+        QTest::addColumn<int>("index");
+        QTest::addColumn<Inter>("apres");
+        using A = ActionGeometrie;
+        QTest::newRow("flèche remplace flèche") << Inter{1, 3, false} << int(A::PresserFleche) << 0 << Inter{0, 3, false};
+        QTest::newRow("flèche relâche Aligner") << Inter{-1, -1, true} << int(A::PresserFleche) << 2 << Inter{2, -1, false};
+        QTest::newRow("dièdre relâche Aligner") << Inter{-1, -1, true} << int(A::PresserDiedre) << 0 << Inter{-1, 0, false};
+        QTest::newRow("Aligner relâche tout") << Inter{2, 3, false} << int(A::PresserAligner) << 0 << Inter{-1, -1, true};
+        QTest::newRow("saisie de flèche") << Inter{2, 3, true} << int(A::SaisirFleche) << 0 << Inter{-1, 3, false};
+        QTest::newRow("saisie de dièdre") << Inter{2, 3, true} << int(A::SaisirDiedre) << 0 << Inter{2, -1, false};
+        QTest::newRow("relâcher la flèche") << Inter{2, 3, false} << int(A::RelacherFleche) << 0 << Inter{-1, 3, false};
+        QTest::newRow("relâcher Aligner") << Inter{-1, -1, true} << int(A::RelacherAligner) << 0 << Inter{-1, -1, false};
+    }
+
+    // At most one button per group; "Aligner" excludes both groups and numeric entries
+    // release their group and "Aligner".
+    void exclusions()
+    {
+        QFETCH(Inter, avant);
+        QFETCH(int, action);
+        QFETCH(int, index);
+        QFETCH(Inter, apres);
+        QCOMPARE(AppliquerExclusions(avant, ActionGeometrie(action), index), apres);
+    }
+
+    void boutonsFleche_data()
+    {
+        QTest::addColumn<int>("index");
+        QTest::addColumn<double>("fleche");
+        QTest::newRow("Aligner les BA") << int(FlecheAlignerBA) << 0.0;
+        QTest::newRow("Aligner les milieux") << int(FlecheAlignerMilieux) << 25.0;
+        QTest::newRow("Aligner les BF") << int(FlecheAlignerBF) << 50.0;
+    }
+
+    // Chords 200 and 150: the sweep buttons give 0, 25 and 50, and the tip moves along X only.
+    void boutonsFleche()
+    {
+        QFETCH(int, index);
+        QFETCH(double, fleche);
+        CoupleProfils c = Aile();
+        EtatGeometrie geo;
+        geo.Interrupteurs = {-1, 2, true};
+        const auto s = c.PointsS;
+        PresserBoutonFleche(c, geo, index);
+        QVERIFY(Proche(geo.FlecheSaisie, fleche));
+        QVERIFY(Proche(c.FlecheBA, fleche));
+        QVERIFY(Proche(c.XmaxS, c.XmaxE) == (index == FlecheAlignerBF));
+        QCOMPARE(geo.Interrupteurs, (Inter{int16_t(index), 2, false}));
+        for (size_t i = 0; i < s.size(); ++i)
+            QCOMPARE(c.PointsS[i].Y, s[i].Y);
+    }
+
+    void boutonsDiedre_data()
+    {
+        QTest::addColumn<int>("index");
+        QTest::addColumn<double>("hauteur");
+        QTest::addColumn<double>("ecartE"); // height above the root's lowest point of the pair brought level
+        QTest::newRow("extrados") << int(DiedreAlignerExtrados) << 6.0 << 24.0;
+        QTest::newRow("bords d'attaque") << int(DiedreAlignerBA) << 1.0 << 5.0;
+        QTest::newRow("milieux") << int(DiedreAlignerMilieux) << 3.0 << 12.0;
+        QTest::newRow("bords de fuite") << int(DiedreAlignerBF) << 1.0 << 2.0;
+        QTest::newRow("intrados") << int(DiedreAlignerIntrados) << 0.0 << 0.0;
+    }
+
+    // Heights 24 and 18: each button brings its pair of points level and moves Y only.
+    void boutonsDiedre()
+    {
+        QFETCH(int, index);
+        QFETCH(double, hauteur);
+        QFETCH(double, ecartE);
+        CoupleProfils c = Polygones();
+        EtatGeometrie geo;
+        geo.Interrupteurs = {1, -1, true};
+        PresserBoutonDiedre(c, geo, index);
+        QVERIFY(Proche(geo.DiedreMmSaisi, hauteur));
+        QVERIFY(Proche(c.DiedreMm, hauteur));
+        const double niveauS[] = {c.YmaxS, c.YaXminS, (c.YminS + c.YmaxS) / 2.0, c.YaXmaxS, c.YminS};
+        QVERIFY(Proche(niveauS[index] - c.YminE, ecartE));
+        QVERIFY(Proche(geo.DiedreDegSaisi, c.DiedreDeg));
+        QCOMPARE(geo.Interrupteurs, (Inter{1, int16_t(index), false}));
+        QCOMPARE(c.XminS, 0.0f);
+    }
+
+    void diedreDeg_data()
+    {
+        QTest::addColumn<double>("decalage"); // YminS - YminE before
+        QTest::addColumn<double>("angle");
+        QTest::addColumn<double>("ecartement");
+        QTest::newRow("intrados à niveau, 5 degrés") << 0.0 << 5.0 << 400.0;
+        QTest::newRow("intrados à niveau, -3 degrés") << 0.0 << -3.0 << 400.0;
+        QTest::newRow("saumon plus haut, 5 degrés") << 7.0 << 5.0 << 400.0;
+        QTest::newRow("saumon plus bas, 10 degrés") << -4.0 << 10.0 << 250.0;
+        QTest::newRow("saumon plus haut, -20 degrés") << 30.0 << -20.0 << 80.0;
+    }
+
+    // Whatever the offset before, the angle typed is the angle obtained; the height it
+    // produced is kept for later re-applications.
+    void diedreDeg()
+    {
+        QFETCH(double, decalage);
+        QFETCH(double, angle);
+        QFETCH(double, ecartement);
+        CoupleProfils c = Aile();
+        c.EcartementZ = float(ecartement);
+        EtatGeometrie geo;
+        SaisirDiedreMm(c, geo, float(decalage));
+        geo.Interrupteurs = {0, 3, true};
+        const auto x = c.PointsS;
+        SaisirDiedreDeg(c, geo, float(angle));
+        QVERIFY2(Proche(c.DiedreDeg, angle, 1e-4), qPrintable(QString::number(c.DiedreDeg)));
+        const double milieux = (c.YminS + c.YmaxS) / 2.0 - (c.YminE + c.YmaxE) / 2.0;
+        QVERIFY(Proche(milieux, ecartement * std::tan(angle * PiEdition / 180.0)));
+        QCOMPARE(geo.DiedreMmSaisi, c.DiedreMm);
+        QCOMPARE(geo.DiedreDegSaisi, c.DiedreDeg);
+        QCOMPARE(geo.Interrupteurs, (Inter{0, -1, false}));
+        for (size_t i = 0; i < x.size(); ++i)
+            QCOMPARE(c.PointsS[i].X, x[i].X);
+    }
+
+    void ecartement_data()
+    {
+        QTest::addColumn<double>("z");
+        QTest::addColumn<bool>("accepte");
+        QTest::newRow("nul") << 0.0 << false;
+        QTest::newRow("négatif") << -5.0 << false;
+        QTest::newRow("positif") << 800.0 << true;
+    }
+
+    // The spacing moves no point; it changes the dihedral angle, which is kept as entered.
+    void ecartement()
+    {
+        QFETCH(double, z);
+        QFETCH(bool, accepte);
+        CoupleProfils c = Aile();
+        EtatGeometrie geo;
+        SaisirDiedreMm(c, geo, 20);
+        const CoupleProfils avant = c;
+        const auto refus = ChangerEcartement(c, geo, float(z));
+        QCOMPARE(!refus, accepte);
+        QCOMPARE(c.PointsE, avant.PointsE);
+        QCOMPARE(c.PointsS, avant.PointsS);
+        if (!accepte) {
+            QCOMPARE(refus->Titre, QStringLiteral("Erreur de saisie"));
+            QCOMPARE(refus->Texte, QStringLiteral("Il n'est pas possible d'entrer un écartement négatif ou nul."));
+            QCOMPARE(c.EcartementZ, avant.EcartementZ);
+            return;
+        }
+        QCOMPARE(c.EcartementZ, float(z));
+        QVERIFY(c.DiedreDeg != avant.DiedreDeg);
+        QCOMPARE(geo.DiedreDegSaisi, c.DiedreDeg);
+    }
+
+    void corde_data()
+    {
+        QTest::addColumn<int>("cote");
+        QTest::addColumn<double>("corde");
+        QTest::addColumn<bool>("cordeNulle"); // the side's chord is 0 beforehand
+        QTest::newRow("emplanture agrandie") << int(CoteE) << 300.0 << false;
+        QTest::newRow("saumon réduit à 0") << int(CoteS) << 0.0 << false;
+        QTest::newRow("corde négative") << int(CoteE) << -100.0 << false;
+        QTest::newRow("profil de corde nulle") << int(CoteS) << 100.0 << true;
+    }
+
+    // A chord scales its side about the origin (not about the leading edge); a side whose
+    // chord is 0 cannot be given another one and keeps its points.
+    void corde()
+    {
+        QFETCH(int, cote);
+        QFETCH(double, corde);
+        QFETCH(bool, cordeNulle);
+        CoupleProfils c = Aile();
+        if (cordeNulle)
+            for (PointProfil& p : c.Points(cote))
+                p.X = 12.0f;
+        const CoupleProfils avant = c;
+        const auto refus = ChangerCorde(c, cote, float(corde));
+        QCOMPARE(refus.has_value(), cordeNulle);
+        if (cordeNulle) {
+            QCOMPARE(refus->Titre, QStringLiteral("Erreur de saisie"));
+            QCOMPARE(c.PointsS, avant.PointsS);
+            return;
+        }
+        const double f = corde / (cote == CoteE ? avant.LargeurE : avant.LargeurS);
+        QVERIFY(Proche(cote == CoteE ? c.LargeurE : c.LargeurS, std::fabs(corde)));
+        for (size_t i = 0; i < c.Points(cote).size(); ++i) {
+            QVERIFY(Proche(c.Points(cote)[i].X, avant.Points(cote)[i].X * f));
+            QVERIFY(Proche(c.Points(cote)[i].Y, avant.Points(cote)[i].Y * f));
+        }
+        QCOMPARE(c.Points(1 - cote), avant.Points(1 - cote));
+    }
+
+    void aligner_data()
+    {
+        QTest::addColumn<bool>("refE");
+        QTest::addColumn<bool>("refS");
+        QTest::newRow("deux côtés") << true << true;
+        QTest::newRow("emplanture seule") << true << false;
+        QTest::newRow("saumon seul") << false << true;
+        QTest::newRow("aucun") << false << false;
+    }
+
+    // The mean of the tip's reference points lands on the root's; without reference points on
+    // both sides the button pops back up and nothing else changes.
+    void aligner()
+    {
+        QFETCH(bool, refE);
+        QFETCH(bool, refS);
+        CoupleProfils c = Aile();
+        for (const size_t i : {0, 20, 59})
+            c.PointsE[i].Etat = int16_t(refE ? EtatReference : EtatSelection);
+        for (const size_t i : {3, 100})
+            c.PointsS[i].Etat = int16_t(refS ? EtatReference : EtatSynchro);
+        EtatGeometrie geo;
+        geo.Interrupteurs = {2, 1, false};
+        const CoupleProfils avant = c;
+        const auto refus = PresserAligner(c, geo);
+        if (!(refE && refS)) {
+            QVERIFY(refus);
+            QCOMPARE(refus->Titre, QStringLiteral("Pas de sélection violette"));
+            QCOMPARE(refus->Texte, QStringLiteral("Pas de point de référence défini à l'emplanture ou au saumon, "
+                                                  "alignement impossible"));
+            QCOMPARE(geo.Interrupteurs, (Inter{2, 1, false}));
+            QCOMPARE(c.PointsS, avant.PointsS);
+            return;
+        }
+        QVERIFY(!refus);
+        QVERIFY(Proche(c.XrefS, c.XrefE) && Proche(c.YrefS, c.YrefE));
+        QCOMPARE(geo.Interrupteurs, (Inter{-1, -1, true}));
+        QCOMPARE(geo.FlecheSaisie, c.FlecheBA);
+        QCOMPARE(geo.DiedreMmSaisi, c.DiedreMm);
+        QCOMPARE(geo.DiedreDegSaisi, c.DiedreDeg);
+        const double dx = double(c.PointsS[0].X) - avant.PointsS[0].X;
+        for (size_t i = 0; i < c.PointsS.size(); ++i)
+            QVERIFY(Proche(double(c.PointsS[i].X) - avant.PointsS[i].X, dx));
+    }
+
+    void reappliquer_data()
+    {
+        QTest::addColumn<Inter>("interrupteurs");
+        QTest::addColumn<double>("fleche");     // stored values
+        QTest::addColumn<double>("diedre");
+        QTest::addColumn<double>("flecheBA");   // expected afterwards
+        QTest::addColumn<double>("diedreMm");
+        QTest::addColumn<QString>("flags");     // A(lignement) F(lèche) D(ièdre) re-applied by button
+        QTest::newRow("rien depuis le démarrage") << Inter{} << 0.0 << 0.0 << 0.0 << 0.0 << "";
+        QTest::newRow("valeurs saisies") << Inter{} << 12.5 << -7.0 << 12.5 << -7.0 << "";
+        QTest::newRow("BF et intrados") << Inter{2, 4, false} << 99.0 << 99.0 << 50.0 << 0.0 << "FD";
+        QTest::newRow("milieux et valeur") << Inter{1, -1, false} << 99.0 << 4.0 << 25.0 << 4.0 << "F";
+        QTest::newRow("valeur et intrados") << Inter{-1, 4, false} << 3.0 << 99.0 << 3.0 << 0.0 << "D";
+    }
+
+    // After any shape change the tip is placed again by the buttons down or the stored values.
+    void reappliquer()
+    {
+        QFETCH(Inter, interrupteurs);
+        QFETCH(double, fleche);
+        QFETCH(double, diedre);
+        QFETCH(double, flecheBA);
+        QFETCH(double, diedreMm);
+        QFETCH(QString, flags);
+        CoupleProfils c = Aile();
+        EtatGeometrie geo{interrupteurs, float(fleche), float(diedre), 0.0f};
+        const Reapplication r = ReappliquerGeometrie(c, geo);
+        QVERIFY(Proche(c.FlecheBA, flecheBA));
+        QVERIFY(Proche(c.DiedreMm, diedreMm));
+        QCOMPARE(geo.Interrupteurs, interrupteurs);
+        QVERIFY(!r.AlignementReapplique && !r.Message);
+        QCOMPARE(r.FlecheReappliquee, flags.contains('F'));
+        QCOMPARE(r.DiedreReapplique, flags.contains('D'));
+        QCOMPARE(geo.DiedreDegSaisi, c.DiedreDeg);
+    }
+};
+
+GALBIX_TEST_MAIN(TestGeometrieAile)
+#include "tst_geometrieaile.moc"
