@@ -34,5 +34,6 @@ inline void Afficher(const char* quoi, double ms, double megaOctets = 0.0)
 }
 
 void BenchLecture();
+void BenchVue();
 
 } // namespace galbix::bench

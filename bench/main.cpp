@@ -1,5 +1,7 @@
 // Benchmarks of the hot paths; prints one line per measurement.
 #include "Bench.h"
+#include "BenchEdition.h"
+#include "BenchSynchro.h"
 
 #include <QApplication>
 
@@ -7,5 +9,8 @@ int main(int argc, char** argv)
 {
     QApplication app(argc, argv);
     galbix::bench::BenchLecture();
+    galbix::bench::BenchVue();
+    galbix::bench::BenchEdition();
+    galbix::bench::BenchSynchro();
     return 0;
 }

@@ -47,7 +47,13 @@ const std::vector<Commande>& Commandes()
     static const std::vector<Commande> commandes = {
         {"info", "info FICHIER", CommandeInfo},
         {"convertir", "convertir ENTREE SORTIE [--en-tete TEXTE]", CommandeConvertir},
+        {"ouvrir", "ouvrir FICHIER", CommandeOuvrir},
         {"naca", "naca CODE SORTIE [--points N]", CommandeNaca},
+        {"projet-info", "projet-info FICHIER.gbx", CommandeProjetInfo},
+        {"exporter", "exporter FICHIER.gbx --dossier DOSSIER", CommandeExporter},
+        {"importer", "importer --dossier DOSSIER SORTIE.gbx", CommandeImporter},
+        {"demo", "demo SORTIE.gbx", CommandeDemo},
+        {"synchro", "synchro RACINE SAUMON [--sortie-e FICHIER] [--sortie-s FICHIER]", CommandeSynchro},
     };
     return commandes;
 }

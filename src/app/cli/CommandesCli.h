@@ -21,7 +21,20 @@ const std::vector<Commande>& Commandes();
 int CommandeInfo(const QStringList& args);
 /// `convertir ENTREE SORTIE [--en-tete TEXTE]`: reads ENTREE and writes SORTIE in the format of its extension.
 int CommandeConvertir(const QStringList& args);
+/// `ouvrir FICHIER`: loads FICHIER as the root's open command does; points, chord, spacing and thinning tolerance as JSON.
+int CommandeOuvrir(const QStringList& args);
 /// `naca CODE SORTIE [--points N]`: writes a NACA four-digit profile of unit chord (N points per surface).
 int CommandeNaca(const QStringList& args);
+/// `projet-info FICHIER.gbx`: reads a project as the open command does; points, spacing, switches, view and comment as JSON.
+int CommandeProjetInfo(const QStringList& args);
+/// `exporter FICHIER.gbx --dossier DOSSIER`: writes the project's exchange pair TempE.dat / TempS.dat into DOSSIER.
+int CommandeExporter(const QStringList& args);
+/// `importer --dossier DOSSIER SORTIE.gbx`: imports the exchange pair of DOSSIER and saves the wing as a project.
+int CommandeImporter(const QStringList& args);
+/// `demo SORTIE.gbx`: writes the demo project (NACA 2412 root, NACA 0012 tip, placed, synchronised, commented).
+int CommandeDemo(const QStringList& args);
+/// `synchro RACINE SAUMON [--sortie-e FICHIER] [--sortie-s FICHIER]`: loads both sides, synchronises them
+/// between their ends, writes each side where asked; both point lists with their states as JSON.
+int CommandeSynchro(const QStringList& args);
 
 } // namespace galbix::cli
