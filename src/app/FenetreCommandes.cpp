@@ -6,6 +6,10 @@
 #include "app/FenetreAPropos.h"
 #include "app/FenetrePrincipale.h"
 
+#include "app/PiloteEdition.h"
+#include "app/PiloteFichiers.h"
+#include "app/PiloteVue.h"
+
 #include "model/Extremes.h"
 
 #include <QCheckBox>
@@ -135,20 +139,14 @@ void FenetrePrincipale::VoirCommentaires(bool visibles)
     m_c.txtCommentaire->setVisible(visibles);
 }
 
-// Saving comes with the save command; until then the exit question's Yes saves nothing.
-void FenetrePrincipale::SauverProfil(int /*index*/) {}
+void FenetrePrincipale::SauverProfil(int index) { m_pilotes.fichiers->SauverProfil(index); }
 
-// Projects are read by the project reader; until then a project named on the command line is
-// recognised and left aside.
-void FenetrePrincipale::OuvrirProjet(const QString& /*chemin*/) {}
+void FenetrePrincipale::OuvrirProjet(const QString& chemin) { m_pilotes.fichiers->OuvrirProjet(chemin); }
 
-// The undo history records its snapshots here.
-void FenetrePrincipale::EnregistrerUndo() {}
+void FenetrePrincipale::EnregistrerUndo() { m_pilotes.edition->EnregistrerUndo(); }
 
-// The point lists reset their bars and current points here.
-void FenetrePrincipale::BornesListes() {}
+void FenetrePrincipale::BornesListes() { m_pilotes.vue->BornesListes(); }
 
-// The view re-projects and redraws here, keeping the zoom.
-void FenetrePrincipale::ReprojeterVue() {}
+void FenetrePrincipale::ReprojeterVue() { m_pilotes.vue->ReprojeterVue(); }
 
 } // namespace galbix

@@ -3,6 +3,10 @@
 #include "app/Dialogues.h"
 #include "app/DossierProgramme.h"
 #include "app/Icones.h"
+#include "app/PiloteEdition.h"
+#include "app/PiloteFichiers.h"
+#include "app/PiloteSouris.h"
+#include "app/PiloteVue.h"
 
 #include <QCloseEvent>
 #include <QHBoxLayout>
@@ -26,6 +30,14 @@ FenetrePrincipale::FenetrePrincipale(Dialogues& dialogues, QWidget* parent)
     setWindowIcon(Icone(IconeGalbix::Application));
     Construire();
     ConnecterCommandes();
+    m_pilotes.vue = std::make_unique<PiloteVue>(*this);
+    m_pilotes.edition = std::make_unique<PiloteEdition>(*this);
+    m_pilotes.souris = std::make_unique<PiloteSouris>(*this);
+    m_pilotes.fichiers = std::make_unique<PiloteFichiers>(*this);
+    m_pilotes.vue->Connecter();
+    m_pilotes.edition->Connecter();
+    m_pilotes.souris->Connecter();
+    m_pilotes.fichiers->Connecter();
 }
 
 FenetrePrincipale::~FenetrePrincipale() = default;

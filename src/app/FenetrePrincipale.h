@@ -7,6 +7,7 @@
 #include "app/SessionEdition.h"
 
 #include <QMainWindow>
+#include <memory>
 #include <optional>
 #include <vector>
 
@@ -17,6 +18,10 @@ class QScrollArea;
 namespace galbix {
 
 class Dialogues;
+class PiloteEdition;
+class PiloteFichiers;
+class PiloteSouris;
+class PiloteVue;
 
 class FenetrePrincipale : public QMainWindow {
     Q_OBJECT
@@ -41,6 +46,21 @@ public:
     SessionEdition& Session() { return m_session; }
     /// The window's controls.
     const ControlesFenetre& Controles() const { return m_c; }
+    /// The window's controls, for the parts of the window that drive them.
+    ControlesFenetre& Controles() { return m_c; }
+    /// Message boxes and file dialogs.
+    Dialogues& Dialogue() { return m_dialogues; }
+    /// The program's folder (settings, exchange files, help).
+    const QString& DossierProgrammeFenetre() const { return m_dossierProgramme; }
+
+    /// Drawing, view controls, point lists, status bar and the open command.
+    PiloteVue& Vue() { return *m_pilotes.vue; }
+    /// Editing commands, wing placing, undo.
+    PiloteEdition& Edition() { return *m_pilotes.edition; }
+    /// Mouse gestures on the drawing and the synchronisation command.
+    PiloteSouris& Souris() { return *m_pilotes.souris; }
+    /// Project file, saving, exchange, comment box.
+    PiloteFichiers& Fichiers() { return *m_pilotes.fichiers; }
     /// Full path of the settings file.
     const QString& FichierReglages() const { return m_fichierReglages; }
     /// Full path of the help file.
@@ -110,6 +130,12 @@ private:
     QString m_fichierReglages;
     QString m_fichierAide;
     std::optional<QSize> m_tailleExterieureDemandee;
+    struct Pilotes {
+        std::unique_ptr<PiloteVue> vue;
+        std::unique_ptr<PiloteEdition> edition;
+        std::unique_ptr<PiloteSouris> souris;
+        std::unique_ptr<PiloteFichiers> fichiers;
+    } m_pilotes;
 };
 
 } // namespace galbix
