@@ -1,4 +1,5 @@
 #include "files/Echange.h"
+#include "files/Ouverture.h"
 
 #include "geomlib/Tranchex.h"
 #include "model/Extremes.h"
@@ -27,16 +28,6 @@ QString Natif(const QString& chemin)
     return QDir::toNativeSeparators(chemin);
 }
 
-// The header as the reader hands it back, without the spaces around it.
-QString SansEspacesAuxBouts(const QString& texte)
-{
-    qsizetype debut = 0, fin = texte.size();
-    while (debut < fin && texte[debut] == u' ')
-        ++debut;
-    while (fin > debut && texte[fin - 1] == u' ')
-        --fin;
-    return texte.mid(debut, fin - debut);
-}
 
 bool Supprimer(const QString& chemin)
 {

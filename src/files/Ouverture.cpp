@@ -13,16 +13,6 @@ namespace galbix {
 
 namespace {
 
-// The header as the window shows it: without leading and trailing spaces (tabs stay).
-QString SansEspacesAuxBouts(const QString& texte)
-{
-    qsizetype debut = 0, fin = texte.size();
-    while (debut < fin && texte[debut] == u' ')
-        ++debut;
-    while (fin > debut && texte[fin - 1] == u' ')
-        --fin;
-    return texte.mid(debut, fin - debut);
-}
 
 // Scales a side so that its chord becomes 100 mm; a side without chord keeps its size.
 void NormaliserCorde(std::vector<PointProfil>& points, float largeur)
@@ -88,6 +78,16 @@ void TerminerEmplanture(CoupleProfils& essai, ResultatOuverture& r)
 }
 
 } // namespace
+
+QString SansEspacesAuxBouts(const QString& texte)
+{
+    qsizetype debut = 0, fin = texte.size();
+    while (debut < fin && texte[debut] == u' ')
+        ++debut;
+    while (fin > debut && texte[fin - 1] == u' ')
+        --fin;
+    return texte.mid(debut, fin - debut);
+}
 
 bool PlusieursContours(const std::vector<PointFichier>& points)
 {

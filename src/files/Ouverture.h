@@ -66,6 +66,9 @@ struct ResultatOuverture {
     bool NouveauProjet = false;            ///< root: ActiverCommandes, ProjetOuvert, caption TitreNouveauProjet
 };
 
+/// A header as the window shows it: without leading and trailing spaces (tabs stay).
+QString SansEspacesAuxBouts(const QString& texte);
+
 /// True when the first and the last record carry different contour codes (several contours).
 bool PlusieursContours(const std::vector<PointFichier>& points);
 

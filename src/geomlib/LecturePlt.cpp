@@ -258,15 +258,10 @@ LectureFichier Lire(std::string_view texte)
 
 } // namespace
 
+// Memory exhaustion is turned into a failed read by LireFichierDetaille.
 LectureFichier LirePlt(std::string_view texte)
 {
-    try {
-        return Lire(texte);
-    } catch (const std::exception&) {
-        LectureFichier lecture;
-        lecture.erreur = QStringLiteral("mémoire insuffisante pour lire le fichier");
-        return lecture;
-    }
+    return Lire(texte);
 }
 
 } // namespace galbix::formats

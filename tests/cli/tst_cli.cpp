@@ -1,4 +1,5 @@
 // The command-line tool as a script sees it: JSON on stdout, exit status, files written.
+#include "common/LanceurCli.h"
 #include "common/TestMain.h"
 
 #include <QFile>
@@ -10,20 +11,9 @@
 
 namespace {
 
-struct Resultat {
-    int statut = -1;
-    QByteArray sortie;
-    QByteArray erreurs;
-};
+using Resultat = galbix::tests::ResultatCli;
 
-Resultat Lancer(const QStringList& args)
-{
-    QProcess p;
-    p.start(QStringLiteral(GALBIX_CLI), args);
-    p.waitForFinished(60000);
-    return {p.exitStatus() == QProcess::NormalExit ? p.exitCode() : -1, p.readAllStandardOutput(),
-            p.readAllStandardError()};
-}
+Resultat Lancer(const QStringList& args) { return galbix::tests::LancerCli(args); }
 
 QJsonObject Json(const Resultat& r)
 {

@@ -1,5 +1,6 @@
 // galbix-cli on projects: the demo project, projet-info, and the exchange pair through
 // exporter and importer, as a script sees them.
+#include "common/LanceurCli.h"
 #include "common/TestMain.h"
 
 #include <QDir>
@@ -12,20 +13,10 @@
 
 namespace {
 
-struct Resultat {
-    int statut = -1;
-    QByteArray sortie;
-    QByteArray erreurs;
-};
+using Resultat = galbix::tests::ResultatCli;
+using galbix::tests::EcrireOctets;
 
-Resultat Lancer(const QStringList& args)
-{
-    QProcess p;
-    p.start(QStringLiteral(GALBIX_CLI), args);
-    p.waitForFinished(60000);
-    return {p.exitStatus() == QProcess::NormalExit ? p.exitCode() : -1, p.readAllStandardOutput(),
-            p.readAllStandardError()};
-}
+Resultat Lancer(const QStringList& args) { return galbix::tests::LancerCli(args); }
 
 QByteArray LireOctets(const QString& chemin)
 {
@@ -33,11 +24,6 @@ QByteArray LireOctets(const QString& chemin)
     return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
 }
 
-bool EcrireOctets(const QString& chemin, const QByteArray& octets)
-{
-    QFile f(chemin);
-    return f.open(QIODevice::WriteOnly) && f.write(octets) == octets.size();
-}
 
 QJsonObject Info(const QString& projet)
 {

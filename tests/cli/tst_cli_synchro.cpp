@@ -1,5 +1,6 @@
 // `galbix-cli synchro`: both sides loaded as the open buttons load them, synchronised between
 // their ends, written back, and the refusals as exit statuses.
+#include "common/LanceurCli.h"
 #include "common/TestMain.h"
 #include "geomlib/Tranchex.h"
 #include "model/Naca.h"
@@ -14,20 +15,9 @@
 
 namespace {
 
-struct Resultat {
-    int statut = -1;
-    QByteArray sortie;
-    QByteArray erreurs;
-};
+using Resultat = galbix::tests::ResultatCli;
 
-Resultat Lancer(const QStringList& args)
-{
-    QProcess p;
-    p.start(QStringLiteral(GALBIX_CLI), args);
-    p.waitForFinished(60000);
-    return {p.exitStatus() == QProcess::NormalExit ? p.exitCode() : -1, p.readAllStandardOutput(),
-            p.readAllStandardError()};
-}
+Resultat Lancer(const QStringList& args) { return galbix::tests::LancerCli(args); }
 
 void Ecrire(const QString& chemin, const QByteArray& contenu)
 {

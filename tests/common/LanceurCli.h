@@ -1,0 +1,34 @@
+#pragma once
+// Runs galbix-cli as a script would and collects what it gives back.
+
+#include <QByteArray>
+#include <QFile>
+#include <QProcess>
+#include <QStringList>
+
+namespace galbix::tests {
+
+struct ResultatCli {
+    int statut = -1; ///< exit status, -1 when the program crashed or hung
+    QByteArray sortie;
+    QByteArray erreurs;
+};
+
+/// Runs galbix-cli with `args` and waits for it (one minute at most).
+inline ResultatCli LancerCli(const QStringList& args)
+{
+    QProcess p;
+    p.start(QStringLiteral(GALBIX_CLI), args);
+    p.waitForFinished(60000);
+    return {p.exitStatus() == QProcess::NormalExit ? p.exitCode() : -1, p.readAllStandardOutput(),
+            p.readAllStandardError()};
+}
+
+/// Writes `octets` to `chemin`; false on failure.
+inline bool EcrireOctets(const QString& chemin, const QByteArray& octets)
+{
+    QFile f(chemin);
+    return f.open(QIODevice::WriteOnly) && f.write(octets) == octets.size();
+}
+
+} // namespace galbix::tests
