@@ -14,6 +14,7 @@
 // "Surface" boxes).
 
 #include "editing/Fonctions.h"
+#include "geomlib/Tolerances.h"
 #include "model/Types.h"
 
 #include <QString>
@@ -22,9 +23,8 @@
 
 namespace galbix {
 
-/// Two vertices whose arc-length positions differ by less than this (mm) are taken as
-/// corresponding: the walk pairs them as they stand instead of creating a point.
-constexpr double CoincidenceSynchro = 0.001;
+/// Two vertices closer than this in arc length are paired as they stand instead of creating a point.
+constexpr double CoincidenceSynchro = tol::CoincidenceSynchro;
 
 /// Title of both refusals of the command.
 inline const QString TitreSynchroImpossible = QStringLiteral("Synchronisation impossible");

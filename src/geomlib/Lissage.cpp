@@ -6,6 +6,7 @@
 // steady them. The influence of a point on an interpolating cubic falls off by about 3.7 per
 // point, so twelve points of margin leave the cores within rounding of the one-piece fit.
 
+#include "geomlib/Tolerances.h"
 #include "geomlib/Tranchex.h"
 
 #include <Eigen/Core>
@@ -23,9 +24,7 @@ constexpr int SegmentsParCoeur = 24;     // segments a window settles
 constexpr int MargeFenetre = 12;         // points fitted on each side of a core to steady it
 constexpr int PasParSegment = 8;         // arc-length table steps per input segment
 constexpr int SortieParSegment = 4;      // output segments per input segment
-// Points closer to the previous one than this fraction of the run's length count as repeats:
-// the fit needs strictly increasing parameters, and nearly equal ones make it ill-conditioned.
-constexpr double RepetitionRelative = 1e-9;
+constexpr double RepetitionRelative = tol::RepetitionLissage;
 
 // Three-point Gauss-Legendre rule on [-1, 1].
 constexpr double NoeudsGauss[3] = {-0.774596669241483377, 0.0, 0.774596669241483377};

@@ -7,6 +7,12 @@ namespace galbix::tol {
 constexpr double Chainage = 0.001;
 /// Largest distance (mm) between a tessellated curve and its chords.
 constexpr double ErreurCorde = 0.01;
+/// Two vertices whose arc-length positions differ by less than this (mm) are taken as
+/// corresponding by the synchronisation.
+constexpr double CoincidenceSynchro = 0.001;
+/// In a run to smooth, a point closer to the previous one than this fraction of the run's
+/// length counts as a repeat (the spline fit needs strictly increasing parameters).
+constexpr double RepetitionLissage = 1e-9;
 /// Plotter units per millimetre in HPGL files.
 constexpr double UnitesTraceurParMm = 40.0;
 /// Largest file that the readers accept (bytes).
