@@ -2,7 +2,7 @@
 PRESET   ?= default
 BUILD    ?= build
 JOBS     ?= $(shell nproc)
-SAMPLE   ?= data/demo/naca2412.dat
+DEMO     ?= data/demo/demo.gbx
 
 .PHONY: deps configure build run test asan bench screenshots clean
 
@@ -18,7 +18,7 @@ build: configure
 	cmake --build $(BUILD) -j $(JOBS)
 
 run: build
-	$(BUILD)/src/app/cli/galbix-cli info $(SAMPLE)
+	$(BUILD)/src/app/galbix/galbix $(DEMO)
 
 test: build
 	QT_QPA_PLATFORM=offscreen ctest --test-dir $(BUILD) --output-on-failure -j $(JOBS)
