@@ -3,6 +3,7 @@
 
 #include "app/FabriqueControles.h"
 #include "app/FenetrePrincipale.h"
+#include "view/ui/VueProfils.h"
 
 #include <QCheckBox>
 #include <QGridLayout>
@@ -37,12 +38,8 @@ QScrollBar* BarreHorizontale(const QString& nom, int minimum, int maximum, int v
 
 QWidget* FenetrePrincipale::CreerZoneDessin()
 {
-    auto* zone = new QWidget;
+    auto* zone = new VueProfils(m_session.Profils, m_session.Edition, m_session.Vue);
     zone->setObjectName(QStringLiteral("pctProfils"));
-    zone->setAutoFillBackground(true);
-    QPalette palette = zone->palette();
-    palette.setColor(QPalette::Window, Qt::white);
-    zone->setPalette(palette);
     zone->setMinimumSize(200, 150);
     return zone;
 }

@@ -1,24 +1,22 @@
-// galbix-captures: writes PNG pictures of the main window (empty, with profiles, enlarged)
+// galbix-captures: writes PNG pictures of the main window (empty, with a wing loaded in
+// perspective and in side view, enlarged)
 // and of the about box into the folder given as argument, on the offscreen platform.
 #include "app/Dialogues.h"
 #include "app/DossierProgramme.h"
 #include "app/FenetreAPropos.h"
 #include "app/FenetrePrincipale.h"
 #include "app/Icones.h"
-#include "model/Extremes.h"
+#include "app/PiloteVue.h"
+#include "geomlib/Tranchex.h"
 #include "model/Naca.h"
-#include "model/NumericText.h"
 
 #include <QApplication>
-#include <QCheckBox>
 #include <QDir>
-#include <QLabel>
-#include <QLineEdit>
 #include <QPainter>
-#include <QPlainTextEdit>
-#include <QScrollBar>
 #include <QTemporaryDir>
+#include <QToolButton>
 #include <cstdio>
+#include <deque>
 
 namespace {
 
@@ -31,7 +29,18 @@ public:
     {
         return boutons == BoutonsMessage::Ok ? ReponseMessage::Ok : ReponseMessage::Non;
     }
-    ChoixFichier Ouvrir(const DemandeFichier&) override { return {}; }
+    /// Files given to the next open dialogs, in order; cancelled when none is left.
+    std::deque<QString> chemins;
+    ChoixFichier Ouvrir(const DemandeFichier&) override
+    {
+        ChoixFichier choix;
+        if (chemins.empty())
+            return choix;
+        choix.annule = false;
+        choix.chemin = chemins.front();
+        chemins.pop_front();
+        return choix;
+    }
     ChoixFichier Enregistrer(const DemandeFichier&) override { return {}; }
     bool OuvrirDocument(const QString&) override { return false; }
     bool LancerInformationsSysteme() override { return false; }
@@ -46,74 +55,39 @@ bool Enregistrer(QWidget& fenetre, const QDir& dossier, const QString& nom)
     return ok;
 }
 
-std::vector<PointProfil> PointsNaca(const QString& code, double corde, double decalageX, double decalageY)
+std::vector<PointFichier> EnregistrementsNaca(const QString& code, double corde)
 {
-    std::vector<PointProfil> points;
-    for (const QPointF& p : ProfilNaca4(code, 40))
-        points.push_back({float(p.x() * corde + decalageX), float(p.y() * corde + decalageY), 0});
+    std::vector<PointFichier> points;
+    for (const QPointF& p : ProfilNaca4(code, 40)) {
+        PointFichier f;
+        f.X = float(p.x() * corde);
+        f.Y = float(p.y() * corde);
+        points.push_back(f);
+    }
     return points;
 }
 
-// Shows the five rows around point `courant` as the point lists will, selected rows in green.
-void RemplirListe(const ControlesFenetre& c, const std::vector<PointProfil>& points, int cote, int courant)
+// A wing panel loaded through the open command: a NACA 2412 root from a .dat file (scaled to
+// a chord of 100 mm) and a NACA 2410 tip of 70 mm from a drawing, a few root points selected.
+bool ChargerAile(FenetrePrincipale& fenetre, DialoguesSilencieux& dialogues, const QDir& fichiers)
 {
-    for (int rang = 0; rang < 5; ++rang) {
-        const int n = courant + rang - 2;
-        const bool existe = n >= 1 && n <= int(points.size());
-        const bool choisi = existe && AEtat(points[size_t(n - 1)], EtatSelection);
-        QLabel* etiquettes[3] = {c.lblNumPt[cote][rang], c.lblCoordPt[cote][rang], c.lblCoordPt[cote][rang + 5]};
-        for (QLabel* e : etiquettes) {
-            QPalette palette = e->palette();
-            palette.setColor(QPalette::Window, choisi ? QColor(0, 176, 10) : palette.color(QPalette::Button));
-            palette.setColor(QPalette::WindowText, choisi ? Qt::white : Qt::black);
-            e->setPalette(palette);
-        }
-        if (!existe)
-            continue;
-        const PointProfil& p = points[size_t(n - 1)];
-        etiquettes[0]->setText(QString::number(n));
-        etiquettes[1]->setText(PointDecimal(FormaterNombre(p.X, u"#####0.00")));
-        etiquettes[2]->setText(PointDecimal(FormaterNombre(p.Y, u"#####0.00")));
-    }
-    c.vscPoints[cote][0]->show();
-    c.vscPoints[cote][0]->setRange(1, int(points.size()));
-    c.vscPoints[cote][0]->setValue(courant);
-}
-
-// A wing panel: NACA 2412 root of 200 mm, NACA 2410 tip of 150 mm behind it, some points selected.
-void RemplirModele(FenetrePrincipale& fenetre)
-{
+    const QString racine = fichiers.filePath(QStringLiteral("naca2412.dat"));
+    const QString saumon = fichiers.filePath(QStringLiteral("naca2410.dxf"));
+    if (EcrireFichier(EnregistrementsNaca(QStringLiteral("2412"), 1.0), racine, QStringLiteral("NACA 2412")) != 1 ||
+        EcrireFichier(EnregistrementsNaca(QStringLiteral("2410"), 70.0), saumon, QStringLiteral("NACA 2410")) != 1)
+        return false;
+    dialogues.chemins = {racine, saumon};
+    fenetre.Vue().OuvrirProfil(CoteE);
+    fenetre.Vue().OuvrirProfil(CoteS);
     SessionEdition& session = fenetre.Session();
-    session.Profils.PointsE = PointsNaca(QStringLiteral("2412"), 200.0, 0.0, 0.0);
-    session.Profils.PointsS = PointsNaca(QStringLiteral("2410"), 150.0, 25.0, 4.0);
-    session.Profils.EcartementZ = 600.0f;
-    for (int i = 10; i < 14; ++i)
-        session.Profils.PointsE[size_t(i)].Etat = EtatSelection;
-    CalculerExtremes(session.Profils);
-    session.ProjetOuvert = true;
-    const ControlesFenetre& c = fenetre.Controles();
-    fenetre.ActiverCommandes();
-    const auto nombre = [](double v) { return PointDecimal(FormaterNombre(v, u"#####0.0#")); };
-    c.lblNomFichier[CoteE]->setText(QStringLiteral("naca2412.dat"));
-    c.lblNomFichier[CoteS]->setText(QStringLiteral("naca2410.dat"));
-    c.txtCorde[CoteE]->setText(nombre(session.Profils.LargeurE));
-    c.txtCorde[CoteS]->setText(nombre(session.Profils.LargeurS));
-    c.txtEcartementZ->setText(nombre(session.Profils.EcartementZ));
-    c.txtFleche->setText(nombre(session.Profils.FlecheBA));
-    c.lblFleche->setText(nombre(session.Profils.XmaxE - session.Profils.XmaxS));
-    c.txtDiedreMm->setText(nombre(session.Profils.DiedreMm));
-    c.txtDiedreDeg->setText(nombre(session.Profils.DiedreDeg));
-    c.lblDiedre->setText(nombre(session.Profils.YmaxE - session.Profils.YmaxS));
-    RemplirListe(c, session.Profils.PointsE, CoteE, 12);
-    RemplirListe(c, session.Profils.PointsS, CoteS, 1);
-    c.panneauxEtat[0]->setText(QStringLiteral(": %1 points     Sél.: 4 pts    X:12.3mm   Y:4.1mm  D:13.0mm")
-                                   .arg(session.Profils.NbPointsE()));
-    c.panneauxEtat[1]->setText(QStringLiteral(": %1 points     Sél.: 0 pts    X:0.0mm   Y:0.0mm  D:0.0mm")
-                                   .arg(session.Profils.NbPointsS()));
-    c.panneauxEtat[2]->setText(QStringLiteral("Dist. Sel."));
-    c.txtCommentaire->setPlainText(QStringLiteral("Commentaire profil: NACA 2412\r\nAile de démonstration."));
-    c.chkVoirCommentaires->setChecked(true);
-    fenetre.setWindowTitle(QStringLiteral("Profils Galbix - Nouveau projet"));
+    if (session.Profils.NbPointsE() < 14)
+        return false;
+    for (size_t i = 10; i < 14; ++i)
+        session.Profils.PointsE[i].Etat = EtatSelection;
+    session.Edition.PointCourantE = 12;
+    fenetre.Vue().PlacerListe(CoteE);
+    fenetre.Vue().RafraichirVue();
+    return true;
 }
 
 // Every icon at 24 and 48 pixels, normal and disabled, to check their drawing.
@@ -160,8 +134,11 @@ int main(int argc, char** argv)
         fenetre.Charger(QString());
         fenetre.show();
         ok &= Enregistrer(fenetre, dossier, QStringLiteral("fenetre_vide.png"));
-        RemplirModele(fenetre);
+        ok &= ChargerAile(fenetre, dialogues, QDir(programme.path()));
         ok &= Enregistrer(fenetre, dossier, QStringLiteral("fenetre_profils.png"));
+        fenetre.Controles().cmdRAZVueCote->click();
+        ok &= Enregistrer(fenetre, dossier, QStringLiteral("fenetre_vue_cote.png"));
+        fenetre.Controles().cmdRAZPerspective->click();
         fenetre.resize(fenetre.size() + QSize(300, 160));
         ok &= Enregistrer(fenetre, dossier, QStringLiteral("fenetre_agrandie.png"));
         fenetre.close();
