@@ -3,6 +3,7 @@
 #include "view/Projection.h"
 
 #include <QPainter>
+#include <QPen>
 #include <QResizeEvent>
 
 namespace galbix {
@@ -78,6 +79,28 @@ void VueProfils::ChangerImageFond(bool coche, const QImage& image)
     DessinerProfils();
 }
 
+void VueProfils::DefinirRectangleSouris(const QRectF& rectangle, Qt::PenStyle style)
+{
+    if (rectangle == m_rectangleSouris && style == m_styleRectangle)
+        return;
+    m_rectangleSouris = rectangle;
+    m_styleRectangle = style;
+    update();
+}
+
+void VueProfils::DessinerRectangleSouris(QPainter& peintre) const
+{
+    if (m_rectangleSouris.isNull())
+        return;
+    const QRectF pixels(m_rectangleSouris.topLeft() / TwipsParPixel, m_rectangleSouris.bottomRight() / TwipsParPixel);
+    QPen stylo(Qt::black, 0, m_styleRectangle);
+    peintre.save();
+    peintre.setPen(stylo);
+    peintre.setBrush(Qt::NoBrush);
+    peintre.drawRect(pixels.normalized());
+    peintre.restore();
+}
+
 QImage VueProfils::Capture() const
 {
     QImage image = m_base.copy();
@@ -85,6 +108,7 @@ QImage VueProfils::Capture() const
         return image;
     QPainter peintre(&image);
     m_dessinateur.DessinerSurcouche(peintre, m_vue, m_surcouche);
+    DessinerRectangleSouris(peintre);
     return image;
 }
 
@@ -96,6 +120,7 @@ void VueProfils::paintEvent(QPaintEvent*)
     else
         peintre.drawImage(QPoint(0, 0), m_base);
     m_dessinateur.DessinerSurcouche(peintre, m_vue, m_surcouche);
+    DessinerRectangleSouris(peintre);
 }
 
 void VueProfils::resizeEvent(QResizeEvent* evenement)

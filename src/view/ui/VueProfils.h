@@ -14,6 +14,7 @@
 #include "view/ui/DessinProfils.h"
 
 #include <QImage>
+#include <QRectF>
 #include <QWidget>
 
 namespace galbix {
@@ -42,6 +43,12 @@ public:
     /// clipboard's bitmap) the image is shown centred at its scale; otherwise none. Redraws.
     void ChangerImageFond(bool coche, const QImage& image);
 
+    /// Shows the outline of the rectangle being dragged (drawing units) in black with `style`
+    /// above everything else; an empty rectangle (null) removes it.
+    void DefinirRectangleSouris(const QRectF& rectangle, Qt::PenStyle style = Qt::DashLine);
+    /// The outline being dragged (null when none), drawing units.
+    QRectF RectangleSouris() const { return m_rectangleSouris; }
+
     /// The base layer as last drawn.
     const QImage& Base() const { return m_base; }
     /// Base layer and overlay together, as on screen.
@@ -65,6 +72,10 @@ private:
     QImage m_base;
     QImage m_imageFond;
     Surcouche m_surcouche;
+    QRectF m_rectangleSouris;
+    Qt::PenStyle m_styleRectangle = Qt::DashLine;
+
+    void DessinerRectangleSouris(QPainter& peintre) const;
 };
 
 } // namespace galbix

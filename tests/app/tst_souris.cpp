@@ -1,0 +1,510 @@
+// The mouse on the drawing area, driven by synthetic mouse events on the offscreen platform:
+// picking by click and rectangle, zoom rectangle, pan, Ctrl move of the selection and its
+// refusal, cursor read-out, wheel zoom, list bars; and the "Synchronisation optimale" button.
+//
+// The view is set in side view with 15 drawing units per millimetre and the centres chosen
+// so that the model point (X, Y) is drawn at pixel (X, hauteur - Y): one pixel is one mm.
+#include "common/DialoguesScript.h"
+#include "common/TestMain.h"
+
+#include "app/DossierProgramme.h"
+#include "app/FenetrePrincipale.h"
+#include "app/PiloteSouris.h"
+#include "editing/Fonctions.h"
+#include "editing/Synchronisation.h"
+#include "model/Extremes.h"
+#include "view/Projection.h"
+#include "view/Souris.h"
+#include "view/ui/VueProfils.h"
+
+#include <QCheckBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QScrollBar>
+#include <QTemporaryDir>
+#include <QToolButton>
+#include <QtTest>
+
+using namespace galbix;
+
+namespace {
+
+std::vector<PointProfil> Points(const QList<QPointF>& liste, const QList<int>& etats = {})
+{
+    std::vector<PointProfil> points;
+    for (qsizetype i = 0; i < liste.size(); ++i)
+        points.push_back({float(liste[i].x()), float(liste[i].y()), int16_t(i < etats.size() ? etats[i] : 0)});
+    return points;
+}
+
+QList<int> Etats(const std::vector<PointProfil>& points)
+{
+    QList<int> etats;
+    for (const PointProfil& p : points)
+        etats.push_back(p.Etat);
+    return etats;
+}
+
+// A shown window with both sides loaded, in side view at one pixel per millimetre.
+struct Banc {
+    DialoguesScript dialogues;
+    FenetrePrincipale fenetre{dialogues};
+    SessionEdition& s = fenetre.Session();
+    QWidget* dessin = nullptr;
+    int hauteur = 0; ///< drawing area height, pixels
+
+    bool Preparer(std::vector<PointProfil> e, std::vector<PointProfil> t, AnglesVue angles = VueDeCote)
+    {
+        fenetre.Charger(QString());
+        fenetre.resize(1200, 800);
+        fenetre.show();
+        if (!QTest::qWaitForWindowExposed(&fenetre))
+            return false;
+        dessin = fenetre.Controles().pctProfils;
+        if (!qobject_cast<VueProfils*>(dessin))
+            return false;
+        hauteur = dessin->height();
+        s.Profils.PointsE = std::move(e);
+        s.Profils.PointsS = std::move(t);
+        CalculerExtremes(s.Profils);
+        s.ProjetOuvert = true;
+        fenetre.ActiverCommandes();
+        s.Vue.Omega = angles.Omega;
+        s.Vue.Alpha = angles.Alpha;
+        Cadrer();
+        return true;
+    }
+    // One millimetre per pixel, model origin at the lower left corner of the area.
+    void Cadrer()
+    {
+        s.Vue.DefinirTailleDessin(float(dessin->width() * TwipsParPixel), float(hauteur * TwipsParPixel));
+        ProjeterProfils(s.Profils, s.Vue, nullptr);
+        s.Vue.CoeffZoom = float(TwipsParPixel);
+        s.Vue.XCentreZoom = s.Vue.XCentreDessin / float(TwipsParPixel);
+        s.Vue.YCentreZoom = s.Vue.YCentreDessin / float(TwipsParPixel);
+        RecalculerEcran(s.Vue);
+    }
+    QPoint Pixel(QPoint mm) const { return {mm.x(), hauteur - mm.y()}; }
+    int Annulations() const { return s.Historique.Taille(); }
+    void Glisser(Qt::MouseButton bouton, Qt::KeyboardModifiers touches, QPoint de, QPoint a)
+    {
+        QTest::mousePress(dessin, bouton, touches, Pixel(de));
+        QTest::mouseMove(dessin, Pixel((de + a) / 2));
+        QTest::mouseMove(dessin, Pixel(a));
+        QTest::mouseRelease(dessin, bouton, touches, Pixel(a));
+    }
+};
+
+const QList<QPointF> Carre10{{0, 0}, {10, 0}, {10, 10}, {0, 10}, {0, 0}};
+const QList<QPointF> Carre20{{0, 0}, {20, 0}, {20, 20}, {0, 20}, {0, 0}};
+
+} // namespace
+
+class TestSouris : public QObject {
+    Q_OBJECT
+
+    std::unique_ptr<QTemporaryDir> m_dossier;
+    QByteArray m_variableAvant;
+
+private slots:
+    void init()
+    {
+        m_dossier = std::make_unique<QTemporaryDir>();
+        m_variableAvant = qgetenv(VariableDossierProgramme);
+        qputenv(VariableDossierProgramme, m_dossier->path().toLocal8Bit());
+    }
+    void cleanup()
+    {
+        qputenv(VariableDossierProgramme, m_variableAvant);
+        m_dossier.reset();
+    }
+
+    void clic_data()
+    {
+        QTest::addColumn<QList<QPointF>>("points");
+        QTest::addColumn<QList<int>>("avant");
+        QTest::addColumn<int>("mode");
+        QTest::addColumn<QPoint>("clic");
+        QTest::addColumn<QList<int>>("apres");
+        QTest::addColumn<int>("courant");
+        const QList<QPointF> proches{{100, 100}, {103, 102}, {150, 100}};
+        QTest::newRow("deux points proches") << proches << QList<int>{0, 0, 0} << int(EtatSelection)
+                                             << QPoint(101, 101) << QList<int>{1, 1, 0} << 2;
+        QTest::newRow("point déjà sélectionné") << proches << QList<int>{1, 0, 1} << int(EtatSelection)
+                                                << QPoint(150, 100) << QList<int>{1, 0, 0} << 3;
+        QTest::newRow("mode référence") << proches << QList<int>{1, 0, 0} << int(EtatReference)
+                                        << QPoint(100, 100) << QList<int>{3, 2, 0} << 2;
+        QTest::newRow("à 4 pixels: hors du carré") << proches << QList<int>{0, 0, 0} << int(EtatSelection)
+                                                   << QPoint(146, 100) << QList<int>{0, 0, 0} << 1;
+        QTest::newRow("carré, pas cercle") << proches << QList<int>{0, 0, 0} << int(EtatSelection)
+                                           << QPoint(147, 103) << QList<int>{0, 0, 1} << 3;
+    }
+    void clic()
+    {
+        QFETCH(QList<QPointF>, points);
+        QFETCH(QList<int>, avant);
+        QFETCH(int, mode);
+        QFETCH(QPoint, clic);
+        QFETCH(QList<int>, apres);
+        QFETCH(int, courant);
+        Banc b;
+        QVERIFY(b.Preparer(Points(points, avant), Points({{400, 400}})));
+        b.s.Edition.ModeSelection = int16_t(mode);
+        const int annulations = b.Annulations();
+        QTest::mouseClick(b.dessin, Qt::LeftButton, Qt::NoModifier, b.Pixel(clic));
+        QCOMPARE(Etats(b.s.Profils.PointsE), apres);
+        QCOMPARE(b.Annulations(), annulations + (apres != avant ? 1 : 0));
+        QCOMPARE(b.s.Edition.PointCourantE, courant);
+        QCOMPARE(b.s.Edition.PointCourantS, 1);
+        QCOMPARE(b.fenetre.Souris().Mode(), ModeSouris::Aucun);
+    }
+
+    void rectangle_data()
+    {
+        QTest::addColumn<QPoint>("de");
+        QTest::addColumn<QPoint>("a");
+        QTest::addColumn<bool>("pointsSaumon");
+        QTest::addColumn<QList<int>>("etatsE");
+        QTest::addColumn<QList<int>>("etatsS");
+        QTest::newRow("coin sur un point") << QPoint(100, 100) << QPoint(60, 140) << true << QList<int>{1, 0, 0}
+                                           << QList<int>{1, 0};
+        QTest::newRow("sens inverse") << QPoint(60, 140) << QPoint(100, 100) << true << QList<int>{1, 0, 0}
+                                      << QList<int>{1, 0};
+        QTest::newRow("tout") << QPoint(10, 10) << QPoint(300, 300) << true << QList<int>{1, 1, 1}
+                              << QList<int>{1, 1};
+        QTest::newRow("saumon masqué") << QPoint(10, 10) << QPoint(300, 300) << false << QList<int>{1, 1, 1}
+                                       << QList<int>{0, 0};
+        QTest::newRow("un pixel à côté") << QPoint(101, 99) << QPoint(140, 60) << true << QList<int>{0, 0, 0}
+                                         << QList<int>{0, 0};
+    }
+    void rectangle()
+    {
+        QFETCH(QPoint, de);
+        QFETCH(QPoint, a);
+        QFETCH(bool, pointsSaumon);
+        QFETCH(QList<int>, etatsE);
+        QFETCH(QList<int>, etatsS);
+        Banc b;
+        QVERIFY(b.Preparer(Points({{100, 100}, {200, 100}, {200, 200}}), Points({{80, 120}, {250, 250}})));
+        b.s.Vue.Options.AfficherPoints[CoteS] = pointsSaumon;
+        auto* dessin = qobject_cast<VueProfils*>(b.dessin);
+        QTest::mousePress(b.dessin, Qt::LeftButton, Qt::NoModifier, b.Pixel(de));
+        QTest::mouseMove(b.dessin, b.Pixel(a));
+        const QRectF trace = QRectF(QPointF(b.Pixel(de)) * TwipsParPixel, QPointF(b.Pixel(a)) * TwipsParPixel).normalized();
+        QCOMPARE(dessin->RectangleSouris(), trace);
+        QTest::mouseRelease(b.dessin, Qt::LeftButton, Qt::NoModifier, b.Pixel(a));
+        QVERIFY(dessin->RectangleSouris().isNull());
+        QCOMPARE(Etats(b.s.Profils.PointsE), etatsE);
+        QCOMPARE(Etats(b.s.Profils.PointsS), etatsS);
+        const int dernierE = int(etatsE.lastIndexOf(1)) + 1, dernierS = int(etatsS.lastIndexOf(1)) + 1;
+        QCOMPARE(b.s.Edition.PointCourantE, std::max(dernierE, 1));
+        QCOMPARE(b.s.Edition.PointCourantS, std::max(dernierS, 1));
+    }
+
+    // The current point reached by a rectangle is shown by the list bars: thousands on the
+    // second bar, the rest on the first.
+    void barresListe()
+    {
+        std::vector<PointProfil> e;
+        for (int i = 1; i <= 2500; ++i)
+            e.push_back({float(i % 2 == 0 ? 50 : 60), float(10 + i / 10), 0});
+        Banc b;
+        QVERIFY(b.Preparer(e, Points({{400, 400}})));
+        auto& barres = b.fenetre.Controles().vscPoints[CoteE];
+        barres[1]->setRange(0, 2);
+        barres[0]->setRange(1, 1000);
+        // Points 1491 to 1500 lie at Y = 159 or 160 (i / 10 = 149, 150).
+        b.Glisser(Qt::LeftButton, Qt::NoModifier, QPoint(40, 159), QPoint(70, 160));
+        QCOMPARE(b.s.Edition.PointCourantE, 1509);
+        QCOMPARE(barres[1]->value(), 1);
+        QCOMPARE(barres[0]->value(), 509);
+        QCOMPARE(b.s.Vue.CoteCourant, QStringLiteral("E"));
+    }
+
+    void panoramique_data()
+    {
+        QTest::addColumn<QPoint>("ecart");
+        QTest::newRow("droite") << QPoint(30, 0);
+        QTest::newRow("haut gauche") << QPoint(-25, 40);
+        QTest::newRow("nul") << QPoint(0, 0);
+    }
+    void panoramique()
+    {
+        QFETCH(QPoint, ecart);
+        Banc b;
+        QVERIFY(b.Preparer(Points({{100, 100}, {200, 100}}, {1, 0}), Points({{120, 140}})));
+        const CoupleProfils avant = b.s.Profils;
+        const int annulations = b.Annulations();
+        const float xc = b.s.Vue.XCentreZoom, yc = b.s.Vue.YCentreZoom, k = b.s.Vue.CoeffZoom;
+        const QPoint de(150, 150);
+        QTest::mousePress(b.dessin, Qt::LeftButton, Qt::ShiftModifier, b.Pixel(de));
+        QCOMPARE(b.fenetre.Souris().Mode(), ModeSouris::Panoramique);
+        QTest::mouseMove(b.dessin, b.Pixel(de + ecart));
+        // Only the drawing copy follows the mouse; the model and the centre wait for the release.
+        QCOMPARE(b.s.Vue.Copies.ProfilsEcran.PointsS[0].X, float((120 + ecart.x()) * TwipsParPixel));
+        QCOMPARE(b.s.Vue.Copies.ProfilsEcran.PointsE[1].Y, float((b.hauteur - 100 - ecart.y()) * TwipsParPixel));
+        QCOMPARE(b.s.Vue.XCentreZoom, xc);
+        QTest::mouseRelease(b.dessin, Qt::LeftButton, Qt::ShiftModifier, b.Pixel(de + ecart));
+        // A drag of (dx, dy) pixels is (15 dx, -15 dy) drawing units: y goes downwards.
+        QCOMPARE(b.s.Vue.XCentreZoom, xc - float(ecart.x()));
+        QCOMPARE(b.s.Vue.YCentreZoom, yc - float(ecart.y()));
+        QCOMPARE(b.s.Vue.CoeffZoom, k);
+        QVERIFY(b.s.Profils.PointsE == avant.PointsE && b.s.Profils.PointsS == avant.PointsS);
+        QCOMPARE(b.Annulations(), annulations);
+        QCOMPARE(b.fenetre.Souris().Mode(), ModeSouris::Aucun);
+    }
+
+    void deplacement_data()
+    {
+        QTest::addColumn<QPoint>("ecart");
+        QTest::newRow("droite bas") << QPoint(12, -7);
+        QTest::newRow("gauche haut") << QPoint(-30, 25);
+    }
+    void deplacement()
+    {
+        QFETCH(QPoint, ecart);
+        Banc b;
+        QVERIFY(b.Preparer(Points({{100, 100}, {200, 100}, {150, 180}}, {1, 0, 3}),
+                           Points({{120, 140}, {160, 140}}, {0, 1})));
+        const QPoint de(300, 300);
+        const int annulations = b.Annulations();
+        QTest::mousePress(b.dessin, Qt::LeftButton, Qt::ControlModifier, b.Pixel(de));
+        QCOMPARE(b.fenetre.Souris().Mode(), ModeSouris::Deplacement);
+        QTest::mouseMove(b.dessin, b.Pixel(de + ecart));
+        QCOMPARE(b.s.Profils.PointsE[0].X, 100.0f);
+        QCOMPARE(b.s.Vue.Copies.ProfilsEcran.PointsE[0].X, float((100 + ecart.x()) * TwipsParPixel));
+        QCOMPARE(b.s.Vue.Copies.ProfilsEcran.PointsE[1].X, float(200 * TwipsParPixel));
+        QTest::mouseRelease(b.dessin, Qt::LeftButton, Qt::ControlModifier, b.Pixel(de + ecart));
+        const float dx = float(ecart.x()), dy = float(ecart.y());
+        QCOMPARE(Points({{100 + dx, 100 + dy}, {200, 100}, {150 + dx, 180 + dy}}, {1, 0, 3}), b.s.Profils.PointsE);
+        QCOMPARE(Points({{120, 140}, {160 + dx, 140 + dy}}, {0, 1}), b.s.Profils.PointsS);
+        QCOMPARE(b.s.Profils.XmaxS, 160 + dx);
+        QCOMPARE(b.Annulations(), annulations + 1);
+        QCOMPARE(b.fenetre.Controles().txtCorde[CoteS]->text(), FormaterChamp(b.s.Profils.LargeurS));
+        QVERIFY(b.dialogues.messages.empty());
+    }
+
+    void deplacementRefuseHorsVueDeCote()
+    {
+        Banc b;
+        QVERIFY(b.Preparer(Points({{100, 100}, {200, 100}}, {1, 1}), Points({{120, 140}}, {1}), VuePerspective));
+        const CoupleProfils avant = b.s.Profils;
+        b.Glisser(Qt::LeftButton, Qt::ControlModifier, QPoint(150, 150), QPoint(190, 120));
+        QCOMPARE(b.dialogues.messages.size(), size_t(1));
+        const DialoguesScript::MessageAffiche& m = b.dialogues.messages[0];
+        QCOMPARE(m.titre, QStringLiteral("Action impossible"));
+        QCOMPARE(m.texte, QStringLiteral("Le déplacement de la sélection par appui sur la touche Ctrl ne peut se "
+                                         "faire qu'en vue de côté.\nAppuyez sur le bouton 'Vue de côté' pour avoir "
+                                         "accès à cette fonction"));
+        QCOMPARE(m.icone, IconeMessage::Critique);
+        QCOMPARE(m.boutons, BoutonsMessage::Ok);
+        QVERIFY(b.s.Profils.PointsE == avant.PointsE && b.s.Profils.PointsS == avant.PointsS);
+    }
+
+    // The view left side view between the press and the release: the model stays.
+    void deplacementApresChangementDeVue()
+    {
+        Banc b;
+        QVERIFY(b.Preparer(Points({{100, 100}, {200, 100}}, {1, 1}), Points({{120, 140}}, {1})));
+        const CoupleProfils avant = b.s.Profils;
+        QTest::mousePress(b.dessin, Qt::LeftButton, Qt::ControlModifier, b.Pixel(QPoint(150, 150)));
+        QTest::mouseMove(b.dessin, b.Pixel(QPoint(170, 150)));
+        b.s.Vue.Omega = VuePerspective.Omega;
+        QTest::mouseRelease(b.dessin, Qt::LeftButton, Qt::ControlModifier, b.Pixel(QPoint(190, 130)));
+        QVERIFY(b.s.Profils.PointsE == avant.PointsE && b.s.Profils.PointsS == avant.PointsS);
+        QCOMPARE(b.fenetre.Souris().Mode(), ModeSouris::Aucun);
+    }
+
+    void boutonMilieu()
+    {
+        Banc b;
+        QVERIFY(b.Preparer(Points({{100, 100}, {200, 150}}, {1, 0}), Points({{120, 140}})));
+        QTest::mouseClick(b.dessin, Qt::MiddleButton, Qt::NoModifier, b.Pixel(QPoint(100, 100)));
+        // Fitted: both sides fill the area, whose centre shows the middle of their extents.
+        QCOMPARE(b.s.Vue.XCentreZoom, 150.0f);
+        QCOMPARE(b.s.Vue.YCentreZoom, 125.0f);
+        QVERIFY(b.s.Vue.CoeffZoom != float(TwipsParPixel));
+        QCOMPARE(Etats(b.s.Profils.PointsE), (QList<int>{1, 0}));
+    }
+
+    // Shift with Ctrl, or Alt: no gesture, the selection stays.
+    void autresTouches_data()
+    {
+        QTest::addColumn<int>("touches");
+        QTest::newRow("Shift+Ctrl") << int(Qt::ShiftModifier | Qt::ControlModifier);
+        QTest::newRow("Alt") << int(Qt::AltModifier);
+    }
+    void autresTouches()
+    {
+        QFETCH(int, touches);
+        Banc b;
+        QVERIFY(b.Preparer(Points({{100, 100}}, {1}), Points({{120, 140}})));
+        const CoupleProfils avant = b.s.Profils;
+        const float xc = b.s.Vue.XCentreZoom;
+        b.Glisser(Qt::LeftButton, Qt::KeyboardModifiers(touches), QPoint(100, 100), QPoint(130, 90));
+        QVERIFY(b.s.Profils.PointsE == avant.PointsE);
+        QCOMPARE(b.s.Vue.XCentreZoom, xc);
+        QVERIFY(b.dialogues.messages.empty());
+    }
+
+    void zoomRectangle_data()
+    {
+        QTest::addColumn<int>("bouton");
+        QTest::addColumn<bool>("boutonZoom");
+        QTest::addColumn<QPoint>("de");
+        QTest::addColumn<QPoint>("a");
+        QTest::newRow("droit") << int(Qt::RightButton) << false << QPoint(100, 200) << QPoint(300, 100);
+        QTest::newRow("droit, sens inverse") << int(Qt::RightButton) << false << QPoint(300, 100) << QPoint(100, 200);
+        QTest::newRow("gauche avec le bouton zoom") << int(Qt::LeftButton) << true << QPoint(100, 100)
+                                                    << QPoint(300, 200);
+    }
+    void zoomRectangle()
+    {
+        QFETCH(int, bouton);
+        QFETCH(bool, boutonZoom);
+        QFETCH(QPoint, de);
+        QFETCH(QPoint, a);
+        Banc b;
+        QVERIFY(b.Preparer(Points({{150, 150}}), Points({{160, 160}})));
+        b.fenetre.Controles().chkZoomSelection->setChecked(boutonZoom);
+        b.Glisser(Qt::MouseButton(bouton), Qt::NoModifier, de, a);
+        QCOMPARE(b.s.Vue.XCentreZoom, 200.0f);
+        QCOMPARE(b.s.Vue.YCentreZoom, 150.0f);
+        const float attendu = std::min((b.s.Vue.LargeurDessin - 360.0f) / 200.0f, (b.s.Vue.HauteurDessin - 360.0f) / 100.0f);
+        QCOMPARE(b.s.Vue.CoeffZoom, attendu);
+        QVERIFY(!b.fenetre.Controles().chkZoomSelection->isChecked());
+        QCOMPARE(Etats(b.s.Profils.PointsE), QList<int>{0});
+    }
+
+    // A click with the zoom button has no size: the centre moves, the scale stays, the
+    // zoom button stays down and the next press starts afresh.
+    void zoomRectangleNul()
+    {
+        Banc b;
+        QVERIFY(b.Preparer(Points({{150, 150}}), Points({{160, 160}})));
+        QTest::mouseClick(b.dessin, Qt::RightButton, Qt::NoModifier, b.Pixel(QPoint(150, 150)));
+        QCOMPARE(b.s.Vue.CoeffZoom, float(TwipsParPixel));
+        QCOMPARE(b.s.Vue.XCentreZoom, 150.0f);
+        QCOMPARE(b.s.Vue.YCentreZoom, 150.0f);
+        QCOMPARE(b.fenetre.Souris().Mode(), ModeSouris::Aucun);
+        b.Cadrer();
+        b.Glisser(Qt::RightButton, Qt::NoModifier, QPoint(100, 100), QPoint(100, 200));
+        QCOMPARE(b.s.Vue.CoeffZoom, float(TwipsParPixel));
+        QTest::mouseClick(b.dessin, Qt::LeftButton, Qt::NoModifier, b.Pixel(QPoint(100, 150)));
+        QCOMPARE(b.fenetre.Souris().Mode(), ModeSouris::Aucun);
+    }
+
+    void lectureCurseur_data()
+    {
+        QTest::addColumn<bool>("vueDeCote");
+        QTest::addColumn<QString>("texte");
+        QTest::newRow("vue de côté") << true << QStringLiteral("X:42.0mm  Y:17.0mm");
+        QTest::newRow("perspective") << false << QStringLiteral("avant");
+    }
+    void lectureCurseur()
+    {
+        QFETCH(bool, vueDeCote);
+        QFETCH(QString, texte);
+        Banc b;
+        QVERIFY(b.Preparer(Points({{150, 150}}), Points({{160, 160}}), vueDeCote ? VueDeCote : VuePerspective));
+        b.fenetre.Controles().panneauxEtat[3]->setText(QStringLiteral("avant"));
+        QTest::mouseMove(b.dessin, b.Pixel(QPoint(42, 17)));
+        QCOMPARE(b.fenetre.Controles().panneauxEtat[3]->text(), texte);
+    }
+
+    // The wheel zooms by the zoom bar's steps and keeps the point under the cursor in place.
+    void molette()
+    {
+        Banc b;
+        QVERIFY(b.Preparer(Points({{150, 150}}), Points({{160, 160}})));
+        const QPointF pixel = b.Pixel(QPoint(80, 60));
+        const PointVue avant = VersModele(b.s.Vue, float(pixel.x() * TwipsParPixel), float(pixel.y() * TwipsParPixel));
+        QWheelEvent roue(pixel, b.dessin->mapToGlobal(pixel), QPoint(), QPoint(0, -240), Qt::NoButton, Qt::NoModifier,
+                         Qt::NoScrollPhase, false);
+        QApplication::sendEvent(b.dessin, &roue);
+        QCOMPARE(b.s.Vue.CoeffZoom, float(float(15.0 * 0.9) * 0.9));
+        const PointVue apres = VersModele(b.s.Vue, float(pixel.x() * TwipsParPixel), float(pixel.y() * TwipsParPixel));
+        QVERIFY(std::abs(apres.x - avant.x) < 1e-3f && std::abs(apres.y - avant.y) < 1e-3f);
+    }
+
+    void synchronisation_data()
+    {
+        QTest::addColumn<QList<QPointF>>("e");
+        QTest::addColumn<QList<int>>("etatsE");
+        QTest::addColumn<QList<QPointF>>("t");
+        QTest::addColumn<QList<int>>("etatsS");
+        QTest::addColumn<QString>("titre");
+        QTest::addColumn<int>("nombre");
+        QTest::newRow("carrés") << Carre10 << QList<int>{} << Carre20 << QList<int>{} << TitreSynchroEffectuee << 5;
+        QTest::newRow("3 points / 2 points") << QList<QPointF>{{0, 0}, {10, 0}, {20, 0}} << QList<int>{}
+                                             << QList<QPointF>{{0, 0}, {40, 0}} << QList<int>{}
+                                             << TitreSynchroEffectuee << 3;
+        QTest::newRow("nombres différents") << Carre10 << QList<int>{0, 4, 0, 0, 0} << Carre20 << QList<int>{}
+                                            << TitreSynchroImpossible << 0;
+        QTest::newRow("segment nul") << Carre10 << QList<int>{0, 0, 4, 0, 0} << Carre20 << QList<int>{0, 0, 0, 0, 4}
+                                     << TitreSynchroImpossible << 0;
+    }
+    void synchronisation()
+    {
+        QFETCH(QList<QPointF>, e);
+        QFETCH(QList<int>, etatsE);
+        QFETCH(QList<QPointF>, t);
+        QFETCH(QList<int>, etatsS);
+        QFETCH(QString, titre);
+        QFETCH(int, nombre);
+        Banc b;
+        QVERIFY(b.Preparer(Points(e, etatsE), Points(t, etatsS)));
+        const ControlesFenetre& c = b.fenetre.Controles();
+        c.chkFil->setChecked(false);
+        c.chkSurface->setChecked(false);
+        const CoupleProfils avant = b.s.Profils;
+        const int annulations = b.Annulations();
+        QTest::mouseClick(c.cmdSynchroOptimale, Qt::LeftButton);
+        QCOMPARE(b.dialogues.messages.size(), size_t(1));
+        const DialoguesScript::MessageAffiche& m = b.dialogues.messages[0];
+        QCOMPARE(m.titre, titre);
+        QVERIFY(c.optSelection[2]->isChecked());
+        QCOMPARE(b.s.Edition.ModeSelection, EtatSynchro);
+        if (nombre == 0) {
+            QCOMPARE(m.icone, IconeMessage::Critique);
+            QCOMPARE(b.s.Profils.NbPointsE(), avant.NbPointsE());
+            QCOMPARE(b.s.Profils.NbPointsS(), avant.NbPointsS());
+            QVERIFY(!c.chkFil->isChecked());
+            QCOMPARE(b.Annulations(), annulations);
+            return;
+        }
+        QCOMPARE(m.texte, TexteSynchroEffectuee);
+        QCOMPARE(m.icone, IconeMessage::Information);
+        QCOMPARE(b.s.Profils.NbPointsE(), nombre);
+        QCOMPARE(b.s.Profils.NbPointsS(), nombre);
+        QVERIFY(c.chkFil->isChecked() && c.chkSurface->isChecked());
+        QVERIFY(b.s.Vue.Options.Fil && b.s.Vue.Options.Surface);
+        QCOMPARE(b.s.Vue.Copies.ProfilsEcran.NbPointsS(), nombre);
+        QCOMPARE(b.Annulations(), annulations + 1);
+    }
+
+    // Synchronisation points marked with the mouse, then the command.
+    void marquerPuisSynchroniser()
+    {
+        Banc b;
+        QVERIFY(b.Preparer(Points({{0, 100}, {100, 100}, {200, 100}, {300, 100}}),
+                           Points({{0, 300}, {50, 300}, {300, 300}})));
+        b.fenetre.Controles().optSelection[2]->click();
+        b.s.Edition.ModeSelection = EtatSynchro;
+        QTest::mouseClick(b.dessin, Qt::LeftButton, Qt::NoModifier, b.Pixel(QPoint(200, 100)));
+        QTest::mouseClick(b.dessin, Qt::LeftButton, Qt::NoModifier, b.Pixel(QPoint(50, 300)));
+        QCOMPARE(Etats(b.s.Profils.PointsE), (QList<int>{0, 0, 4, 0}));
+        QTest::mouseClick(b.fenetre.Controles().cmdSynchroOptimale, Qt::LeftButton);
+        QCOMPARE(b.dialogues.messages.back().titre, TitreSynchroEffectuee);
+        // Segment 1: E 0-100-200, S 0-50 (scaled x 4): S gets a point at 25.
+        // Segment 2: E 200-300, S 50-300 (scaled x 0.4): nothing to add.
+        QCOMPARE(b.s.Profils.NbPointsE(), 4);
+        QCOMPARE(b.s.Profils.PointsS[1], (PointProfil{25, 300, 0}));
+        QCOMPARE(b.s.Profils.PointsS[2], (PointProfil{50, 300, 4}));
+    }
+};
+
+GALBIX_GUI_TEST_MAIN(TestSouris)
+#include "tst_souris.moc"
