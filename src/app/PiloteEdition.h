@@ -5,6 +5,10 @@
 #include "editing/Queue.h"
 
 #include <QObject>
+#include <QString>
+#include <functional>
+
+class QLineEdit;
 
 namespace galbix {
 
@@ -21,12 +25,35 @@ public:
     void EnregistrerUndo();
     /// Applies what a command asks for: message, controls, texts, redraw.
     void Appliquer(const SuiteCommande& suite);
+    /// Same for a command entered in the numeric field `champ` (refusal selects its text).
+    void Appliquer(const SuiteCommande& suite, QLineEdit* champ);
     /// Runs the tail of an editing command (placing, metrics, snapshot) and applies it.
     void TerminerCommande();
     /// Sets every wing-placing switch from the session with BlocageUndo raised.
     void MontrerInterrupteurs();
+    /// "Undo".
+    void Annuler();
+    /// "Redo".
+    void Retablir();
+    /// "Tout sélectionner" on the side whose point list was used last (side E by default).
+    void ToutSelectionnerCoteCourant();
 
 private:
+    ContexteEdition Contexte();
+    void ConnecterChamps();
+    void ConnecterChampsPlacement();
+    void ConnecterChampsTransformation();
+    void ConnecterSelection();
+    void ConnecterPlacement();
+    void ConnecterUndo();
+    void ConnecterRaccourcis();
+    void AttacherChamp(QLineEdit* champ, bool signe, std::function<SuiteCommande(float)> commande,
+                       std::function<QString()> affichage);
+    void Executer(const std::function<SuiteCommande(ContexteEdition&)>& commande);
+    void MontrerReglages();
+    void EcrireTextes(const TextesGeometrie& textes);
+    void RemettreChamps(QLineEdit* champ);
+
     FenetrePrincipale& m_fenetre;
 };
 

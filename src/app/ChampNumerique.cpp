@@ -1,0 +1,119 @@
+#include "app/ChampNumerique.h"
+
+#include "app/Dialogues.h"
+#include "editing/Fonctions.h"
+#include "model/NumericText.h"
+
+#include <QFocusEvent>
+#include <QKeyEvent>
+#include <QKeySequence>
+#include <QLineEdit>
+
+namespace galbix {
+
+namespace {
+
+bool EstEntree(int touche) { return touche == Qt::Key_Return || touche == Qt::Key_Enter; }
+
+// Undo and redo of the model are wanted even while a numeric field has the focus: its own
+// text undo is worthless since unconfirmed typing is discarded on leaving it anyway.
+bool EstRaccourciModele(const QKeyEvent& touche)
+{
+    const QKeyCombination combinaison = touche.keyCombination();
+    const Qt::KeyboardModifiers mods = combinaison.keyboardModifiers() & ~Qt::KeypadModifier;
+    const int code = combinaison.key();
+    if (mods == Qt::ControlModifier && (code == Qt::Key_Z || code == Qt::Key_Y))
+        return true;
+    return mods == (Qt::ControlModifier | Qt::ShiftModifier) && code == Qt::Key_Z;
+}
+
+} // namespace
+
+ChampNumerique::ChampNumerique(QLineEdit* champ, Dialogues& dialogues, SigneChamp signe, Application application,
+                               Affichage affichage)
+    : QObject(champ)
+    , m_champ(champ)
+    , m_dialogues(dialogues)
+    , m_signe(signe)
+    , m_application(std::move(application))
+    , m_affichage(std::move(affichage))
+{
+    champ->installEventFilter(this);
+}
+
+void ChampNumerique::SelectionnerTout()
+{
+    m_champ->setSelection(0, int(m_champ->text().size()));
+}
+
+void ChampNumerique::Valider()
+{
+    QString texte = m_champ->text(); // the check may complete a copy ("5." is checked as "5.0")
+    if (!EstNombreDecimal(texte)) {
+        m_dialogues.Message(TitreErreurSaisie, TexteErreurSaisie, IconeMessage::Critique, BoutonsMessage::Ok);
+        SelectionnerTout();
+        return;
+    }
+    if (m_application)
+        m_application(ValeurSaisieReelle(m_champ->text()));
+}
+
+void ChampNumerique::Reafficher()
+{
+    if (m_affichage)
+        m_champ->setText(m_affichage());
+}
+
+// Only keys that type a character are filtered; editing and navigation keys (arrows, Delete,
+// Tab, Ctrl combinations such as copy and paste) keep their usual meaning.
+bool ChampNumerique::ToucheRefusee(const QKeyEvent& touche) const
+{
+    int code = 0;
+    if (touche.key() == Qt::Key_Backspace)
+        code = ToucheRetourArriere;
+    else if (EstEntree(touche.key()))
+        code = ToucheEntree;
+    else {
+        if (touche.modifiers() & (Qt::ControlModifier | Qt::MetaModifier | Qt::AltModifier))
+            return false;
+        const QString texte = touche.text();
+        if (texte.size() != 1 || !texte.front().isPrint())
+            return false;
+        code = texte.front().unicode();
+    }
+    if (m_signe == SigneChamp::Signe)
+        FiltreToucheNombreSigne(code);
+    else
+        FiltreToucheNombre(code);
+    return code == 0;
+}
+
+bool ChampNumerique::eventFilter(QObject* objet, QEvent* evenement)
+{
+    if (objet != m_champ || !m_champ->isEnabled())
+        return false;
+    switch (evenement->type()) {
+    case QEvent::ShortcutOverride:
+        // Not accepted: the window's undo and redo shortcuts get the key.
+        return EstRaccourciModele(*static_cast<QKeyEvent*>(evenement));
+    case QEvent::KeyPress:
+        return ToucheRefusee(*static_cast<QKeyEvent*>(evenement));
+    case QEvent::KeyRelease: {
+        const auto* touche = static_cast<QKeyEvent*>(evenement);
+        if (EstEntree(touche->key()) && !touche->isAutoRepeat())
+            Valider();
+        return false;
+    }
+    case QEvent::FocusOut: {
+        // A message box or another application taking the focus is no leaving of the field.
+        const Qt::FocusReason raison = static_cast<QFocusEvent*>(evenement)->reason();
+        if (raison != Qt::ActiveWindowFocusReason && raison != Qt::PopupFocusReason)
+            Reafficher();
+        return false;
+    }
+    default:
+        return false;
+    }
+}
+
+} // namespace galbix

@@ -1,0 +1,172 @@
+// The numeric field pattern on a bare field: which typed keys reach the text, what Enter
+// applies or refuses, and what leaving the field shows.
+#include "common/DialoguesScript.h"
+#include "common/TestMain.h"
+
+#include "app/ChampNumerique.h"
+
+#include <QFocusEvent>
+#include <QLineEdit>
+#include <QtTest>
+#include <optional>
+
+using namespace galbix;
+
+Q_DECLARE_METATYPE(SigneChamp)
+
+namespace {
+
+// A shown field with its pattern; records the values Enter applied.
+struct Banc {
+    DialoguesScript dialogues;
+    QLineEdit champ;
+    std::vector<float> appliques;
+    int affichages = 0;
+    ChampNumerique* motif = nullptr;
+
+    explicit Banc(SigneChamp signe, bool avecAffichage = true)
+    {
+        ChampNumerique::Affichage affichage;
+        if (avecAffichage)
+            affichage = [this] {
+                ++affichages;
+                return QStringLiteral("42.0");
+            };
+        motif = new ChampNumerique(&champ, dialogues, signe, [this](float v) { appliques.push_back(v); },
+                                   std::move(affichage));
+        champ.show();
+        champ.setFocus();
+    }
+    void Quitter(Qt::FocusReason raison)
+    {
+        QFocusEvent sortie(QEvent::FocusOut, raison);
+        QCoreApplication::sendEvent(&champ, &sortie);
+    }
+};
+
+} // namespace
+
+class TestChampNumerique : public QObject {
+    Q_OBJECT
+
+private slots:
+    void frappe_data()
+    {
+        QTest::addColumn<SigneChamp>("signe");
+        QTest::addColumn<QString>("frappe");
+        QTest::addColumn<QString>("texte");
+        QTest::newRow("chiffres et séparateurs") << SigneChamp::NonSigne << "12,5.3" << "12,5.3";
+        QTest::newRow("lettres et espaces écartés") << SigneChamp::NonSigne << "1a2 b3" << "123";
+        QTest::newRow("moins refusé sans signe") << SigneChamp::NonSigne << "-4" << "4";
+        QTest::newRow("moins admis avec signe") << SigneChamp::Signe << "-4.5" << "-4.5";
+        QTest::newRow("plus refusé des deux") << SigneChamp::Signe << "+7e3" << "73";
+    }
+    void frappe()
+    {
+        QFETCH(SigneChamp, signe);
+        QFETCH(QString, frappe);
+        QFETCH(QString, texte);
+        Banc banc(signe);
+        QTest::keyClicks(&banc.champ, frappe);
+        QCOMPARE(banc.champ.text(), texte);
+        QVERIFY(banc.appliques.empty());
+    }
+
+    void retourArriereEtCollage()
+    {
+        Banc banc(SigneChamp::NonSigne);
+        QTest::keyClicks(&banc.champ, "123");
+        QTest::keyClick(&banc.champ, Qt::Key_Backspace);
+        QTest::keyClick(&banc.champ, Qt::Key_Left);
+        QCOMPARE(banc.champ.text(), QStringLiteral("12"));
+        QCOMPARE(banc.champ.cursorPosition(), 1);
+        // Pasted text is not filtered: the check on Enter catches it.
+        banc.champ.insert(QStringLiteral("a"));
+        QCOMPARE(banc.champ.text(), QStringLiteral("1a2"));
+    }
+
+    void entree_data()
+    {
+        QTest::addColumn<QString>("texte");
+        QTest::addColumn<std::optional<float>>("valeur"); // none: refused
+        QTest::newRow("entier") << "25" << std::optional<float>(25.0f);
+        QTest::newRow("point final") << "5." << std::optional<float>(5.0f);
+        QTest::newRow("point initial") << ".5" << std::optional<float>(0.5f);
+        QTest::newRow("point seul") << "." << std::optional<float>(0.0f);
+        QTest::newRow("négatif") << "-12.25" << std::optional<float>(-12.25f);
+        QTest::newRow("signe puis lettre") << "-a5" << std::optional<float>(0.0f);
+        QTest::newRow("moins seul") << "-" << std::optional<float>();
+        QTest::newRow("lettre collée") << "12a" << std::optional<float>();
+        QTest::newRow("virgule") << "1,5" << std::optional<float>();
+        QTest::newRow("vide") << "" << std::optional<float>();
+    }
+    void entree()
+    {
+        QFETCH(QString, texte);
+        QFETCH(std::optional<float>, valeur);
+        Banc banc(SigneChamp::Signe);
+        banc.champ.setText(texte);
+        banc.champ.setCursorPosition(0);
+        QTest::keyPress(&banc.champ, Qt::Key_Return);
+        QVERIFY2(banc.appliques.empty(), "Enter applies on release only");
+        QTest::keyRelease(&banc.champ, Qt::Key_Return);
+        if (valeur) {
+            QCOMPARE(banc.appliques, std::vector<float>{*valeur});
+            QVERIFY(banc.dialogues.messages.empty());
+            QCOMPARE(banc.champ.text(), texte);
+        } else {
+            QVERIFY(banc.appliques.empty());
+            QCOMPARE(banc.dialogues.messages.size(), size_t(1));
+            const auto& m = banc.dialogues.messages.front();
+            QCOMPARE(m.titre, QStringLiteral("Erreur de saisie"));
+            QCOMPARE(m.texte, QStringLiteral("Veuillez entrer un nombre décimal."));
+            QCOMPARE(m.icone, IconeMessage::Critique);
+            QCOMPARE(m.boutons, BoutonsMessage::Ok);
+            QCOMPARE(banc.champ.selectedText(), texte);
+            QCOMPARE(banc.champ.selectionStart(), texte.isEmpty() ? -1 : 0);
+        }
+    }
+
+    void autresTouchesNAppliquentRien()
+    {
+        Banc banc(SigneChamp::Signe);
+        banc.champ.setText(QStringLiteral("3"));
+        QTest::keyClick(&banc.champ, Qt::Key_Tab);
+        QTest::keyClick(&banc.champ, Qt::Key_Space);
+        QTest::keyClick(&banc.champ, Qt::Key_Escape);
+        QVERIFY(banc.appliques.empty());
+        QTest::keyClick(&banc.champ, Qt::Key_Enter); // the keypad's Enter too
+        QCOMPARE(banc.appliques, std::vector<float>{3.0f});
+    }
+
+    void sortie_data()
+    {
+        QTest::addColumn<int>("raison");
+        QTest::addColumn<bool>("reecrit");
+        QTest::newRow("clic ailleurs") << int(Qt::MouseFocusReason) << true;
+        QTest::newRow("tabulation") << int(Qt::TabFocusReason) << true;
+        QTest::newRow("boîte de message") << int(Qt::ActiveWindowFocusReason) << false;
+        QTest::newRow("menu") << int(Qt::PopupFocusReason) << false;
+    }
+    void sortie()
+    {
+        QFETCH(int, raison);
+        QFETCH(bool, reecrit);
+        Banc banc(SigneChamp::NonSigne);
+        QTest::keyClicks(&banc.champ, "17");
+        banc.Quitter(Qt::FocusReason(raison));
+        QCOMPARE(banc.champ.text(), reecrit ? QStringLiteral("42.0") : QStringLiteral("17"));
+        QVERIFY(banc.appliques.empty());
+    }
+
+    void sortieSansAffichage()
+    {
+        Banc banc(SigneChamp::Signe, false);
+        QTest::keyClicks(&banc.champ, "-8");
+        banc.Quitter(Qt::MouseFocusReason);
+        QCOMPARE(banc.champ.text(), QStringLiteral("-8"));
+    }
+};
+
+GALBIX_GUI_TEST_MAIN(TestChampNumerique)
+#include "tst_champnumerique.moc"

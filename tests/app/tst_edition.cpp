@@ -1,0 +1,510 @@
+// The editing commands through the main window: numeric fields, the placing buttons and
+// their exclusions, selection buttons, undo and redo with the switches, keyboard shortcuts.
+#include "common/DialoguesScript.h"
+#include "common/TestMain.h"
+
+#include "app/DossierProgramme.h"
+#include "app/FenetrePrincipale.h"
+#include "app/PiloteEdition.h"
+#include "model/Extremes.h"
+#include "model/Naca.h"
+
+#include <QAbstractButton>
+#include <QCheckBox>
+#include <QElapsedTimer>
+#include <QFocusEvent>
+#include <QLineEdit>
+#include <QRadioButton>
+#include <QTemporaryDir>
+#include <QToolButton>
+#include <QtTest>
+#include <cmath>
+#include <functional>
+
+using namespace galbix;
+
+using Mesure = std::function<double(const CoupleProfils&)>;
+Q_DECLARE_METATYPE(Mesure)
+
+namespace {
+
+std::vector<PointProfil> Naca(const char* code, int parSurface, double corde, double dx = 0, double dy = 0)
+{
+    std::vector<PointProfil> points;
+    for (const QPointF& p : ProfilNaca4(QString::fromLatin1(code), parSurface))
+        points.push_back({float(p.x() * corde + dx), float(p.y() * corde + dy), 0});
+    return points;
+}
+
+int Compter(const std::vector<PointProfil>& points, int16_t bit)
+{
+    return int(std::count_if(points.begin(), points.end(), [bit](const PointProfil& p) { return AEtat(p, bit); }));
+}
+
+const QStringList BoutonsPlacement = QStringLiteral("chkFleche_0 chkFleche_1 chkFleche_2 chkDiedre_0 chkDiedre_1 "
+                                                    "chkDiedre_2 chkDiedre_3 chkDiedre_4 chkAligner").split(u' ');
+
+// A loaded window: root NACA 2412 of chord 200, tip NACA 0012 of chord 150 shifted by
+// (10, 5), spacing 500, one snapshot in the history, every command enabled.
+struct Banc {
+    DialoguesScript dialogues;
+    FenetrePrincipale fenetre{dialogues};
+
+    explicit Banc(int parSurface = 40)
+    {
+        fenetre.Charger(QString());
+        SessionEdition& s = fenetre.Session();
+        s.Profils.PointsE = Naca("2412", parSurface, 200.0);
+        s.Profils.PointsS = Naca("0012", parSurface, 150.0, 10.0, 5.0);
+        s.Profils.EcartementZ = 500.0f;
+        CalculerExtremes(s.Profils);
+        s.ProjetOuvert = true;
+        fenetre.ActiverCommandes();
+        for (QWidget* w : fenetre.findChildren<QWidget*>())
+            w->setEnabled(true);
+        fenetre.Edition().EnregistrerUndo();
+    }
+    CoupleProfils& Profils() { return fenetre.Session().Profils; }
+    QLineEdit* Champ(const QString& nom) { return fenetre.findChild<QLineEdit*>(nom); }
+    QAbstractButton* Bouton(const QString& nom) { return fenetre.findChild<QAbstractButton*>(nom); }
+    // Enabled first: which commands the selection enables is the view's concern.
+    void Cliquer(const QString& nom)
+    {
+        Bouton(nom)->setEnabled(true);
+        Bouton(nom)->click();
+    }
+    void Entrer(const QString& nom, const QString& texte)
+    {
+        Champ(nom)->setEnabled(true);
+        Champ(nom)->setText(texte);
+        QTest::keyClick(Champ(nom), Qt::Key_Return);
+    }
+    // "chkX" clicks a button, "txtX=v" enters v in a field.
+    void Action(const QString& action)
+    {
+        const qsizetype egal = action.indexOf(u'=');
+        if (egal < 0)
+            Cliquer(action);
+        else
+            Entrer(action.left(egal), action.mid(egal + 1));
+    }
+    QStringList BoutonsEnfonces()
+    {
+        QStringList enfonces;
+        for (const QString& nom : BoutonsPlacement)
+            if (Bouton(nom)->isChecked())
+                enfonces << nom;
+        return enfonces;
+    }
+};
+
+} // namespace
+
+class TestEdition : public QObject {
+    Q_OBJECT
+
+    std::unique_ptr<QTemporaryDir> m_dossier;
+    QByteArray m_variableAvant;
+
+private slots:
+    void init()
+    {
+        m_dossier = std::make_unique<QTemporaryDir>();
+        m_variableAvant = qgetenv(VariableDossierProgramme);
+        qputenv(VariableDossierProgramme, m_dossier->path().toLocal8Bit());
+    }
+    void cleanup()
+    {
+        qputenv(VariableDossierProgramme, m_variableAvant);
+        m_dossier.reset();
+    }
+
+    void saisieRefusee_data()
+    {
+        QTest::addColumn<QString>("champ");
+        QTest::addColumn<QString>("texte");
+        QTest::addColumn<QString>("message");
+        QTest::addColumn<bool>("cordeNulle");
+        const QString nonNombre = QStringLiteral("Veuillez entrer un nombre décimal.");
+        for (const char* nom : {"txtCorde_1", "txtEcartementZ", "txtDiedreDeg", "txtEtirer_2", "txtDeplacer_1"})
+            QTest::newRow(nom) << nom << "12a" << nonNombre << false;
+        QTest::newRow("écartement nul") << "txtEcartementZ" << "0" << TexteEcartementRefuse << false;
+        QTest::newRow("écartement négatif") << "txtEcartementZ" << "-5" << TexteEcartementRefuse << false;
+        QTest::newRow("corde nulle") << "txtCorde_0" << "100" << TexteCordeNulle << true;
+    }
+    void saisieRefusee()
+    {
+        QFETCH(QString, champ);
+        QFETCH(QString, texte);
+        QFETCH(QString, message);
+        QFETCH(bool, cordeNulle);
+        Banc b;
+        b.Cliquer(QStringLiteral("cmdSelectAll_0"));
+        b.Cliquer(QStringLiteral("cmdSelectAll_1"));
+        if (cordeNulle)
+            for (PointProfil& p : b.Profils().PointsE)
+                p.X = p.Y = 0.0f;
+        const CoupleProfils avant = b.Profils();
+        const int taille = b.fenetre.Session().Historique.Taille();
+        b.Entrer(champ, texte);
+        QCOMPARE(b.dialogues.messages.size(), size_t(1));
+        QCOMPARE(b.dialogues.messages.front().texte, message);
+        QCOMPARE(b.dialogues.messages.front().titre, QStringLiteral("Erreur de saisie"));
+        QCOMPARE(b.dialogues.messages.front().icone, IconeMessage::Critique);
+        QCOMPARE(b.Champ(champ)->selectedText(), texte);
+        QCOMPARE(b.Champ(champ)->text(), texte);
+        QVERIFY(b.Profils().PointsE == avant.PointsE);
+        QVERIFY(b.Profils().PointsS == avant.PointsS);
+        QCOMPARE(b.Profils().EcartementZ, avant.EcartementZ);
+        QCOMPARE(b.fenetre.Session().Historique.Taille(), taille);
+    }
+
+    void entreeApplique_data()
+    {
+        QTest::addColumn<QString>("champ");
+        QTest::addColumn<QString>("texte");
+        QTest::addColumn<Mesure>("mesure");
+        QTest::addColumn<double>("attendu");
+        QTest::addColumn<QString>("texteApres");
+        const auto m = [](float CoupleProfils::*membre) {
+            return Mesure([membre](const CoupleProfils& p) { return double(p.*membre); });
+        };
+        QTest::newRow("corde E") << "txtCorde_0" << "100" << m(&CoupleProfils::LargeurE) << 100.0 << "100.0";
+        QTest::newRow("corde S") << "txtCorde_1" << "75.5" << m(&CoupleProfils::LargeurS) << 75.5 << "75.5";
+        QTest::newRow("écartement") << "txtEcartementZ" << "800" << m(&CoupleProfils::EcartementZ) << 800.0 << "800.0";
+        QTest::newRow("flèche") << "txtFleche" << "12.5" << m(&CoupleProfils::FlecheBA) << 12.5 << "12.5";
+        QTest::newRow("dièdre mm") << "txtDiedreMm" << "-4" << m(&CoupleProfils::DiedreMm) << -4.0 << "-4.0";
+        QTest::newRow("dièdre degrés") << "txtDiedreDeg" << "3" << m(&CoupleProfils::DiedreDeg) << 3.0 << "3.0";
+        QTest::newRow("étirer X") << "txtEtirer_0" << "50" << m(&CoupleProfils::LargeurE) << 100.0 << "100.0";
+        QTest::newRow("étirer prop.") << "txtEtirer_2" << "200" << m(&CoupleProfils::LargeurS) << 300.0 << "100.0";
+        QTest::newRow("tourner 180") << "txtTourner" << "180"
+                                     << Mesure([](const CoupleProfils& p) { return double(p.PointsE.front().X); })
+                                     << 0.0 << "0.0";
+        QTest::newRow("déplacer Y") << "txtDeplacer_1" << "5"
+                                    << Mesure([](const CoupleProfils& p) { return double(p.PointsE.front().Y); })
+                                    << 5.0 << "0.0";
+    }
+    void entreeApplique()
+    {
+        QFETCH(QString, champ);
+        QFETCH(QString, texte);
+        QFETCH(Mesure, mesure);
+        QFETCH(double, attendu);
+        QFETCH(QString, texteApres);
+        Banc b;
+        b.Cliquer(QStringLiteral("cmdSelectAll_0"));
+        b.Cliquer(QStringLiteral("cmdSelectAll_1"));
+        const int taille = b.fenetre.Session().Historique.Taille();
+        b.Entrer(champ, texte);
+        QVERIFY(b.dialogues.messages.empty());
+        QVERIFY(std::abs(mesure(b.Profils()) - attendu) < 1e-3);
+        QCOMPARE(b.Champ(champ)->text(), texteApres);
+        QVERIFY(b.fenetre.Session().Historique.Taille() > taille);
+        QVERIFY(!b.fenetre.Session().Edition.BlocageUndo);
+        // The chord fields follow every change.
+        QCOMPARE(b.Champ(QStringLiteral("txtCorde_0"))->text(), FormaterChamp(b.Profils().LargeurE));
+        QCOMPARE(b.Champ(QStringLiteral("txtCorde_1"))->text(), FormaterChamp(b.Profils().LargeurS));
+    }
+
+    void sortieDuChamp_data()
+    {
+        QTest::addColumn<QString>("champ");
+        QTest::addColumn<QString>("texte");
+        const std::pair<const char*, const char*> lignes[] = {
+            {"txtCorde_0", "200.0"}, {"txtCorde_1", "150.0"}, {"txtEcartementZ", "500.0"}, {"txtFleche", "10.0"},
+            {"txtEtirer_1", "100.0"}, {"txtTourner", "0.0"}, {"txtDeplacer_0", "0.0"}, {"txtDecaler", "0.0"},
+            {"txtEcartementIntermediaire", "250.0"}, {"txtEcartementAiles", "7"}};
+        for (const auto& [champ, texte] : lignes)
+            QTest::newRow(champ) << champ << texte;
+    }
+    void sortieDuChamp()
+    {
+        QFETCH(QString, champ);
+        QFETCH(QString, texte);
+        Banc b;
+        b.fenetre.Session().Vue.EcartementIntermediaire = 250.0f;
+        QLineEdit* l = b.Champ(champ);
+        l->setText(QStringLiteral("7"));
+        QFocusEvent sortie(QEvent::FocusOut, Qt::TabFocusReason);
+        QCoreApplication::sendEvent(l, &sortie);
+        QCOMPARE(l->text(), texte);
+        QVERIFY(b.dialogues.messages.empty());
+    }
+
+    void exclusions_data()
+    {
+        QTest::addColumn<QStringList>("actions");
+        QTest::addColumn<QStringList>("enfonces");
+        QTest::addColumn<int>("messages");
+        const auto l = [](const char* t) { return QString::fromLatin1(t).split(u' ', Qt::SkipEmptyParts); };
+        QTest::newRow("un seul par groupe") << l("chkFleche_0 chkFleche_2") << l("chkFleche_2") << 0;
+        QTest::newRow("relâché") << l("chkFleche_1 chkFleche_1") << l("") << 0;
+        QTest::newRow("deux groupes") << l("chkFleche_1 chkDiedre_4") << l("chkFleche_1 chkDiedre_4") << 0;
+        QTest::newRow("Aligner exclut tout") << l("chkFleche_1 chkDiedre_4 chkAligner") << l("chkAligner") << 0;
+        QTest::newRow("un bouton relâche Aligner") << l("chkAligner chkDiedre_2") << l("chkDiedre_2") << 0;
+        QTest::newRow("flèche saisie") << l("chkFleche_0 chkDiedre_0 txtFleche=10") << l("chkDiedre_0") << 0;
+        QTest::newRow("hauteur saisie") << l("chkFleche_0 chkDiedre_0 txtDiedreMm=3") << l("chkFleche_0") << 0;
+        QTest::newRow("angle saisi") << l("chkFleche_0 chkDiedre_3 txtDiedreDeg=2") << l("chkFleche_0") << 0;
+        QTest::newRow("saisies et Aligner") << l("chkAligner txtFleche=1") << l("") << 0;
+        QTest::newRow("corde garde les boutons") << l("chkFleche_2 txtCorde_1=90") << l("chkFleche_2") << 0;
+        QTest::newRow("sans référence") << l("chkFleche_1 cmdRAZSelection_1 chkAligner")
+                                        << l("chkFleche_1") << 1;
+    }
+    void exclusions()
+    {
+        QFETCH(QStringList, actions);
+        QFETCH(QStringList, enfonces);
+        QFETCH(int, messages);
+        Banc b;
+        b.Cliquer(QStringLiteral("optSelection_1"));
+        b.Cliquer(QStringLiteral("cmdSelectionAuto_0")); // reference points on both sides
+        b.Cliquer(QStringLiteral("cmdSelectionAuto_2"));
+        for (const QString& action : actions)
+            b.Action(action);
+        QCOMPARE(b.BoutonsEnfonces(), enfonces);
+        QCOMPARE(int(b.dialogues.messages.size()), messages);
+        const InterrupteursGeometrie& inter = b.fenetre.Session().Geometrie.Interrupteurs;
+        QCOMPARE(inter.Aligner, enfonces.contains(QStringLiteral("chkAligner")));
+        QCOMPARE(inter.IndexFleche >= 0, bool(enfonces.filter(QStringLiteral("chkFleche")).size()));
+        if (messages)
+            QCOMPARE(b.dialogues.messages.front().titre, TitreSansReference);
+    }
+
+    void boutonsPlacentLeSaumon_data()
+    {
+        QTest::addColumn<QString>("bouton");
+        QTest::addColumn<Mesure>("ecart");
+        QTest::addColumn<QString>("champ"); // the field that shows the value kept
+        QTest::newRow("BA") << "chkFleche_0"
+                            << Mesure([](const CoupleProfils& p) { return p.XminS - p.XminE; }) << "txtFleche";
+        QTest::newRow("BF") << "chkFleche_2"
+                            << Mesure([](const CoupleProfils& p) { return p.XmaxS - p.XmaxE; }) << "txtFleche";
+        QTest::newRow("milieux") << "chkFleche_1" << Mesure([](const CoupleProfils& p) {
+            return (p.XminS + p.XmaxS) / 2 - (p.XminE + p.XmaxE) / 2;
+        }) << "txtFleche";
+        QTest::newRow("intrados") << "chkDiedre_4"
+                                  << Mesure([](const CoupleProfils& p) { return p.YminS - p.YminE; }) << "txtDiedreMm";
+        QTest::newRow("extrados") << "chkDiedre_0"
+                                  << Mesure([](const CoupleProfils& p) { return p.YmaxS - p.YmaxE; }) << "txtDiedreMm";
+        QTest::newRow("Aligner") << "chkAligner" << Mesure([](const CoupleProfils& p) {
+            return std::hypot(p.XrefS - p.XrefE, p.YrefS - p.YrefE);
+        }) << "txtDiedreMm";
+    }
+    void boutonsPlacentLeSaumon()
+    {
+        QFETCH(QString, bouton);
+        QFETCH(Mesure, ecart);
+        QFETCH(QString, champ);
+        Banc b;
+        b.Cliquer(QStringLiteral("optSelection_1"));
+        b.Cliquer(QStringLiteral("cmdSelectionAuto_1"));
+        b.Cliquer(QStringLiteral("cmdSelectionAuto_3"));
+        b.Cliquer(bouton);
+        QVERIFY(b.Bouton(bouton)->isChecked());
+        CalculerExtremes(b.Profils());
+        QVERIFY2(std::abs(ecart(b.Profils())) < 1e-3, qPrintable(QString::number(ecart(b.Profils()))));
+        const CoupleProfils& p = b.Profils();
+        QCOMPARE(b.Champ(champ)->text(), FormaterChamp(champ == QLatin1String("txtFleche") ? p.FlecheBA : p.DiedreMm));
+    }
+
+    // After a shape change the button down places the tip again.
+    void rotationAvecBF()
+    {
+        Banc b;
+        b.Cliquer(QStringLiteral("chkFleche_2"));
+        b.Cliquer(QStringLiteral("cmdSelectAll_1"));
+        const CoupleProfils avant = b.Profils();
+        b.Entrer(QStringLiteral("txtTourner"), QStringLiteral("15"));
+        const CoupleProfils& p = b.Profils();
+        QVERIFY(std::abs(p.HauteurS - avant.HauteurS) > 10.0f); // the tip did turn
+        QVERIFY(std::abs(p.XmaxS - p.XmaxE) < 1e-3f);
+        QVERIFY(b.Bouton(QStringLiteral("chkFleche_2"))->isChecked());
+        QCOMPARE(b.Champ(QStringLiteral("txtTourner"))->text(), QStringLiteral("0.0"));
+        QCOMPARE(b.Champ(QStringLiteral("txtFleche"))->text(), FormaterChamp(p.FlecheBA));
+        // One "Undo" goes back to before the rotation and its re-application.
+        b.Cliquer(QStringLiteral("cmdUndo_0"));
+        QVERIFY(b.Profils().PointsS == avant.PointsS);
+    }
+
+    void undoRedoRestaureLesInterrupteurs()
+    {
+        Banc b;
+        const CoupleProfils initial = b.Profils();
+        b.Cliquer(QStringLiteral("chkFleche_2"));
+        const CoupleProfils apresFleche = b.Profils();
+        b.Cliquer(QStringLiteral("chkDiedre_4"));
+        const CoupleProfils apresDiedre = b.Profils();
+        HistoriqueUndo& h = b.fenetre.Session().Historique;
+        QCOMPARE(h.Taille(), 5);
+        b.Cliquer(QStringLiteral("cmdUndo_0"));
+        QCOMPARE(b.BoutonsEnfonces(), QStringList{QStringLiteral("chkFleche_2")});
+        QVERIFY(b.Profils().PointsS == apresFleche.PointsS);
+        b.Cliquer(QStringLiteral("cmdUndo_0"));
+        b.Cliquer(QStringLiteral("cmdUndo_0"));
+        QCOMPARE(b.BoutonsEnfonces(), QStringList{});
+        QVERIFY(b.Profils().PointsS == initial.PointsS);
+        QCOMPARE(b.Champ(QStringLiteral("txtFleche"))->text(), QStringLiteral("10.0"));
+        for (int i = 0; i < 3; ++i)
+            b.Cliquer(QStringLiteral("cmdUndo_1"));
+        QCOMPARE(b.BoutonsEnfonces(), (QStringList{QStringLiteral("chkFleche_2"), QStringLiteral("chkDiedre_4")}));
+        QVERIFY(b.Profils().PointsS == apresDiedre.PointsS);
+        QCOMPARE(h.Taille(), 5);
+        QCOMPARE(h.Position(), 5);
+        QVERIFY(!b.fenetre.Session().Edition.BlocageUndo);
+    }
+
+    void undoRestaureOptionEtAffichage()
+    {
+        Banc b;
+        ControlesFenetre& c = b.fenetre.Controles();
+        SessionEdition& s = b.fenetre.Session();
+        b.Cliquer(QStringLiteral("optSelection_1"));
+        QCOMPARE(s.Edition.ModeSelection, EtatReference);
+        s.Vue.Options.AfficherPoints[CoteS] = false;
+        c.chkAfficherPoints[CoteS]->setChecked(false);
+        b.Cliquer(QStringLiteral("cmdSymetrie_0")); // records the option and the check box
+        b.Cliquer(QStringLiteral("optSelection_2"));
+        s.Vue.Options.AfficherPoints[CoteS] = true;
+        c.chkAfficherPoints[CoteS]->setChecked(true);
+        b.Cliquer(QStringLiteral("cmdUndo_0"));
+        QVERIFY(c.optSelection[1]->isChecked());
+        QCOMPARE(s.Edition.ModeSelection, EtatReference);
+        QVERIFY(!c.chkAfficherPoints[CoteS]->isChecked());
+        QVERIFY(!s.Vue.Options.AfficherPoints[CoteS]);
+        QVERIFY(c.chkAfficherProfil[CoteS]->isChecked());
+    }
+
+    // A mirror right after another recorded command: two entries, the second equal to the first.
+    void miroirApresUneCommande()
+    {
+        Banc b;
+        b.Cliquer(QStringLiteral("cmdSelectAll_0"));
+        b.Cliquer(QStringLiteral("cmdSelectionAuto_0"));
+        const CoupleProfils avant = b.Profils();
+        b.Cliquer(QStringLiteral("cmdSymetrie_0"));
+        const CoupleProfils miroir = b.Profils();
+        QVERIFY(miroir.PointsE != avant.PointsE);
+        b.Cliquer(QStringLiteral("cmdUndo_0"));
+        QVERIFY(b.Profils().PointsE == avant.PointsE);
+        b.Cliquer(QStringLiteral("cmdUndo_0"));
+        QVERIFY(b.Profils().PointsE == avant.PointsE);
+        b.Cliquer(QStringLiteral("cmdUndo_1"));
+        b.Cliquer(QStringLiteral("cmdUndo_1"));
+        QVERIFY(b.Profils().PointsE == miroir.PointsE);
+        // A new command after an "Undo" drops the redo states.
+        b.Cliquer(QStringLiteral("cmdUndo_0"));
+        b.Cliquer(QStringLiteral("cmdSymetrie_1"));
+        const CoupleProfils autre = b.Profils();
+        b.Cliquer(QStringLiteral("cmdUndo_1"));
+        QVERIFY(b.Profils().PointsE == autre.PointsE);
+    }
+
+    void boutonsDeSelection_data()
+    {
+        QTest::addColumn<QStringList>("boutons");
+        QTest::addColumn<int>("bit");
+        QTest::addColumn<int>("nbE");
+        QTest::addColumn<int>("nbS");
+        const int n = -1; // every point of the side
+        const auto l = [](const char* t) { return QString::fromLatin1(t).split(u' '); };
+        QTest::newRow("tout E") << l("cmdSelectAll_0") << int(EtatSelection) << n << 0;
+        QTest::newRow("tout S") << l("cmdSelectAll_1") << int(EtatSelection) << 0 << n;
+        QTest::newRow("tout puis rien") << l("cmdSelectAll_0 cmdSelectAll_1 cmdRAZSelection_1") << 1 << n << 0;
+        QTest::newRow("Xmin Xmax E") << l("cmdSelectionAuto_0") << int(EtatSelection) << 2 << 0;
+        QTest::newRow("Ymin Ymax S") << l("cmdSelectionAuto_3") << int(EtatSelection) << 0 << 2;
+        QTest::newRow("références") << l("optSelection_1 cmdSelectAll_1") << int(EtatReference) << 0 << n;
+        QTest::newRow("synchro sans sélection") << l("optSelection_2 cmdSelectAll_0") << int(EtatSelection) << 0 << 0;
+    }
+    void boutonsDeSelection()
+    {
+        QFETCH(QStringList, boutons);
+        QFETCH(int, bit);
+        QFETCH(int, nbE);
+        QFETCH(int, nbS);
+        Banc b;
+        for (const QString& nom : boutons)
+            b.Cliquer(nom);
+        if (nbE < 0)
+            nbE = b.Profils().NbPointsE();
+        if (nbS < 0)
+            nbS = b.Profils().NbPointsS();
+        QCOMPARE(Compter(b.Profils().PointsE, int16_t(bit)), nbE);
+        QCOMPARE(Compter(b.Profils().PointsS, int16_t(bit)), nbS);
+    }
+
+    void raccourcis()
+    {
+        Banc b;
+        b.fenetre.show();
+        b.fenetre.activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(&b.fenetre));
+        const auto touche = [&](Qt::Key k, Qt::KeyboardModifiers m) {
+            QWidget* cible = QApplication::focusWidget() ? QApplication::focusWidget() : &b.fenetre;
+            QTest::keyClick(cible, k, m);
+        };
+        if (QApplication::focusWidget())
+            QApplication::focusWidget()->clearFocus();
+        const QString bf = QStringLiteral("chkFleche_2");
+        b.Cliquer(bf);
+        touche(Qt::Key_Z, Qt::ControlModifier);
+        QVERIFY(!b.Bouton(bf)->isChecked());
+        touche(Qt::Key_Y, Qt::ControlModifier);
+        QVERIFY(b.Bouton(bf)->isChecked());
+        touche(Qt::Key_Z, Qt::ControlModifier);
+        touche(Qt::Key_Z, Qt::ControlModifier | Qt::ShiftModifier);
+        QVERIFY(b.Bouton(bf)->isChecked());
+        // In a numeric field the keys still undo the model's last command.
+        b.Champ(QStringLiteral("txtFleche"))->setFocus();
+        touche(Qt::Key_Z, Qt::ControlModifier);
+        QVERIFY(!b.Bouton(bf)->isChecked());
+        b.Champ(QStringLiteral("txtFleche"))->clearFocus();
+
+        b.fenetre.Session().Vue.CoteCourant = QStringLiteral("S");
+        touche(Qt::Key_A, Qt::ControlModifier);
+        QCOMPARE(Compter(b.Profils().PointsS, EtatSelection), b.Profils().NbPointsS());
+        QCOMPARE(Compter(b.Profils().PointsE, EtatSelection), 0);
+        b.fenetre.Session().Vue.CoteCourant = QStringLiteral("E");
+        touche(Qt::Key_A, Qt::ControlModifier);
+        QCOMPARE(Compter(b.Profils().PointsE, EtatSelection), b.Profils().NbPointsE());
+        // Disabled buttons: the keys do nothing either.
+        b.fenetre.DesactiverCommandes();
+        const int position = b.fenetre.Session().Historique.Position();
+        touche(Qt::Key_Z, Qt::ControlModifier);
+        QCOMPARE(b.fenetre.Session().Historique.Position(), position);
+    }
+
+    // A command on 100 000 points per side with its two snapshots, in a full history; then
+    // the same from the click, the window's texts and redraw included.
+    void rapidite()
+    {
+        Banc b(50000);
+        b.Cliquer(QStringLiteral("cmdSelectAll_0"));
+        b.Cliquer(QStringLiteral("cmdSelectAll_1"));
+        for (int i = 0; i < 45; ++i)
+            b.fenetre.Edition().EnregistrerUndo();
+        ContexteEdition ctx = b.fenetre.Session().Contexte();
+        QElapsedTimer chrono;
+        SuiteCommande suite;
+        double commande = 1e9; // the best of three runs: the machine is shared
+        for (int essai = 0; essai < 3; ++essai) {
+            chrono.restart();
+            suite = CommandeMiroir(ctx, SensMiroir::Vertical);
+            commande = std::min(commande, double(chrono.nsecsElapsed()) / 1e6);
+        }
+        chrono.restart();
+        b.fenetre.Edition().Appliquer(suite);
+        const double fenetre = double(chrono.nsecsElapsed()) / 1e6;
+        chrono.restart();
+        b.Cliquer(QStringLiteral("cmdUndo_0"));
+        const double undo = double(chrono.nsecsElapsed()) / 1e6;
+        qInfo("%d points: mirror with two snapshots %.1f ms, then window %.1f ms; undo %.1f ms",
+              b.Profils().NbPointsE() + b.Profils().NbPointsS(), commande, fenetre, undo);
+        QCOMPARE(b.fenetre.Session().Historique.Taille(), HistoriqueUndo::TailleMax);
+#if defined(NDEBUG)
+        QVERIFY(commande < 50.0);
+#endif
+    }
+};
+
+GALBIX_GUI_TEST_MAIN(TestEdition)
+#include "tst_edition.moc"
