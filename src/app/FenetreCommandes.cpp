@@ -141,7 +141,7 @@ void FenetrePrincipale::VoirCommentaires(bool visibles)
 
 void FenetrePrincipale::SauverProfil(int index) { m_pilotes.fichiers->SauverProfil(index); }
 
-void FenetrePrincipale::OuvrirProjet(const QString& chemin) { m_pilotes.fichiers->OuvrirProjet(chemin); }
+void FenetrePrincipale::OuvrirProjet(const QString& chemin) { m_pilotes.fichiers->OuvrirProjetDemarrage(chemin); }
 
 void FenetrePrincipale::EnregistrerUndo() { m_pilotes.edition->EnregistrerUndo(); }
 
