@@ -78,7 +78,8 @@ void TestCliProjet::demo()
         QCOMPARE(synchro, 3);
     }
     QCOMPARE(o.value("bouton_fleche").toInt(), 2);
-    QCOMPARE(o.value("omega").toInt(), 120);
+    QCOMPARE(o.value("omega").toInt(), 90); // side view
+    QCOMPARE(o.value("alpha").toInt(), 180);
     QVERIFY(o.value("coeff_zoom").toDouble() > 0);
     QVERIFY(o.value("commentaire").toString().contains(QStringLiteral("\r\n")));
 }

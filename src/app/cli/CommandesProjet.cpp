@@ -22,8 +22,8 @@ constexpr const char* UsageDemo = "demo SORTIE.gbx";
 
 // Drawing area (twips) that the view of a project written here is fitted to: about the
 // area of the main window at its designed size.
-constexpr float LargeurDessinNominale = 10000.0f;
-constexpr float HauteurDessinNominale = 7000.0f;
+constexpr float LargeurDessinNominale = 7700.0f;
+constexpr float HauteurDessinNominale = 8100.0f;
 
 int Usage(const char* usage)
 {
@@ -71,10 +71,12 @@ void Points(Json& json, const std::vector<PointProfil>& points)
     json.FinTableau();
 }
 
-// The view fitted to the nominal drawing area, at the start-up angles.
-void CadrerProjet(DonneesProjet& projet)
+// The view fitted to the nominal drawing area, at the given angles (start-up ones by default).
+void CadrerProjet(DonneesProjet& projet, AnglesVue angles = VuePerspective)
 {
     EtatVue vue;
+    vue.Omega = angles.Omega;
+    vue.Alpha = angles.Alpha;
     vue.DefinirTailleDessin(LargeurDessinNominale, HauteurDessinNominale);
     AjusterVue(projet.Profils, vue, nullptr);
     projet.CoeffZoom = vue.CoeffZoom;
@@ -125,7 +127,8 @@ DonneesProjet ProjetDemo()
         "Emplanture NACA 2412, corde 220 mm, saumon NACA 0012, corde 160 mm\r\n"
         "Bords de fuite alignés, dièdre 12 mm, écartement 600 mm\r\n"
         "Points de synchro aux bords d'attaque et de fuite");
-    CadrerProjet(projet);
+    // Side view: both sections drawn over each other, the view the editing is done in.
+    CadrerProjet(projet, VueDeCote);
     return projet;
 }
 

@@ -127,7 +127,8 @@ void VueProfils::resizeEvent(QResizeEvent* evenement)
 {
     QWidget::resizeEvent(evenement);
     m_vue.DefinirTailleDessin(float(width() * TwipsParPixel), float(height() * TwipsParPixel));
-    DessinerProfils();
+    // The projected centre stays in the middle of the area: map again at the same scale.
+    RecalculerEcran();
 }
 
 } // namespace galbix
