@@ -12,5 +12,6 @@ int main(int argc, char** argv)
     galbix::bench::BenchVue();
     galbix::bench::BenchEdition();
     galbix::bench::BenchSynchro();
+    galbix::bench::BenchProjet();
     return 0;
 }

@@ -11,7 +11,6 @@
 
 #include <QAbstractButton>
 #include <QCheckBox>
-#include <QElapsedTimer>
 #include <QFocusEvent>
 #include <QLineEdit>
 #include <QRadioButton>
@@ -471,38 +470,6 @@ private slots:
         const int position = b.fenetre.Session().Historique.Position();
         touche(Qt::Key_Z, Qt::ControlModifier);
         QCOMPARE(b.fenetre.Session().Historique.Position(), position);
-    }
-
-    // A command on 100 000 points per side with its two snapshots, in a full history; then
-    // the same from the click, the window's texts and redraw included.
-    void rapidite()
-    {
-        Banc b(50000);
-        b.Cliquer(QStringLiteral("cmdSelectAll_0"));
-        b.Cliquer(QStringLiteral("cmdSelectAll_1"));
-        for (int i = 0; i < 45; ++i)
-            b.fenetre.Edition().EnregistrerUndo();
-        ContexteEdition ctx = b.fenetre.Session().Contexte();
-        QElapsedTimer chrono;
-        SuiteCommande suite;
-        double commande = 1e9; // the best of three runs: the machine is shared
-        for (int essai = 0; essai < 3; ++essai) {
-            chrono.restart();
-            suite = CommandeMiroir(ctx, SensMiroir::Vertical);
-            commande = std::min(commande, double(chrono.nsecsElapsed()) / 1e6);
-        }
-        chrono.restart();
-        b.fenetre.Edition().Appliquer(suite);
-        const double fenetre = double(chrono.nsecsElapsed()) / 1e6;
-        chrono.restart();
-        b.Cliquer(QStringLiteral("cmdUndo_0"));
-        const double undo = double(chrono.nsecsElapsed()) / 1e6;
-        qInfo("%d points: mirror with two snapshots %.1f ms, then window %.1f ms; undo %.1f ms",
-              b.Profils().NbPointsE() + b.Profils().NbPointsS(), commande, fenetre, undo);
-        QCOMPARE(b.fenetre.Session().Historique.Taille(), HistoriqueUndo::TailleMax);
-#if defined(NDEBUG)
-        QVERIFY(commande < 50.0);
-#endif
     }
 };
 

