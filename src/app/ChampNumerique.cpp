@@ -46,8 +46,12 @@ void ChampNumerique::SelectionnerTout()
     m_champ->setSelection(0, int(m_champ->text().size()));
 }
 
+// A field without a command (the wing spacing, read when the wings are duplicated) ignores
+// Enter altogether: no check, no message.
 void ChampNumerique::Valider()
 {
+    if (!m_application)
+        return;
     QString texte = m_champ->text(); // the check may complete a copy ("5." is checked as "5.0")
     if (!EstNombreDecimal(texte)) {
         m_dialogues.Message(TitreErreurSaisie, TexteErreurSaisie, IconeMessage::Critique, BoutonsMessage::Ok);
@@ -96,14 +100,25 @@ bool ChampNumerique::eventFilter(QObject* objet, QEvent* evenement)
     case QEvent::ShortcutOverride:
         // Not accepted: the window's undo and redo shortcuts get the key.
         return EstRaccourciModele(*static_cast<QKeyEvent*>(evenement));
-    case QEvent::KeyPress:
-        return ToucheRefusee(*static_cast<QKeyEvent*>(evenement));
-    case QEvent::KeyRelease: {
+    case QEvent::KeyPress: {
         const auto* touche = static_cast<QKeyEvent*>(evenement);
-        if (EstEntree(touche->key()) && !touche->isAutoRepeat())
+        if (EstEntree(touche->key()))
+            m_entreeEnfoncee = true;
+        return ToucheRefusee(*touche);
+    }
+    case QEvent::KeyRelease: {
+        // Only an Enter pressed here counts: the release of the Enter that closed a message
+        // box comes back to the field, and must not check the text again and reopen the box.
+        const auto* touche = static_cast<QKeyEvent*>(evenement);
+        if (EstEntree(touche->key()) && !touche->isAutoRepeat() && m_entreeEnfoncee) {
+            m_entreeEnfoncee = false;
             Valider();
+        }
         return false;
     }
+    case QEvent::FocusIn:
+        m_entreeEnfoncee = false;
+        return false;
     case QEvent::FocusOut: {
         // A message box or another application taking the focus is no leaving of the field.
         const Qt::FocusReason raison = static_cast<QFocusEvent*>(evenement)->reason();

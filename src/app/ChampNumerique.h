@@ -34,7 +34,8 @@ public:
     QLineEdit* Champ() const { return m_champ; }
     /// Selects the whole text so that the user can type over it.
     void SelectionnerTout();
-    /// What Enter does: checks the text, then applies the value or refuses it with a message.
+    /// What Enter does: checks the text, then applies the value or refuses it with a message
+    /// (nothing at all in a field without a command).
     void Valider();
     /// What leaving the field does: the field shows the model's value again.
     void Reafficher();
@@ -50,6 +51,7 @@ private:
     SigneChamp m_signe;
     Application m_application;
     Affichage m_affichage;
+    bool m_entreeEnfoncee = false; ///< Enter went down in this field and is not yet released
 };
 
 } // namespace galbix

@@ -139,6 +139,62 @@ private slots:
         QCOMPARE(banc.appliques, std::vector<float>{3.0f});
     }
 
+    // A message box closes on the press of Enter; the release then comes back to the field
+    // and must not run the check again (which would reopen the box at every Enter).
+    // Steps: p = Enter pressed, r = Enter released, f = the field gets the focus back.
+    void entreeSansAppui_data()
+    {
+        QTest::addColumn<QString>("etapes");
+        QTest::addColumn<int>("applications");
+        QTest::newRow("appui et relâche") << "pr" << 1;
+        QTest::newRow("relâche seule") << "r" << 0;
+        QTest::newRow("relâche répétée") << "prr" << 1;
+        QTest::newRow("retour de la boîte entre les deux") << "pfr" << 0;
+        QTest::newRow("deux fois") << "prpr" << 2;
+    }
+    void entreeSansAppui()
+    {
+        QFETCH(QString, etapes);
+        QFETCH(int, applications);
+        Banc banc(SigneChamp::Signe);
+        banc.champ.setText(QStringLiteral("7"));
+        for (QChar etape : etapes) {
+            if (etape == u'p') {
+                QTest::keyPress(&banc.champ, Qt::Key_Return);
+            } else if (etape == u'r') {
+                QTest::keyRelease(&banc.champ, Qt::Key_Return);
+            } else {
+                QFocusEvent retour(QEvent::FocusIn, Qt::ActiveWindowFocusReason);
+                QCoreApplication::sendEvent(&banc.champ, &retour);
+            }
+        }
+        QCOMPARE(int(banc.appliques.size()), applications);
+    }
+
+    // A field with nothing to apply (the wing spacing) ignores Enter, whatever its text.
+    void entreeSansCommande_data()
+    {
+        QTest::addColumn<QString>("texte");
+        QTest::newRow("nombre") << "12.5";
+        QTest::newRow("lettre collée") << "12a";
+        QTest::newRow("vide") << "";
+    }
+    void entreeSansCommande()
+    {
+        QFETCH(QString, texte);
+        DialoguesScript dialogues;
+        QLineEdit champ;
+        new ChampNumerique(&champ, dialogues, SigneChamp::Signe, {}, {});
+        champ.show();
+        champ.setFocus();
+        champ.setText(texte);
+        champ.setCursorPosition(0);
+        QTest::keyClick(&champ, Qt::Key_Return);
+        QVERIFY(dialogues.messages.empty());
+        QCOMPARE(champ.text(), texte);
+        QVERIFY(!champ.hasSelectedText());
+    }
+
     void sortie_data()
     {
         QTest::addColumn<int>("raison");
