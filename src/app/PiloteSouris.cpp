@@ -268,10 +268,12 @@ void PiloteSouris::Tourner(const QWheelEvent& evenement)
 {
     if (m_mode != ModeSouris::Aucun)
         return;
-    // Fine-grained wheels send fractions of a notch: they add up until a whole notch is reached.
-    m_resteMolette += evenement.angleDelta().y();
-    const int crans = std::clamp(m_resteMolette / QWheelEvent::DefaultDeltasPerStep, -CransMaximum, CransMaximum);
-    m_resteMolette = crans == 0 ? m_resteMolette : 0;
+    // Fine-grained wheels send fractions of a notch: they add up, and what is left over a
+    // whole number of notches waits for the next turn.
+    const int64_t tour = int64_t(m_resteMolette) + evenement.angleDelta().y();
+    const int64_t entiers = tour / QWheelEvent::DefaultDeltasPerStep;
+    m_resteMolette = int(tour - entiers * QWheelEvent::DefaultDeltasPerStep);
+    const int crans = int(std::clamp<int64_t>(entiers, -CransMaximum, CransMaximum));
     const QPointF position = VersUnitesDessin(evenement.position());
     if (!ZoomerMolette(m_fenetre.Session().Vue, float(position.x()), float(position.y()), crans))
         return;

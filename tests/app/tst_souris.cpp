@@ -415,16 +415,35 @@ private slots:
     }
 
     // The wheel zooms by the zoom bar's steps and keeps the point under the cursor in place.
+    void molette_data()
+    {
+        QTest::addColumn<QList<int>>("tours");  // angleDelta().y() of each wheel event
+        QTest::addColumn<QList<int>>("crans");  // notches each event must zoom by
+        QTest::newRow("deux crans en arrière") << QList<int>{-240} << QList<int>{-2};
+        QTest::newRow("demi-crans cumulés") << QList<int>{60, 60} << QList<int>{0, 1};
+        QTest::newRow("cran et demi puis demi-cran") << QList<int>{180, 60} << QList<int>{1, 1};
+        QTest::newRow("petits pas sans cran entier") << QList<int>{30, 30, -50} << QList<int>{0, 0, 0};
+        QTest::newRow("aller et retour") << QList<int>{120, -120} << QList<int>{1, -1};
+    }
+    // The wheel zooms by the zoom bar's steps about the point under the cursor; fractions
+    // of a notch are kept for the next event.
     void molette()
     {
+        QFETCH(QList<int>, tours);
+        QFETCH(QList<int>, crans);
         Banc b;
         QVERIFY(b.Preparer(Points({{150, 150}}), Points({{160, 160}})));
         const QPointF pixel = b.Pixel(QPoint(80, 60));
         const PointVue avant = VersModele(b.s.Vue, float(pixel.x() * TwipsParPixel), float(pixel.y() * TwipsParPixel));
-        QWheelEvent roue(pixel, b.dessin->mapToGlobal(pixel), QPoint(), QPoint(0, -240), Qt::NoButton, Qt::NoModifier,
-                         Qt::NoScrollPhase, false);
-        QApplication::sendEvent(b.dessin, &roue);
-        QCOMPARE(b.s.Vue.CoeffZoom, float(float(15.0 * 0.9) * 0.9));
+        float attendu = b.s.Vue.CoeffZoom;
+        for (int i = 0; i < tours.size(); ++i) {
+            QWheelEvent roue(pixel, b.dessin->mapToGlobal(pixel), QPoint(), QPoint(0, tours[i]), Qt::NoButton,
+                             Qt::NoModifier, Qt::NoScrollPhase, false);
+            QApplication::sendEvent(b.dessin, &roue);
+            for (int k = 0; k < std::abs(crans[i]); ++k)
+                attendu = float(double(attendu) * (crans[i] > 0 ? 1.1 : 0.9));
+            QCOMPARE(b.s.Vue.CoeffZoom, attendu);
+        }
         const PointVue apres = VersModele(b.s.Vue, float(pixel.x() * TwipsParPixel), float(pixel.y() * TwipsParPixel));
         QVERIFY(std::abs(apres.x - avant.x) < 1e-3f && std::abs(apres.y - avant.y) < 1e-3f);
     }
@@ -492,7 +511,7 @@ private slots:
         QVERIFY(b.Preparer(Points({{0, 100}, {100, 100}, {200, 100}, {300, 100}}),
                            Points({{0, 300}, {50, 300}, {300, 300}})));
         b.fenetre.Controles().optSelection[2]->click();
-        b.s.Edition.ModeSelection = EtatSynchro;
+        QCOMPARE(b.s.Edition.ModeSelection, EtatSynchro);
         QTest::mouseClick(b.dessin, Qt::LeftButton, Qt::NoModifier, b.Pixel(QPoint(200, 100)));
         QTest::mouseClick(b.dessin, Qt::LeftButton, Qt::NoModifier, b.Pixel(QPoint(50, 300)));
         QCOMPARE(Etats(b.s.Profils.PointsE), (QList<int>{0, 0, 4, 0}));
