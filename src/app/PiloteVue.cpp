@@ -58,6 +58,10 @@ void Activer(const ControlesFenetre& c, const DisponibiliteCommandes& d)
     for (QLineEdit* champ : c.txtEtirer)
         champ->setEnabled(d.Etirer);
     c.chkInsertionProfils->setEnabled(d.InsertionProfils);
+    // The sweep buttons are usable whenever the dihedral buttons are: both need the two
+    // profiles, and nothing else ever enables them once the commands were disabled.
+    for (QToolButton* b : c.chkFleche)
+        b->setEnabled(c.chkDiedre[0]->isEnabled());
 }
 
 } // namespace

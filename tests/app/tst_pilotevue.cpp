@@ -196,6 +196,8 @@ private slots:
         QCOMPARE(C().txtCorde[CoteE]->text().toDouble(), cordeE);
         QCOMPARE(C().txtEcartementZ->text(), ecartement);
         QVERIFY(C().cmdOuvrirProfil[CoteS]->isEnabled());
+        for (const QToolButton* b : C().chkFleche) // the sweep buttons become usable with a load
+            QVERIFY(b->isEnabled());
         const auto& p = S().Profils;
         QCOMPARE(p.NbPointsE(), p.NbPointsS());
         QVERIFY(p.NbPointsE() > 10);
