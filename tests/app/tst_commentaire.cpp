@@ -2,6 +2,7 @@
 // background while editing, showing and hiding with "Bla - bla", and the comment's round trip
 // through a project file.
 #include "common/DialoguesScript.h"
+#include "common/DossierProgrammeTemporaire.h"
 #include "common/TestMain.h"
 
 #include "app/DossierProgramme.h"
@@ -22,19 +23,15 @@ using namespace galbix;
 class TestCommentaire : public QObject {
     Q_OBJECT
 
-    std::unique_ptr<QTemporaryDir> m_dossier;
-    QByteArray m_variableAvant;
+    std::unique_ptr<galbix::tests::DossierProgrammeTemporaire> m_dossier;
 
 private slots:
     void init()
     {
-        m_dossier = std::make_unique<QTemporaryDir>();
-        m_variableAvant = qgetenv(VariableDossierProgramme);
-        qputenv(VariableDossierProgramme, m_dossier->path().toLocal8Bit());
+        m_dossier = std::make_unique<galbix::tests::DossierProgrammeTemporaire>();
     }
     void cleanup()
     {
-        qputenv(VariableDossierProgramme, m_variableAvant);
         m_dossier.reset();
     }
 

@@ -1,6 +1,7 @@
 // The editing commands through the main window: numeric fields, the placing buttons and
 // their exclusions, selection buttons, undo and redo with the switches, keyboard shortcuts.
 #include "common/DialoguesScript.h"
+#include "common/DossierProgrammeTemporaire.h"
 #include "common/TestMain.h"
 
 #include "app/DossierProgramme.h"
@@ -102,19 +103,15 @@ struct Banc {
 class TestEdition : public QObject {
     Q_OBJECT
 
-    std::unique_ptr<QTemporaryDir> m_dossier;
-    QByteArray m_variableAvant;
+    std::unique_ptr<galbix::tests::DossierProgrammeTemporaire> m_dossier;
 
 private slots:
     void init()
     {
-        m_dossier = std::make_unique<QTemporaryDir>();
-        m_variableAvant = qgetenv(VariableDossierProgramme);
-        qputenv(VariableDossierProgramme, m_dossier->path().toLocal8Bit());
+        m_dossier = std::make_unique<galbix::tests::DossierProgrammeTemporaire>();
     }
     void cleanup()
     {
-        qputenv(VariableDossierProgramme, m_variableAvant);
         m_dossier.reset();
     }
 

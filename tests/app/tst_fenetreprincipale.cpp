@@ -2,6 +2,7 @@
 // window state and geometry kept across runs, the commands switched as a whole, closing a
 // contour, the exit question, help, and the layout when the window is resized.
 #include "common/DialoguesScript.h"
+#include "common/DossierProgrammeTemporaire.h"
 #include "common/TestMain.h"
 
 #include "app/DossierProgramme.h"
@@ -69,8 +70,7 @@ bool Montrer(QWidget& fenetre)
 class TestFenetrePrincipale : public QObject {
     Q_OBJECT
 
-    std::unique_ptr<QTemporaryDir> m_dossier;
-    QByteArray m_variableAvant;
+    std::unique_ptr<galbix::tests::DossierProgrammeTemporaire> m_dossier;
 
     QString Ini() const { return m_dossier->filePath(NomFichierReglages); }
     QString Dossier() const { return QDir::toNativeSeparators(m_dossier->path()); }
@@ -85,13 +85,10 @@ class TestFenetrePrincipale : public QObject {
 private slots:
     void init()
     {
-        m_dossier = std::make_unique<QTemporaryDir>();
-        m_variableAvant = qgetenv(VariableDossierProgramme);
-        qputenv(VariableDossierProgramme, m_dossier->path().toLocal8Bit());
+        m_dossier = std::make_unique<galbix::tests::DossierProgrammeTemporaire>();
     }
     void cleanup()
     {
-        qputenv(VariableDossierProgramme, m_variableAvant);
         m_dossier.reset();
     }
 

@@ -2,6 +2,7 @@
 // for the button and the filter chosen, the 3D refusal, the save folder kept in the settings
 // file, and the exchange pair with the cutting program exported and imported back.
 #include "common/DialoguesScript.h"
+#include "common/DossierProgrammeTemporaire.h"
 #include "common/TestMain.h"
 
 #include "app/DossierProgramme.h"
@@ -70,8 +71,7 @@ QString PremiereLigne(const QString& chemin)
 class TestFichiersFenetre : public QObject {
     Q_OBJECT
 
-    std::unique_ptr<QTemporaryDir> m_dossier;
-    QByteArray m_variableAvant;
+    std::unique_ptr<galbix::tests::DossierProgrammeTemporaire> m_dossier;
 
     QString Chemin(const QString& nom) const { return m_dossier->filePath(nom); }
     QString Dossier() const { return QDir::toNativeSeparators(m_dossier->path()); }
@@ -89,13 +89,10 @@ class TestFichiersFenetre : public QObject {
 private slots:
     void init()
     {
-        m_dossier = std::make_unique<QTemporaryDir>();
-        m_variableAvant = qgetenv(VariableDossierProgramme);
-        qputenv(VariableDossierProgramme, m_dossier->path().toLocal8Bit());
+        m_dossier = std::make_unique<galbix::tests::DossierProgrammeTemporaire>();
     }
     void cleanup()
     {
-        qputenv(VariableDossierProgramme, m_variableAvant);
         m_dossier.reset();
     }
 

@@ -2,6 +2,7 @@
 // place the tip, edit, hand the wing to the cutting program, save the project, quit, start
 // again on the project and find everything as it was left.
 #include "common/DialoguesScript.h"
+#include "common/DossierProgrammeTemporaire.h"
 #include "common/TestMain.h"
 
 #include "app/DossierProgramme.h"
@@ -128,21 +129,17 @@ Travail Releve(FenetrePrincipale& f)
 class TestParcoursFenetre : public QObject {
     Q_OBJECT
 
-    std::unique_ptr<QTemporaryDir> m_dossier;
-    QByteArray m_variableAvant;
+    std::unique_ptr<galbix::tests::DossierProgrammeTemporaire> m_dossier;
 
     QString Chemin(const QString& nom) const { return m_dossier->filePath(nom); }
 
 private slots:
     void init()
     {
-        m_dossier = std::make_unique<QTemporaryDir>();
-        m_variableAvant = qgetenv(VariableDossierProgramme);
-        qputenv(VariableDossierProgramme, m_dossier->path().toLocal8Bit());
+        m_dossier = std::make_unique<galbix::tests::DossierProgrammeTemporaire>();
     }
     void cleanup()
     {
-        qputenv(VariableDossierProgramme, m_variableAvant);
         m_dossier.reset();
     }
 

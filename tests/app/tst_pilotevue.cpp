@@ -1,6 +1,7 @@
 // The open command, the view controls and the point lists in the main window, on the offscreen
 // platform, with profiles computed from the NACA formula and written as .dat, .dxf and .plt.
 #include "common/DialoguesScript.h"
+#include "common/DossierProgrammeTemporaire.h"
 #include "common/TestMain.h"
 
 #include "app/DossierProgramme.h"
@@ -106,8 +107,7 @@ Instantane Prendre(FenetrePrincipale& f)
 class TestPiloteVue : public QObject {
     Q_OBJECT
 
-    std::unique_ptr<QTemporaryDir> m_dossier;
-    QByteArray m_variableAvant;
+    std::unique_ptr<galbix::tests::DossierProgrammeTemporaire> m_dossier;
     std::unique_ptr<DialoguesScript> m_dialogues;
     std::unique_ptr<FenetrePrincipale> m_fenetre;
 
@@ -138,9 +138,7 @@ class TestPiloteVue : public QObject {
 private slots:
     void init()
     {
-        m_dossier = std::make_unique<QTemporaryDir>();
-        m_variableAvant = qgetenv(VariableDossierProgramme);
-        qputenv(VariableDossierProgramme, m_dossier->path().toLocal8Bit());
+        m_dossier = std::make_unique<galbix::tests::DossierProgrammeTemporaire>();
         EcrireProfils();
         m_dialogues = std::make_unique<DialoguesScript>();
         m_fenetre = std::make_unique<FenetrePrincipale>(*m_dialogues);
@@ -152,7 +150,6 @@ private slots:
     {
         m_fenetre.reset();
         m_dialogues.reset();
-        qputenv(VariableDossierProgramme, m_variableAvant);
         m_dossier.reset();
     }
 
