@@ -1,6 +1,7 @@
 // galbix-cli on projects: the demo project, projet-info, and the exchange pair through
 // exporter and importer, as a script sees them.
 #include "common/LanceurCli.h"
+#include "common/Octets.h"
 #include "common/TestMain.h"
 
 #include <QDir>
@@ -11,18 +12,14 @@
 #include <QProcess>
 #include <QTemporaryDir>
 
+using galbix::tests::EcrireOctets;
+using galbix::tests::LireOctets;
+
 namespace {
 
 using Resultat = galbix::tests::ResultatCli;
-using galbix::tests::EcrireOctets;
 
 Resultat Lancer(const QStringList& args) { return galbix::tests::LancerCli(args); }
-
-QByteArray LireOctets(const QString& chemin)
-{
-    QFile f(chemin);
-    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
-}
 
 
 QJsonObject Info(const QString& projet)

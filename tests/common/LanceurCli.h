@@ -1,8 +1,9 @@
 #pragma once
 // Runs galbix-cli as a script would and collects what it gives back.
 
+#include "common/Octets.h"
+
 #include <QByteArray>
-#include <QFile>
 #include <QProcess>
 #include <QStringList>
 
@@ -22,13 +23,6 @@ inline ResultatCli LancerCli(const QStringList& args)
     p.waitForFinished(60000);
     return {p.exitStatus() == QProcess::NormalExit ? p.exitCode() : -1, p.readAllStandardOutput(),
             p.readAllStandardError()};
-}
-
-/// Writes `octets` to `chemin`; false on failure.
-inline bool EcrireOctets(const QString& chemin, const QByteArray& octets)
-{
-    QFile f(chemin);
-    return f.open(QIODevice::WriteOnly) && f.write(octets) == octets.size();
 }
 
 } // namespace galbix::tests

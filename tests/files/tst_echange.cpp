@@ -1,5 +1,6 @@
 // Exchange with the cutting program: headers, the import's scaling and placing, failures
 // that leave the model alone, and the round trip of a placed wing.
+#include "common/Octets.h"
 #include "common/TestMain.h"
 #include "files/Echange.h"
 #include "model/Extremes.h"
@@ -11,13 +12,10 @@
 
 using namespace galbix;
 
-namespace {
+using galbix::tests::EcrireOctets;
+using galbix::tests::LireOctets;
 
-bool EcrireOctets(const QString& chemin, const QByteArray& octets)
-{
-    QFile f(chemin);
-    return f.open(QIODevice::WriteOnly) && f.write(octets) == octets.size();
-}
+namespace {
 
 QByteArray PremiereLigne(const QString& chemin)
 {

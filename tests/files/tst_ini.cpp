@@ -1,3 +1,4 @@
+#include "common/Octets.h"
 #include "common/TestMain.h"
 #include "files/Ini.h"
 
@@ -7,19 +8,10 @@
 
 using namespace galbix;
 
+using galbix::tests::EcrireOctets;
+using galbix::tests::LireOctets;
+
 namespace {
-
-QByteArray LireOctets(const QString& chemin)
-{
-    QFile f(chemin);
-    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray("<absent>");
-}
-
-bool EcrireOctets(const QString& chemin, const QByteArray& octets)
-{
-    QFile f(chemin);
-    return f.open(QIODevice::WriteOnly) && f.write(octets) == octets.size();
-}
 
 // Section and key names with accents are written here in Latin-1 escapes, as on disk.
 const QString Fenetre = QStringLiteral("Fen\u00EAtre");

@@ -1,4 +1,5 @@
 // Project files: what is written, what reads back, and where a damaged file stops the reading.
+#include "common/Octets.h"
 #include "common/TestMain.h"
 #include "files/Ini.h"
 #include "files/Projet.h"
@@ -11,19 +12,10 @@ using namespace galbix;
 
 Q_DECLARE_METATYPE(galbix::PointProfil)
 
+using galbix::tests::EcrireOctets;
+using galbix::tests::LireOctets;
+
 namespace {
-
-QByteArray LireOctets(const QString& chemin)
-{
-    QFile f(chemin);
-    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray("<absent>");
-}
-
-bool EcrireOctets(const QString& chemin, const QByteArray& octets)
-{
-    QFile f(chemin);
-    return f.open(QIODevice::WriteOnly) && f.write(octets) == octets.size();
-}
 
 // Coordinates in 1/64 mm have at most six decimals: they read back bit for bit. The states
 // run through every combination of the three bits.
