@@ -1,7 +1,7 @@
 #include "app/ChampNumerique.h"
 
 #include "app/Dialogues.h"
-#include "editing/Fonctions.h"
+#include "model/Fonctions.h"
 #include "model/NumericText.h"
 
 #include <QFocusEvent>

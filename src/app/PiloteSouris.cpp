@@ -4,7 +4,7 @@
 #include "app/FenetrePrincipale.h"
 #include "app/PiloteEdition.h"
 #include "app/PiloteVue.h"
-#include "editing/Fonctions.h"
+#include "model/Fonctions.h"
 #include "model/Extremes.h"
 #include "view/Souris.h"
 #include "view/ui/VueProfils.h"

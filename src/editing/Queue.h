@@ -9,7 +9,7 @@
 // A re-application of the wing placing is part of the command that caused it: it records
 // no snapshot of its own, so one "Undo" goes back to the state before the whole command.
 
-#include "editing/Fonctions.h"
+#include "model/Fonctions.h"
 #include "editing/Selection.h"
 #include "editing/Transformations.h"
 #include "editing/Undo.h"

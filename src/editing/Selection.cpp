@@ -1,6 +1,6 @@
 #include "editing/Selection.h"
 
-#include "editing/Fonctions.h"
+#include "model/Fonctions.h"
 #include "model/Extremes.h"
 
 #include <algorithm>

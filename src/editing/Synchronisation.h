@@ -13,7 +13,7 @@
 // successful run (screen copies, list bounds, re-projection, undo snapshot, "Fil" and
 // "Surface" boxes).
 
-#include "editing/Fonctions.h"
+#include "model/Fonctions.h"
 #include "geomlib/Tolerances.h"
 #include "model/Types.h"
 

@@ -1,6 +1,6 @@
 #include "editing/Transformations.h"
 
-#include "editing/Fonctions.h"
+#include "model/Fonctions.h"
 
 #include <cmath>
 

@@ -1,6 +1,6 @@
 #include "files/Ini.h"
 
-#include "files/EcritureAtomique.h"
+#include "geomlib/EcritureAtomique.h"
 #include "geomlib/Texte.h"
 
 #include <QFile>

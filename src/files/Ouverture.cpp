@@ -1,6 +1,6 @@
 #include "files/Ouverture.h"
 
-#include "files/Chemins.h"
+#include "geomlib/Chemins.h"
 #include "files/Ini.h"
 #include "files/Simplification.h"
 #include "geomlib/Tranchex.h"

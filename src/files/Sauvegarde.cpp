@@ -1,6 +1,6 @@
 #include "files/Sauvegarde.h"
 
-#include "files/Chemins.h"
+#include "geomlib/Chemins.h"
 #include "files/Ini.h"
 #include "geomlib/Tranchex.h"
 #include "model/Extremes.h"

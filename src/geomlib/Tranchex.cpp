@@ -1,7 +1,7 @@
 #include "geomlib/Tranchex.h"
 
-#include "files/Chemins.h"
-#include "files/EcritureAtomique.h"
+#include "geomlib/Chemins.h"
+#include "geomlib/EcritureAtomique.h"
 #include "geomlib/Formats.h"
 #include "geomlib/Tolerances.h"
 

@@ -18,7 +18,7 @@
 //   reads the angle typed; the dihedral height kept for later re-applications is the one
 //   this move produced.
 
-#include "editing/Fonctions.h"
+#include "model/Fonctions.h"
 #include "model/Types.h"
 
 #include <QString>

@@ -1,6 +1,6 @@
 #include "view/Souris.h"
 
-#include "editing/Fonctions.h"
+#include "model/Fonctions.h"
 #include "model/NumericText.h"
 #include "view/Zoom.h"
 

@@ -11,7 +11,7 @@
 #include "app/DossierProgramme.h"
 #include "app/FenetrePrincipale.h"
 #include "app/PiloteSouris.h"
-#include "editing/Fonctions.h"
+#include "model/Fonctions.h"
 #include "editing/Synchronisation.h"
 #include "model/Extremes.h"
 #include "view/Projection.h"

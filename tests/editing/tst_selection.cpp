@@ -1,5 +1,5 @@
 #include "common/TestMain.h"
-#include "editing/Fonctions.h"
+#include "model/Fonctions.h"
 #include "editing/Selection.h"
 
 #include <QPointF>

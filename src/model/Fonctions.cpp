@@ -1,4 +1,4 @@
-#include "editing/Fonctions.h"
+#include "model/Fonctions.h"
 
 #include "model/NumericText.h"
 

@@ -1,4 +1,4 @@
-#include "files/EcritureAtomique.h"
+#include "geomlib/EcritureAtomique.h"
 
 #include <QSaveFile>
 

@@ -1,4 +1,4 @@
-#include "files/Chemins.h"
+#include "geomlib/Chemins.h"
 
 namespace galbix {
 

@@ -1,5 +1,5 @@
 #include "common/TestMain.h"
-#include "files/Chemins.h"
+#include "geomlib/Chemins.h"
 
 using namespace galbix;
 
