@@ -27,6 +27,26 @@ bool ToucheCaractere(const QKeyEvent& touche)
     return !texte.isEmpty() && texte.at(0).isPrint();
 }
 
+// Length of the box's text once stored: each line break becomes CR LF.
+int LongueurStockee(const QString& texte)
+{
+    return int(texte.size() + texte.count(QLatin1Char('\n')));
+}
+
+// The longest start of `texte` whose stored length is at most `maximum`; a line break that
+// would not fit whole is left out.
+QString DebutStockable(const QString& texte, int maximum)
+{
+    int longueur = 0;
+    qsizetype i = 0;
+    for (; i < texte.size(); ++i) {
+        longueur += texte.at(i) == QLatin1Char('\n') ? 2 : 1;
+        if (longueur > maximum)
+            break;
+    }
+    return texte.left(i);
+}
+
 } // namespace
 
 BoiteCommentaire::BoiteCommentaire(QPlainTextEdit& boite, QObject* parent) : QObject(parent), m_boite(boite)
@@ -56,7 +76,7 @@ bool BoiteCommentaire::eventFilter(QObject* objet, QEvent* evenement)
 {
     switch (evenement->type()) {
     case QEvent::KeyPress:
-        if (objet == &m_boite && m_boite.toPlainText().size() == LongueurMax
+        if (objet == &m_boite && LongueurStockee(m_boite.toPlainText()) >= LongueurMax
             && ToucheCaractere(*static_cast<QKeyEvent*>(evenement)))
             return true;
         break;
@@ -79,12 +99,13 @@ void BoiteCommentaire::Couper()
     if (m_coupe)
         return;
     const QString texte = m_boite.toPlainText();
-    if (texte.size() <= LongueurMax)
+    if (LongueurStockee(texte) <= LongueurMax)
         return;
     m_coupe = true;
-    m_boite.setPlainText(texte.left(LongueurMax));
+    const QString debut = DebutStockable(texte, LongueurMax);
+    m_boite.setPlainText(debut);
     QTextCursor curseur = m_boite.textCursor();
-    curseur.setPosition(LongueurMax);
+    curseur.setPosition(int(debut.size()));
     m_boite.setTextCursor(curseur);
     m_coupe = false;
 }

@@ -1,7 +1,7 @@
 #pragma once
 // The project's comment box: at most 256 characters (typing stops there, a paste is cut),
 // a white background while the user edits it and the button-face colour otherwise.
-// Line breaks count as one character each, as they do once the comment is stored.
+// A line break counts as two characters, the CR LF it becomes once the comment is stored.
 
 #include <QObject>
 #include <QString>
@@ -13,7 +13,7 @@ namespace galbix {
 class BoiteCommentaire : public QObject {
     Q_OBJECT
 public:
-    /// Longest comment the box holds.
+    /// Longest comment the box holds, line breaks counted as CR LF.
     static constexpr int LongueurMax = 256;
 
     /// Takes over the behaviour of `boite` (the window keeps ownership of the widget).

@@ -15,16 +15,20 @@ namespace {
 
 bool EstEntree(int touche) { return touche == Qt::Key_Return || touche == Qt::Key_Enter; }
 
-// Undo and redo of the model are wanted even while a numeric field has the focus: its own
-// text undo is worthless since unconfirmed typing is discarded on leaving it anyway.
-bool EstRaccourciModele(const QKeyEvent& touche)
+enum class Raccourci { Aucun, Annuler, Retablir };
+
+// Ctrl+Z undoes; Ctrl+Y and Ctrl+Shift+Z redo.
+Raccourci RaccourciAnnulation(const QKeyEvent& touche)
 {
     const QKeyCombination combinaison = touche.keyCombination();
     const Qt::KeyboardModifiers mods = combinaison.keyboardModifiers() & ~Qt::KeypadModifier;
     const int code = combinaison.key();
-    if (mods == Qt::ControlModifier && (code == Qt::Key_Z || code == Qt::Key_Y))
-        return true;
-    return mods == (Qt::ControlModifier | Qt::ShiftModifier) && code == Qt::Key_Z;
+    if (mods == Qt::ControlModifier && code == Qt::Key_Z)
+        return Raccourci::Annuler;
+    if ((mods == Qt::ControlModifier && code == Qt::Key_Y)
+        || (mods == (Qt::ControlModifier | Qt::ShiftModifier) && code == Qt::Key_Z))
+        return Raccourci::Retablir;
+    return Raccourci::Aucun;
 }
 
 } // namespace
@@ -58,8 +62,10 @@ void ChampNumerique::Valider()
         SelectionnerTout();
         return;
     }
-    if (m_application)
+    if (m_application) {
         m_application(ValeurSaisieReelle(m_champ->text()));
+        m_champ->setModified(false); // confirmed: the undo keys are the model's again
+    }
 }
 
 void ChampNumerique::Reafficher()
@@ -97,9 +103,18 @@ bool ChampNumerique::eventFilter(QObject* objet, QEvent* evenement)
     if (objet != m_champ || !m_champ->isEnabled())
         return false;
     switch (evenement->type()) {
-    case QEvent::ShortcutOverride:
-        // Not accepted: the window's undo and redo shortcuts get the key.
-        return EstRaccourciModele(*static_cast<QKeyEvent*>(evenement));
+    case QEvent::ShortcutOverride: {
+        // Typing not yet confirmed with Enter is undone and redone in the field itself, as in
+        // any text field; otherwise the window's shortcuts undo and redo the model.
+        const Raccourci r = RaccourciAnnulation(*static_cast<QKeyEvent*>(evenement));
+        if (r == Raccourci::Aucun)
+            return false;
+        const bool saisie = m_champ->isModified()
+                            && (r == Raccourci::Annuler ? m_champ->isUndoAvailable() : m_champ->isRedoAvailable());
+        if (saisie)
+            evenement->accept();
+        return true;
+    }
     case QEvent::KeyPress: {
         const auto* touche = static_cast<QKeyEvent*>(evenement);
         if (EstEntree(touche->key()))

@@ -1,14 +1,21 @@
 #include "app/DialoguesQt.h"
 
+#include "files/ExtensionFiltre.h"
+
 #include <QApplication>
 #include <QDesktopServices>
 #include <QDir>
 #include <QFileDialog>
 #include <QFileInfo>
+#include <QFileSystemModel>
+#include <QHeaderView>
+#include <QLabel>
 #include <QMessageBox>
 #include <QProcess>
 #include <QPushButton>
+#include <QScreen>
 #include <QStandardPaths>
+#include <QTreeView>
 #include <QUrl>
 
 namespace galbix {
@@ -65,6 +72,40 @@ std::vector<OutilSysteme> OutilsConnus()
 #endif
 }
 
+// The box would wrap a long line at half the screen width: its text gets the width of its
+// longest line (within the screen), so that each line of a notice reads unbroken.
+void GarderLignesEntieres(QMessageBox& boite)
+{
+    auto* etiquette = boite.findChild<QLabel*>(QStringLiteral("qt_msgbox_label"));
+    if (!etiquette)
+        return;
+    int largeur = 0;
+    for (const QString& ligne : boite.text().split(u'\n'))
+        largeur = std::max(largeur, etiquette->fontMetrics().horizontalAdvance(ligne));
+    const QScreen* ecran = boite.screen();
+    const int limite = ecran ? ecran->availableGeometry().width() - 120 : largeur;
+    etiquette->setMinimumWidth(std::min(largeur + 2 * etiquette->margin() + 2, limite));
+}
+
+// The file dialog opens in the detailed view, large enough for names, sizes and dates; the
+// columns take the width of their contents once the folder is read.
+void Dimensionner(QFileDialog& dialogue)
+{
+    dialogue.setViewMode(QFileDialog::Detail);
+    QSize taille(960, 580);
+    if (const QScreen* ecran = dialogue.screen())
+        taille = taille.boundedTo(ecran->availableGeometry().size() * 0.9);
+    dialogue.resize(taille);
+    auto* liste = dialogue.findChild<QTreeView*>(QStringLiteral("treeView"));
+    auto* modele = dialogue.findChild<QFileSystemModel*>();
+    if (!liste || !modele)
+        return;
+    QObject::connect(modele, &QFileSystemModel::directoryLoaded, liste, [liste] {
+        for (int colonne = 0; colonne < liste->header()->count(); ++colonne)
+            liste->resizeColumnToContents(colonne);
+    });
+}
+
 } // namespace
 
 QStringList FiltresQt(const QString& filtre)
@@ -93,6 +134,7 @@ ReponseMessage DialoguesQt::Message(const QString& titre, const QString& texte, 
     }
     if (boutons == BoutonsMessage::OkAnnuler || boutons == BoutonsMessage::OuiNonAnnuler)
         annuler = boite.addButton(QStringLiteral("Annuler"), QMessageBox::RejectRole);
+    GarderLignesEntieres(boite);
     boite.setDefaultButton(ok ? ok : oui);
     if (annuler)
         boite.setEscapeButton(annuler);
@@ -126,6 +168,16 @@ ChoixFichier DialoguesQt::Executer(const DemandeFichier& demande, bool enregistr
     }
     if (!demande.nomPropose.isEmpty())
         dialogue.selectFile(demande.nomPropose);
+    if (enregistrer) {
+        // A name typed without extension gets the selected filter's, as the command adds it;
+        // the overwrite question then names the file really written.
+        const auto suffixe = [&dialogue, &filtres, &demande](const QString& filtre) {
+            dialogue.setDefaultSuffix(ExtensionDuFiltre(demande.filtre, int(filtres.indexOf(filtre)) + 1));
+        };
+        suffixe(dialogue.selectedNameFilter());
+        QObject::connect(&dialogue, &QFileDialog::filterSelected, &dialogue, suffixe);
+    }
+    Dimensionner(dialogue);
     ChoixFichier choix;
     if (dialogue.exec() != QDialog::Accepted || dialogue.selectedFiles().isEmpty())
         return choix;

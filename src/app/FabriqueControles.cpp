@@ -1,5 +1,7 @@
 #include "app/FabriqueControles.h"
 
+#include <QEvent>
+
 #include <QCheckBox>
 #include <QFontMetrics>
 #include <QGroupBox>
@@ -92,11 +94,36 @@ QLabel* Valeur(const QString& nom, const QString& bulle)
     return valeur;
 }
 
+namespace {
+
+// Greys a caption out with the control it names, and back.
+class SuiviActivation : public QObject {
+public:
+    SuiviActivation(QWidget* compagnon, QLabel* legende) : QObject(legende), m_legende(legende)
+    {
+        compagnon->installEventFilter(this);
+        legende->setEnabled(compagnon->isEnabled());
+    }
+    bool eventFilter(QObject* objet, QEvent* evenement) override
+    {
+        if (evenement->type() == QEvent::EnabledChange)
+            m_legende->setEnabled(static_cast<QWidget*>(objet)->isEnabled());
+        return false;
+    }
+
+private:
+    QLabel* m_legende;
+};
+
+} // namespace
+
 QLabel* Legende(const QString& texte, QWidget* compagnon)
 {
     auto* legende = new QLabel(texte);
-    if (compagnon)
+    if (compagnon) {
         legende->setBuddy(compagnon);
+        new SuiviActivation(compagnon, legende);
+    }
     return legende;
 }
 

@@ -31,7 +31,7 @@ QCheckBox* Case(const QString& nom, const QString& texte, const QString& bulle =
 QLineEdit* ChampNombre(const QString& nom, const QString& bulle = {});
 /// A read-only value shown in a sunken box, sized like a numeric field.
 QLabel* Valeur(const QString& nom, const QString& bulle = {});
-/// A caption label (no control name).
+/// A caption label (no control name); with a companion it greys out with it.
 QLabel* Legende(const QString& texte, QWidget* compagnon = nullptr);
 
 } // namespace galbix::fabrique

@@ -155,7 +155,7 @@ QWidget* FenetrePrincipale::ConstruireColonneDroite()
     auto* aligner = GrilleCadre(m_c.frmAligner);
     m_c.chkAligner = BoutonImage(QStringLiteral("chkAligner"), IconeGalbix::Aligner, QStringLiteral("Aligner"), true);
     aligner->addWidget(m_c.chkAligner, 0, 0);
-    aligner->addWidget(Legende(QStringLiteral("Points réf.")), 0, 1);
+    aligner->addWidget(Legende(QStringLiteral("Points réf."), m_c.chkAligner), 0, 1);
     pile->addWidget(m_c.frmAligner);
     pile->addWidget(ConstruireCadreDiedre());
 
@@ -173,7 +173,7 @@ QWidget* FenetrePrincipale::ConstruireColonneDroite()
     m_c.chkImageFond = BoutonImage(QStringLiteral("chkImageFond"), IconeGalbix::ImageFond,
                                    QStringLiteral("Image de fond copiée dans le presse-papiers"), true);
     image->addWidget(m_c.chkImageFond, 0, 0);
-    image->addWidget(Legende(QStringLiteral("Image de fond")), 0, 1);
+    image->addWidget(Legende(QStringLiteral("Image de fond"), m_c.chkImageFond), 0, 1);
     pile->addWidget(m_c.frmImage);
 
     m_c.frmAiles = Cadre(QStringLiteral("frmAiles"), QStringLiteral("Ailes"));

@@ -139,7 +139,7 @@ void FenetrePrincipale::VoirCommentaires(bool visibles)
     m_c.txtCommentaire->setVisible(visibles);
 }
 
-void FenetrePrincipale::SauverProfil(int index) { m_pilotes.fichiers->SauverProfil(index); }
+bool FenetrePrincipale::SauverProfil(int index) { return m_pilotes.fichiers->SauverProfil(index); }
 
 void FenetrePrincipale::OuvrirProjet(const QString& chemin) { m_pilotes.fichiers->OuvrirProjetDemarrage(chemin); }
 

@@ -9,6 +9,7 @@
 #include "model/NumericText.h"
 
 #include <QCheckBox>
+#include <QFileInfo>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPlainTextEdit>
@@ -74,8 +75,17 @@ void FenetrePrincipale::Initialiser()
 
 void FenetrePrincipale::AppliquerReglages()
 {
+    const bool premierDemarrage = !QFileInfo::exists(m_fichierReglages);
     CreerReglagesSiAbsents(m_fichierReglages, m_dossierProgramme);
-    const GeometrieFenetre geometrie = LireGeometrie(m_fichierReglages);
+    GeometrieFenetre geometrie = LireGeometrie(m_fichierReglages);
+    // The designed size may not fit a small screen: the first start keeps within its area.
+    if (const QScreen* ecran = screen(); premierDemarrage && ecran) {
+        const QRect zone = ecran->availableGeometry();
+        const double dpiX = ecran->logicalDotsPerInchX(), dpiY = ecran->logicalDotsPerInchY();
+        geometrie = GeometrieDansZone(geometrie, QRectF(PixelsVersTwips(zone.x(), dpiX), PixelsVersTwips(zone.y(), dpiY),
+                                                        PixelsVersTwips(zone.width(), dpiX),
+                                                        PixelsVersTwips(zone.height(), dpiY)));
+    }
     AppliquerGeometrie(geometrie);
     m_session.DossierSauvegarde = LireDossierSauvegarde(m_fichierReglages, m_dossierProgramme);
     m_session.DossierOuverture = LireDossierOuverture(m_fichierReglages, m_dossierProgramme);

@@ -99,8 +99,11 @@ void FenetrePrincipale::closeEvent(QCloseEvent* evenement)
             evenement->ignore();
             return;
         }
-        if (reponse == ReponseMessage::Oui)
-            SauverProfil(2);
+        // A save cancelled or failed keeps the editor open: the work is not lost.
+        if (reponse == ReponseMessage::Oui && !SauverProfil(2)) {
+            evenement->ignore();
+            return;
+        }
     }
     EnregistrerReglagesSortie();
     evenement->accept();

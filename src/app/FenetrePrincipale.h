@@ -112,7 +112,7 @@ private:
     void FermerProfil(int cote);
     void AfficherAide();
     void AfficherAPropos();
-    void SauverProfil(int index);
+    bool SauverProfil(int index);
     void OuvrirProjet(const QString& chemin);
     void VoirCommentaires(bool visibles);
 

@@ -11,6 +11,7 @@
 #include "app/Reglages.h"
 
 #include "files/Echange.h"
+#include "files/ExtensionFiltre.h"
 #include "files/Sauvegarde.h"
 
 #include <QAbstractButton>
@@ -65,10 +66,10 @@ DonneesProjet PiloteFichiers::ProjetActuel() const
 
 // The folder comes from the settings file again, so that a save made by another run of
 // the program is followed; it is written back at once.
-void PiloteFichiers::SauverProfil(int index)
+bool PiloteFichiers::SauverProfil(int index)
 {
     if (index < sauvegarde::IndexEmplanture || index > sauvegarde::IndexProjet)
-        return;
+        return false;
     SessionEdition& session = m_fenetre.Session();
     const ControlesFenetre& c = m_fenetre.Controles();
     session.DossierSauvegarde = LireDossierSauvegarde(m_fenetre.FichierReglages(), m_fenetre.DossierProgrammeFenetre());
@@ -83,15 +84,15 @@ void PiloteFichiers::SauverProfil(int index)
     demande.confirmerEcrasement = true;
     const ChoixFichier choix = m_fenetre.Dialogue().Enregistrer(demande);
     if (choix.annule || choix.chemin.isEmpty())
-        return;
-    session.DossierSauvegarde = RetenirDossierSauvegarde(choix.chemin, m_fenetre.FichierReglages());
+        return false;
+    const QString chemin = AvecExtensionDuFiltre(choix.chemin, demande.filtre, choix.indexFiltre);
+    session.DossierSauvegarde = RetenirDossierSauvegarde(chemin, m_fenetre.FichierReglages());
     if (index == sauvegarde::IndexProjet)
-        SauverProjetOu3D(choix.chemin, choix.indexFiltre);
-    else
-        galbix::SauverProfil(index == sauvegarde::IndexEmplanture ? CoteE : CoteS, choix.chemin, session.Profils);
+        return SauverProjetOu3D(chemin, choix.indexFiltre);
+    return galbix::SauverProfil(index == sauvegarde::IndexEmplanture ? CoteE : CoteS, chemin, session.Profils);
 }
 
-void PiloteFichiers::SauverProjetOu3D(const QString& chemin, int indexFiltre)
+bool PiloteFichiers::SauverProjetOu3D(const QString& chemin, int indexFiltre)
 {
     SessionEdition& session = m_fenetre.Session();
     DonneesProjet projet = ProjetActuel();
@@ -103,6 +104,7 @@ void PiloteFichiers::SauverProjetOu3D(const QString& chemin, int indexFiltre)
                                      BoutonsMessage::Ok);
     else if (issue == IssueSauvegarde::Ecrit && indexFiltre == sauvegarde::FiltreProjetGalbix)
         m_fenetre.setWindowTitle(TitreFenetreProjet(chemin));
+    return issue == IssueSauvegarde::Ecrit;
 }
 
 void PiloteFichiers::Exporter()

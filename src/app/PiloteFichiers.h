@@ -21,14 +21,15 @@ public:
     void Connecter();
 
     /// Opens a project file (open command on a root ".gbx", or the command line). A file
-    /// that stops the reading ends the command silently, keeping what was read before the
-    /// fault; false in that case.
+    /// that stops the reading ends the command silently and leaves the window as it was;
+    /// false in that case.
     bool OuvrirProjet(const QString& chemin);
     /// Opens the project named on the command line; when it cannot be read completely the
     /// window is put back in its start-up state. False in that case.
     bool OuvrirProjetDemarrage(const QString& chemin);
-    /// The save command with its index (0 root, 1 tip, 2 project or 3D drawing, 3 intermediate).
-    void SauverProfil(int index);
+    /// The save command with its index (0 root, 1 tip, 2 project or 3D drawing, 3 intermediate);
+    /// false when nothing was written (dialog cancelled, refusal, failed write).
+    bool SauverProfil(int index);
     /// "Exporter le projet": the exchange pair in the program's folder.
     void Exporter();
     /// "Importer un projet": the exchange pair of the program's folder replaces the model.
@@ -48,7 +49,7 @@ private:
     void AppliquerChampsImport();
     void BornerPointsCourants();
     QString TexteNombre(double valeur) const;
-    void SauverProjetOu3D(const QString& chemin, int indexFiltre);
+    bool SauverProjetOu3D(const QString& chemin, int indexFiltre);
     void AbandonnerImport();
 
     FenetrePrincipale& m_fenetre;

@@ -1,6 +1,6 @@
 // Opening a project file in the window: the model, the switches replayed as clicks, the
-// view, the comment and the fields, in the order of the file. A reading that stops keeps
-// what came before the fault, as the open command does; at start-up it is undone instead.
+// view, the comment and the fields, in the order of the file. A file that cannot be read
+// to its end changes nothing in the window.
 
 #include "app/PiloteFichiers.h"
 
@@ -38,12 +38,13 @@ std::optional<int16_t> PositionAngle(float valeur)
 
 bool PiloteFichiers::OuvrirProjet(const QString& chemin)
 {
+    // The file is read aside: the window changes only once the whole file has been read.
     DonneesProjet projet;
     const LectureProjet lecture = LireProjet(chemin, projet);
-    if (lecture.Arret == EtapeProjet::Fichier)
+    if (!lecture.Reussie())
         return false;
     AppliquerProjet(projet, lecture.Arret, chemin);
-    return lecture.Reussie();
+    return true;
 }
 
 bool PiloteFichiers::OuvrirProjetDemarrage(const QString& chemin)

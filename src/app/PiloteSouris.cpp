@@ -250,10 +250,9 @@ void PiloteSouris::FinirDeplacement(QPointF position)
 void PiloteSouris::TerminerRelachement()
 {
     SessionEdition& s = m_fenetre.Session();
-    ControlesFenetre& c = m_fenetre.Controles();
-    if (c.chkAligner && c.chkAligner->isChecked() && s.Edition.ModeSelection == EtatReference) {
-        c.chkAligner->setChecked(false);
-        c.chkAligner->setChecked(true);
+    {
+        ContexteEdition ctx = s.Contexte();
+        m_fenetre.Edition().Appliquer(CommandeRealigner(ctx));
     }
     for (int cote : {CoteE, CoteS})
         if (s.Edition.PointCourant(cote) != m_pointsCourantsAvant[size_t(cote)])

@@ -109,8 +109,14 @@ void PiloteVue::TerminerOuverture()
     SuiteCommande suite;
     suite.Message = std::move(reapplication.Message);
     suite.InterrupteursModifies = !(avant == session.Geometrie.Interrupteurs);
-    if (suite.Message || suite.InterrupteursModifies)
-        m_fenetre.Edition().Appliquer(suite);
+    // The placing just replayed writes its fields and labels; the chord and spacing fields
+    // keep what the load itself wrote into them.
+    TextesGeometrie textes = CalculerTextesGeometrie(session.Profils, session.Geometrie);
+    for (int i : {CoteE, CoteS})
+        textes.Corde[size_t(i)] = c.txtCorde[i]->text();
+    textes.EcartementZ = c.txtEcartementZ->text();
+    suite.Textes = std::move(textes);
+    m_fenetre.Edition().Appliquer(suite);
     AjusterVue();
     if (!session.Edition.BlocageUndo)
         m_fenetre.Edition().EnregistrerUndo();

@@ -61,6 +61,16 @@ int16_t LireEtatFenetre(const QString& texte)
     return int16_t(std::nearbyint(borne));  // default rounding mode: halves to even
 }
 
+GeometrieFenetre GeometrieDansZone(const GeometrieFenetre& geometrie, const QRectF& zone)
+{
+    GeometrieFenetre g = geometrie;
+    g.Width = std::min(g.Width, float(zone.width()));
+    g.Height = std::min(g.Height, float(zone.height()));
+    g.Left = std::clamp(g.Left, float(zone.left()), float(zone.left() + zone.width()) - g.Width);
+    g.Top = std::clamp(g.Top, float(zone.top()), float(zone.top() + zone.height()) - g.Height);
+    return g;
+}
+
 void CreerReglagesSiAbsents(const QString& fichier, const QString& dossierProgramme)
 {
     if (QFileInfo::exists(fichier))

@@ -1,6 +1,7 @@
 #pragma once
 // The settings file "Galbix.ini": window geometry in twips and the last folders used.
 
+#include <QRectF>
 #include <QString>
 #include <cstdint>
 
@@ -37,6 +38,10 @@ float PixelsVersTwips(double pixels, double pointsParPouce);
 QString TexteReel(float valeur);
 /// A stored window state: the leading number rounded to a 16-bit integer (halves to even).
 int16_t LireEtatFenetre(const QString& texte);
+
+/// `geometrie` moved and shrunk as little as needed to lie within `zone` (twips); the state
+/// is kept.
+GeometrieFenetre GeometrieDansZone(const GeometrieFenetre& geometrie, const QRectF& zone);
 
 /// Creates `fichier` with the default keys, one by one, when it does not exist.
 void CreerReglagesSiAbsents(const QString& fichier, const QString& dossierProgramme);

@@ -85,6 +85,13 @@ SuiteCommande TerminerCommande(ContexteEdition& ctx, Replacement replacement)
     return s;
 }
 
+SuiteCommande CommandeRealigner(ContexteEdition& ctx)
+{
+    SuiteCommande s;
+    Realigner(ctx, s);
+    return s;
+}
+
 SuiteCommande CommandePanneau(ContexteEdition& ctx, int cote, CommandeCote commande)
 {
     SuiteCommande s;

@@ -72,6 +72,9 @@ SuiteCommande TerminerCommande(ContexteEdition& ctx, Replacement replacement = R
 SuiteCommande CommandePanneau(ContexteEdition& ctx, int cote, CommandeCote commande);
 /// Click on row `ligne` (0 to 4) of side `cote`'s list.
 SuiteCommande CommandeLigne(ContexteEdition& ctx, int cote, int ligne);
+/// After a selection gesture: with "Aligner" down in the reference mode, the alignment runs
+/// again on the new reference points (it may be refused and "Aligner" pops up).
+SuiteCommande CommandeRealigner(ContexteEdition& ctx);
 /// "Inverser le sens".
 SuiteCommande CommandeInverserSens(ContexteEdition& ctx);
 /// Choice of the selection option `index` (0 to 2).

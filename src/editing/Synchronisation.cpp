@@ -52,7 +52,7 @@ int32_t FinDeTroncon(const Points& points, int32_t a, double& longueur)
     return std::max(a, n - 1);
 }
 
-// Cuts both sides into `nbTroncons` stretches; stops at the first one without length.
+// Cuts both sides into `nbTroncons` stretches; stops at the first one that cannot be walked.
 std::optional<SegmentNul> Decouper(const CoupleProfils& profils, int32_t nbTroncons, std::vector<Troncon>& troncons)
 {
     const int32_t plusLong = std::max(profils.NbPointsE(), profils.NbPointsS());
@@ -64,9 +64,15 @@ std::optional<SegmentNul> Decouper(const CoupleProfils& profils, int32_t nbTronc
             t.a[cote] = debut[cote];
             t.b[cote] = FinDeTroncon(profils.Points(cote), debut[cote], t.L[cote]);
         }
-        for (int cote : {CoteE, CoteS})
-            if (!(t.L[cote] > 0.0) || !std::isfinite(t.L[cote]))
-                return SegmentNul{cote, t.a[cote] + 1, std::max(t.a[cote] + 1, t.b[cote] + 1)};
+        // The tip's length scales the walk and must not be 0. A root stretch of no length is
+        // walked as it is: every step is then a coincidence and the points pair as they stand.
+        const auto nul = [&t](int cote) {
+            return SegmentNul{cote, t.a[cote] + 1, std::max(t.a[cote] + 1, t.b[cote] + 1)};
+        };
+        if (!(t.L[CoteS] > 0.0) || !std::isfinite(t.L[CoteS]))
+            return nul(CoteS);
+        if (t.b[CoteE] == t.a[CoteE] || !std::isfinite(t.L[CoteE]))
+            return nul(CoteE);
         troncons.push_back(t);
         debut = t.b;
     }

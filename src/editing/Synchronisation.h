@@ -40,8 +40,9 @@ inline const QString TexteSynchroEffectuee = QStringLiteral(
     "d'une\r\n"
     "des listes de points.");
 
-/// A stretch between two consecutive synchronisation points of one side whose length is 0
-/// (or not a finite number): the scale between the sides would be undefined.
+/// A stretch between two consecutive synchronisation points that cannot be walked: on the tip,
+/// a length of 0 (or not a finite number), which leaves the scale between the sides
+/// undefined; on the root, a stretch without any point after its opening one.
 struct SegmentNul {
     int Cote = CoteE;
     int32_t Debut = 1; ///< number (1-based) of the synchronisation point that opens the stretch
@@ -53,8 +54,8 @@ struct SegmentNul {
 QString TexteSegmentNul(const SegmentNul& segment);
 
 /// Builds in `profilsSynchro` (point lists only, always of equal length) the synchronised
-/// lists of `profils` over its first `nbSynchroE` - 1 segments. Returns the first
-/// zero-length segment instead, leaving `profilsSynchro` untouched. An empty side gives
+/// lists of `profils` over its first `nbSynchroE` - 1 segments. Returns the first segment
+/// that cannot be walked instead, leaving `profilsSynchro` untouched. An empty side gives
 /// two empty lists.
 std::optional<SegmentNul> SynchroOptimale(const CoupleProfils& profils, int32_t nbSynchroE,
                                           CoupleProfils& profilsSynchro);

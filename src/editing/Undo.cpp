@@ -1,9 +1,35 @@
 #include "editing/Undo.h"
 
 #include <algorithm>
+#include <bit>
 #include <new>
 
 namespace galbix {
+
+namespace {
+
+// Same points bit for bit: the sizes first, then every coordinate and state.
+bool MemesPoints(const std::vector<PointProfil>& a, const std::vector<PointProfil>& b)
+{
+    if (a.size() != b.size())
+        return false;
+    for (size_t i = 0; i < a.size(); ++i)
+        if (std::bit_cast<uint32_t>(a[i].X) != std::bit_cast<uint32_t>(b[i].X)
+            || std::bit_cast<uint32_t>(a[i].Y) != std::bit_cast<uint32_t>(b[i].Y) || a[i].Etat != b[i].Etat)
+            return false;
+    return true;
+}
+
+// What a restore gives back: the points, the spacing and the switches. The metrics are
+// recomputed by every restore, so they do not tell two states apart.
+bool MemeEtat(const EtatUndo& entree, const CoupleProfils& profils, const ReglagesUndo& reglages)
+{
+    return entree.Reglages == reglages
+        && std::bit_cast<uint32_t>(entree.Profils.EcartementZ) == std::bit_cast<uint32_t>(profils.EcartementZ)
+        && MemesPoints(entree.Profils.PointsE, profils.PointsE) && MemesPoints(entree.Profils.PointsS, profils.PointsS);
+}
+
+} // namespace
 
 // The entry that receives the next snapshot, placed right after the position. A redo state
 // at that place, or the oldest entry when the history is full, lends its storage: the
@@ -29,6 +55,9 @@ EtatUndo& HistoriqueUndo::EntreeSuivante()
 // previous state is current again.
 void HistoriqueUndo::Enregistrer(const CoupleProfils& profils, const ReglagesUndo& reglages)
 {
+    // A snapshot equal to the current state would make one "Undo" show no change.
+    if (m_position >= 1 && MemeEtat(m_entrees[size_t(m_position - 1)], profils, reglages))
+        return;
     bool place = false;
     try {
         EtatUndo& entree = EntreeSuivante();

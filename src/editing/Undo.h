@@ -6,6 +6,9 @@
 // Positions are 1-based: entry 1 is the oldest, Position() the current state, the entries
 // above it the states "Redo" can bring back. At start-up the history is empty (position 0).
 //
+// A snapshot equal to the current state (same points, spacing and switches) is not recorded,
+// so that every "Undo" changes something visible; the check compares the sizes first.
+//
 // A new snapshot first drops the redo states above the position and goes right after it; when
 // the 40 entries are then all in use, the oldest is dropped to make room. So "Redo" after a new
 // snapshot never brings back a state of the abandoned branch, whether the history is full or not.
@@ -48,8 +51,8 @@ class HistoriqueUndo {
 public:
     static constexpr int TailleMax = 40;
 
-    /// Records a snapshot of `profils` and `reglages` after the current position (see above);
-    /// out of memory, nothing is recorded.
+    /// Records a snapshot of `profils` and `reglages` after the current position (see above),
+    /// unless it equals the current state; out of memory, nothing is recorded.
     void Enregistrer(const CoupleProfils& profils, const ReglagesUndo& reglages);
     /// "Undo": steps back unless at the oldest entry; the entry to restore, null when empty.
     const EtatUndo* Annuler();

@@ -25,7 +25,8 @@ QString ExtensionDuNom(const QString& nomFichier)
 
 Format FormatDuNom(const QString& nomFichier)
 {
-    const QString ext = ExtensionDuNom(nomFichier);
+    // The format is recognised whatever the case of the extension ("aile.Dat" is a .dat).
+    const QString ext = ExtensionDuNom(nomFichier).toLower();
     if (EstExtension(ext, QStringLiteral("dat")) || EstExtension(ext, QStringLiteral("txt")))
         return Format::Dat;
     if (EstExtension(ext, QStringLiteral("dxf")))

@@ -1,6 +1,7 @@
 // The comment box of the main window: the 256-character cap on typing and pasting, the white
 // background while editing, showing and hiding with "Bla - bla", and the comment's round trip
 // through a project file.
+#include "common/BancFenetre.h"
 #include "common/DialoguesScript.h"
 #include "common/DossierProgrammeTemporaire.h"
 #include "common/TestMain.h"
@@ -39,6 +40,8 @@ private slots:
     void frappe();
     void collerCoupe_data();
     void collerCoupe();
+    void sautsDeLigne_data();
+    void sautsDeLigne();
     void couleurs();
     void montrerCacher();
     void allerRetourProjet_data();
@@ -66,9 +69,8 @@ void TestCommentaire::frappe()
     QFETCH(int, longueur);
     QFETCH(int, touche);
     QFETCH(int, apres);
-    DialoguesScript dialogues;
-    FenetrePrincipale fenetre(dialogues);
-    fenetre.Charger(QString());
+    tests::BancFenetre banc;
+    FenetrePrincipale& fenetre = banc.fenetre;
     fenetre.ActiverCommandes();
     QPlainTextEdit* boite = fenetre.Controles().txtCommentaire;
     boite->setPlainText(QString(longueur, QLatin1Char('a')));
@@ -94,9 +96,8 @@ void TestCommentaire::collerCoupe()
     QFETCH(int, avant);
     QFETCH(int, colle);
     QFETCH(int, apres);
-    DialoguesScript dialogues;
-    FenetrePrincipale fenetre(dialogues);
-    fenetre.Charger(QString());
+    tests::BancFenetre banc;
+    FenetrePrincipale& fenetre = banc.fenetre;
     QPlainTextEdit* boite = fenetre.Controles().txtCommentaire;
     boite->setPlainText(QString(avant, QLatin1Char('a')));
     boite->moveCursor(QTextCursor::End);
@@ -111,11 +112,50 @@ void TestCommentaire::collerCoupe()
     QCOMPARE(boite->textCursor().position(), apres);
 }
 
+// A line break is stored as CR LF: it counts as two characters towards the cap.
+void TestCommentaire::sautsDeLigne_data()
+{
+    QTest::addColumn<QString>("avant");
+    QTest::addColumn<int>("touche");  // key typed at the end, 0: paste instead
+    QTest::addColumn<QString>("colle");
+    QTest::addColumn<QString>("apres");
+    const QString a254 = QString(254, QLatin1Char('a')), a255 = QString(255, QLatin1Char('a'));
+    QTest::newRow("254 + saut: x ignoré") << a254 + "\n" << int(Qt::Key_X) << QString() << a254 + "\n";
+    QTest::newRow("253 + saut: x accepté") << a254.left(253) + "\n" << int(Qt::Key_X) << QString()
+                                           << a254.left(253) + "\nx";
+    QTest::newRow("255 + Entrée: le saut ne tient pas") << a255 << int(Qt::Key_Return) << QString() << a255;
+    QTest::newRow("254 + Entrée") << a254 << int(Qt::Key_Return) << QString() << a254 + "\n";
+    QTest::newRow("collage de lignes") << QString() << 0 << QString("a\n").repeated(100)
+                                       << QString("a\n").repeated(85) + "a";
+}
+
+void TestCommentaire::sautsDeLigne()
+{
+    QFETCH(QString, avant);
+    QFETCH(int, touche);
+    QFETCH(QString, colle);
+    QFETCH(QString, apres);
+    tests::BancFenetre banc;
+    FenetrePrincipale& fenetre = banc.fenetre;
+    fenetre.ActiverCommandes();
+    QPlainTextEdit* boite = fenetre.Controles().txtCommentaire;
+    boite->setPlainText(avant);
+    boite->moveCursor(QTextCursor::End);
+    if (touche) {
+        QTest::keyClick(boite, Qt::Key(touche));
+    } else {
+        QGuiApplication::clipboard()->setText(colle);
+        if (QGuiApplication::clipboard()->text() != colle)
+            QSKIP("no clipboard on this platform");
+        boite->paste();
+    }
+    QCOMPARE(boite->toPlainText(), apres);
+}
+
 void TestCommentaire::couleurs()
 {
-    DialoguesScript dialogues;
-    FenetrePrincipale fenetre(dialogues);
-    fenetre.Charger(QString());
+    tests::BancFenetre banc;
+    FenetrePrincipale& fenetre = banc.fenetre;
     fenetre.Controles().chkVoirCommentaires->setChecked(true);
     fenetre.show();
     QVERIFY(QTest::qWaitForWindowExposed(&fenetre));
@@ -131,9 +171,8 @@ void TestCommentaire::couleurs()
 
 void TestCommentaire::montrerCacher()
 {
-    DialoguesScript dialogues;
-    FenetrePrincipale fenetre(dialogues);
-    fenetre.Charger(QString());
+    tests::BancFenetre banc;
+    FenetrePrincipale& fenetre = banc.fenetre;
     const ControlesFenetre& c = fenetre.Controles();
     c.txtCommentaire->setPlainText(QStringLiteral("gardé"));
     for (bool coche : {true, false, true}) {
@@ -174,9 +213,8 @@ void TestCommentaire::allerRetourProjet()
         fenetre.Fichiers().SauverProfil(2);
     }
 
-    DialoguesScript dialogues;
-    FenetrePrincipale fenetre(dialogues);
-    fenetre.Charger(QString());
+    tests::BancFenetre banc;
+    FenetrePrincipale& fenetre = banc.fenetre;
     QVERIFY(fenetre.Fichiers().OuvrirProjet(chemin));
     QCOMPARE(fenetre.Controles().txtCommentaire->toPlainText(), relu);
     QVERIFY(fenetre.Controles().chkVoirCommentaires->isChecked());

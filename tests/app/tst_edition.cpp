@@ -1,7 +1,6 @@
 // The editing commands through the main window: numeric fields, the placing buttons and
 // their exclusions, selection buttons, undo and redo with the switches, keyboard shortcuts.
-#include "common/DialoguesScript.h"
-#include "common/DossierProgrammeTemporaire.h"
+#include "common/BancFenetre.h"
 #include "common/TestMain.h"
 
 #include "app/DossierProgramme.h"
@@ -28,13 +27,7 @@ Q_DECLARE_METATYPE(Mesure)
 
 namespace {
 
-std::vector<PointProfil> Naca(const char* code, int parSurface, double corde, double dx = 0, double dy = 0)
-{
-    std::vector<PointProfil> points;
-    for (const QPointF& p : ProfilNaca4(QString::fromLatin1(code), parSurface))
-        points.push_back({float(p.x() * corde + dx), float(p.y() * corde + dy), 0});
-    return points;
-}
+using galbix::tests::Naca;
 
 int Compter(const std::vector<PointProfil>& points, int16_t bit)
 {
@@ -46,38 +39,13 @@ const QStringList BoutonsPlacement = QStringLiteral("chkFleche_0 chkFleche_1 chk
 
 // A loaded window: root NACA 2412 of chord 200, tip NACA 0012 of chord 150 shifted by
 // (10, 5), spacing 500, one snapshot in the history, every command enabled.
-struct Banc {
-    DialoguesScript dialogues;
-    FenetrePrincipale fenetre{dialogues};
-
+struct Banc : galbix::tests::BancFenetre {
     explicit Banc(int parSurface = 40)
     {
-        fenetre.Charger(QString());
-        SessionEdition& s = fenetre.Session();
-        s.Profils.PointsE = Naca("2412", parSurface, 200.0);
-        s.Profils.PointsS = Naca("0012", parSurface, 150.0, 10.0, 5.0);
-        s.Profils.EcartementZ = 500.0f;
-        CalculerExtremes(s.Profils);
-        s.ProjetOuvert = true;
-        fenetre.ActiverCommandes();
+        Charger(Naca("2412", parSurface, 200.0), Naca("0012", parSurface, 150.0, 10.0, 5.0));
         for (QWidget* w : fenetre.findChildren<QWidget*>())
             w->setEnabled(true);
         fenetre.Edition().EnregistrerUndo();
-    }
-    CoupleProfils& Profils() { return fenetre.Session().Profils; }
-    QLineEdit* Champ(const QString& nom) { return fenetre.findChild<QLineEdit*>(nom); }
-    QAbstractButton* Bouton(const QString& nom) { return fenetre.findChild<QAbstractButton*>(nom); }
-    // Enabled first: which commands the selection enables is the view's concern.
-    void Cliquer(const QString& nom)
-    {
-        Bouton(nom)->setEnabled(true);
-        Bouton(nom)->click();
-    }
-    void Entrer(const QString& nom, const QString& texte)
-    {
-        Champ(nom)->setEnabled(true);
-        Champ(nom)->setText(texte);
-        QTest::keyClick(Champ(nom), Qt::Key_Return);
     }
     // "chkX" clicks a button, "txtX=v" enters v in a field.
     void Action(const QString& action)
@@ -103,18 +71,7 @@ struct Banc {
 class TestEdition : public QObject {
     Q_OBJECT
 
-    std::unique_ptr<galbix::tests::DossierProgrammeTemporaire> m_dossier;
-
 private slots:
-    void init()
-    {
-        m_dossier = std::make_unique<galbix::tests::DossierProgrammeTemporaire>();
-    }
-    void cleanup()
-    {
-        m_dossier.reset();
-    }
-
     void saisieRefusee_data()
     {
         QTest::addColumn<QString>("champ");
@@ -426,6 +383,38 @@ private slots:
             nbS = b.Profils().NbPointsS();
         QCOMPARE(Compter(b.Profils().PointsE, int16_t(bit)), nbE);
         QCOMPARE(Compter(b.Profils().PointsS, int16_t(bit)), nbS);
+    }
+
+    // With unconfirmed typing in a field, the keys undo and redo the typing; once the value is
+    // confirmed with Enter they act on the model again.
+    void raccourcisDansUnChampModifie()
+    {
+        Banc b;
+        b.fenetre.show();
+        b.fenetre.activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(&b.fenetre));
+        const QString bf = QStringLiteral("chkFleche_2");
+        b.Cliquer(bf);
+        const HistoriqueUndo& h = b.fenetre.Session().Historique;
+        const int position = h.Position();
+        QLineEdit* champ = b.Champ(QStringLiteral("txtFleche"));
+        champ->setFocus();
+        const QString avant = champ->text();
+        champ->selectAll();
+        QTest::keyClicks(champ, QStringLiteral("12"));
+        QCOMPARE(champ->text(), QStringLiteral("12"));
+        QTest::keyClick(champ, Qt::Key_Z, Qt::ControlModifier);
+        QCOMPARE(champ->text(), avant);
+        QCOMPARE(h.Position(), position);
+        QVERIFY(b.Bouton(bf)->isChecked());
+        QTest::keyClick(champ, Qt::Key_Y, Qt::ControlModifier);
+        QCOMPARE(champ->text(), QStringLiteral("12"));
+        QCOMPARE(h.Position(), position);
+        QTest::keyClick(champ, Qt::Key_Return);
+        QVERIFY(!b.Bouton(bf)->isChecked());
+        QTest::keyClick(champ, Qt::Key_Z, Qt::ControlModifier);
+        QVERIFY(b.Bouton(bf)->isChecked());
+        QCOMPARE(champ->text(), avant);
     }
 
     void raccourcis()

@@ -109,12 +109,17 @@ private slots:
         QVERIFY(!fenetre.Session().ProjetOuvert);
 
         QVERIFY(Montrer(fenetre));
-        QCOMPARE(fenetre.frameGeometry(), QRect(QPoint(0, 0), TailleConception()));
+        // The designed size, within the screen's area when the screen is smaller.
+        const QRect zone = fenetre.screen()->availableGeometry();
+        const QRect attendu = QRect(zone.topLeft(), TailleConception().boundedTo(zone.size()));
+        QCOMPARE(fenetre.frameGeometry(), attendu);
         // At the designed size every control is in view: there is nothing to scroll.
         const auto* defilement = fenetre.findChild<QScrollArea*>(QStringLiteral("defilementFenetre"));
         QVERIFY(defilement);
-        QCOMPARE(defilement->horizontalScrollBar()->maximum(), 0);
-        QCOMPARE(defilement->verticalScrollBar()->maximum(), 0);
+        if (attendu.size() == TailleConception()) {
+            QCOMPARE(defilement->horizontalScrollBar()->maximum(), 0);
+            QCOMPARE(defilement->verticalScrollBar()->maximum(), 0);
+        }
     }
 
     void valeursInitiales_data()
@@ -361,16 +366,20 @@ private slots:
     {
         QTest::addColumn<bool>("projetOuvert");
         QTest::addColumn<ReponseMessage>("reponse");
+        QTest::addColumn<QString>("fichier"); // chosen in the save dialog; empty: cancelled
         QTest::addColumn<bool>("fermee");
-        QTest::newRow("rien de chargé: aucune question") << false << ReponseMessage::Annuler << true;
-        QTest::newRow("Oui") << true << ReponseMessage::Oui << true;
-        QTest::newRow("Non") << true << ReponseMessage::Non << true;
-        QTest::newRow("Annuler") << true << ReponseMessage::Annuler << false;
+        QTest::newRow("rien de chargé: aucune question") << false << ReponseMessage::Annuler << QString() << true;
+        QTest::newRow("Oui, projet enregistré") << true << ReponseMessage::Oui << "fin.gbx" << true;
+        QTest::newRow("Oui, enregistrement annulé") << true << ReponseMessage::Oui << QString() << false;
+        QTest::newRow("Oui, écriture impossible") << true << ReponseMessage::Oui << "absent/fin.gbx" << false;
+        QTest::newRow("Non") << true << ReponseMessage::Non << QString() << true;
+        QTest::newRow("Annuler") << true << ReponseMessage::Annuler << QString() << false;
     }
     void questionSortie()
     {
         QFETCH(bool, projetOuvert);
         QFETCH(ReponseMessage, reponse);
+        QFETCH(QString, fichier);
         QFETCH(bool, fermee);
         DialoguesScript dialogues;
         FenetrePrincipale fenetre(dialogues);
@@ -379,18 +388,50 @@ private slots:
         fenetre.Session().ProjetOuvert = projetOuvert;
         fenetre.Session().DossierOuverture = QStringLiteral("/profils/nouveaux");
         dialogues.reponses.push_back(reponse);
+        if (!fichier.isEmpty())
+            dialogues.fichiers.push_back(ChoixFichier{false, m_dossier->filePath(fichier), 1});
 
         QCOMPARE(fenetre.close(), fermee);
 
         QCOMPARE(fenetre.isVisible(), !fermee);
         QCOMPARE(Lignes(Ini()).contains(QStringLiteral("Ouverture=/profils/nouveaux")), fermee);
         QCOMPARE(dialogues.messages.size(), size_t(projetOuvert ? 1 : 0));
+        if (!fichier.isEmpty())
+            QCOMPARE(QFile::exists(m_dossier->filePath(fichier)), fermee);
         if (!projetOuvert)
             return;
         QCOMPARE(dialogues.messages[0].titre, QStringLiteral("Fermeture de Galbix"));
         QCOMPARE(dialogues.messages[0].texte, QStringLiteral("Voulez-vous effectuer une sauvegarde du projet en cours?"));
         QCOMPARE(dialogues.messages[0].icone, IconeMessage::Exclamation);
         QCOMPARE(dialogues.messages[0].boutons, BoutonsMessage::OuiNonAnnuler);
+    }
+
+    // Captions beside picture buttons follow their buttons; every picture button has a hint.
+    void legendesEtBulles()
+    {
+        DialoguesScript dialogues;
+        FenetrePrincipale fenetre(dialogues);
+        fenetre.Charger(QString());
+        const ControlesFenetre& c = fenetre.Controles();
+        const auto legende = [&](const QString& texte) {
+            for (QLabel* l : fenetre.findChildren<QLabel*>())
+                if (l->text() == texte)
+                    return l;
+            return static_cast<QLabel*>(nullptr);
+        };
+        const std::pair<QString, QWidget*> paires[] = {{QStringLiteral("Points réf."), c.chkAligner},
+                                                       {QStringLiteral("Image de fond"), c.chkImageFond}};
+        for (const auto& [texte, bouton] : paires) {
+            QLabel* l = legende(texte);
+            QVERIFY2(l, qPrintable(texte));
+            for (bool actif : {false, true, false}) {
+                bouton->setEnabled(actif);
+                QCOMPARE(l->isEnabled(), actif);
+            }
+        }
+        for (const QToolButton* b : fenetre.findChildren<QToolButton*>())
+            if (!b->icon().isNull())
+                QVERIFY2(!b->toolTip().trimmed().isEmpty(), qPrintable(b->objectName()));
     }
 
     void aide_data()
@@ -441,6 +482,8 @@ private slots:
         QFETCH(QSize, ecart);
         QFETCH(int, deplacement);
         QFETCH(QSize, croissance);
+        // The designed size from the settings file, whatever the size of the test screen.
+        EcrireIni("[Fen\xeatre]\r\nLeft=0\r\nTop=0\r\nWidth=15525\r\nHeight=10965\r\nWindowState=0\r\n");
         DialoguesScript dialogues;
         FenetrePrincipale fenetre(dialogues);
         fenetre.Charger(QString());

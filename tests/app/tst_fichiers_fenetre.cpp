@@ -1,6 +1,7 @@
 // Saving and exchanging from the main window: what each save dialog proposes, what is written
 // for the button and the filter chosen, the 3D refusal, the save folder kept in the settings
 // file, and the exchange pair with the cutting program exported and imported back.
+#include "common/BancFenetre.h"
 #include "common/DialoguesScript.h"
 #include "common/DossierProgrammeTemporaire.h"
 #include "common/TestMain.h"
@@ -30,13 +31,7 @@ Q_DECLARE_METATYPE(ReponseMessage)
 
 namespace {
 
-std::vector<PointProfil> Naca(const char* code, int parSurface, float corde, float dx, float dy)
-{
-    std::vector<PointProfil> points;
-    for (const QPointF& p : ProfilNaca4(QString::fromLatin1(code), parSurface))
-        points.push_back({float(p.x() * corde + dx), float(p.y() * corde + dy), 0});
-    return points;
-}
+using galbix::tests::Naca;
 
 // Root of chord 200 away from the origin, tip of chord 150 with its trailing edge aligned
 // (sweep 50) and 8 mm higher (a dihedral height of 7.454 between the lower surfaces), 500 mm
@@ -100,6 +95,8 @@ private slots:
     void dialogues();
     void ecritures_data();
     void ecritures();
+    void extensionDuFiltre_data();
+    void extensionDuFiltre();
     void dossierRetenu();
     void exportDeuxFois();
     void exportPuisImport();
@@ -215,6 +212,50 @@ void TestFichiersFenetre::ecritures()
         QCOMPARE(relu.BoutonFleche, 2);
         QCOMPARE(relu.NomFichier[CoteS], QStringLiteral("bout.dat"));
     }
+}
+
+// A name typed without extension gets the one of the filter selected; any other name is
+// used as typed.
+void TestFichiersFenetre::extensionDuFiltre_data()
+{
+    QTest::addColumn<int>("index");
+    QTest::addColumn<int>("filtre");
+    QTest::addColumn<QString>("nom");
+    QTest::addColumn<QString>("ecrit");   // file expected; empty: nothing written
+    QTest::addColumn<QString>("attendu"); // first line of that file ("DXF": a drawing)
+    QTest::newRow("3D drawing") << 2 << 2 << "aile3d" << "aile3d.dxf" << "DXF";
+    QTest::newRow("project") << 2 << 1 << "aile" << "aile.gbx" << "[Emplanture]";
+    QTest::newRow("all files: nothing") << 2 << 3 << "aile" << "" << "";
+    QTest::newRow("root .dat") << 0 << 2 << "r" << "r.dat" << "Corde: 200.000";
+    QTest::newRow("tip .dxf") << 1 << 1 << "s" << "s.dxf" << "DXF";
+    QTest::newRow("dotted folder") << 2 << 1 << "v1.2/aile" << "v1.2/aile.gbx" << "[Emplanture]";
+    QTest::newRow("other extension kept") << 0 << 1 << "r.txt" << "r.txt" << "Corde: 200.000";
+}
+
+void TestFichiersFenetre::extensionDuFiltre()
+{
+    QFETCH(int, index);
+    QFETCH(int, filtre);
+    QFETCH(QString, nom);
+    QFETCH(QString, ecrit);
+    QFETCH(QString, attendu);
+    DialoguesScript dialogues;
+    FenetrePrincipale fenetre(dialogues);
+    Ouvrir(fenetre, QStringLiteral("racine.dat"), QStringLiteral("bout.dat"));
+    const QString dossier = Chemin(QStringLiteral("sorties/"));
+    QDir().mkpath(dossier + QStringLiteral("v1.2"));
+    dialogues.fichiers = {ChoixFichier{false, dossier + nom, filtre}};
+    fenetre.Fichiers().SauverProfil(index);
+    const QStringList ecrits = QDir(dossier).entryList(QDir::Files) + QDir(dossier + "v1.2").entryList(QDir::Files);
+    QCOMPARE(ecrits.size(), ecrit.isEmpty() ? 0 : 1);
+    if (ecrit.isEmpty())
+        return;
+    if (attendu == QLatin1String("DXF"))
+        QVERIFY(Contenu(dossier + ecrit).contains("ENTITIES"));
+    else
+        QCOMPARE(PremiereLigne(dossier + ecrit), attendu);
+    if (attendu == QLatin1String("[Emplanture]"))
+        QCOMPARE(fenetre.windowTitle(), QStringLiteral("Profils Galbix - ") + dossier + ecrit);
 }
 
 // The folder of the last save goes to the settings file at once and is where every next

@@ -229,6 +229,41 @@ private slots:
         }
     }
 
+    // Opening the tip places it again by the pressed buttons or the stored values, and every
+    // wing-geometry text then shows the new placing.
+    void ouvertureMetAJourLaGeometrie_data()
+    {
+        QTest::addColumn<int>("fleche");  // sweep button pressed, -1 none
+        QTest::addColumn<int>("diedre");  // dihedral button pressed, -1 none
+        QTest::addColumn<double>("flecheBA");
+        QTest::addColumn<double>("flecheBF");
+        QTest::newRow("aucun bouton") << -1 << -1 << 0.0 << -50.0;
+        QTest::newRow("BF et extrados") << 2 << 0 << -50.0 << 0.0;
+        QTest::newRow("milieux") << 1 << 2 << -25.0 << -25.0;
+    }
+    void ouvertureMetAJourLaGeometrie()
+    {
+        QFETCH(int, fleche);
+        QFETCH(int, diedre);
+        QFETCH(double, flecheBA);
+        QFETCH(double, flecheBF);
+        Ouvrir(CoteE, QStringLiteral("racine.dat"));
+        if (fleche >= 0)
+            C().chkFleche[size_t(fleche)]->click();
+        if (diedre >= 0)
+            C().chkDiedre[size_t(diedre)]->click();
+        Ouvrir(CoteS, QStringLiteral("saumon.dxf"));
+        const CoupleProfils& p = S().Profils;
+        const auto proche = [](const QLabel* l, double v) { return std::abs(l->text().toDouble() - v) < 0.02; };
+        const auto procheChamp = [](const QLineEdit* l, double v) { return std::abs(l->text().toDouble() - v) < 0.02; };
+        QVERIFY2(procheChamp(C().txtFleche, flecheBA), qPrintable(C().txtFleche->text()));
+        QVERIFY2(proche(C().lblFleche, flecheBF), qPrintable(C().lblFleche->text()));
+        QVERIFY(std::abs(p.XminS - p.XminE - flecheBA) < 0.02);
+        QVERIFY2(procheChamp(C().txtDiedreMm, p.YminS - p.YminE), qPrintable(C().txtDiedreMm->text()));
+        QVERIFY2(procheChamp(C().txtDiedreDeg, p.DiedreDeg), qPrintable(C().txtDiedreDeg->text()));
+        QVERIFY2(proche(C().lblDiedre, p.YmaxE - p.YmaxS), qPrintable(C().lblDiedre->text()));
+    }
+
     void refusSaumonSansEmplanture()
     {
         const Instantane avant = Prendre(*m_fenetre);

@@ -42,6 +42,37 @@ class TestReglages : public QObject {
     Q_OBJECT
 
 private slots:
+    // A window larger than the screen area is shrunk to it; one partly outside is moved in.
+    void geometrieDansZone_data()
+    {
+        QTest::addColumn<QRectF>("fenetre"); // Left, Top, Width, Height in twips
+        QTest::addColumn<QRectF>("zone");
+        QTest::addColumn<QRectF>("attendu");
+        const QRectF conception(0, 0, LargeurConception, HauteurConception);
+        QTest::newRow("800 x 600") << conception << QRectF(0, 0, 12000, 9000) << QRectF(0, 0, 12000, 9000);
+        QTest::newRow("barre en haut") << conception << QRectF(0, 450, 12000, 8550) << QRectF(0, 450, 12000, 8550);
+        QTest::newRow("écran assez grand") << conception << QRectF(0, 0, 19200, 14400) << conception;
+        QTest::newRow("trop à droite") << QRectF(9000, 1500, 9000, 6000) << QRectF(0, 0, 15000, 12000)
+                                       << QRectF(6000, 1500, 9000, 6000);
+        QTest::newRow("trop haut et trop large") << QRectF(-3000, -300, 20000, 6000) << QRectF(0, 0, 15000, 12000)
+                                                 << QRectF(0, 0, 15000, 6000);
+    }
+    void geometrieDansZone()
+    {
+        QFETCH(QRectF, fenetre);
+        QFETCH(QRectF, zone);
+        QFETCH(QRectF, attendu);
+        GeometrieFenetre g;
+        g.Left = float(fenetre.left());
+        g.Top = float(fenetre.top());
+        g.Width = float(fenetre.width());
+        g.Height = float(fenetre.height());
+        g.WindowState = EtatFenetreNormal;
+        const GeometrieFenetre r = GeometrieDansZone(g, zone);
+        QCOMPARE(QRectF(r.Left, r.Top, r.Width, r.Height), attendu);
+        QCOMPARE(r.WindowState, EtatFenetreNormal);
+    }
+
     void twipsVersPixels_data()
     {
         QTest::addColumn<double>("twips");

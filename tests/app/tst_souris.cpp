@@ -4,8 +4,7 @@
 //
 // The view is set in side view with 15 drawing units per millimetre and the centres chosen
 // so that the model point (X, Y) is drawn at pixel (X, hauteur - Y): one pixel is one mm.
-#include "common/DialoguesScript.h"
-#include "common/DossierProgrammeTemporaire.h"
+#include "common/BancFenetre.h"
 #include "common/TestMain.h"
 
 #include "app/DossierProgramme.h"
@@ -32,46 +31,25 @@ using namespace galbix;
 
 namespace {
 
-std::vector<PointProfil> Points(const QList<QPointF>& liste, const QList<int>& etats = {})
-{
-    std::vector<PointProfil> points;
-    for (qsizetype i = 0; i < liste.size(); ++i)
-        points.push_back({float(liste[i].x()), float(liste[i].y()), int16_t(i < etats.size() ? etats[i] : 0)});
-    return points;
-}
-
-QList<int> Etats(const std::vector<PointProfil>& points)
-{
-    QList<int> etats;
-    for (const PointProfil& p : points)
-        etats.push_back(p.Etat);
-    return etats;
-}
+using galbix::tests::Etats;
+using galbix::tests::Points;
 
 // A shown window with both sides loaded, in side view at one pixel per millimetre.
-struct Banc {
-    DialoguesScript dialogues;
-    FenetrePrincipale fenetre{dialogues};
+struct Banc : galbix::tests::BancFenetre {
     SessionEdition& s = fenetre.Session();
     QWidget* dessin = nullptr;
     int hauteur = 0; ///< drawing area height, pixels
 
     bool Preparer(std::vector<PointProfil> e, std::vector<PointProfil> t, AnglesVue angles = VueDeCote)
     {
-        fenetre.Charger(QString());
         fenetre.resize(1200, 800);
-        fenetre.show();
-        if (!QTest::qWaitForWindowExposed(&fenetre))
+        if (!Montrer())
             return false;
         dessin = fenetre.Controles().pctProfils;
         if (!qobject_cast<VueProfils*>(dessin))
             return false;
         hauteur = dessin->height();
-        s.Profils.PointsE = std::move(e);
-        s.Profils.PointsS = std::move(t);
-        CalculerExtremes(s.Profils);
-        s.ProjetOuvert = true;
-        fenetre.ActiverCommandes();
+        Charger(std::move(e), std::move(t), 0.0f);
         s.Vue.Omega = angles.Omega;
         s.Vue.Alpha = angles.Alpha;
         Cadrer();
@@ -106,18 +84,7 @@ const QList<QPointF> Carre20{{0, 0}, {20, 0}, {20, 20}, {0, 20}, {0, 0}};
 class TestSouris : public QObject {
     Q_OBJECT
 
-    std::unique_ptr<galbix::tests::DossierProgrammeTemporaire> m_dossier;
-
 private slots:
-    void init()
-    {
-        m_dossier = std::make_unique<galbix::tests::DossierProgrammeTemporaire>();
-    }
-    void cleanup()
-    {
-        m_dossier.reset();
-    }
-
     void clic_data()
     {
         QTest::addColumn<QList<QPointF>>("points");
@@ -198,6 +165,23 @@ private slots:
         const int dernierE = int(etatsE.lastIndexOf(1)) + 1, dernierS = int(etatsS.lastIndexOf(1)) + 1;
         QCOMPARE(b.s.Edition.PointCourantE, std::max(dernierE, 1));
         QCOMPARE(b.s.Edition.PointCourantS, std::max(dernierS, 1));
+    }
+
+    // A click in the reference mode with "Aligner" down aligns the tip again on the new
+    // reference points, as a click in the point list does.
+    void clicReferenceRealigne()
+    {
+        Banc b;
+        QVERIFY(b.Preparer(Points({{100, 100}, {200, 100}}, {2, 0}), Points({{120, 140}, {160, 140}}, {2, 0})));
+        b.s.Edition.ModeSelection = EtatReference;
+        b.fenetre.Controles().chkAligner->click();
+        QCOMPARE(b.s.Profils.PointsS[1], (PointProfil{140, 100, 0}));
+        QTest::mouseClick(b.dessin, Qt::LeftButton, Qt::NoModifier, b.Pixel(QPoint(140, 100)));
+        QCOMPARE(b.s.Profils.PointsS[1].Etat, int16_t(EtatReference));
+        CalculerExtremes(b.s.Profils);
+        QCOMPARE(b.s.Profils.XrefS, b.s.Profils.XrefE);
+        QCOMPARE(b.s.Profils.YrefS, b.s.Profils.YrefE);
+        QVERIFY(b.fenetre.Controles().chkAligner->isChecked());
     }
 
     // The current point reached by a rectangle is shown by the list bars: thousands on the

@@ -130,6 +130,15 @@ void TestSynchronisation::marche_data()
         << Liste{{0, 0, S4}, {5, 0, 1}, {5.002f, 0, 0}, {10, 0, S4}}
         << Liste{{0, 0, S4}, {5, 0, 0}, {5.002f, 0, 2}, {10, 0, S4}};
 
+    // No length on the root: the points are paired as they stand, the tip's surplus vertices
+    // get partners at the root's closing point.
+    QTest::newRow("zero-length root segment, same counts")
+        << Liste{{0, 0, S4}, {0, 0, 0}, {0, 0, S4}} << Liste{{0, 0, S4}, {5, 0, 1}, {10, 0, S4}}
+        << Liste{{0, 0, S4}, {0, 0, 0}, {0, 0, S4}} << Liste{{0, 0, S4}, {5, 0, 1}, {10, 0, S4}};
+    QTest::newRow("zero-length root segment, tip longer")
+        << Liste{{3, 3, S4}, {3, 3, S4}} << Liste{{0, 0, S4}, {5, 0, 1}, {10, 0, S4}}
+        << Liste{{3, 3, S4}, {3, 3, 0}, {3, 3, S4}} << Liste{{0, 0, S4}, {5, 0, 1}, {10, 0, S4}};
+
     // Two segments on each side, each with its own scale; inner marks close the first one.
     QTest::newRow("two segments")
         << Liste{{0, 0, S4}, {10, 0, S4}, {10, 5, 3}, {10, 10, S4}}
@@ -287,11 +296,16 @@ void TestSynchronisation::commande_data()
         << QStringLiteral("Le profil du saumon a une longueur nulle entre les points de synchronisation n° 1 et n° 2.")
         << e3 << Liste{{0, 0, 1}, {0, 0, S4}, {5, 0, 0}};
 
+    // A root segment of no length: every step is a coincidence, the points are paired as
+    // they stand and the tip's extra vertex gets its partner at the root's closing point.
     QTest::newRow("zero length on the root's last segment")
         << Liste{{0, 0, 0}, {7, 7, S4}, {7, 7, 0}, {7, 7, 0}} << Liste{{0, 0, 0}, {1, 0, S4}, {2, 0, 0}}
-        << IssueSynchro::SegmentNul
-        << QStringLiteral("Le profil de l'emplanture a une longueur nulle entre les points de synchronisation n° 2 et n° 4.")
-        << Liste{{0, 0, 0}, {7, 7, S4}, {7, 7, 0}, {7, 7, 0}} << Liste{{0, 0, 0}, {1, 0, S4}, {2, 0, 0}};
+        << IssueSynchro::Effectuee << QString()
+        << Liste{{0, 0, S4}, {7, 7, S4}, {7, 7, 0}, {7, 7, S4}} << Liste{{0, 0, S4}, {1, 0, S4}, {2, 0, 0}, {2, 0, S4}};
+    QTest::newRow("zero length on both sides: refused on the tip")
+        << Liste{{7, 7, 0}, {7, 7, 0}} << Liste{{2, 2, 0}, {2, 2, 0}} << IssueSynchro::SegmentNul
+        << QStringLiteral("Le profil du saumon a une longueur nulle entre les points de synchronisation n° 1 et n° 2.")
+        << Liste{{7, 7, 0}, {7, 7, 0}} << Liste{{2, 2, 0}, {2, 2, 0}};
 }
 
 void TestSynchronisation::commande()

@@ -46,7 +46,8 @@ class TestUndo : public QObject {
 private slots:
     void sequences_data()
     {
-        QTest::addColumn<QString>("gestes"); // E: record the next model, U: undo, R: redo; a count repeats
+        // E: record the next model, D: record the current state again, U: undo, R: redo; a count repeats
+        QTest::addColumn<QString>("gestes");
         QTest::addColumn<Ids>("contenu");
         QTest::addColumn<int>("position");
         QTest::addColumn<int>("restaure");   // model restored by the last U or R; 0 for none
@@ -63,6 +64,10 @@ private slots:
         QTest::newRow("plein, annuler 3, enregistrer") << "E40 U3 E" << (Suite(1, 37) << 41) << 38 << 0;
         QTest::newRow("plein, annuler 1, enregistrer 2") << "E40 U E2" << (Suite(2, 39) << 41 << 42) << 40 << 0;
         QTest::newRow("plein, tout annuler, enregistrer") << "E40 U39 E" << Ids{1, 41} << 2 << 0;
+        // A snapshot equal to the current state is not recorded: every "Undo" shows a change.
+        QTest::newRow("avant et après sans changement") << "E D E D" << Ids{1, 2} << 2 << 0;
+        QTest::newRow("après annuler, l'état courant garde le rétablissable") << "E3 U D R" << Ids{1, 2, 3} << 3 << 3;
+        QTest::newRow("plein, le même ne chasse pas le plus ancien") << "E40 D3" << Suite(1, 40) << 40 << 0;
     }
 
     // The history keeps at most 40 entries, drops the oldest when full, drops the redo states
@@ -76,7 +81,7 @@ private slots:
         HistoriqueUndo h;
         int prochain = 1;
         int dernier = 0;
-        static const QRegularExpression geste(QStringLiteral("([EUR])(\\d*)"));
+        static const QRegularExpression geste(QStringLiteral("([EDUR])(\\d*)"));
         for (auto it = geste.globalMatch(gestes); it.hasNext();) {
             const auto m = it.next();
             const int fois = m.captured(2).isEmpty() ? 1 : m.captured(2).toInt();
@@ -87,6 +92,11 @@ private slots:
                     r.PointCourantE = prochain;
                     h.Enregistrer(Modele(prochain), r);
                     ++prochain;
+                    continue;
+                }
+                if (m.captured(1) == "D") {
+                    const EtatUndo copie = h.Entree(h.Position());
+                    h.Enregistrer(copie.Profils, copie.Reglages);
                     continue;
                 }
                 const EtatUndo* e = m.captured(1) == "U" ? h.Annuler() : h.Retablir();
@@ -105,6 +115,45 @@ private slots:
             QCOMPARE(e.Profils.PointsE, attendu.PointsE);
             QCOMPARE(e.Profils.PointsS, attendu.PointsS);
         }
+    }
+
+    // What makes a snapshot differ from the current state: points, their states, the spacing
+    // and the switches; the metrics, recomputed at every restore, do not.
+    void doublons_data()
+    {
+        QTest::addColumn<int>("changement");
+        QTest::addColumn<bool>("enregistre");
+        QTest::newRow("rien") << 0 << false;
+        QTest::newRow("une coordonnée") << 1 << true;
+        QTest::newRow("un état") << 2 << true;
+        QTest::newRow("un point de plus") << 3 << true;
+        QTest::newRow("l'écartement") << 4 << true;
+        QTest::newRow("un interrupteur") << 5 << true;
+        QTest::newRow("une métrique seule") << 6 << false;
+        QTest::newRow("-0 au lieu de 0") << 7 << true;
+    }
+    void doublons()
+    {
+        QFETCH(int, changement);
+        QFETCH(bool, enregistre);
+        HistoriqueUndo h;
+        CoupleProfils c = Modele(5);
+        c.PointsS.back().Y = 0.0f;
+        ReglagesUndo r;
+        h.Enregistrer(c, r);
+        switch (changement) {
+        case 1: c.PointsS.back().X += 0.001f; break;
+        case 2: c.PointsE.front().Etat = 3; break;
+        case 3: c.PointsE.push_back(c.PointsE.back()); break;
+        case 4: c.EcartementZ += 1.0f; break;
+        case 5: r.IndexFleche = 2; break;
+        case 6: c.LargeurE = 12.0f; break;
+        case 7: c.PointsS.back().Y = -0.0f; break;
+        default: break;
+        }
+        h.Enregistrer(c, r);
+        QCOMPARE(h.Taille(), enregistre ? 2 : 1);
+        QCOMPARE(h.Position(), h.Taille());
     }
 
     // An entry is a copy: later changes of the model do not reach it, and every switch value

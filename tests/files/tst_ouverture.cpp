@@ -125,6 +125,13 @@ void TestOuverture::emplanture_data()
                                   << QString();
     QTest::newRow("PLT carré 80") << "carre.PLT" << PltCarre() << 5 << 80.0f << "80.0" << 100.0f << 0.016f
                                   << QString();
+    // Mixed-case extensions: read, but neither thinned nor scaled.
+    QTest::newRow("Dat sans mise à l'échelle") << "aile.Dat" << DatNaca("2412", 1.0) << 79 << 1.0f << QString()
+                                               << 5.0f << -1.0f << QString();
+    QTest::newRow("Dxf sans simplification") << "plaque.Dxf" << DxfPlaque(40.0, 20) << 42 << 40.0f << QString()
+                                             << 50.0f << -1.0f << QString();
+    QTest::newRow("pLT sans simplification") << "carre.pLT" << PltCarre() << 17 << 80.0f << QString() << 100.0f
+                                             << -1.0f << QString();
     // Read as a .dat profile, but neither thinned nor scaled: its extension is not "dat".
     QTest::newRow("txt sans mise à l'échelle") << "naca.txt" << DatNaca("2412", 1.0) << 79 << 1.0f << QString()
                                                << 5.0f << -1.0f << QString();
@@ -233,7 +240,6 @@ void TestOuverture::sansChargement_data()
         ligne("binaire") << "bruit.dat" << binaire << echec;
         ligne("dxf sans entité") << "rien.dxf" << QByteArray("0\nSECTION\n2\nENTITIES\n0\nENDSEC\n0\nEOF\n") << echec;
         ligne("extension inconnue") << "profil.xyz" << DatNaca("2412", 1.0) << echec;
-        ligne("extension en casse mixte") << "profil.Dat" << DatNaca("2412", 1.0) << echec;
     }
     const QByteArray projet("[Emplanture]\n");
     QTest::newRow("S avant toute emplanture") << int(CoteS) << false << "tot.dat" << DatNaca("0012", 1.0)

@@ -4,6 +4,7 @@
 #include "app/Icones.h"
 #include "app/InstanceUnique.h"
 #include "app/LigneCommande.h"
+#include "app/Traductions.h"
 
 #include <QApplication>
 
@@ -12,6 +13,7 @@ int main(int argc, char** argv)
     QApplication application(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Galbix"));
     QApplication::setWindowIcon(galbix::Icone(galbix::IconeGalbix::Application));
+    galbix::InstallerTraductionsQt(application);
 
     galbix::InstanceUnique instance;
     if (!instance.Verrouiller())
