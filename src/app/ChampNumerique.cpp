@@ -109,8 +109,9 @@ bool ChampNumerique::eventFilter(QObject* objet, QEvent* evenement)
         const Raccourci r = RaccourciAnnulation(*static_cast<QKeyEvent*>(evenement));
         if (r == Raccourci::Aucun)
             return false;
-        const bool saisie = m_champ->isModified()
-                            && (r == Raccourci::Annuler ? m_champ->isUndoAvailable() : m_champ->isRedoAvailable());
+        // A redo is possible only after an undo of typing, which the field alone holds.
+        const bool saisie = r == Raccourci::Annuler ? m_champ->isModified() && m_champ->isUndoAvailable()
+                                                    : m_champ->isRedoAvailable();
         if (saisie)
             evenement->accept();
         return true;
