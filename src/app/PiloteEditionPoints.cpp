@@ -14,6 +14,7 @@
 #include <QKeySequence>
 #include <QLabel>
 #include <QLineEdit>
+#include <QPlainTextEdit>
 #include <QPushButton>
 #include <QShortcut>
 #include <QToolButton>
@@ -162,6 +163,7 @@ void PiloteEditionPoints::EntrerInsertion()
     galbix::EntrerInsertion(m_insertion, session.Profils, session.Historique, session.Edition, session.Geometrie);
     for (int cote : {CoteE, CoteS})
         m_insertion.NomsFichiers[size_t(cote)] = c.lblNomFichier[cote]->text();
+    m_fenetreSauvee = {m_fenetre.windowTitle(), c.txtCommentaire->toPlainText(), c.chkVoirCommentaires->isChecked()};
     const GeometrieFenetre geometrie = m_fenetre.GeometrieActuelle();
     EcrireGeometrie(m_fenetre.FichierReglages(), geometrie, geometrie.WindowState == EtatFenetreNormal);
     c.lblInsertionProfils->setText(LibelleModeInsertion);
@@ -169,7 +171,6 @@ void PiloteEditionPoints::EntrerInsertion()
     c.chkInsertionProfils->setEnabled(true);
     m_fenetre.Vue().BornesListes();
     m_fenetre.Vue().ReprojeterVue();
-    c.chkInsertionProfils->setEnabled(true);
 }
 
 void PiloteEditionPoints::QuitterInsertion()
@@ -181,6 +182,9 @@ void PiloteEditionPoints::QuitterInsertion()
                              session.Geometrie);
     for (int cote : {CoteE, CoteS})
         c.lblNomFichier[cote]->setText(m_insertion.NomsFichiers[size_t(cote)]);
+    m_fenetre.setWindowTitle(m_fenetreSauvee.Titre);
+    c.txtCommentaire->setPlainText(m_fenetreSauvee.Commentaire);
+    c.chkVoirCommentaires->setChecked(m_fenetreSauvee.VoirCommentaires);
     session.ProjetOuvert = true;
     m_fenetre.ActiverCommandes();
     c.lblInsertionProfils->hide();

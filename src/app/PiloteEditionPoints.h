@@ -7,6 +7,7 @@
 #include "editing/QueuePoints.h"
 
 #include <QObject>
+#include <QString>
 #include <functional>
 
 namespace galbix {
@@ -48,6 +49,11 @@ private:
 
     FenetrePrincipale& m_fenetre;
     EtatInsertion m_insertion;
+    struct FenetreSauvee {
+        QString Titre;
+        QString Commentaire;
+        bool VoirCommentaires = false;
+    } m_fenetreSauvee; ///< what opening the profile to insert changes besides the model
 };
 
 } // namespace galbix

@@ -111,7 +111,7 @@ private slots:
         QTest::newRow("couper refusé") << "selectionner ES 2-5 couper" << 2 << "Erreur de sélection";
         QTest::newRow("refus puis verbes non exécutés") << "selectionner E 1-4 supprimer inserer" << 2
                                                         << "Erreur de sélection";
-        QTest::newRow("écartement illisible") << "dupliquer 0 1..2" << 2
+        QTest::newRow("écartement illisible") << "dupliquer 0 1.2.3" << 2
                                               << "Erreur de saisie de l'écartement : Veuillez entrer un nombre décimal.";
         QTest::newRow("verbe inconnu") << "selectionner E 1 effacer" << 1 << "effacer";
         QTest::newRow("argument manquant") << "selectionner E" << 1 << "selectionner";
@@ -126,6 +126,7 @@ private slots:
         const QString entree = m_dossier.filePath(QStringLiteral("entree.gbx"));
         const QString sortie = m_dossier.filePath(QStringLiteral("refus.gbx"));
         QVERIFY(EcrireOctets(entree, Projet(Rangee(5), Rangee(5))));
+        QFile::remove(sortie);
         const auto r = LancerCli(QStringList{QStringLiteral("editer"), entree, sortie} + verbes.split(u' '));
         QTEST(r.statut, "statut");
         QFETCH(QString, message);

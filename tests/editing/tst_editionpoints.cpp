@@ -68,6 +68,8 @@ struct Session {
         Profils.PointsS = s;
         Profils.EcartementZ = 500;
         CalculerExtremes(Profils);
+        Geometrie.FlecheSaisie = Profils.FlecheBA;
+        Geometrie.DiedreMmSaisi = Profils.DiedreMm;
         EnregistrerUndo(Ctx);
     }
 };
@@ -91,7 +93,7 @@ private slots:
         // Side S could lose points, side E cannot: nothing at all is removed.
         QTest::newRow("5 points, 4 sélectionnés") << "11110" << "0000011" << true << "" << "";
         QTest::newRow("un seul point libre côté S") << "00000" << "1110" << true << "" << "";
-        QTest::newRow("deux libres de chaque côté") << "10101" << "0110" << false << "2 4" << "1 4";
+        QTest::newRow("deux libres de chaque côté") << "01010" << "0110" << false << "1 3 5" << "1 4";
         QTest::newRow("rien de sélectionné") << "000" << "00" << false << "1 2 3" << "1 2";
     }
     void supprimer()
@@ -258,7 +260,7 @@ private slots:
         QTest::newRow("reliée, écart 10")
             << 1 << "10"
             << "4 0 0|0 0 0|10 5 0|20 0 0|24 0 0|24 -5 0|24 -10 0|20 -10 0|10 -15 0|0 -10 0|4 -10 0" << "10.0";
-        QTest::newRow("écart décimal à la virgule") << 0 << "2,5"
+        QTest::newRow("écart décimal") << 0 << "2.5"
                                                      << "0 0 0|10 5 0|20 0 0|20 -2.5 0|10 -7.5 0|0 -2.5 0" << "2.5";
     }
     void dupliquer()
