@@ -4,6 +4,7 @@
 #include "app/DossierProgramme.h"
 #include "app/Icones.h"
 #include "app/PiloteEdition.h"
+#include "app/PiloteEditionPoints.h"
 #include "app/PiloteFichiers.h"
 #include "app/PiloteSouris.h"
 #include "app/PiloteVue.h"
@@ -34,10 +35,12 @@ FenetrePrincipale::FenetrePrincipale(Dialogues& dialogues, QWidget* parent)
     m_pilotes.edition = std::make_unique<PiloteEdition>(*this);
     m_pilotes.souris = std::make_unique<PiloteSouris>(*this);
     m_pilotes.fichiers = std::make_unique<PiloteFichiers>(*this);
+    m_pilotes.editionPoints = std::make_unique<PiloteEditionPoints>(*this);
     m_pilotes.vue->Connecter();
     m_pilotes.edition->Connecter();
     m_pilotes.souris->Connecter();
     m_pilotes.fichiers->Connecter();
+    m_pilotes.editionPoints->Connecter();
 }
 
 FenetrePrincipale::~FenetrePrincipale() = default;

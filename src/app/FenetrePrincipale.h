@@ -19,12 +19,14 @@ namespace galbix {
 
 class Dialogues;
 class PiloteEdition;
+class PiloteEditionPoints;
 class PiloteFichiers;
 class PiloteSouris;
 class PiloteVue;
 
 class FenetrePrincipale : public QMainWindow {
     Q_OBJECT
+    friend class PiloteEditionPoints; // writes the window geometry when the insertion mode starts
 
 public:
     /// Builds the window and every control; nothing is read or shown yet.
@@ -57,6 +59,8 @@ public:
     PiloteVue& Vue() { return *m_pilotes.vue; }
     /// Editing commands, wing placing, undo.
     PiloteEdition& Edition() { return *m_pilotes.edition; }
+    /// Whole-point commands, wing duplication, profile-insertion mode.
+    PiloteEditionPoints& EditionPoints() { return *m_pilotes.editionPoints; }
     /// Mouse gestures on the drawing and the synchronisation command.
     PiloteSouris& Souris() { return *m_pilotes.souris; }
     /// Project file, saving, exchange, comment box.
@@ -135,6 +139,7 @@ private:
         std::unique_ptr<PiloteEdition> edition;
         std::unique_ptr<PiloteSouris> souris;
         std::unique_ptr<PiloteFichiers> fichiers;
+        std::unique_ptr<PiloteEditionPoints> editionPoints;
     } m_pilotes;
 };
 

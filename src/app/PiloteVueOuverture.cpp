@@ -80,6 +80,8 @@ void PiloteVue::AppliquerOuverture(const ResultatOuverture& r)
         c.chkVoirCommentaires->setChecked(true);
     if (r.NouveauProjet)
         m_fenetre.ActiverCommandes();
+    if (r.ToleranceContour)
+        session.ToleranceContour = *r.ToleranceContour;
     if (r.EcartementZ)
         c.txtEcartementZ->setText(*r.EcartementZ);
     if (r.Cote == CoteE)

@@ -3,6 +3,7 @@
 // placing, the undo history and the few values that the window keeps between commands. The
 // main window owns the only instance and hands it by reference to whatever works on it.
 
+#include "editing/PressePapiers.h"
 #include "editing/Queue.h"
 #include "editing/Undo.h"
 #include "model/Types.h"
@@ -19,6 +20,8 @@ struct SessionEdition {
     EtatVue Vue;                 ///< zoom, view angles, display options, drawing copies
     EtatGeometrie Geometrie;     ///< wing-placing switches and the values they keep
     HistoriqueUndo Historique;   ///< the undo history
+    PressePapiers PressePapier;  ///< the points copied or cut last
+    float ToleranceContour = 0;  ///< closing tolerance of the last drawing opened (0 before any)
     bool ProjetOuvert = false;   ///< a profile, project or cutting-program project has been loaded
     QString DossierSauvegarde;   ///< last folder used for saving
     QString DossierOuverture;    ///< last folder used for opening

@@ -54,6 +54,7 @@ const std::vector<Commande>& Commandes()
         {"importer", "importer --dossier DOSSIER SORTIE.gbx", CommandeImporter},
         {"demo", "demo SORTIE.gbx", CommandeDemo},
         {"synchro", "synchro RACINE SAUMON [--sortie-e FICHIER] [--sortie-s FICHIER]", CommandeSynchro},
+        {"editer", "editer FICHIER.gbx SORTIE.gbx VERBE [ARGUMENTS] ...", CommandeEditer},
     };
     return commandes;
 }

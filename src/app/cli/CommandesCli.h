@@ -36,5 +36,7 @@ int CommandeDemo(const QStringList& args);
 /// `synchro RACINE SAUMON [--sortie-e FICHIER] [--sortie-s FICHIER]`: loads both sides, synchronises them
 /// between their ends, writes each side where asked; both point lists with their states as JSON.
 int CommandeSynchro(const QStringList& args);
+/// `editer FICHIER.gbx SORTIE.gbx VERBE [ARGUMENTS] ...`: runs editing commands on a project and saves the result.
+int CommandeEditer(const QStringList& args);
 
 } // namespace galbix::cli

@@ -1,0 +1,204 @@
+#include "app/PiloteEditionPoints.h"
+
+#include "app/Dialogues.h"
+#include "app/FenetrePrincipale.h"
+#include "app/PiloteEdition.h"
+#include "app/PiloteVue.h"
+
+#include "model/Extremes.h"
+
+#include <QCheckBox>
+#include <QClipboard>
+#include <QGroupBox>
+#include <QGuiApplication>
+#include <QKeySequence>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QShortcut>
+#include <QToolButton>
+
+namespace galbix {
+
+PiloteEditionPoints::PiloteEditionPoints(FenetrePrincipale& fenetre) : m_fenetre(fenetre) {}
+
+void PiloteEditionPoints::Connecter()
+{
+    ControlesFenetre& c = m_fenetre.Controles();
+    connect(c.cmdSupprimer, &QAbstractButton::clicked, this, &PiloteEditionPoints::Supprimer);
+    connect(c.cmdInsererPoint, &QAbstractButton::clicked, this, &PiloteEditionPoints::InsererPoint);
+    connect(c.cmdCopier, &QAbstractButton::clicked, this, &PiloteEditionPoints::Copier);
+    connect(c.cmdCouper, &QAbstractButton::clicked, this, &PiloteEditionPoints::Couper);
+    connect(c.cmdColler, &QAbstractButton::clicked, this, &PiloteEditionPoints::Coller);
+    connect(c.cmdRenumeroter, &QAbstractButton::clicked, this, &PiloteEditionPoints::Renumeroter);
+    for (int i = 0; i < int(c.cmdDupliquer.size()); ++i)
+        connect(c.cmdDupliquer[size_t(i)], &QAbstractButton::clicked, this, [this, i] { Dupliquer(i); });
+    connect(c.chkInsertionProfils, &QCheckBox::toggled, this, &PiloteEditionPoints::InsertionCochee);
+    ConnecterRaccourcis();
+}
+
+void PiloteEditionPoints::Executer(const std::function<SuitePoints(ContexteEdition&)>& commande)
+{
+    ContexteEdition ctx = m_fenetre.Session().Contexte();
+    Appliquer(commande(ctx));
+}
+
+void PiloteEditionPoints::Appliquer(const SuitePoints& suite)
+{
+    if (suite.CopieFaite)
+        if (QClipboard* systeme = QGuiApplication::clipboard())
+            systeme->setText(TexteDuPressePapiers(m_fenetre.Session().PressePapier));
+    if (suite.BornesListes && !suite.Suite.Refuse)
+        m_fenetre.Vue().BornesListes();
+    if (!suite.Ajuster) {
+        m_fenetre.Edition().Appliquer(suite.Suite);
+        return;
+    }
+    SuiteCommande sansDessin = suite.Suite;
+    sansDessin.Vue = MiseAJourVue::Aucune;
+    m_fenetre.Edition().Appliquer(sansDessin);
+    if (!suite.Suite.Refuse)
+        m_fenetre.Vue().AjusterVue();
+}
+
+void PiloteEditionPoints::Supprimer()
+{
+    Executer([](ContexteEdition& ctx) { return CommandeSupprimer(ctx); });
+}
+
+void PiloteEditionPoints::InsererPoint()
+{
+    Executer([](ContexteEdition& ctx) { return CommandeInsererPoint(ctx); });
+}
+
+void PiloteEditionPoints::Copier()
+{
+    PressePapiers& pp = m_fenetre.Session().PressePapier;
+    Executer([&pp](ContexteEdition& ctx) { return CommandeCopier(ctx, pp); });
+}
+
+void PiloteEditionPoints::Couper()
+{
+    PressePapiers& pp = m_fenetre.Session().PressePapier;
+    Executer([&pp](ContexteEdition& ctx) { return CommandeCouper(ctx, pp); });
+}
+
+void PiloteEditionPoints::Coller()
+{
+    const PressePapiers& interne = m_fenetre.Session().PressePapier;
+    std::optional<PressePapiers> texte;
+    if (interne.Vide())
+        if (const QClipboard* systeme = QGuiApplication::clipboard())
+            texte = LireTextePoints(systeme->text());
+    const PressePapiers& pp = texte ? *texte : interne;
+    Executer([&pp](ContexteEdition& ctx) { return CommandeColler(ctx, pp); });
+}
+
+void PiloteEditionPoints::Renumeroter()
+{
+    const float tolerance = m_fenetre.Session().ToleranceContour;
+    Executer([tolerance](ContexteEdition& ctx) { return CommandeRenumeroter(ctx, tolerance); });
+}
+
+void PiloteEditionPoints::Dupliquer(int index)
+{
+    QLineEdit* champ = m_fenetre.Controles().txtEcartementAiles;
+    QString texteChamp;
+    ContexteEdition ctx = m_fenetre.Session().Contexte();
+    const SuitePoints suite = CommandeDupliquer(ctx, Duplication(index), champ->text(), texteChamp);
+    if (suite.Suite.Refuse) {
+        m_fenetre.Edition().Appliquer(suite.Suite, champ);
+        return;
+    }
+    champ->setText(texteChamp);
+    Appliquer(suite);
+}
+
+// The keys act like the buttons, only while those are enabled and only when the drawing or a
+// point list has the focus: elsewhere they keep their meaning for the text fields.
+void PiloteEditionPoints::ConnecterRaccourcis()
+{
+    ControlesFenetre& c = m_fenetre.Controles();
+    c.pctProfils->setFocusPolicy(Qt::ClickFocus);
+    std::vector<QWidget*> zones = {c.pctProfils};
+    for (QGroupBox* liste : c.frmPoints) {
+        liste->setFocusPolicy(Qt::ClickFocus);
+        zones.push_back(liste);
+    }
+    const auto raccourci = [this](QWidget* zone, const QKeySequence& touches, QAbstractButton* bouton,
+                                  void (PiloteEditionPoints::*action)()) {
+        auto* s = new QShortcut(touches, zone);
+        s->setContext(Qt::WidgetWithChildrenShortcut);
+        connect(s, &QShortcut::activated, this, [this, bouton, action] {
+            if (bouton->isEnabled())
+                (this->*action)();
+        });
+    };
+    for (QWidget* zone : zones) {
+        raccourci(zone, QKeySequence(QKeySequence::Copy), c.cmdCopier, &PiloteEditionPoints::Copier);
+        raccourci(zone, QKeySequence(QKeySequence::Cut), c.cmdCouper, &PiloteEditionPoints::Couper);
+        raccourci(zone, QKeySequence(QKeySequence::Paste), c.cmdColler, &PiloteEditionPoints::Coller);
+        raccourci(zone, QKeySequence(Qt::Key_Delete), c.cmdSupprimer, &PiloteEditionPoints::Supprimer);
+    }
+}
+
+void PiloteEditionPoints::InsertionCochee(bool coche)
+{
+    if (coche && !m_insertion.Actif)
+        EntrerInsertion();
+    else if (!coche && m_insertion.Actif)
+        QuitterInsertion();
+}
+
+// The window starts again as at start-up (its settings are not re-read while the box is
+// ticked) with an empty model; the box stays usable so that the mode can be left at once.
+void PiloteEditionPoints::EntrerInsertion()
+{
+    SessionEdition& session = m_fenetre.Session();
+    ControlesFenetre& c = m_fenetre.Controles();
+    if (SansPointInsertion(session.Profils))
+        m_fenetre.Dialogue().Message(TitreSansPointInsertion, TexteSansPointInsertion, IconeMessage::Critique,
+                                     BoutonsMessage::Ok);
+    galbix::EntrerInsertion(m_insertion, session.Profils, session.Historique, session.Edition, session.Geometrie);
+    for (int cote : {CoteE, CoteS})
+        m_insertion.NomsFichiers[size_t(cote)] = c.lblNomFichier[cote]->text();
+    m_fenetreSauvee = {m_fenetre.windowTitle(), c.txtCommentaire->toPlainText(), c.chkVoirCommentaires->isChecked()};
+    const GeometrieFenetre geometrie = m_fenetre.GeometrieActuelle();
+    EcrireGeometrie(m_fenetre.FichierReglages(), geometrie, geometrie.WindowState == EtatFenetreNormal);
+    c.lblInsertionProfils->setText(LibelleModeInsertion);
+    m_fenetre.Initialiser();
+    c.chkInsertionProfils->setEnabled(true);
+    m_fenetre.Vue().BornesListes();
+    m_fenetre.Vue().ReprojeterVue();
+}
+
+void PiloteEditionPoints::QuitterInsertion()
+{
+    SessionEdition& session = m_fenetre.Session();
+    ControlesFenetre& c = m_fenetre.Controles();
+    const bool profilOuvert = session.ProjetOuvert;
+    galbix::QuitterInsertion(m_insertion, profilOuvert, session.Profils, session.Historique, session.Edition,
+                             session.Geometrie);
+    for (int cote : {CoteE, CoteS})
+        c.lblNomFichier[cote]->setText(m_insertion.NomsFichiers[size_t(cote)]);
+    m_fenetre.setWindowTitle(m_fenetreSauvee.Titre);
+    c.txtCommentaire->setPlainText(m_fenetreSauvee.Commentaire);
+    c.chkVoirCommentaires->setChecked(m_fenetreSauvee.VoirCommentaires);
+    session.ProjetOuvert = true;
+    m_fenetre.ActiverCommandes();
+    c.lblInsertionProfils->hide();
+    if (profilOuvert) {
+        ContexteEdition ctx = session.Contexte();
+        galbix::EnregistrerUndo(ctx);
+    }
+    CalculerExtremes(session.Profils);
+    SuiteCommande suite;
+    suite.ReglagesRestaures = true;
+    suite.Textes = CalculerTextesGeometrie(session.Profils, session.Geometrie);
+    m_fenetre.Edition().Appliquer(suite);
+    m_fenetre.Vue().BornesListes();
+    m_fenetre.Vue().AjusterVue();
+}
+
+} // namespace galbix

@@ -1,0 +1,230 @@
+// The whole-point commands through the main window: their keys on the drawing and the point
+// lists, the system clipboard both ways, the two wings from the gap field, and the
+// profile-insertion mode entered and left with and without a profile opened.
+#include "common/DialoguesScript.h"
+#include "common/DossierProgrammeTemporaire.h"
+#include "common/Octets.h"
+#include "common/TestMain.h"
+
+#include "app/FenetrePrincipale.h"
+#include "app/PiloteEdition.h"
+#include "app/PiloteEditionPoints.h"
+#include "app/PiloteVue.h"
+#include "model/Extremes.h"
+
+#include <QAbstractButton>
+#include <QCheckBox>
+#include <QClipboard>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QtTest>
+
+using namespace galbix;
+
+namespace {
+
+// Point i at (i, i / 10), '1' selected.
+std::vector<PointProfil> Motif(const QString& motif, float dy = 0)
+{
+    std::vector<PointProfil> p;
+    for (qsizetype i = 0; i < motif.size(); ++i)
+        p.push_back({float(i + 1), float(i + 1) / 10.0f + dy, int16_t(motif[i] == u'1' ? EtatSelection : 0)});
+    return p;
+}
+
+// A loaded window: 10 points on each side, points 2 to 4 of E and 5 of S selected, one snapshot.
+struct Banc {
+    DialoguesScript dialogues;
+    FenetrePrincipale fenetre{dialogues};
+
+    Banc()
+    {
+        fenetre.Charger(QString());
+        SessionEdition& s = fenetre.Session();
+        s.Profils.PointsE = Motif(QStringLiteral("0111000000"));
+        s.Profils.PointsS = Motif(QStringLiteral("0000100000"), 1.0f);
+        s.Profils.EcartementZ = 500.0f;
+        CalculerExtremes(s.Profils);
+        s.ProjetOuvert = true;
+        fenetre.ActiverCommandes();
+        fenetre.Vue().BornesListes();
+        fenetre.Vue().AjusterVue();
+        for (QWidget* w : fenetre.findChildren<QWidget*>())
+            w->setEnabled(true);
+        fenetre.Edition().EnregistrerUndo();
+    }
+    CoupleProfils& Profils() { return fenetre.Session().Profils; }
+    QWidget* Widget(const QString& nom) { return fenetre.findChild<QWidget*>(nom); }
+    QAbstractButton* Bouton(const QString& nom) { return fenetre.findChild<QAbstractButton*>(nom); }
+    QCheckBox* Insertion() { return fenetre.findChild<QCheckBox*>(QStringLiteral("chkInsertionProfils")); }
+};
+
+} // namespace
+
+class TestEditionPointsFenetre : public QObject {
+    Q_OBJECT
+
+    std::unique_ptr<galbix::tests::DossierProgrammeTemporaire> m_dossier;
+
+private slots:
+    void init() { m_dossier = std::make_unique<galbix::tests::DossierProgrammeTemporaire>(); }
+    void cleanup() { m_dossier.reset(); }
+
+    // The keys act on the points from the drawing and the point lists only; in a text field
+    // they keep their text meaning.
+    void raccourcis_data()
+    {
+        QTest::addColumn<QString>("cible");
+        QTest::addColumn<int>("touche");
+        QTest::addColumn<int>("modificateurs");
+        QTest::addColumn<int>("nbE");
+        QTest::addColumn<int>("nbS");
+        QTest::addColumn<int>("copiesE");
+        const int ctrl = int(Qt::ControlModifier);
+        QTest::newRow("Ctrl+C dessin") << "pctProfils" << int(Qt::Key_C) << ctrl << 10 << 10 << 3;
+        QTest::newRow("Ctrl+C liste E") << "frmPoints_0" << int(Qt::Key_C) << ctrl << 10 << 10 << 3;
+        QTest::newRow("Ctrl+C champ") << "txtEcartementAiles" << int(Qt::Key_C) << ctrl << 10 << 10 << 0;
+        QTest::newRow("Ctrl+X dessin") << "pctProfils" << int(Qt::Key_X) << ctrl << 7 << 9 << 3;
+        QTest::newRow("Suppr liste S") << "frmPoints_1" << int(Qt::Key_Delete) << 0 << 7 << 9 << 0;
+        QTest::newRow("Suppr champ") << "txtEcartementAiles" << int(Qt::Key_Delete) << 0 << 10 << 10 << 0;
+        // The clipboard of two points (set below) at 3 + 1 selected points.
+        QTest::newRow("Ctrl+V dessin") << "pctProfils" << int(Qt::Key_V) << ctrl << 19 << 13 << 2;
+        QTest::newRow("Ctrl+V champ") << "txtEcartementAiles" << int(Qt::Key_V) << ctrl << 10 << 10 << 2;
+    }
+    void raccourcis()
+    {
+        QFETCH(QString, cible);
+        QFETCH(int, touche);
+        QFETCH(int, modificateurs);
+        Banc b;
+        if (touche == Qt::Key_V)
+            b.fenetre.Session().PressePapier.PointsE = {{0, 0, 1}, {5, 5, 1}};
+        b.fenetre.show();
+        b.fenetre.activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(&b.fenetre));
+        QWidget* zone = b.Widget(cible);
+        zone->setFocus();
+        QVERIFY(zone->hasFocus());
+        QTest::keyClick(zone, Qt::Key(touche), Qt::KeyboardModifiers(modificateurs));
+        QTEST(b.Profils().NbPointsE(), "nbE");
+        QTEST(b.Profils().NbPointsS(), "nbS");
+        QTEST(int(b.fenetre.Session().PressePapier.PointsE.size()), "copiesE");
+    }
+
+    void copieVersPressePapiersSysteme()
+    {
+        Banc b;
+        b.Bouton(QStringLiteral("cmdCopier"))->click();
+        QCOMPARE(QGuiApplication::clipboard()->text(),
+                 QStringLiteral("Emplanture\n2\t0.2\n3\t0.3\n4\t0.4\nSaumon\n5\t1.5\n"));
+        // The copied points are no longer selected.
+        QCOMPARE(b.Profils().PointsE[1].Etat, int16_t(0));
+    }
+
+    // With an empty clipboard of its own, "Coller" takes the points of the system clipboard's text.
+    void collerDepuisPressePapiersSysteme()
+    {
+        Banc b;
+        QGuiApplication::clipboard()->setText(QStringLiteral("X\tY\n10\t0\n11\t1\n12\t0\n"));
+        b.Bouton(QStringLiteral("cmdColler"))->click();
+        QCOMPARE(b.Profils().NbPointsE(), 10 + 3 * 4);
+        QCOMPARE(b.Profils().NbPointsS(), 10 + 4);
+        // Pasted onto point 5 of S: its first point on top of it, the shape kept.
+        const auto& s = b.Profils().PointsS;
+        QCOMPARE(s[5].X, 5.0f);
+        QCOMPARE(s[6].X, 6.0f);
+        QCOMPARE(s[6].Y - s[5].Y, 1.0f);
+        // One "Undo" gives the state before.
+        b.Bouton(QStringLiteral("cmdUndo_0"))->click();
+        QCOMPARE(b.Profils().PointsS, Motif(QStringLiteral("0000100000"), 1.0f));
+    }
+
+    void deuxAiles()
+    {
+        Banc b;
+        auto* champ = b.fenetre.findChild<QLineEdit*>(QStringLiteral("txtEcartementAiles"));
+        champ->setText(QStringLiteral("1.2.3"));
+        b.Bouton(QStringLiteral("cmdDupliquer_0"))->click();
+        QCOMPARE(b.dialogues.messages.size(), size_t(1));
+        QCOMPARE(b.dialogues.messages[0].titre, QStringLiteral("Erreur de saisie de l'écartement"));
+        QCOMPARE(champ->selectedText(), QStringLiteral("1.2.3"));
+        QCOMPARE(b.Profils().NbPointsE(), 10);
+
+        champ->setText(QStringLiteral("10"));
+        b.Bouton(QStringLiteral("cmdDupliquer_0"))->click();
+        QCOMPARE(b.Profils().NbPointsE(), 20);
+        QCOMPARE(b.Profils().NbPointsS(), 20);
+        QCOMPARE(champ->text(), QStringLiteral("10.0"));
+        // Mirror line half the gap below the root's lowest point (0.1): y = -4.9.
+        QVERIFY(qAbs(b.Profils().PointsE[10].Y - (2 * -4.9 - 1.0)) < 1e-4);
+    }
+
+    void insertionSansProfil()
+    {
+        Banc b;
+        const CoupleProfils avant = b.Profils();
+        const int taille = b.fenetre.Session().Historique.Taille();
+        b.Insertion()->click();
+        QVERIFY(b.fenetre.EditionPoints().InsertionActive());
+        QVERIFY(b.dialogues.messages.empty()); // points are selected: no warning
+        auto* libelle = b.fenetre.findChild<QLabel*>(QStringLiteral("lblInsertionProfils"));
+        QVERIFY(!libelle->isHidden());
+        QCOMPARE(libelle->text(), QStringLiteral(" MODE INSERTION DE PROFILS "));
+        QVERIFY(b.Profils().PointsE.empty());
+        QCOMPARE(b.fenetre.Session().Historique.Taille(), 0);
+        QVERIFY(!b.fenetre.Session().ProjetOuvert);
+        QVERIFY(galbix::tests::LireOctets(m_dossier->filePath(QStringLiteral("Galbix.ini"))).contains("Width="));
+        QVERIFY(b.Insertion()->isEnabled());
+
+        b.Insertion()->click();
+        QVERIFY(!b.fenetre.EditionPoints().InsertionActive());
+        QVERIFY(libelle->isHidden());
+        QCOMPARE(b.Profils().PointsE, avant.PointsE);
+        QCOMPARE(b.Profils().PointsS, avant.PointsS);
+        QCOMPARE(b.fenetre.Session().Historique.Taille(), taille);
+        QVERIFY(b.fenetre.Session().ProjetOuvert);
+    }
+
+    // Nothing selected: the warning, then the 4-point profile opened goes after the last point
+    // of each side and returns to it.
+    void insertionAvecProfil()
+    {
+        Banc b;
+        for (int cote : {CoteE, CoteS})
+            for (PointProfil& p : b.Profils().Points(cote))
+                p.Etat = 0;
+        b.fenetre.Edition().EnregistrerUndo();
+        const CoupleProfils avant = b.Profils();
+        const int taille = b.fenetre.Session().Historique.Taille();
+        b.Insertion()->click();
+        QCOMPARE(b.dialogues.messages.size(), size_t(1));
+        QCOMPARE(b.dialogues.messages[0].titre, QStringLiteral("Pas de sélection sur un profil"));
+
+        const QString profil = m_dossier->filePath(QStringLiteral("insere.dat"));
+        QVERIFY(galbix::tests::EcrireOctets(profil, "essai\n1 0\n0.5 0.1\n0 0\n0.5 -0.1\n"));
+        b.dialogues.fichiers.push_back(ChoixFichier{false, profil, 2});
+        b.Bouton(QStringLiteral("cmdOuvrirProfil_0"))->click();
+        QCOMPARE(b.Profils().NbPointsE(), 4);
+        QVERIFY(b.fenetre.Session().ProjetOuvert);
+        QVERIFY(b.Insertion()->isEnabled());
+
+        b.Insertion()->click();
+        QVERIFY(!b.fenetre.EditionPoints().InsertionActive());
+        for (int cote : {CoteE, CoteS}) {
+            const auto& points = b.Profils().Points(cote);
+            const auto& anciens = avant.Points(cote);
+            QCOMPARE(points.size(), anciens.size() + 5);
+            QVERIFY(std::equal(anciens.begin(), anciens.end(), points.begin()));
+            QCOMPARE(points.back().X, anciens.back().X);
+            QCOMPARE(points.back().Y, anciens.back().Y);
+        }
+        QCOMPARE(b.fenetre.Session().Historique.Taille(), taille + 1);
+        // "Undo" goes back to the work as it was before the mode.
+        b.Bouton(QStringLiteral("cmdUndo_0"))->click();
+        QCOMPARE(b.Profils().PointsE, avant.PointsE);
+    }
+};
+
+GALBIX_GUI_TEST_MAIN(TestEditionPointsFenetre)
+#include "tst_edition_points.moc"

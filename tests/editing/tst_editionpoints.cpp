@@ -1,0 +1,424 @@
+// Whole-point editing of both sides: delete and its refusal, midpoints, copy, cut, paste,
+// renumbering, the two wings in one block, the splice of the insertion mode, the clipboard's
+// text form, and "Undo" after each command.
+#include "common/TestMain.h"
+
+#include "editing/Duplication.h"
+#include "editing/EditionPoints.h"
+#include "editing/InsertionProfils.h"
+#include "editing/QueuePoints.h"
+#include "model/Extremes.h"
+
+#include <functional>
+
+using namespace galbix;
+
+namespace {
+
+// A side from a selection pattern: point i (1-based) at X = i, Y = 10 i; '1' selected.
+std::vector<PointProfil> Motif(const QString& motif)
+{
+    std::vector<PointProfil> p;
+    for (qsizetype i = 0; i < motif.size(); ++i)
+        p.push_back({float(i + 1), float(10 * (i + 1)), int16_t(motif[i] == u'1' ? EtatSelection : 0)});
+    return p;
+}
+
+// A side from "x y etat" triples separated by "|".
+std::vector<PointProfil> Cote(const QString& texte)
+{
+    std::vector<PointProfil> p;
+    for (const QString& t : texte.split(u'|', Qt::SkipEmptyParts)) {
+        const QStringList v = t.simplified().split(u' ');
+        p.push_back({v[0].toFloat(), v[1].toFloat(), int16_t(v.size() > 2 ? v[2].toInt() : 0)});
+    }
+    return p;
+}
+
+// The same form back, numbers as short as they go.
+QString Texte(const std::vector<PointProfil>& points)
+{
+    QStringList t;
+    for (const PointProfil& p : points)
+        t << QString::number(double(p.X)) + u' ' + QString::number(double(p.Y)) + u' ' + QString::number(p.Etat);
+    return t.join(u'|');
+}
+
+// X of every point, joined by spaces.
+QString Xs(const std::vector<PointProfil>& points)
+{
+    QStringList t;
+    for (const PointProfil& p : points)
+        t << QString::number(double(p.X));
+    return t.join(u' ');
+}
+
+struct Session {
+    CoupleProfils Profils;
+    EtatEdition Edition;
+    EtatGeometrie Geometrie;
+    HistoriqueUndo Historique;
+    OptionsAffichage Affichage;
+    PressePapiers Pp;
+    ContexteEdition Ctx{Profils, Edition, Geometrie, Historique, Affichage};
+
+    Session(const std::vector<PointProfil>& e, const std::vector<PointProfil>& s)
+    {
+        Profils.PointsE = e;
+        Profils.PointsS = s;
+        Profils.EcartementZ = 500;
+        CalculerExtremes(Profils);
+        Geometrie.FlecheSaisie = Profils.FlecheBA;
+        Geometrie.DiedreMmSaisi = Profils.DiedreMm;
+        EnregistrerUndo(Ctx);
+    }
+};
+
+using Commande = std::function<SuitePoints(Session&)>;
+
+} // namespace
+
+Q_DECLARE_METATYPE(Commande)
+
+class TestEditionPoints : public QObject {
+    Q_OBJECT
+private slots:
+    void supprimer_data()
+    {
+        QTest::addColumn<QString>("e");
+        QTest::addColumn<QString>("s");
+        QTest::addColumn<bool>("refuse");
+        QTest::addColumn<QString>("resteE");
+        QTest::addColumn<QString>("resteS");
+        // Side S could lose points, side E cannot: nothing at all is removed.
+        QTest::newRow("5 points, 4 sélectionnés") << "11110" << "0000011" << true << "" << "";
+        QTest::newRow("un seul point libre côté S") << "00000" << "1110" << true << "" << "";
+        QTest::newRow("deux libres de chaque côté") << "01010" << "0110" << false << "1 3 5" << "1 4";
+        QTest::newRow("rien de sélectionné") << "000" << "00" << false << "1 2 3" << "1 2";
+    }
+    void supprimer()
+    {
+        QFETCH(QString, e);
+        QFETCH(QString, s);
+        QFETCH(bool, refuse);
+        Session x(Motif(e), Motif(s));
+        const CoupleProfils avant = x.Profils;
+        const SuitePoints r = CommandeSupprimer(x.Ctx);
+        QCOMPARE(r.Suite.Refuse, refuse);
+        if (refuse) {
+            QCOMPARE(r.Suite.Message->Titre, QStringLiteral("Erreur de sélection"));
+            QCOMPARE(r.Suite.Message->Texte,
+                     QStringLiteral("Il faut conserver au moins deux points non sélectionnés de chaque côté."));
+            QCOMPARE(x.Profils.PointsE, avant.PointsE);
+            QCOMPARE(x.Profils.PointsS, avant.PointsS);
+            return;
+        }
+        QTEST(Xs(x.Profils.PointsE), "resteE");
+        QTEST(Xs(x.Profils.PointsS), "resteS");
+    }
+
+    void inserer_data()
+    {
+        QTest::addColumn<QString>("motif");
+        QTest::addColumn<QString>("xs");
+        QTest::newRow("trois consécutifs: deux milieux") << "01110" << "1 2 2.5 3 3.5 4 5";
+        QTest::newRow("séparés par un point libre: aucun") << "10100" << "1 2 3 4 5";
+        QTest::newRow("tout sélectionné") << "111" << "1 1.5 2 2.5 3";
+        QTest::newRow("dernière paire") << "00011" << "1 2 3 4 4.5 5";
+    }
+    void inserer()
+    {
+        QFETCH(QString, motif);
+        Session x(Motif(motif), Motif(motif));
+        CommandeInsererPoint(x.Ctx);
+        QTEST(Xs(x.Profils.PointsE), "xs");
+        QTEST(Xs(x.Profils.PointsS), "xs");
+        for (const PointProfil& p : x.Profils.PointsE)
+            if (p.X != std::floor(p.X)) {
+                QCOMPARE(p.Etat, int16_t(0));
+                QCOMPARE(p.Y, p.X * 10); // the midpoint in Y as well
+            }
+    }
+
+    void copier()
+    {
+        Session x(Cote("1 1 3|2 2 0|3 3 5"), Cote("4 4 0|5 5 0"));
+        CommandeCopier(x.Ctx, x.Pp);
+        // Whole records are kept; the model's points lose the selection bit only.
+        QCOMPARE(Texte(x.Pp.PointsE), QStringLiteral("1 1 3|3 3 5"));
+        QVERIFY(x.Pp.PointsS.empty());
+        QCOMPARE(Texte(x.Profils.PointsE), QStringLiteral("1 1 2|2 2 0|3 3 4"));
+        // A second copy finds nothing selected any more.
+        CommandeCopier(x.Ctx, x.Pp);
+        QVERIFY(x.Pp.Vide());
+    }
+
+    void couper()
+    {
+        Session x(Motif("01100"), Motif("0001"));
+        const SuitePoints r = CommandeCouper(x.Ctx, x.Pp);
+        QVERIFY(!r.Suite.Refuse);
+        QCOMPARE(Xs(x.Pp.PointsE), QStringLiteral("2 3"));
+        QCOMPARE(x.Pp.PointsE.front().Etat, EtatSelection);
+        QCOMPARE(Xs(x.Profils.PointsE), QStringLiteral("1 4 5"));
+        QCOMPARE(Xs(x.Profils.PointsS), QStringLiteral("1 2 3"));
+        QVERIFY(!x.Pp.CoupeEnCours);
+
+        // Refused: the clipboard holds the copy, the points stay, still selected.
+        Session y(Motif("0111"), Motif("00"));
+        QVERIFY(CommandeCouper(y.Ctx, y.Pp).Suite.Refuse);
+        QCOMPARE(Xs(y.Pp.PointsE), QStringLiteral("2 3 4"));
+        QCOMPARE(y.Profils.PointsE, Motif("0111"));
+        QVERIFY(!y.Pp.CoupeEnCours);
+    }
+
+    void coller_data()
+    {
+        QTest::addColumn<QString>("ppE");
+        QTest::addColumn<QString>("ppS");
+        QTest::addColumn<QString>("e");
+        QTest::addColumn<QString>("s");
+        QTest::addColumn<QString>("attenduE");
+        QTest::addColumn<QString>("attenduS");
+        // 3 points at one selected point of 10: 14 points, the first pasted on top of it.
+        QTest::newRow("3 dans 10")
+            << "100 0 1|101 1 0|102 0 0" << "" << "0 0|1 0|2 0 1|3 0|4 0|5 0|6 0|7 0|8 0|9 0" << "0 0 1|1 0"
+            << "0 0 0|1 0 0|2 0 0|2 0 1|3 1 1|4 0 1|2 0 0|3 0 0|4 0 0|5 0 0|6 0 0|7 0 0|8 0 0|9 0 0"
+            << "0 0 0|0 0 1|1 1 1|2 0 1|0 0 0|1 0 0";
+        QTest::newRow("liste S seule sur les deux côtés")
+            << "" << "0 0|5 5" << "0 0 1|1 0" << "0 0|1 0 1"
+            << "0 0 0|0 0 1|5 5 1|0 0 0|1 0 0" << "0 0 0|1 0 0|1 0 1|6 5 1|1 0 0";
+        QTest::newRow("deux listes, chacune sur son côté")
+            << "0 0|1 1" << "0 0|2 0|4 0" << "0 0 1" << "0 0 1"
+            << "0 0 0|0 0 1|1 1 1|0 0 0" << "0 0 0|0 0 1|2 0 1|4 0 1|0 0 0";
+        // Two selected neighbours each receive a paste; pasted points are never re-read.
+        QTest::newRow("voisins sélectionnés")
+            << "0 0|1 0" << "" << "0 0 1|10 0 1" << "0 0"
+            << "0 0 0|0 0 1|1 0 1|0 0 0|10 0 0|10 0 1|11 0 1|10 0 0" << "0 0 0";
+        QTest::newRow("presse-papiers vide") << "" << "" << "0 0 1|1 0" << "0 0 1" << "0 0 1|1 0 0" << "0 0 1";
+    }
+    void coller()
+    {
+        QFETCH(QString, ppE);
+        QFETCH(QString, ppS);
+        QFETCH(QString, e);
+        QFETCH(QString, s);
+        Session x(Cote(e), Cote(s));
+        x.Pp.PointsE = Cote(ppE);
+        x.Pp.PointsS = Cote(ppS);
+        const SuitePoints r = CommandeColler(x.Ctx, x.Pp);
+        QVERIFY(r.Ajuster);
+        QTEST(Texte(x.Profils.PointsE), "attenduE");
+        QTEST(Texte(x.Profils.PointsS), "attenduS");
+    }
+
+    void renumeroter_data()
+    {
+        QTest::addColumn<QString>("cote");
+        QTest::addColumn<int>("courant");
+        QTest::addColumn<float>("tolerance");
+        QTest::addColumn<QString>("attendu");
+        QTest::addColumn<int>("courantApres");
+        // A B C D A, all selected, C current: C D A B C, the states staying with the numbers.
+        QTest::newRow("fermé ABCDA depuis C")
+            << "0 0 1|1 0 5|1 1 3|0 1 1|0 0 1" << 3 << 0.0f << "1 1 5|0 1 3|0 0 1|1 0 1|1 1 1" << 2;
+        QTest::newRow("fermé à la tolérance près")
+            << "0 0 1|1 0 1|1 1 1|0 1 1|0.01 0 1" << 3 << 0.05f << "1 1 1|0 1 1|0.01 0 1|1 0 1|1 1 1" << 2;
+        QTest::newRow("hors tolérance: ouvert")
+            << "0 0 1|1 0 1|1 1 1|0 1 1|0.1 0 1" << 3 << 0.05f
+            << "1 1 1|0 1 1|0.1 0 1|0 0 1|1 0 1|1 1 1" << 3;
+        // Unselected points are untouched; only the selected run turns.
+        QTest::newRow("run dans un côté ouvert")
+            << "9 9 0|1 0 1|2 0 1|3 0 1|4 0 1|8 8 0" << 4 << 0.0f
+            << "9 9 0|3 0 1|4 0 1|1 0 1|2 0 1|3 0 1|8 8 0" << 4;
+        QTest::newRow("trois sélectionnés: inchangé") << "0 0 1|1 0 1|2 0 1|3 0" << 2 << 0.0f
+                                                      << "0 0 1|1 0 1|2 0 1|3 0 0" << 2;
+        QTest::newRow("point courant 1: inchangé") << "0 0 1|1 0 1|2 0 1|0 0 1" << 1 << 0.0f
+                                                   << "0 0 1|1 0 1|2 0 1|0 0 1" << 1;
+    }
+    void renumeroter()
+    {
+        QFETCH(QString, cote);
+        QFETCH(int, courant);
+        QFETCH(float, tolerance);
+        Session x(Cote(cote), Cote("0 0|1 1"));
+        x.Edition.PointCourantE = courant;
+        CommandeRenumeroter(x.Ctx, tolerance);
+        QTEST(Texte(x.Profils.PointsE), "attendu");
+        QTEST(int(x.Edition.PointCourantE), "courantApres");
+    }
+
+    void dupliquer_data()
+    {
+        QTest::addColumn<int>("variante");
+        QTest::addColumn<QString>("ecart");
+        QTest::addColumn<QString>("attenduE");
+        QTest::addColumn<QString>("champ");
+        // Mirror line y = -5: the copy in reverse order below the first wing.
+        QTest::newRow("miroir, écart 10")
+            << 0 << "10" << "0 0 0|10 5 0|20 0 0|20 -10 0|10 -15 0|0 -10 0" << "10.0";
+        QTest::newRow("reliée, écart 10")
+            << 1 << "10"
+            << "4 0 0|0 0 0|10 5 0|20 0 0|24 0 0|24 -5 0|24 -10 0|20 -10 0|10 -15 0|0 -10 0|4 -10 0" << "10.0";
+        QTest::newRow("écart décimal") << 0 << "2.5"
+                                                     << "0 0 0|10 5 0|20 0 0|20 -2.5 0|10 -7.5 0|0 -2.5 0" << "2.5";
+    }
+    void dupliquer()
+    {
+        QFETCH(int, variante);
+        QFETCH(QString, ecart);
+        const std::vector<PointProfil> aile = Cote("0 0|10 5|20 0");
+        Session x(aile, aile);
+        QString champ;
+        const SuitePoints r = CommandeDupliquer(x.Ctx, Duplication(variante), ecart, champ);
+        QVERIFY(!r.Suite.Refuse);
+        QTEST(Texte(x.Profils.PointsE), "attenduE");
+        QCOMPARE(x.Profils.PointsS, x.Profils.PointsE); // one mirror line for both sides
+        QTEST(champ, "champ");
+        QCOMPARE(x.Historique.Taille(), 3);
+    }
+
+    void dupliquerRefuse()
+    {
+        Session x(Cote("0 0|1 1"), Cote("0 0|1 1"));
+        QString champ = QStringLiteral("inchangé");
+        const SuitePoints r = CommandeDupliquer(x.Ctx, Duplication::Miroir, QStringLiteral("1-2"), champ);
+        QVERIFY(r.Suite.Refuse);
+        QCOMPARE(r.Suite.Message->Titre, QStringLiteral("Erreur de saisie de l'écartement"));
+        QCOMPARE(r.Suite.Message->Texte, QStringLiteral("Veuillez entrer un nombre décimal."));
+        QCOMPARE(x.Profils.NbPointsE(), 2);
+        QCOMPARE(x.Historique.Taille(), 1);
+        QCOMPARE(champ, QStringLiteral("inchangé"));
+    }
+
+    // "Undo" right after each command gives back exactly the model before it.
+    void annuler_data()
+    {
+        QTest::addColumn<Commande>("commande");
+        QTest::newRow("supprimer") << Commande([](Session& s) { return CommandeSupprimer(s.Ctx); });
+        QTest::newRow("insérer") << Commande([](Session& s) { return CommandeInsererPoint(s.Ctx); });
+        QTest::newRow("couper") << Commande([](Session& s) { return CommandeCouper(s.Ctx, s.Pp); });
+        QTest::newRow("coller") << Commande([](Session& s) {
+            s.Pp.PointsE = Cote("0 0|3 3|4 4");
+            return CommandeColler(s.Ctx, s.Pp);
+        });
+        QTest::newRow("renuméroter") << Commande([](Session& s) { return CommandeRenumeroter(s.Ctx, 0.0f); });
+        QTest::newRow("dupliquer") << Commande([](Session& s) {
+            QString champ;
+            return CommandeDupliquer(s.Ctx, Duplication::Reliee, QStringLiteral("7"), champ);
+        });
+    }
+    void annuler()
+    {
+        QFETCH(Commande, commande);
+        Session x(Motif("0111100"), Motif("1011110"));
+        x.Edition.PointCourantE = x.Edition.PointCourantS = 3;
+        x.Geometrie.Interrupteurs.IndexFleche = FlecheAlignerBF;
+        const CoupleProfils avant = x.Profils;
+        commande(x);
+        QVERIFY(x.Profils.PointsE != avant.PointsE || x.Profils.PointsS != avant.PointsS);
+        CommandeAnnuler(x.Ctx);
+        QCOMPARE(x.Profils.PointsE, avant.PointsE);
+        QCOMPARE(x.Profils.PointsS, avant.PointsS);
+        QCOMPARE(x.Edition.PointCourantE, 3);
+        CommandeRetablir(x.Ctx);
+        QVERIFY(x.Profils.PointsE != avant.PointsE || x.Profils.PointsS != avant.PointsS);
+    }
+
+    void episser_data()
+    {
+        QTest::addColumn<QString>("sauve");
+        QTest::addColumn<int>("point");
+        QTest::addColumn<QString>("attendu");
+        // A 4-point profile after the last point: 5 more points, the last back on it.
+        QTest::newRow("après le dernier point") << "1 2 3" << 3 << "1 2 3 10 11 12 13 3";
+        QTest::newRow("au milieu") << "1 2 3" << 2 << "1 2 10 11 12 13 2 3";
+        QTest::newRow("après le premier") << "1 2 3" << 1 << "1 10 11 12 13 1 2 3";
+    }
+    void episser()
+    {
+        QFETCH(QString, sauve);
+        QFETCH(int, point);
+        std::vector<PointProfil> s;
+        for (const QString& x : sauve.split(u' '))
+            s.push_back({x.toFloat(), 0, EtatSelection});
+        const std::vector<PointProfil> insere = Cote("10 0|11 0|12 0|13 0");
+        const std::vector<PointProfil> r = Episser(s, point, insere);
+        QTEST(Xs(r), "attendu");
+        QCOMPARE(r[size_t(point) + insere.size()].Etat, int16_t(0)); // the return point is not selected
+    }
+
+    void modeInsertion()
+    {
+        CoupleProfils profils;
+        profils.PointsE = Motif("01010");
+        profils.PointsS = Motif("000");
+        HistoriqueUndo historique;
+        historique.Enregistrer(profils, {});
+        EtatEdition edition;
+        edition.PointCourantE = 5;
+        EtatGeometrie geometrie;
+        geometrie.Interrupteurs.IndexDiedre = DiedreAlignerBA;
+        EtatInsertion etat;
+        EntrerInsertion(etat, profils, historique, edition, geometrie);
+        QCOMPARE(etat.PointInsertionE, 4); // the last selected point
+        QCOMPARE(etat.PointInsertionS, 3); // none selected: the last point
+        QVERIFY(profils.PointsE.empty() && profils.PointsS.empty());
+        QCOMPARE(historique.Taille(), 0);
+
+        profils.PointsE = profils.PointsS = Cote("50 0|51 0");
+        historique.Enregistrer(profils, {});
+        EtatEdition editionMode;
+        EtatGeometrie geometrieMode;
+        QuitterInsertion(etat, true, profils, historique, editionMode, geometrieMode);
+        QCOMPARE(Xs(profils.PointsE), QStringLiteral("1 2 3 4 50 51 4 5"));
+        QCOMPARE(Xs(profils.PointsS), QStringLiteral("1 2 3 50 51 3"));
+        QCOMPARE(historique.Taille(), 1);
+        QCOMPARE(editionMode.PointCourantE, 5);
+        QCOMPARE(geometrieMode.Interrupteurs.IndexDiedre, int16_t(DiedreAlignerBA));
+        QVERIFY(!etat.Actif);
+    }
+
+    void texte_data()
+    {
+        QTest::addColumn<QString>("texte");
+        QTest::addColumn<QString>("e");
+        QTest::addColumn<QString>("s");
+        QTest::newRow("forme écrite") << "Emplanture\n1.5\t2\n-3\t4e-1\nSaumon\n7\t8\n" << "1.5 2 1|-3 0.4 1" << "7 8 1";
+        QTest::newRow("sans en-tête: côté E") << "1 2\r\n3 4\r\n" << "1 2 1|3 4 1" << "";
+        QTest::newRow("tableur, virgule décimale") << "X\tY\n1,5\t2,25\n" << "1.5 2.25 1" << "";
+        QTest::newRow("séparées par une virgule") << "1.5,2\n" << "1.5 2 1" << "";
+        QTest::newRow("point-virgule, trois colonnes") << "saumon\n1;2;9\n" << "" << "1 2 1";
+        QTest::newRow("lignes illisibles sautées") << "abc\n1 x\n\n5 6\n" << "5 6 1" << "";
+    }
+    void texte()
+    {
+        QFETCH(QString, texte);
+        const std::optional<PressePapiers> pp = LireTextePoints(texte);
+        QVERIFY(pp);
+        QTEST(Texte(pp->PointsE), "e");
+        QTEST(Texte(pp->PointsS), "s");
+    }
+
+    void texteAllerRetour()
+    {
+        PressePapiers pp;
+        pp.PointsE = {{0.1f, -2.345678f, 3}, {1e-7f, 123456.7f, 1}};
+        pp.PointsS = {{-0.0f, 1.0f / 3.0f, 1}};
+        const QString t = TexteDuPressePapiers(pp);
+        QVERIFY(t.startsWith(QStringLiteral("Emplanture\n0.1\t-2.345678\n")));
+        const auto relu = LireTextePoints(t);
+        QVERIFY(relu);
+        QCOMPARE(relu->PointsE.size(), size_t(2));
+        for (int cote : {CoteE, CoteS})
+            for (size_t i = 0; i < pp.Points(cote).size(); ++i) {
+                QCOMPARE(relu->Points(cote)[i].X, pp.Points(cote)[i].X);
+                QCOMPARE(relu->Points(cote)[i].Y, pp.Points(cote)[i].Y);
+            }
+        QVERIFY(!LireTextePoints(QStringLiteral("Emplanture\nSaumon\n")));
+        QVERIFY(!LireTextePoints(QString()));
+    }
+};
+
+GALBIX_TEST_MAIN(TestEditionPoints)
+#include "tst_editionpoints.moc"
