@@ -3,6 +3,7 @@
 #include "app/Dialogues.h"
 #include "app/DossierProgramme.h"
 #include "app/Icones.h"
+#include "app/PiloteConstruction.h"
 #include "app/PiloteEdition.h"
 #include "app/PiloteFichiers.h"
 #include "app/PiloteSouris.h"
@@ -38,6 +39,7 @@ FenetrePrincipale::FenetrePrincipale(Dialogues& dialogues, QWidget* parent)
     m_pilotes.edition->Connecter();
     m_pilotes.souris->Connecter();
     m_pilotes.fichiers->Connecter();
+    (new PiloteConstruction(*this))->Connecter();
 }
 
 FenetrePrincipale::~FenetrePrincipale() = default;
