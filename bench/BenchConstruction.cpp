@@ -29,7 +29,7 @@ std::vector<PointProfil> ProfilDense(int n)
 // of the thinning.
 std::vector<PointProfil> Caisson(int n)
 {
-    std::vector<PointProfil> p(size_t(n));
+    std::vector<PointProfil> p(static_cast<size_t>(n));
     const double perimetre = 680.0;
     for (int i = 0; i < n; ++i) {
         double s = perimetre * i / (n - 1);
@@ -75,10 +75,10 @@ void BenchConstruction()
     Afficher("\"Nettoyer\" synchronous command with its two snapshots", commande);
 
     constexpr int M = 100000;
-    std::vector<PointProfil> cercle(M);
+    std::vector<PointProfil> cercle(static_cast<size_t>(M));
     for (int i = 0; i < M; ++i) {
         const double a = -2.0 * std::numbers::pi * i / (M - 1);
-        cercle[size_t(i)] = {float(100.0 * std::cos(a)), float(100.0 * std::sin(a)), EtatSelection};
+        cercle[size_t(i)] = {float(2000.0 * std::cos(a)), float(2000.0 * std::sin(a)), EtatSelection};
     }
     cercle.back() = cercle.front();
     const double decalage = MeilleurTempsMs(5, [&] {
