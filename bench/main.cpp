@@ -1,5 +1,6 @@
 // Benchmarks of the hot paths; prints one line per measurement.
 #include "Bench.h"
+#include "BenchConstruction.h"
 #include "BenchEdition.h"
 #include "BenchSynchro.h"
 
@@ -14,5 +15,6 @@ int main(int argc, char** argv)
     galbix::bench::BenchSynchro();
     galbix::bench::BenchProjet();
     galbix::bench::BenchPoints();
+    galbix::bench::BenchConstruction();
     return 0;
 }

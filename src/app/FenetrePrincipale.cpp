@@ -3,6 +3,7 @@
 #include "app/Dialogues.h"
 #include "app/DossierProgramme.h"
 #include "app/Icones.h"
+#include "app/PiloteConstruction.h"
 #include "app/PiloteEdition.h"
 #include "app/PiloteEditionPoints.h"
 #include "app/PiloteFichiers.h"
@@ -41,6 +42,7 @@ FenetrePrincipale::FenetrePrincipale(Dialogues& dialogues, QWidget* parent)
     m_pilotes.souris->Connecter();
     m_pilotes.fichiers->Connecter();
     m_pilotes.editionPoints->Connecter();
+    (new PiloteConstruction(*this))->Connecter();
 }
 
 FenetrePrincipale::~FenetrePrincipale() = default;

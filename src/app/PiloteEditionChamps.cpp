@@ -82,9 +82,8 @@ void PiloteEdition::ConnecterChampsTransformation()
                           return CommandeDeplacer(ctx, SensTranslation(k), d);
                       },
                       fixe(0.0));
-    // Fields whose commands are not wired here: the offset applies nothing yet, the
-    // intermediate spacing is read by the view, the wing spacing by the duplication.
-    AttacherChamp(c.txtDecaler, true, {}, fixe(0.0));
+    // Fields whose commands are not wired here: the offset is driven with the constructions,
+    // the intermediate spacing is read by the view, the wing spacing by the duplication.
     EtatVue& vue = m_fenetre.Session().Vue;
     AttacherChamp(c.txtEcartementIntermediaire, false, {},
                   [&vue] { return FormaterChamp(double(vue.EcartementIntermediaire)); });

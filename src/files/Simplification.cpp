@@ -131,7 +131,11 @@ public:
             return false; // a chord so long that rounding could matter: test literally
         if (!m_loin)
             return true;
-        if (!(m_maxLoin <= l * (1.0 - 1e-9)))
+        // A record no farther from the anchor than the chord's end does not project beyond it
+        // by more than rounding, far below what the margin leaves. (A stricter bound here sent
+        // every chord just past the end of a long straight edge to the literal test: quadratic
+        // on densely sampled edges.)
+        if (!(m_maxLoin <= l * (1.0 + 1e-12)))
             return false; // some record may project beyond the chord's end
         return DansCone(m_bas, m_haut, {dx, dy});
     }

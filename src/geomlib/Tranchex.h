@@ -41,8 +41,8 @@ int32_t EcrireFichier(const std::vector<PointFichier>& points, const QString& no
 int32_t EcrireFichier3D(const std::vector<PointFichier>& racine, const std::vector<PointFichier>& saumon,
                         const QString& nomFichier, float ecartementZ);
 
-/// Replaces the run in `points` by its smoothed form (interpolating cubic spline, resampled
-/// evenly in arc length, four output segments per input segment, ends kept); returns the new count.
+/// Replaces the run in `points` by its smoothed form (cubic smoothing spline, ends kept exactly,
+/// as many points as the run, gathered where the curve bends); returns the new count.
 int32_t LissageSequence(std::vector<PointFichier>& points);
 
 /// Version number of the library (0.0.N is shown as "0.0." + N).
