@@ -82,12 +82,9 @@ void PiloteEdition::ConnecterChampsTransformation()
                           return CommandeDeplacer(ctx, SensTranslation(k), d);
                       },
                       fixe(0.0));
-    // Fields whose commands are not wired here: the offset applies nothing yet, the
-    // intermediate spacing is read by the view, the wing spacing by the duplication.
+    // Fields whose commands are not wired here: the offset applies nothing yet, the wing
+    // spacing is read by the duplication; the intermediate spacing is PiloteIntermediaire's.
     AttacherChamp(c.txtDecaler, true, {}, fixe(0.0));
-    EtatVue& vue = m_fenetre.Session().Vue;
-    AttacherChamp(c.txtEcartementIntermediaire, false, {},
-                  [&vue] { return FormaterChamp(double(vue.EcartementIntermediaire)); });
     AttacherChamp(c.txtEcartementAiles, true, {}, {});
 }
 

@@ -7,6 +7,7 @@
 #include "app/Dialogues.h"
 #include "app/FenetrePrincipale.h"
 #include "app/PiloteEdition.h"
+#include "app/PiloteIntermediaire.h"
 #include "app/PiloteVue.h"
 #include "app/Reglages.h"
 
@@ -67,7 +68,7 @@ DonneesProjet PiloteFichiers::ProjetActuel() const
 // the program is followed; it is written back at once.
 void PiloteFichiers::SauverProfil(int index)
 {
-    if (index < sauvegarde::IndexEmplanture || index > sauvegarde::IndexProjet)
+    if (index < sauvegarde::IndexEmplanture || index > sauvegarde::IndexIntermediaire)
         return;
     SessionEdition& session = m_fenetre.Session();
     const ControlesFenetre& c = m_fenetre.Controles();
@@ -85,7 +86,9 @@ void PiloteFichiers::SauverProfil(int index)
     if (choix.annule || choix.chemin.isEmpty())
         return;
     session.DossierSauvegarde = RetenirDossierSauvegarde(choix.chemin, m_fenetre.FichierReglages());
-    if (index == sauvegarde::IndexProjet)
+    if (index == sauvegarde::IndexIntermediaire)
+        m_fenetre.Intermediaire().Sauver(choix.chemin);
+    else if (index == sauvegarde::IndexProjet)
         SauverProjetOu3D(choix.chemin, choix.indexFiltre);
     else
         galbix::SauverProfil(index == sauvegarde::IndexEmplanture ? CoteE : CoteS, choix.chemin, session.Profils);

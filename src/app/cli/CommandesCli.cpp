@@ -54,6 +54,8 @@ const std::vector<Commande>& Commandes()
         {"importer", "importer --dossier DOSSIER SORTIE.gbx", CommandeImporter},
         {"demo", "demo SORTIE.gbx", CommandeDemo},
         {"synchro", "synchro RACINE SAUMON [--sortie-e FICHIER] [--sortie-s FICHIER]", CommandeSynchro},
+        {"intermediaire", "intermediaire FICHIER.gbx DISTANCE SORTIE", CommandeIntermediaire},
+        {"importer-kf", "importer-kf FICHIER.kf SORTIE.gbx", CommandeImportKf},
     };
     return commandes;
 }

@@ -36,5 +36,10 @@ int CommandeDemo(const QStringList& args);
 /// `synchro RACINE SAUMON [--sortie-e FICHIER] [--sortie-s FICHIER]`: loads both sides, synchronises them
 /// between their ends, writes each side where asked; both point lists with their states as JSON.
 int CommandeSynchro(const QStringList& args);
+/// `intermediaire FICHIER.gbx DISTANCE SORTIE`: writes the intermediate profile at DISTANCE from the root
+/// and its report SORTIE_datas.txt; exit 2 with the window's refusal when the distance is refused.
+int CommandeIntermediaire(const QStringList& args);
+/// `importer-kf FICHIER.kf SORTIE.gbx`: imports a cutting-program project and saves it as a project.
+int CommandeImportKf(const QStringList& args);
 
 } // namespace galbix::cli
