@@ -7,6 +7,8 @@
 #include "app/PiloteEdition.h"
 #include "app/PiloteEditionPoints.h"
 #include "app/PiloteFichiers.h"
+#include "app/PiloteImportKf.h"
+#include "app/PiloteIntermediaire.h"
 #include "app/PiloteSouris.h"
 #include "app/PiloteVue.h"
 
@@ -37,12 +39,15 @@ FenetrePrincipale::FenetrePrincipale(Dialogues& dialogues, QWidget* parent)
     m_pilotes.souris = std::make_unique<PiloteSouris>(*this);
     m_pilotes.fichiers = std::make_unique<PiloteFichiers>(*this);
     m_pilotes.editionPoints = std::make_unique<PiloteEditionPoints>(*this);
+    m_pilotes.intermediaire = std::make_unique<PiloteIntermediaire>(*this);
+    m_pilotes.importKf = std::make_unique<PiloteImportKf>(*this);
     m_pilotes.vue->Connecter();
     m_pilotes.edition->Connecter();
     m_pilotes.souris->Connecter();
     m_pilotes.fichiers->Connecter();
     m_pilotes.editionPoints->Connecter();
     (new PiloteConstruction(*this))->Connecter();
+    m_pilotes.intermediaire->Connecter();
 }
 
 FenetrePrincipale::~FenetrePrincipale() = default;

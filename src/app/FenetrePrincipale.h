@@ -21,6 +21,8 @@ class Dialogues;
 class PiloteEdition;
 class PiloteEditionPoints;
 class PiloteFichiers;
+class PiloteImportKf;
+class PiloteIntermediaire;
 class PiloteSouris;
 class PiloteVue;
 
@@ -65,6 +67,10 @@ public:
     PiloteSouris& Souris() { return *m_pilotes.souris; }
     /// Project file, saving, exchange, comment box.
     PiloteFichiers& Fichiers() { return *m_pilotes.fichiers; }
+    /// The intermediate-profile mode.
+    PiloteIntermediaire& Intermediaire() { return *m_pilotes.intermediaire; }
+    /// The import of the cutting program's projects.
+    PiloteImportKf& ImportKf() { return *m_pilotes.importKf; }
     /// Full path of the settings file.
     const QString& FichierReglages() const { return m_fichierReglages; }
     /// Full path of the help file.
@@ -140,6 +146,8 @@ private:
         std::unique_ptr<PiloteSouris> souris;
         std::unique_ptr<PiloteFichiers> fichiers;
         std::unique_ptr<PiloteEditionPoints> editionPoints;
+        std::unique_ptr<PiloteIntermediaire> intermediaire;
+        std::unique_ptr<PiloteImportKf> importKf;
     } m_pilotes;
 };
 

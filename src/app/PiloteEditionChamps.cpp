@@ -83,10 +83,7 @@ void PiloteEdition::ConnecterChampsTransformation()
                       },
                       fixe(0.0));
     // Fields whose commands are not wired here: the offset is driven with the constructions,
-    // the intermediate spacing is read by the view, the wing spacing by the duplication.
-    EtatVue& vue = m_fenetre.Session().Vue;
-    AttacherChamp(c.txtEcartementIntermediaire, false, {},
-                  [&vue] { return FormaterChamp(double(vue.EcartementIntermediaire)); });
+    // the intermediate spacing by the intermediate profile, the wing spacing is read by the duplication.
     AttacherChamp(c.txtEcartementAiles, true, {}, {});
 }
 

@@ -7,6 +7,7 @@
 #include "app/Dialogues.h"
 #include "app/FenetrePrincipale.h"
 #include "app/PiloteEdition.h"
+#include "app/PiloteIntermediaire.h"
 #include "app/PiloteVue.h"
 #include "app/Reglages.h"
 
@@ -68,7 +69,7 @@ DonneesProjet PiloteFichiers::ProjetActuel() const
 // the program is followed; it is written back at once.
 bool PiloteFichiers::SauverProfil(int index)
 {
-    if (index < sauvegarde::IndexEmplanture || index > sauvegarde::IndexProjet)
+    if (index < sauvegarde::IndexEmplanture || index > sauvegarde::IndexIntermediaire)
         return false;
     SessionEdition& session = m_fenetre.Session();
     const ControlesFenetre& c = m_fenetre.Controles();
@@ -87,6 +88,10 @@ bool PiloteFichiers::SauverProfil(int index)
         return false;
     const QString chemin = AvecExtensionDuFiltre(choix.chemin, demande.filtre, choix.indexFiltre);
     session.DossierSauvegarde = RetenirDossierSauvegarde(chemin, m_fenetre.FichierReglages());
+    if (index == sauvegarde::IndexIntermediaire) {
+        m_fenetre.Intermediaire().Sauver(chemin);
+        return true;
+    }
     if (index == sauvegarde::IndexProjet)
         return SauverProjetOu3D(chemin, choix.indexFiltre);
     return galbix::SauverProfil(index == sauvegarde::IndexEmplanture ? CoteE : CoteS, chemin, session.Profils);

@@ -6,6 +6,7 @@
 #include "app/FenetrePrincipale.h"
 #include "app/PiloteEdition.h"
 #include "app/PiloteFichiers.h"
+#include "app/PiloteImportKf.h"
 #include "app/PiloteVue.h"
 #include "app/Reglages.h"
 #include "files/Ouverture.h"
@@ -54,8 +55,10 @@ void PiloteVue::OuvrirProfil(int cote)
         m_fenetre.Dialogue().Message(ouverture::TitreRefusSaumon, ouverture::TexteRefusSaumon,
                                      IconeMessage::Critique, BoutonsMessage::Ok);
         break;
-    case IssueOuverture::ProjetKerfex: // the import of the cutting program's projects comes later
-    case IssueOuverture::Echec:        // a failed read ends silently, the model untouched
+    case IssueOuverture::ProjetKerfex:
+        m_fenetre.ImportKf().Importer(choix.chemin);
+        break;
+    case IssueOuverture::Echec: // a failed read ends silently, the model untouched
         break;
     }
 }

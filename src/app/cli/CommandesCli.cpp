@@ -55,6 +55,8 @@ const std::vector<Commande>& Commandes()
         {"demo", "demo SORTIE.gbx", CommandeDemo},
         {"synchro", "synchro RACINE SAUMON [--sortie-e FICHIER] [--sortie-s FICHIER]", CommandeSynchro},
         {"editer", "editer FICHIER.gbx SORTIE.gbx VERBE [ARGUMENTS] ...", CommandeEditer},
+        {"intermediaire", "intermediaire FICHIER.gbx DISTANCE SORTIE", CommandeIntermediaire},
+        {"importer-kf", "importer-kf FICHIER.kf SORTIE.gbx", CommandeImportKf},
     };
     return commandes;
 }

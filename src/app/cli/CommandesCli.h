@@ -38,5 +38,10 @@ int CommandeDemo(const QStringList& args);
 int CommandeSynchro(const QStringList& args);
 /// `editer FICHIER.gbx SORTIE.gbx VERBE [ARGUMENTS] ...`: runs editing commands on a project and saves the result.
 int CommandeEditer(const QStringList& args);
+/// `intermediaire FICHIER.gbx DISTANCE SORTIE`: writes the intermediate profile at DISTANCE from the root
+/// and its report SORTIE_datas.txt; exit 2 with the window's refusal when the distance is refused.
+int CommandeIntermediaire(const QStringList& args);
+/// `importer-kf FICHIER.kf SORTIE.gbx`: imports a cutting-program project and saves it as a project.
+int CommandeImportKf(const QStringList& args);
 
 } // namespace galbix::cli

@@ -1,0 +1,72 @@
+// `importer-kf FICHIER.kf SORTIE.gbx`: a project of the cutting program imported as the root's
+// open button does (points replaced, placement typed side by side) and saved as a project.
+#include "app/cli/CommandesCli.h"
+
+#include "app/SessionEdition.h"
+#include "editing/PlacementKerfex.h"
+#include "files/ImportKf.h"
+#include "files/Projet.h"
+#include "view/Projection.h"
+
+#include <cstdio>
+
+namespace galbix::cli {
+
+namespace {
+
+constexpr const char* UsageImportKf = "importer-kf FICHIER.kf SORTIE.gbx";
+
+// The drawing area (twips) the side view is fitted to, about the window's at its designed
+// size, and the length of comment the window's comment box holds.
+constexpr float LargeurDessinNominale = 7700.0f;
+constexpr float HauteurDessinNominale = 8100.0f;
+constexpr int LongueurCommentaire = 256;
+
+int Erreur(const QString& message)
+{
+    std::fprintf(stderr, "galbix-cli: %s\n", message.toLocal8Bit().constData());
+    return 2;
+}
+
+} // namespace
+
+int CommandeImportKf(const QStringList& args)
+{
+    if (args.size() != 2 || args[0].startsWith(QLatin1String("--"))) {
+        std::fprintf(stderr, "usage: galbix-cli %s\n", UsageImportKf);
+        return 1;
+    }
+    ProjetKerfex kf;
+    const LectureKerfex lecture = LireProjetKerfex(args[0], kf);
+    if (!lecture.Reussie)
+        return Erreur(lecture.Erreur);
+    SessionEdition session;
+    ContexteEdition ctx = session.Contexte();
+    ImporterProjetKerfex(ctx, kf);
+
+    DonneesProjet projet;
+    projet.Profils = session.Profils;
+    for (int cote : {CoteE, CoteS})
+        projet.NomFichier[cote] = kf.Fichier[cote].value_or(QString());
+    const InterrupteursGeometrie& i = session.Geometrie.Interrupteurs;
+    projet.BoutonFleche = i.IndexFleche;
+    projet.BoutonDiedre = i.IndexDiedre;
+    projet.Aligner = i.Aligner;
+    // The import ends on the side view, fitted.
+    EtatVue vue;
+    vue.Omega = VueDeCote.Omega;
+    vue.Alpha = VueDeCote.Alpha;
+    vue.DefinirTailleDessin(LargeurDessinNominale, HauteurDessinNominale);
+    AjusterVue(projet.Profils, vue, nullptr);
+    projet.CoeffZoom = vue.CoeffZoom;
+    projet.XCentreZoom = vue.XCentreZoom;
+    projet.YCentreZoom = vue.YCentreZoom;
+    projet.Omega = vue.Omega;
+    projet.Alpha = vue.Alpha;
+    projet.Commentaire = kf.Commentaire.left(LongueurCommentaire);
+    if (!EcrireProjet(args[1], projet))
+        return Erreur(QStringLiteral("écriture impossible : ") + args[1]);
+    return 0;
+}
+
+} // namespace galbix::cli

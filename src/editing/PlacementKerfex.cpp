@@ -1,0 +1,72 @@
+#include "editing/PlacementKerfex.h"
+
+#include "model/Extremes.h"
+#include "model/NumericText.h"
+
+namespace galbix {
+
+void SelectionnerCoteSeul(CoupleProfils& profils, int cote)
+{
+    for (PointProfil& p : profils.Points(cote))
+        p.Etat = EtatSelection;
+}
+
+void EffacerCote(CoupleProfils& profils, int cote)
+{
+    for (PointProfil& p : profils.Points(cote))
+        p.Etat = 0;
+}
+
+void ChargerProjetKerfex(ContexteEdition& ctx, const ProjetKerfex& projet)
+{
+    CoupleProfils& p = ctx.Profils;
+    p.PointsE = projet.Points[CoteE];
+    p.PointsS = projet.Points[CoteS];
+    if (projet.Envergure)
+        p.EcartementZ = *projet.Envergure;
+    CalculerExtremes(p);
+    ctx.Geometrie.Interrupteurs = InterrupteursGeometrie{};
+    ctx.Geometrie.FlecheSaisie = p.FlecheBA;
+    ctx.Geometrie.DiedreMmSaisi = p.DiedreMm;
+    ctx.Geometrie.DiedreDegSaisi = p.DiedreDeg;
+    ctx.Edition.PointCourantE = 1;
+    ctx.Edition.PointCourantS = 1;
+}
+
+SuiteCommande CommandeEtapeKerfex(ContexteEdition& ctx, ActionKerfex action, float valeur)
+{
+    switch (action) {
+    case ActionKerfex::EtirerY: return CommandeEtirer(ctx, SensEtirement::Y, valeur);
+    case ActionKerfex::MiroirVertical: return CommandeMiroir(ctx, SensMiroir::Vertical);
+    case ActionKerfex::Tourner: return CommandeTourner(ctx, valeur);
+    case ActionKerfex::Fleche: return CommandeFleche(ctx, valeur);
+    case ActionKerfex::DiedreMm: return CommandeDiedreMm(ctx, valeur);
+    }
+    return {};
+}
+
+SuiteCommande ExecuterEtapeKerfex(ContexteEdition& ctx, const EtapeKerfex& etape)
+{
+    if (etape.Cote)
+        SelectionnerCoteSeul(ctx.Profils, *etape.Cote);
+    SuiteCommande suite;
+    QString texte = etape.Texte;
+    if (etape.Action != ActionKerfex::MiroirVertical && !EstNombreDecimal(texte)) {
+        suite.Message = MessageRefus{TitreErreurSaisie, TexteErreurSaisie};
+        suite.Refuse = true;
+    } else {
+        suite = CommandeEtapeKerfex(ctx, etape.Action, ValeurSaisieReelle(etape.Texte));
+    }
+    if (etape.Cote)
+        EffacerCote(ctx.Profils, *etape.Cote);
+    return suite;
+}
+
+void ImporterProjetKerfex(ContexteEdition& ctx, const ProjetKerfex& projet)
+{
+    ChargerProjetKerfex(ctx, projet);
+    for (const EtapeKerfex& etape : EtapesPlacementKerfex(projet))
+        ExecuterEtapeKerfex(ctx, etape);
+}
+
+} // namespace galbix

@@ -1,0 +1,310 @@
+// Projects of the cutting program: the line reader (sides, points in file order, comments,
+// the end key, the last line), the placement steps it derives, the placement once replayed
+// through the editing commands, and files that stop the import.
+#include "common/TestMain.h"
+#include "editing/PlacementKerfex.h"
+#include "files/ImportKf.h"
+#include "model/NumericText.h"
+
+#include <QTemporaryDir>
+#include <clocale>
+
+using namespace galbix;
+
+namespace {
+
+// Root: a triangle of chord 100 and height 10; tip: a rectangle of chord 80 and height 8,
+// 10 mm behind and 2 mm above. Followed by the lines of the row.
+QByteArray Projet(const QByteArray& placement, const QByteArray& fin = "Fin\r\n")
+{
+    return "Commentaire=Aile d'essai\r\n"
+           "EFichier=racine.dat\r\n"
+           "SFichier=bout.dat\r\n"
+           "SEnvergure=600\r\n"
+           "E1=100;0\r\nE2=0;0\r\nE3=50;10\r\n"
+           "S1=90;2\r\nS2=10;2\r\nS3=10;10\r\nS4=90;10\r\n"
+           + placement + fin;
+}
+
+QStringList Decrire(const std::vector<EtapeKerfex>& etapes)
+{
+    static const char* const noms[] = {"EtirerY", "Miroir", "Tourner", "Fleche", "DiedreMm"};
+    QStringList l;
+    for (const EtapeKerfex& e : etapes) {
+        QString s = QString::fromLatin1(noms[int(e.Action)]);
+        if (e.Cote)
+            s += *e.Cote == CoteE ? QStringLiteral(" E") : QStringLiteral(" S");
+        if (!e.Texte.isEmpty())
+            s += u' ' + e.Texte;
+        l << s;
+    }
+    return l;
+}
+
+ProjetKerfex Lire(const QByteArray& contenu)
+{
+    ProjetKerfex projet;
+    const LectureKerfex lecture = AnalyserProjetKerfex(contenu, projet);
+    if (!lecture.Reussie)
+        qWarning("%s", qPrintable(lecture.Erreur));
+    return projet;
+}
+
+} // namespace
+
+class TestImportKf : public QObject {
+    Q_OBJECT
+private slots:
+    void lecture_data()
+    {
+        QTest::addColumn<QByteArray>("contenu");
+        QTest::addColumn<QList<QPointF>>("racine");
+        QTest::addColumn<QList<QPointF>>("saumon");
+        QTest::addColumn<QString>("commentaire");
+        QTest::addColumn<bool>("termine");
+        const QList<QPointF> e = {{100, 0}, {0, 0}, {50, 10}};
+        const QList<QPointF> s = {{90, 2}, {10, 2}, {10, 10}, {90, 10}};
+        QTest::newRow("end key: later lines ignored, comment keeps its CR LF")
+            << QByteArray("Commentaire=a\r\nE1=1;2\r\nE2=3;4\r\nFin\r\nE3=5;6\r\nCommentaire=b\r\n")
+            << QList<QPointF>{{1, 2}, {3, 4}} << QList<QPointF>{{0, 0}} << "a\r\n" << true;
+        QTest::newRow("end key after a root letter") << QByteArray("E1=1;2\nE2=3;4\nEin\nE3=5;6\n")
+                                                     << QList<QPointF>{{1, 2}, {3, 4}} << QList<QPointF>{{0, 0}}
+                                                     << "" << true;
+        QTest::newRow("comments in file order, the last CR LF removed")
+            << QByteArray("Commentaire=un\r\nE1=1;2\r\nCommentaire=deux = 2\r\nCommentaire=trois\r\n")
+            << QList<QPointF>{{1, 2}, {0, 0}} << QList<QPointF>{{0, 0}} << "un\r\ndeux = 2\r\ntrois" << false;
+        QTest::newRow("last line without a line end is read")
+            << QByteArray("S1=1;2\nS2=3;4\nS3=5;6") << QList<QPointF>{{0, 0}}
+            << QList<QPointF>{{1, 2}, {3, 4}, {5, 6}} << "" << false;
+        QTest::newRow("empty lines and lone CR") << QByteArray("\r\n\rE1=1;2\r\r\n\n  \nE2=3;4\n\n\n")
+                                                 << QList<QPointF>{{1, 2}, {3, 4}} << QList<QPointF>{{0, 0}}
+                                                 << "" << false;
+        QTest::newRow("any other letter is the tip, numbers in keys unused")
+            << QByteArray("E7=1;2\nX1=3;4\ne9=5;6\nE1=7;8\n") << QList<QPointF>{{1, 2}, {7, 8}}
+            << QList<QPointF>{{3, 4}, {5, 6}} << "" << false;
+        QTest::newRow("a single point gets a second one at 0, 0")
+            << QByteArray("E1=1;2\nS1=-3;.5\nS2=4e1;-2.5E-1\n") << QList<QPointF>{{1, 2}, {0, 0}}
+            << QList<QPointF>{{-3, 0.5}, {40, -0.25}} << "" << false;
+        QTest::newRow("whole project") << Projet("") << e << s << "Aile d'essai\r\n" << true;
+        QTest::newRow("empty comment line") << QByteArray("Commentaire=\r\n") << QList<QPointF>{{0, 0}}
+                                            << QList<QPointF>{{0, 0}} << "\r\n" << false;
+    }
+    void lecture()
+    {
+        QFETCH(QByteArray, contenu);
+        QFETCH(QList<QPointF>, racine);
+        QFETCH(QList<QPointF>, saumon);
+        QFETCH(QString, commentaire);
+        QFETCH(bool, termine);
+        ProjetKerfex projet;
+        const LectureKerfex lecture = AnalyserProjetKerfex(contenu, projet);
+        QVERIFY2(lecture.Reussie, qPrintable(lecture.Erreur));
+        const QList<QPointF>* attendus[2] = {&racine, &saumon};
+        for (int cote : {CoteE, CoteS}) {
+            QCOMPARE(projet.Points[cote].size(), size_t(attendus[cote]->size()));
+            for (qsizetype i = 0; i < attendus[cote]->size(); ++i) {
+                QCOMPARE(projet.Points[cote][size_t(i)].X, float((*attendus[cote])[i].x()));
+                QCOMPARE(projet.Points[cote][size_t(i)].Y, float((*attendus[cote])[i].y()));
+                QCOMPARE(projet.Points[cote][size_t(i)].Etat, int16_t(0));
+            }
+        }
+        QCOMPARE(projet.Commentaire, commentaire);
+        QCOMPARE(projet.Termine, termine);
+    }
+
+    void valeurs()
+    {
+        const ProjetKerfex p = Lire("EFichier=ailé.dat\nSFichier=\nEEnvergure=500\nSEnvergure=650.5\n"
+                                    "SInconnu=abc\nEVrillage=-2.5\nSMDessous=4\n");
+        QCOMPARE(p.Fichier[CoteE].value_or(QStringLiteral("?")), QStringLiteral("ailé.dat"));
+        QCOMPARE(p.Fichier[CoteS].value_or(QStringLiteral("?")), QString());
+        QCOMPARE(p.Envergure.value_or(0.0f), 650.5f);
+        QCOMPARE(p.Vrillage[CoteE], -2.5f);
+        QCOMPARE(p.MDessous[CoteS], 4.0);
+        QVERIFY(!p.Hauteur[CoteE] && !p.Hauteur[CoteS]);
+        // A file that is not UTF-8 is read as Latin-1.
+        const ProjetKerfex latin = Lire("Commentaire=l\xe9g\xe8re\nEFichier=\xe9t\xe9.dat\n");
+        QCOMPARE(latin.Commentaire, QStringLiteral("légère"));
+        QCOMPARE(latin.Fichier[CoteE].value_or(QString()), QStringLiteral("été.dat"));
+    }
+
+    void etapes_data()
+    {
+        QTest::addColumn<QByteArray>("lignes");
+        QTest::addColumn<QStringList>("etapes");
+        QTest::newRow("factor exactly 1") << QByteArray("ExHauteur=1\nSxHauteur=1.0\n")
+                                          << QStringList{"Fleche 0", "DiedreMm 0"};
+        QTest::newRow("factor 1.0001") << QByteArray("ExHauteur=1.0001\nSxHauteur=1\n")
+                                       << QStringList{"EtirerY E 100.01", "Fleche 0", "DiedreMm 0"};
+        QTest::newRow("no factor: no stretch") << QByteArray("SxHauteur=0.5\n")
+                                               << QStringList{"EtirerY S 50", "Fleche 0", "DiedreMm 0"};
+        QTest::newRow("root sweep ignored, tip typed") << QByteArray("EFlecheBA=30\nSFlecheBA=12.5\n")
+                                                       << QStringList{"Fleche 12.5", "DiedreMm 0"};
+        QTest::newRow("root sweep alone") << QByteArray("EFlecheBA=30\n") << QStringList{"Fleche 0", "DiedreMm 0"};
+        QTest::newRow("lower surfaces") << QByteArray("EMDessous=1.5\nSMDessous=9\n")
+                                        << QStringList{"Fleche 0", "DiedreMm 7.5"};
+        QTest::newRow("tip offset wins") << QByteArray("EMDessous=1.5\nSMDessous=9\nSDecalage=-3.5\n")
+                                         << QStringList{"Fleche 0", "DiedreMm -3.5"};
+        QTest::newRow("root offset marks it present")
+            << QByteArray("EMDessous=1.5\nSMDessous=9\nEDecalage=4\n") << QStringList{"Fleche 0", "DiedreMm 0"};
+        QTest::newRow("mirrors: vertical ones first")
+            << QByteArray("EMiroirHorizontal=true\nSMiroirVertical=True\nEMiroirVertical=oui\nSMiroirHorizontal=false\n")
+            << QStringList{"Miroir S", "Miroir E", "Fleche 0", "DiedreMm 0"};
+        QTest::newRow("twist typed with the other sign") << QByteArray("SVrillage=-1.5\nEVrillage=2\n")
+                                                         << QStringList{"Tourner E -2", "Tourner S 1.5", "Fleche 0",
+                                                                        "DiedreMm 0"};
+        QTest::newRow("every step in order")
+            << QByteArray("SVrillage=3\nSMiroirHorizontal=true\nSxHauteur=1.2\nExHauteur=0.8\nEMiroirVertical=true\n"
+                          "SFlecheBA=20\nSDecalage=5\n")
+            << QStringList{"EtirerY E 80", "EtirerY S 120", "Miroir E", "Miroir S", "Tourner S -3", "Fleche 20",
+                           "DiedreMm 5"};
+    }
+    void etapes()
+    {
+        QFETCH(QByteArray, lignes);
+        QFETCH(QStringList, etapes);
+        QCOMPARE(Decrire(EtapesPlacementKerfex(Lire(Projet(lignes)))), etapes);
+    }
+
+    void placement_data()
+    {
+        QTest::addColumn<QByteArray>("lignes");
+        QTest::addColumn<float>("hauteurE");
+        QTest::addColumn<float>("hauteurS");
+        QTest::addColumn<float>("largeurS");
+        QTest::addColumn<float>("fleche");
+        QTest::addColumn<float>("diedre");
+        QTest::addColumn<bool>("racineRetournee");
+        QTest::newRow("nothing") << QByteArray() << 10.0f << 8.0f << 80.0f << 0.0f << 0.0f << false;
+        QTest::newRow("factor 1 leaves the root") << QByteArray("ExHauteur=1\n") << 10.0f << 8.0f << 80.0f << 0.0f
+                                                  << 0.0f << false;
+        QTest::newRow("factor 1.0001 stretches it") << QByteArray("ExHauteur=1.0001\n") << 10.001f << 8.0f << 80.0f
+                                                    << 0.0f << 0.0f << false;
+        QTest::newRow("tip stretched, sweep and offset") << QByteArray("SxHauteur=2.5\nSFlecheBA=12.5\nSDecalage=-4\n")
+                                                         << 10.0f << 20.0f << 80.0f << 12.5f << -4.0f << false;
+        QTest::newRow("root mirrored") << QByteArray("EMiroirVertical=true\n") << 10.0f << 8.0f << 80.0f << 0.0f
+                                       << 0.0f << true;
+        QTest::newRow("horizontal mirror flips too") << QByteArray("EMiroirHorizontal=true\nEMDessous=2\nSMDessous=7\n")
+                                                     << 10.0f << 8.0f << 80.0f << 0.0f << 5.0f << true;
+        QTest::newRow("tip twisted a quarter turn") << QByteArray("SVrillage=90\n") << 10.0f << 80.0f << 8.0f << 0.0f
+                                                    << 0.0f << false;
+    }
+    // Replayed through the commands: the shapes change side by side, the tip ends where the
+    // sweep and the dihedral height typed put it, and no point stays selected.
+    void placement()
+    {
+        QFETCH(QByteArray, lignes);
+        QFETCH(float, hauteurE);
+        QFETCH(float, hauteurS);
+        QFETCH(float, largeurS);
+        QFETCH(float, fleche);
+        QFETCH(float, diedre);
+        QFETCH(bool, racineRetournee);
+        CoupleProfils profils;
+        EtatEdition edition;
+        EtatGeometrie geometrie;
+        HistoriqueUndo historique;
+        OptionsAffichage affichage;
+        ContexteEdition ctx{profils, edition, geometrie, historique, affichage};
+        ImporterProjetKerfex(ctx, Lire(Projet(lignes)));
+        QCOMPARE(profils.NbPointsE(), 3);
+        QCOMPARE(profils.NbPointsS(), 4);
+        QCOMPARE(profils.EcartementZ, 600.0f);
+        QVERIFY(qAbs(profils.HauteurE - hauteurE) < 1e-4f);
+        QVERIFY(qAbs(profils.HauteurS - hauteurS) < 1e-3f);
+        QVERIFY(qAbs(profils.LargeurE - 100.0f) < 1e-4f);
+        QVERIFY(qAbs(profils.LargeurS - largeurS) < 1e-3f);
+        QVERIFY(qAbs(profils.FlecheBA - fleche) < 1e-4f);
+        QVERIFY(qAbs(profils.DiedreMm - diedre) < 1e-4f);
+        // The triangle's apex (point 3) is above its base unless the root was mirrored.
+        QCOMPARE(profils.PointsE[2].Y < profils.PointsE[0].Y, racineRetournee);
+        for (const auto* points : {&profils.PointsE, &profils.PointsS})
+            for (const PointProfil& p : *points)
+                QCOMPARE(p.Etat, int16_t(0));
+        QVERIFY(historique.Taille() >= 2); // each command recorded its snapshots
+    }
+
+    void echecs_data()
+    {
+        QTest::addColumn<QByteArray>("contenu");
+        QTest::addColumn<int>("ligne");
+        QTest::newRow("letter in a point") << QByteArray("E1=1;2\nE2=abc;3\n") << 2;
+        QTest::newRow("decimal comma") << QByteArray("E1=1;2\n\nS1=1,5;3\n") << 3;
+        QTest::newRow("point without ;") << QByteArray("E1=1;2\nE2=3\n") << 2;
+        QTest::newRow("three values") << QByteArray("E1=1;2;3\n") << 1;
+        QTest::newRow("empty y") << QByteArray("E1=1;\n") << 1;
+        QTest::newRow("height factor") << QByteArray("E1=1;2\nSxHauteur=grand\n") << 2;
+        QTest::newRow("empty twist") << QByteArray("EVrillage=\n") << 1;
+        QTest::newRow("beyond the float range") << QByteArray("SEnvergure=1e39\n") << 1;
+        QTest::newRow("sweep of the root is still a number") << QByteArray("EFlecheBA=x\n") << 1;
+        QTest::newRow("last line") << QByteArray("E1=1;2\nE2=3;4\nSMDessous=-") << 3;
+    }
+    // A value that is not a number stops the reading: nothing of the file is kept.
+    void echecs()
+    {
+        QFETCH(QByteArray, contenu);
+        QFETCH(int, ligne);
+        ProjetKerfex projet;
+        projet.Commentaire = QStringLiteral("avant");
+        const LectureKerfex lecture = AnalyserProjetKerfex(contenu, projet);
+        QVERIFY(!lecture.Reussie);
+        QCOMPARE(lecture.Ligne, ligne);
+        QVERIFY(lecture.Erreur.startsWith(QStringLiteral("ligne %1 : ").arg(ligne)));
+        QVERIFY(projet.Points[CoteE].empty() && projet.Points[CoteS].empty());
+    }
+
+    void fichierIllisible()
+    {
+        QTemporaryDir dossier;
+        ProjetKerfex projet;
+        const LectureKerfex lecture = LireProjetKerfex(dossier.filePath(QStringLiteral("absent.kf")), projet);
+        QVERIFY(!lecture.Reussie);
+        QCOMPARE(lecture.Ligne, 0);
+        QVERIFY(!lecture.Erreur.isEmpty());
+    }
+
+    // Under a French locale the file's points still read as decimal points, and the values
+    // typed into the fields read back the same.
+    void localeFrancaise()
+    {
+        const QByteArray avant = std::setlocale(LC_ALL, nullptr);
+        std::setlocale(LC_ALL, "fr_FR.UTF-8");
+        QLocale::setDefault(QLocale(QLocale::French, QLocale::France));
+        const ProjetKerfex p = Lire("E1=0.5;12.25\nE2=-1.5e2;3\nSFlecheBA=12.5\nSDecalage=-0.75\n");
+        const QStringList etapes = Decrire(EtapesPlacementKerfex(p));
+        const float fleche = ValeurSaisieReelle(EtapesPlacementKerfex(p)[0].Texte);
+        QLocale::setDefault(QLocale::c());
+        std::setlocale(LC_ALL, avant.constData());
+        QCOMPARE(p.Points[CoteE].size(), size_t(2));
+        QCOMPARE(p.Points[CoteE][0].X, 0.5f);
+        QCOMPARE(p.Points[CoteE][0].Y, 12.25f);
+        QCOMPARE(p.Points[CoteE][1].X, -150.0f);
+        QCOMPARE(etapes, (QStringList{"Fleche 12.5", "DiedreMm -0.75"}));
+        QCOMPARE(fleche, 12.5f);
+    }
+
+    void texteSaisie_data()
+    {
+        QTest::addColumn<double>("valeur");
+        QTest::addColumn<QString>("texte");
+        QTest::newRow("whole") << 50.0 << "50";
+        QTest::newRow("negative") << -3.5 << "-3.5";
+        QTest::newRow("float precision") << 100.01000165939331 << "100.01";
+        QTest::newRow("negative zero") << -0.0 << "0";
+        QTest::newRow("small, no exponent") << 0.00001 << "0.00001";
+        QTest::newRow("product rounding hidden") << 120.00000476837158 << "120";
+    }
+    // Texts the fields accept and read back as the same float.
+    void texteSaisie()
+    {
+        QFETCH(double, valeur);
+        QFETCH(QString, texte);
+        QCOMPARE(TexteSaisieKerfex(valeur), texte);
+        QString copie = texte;
+        QVERIFY(EstNombreDecimal(copie));
+        QVERIFY(qAbs(ValeurSaisieReelle(texte) - float(valeur)) <= 1e-5f * qAbs(float(valeur)));
+    }
+};
+
+GALBIX_TEST_MAIN(TestImportKf)
+#include "tst_importkf.moc"
