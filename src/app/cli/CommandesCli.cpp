@@ -54,6 +54,7 @@ const std::vector<Commande>& Commandes()
         {"importer", "importer --dossier DOSSIER SORTIE.gbx", CommandeImporter},
         {"demo", "demo SORTIE.gbx", CommandeDemo},
         {"synchro", "synchro RACINE SAUMON [--sortie-e FICHIER] [--sortie-s FICHIER]", CommandeSynchro},
+        {"assembler", "assembler FICHIER SORTIE --ordre LISTE", CommandeAssembler},
     };
     return commandes;
 }

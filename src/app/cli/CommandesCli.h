@@ -36,5 +36,8 @@ int CommandeDemo(const QStringList& args);
 /// `synchro RACINE SAUMON [--sortie-e FICHIER] [--sortie-s FICHIER]`: loads both sides, synchronises them
 /// between their ends, writes each side where asked; both point lists with their states as JSON.
 int CommandeSynchro(const QStringList& args);
+/// `assembler FICHIER SORTIE --ordre LISTE`: cuts FICHIER into contours, chains the listed ones
+/// (1-based, "r" after a number reverses it) each inserted after the previous, writes SORTIE; contours as JSON.
+int CommandeAssembler(const QStringList& args);
 
 } // namespace galbix::cli
