@@ -259,8 +259,8 @@ bool FenetreSequences::eventFilter(QObject* objet, QEvent* evenement)
     return QDialog::eventFilter(objet, evenement);
 }
 
-// After a change of the assembly: the display copy follows (re-fitted when asked), the
-// scroll bar's range, then the lists and the lower view.
+// After a change of the assembly: the scroll bar's range and the display copy (re-fitted
+// when asked); the command then refreshes the views it changed, once each.
 void FenetreSequences::ToucherAssemblage(bool reajuster)
 {
     RegleBarreFinale();
@@ -268,8 +268,6 @@ void FenetreSequences::ToucherAssemblage(bool reajuster)
         AjusterBas();
     else
         MapperBas();
-    RafraichirBas();
-    RafraichirEtiquettes(false);
 }
 
 void FenetreSequences::keyPressEvent(QKeyEvent* evenement)

@@ -62,7 +62,6 @@ void FenetreSequences::SelectionnerFinale(int index)
 {
     SelectionnerTout(m_finales, index == 0);
     RafraichirBas();
-    RafraichirHaut();
 }
 
 void FenetreSequences::InverserSource()
@@ -90,9 +89,9 @@ void FenetreSequences::Prendre()
 {
     PrendreQuelques(m_sequences, m_finales);
     ToucherAssemblage(true);
-    RafraichirHaut();
     EmpilerUndo();
     RafraichirBas();
+    RafraichirHaut();
 }
 
 void FenetreSequences::Inserer(int index)
@@ -110,9 +109,9 @@ void FenetreSequences::Inserer(int index)
         m_blocageBarre = false;
     }
     ToucherAssemblage(true);
-    RafraichirHaut();
     EmpilerUndo();
     RafraichirBas();
+    RafraichirHaut();
 }
 
 void FenetreSequences::Ordre(int index)
@@ -155,7 +154,6 @@ void FenetreSequences::PasEcartement(int index)
     if (!Ecarter(m_finales, index))
         return;
     ToucherAssemblage(false);
-    RafraichirHaut();
     EmpilerUndo();
     RafraichirBas();
 }
@@ -174,7 +172,6 @@ void FenetreSequences::Effacer()
     if (!EffacerSequences(m_finales))
         return;
     ToucherAssemblage(!m_finales.empty());
-    RafraichirHaut();
     EmpilerUndo();
     RafraichirBas();
 }
@@ -185,7 +182,6 @@ void FenetreSequences::InverserFinale()
         return;
     InverserSens(m_finales);
     InverserSens(m_finalesEcran);
-    DessinerBas();
     EmpilerUndo();
     RafraichirBas();
 }
@@ -213,7 +209,7 @@ void FenetreSequences::Annuler()
         m_blocageBarre = false;
     }
     ToucherAssemblage(true);
-    RafraichirHaut();
+    RafraichirBas();
 }
 
 } // namespace galbix

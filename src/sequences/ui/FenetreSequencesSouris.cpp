@@ -118,7 +118,6 @@ void FenetreSequences::RelacheBas(double u, double v, Qt::MouseButton bouton)
         BasculerParRectangle(m_finales, m_finalesEcran,
                              RectangleEcran::Depuis(m_u0, m_v0, u, v).Agrandi(cadrage::AgrandissementClic));
         RafraichirBas();
-        RafraichirHaut();
         return;
     case Geste::Glissement:
         DeplacerSelection(m_finales, u - m_u0, v - m_v0, m_cadrageBas.Echelle);
