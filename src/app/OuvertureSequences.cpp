@@ -26,8 +26,9 @@ ResultatOuverture OuvrirProfilFenetre(FenetrePrincipale& fenetre, int cote, cons
             fenetre.ExecuterSequences(sequences);
         else
             sequences.exec();
+        // A window left open by the runner is closed the usual way: the write-back runs.
         if (!sequences.Fermee())
-            sequences.close();
+            sequences.done(QDialog::Rejected);
         if (!sequences.SequencesValidees()) {
             r.Erreur = QStringLiteral("aucune séquence assemblée");
             return r;

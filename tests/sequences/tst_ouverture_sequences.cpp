@@ -61,7 +61,7 @@ private slots:
                 f.Controles().cmdInsererSequence[0]->click();
                 f.Controles().cmdValiderSequence->click();
             } else {
-                f.close();
+                f.reject();
             }
         };
         dialogues.fichiers.push_back({false, chemin, 6});

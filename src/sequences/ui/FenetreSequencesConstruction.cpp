@@ -132,6 +132,11 @@ QWidget* FenetreSequences::ConstruireListe(bool finale)
     barre->setObjectName(finale ? QStringLiteral("vscSequencesFinal") : QStringLiteral("vscSequences"));
     barre->setRange(1, 1);
     barre->setFixedHeight(5 * 24 + 4 * 2);
+    // The lower list's bar is hidden while the assembly is empty: its room stays, so that
+    // the labels of both lists line up.
+    QSizePolicy politique = barre->sizePolicy();
+    politique.setRetainSizeWhenHidden(true);
+    barre->setSizePolicy(politique);
     (finale ? m_c.vscSequencesFinal : m_c.vscSequences) = barre;
     liste->addWidget(barre, 0, Qt::AlignTop);
     colonne->addLayout(liste);
@@ -168,7 +173,7 @@ QWidget* FenetreSequences::ConstruireCommandesSource()
 
 QWidget* FenetreSequences::ConstruireCommandesAssemblage()
 {
-    auto* groupe = Groupe(QStringLiteral("Assemblage sélectionné"));
+    auto* groupe = Groupe(QStringLiteral("Séquences sélectionnées de l'assemblage"));
     groupe->setObjectName(QStringLiteral("frmCommandesAssemblage"));
     auto* grille = new QGridLayout(groupe);
     const QString ordre = QStringLiteral("Modifier l'ordre des séquences");
