@@ -37,5 +37,6 @@ void BenchLecture();
 void BenchVue();
 void BenchProjet();
 void BenchPoints();
+void BenchSequences();
 
 } // namespace galbix::bench

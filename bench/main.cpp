@@ -16,5 +16,6 @@ int main(int argc, char** argv)
     galbix::bench::BenchProjet();
     galbix::bench::BenchPoints();
     galbix::bench::BenchConstruction();
+    galbix::bench::BenchSequences();
     return 0;
 }

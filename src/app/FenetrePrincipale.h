@@ -7,6 +7,7 @@
 #include "app/SessionEdition.h"
 
 #include <QMainWindow>
+#include <functional>
 #include <memory>
 #include <optional>
 #include <vector>
@@ -18,6 +19,7 @@ class QScrollArea;
 namespace galbix {
 
 class Dialogues;
+class FenetreSequences;
 class PiloteEdition;
 class PiloteEditionPoints;
 class PiloteFichiers;
@@ -75,6 +77,9 @@ public:
     const QString& FichierReglages() const { return m_fichierReglages; }
     /// Full path of the help file.
     const QString& FichierAide() const { return m_fichierAide; }
+    /// Runs the sequence window of the open command until it closes (exec() when empty);
+    /// window tests set it to drive that window without a modal loop.
+    std::function<void(FenetreSequences&)> ExecuterSequences;
 
 protected:
     void closeEvent(QCloseEvent* evenement) override;

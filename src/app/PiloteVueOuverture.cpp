@@ -4,6 +4,7 @@
 
 #include "app/Dialogues.h"
 #include "app/FenetrePrincipale.h"
+#include "app/OuvertureSequences.h"
 #include "app/PiloteEdition.h"
 #include "app/PiloteFichiers.h"
 #include "app/PiloteImportKf.h"
@@ -42,7 +43,7 @@ void PiloteVue::OuvrirProfil(int cote)
         return;
     session.DossierOuverture = RetenirDossierOuverture(choix.chemin, ini);
 
-    const ResultatOuverture r = galbix::OuvrirProfil(cote, choix.chemin, session.ProjetOuvert, session.Profils);
+    const ResultatOuverture r = OuvrirProfilFenetre(m_fenetre, cote, choix.chemin);
     switch (r.Issue) {
     case IssueOuverture::Charge:
         AppliquerOuverture(r);

@@ -197,8 +197,8 @@ ResultatOuverture OuvrirProfil(int cote, const QString& chemin, bool projetOuver
     TamponLecture tampon;
     if (!LireTampon(chemin, tampon, r.Erreur))
         return r;
-    // A drawing of several contours is taken as one path, in file order, until the
-    // sequence window can assemble it (PlusieursContours tells the two cases apart).
+    // A drawing of several contours is taken here as one path, in file order; the editor's
+    // open command sends it through the sequence window first (PlusieursContours).
     return AppliquerTampon(cote, chemin, tampon, profils);
 }
 

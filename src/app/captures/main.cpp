@@ -1,5 +1,5 @@
 // galbix-captures: writes PNG pictures of the main window (empty, with a wing loaded in
-// perspective and in side view, enlarged)
+// perspective and in side view, enlarged), of the sequence window
 // and of the about box into the folder given as argument, on the offscreen platform.
 #include "app/Dialogues.h"
 #include "app/DossierProgramme.h"
@@ -9,14 +9,19 @@
 #include "app/PiloteVue.h"
 #include "geomlib/Tranchex.h"
 #include "model/Naca.h"
+#include "sequences/ui/FenetreSequences.h"
 
 #include <QApplication>
+#include <QCheckBox>
+#include <QPushButton>
 #include <QDir>
 #include <QPainter>
 #include <QTemporaryDir>
 #include <QToolButton>
 #include <cstdio>
+#include <cmath>
 #include <deque>
+#include <numbers>
 
 namespace {
 
@@ -108,6 +113,47 @@ bool PlancheIcones(const QDir& dossier)
     return planche.save(dossier.filePath(QStringLiteral("icones.png")));
 }
 
+// A wing rib as a drawing of several contours: a NACA 2412 outline of chord 200 and three
+// round lightening holes.
+TamponLecture Nervure()
+{
+    TamponLecture t;
+    auto ajouter = [&t](double x, double y, int contour) {
+        PointFichier f;
+        f.X = float(x);
+        f.Y = float(y);
+        PoserCodeContour(f, contour);
+        t.Points.push_back(f);
+    };
+    for (const QPointF& p : ProfilNaca4(QStringLiteral("2412"), 60))
+        ajouter(p.x() * 200.0, p.y() * 200.0, 0);
+    const double trous[3][3] = {{45, 4, 9}, {95, 3, 8}, {140, 1.5, 5}};
+    for (int k = 0; k < 3; ++k)
+        for (int i = 0; i <= 36; ++i) {
+            const double a = 2.0 * std::numbers::pi * (i % 36) / 36.0;
+            ajouter(trous[k][0] + trous[k][2] * std::cos(a), trous[k][1] + trous[k][2] * std::sin(a), k + 1);
+        }
+    return t;
+}
+
+// The sequence window on the rib: as opened, then with the rib and its holes chained in the
+// assembly, directions shown, and the mouse help.
+bool CapturesSequences(DialoguesSilencieux& dialogues, const QDir& dossier)
+{
+    TamponLecture tampon = Nervure();
+    FenetreSequences fenetre(dialogues, tampon, CoteE, QString(), QString(), QString());
+    fenetre.show();
+    bool ok = Enregistrer(fenetre, dossier, QStringLiteral("sequences_ouverture.png"));
+    const ControlesSequences& c = fenetre.Controles();
+    c.cmdSelectionSequence[0]->click();
+    c.cmdInsererSequence[0]->click();
+    c.chkVisuSens->setChecked(true);
+    c.chkAideSequences->setChecked(true);
+    ok &= Enregistrer(fenetre, dossier, QStringLiteral("sequences_assemblage.png"));
+    fenetre.close();
+    return ok;
+}
+
 } // namespace
 
 int main(int argc, char** argv)
@@ -148,6 +194,7 @@ int main(int argc, char** argv)
         apropos.show();
         ok &= Enregistrer(apropos, dossier, QStringLiteral("apropos.png"));
     }
+    ok &= CapturesSequences(dialogues, dossier);
     ok &= PlancheIcones(dossier);
     return ok ? 0 : 1;
 }

@@ -57,6 +57,7 @@ const std::vector<Commande>& Commandes()
         {"editer", "editer FICHIER.gbx SORTIE.gbx VERBE [ARGUMENTS] ...", CommandeEditer},
         {"intermediaire", "intermediaire FICHIER.gbx DISTANCE SORTIE", CommandeIntermediaire},
         {"importer-kf", "importer-kf FICHIER.kf SORTIE.gbx", CommandeImportKf},
+        {"assembler", "assembler FICHIER SORTIE --ordre LISTE", CommandeAssembler},
     };
     return commandes;
 }

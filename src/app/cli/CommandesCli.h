@@ -43,5 +43,8 @@ int CommandeEditer(const QStringList& args);
 int CommandeIntermediaire(const QStringList& args);
 /// `importer-kf FICHIER.kf SORTIE.gbx`: imports a cutting-program project and saves it as a project.
 int CommandeImportKf(const QStringList& args);
+/// `assembler FICHIER SORTIE --ordre LISTE`: cuts FICHIER into contours, chains the listed ones
+/// (1-based, "r" after a number reverses it) each inserted after the previous, writes SORTIE; contours as JSON.
+int CommandeAssembler(const QStringList& args);
 
 } // namespace galbix::cli
