@@ -50,7 +50,7 @@ public:
     ControlesFenetre& Controles() { return m_c; }
     /// Message boxes and file dialogs.
     Dialogues& Dialogue() { return m_dialogues; }
-    /// The program's folder (settings, exchange files, help).
+    /// The program's folder (settings, exchange files).
     const QString& DossierProgrammeFenetre() const { return m_dossierProgramme; }
 
     /// Drawing, view controls, point lists, status bar and the open command.
@@ -63,8 +63,6 @@ public:
     PiloteFichiers& Fichiers() { return *m_pilotes.fichiers; }
     /// Full path of the settings file.
     const QString& FichierReglages() const { return m_fichierReglages; }
-    /// Full path of the help file.
-    const QString& FichierAide() const { return m_fichierAide; }
 
 protected:
     void closeEvent(QCloseEvent* evenement) override;
@@ -128,7 +126,6 @@ private:
     QWidget* m_contenu = nullptr;
     QString m_dossierProgramme;
     QString m_fichierReglages;
-    QString m_fichierAide;
     std::optional<QSize> m_tailleExterieureDemandee;
     struct Pilotes {
         std::unique_ptr<PiloteVue> vue;
