@@ -37,7 +37,7 @@ bench: build
 # Pictures of the windows, drawn on the offscreen platform, into build/screenshots/.
 screenshots: build
 	QT_QPA_PLATFORM=offscreen $(BUILD)/src/app/galbix/galbix-captures $(BUILD)/screenshots
-	cp $(BUILD)/screenshots/*.png doc/manuel/images/
+	cp $(BUILD)/screenshots/*.png doc/manuel/images/ && rm -f doc/manuel/images/icones.png
 
 # Installs both programs, the menu entry, icon, file type, manual pages and manual under PREFIX
 # (DESTDIR is honoured, for staged installs).

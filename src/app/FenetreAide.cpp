@@ -132,7 +132,7 @@ FenetreAide::FenetreAide(QWidget* parent)
 
     m_sommaire = new QTreeWidget;
     m_sommaire->setObjectName(QStringLiteral("lstSommaire"));
-    m_sommaire->setHeaderLabel(QStringLiteral("Sommaire"));
+    m_sommaire->setHeaderHidden(true);
     m_sommaire->header()->setSectionResizeMode(QHeaderView::ResizeToContents);
     m_texte = new QTextBrowser;
     m_texte->setObjectName(QStringLiteral("txtAide"));
@@ -141,7 +141,7 @@ FenetreAide::FenetreAide(QWidget* parent)
     separation->addWidget(m_sommaire);
     separation->addWidget(m_texte);
     separation->setStretchFactor(1, 1);
-    separation->setSizes({250, 700});
+    separation->setSizes({300, 680});
 
     auto* colonne = new QVBoxLayout(this);
     colonne->setContentsMargins(2, 2, 2, 2);
