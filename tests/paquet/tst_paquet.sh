@@ -47,7 +47,7 @@ verifier_arbre() {
     # The MIME database built from the installed type maps the extension and the content.
     mkdir -p "$tmp/mime/packages"
     cp "$racine/share/mime/packages/$id.xml" "$tmp/mime/packages/"
-    update-mime-database "$tmp/mime" || echec "update-mime-database"
+    update-mime-database "$tmp/mime" >/dev/null 2>&1 || echec "update-mime-database"
     grep -q 'application/x-galbix-projet:\*\.gbx' "$tmp/mime/globs2" || echec "*.gbx glob"
     grep -q 'Emplanture' "$tmp/mime/magic" || echec "[Emplanture] magic"
     rm -rf "$tmp/mime"
