@@ -129,11 +129,12 @@ std::optional<QString> ErreurOptions(const Commande& commande, const QStringList
     if (ok)
         return std::nullopt;
     const QString prefixe = Outil + u' ' + QLatin1String(commande.nom) + QStringLiteral(" : ");
+    const QString usage = QStringLiteral(" (usage : galbix-cli ") + QLatin1String(commande.usage) + u')';
     if (!analyseur.unknownOptionNames().isEmpty()) {
         return prefixe + QStringLiteral("option inconnue « ")
-               + OptionTapee(arguments, analyseur.unknownOptionNames().constFirst()) + QStringLiteral(" »");
+               + OptionTapee(arguments, analyseur.unknownOptionNames().constFirst()) + QStringLiteral(" »") + usage;
     }
-    return prefixe + QStringLiteral("valeur manquante après « ") + arguments.constLast() + QStringLiteral(" »");
+    return prefixe + QStringLiteral("valeur manquante après « ") + arguments.constLast() + QStringLiteral(" »") + usage;
 }
 
 IssueCli AnalyserSousCommande(const Commande& commande, const QStringList& brut)
