@@ -121,7 +121,9 @@ void TestCliConventions::sousCommande()
     }
     const ResultatCli refus = LancerDans(dossier.path(), {nom, QStringLiteral("--option-inexistante"), QStringLiteral("a.gbx"),
                                                           QStringLiteral("b.gbx")});
-    QCOMPARE(refus.statut, 1);
+    // 1 when the subcommand declares its options (every one of today's does); a subcommand that
+    // checks its own arguments may instead fail on the file names (2). Either way nothing runs.
+    QVERIFY2(refus.statut == 1 || refus.statut == 2, qPrintable(QString::number(refus.statut)));
     QVERIFY(refus.sortie.isEmpty());
     QVERIFY(!refus.erreurs.isEmpty());
     QVERIFY2(QDir(dossier.path()).isEmpty(), "a refused or help run writes nothing");
@@ -143,6 +145,9 @@ void TestCliConventions::valeursOptions_data()
     QTest::newRow("missing value") << QStringList{"naca", "0012", "%d/p.dat", "--points"} << 1 << "";
     QTest::newRow("unknown option") << QStringList{"naca", "0012", "%d/p.dat", "--pointz", "5"} << 1 << "";
     QTest::newRow("option of another subcommand") << QStringList{"naca", "0012", "%d/p.dat", "--dossier", "x"} << 1 << "";
+    QTest::newRow("unknown option of synchro") << QStringList{"synchro", "%d/source.dat", "%d/source.dat", "--sortie", "%d/p.dat"} << 1 << "";
+    QTest::newRow("unknown option of exporter") << QStringList{"exporter", "a.gbx", "--dossier", "%d", "--tout"} << 1 << "";
+    QTest::newRow("unknown option of demo") << QStringList{"demo", "%d/p.dat", "--grand"} << 1 << "";
 }
 
 void TestCliConventions::valeursOptions()
