@@ -3,8 +3,10 @@ PRESET   ?= default
 BUILD    ?= build
 JOBS     ?= $(shell nproc)
 DEMO     ?= data/demo/demo.gbx
+PREFIX   ?= /usr/local
 
 .PHONY: deps configure build run test asan bench screenshots clean
+.PHONY: install package
 
 deps:
 	@bash scripts/install-deps
@@ -35,6 +37,16 @@ bench: build
 # Pictures of the windows, drawn on the offscreen platform, into build/screenshots/.
 screenshots: build
 	QT_QPA_PLATFORM=offscreen $(BUILD)/src/app/galbix/galbix-captures $(BUILD)/screenshots
+	cp $(BUILD)/screenshots/*.png doc/manuel/images/ && rm -f doc/manuel/images/icones.png
+
+# Installs both programs, the menu entry, icon, file type, manual pages and manual under PREFIX
+# (DESTDIR is honoured, for staged installs).
+install: build
+	cmake --install $(BUILD) --prefix $(PREFIX)
+
+# The Debian package galbix_VERSION_ARCH.deb, in $(BUILD)/.
+package: build
+	cd $(BUILD) && cpack
 
 clean:
 	rm -rf $(BUILD) build-asan

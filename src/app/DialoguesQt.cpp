@@ -68,7 +68,9 @@ std::vector<OutilSysteme> OutilsConnus()
             {QStringLiteral("hardinfo2"), {}},
             {QStringLiteral("hardinfo"), {}},
             {QStringLiteral("gnome-control-center"), {QStringLiteral("info-overview")}},
-            {QStringLiteral("xfce4-about"), {}}};
+            {QStringLiteral("xfce4-about"), {}},
+            {QStringLiteral("gnome-system-monitor"), {}},
+            {QStringLiteral("mate-system-monitor"), {}}};
 #endif
 }
 

@@ -2,17 +2,64 @@
 
 #include <QCoreApplication>
 #include <QDir>
+#include <QFileInfo>
+#include <QStandardPaths>
+#include <QTemporaryFile>
 
 namespace galbix {
 
-QString DossierProgramme()
+namespace {
+
+QString SansSeparateurFinal(QString dossier)
 {
-    QString dossier = qEnvironmentVariable(VariableDossierProgramme);
-    if (dossier.isEmpty())
-        dossier = QCoreApplication::applicationDirPath();
     dossier = QDir::toNativeSeparators(dossier);
     while (dossier.size() > 1 && (dossier.endsWith(u'/') || dossier.endsWith(u'\\')))
         dossier.chop(1);
+    return dossier;
+}
+
+} // namespace
+
+QString ChoisirDossierProgramme(const QString& dossierVariable, const QString& dossierExecutable,
+                                const QString& dossierUtilisateur,
+                                const std::function<bool(const QString&)>& utilisable)
+{
+    if (!dossierVariable.isEmpty())
+        return SansSeparateurFinal(dossierVariable);
+    if (utilisable(dossierExecutable))
+        return SansSeparateurFinal(dossierExecutable);
+    return SansSeparateurFinal(dossierUtilisateur);
+}
+
+bool DossierInscriptible(const QString& dossier)
+{
+    if (!QFileInfo(dossier).isDir())
+        return false;
+    QTemporaryFile essai(QDir(dossier).filePath(QStringLiteral(".galbix-essai-XXXXXX")));
+    return essai.open();
+}
+
+bool EstDossierInstalle(const QString& dossierExecutable)
+{
+    const QDir dossier(dossierExecutable);
+    return dossier.dirName() == QLatin1String("bin")
+           && QFileInfo(dossier.filePath(QStringLiteral("../share/galbix"))).isDir();
+}
+
+QString DossierConfigurationUtilisateur()
+{
+    const QString base = QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation);
+    return QDir(base.isEmpty() ? QDir::homePath() : base).filePath(QStringLiteral("Galbix"));
+}
+
+QString DossierProgramme()
+{
+    const QString utilisateur = DossierConfigurationUtilisateur();
+    const QString dossier = ChoisirDossierProgramme(
+        qEnvironmentVariable(VariableDossierProgramme), QCoreApplication::applicationDirPath(), utilisateur,
+        [](const QString& d) { return !EstDossierInstalle(d) && DossierInscriptible(d); });
+    if (dossier == QDir::toNativeSeparators(utilisateur))
+        QDir().mkpath(utilisateur);
     return dossier;
 }
 

@@ -9,6 +9,7 @@
 #include <QGridLayout>
 #include <QLabel>
 #include <QPushButton>
+#include <QSysInfo>
 
 #ifndef GALBIX_VERSION
 #define GALBIX_VERSION "0.0.0"
@@ -31,6 +32,16 @@ QLabel* Texte(const QString& nom, const QString& texte)
 QString VersionProgramme()
 {
     return QStringLiteral(GALBIX_VERSION);
+}
+
+QString TexteInformationsSysteme()
+{
+    return QStringLiteral("Système : ") + QSysInfo::prettyProductName() + u'\n'
+           + QStringLiteral("Noyau : ") + QSysInfo::kernelType() + u' ' + QSysInfo::kernelVersion() + u'\n'
+           + QStringLiteral("Processeur : ") + QSysInfo::currentCpuArchitecture() + u'\n'
+           + QStringLiteral("Qt : ") + QString::fromLatin1(qVersion()) + QStringLiteral(" (construit avec ")
+           + QStringLiteral(QT_VERSION_STR) + u')' + u'\n'
+           + QStringLiteral("Galbix : ") + VersionProgramme();
 }
 
 QString LigneVersionBibliotheque(int version)
@@ -95,7 +106,9 @@ void FenetreAPropos::InformationsSysteme()
 {
     if (m_dialogues.LancerInformationsSysteme())
         return;
-    m_dialogues.Message(windowTitle(), QStringLiteral("Les informations système ne sont pas disponibles actuellement"),
+    m_dialogues.Message(windowTitle(),
+                        QStringLiteral("Les informations système ne sont pas disponibles actuellement") +
+                            QStringLiteral("\n\n") + TexteInformationsSysteme(),
                         IconeMessage::Information, BoutonsMessage::Ok);
 }
 

@@ -13,6 +13,8 @@ inline const QString TitreProgramme = QStringLiteral("Galbix");
 
 /// The program version as "major.minor.revision".
 QString VersionProgramme();
+/// The machine and toolkit versions, shown when no system-information tool can be started.
+QString TexteInformationsSysteme();
 /// The line that names the geometry library's version, "Version de Tranchex.dll : 0.0.N".
 QString LigneVersionBibliotheque(int version);
 

@@ -4,6 +4,7 @@
 
 #include "app/Dialogues.h"
 #include "app/FenetreAPropos.h"
+#include "app/FenetreAide.h"
 #include "app/FenetrePrincipale.h"
 
 #include "app/PiloteEdition.h"
@@ -123,8 +124,7 @@ void FenetrePrincipale::FermerProfil(int cote)
 
 void FenetrePrincipale::AfficherAide()
 {
-    if (QFileInfo(m_fichierAide).isFile())
-        m_dialogues.OuvrirDocument(m_fichierAide);
+    OuvrirAide(this, SectionAideContexte(this, SectionAideFenetrePrincipale));
 }
 
 void FenetrePrincipale::AfficherAPropos()

@@ -27,7 +27,6 @@ FenetrePrincipale::FenetrePrincipale(Dialogues& dialogues, QWidget* parent)
     , m_dialogues(dialogues)
     , m_dossierProgramme(DossierProgramme())
     , m_fichierReglages(CheminDansDossierProgramme(NomFichierReglages))
-    , m_fichierAide(CheminDansDossierProgramme(QStringLiteral("Aide_Galbix.chm")))
 {
     setObjectName(QStringLiteral("formGalbix"));
     setWindowTitle(QStringLiteral("Profils Galbix"));

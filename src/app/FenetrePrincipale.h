@@ -56,7 +56,7 @@ public:
     ControlesFenetre& Controles() { return m_c; }
     /// Message boxes and file dialogs.
     Dialogues& Dialogue() { return m_dialogues; }
-    /// The program's folder (settings, exchange files, help).
+    /// The program's folder (settings, exchange files).
     const QString& DossierProgrammeFenetre() const { return m_dossierProgramme; }
 
     /// Drawing, view controls, point lists, status bar and the open command.
@@ -75,8 +75,6 @@ public:
     PiloteImportKf& ImportKf() { return *m_pilotes.importKf; }
     /// Full path of the settings file.
     const QString& FichierReglages() const { return m_fichierReglages; }
-    /// Full path of the help file.
-    const QString& FichierAide() const { return m_fichierAide; }
     /// Runs the sequence window of the open command until it closes (exec() when empty);
     /// window tests set it to drive that window without a modal loop.
     std::function<void(FenetreSequences&)> ExecuterSequences;
@@ -143,7 +141,6 @@ private:
     QWidget* m_contenu = nullptr;
     QString m_dossierProgramme;
     QString m_fichierReglages;
-    QString m_fichierAide;
     std::optional<QSize> m_tailleExterieureDemandee;
     struct Pilotes {
         std::unique_ptr<PiloteVue> vue;

@@ -8,6 +8,7 @@
 #include <QLabel>
 #include <QPushButton>
 #include <QRegularExpression>
+#include <QSysInfo>
 #include <QtTest>
 
 using namespace galbix;
@@ -65,9 +66,13 @@ private slots:
         bouton->click();
         QCOMPARE(dialogues.lancementsInformationsSysteme, 1);
         QCOMPARE(dialogues.messages.size(), size_t(disponible ? 0 : 1));
-        if (!disponible)
-            QCOMPARE(dialogues.messages[0].texte,
-                     QStringLiteral("Les informations système ne sont pas disponibles actuellement"));
+        if (!disponible) {
+            const QString texte = dialogues.messages[0].texte;
+            QVERIFY2(texte.startsWith(QStringLiteral("Les informations système ne sont pas disponibles actuellement\n\n")),
+                     qPrintable(texte));
+            QVERIFY2(texte.contains(QStringLiteral("Qt : ") + QString::fromLatin1(qVersion())), qPrintable(texte));
+            QVERIFY2(texte.contains(QSysInfo::currentCpuArchitecture()), qPrintable(texte));
+        }
     }
 };
 

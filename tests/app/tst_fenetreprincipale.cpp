@@ -434,37 +434,6 @@ private slots:
                 QVERIFY2(!b->toolTip().trimmed().isEmpty(), qPrintable(b->objectName()));
     }
 
-    void aide_data()
-    {
-        QTest::addColumn<bool>("fichierPresent");
-        QTest::addColumn<bool>("parTouche");
-        QTest::newRow("bouton, fichier présent") << true << false;
-        QTest::newRow("F1, fichier présent") << true << true;
-        QTest::newRow("bouton, pas de fichier") << false << false;
-        QTest::newRow("F1, pas de fichier") << false << true;
-    }
-    void aide()
-    {
-        QFETCH(bool, fichierPresent);
-        QFETCH(bool, parTouche);
-        DialoguesScript dialogues;
-        FenetrePrincipale fenetre(dialogues);
-        fenetre.Charger(QString());
-        fenetre.ActiverCommandes();
-        QCOMPARE(QDir::fromNativeSeparators(fenetre.FichierAide()), m_dossier->filePath(QStringLiteral("Aide_Galbix.chm")));
-        if (fichierPresent) {
-            QFile aide(fenetre.FichierAide());
-            QVERIFY(aide.open(QIODevice::WriteOnly));
-        }
-        if (parTouche)
-            QTest::keyClick(&fenetre, Qt::Key_F1);
-        else
-            fenetre.Controles().cmdAide->click();
-        QCOMPARE(dialogues.documentsOuverts.size(), size_t(fichierPresent ? 1 : 0));
-        if (fichierPresent)
-            QCOMPARE(dialogues.documentsOuverts[0], fenetre.FichierAide());
-    }
-
     void miseEnPage_data()
     {
         QTest::addColumn<QSize>("ecart");

@@ -1,9 +1,11 @@
 // galbix-captures: writes PNG pictures of the main window (empty, with a wing loaded in
 // perspective and in side view, enlarged), of the sequence window
-// and of the about box into the folder given as argument, on the offscreen platform.
+// and of the about box and the help window into the folder given as argument, on the offscreen
+// platform unless another one is asked for.
 #include "app/Dialogues.h"
 #include "app/DossierProgramme.h"
 #include "app/FenetreAPropos.h"
+#include "app/FenetreAide.h"
 #include "app/FenetrePrincipale.h"
 #include "app/Icones.h"
 #include "app/PiloteVue.h"
@@ -195,6 +197,12 @@ int main(int argc, char** argv)
         ok &= Enregistrer(apropos, dossier, QStringLiteral("apropos.png"));
     }
     ok &= CapturesSequences(dialogues, dossier);
+    {
+        FenetreAide aide;
+        aide.Afficher(SectionAideFenetrePrincipale + QStringLiteral("#frmEtirer"));
+        aide.show();
+        ok &= Enregistrer(aide, dossier, QStringLiteral("aide.png"));
+    }
     ok &= PlancheIcones(dossier);
     return ok ? 0 : 1;
 }

@@ -2,8 +2,11 @@
 // Subcommands of galbix-cli. Each takes its arguments (after the subcommand name) and
 // returns the exit status: 0 success, 1 usage error, 2 a file could not be read or written.
 
+#include "app/cli/OptionsCli.h"
+
 #include <QStringList>
 #include <functional>
+#include <optional>
 #include <vector>
 
 namespace galbix::cli {
@@ -12,6 +15,11 @@ struct Commande {
     const char* nom;
     const char* usage;
     std::function<int(const QStringList&)> executer;
+    /// One or two sentences for `galbix-cli --help` and `galbix-cli NOM --help` (UTF-8).
+    const char* description = nullptr;
+    /// The options the subcommand accepts; unknown ones are then refused before it runs.
+    /// When not given, the subcommand checks its own arguments (only --help is common).
+    std::optional<OptionsCli> options = std::nullopt;
 };
 
 /// Every subcommand, in the order of the help text.

@@ -1,24 +1,19 @@
 // galbix-cli: the geometry and project routines of Galbix for scripts and batch work.
 #include "app/cli/CommandesCli.h"
+#include "app/cli/ConventionsCli.h"
+#include "app/cli/PrecisionsCommandes.h"
 
 #include <QCoreApplication>
 #include <QLocale>
-#include <cstdio>
-#include <cstring>
+
+#ifndef GALBIX_VERSION
+#define GALBIX_VERSION "0.0.0"
+#endif
 
 int main(int argc, char** argv)
 {
     QCoreApplication app(argc, argv);
     QLocale::setDefault(QLocale::c());
-    const QStringList args = app.arguments().mid(1);
-    const auto& commandes = galbix::cli::Commandes();
-    if (!args.isEmpty()) {
-        for (const auto& c : commandes)
-            if (args[0] == QLatin1String(c.nom))
-                return c.executer(args.mid(1));
-    }
-    std::fprintf(stderr, "usage:\n");
-    for (const auto& c : commandes)
-        std::fprintf(stderr, "  galbix-cli %s\n", c.usage);
-    return 1;
+    const std::vector<galbix::cli::Commande> commandes = galbix::cli::CommandesCompletees(galbix::cli::Commandes());
+    return galbix::cli::ExecuterLigneCli(app.arguments().mid(1), commandes, QStringLiteral(GALBIX_VERSION));
 }

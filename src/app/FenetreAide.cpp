@@ -1,0 +1,281 @@
+#include "app/FenetreAide.h"
+
+#include <QApplication>
+#include <QFile>
+#include <QHBoxLayout>
+#include <QHeaderView>
+#include <QKeySequence>
+#include <QLabel>
+#include <QLineEdit>
+#include <QRegularExpression>
+#include <QShortcut>
+#include <QSplitter>
+#include <QStyle>
+#include <QTextBrowser>
+#include <QTextDocument>
+#include <QToolButton>
+#include <QTreeWidget>
+#include <QUrl>
+#include <QVBoxLayout>
+
+namespace galbix {
+
+namespace {
+
+const QString RacineManuel = QStringLiteral("qrc:/manuel/");
+
+// The pages in reading order; each page's title and sections come from the page itself.
+const QStringList OrdrePages = {
+    QStringLiteral("index.html"),          QStringLiteral("travail-type.html"),
+    QStringLiteral("fenetre-principale.html"), QStringLiteral("souris-clavier.html"),
+    QStringLiteral("sequences.html"),      QStringLiteral("fichiers.html"),
+    QStringLiteral("ligne-de-commande.html"), QStringLiteral("installation.html"),
+};
+
+QString TexteRessource(const QString& fichier)
+{
+    QFile f(QStringLiteral(":/manuel/") + fichier);
+    if (!f.open(QIODevice::ReadOnly))
+        return {};
+    return QString::fromUtf8(f.readAll());
+}
+
+QString SansBalises(QString html)
+{
+    static const QRegularExpression balise(QStringLiteral("<[^>]*>"));
+    QTextDocument document;
+    document.setHtml(html.remove(balise));
+    return document.toPlainText().simplified();
+}
+
+QToolButton* Bouton(const QString& nom, QStyle::StandardPixmap image, const QString& texte, const QString& bulle)
+{
+    auto* bouton = new QToolButton;
+    bouton->setObjectName(nom);
+    bouton->setIcon(QApplication::style()->standardIcon(image));
+    bouton->setText(texte);
+    bouton->setToolTip(bulle);
+    bouton->setToolButtonStyle(Qt::ToolButtonTextBesideIcon);
+    bouton->setAutoRaise(true);
+    return bouton;
+}
+
+} // namespace
+
+QList<PageManuel> PagesManuel()
+{
+    static const QRegularExpression titre(QStringLiteral("<title>(.*?)</title>"),
+                                          QRegularExpression::DotMatchesEverythingOption);
+    static const QRegularExpression section(
+        QStringLiteral("<h2[^>]*>\\s*<a name=\"([^\"]+)\"[^>]*>(.*?)</a>"),
+        QRegularExpression::DotMatchesEverythingOption);
+    QList<PageManuel> pages;
+    for (const QString& fichier : OrdrePages) {
+        const QString html = TexteRessource(fichier);
+        if (html.isEmpty())
+            continue;
+        PageManuel page{fichier, SansBalises(titre.match(html).captured(1)), {}};
+        for (auto it = section.globalMatch(html); it.hasNext();) {
+            const QRegularExpressionMatch m = it.next();
+            page.sections.append({m.captured(1), SansBalises(m.captured(2))});
+        }
+        pages.append(page);
+    }
+    return pages;
+}
+
+QUrl AdresseManuel(const QString& section)
+{
+    return QUrl(RacineManuel + (section.isEmpty() ? OrdrePages.constFirst() : section));
+}
+
+QString SectionAideContexte(const QWidget* fenetre, const QString& page)
+{
+    static const QRegularExpression indice(QStringLiteral("_\\d+$"));
+    for (const QWidget* w = fenetre ? fenetre->focusWidget() : nullptr; w && w != fenetre; w = w->parentWidget())
+        if (w->objectName().startsWith(QLatin1String("frm")))
+            return page + u'#' + QString(w->objectName()).remove(indice);
+    return page;
+}
+
+FenetreAide::FenetreAide(QWidget* parent)
+    : QWidget(parent, Qt::Window)
+    , m_pages(PagesManuel())
+{
+    setObjectName(QStringLiteral("formAide"));
+    setWindowTitle(QStringLiteral("Aide de Galbix"));
+    if (parent)
+        setWindowIcon(parent->windowIcon());
+
+    m_precedent = Bouton(QStringLiteral("cmdPrecedent"), QStyle::SP_ArrowBack, QStringLiteral("Précédent"),
+                         QStringLiteral("Page précédente (Alt+Gauche)"));
+    m_suivant = Bouton(QStringLiteral("cmdSuivant"), QStyle::SP_ArrowForward, QStringLiteral("Suivant"),
+                       QStringLiteral("Page suivante (Alt+Droite)"));
+    auto* accueil = Bouton(QStringLiteral("cmdSommaire"), QStyle::SP_DirHomeIcon, QStringLiteral("Sommaire"),
+                           QStringLiteral("Première page du manuel"));
+    m_recherche = new QLineEdit;
+    m_recherche->setObjectName(QStringLiteral("txtRecherche"));
+    m_recherche->setPlaceholderText(QStringLiteral("Rechercher dans le manuel (Ctrl+F)"));
+    m_recherche->setClearButtonEnabled(true);
+    m_recherche->setMinimumWidth(240);
+    m_resultat = new QLabel;
+    m_resultat->setObjectName(QStringLiteral("lblRecherche"));
+
+    auto* barre = new QHBoxLayout;
+    barre->setContentsMargins(4, 4, 4, 0);
+    barre->addWidget(m_precedent);
+    barre->addWidget(m_suivant);
+    barre->addWidget(accueil);
+    barre->addStretch(1);
+    barre->addWidget(m_resultat);
+    barre->addWidget(m_recherche);
+
+    m_sommaire = new QTreeWidget;
+    m_sommaire->setObjectName(QStringLiteral("lstSommaire"));
+    m_sommaire->setHeaderHidden(true);
+    m_sommaire->header()->setSectionResizeMode(QHeaderView::ResizeToContents);
+    m_texte = new QTextBrowser;
+    m_texte->setObjectName(QStringLiteral("txtAide"));
+    m_texte->setOpenExternalLinks(true);
+    auto* separation = new QSplitter;
+    separation->addWidget(m_sommaire);
+    separation->addWidget(m_texte);
+    separation->setStretchFactor(1, 1);
+    separation->setSizes({300, 680});
+
+    auto* colonne = new QVBoxLayout(this);
+    colonne->setContentsMargins(2, 2, 2, 2);
+    colonne->addLayout(barre);
+    colonne->addWidget(separation, 1);
+    ConstruireSommaire();
+    resize(980, 700);
+
+    m_precedent->setEnabled(false);
+    m_suivant->setEnabled(false);
+    connect(m_precedent, &QToolButton::clicked, m_texte, &QTextBrowser::backward);
+    connect(m_suivant, &QToolButton::clicked, m_texte, &QTextBrowser::forward);
+    connect(accueil, &QToolButton::clicked, this, [this] { Afficher(QString()); });
+    connect(m_texte, &QTextBrowser::backwardAvailable, m_precedent, &QToolButton::setEnabled);
+    connect(m_texte, &QTextBrowser::forwardAvailable, m_suivant, &QToolButton::setEnabled);
+    connect(m_texte, &QTextBrowser::sourceChanged, this, &FenetreAide::MarquerSommaire);
+    connect(m_sommaire, &QTreeWidget::itemClicked, this, &FenetreAide::SuivreSommaire);
+    connect(m_sommaire, &QTreeWidget::itemActivated, this, &FenetreAide::SuivreSommaire);
+    connect(m_recherche, &QLineEdit::returnPressed, this, &FenetreAide::RechercheDemandee);
+    connect(new QShortcut(QKeySequence::Find, this), &QShortcut::activated, this, [this] {
+        m_recherche->setFocus();
+        m_recherche->selectAll();
+    });
+    connect(new QShortcut(QKeySequence::FindNext, this), &QShortcut::activated, this, &FenetreAide::RechercheDemandee);
+    connect(new QShortcut(QKeySequence(Qt::Key_Escape), this), &QShortcut::activated, this, &QWidget::close);
+}
+
+void FenetreAide::ConstruireSommaire()
+{
+    for (const PageManuel& page : m_pages) {
+        auto* element = new QTreeWidgetItem(m_sommaire, {page.titre});
+        element->setData(0, Qt::UserRole, page.fichier);
+        for (const auto& [ancre, titre] : page.sections) {
+            auto* sous = new QTreeWidgetItem(element, {titre});
+            sous->setData(0, Qt::UserRole, page.fichier + u'#' + ancre);
+        }
+    }
+}
+
+void FenetreAide::SuivreSommaire(QTreeWidgetItem* element)
+{
+    if (element)
+        Afficher(element->data(0, Qt::UserRole).toString());
+}
+
+// Highlights the table-of-contents entry of the page shown and opens its sections.
+void FenetreAide::MarquerSommaire()
+{
+    const QUrl adresse = m_texte->source();
+    const QString fichier = adresse.fileName();
+    const QString complet = adresse.hasFragment() ? fichier + u'#' + adresse.fragment() : fichier;
+    QTreeWidgetItem* choisi = nullptr;
+    for (int i = 0; i < m_sommaire->topLevelItemCount(); ++i) {
+        QTreeWidgetItem* page = m_sommaire->topLevelItem(i);
+        const bool courante = page->data(0, Qt::UserRole).toString() == fichier;
+        page->setExpanded(courante);
+        if (!courante)
+            continue;
+        choisi = page;
+        for (int j = 0; j < page->childCount(); ++j)
+            if (page->child(j)->data(0, Qt::UserRole).toString() == complet)
+                choisi = page->child(j);
+    }
+    const QSignalBlocker blocage(m_sommaire);
+    m_sommaire->setCurrentItem(choisi);
+}
+
+void FenetreAide::Afficher(const QString& section)
+{
+    m_texte->setSource(AdresseManuel(section));
+    MarquerSommaire();
+}
+
+QUrl FenetreAide::Adresse() const
+{
+    return m_texte->source();
+}
+
+void FenetreAide::RechercheDemandee()
+{
+    const QString texte = m_recherche->text().trimmed();
+    if (texte.isEmpty()) {
+        m_resultat->clear();
+        return;
+    }
+    const bool trouve = Rechercher(texte);
+    m_resultat->setText(trouve ? QString() : QStringLiteral("Aucun résultat pour « ") + texte + QStringLiteral(" »"));
+}
+
+bool FenetreAide::Rechercher(const QString& texte)
+{
+    if (texte.isEmpty())
+        return false;
+    if (m_texte->find(texte))
+        return true;
+    const QString courante = m_texte->source().fileName();
+    qsizetype index = 0;
+    for (qsizetype i = 0; i < m_pages.size(); ++i)
+        if (m_pages[i].fichier == courante)
+            index = i;
+    // The following pages in turn, then the current one again from its top.
+    for (qsizetype k = 1; k <= m_pages.size(); ++k) {
+        const PageManuel& page = m_pages[(index + k) % m_pages.size()];
+        QTextDocument document;
+        document.setHtml(TexteRessource(page.fichier));
+        if (!document.toPlainText().contains(texte, Qt::CaseInsensitive))
+            continue;
+        m_texte->setSource(AdresseManuel(page.fichier));
+        m_texte->moveCursor(QTextCursor::Start);
+        return m_texte->find(texte);
+    }
+    return false;
+}
+
+FenetreAide* OuvrirAide(QWidget* depuis, const QString& section)
+{
+    QWidget* hote = depuis ? depuis->window() : nullptr;
+    FenetreAide* aide = nullptr;
+    for (QWidget* w : QApplication::topLevelWidgets())
+        if (auto* trouvee = qobject_cast<FenetreAide*>(w))
+            aide = trouvee;
+    if (!aide) {
+        aide = new FenetreAide(hote);
+    } else if (aide->parentWidget() != hote) {
+        // Over a modal window the help must belong to it to stay usable.
+        const QRect geometrie = aide->geometry();
+        aide->setParent(hote, Qt::Window);
+        aide->setGeometry(geometrie);
+    }
+    aide->Afficher(section);
+    aide->show();
+    aide->raise();
+    aide->activateWindow();
+    return aide;
+}
+
+} // namespace galbix

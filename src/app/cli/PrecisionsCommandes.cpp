@@ -1,0 +1,55 @@
+#include "app/cli/PrecisionsCommandes.h"
+
+#include <cstring>
+
+namespace galbix::cli {
+
+const std::vector<PrecisionsCommande>& PrecisionsCommandes()
+{
+    static const std::vector<PrecisionsCommande> precisions = {
+        {"info", "Format, en-tête, nombre de points, unités déclarées, étendue et contours d'un fichier de profil.",
+         OptionsCli{}},
+        {"convertir", "Lit un fichier de profil et l'écrit au format de l'extension de SORTIE (.dat ou .dxf).",
+         OptionsCli{{"--en-tete", "TEXTE", "en-tête du fichier écrit (par défaut celui du fichier lu)"}}},
+        {"ouvrir", "Charge un fichier comme le bouton d'ouverture de l'emplanture (allègement des contours "
+                   "dessinés, mise à 100 mm de corde des .dat).",
+         OptionsCli{}},
+        {"naca", "Écrit un profil NACA à quatre chiffres calculé par sa formule (corde 100 mm).",
+         OptionsCli{{"--points", "N", "points par surface (61 par défaut, au moins 2)"}}},
+        {"projet-info", "Lit un projet comme le programme : points, écartement, options, vue et commentaire.",
+         OptionsCli{}},
+        {"exporter", "Écrit la paire d'échange TempE.dat / TempS.dat du projet dans DOSSIER.",
+         OptionsCli{{"--dossier", "DOSSIER", "dossier où écrire TempE.dat et TempS.dat"}}},
+        {"importer", "Lit la paire d'échange TempE.dat / TempS.dat de DOSSIER et l'enregistre comme projet.",
+         OptionsCli{{"--dossier", "DOSSIER", "dossier où lire TempE.dat et TempS.dat"}}},
+        {"demo", "Écrit le projet de démonstration (emplanture NACA 2412, saumon NACA 0012).", OptionsCli{}},
+        {"synchro", "Charge les deux profils, les synchronise entre leurs extrémités et écrit chaque côté demandé.",
+         OptionsCli{{"--sortie-e", "FICHIER", "profil d'emplanture synchronisé"},
+                    {"--sortie-s", "FICHIER", "profil de saumon synchronisé"}}},
+        {"editer", "Applique à un projet une suite de commandes d'édition (selectionner, deselectionner, "
+                   "courant, supprimer, inserer, copier, couper, coller, renumeroter, dupliquer, intersection, "
+                   "decaler, nettoyer, lisser) et enregistre le résultat."},
+        {"intermediaire", "Écrit le profil intermédiaire situé à DISTANCE mm de l'emplanture et son rapport "
+                          "de caractéristiques."},
+        {"importer-kf", "Lit un projet Kerfex (.kf) et l'enregistre comme projet Galbix."},
+        {"assembler", "Assemble les contours d'un dessin en un seul parcours de découpe, dans l'ordre donné."},
+    };
+    return precisions;
+}
+
+std::vector<Commande> CommandesCompletees(const std::vector<Commande>& commandes)
+{
+    std::vector<Commande> resultat = commandes;
+    for (Commande& commande : resultat)
+        for (const PrecisionsCommande& p : PrecisionsCommandes()) {
+            if (std::strcmp(p.nom, commande.nom) != 0)
+                continue;
+            if (!commande.description)
+                commande.description = p.description;
+            if (!commande.options)
+                commande.options = p.options;
+        }
+    return resultat;
+}
+
+} // namespace galbix::cli

@@ -1,0 +1,229 @@
+// The help window: F1 and the "?" button open the bundled manual at the section of the window
+// and frame they come from; the manual's links, pictures and anchors all resolve; search and
+// history work across pages.
+#include "common/DialoguesScript.h"
+#include "common/DossierProgrammeTemporaire.h"
+#include "common/TestMain.h"
+
+#include "app/FenetreAide.h"
+#include "app/FenetrePrincipale.h"
+
+#include <QDialog>
+#include <QFile>
+#include <QGroupBox>
+#include <QLineEdit>
+#include <QRegularExpression>
+#include <QScrollBar>
+#include <QTextBrowser>
+#include <QToolButton>
+#include <QtTest>
+
+using namespace galbix;
+
+namespace {
+
+QString Ressource(const QString& fichier)
+{
+    QFile f(QStringLiteral(":/manuel/") + fichier);
+    return f.open(QIODevice::ReadOnly) ? QString::fromUtf8(f.readAll()) : QString();
+}
+
+QStringList Ancres(const QString& html)
+{
+    static const QRegularExpression ancre(QStringLiteral("<a name=\"([^\"]+)\""));
+    QStringList noms;
+    for (auto it = ancre.globalMatch(html); it.hasNext();)
+        noms << it.next().captured(1);
+    return noms;
+}
+
+QList<FenetreAide*> FenetresAide()
+{
+    QList<FenetreAide*> fenetres;
+    for (QWidget* w : QApplication::topLevelWidgets())
+        if (auto* aide = qobject_cast<FenetreAide*>(w))
+            fenetres << aide;
+    return fenetres;
+}
+
+QString PageEtAncre(const QUrl& adresse)
+{
+    return adresse.hasFragment() ? adresse.fileName() + u'#' + adresse.fragment() : adresse.fileName();
+}
+
+} // namespace
+
+class TestAide : public QObject {
+    Q_OBJECT
+
+private slots:
+    void cleanup() { qDeleteAll(FenetresAide()); }
+
+    void ouverture_data()
+    {
+        QTest::addColumn<QString>("geste");
+        QTest::addColumn<QString>("attendu");
+        QTest::newRow("F1 sur la fenêtre") << "F1" << "fenetre-principale.html";
+        QTest::newRow("bouton ?") << "bouton" << "fenetre-principale.html";
+        QTest::newRow("F1 dans le champ Etirer") << "F1 txtEtirer" << "fenetre-principale.html#frmEtirer";
+        QTest::newRow("F1 dans le champ Décaler") << "F1 txtDecaler" << "fenetre-principale.html#frmDecaler";
+        QTest::newRow("F1 dans le champ Flèche") << "F1 txtFleche" << "fenetre-principale.html#frmFleche";
+        QTest::newRow("fenêtre de séquences") << "sequences" << "sequences.html";
+    }
+    void ouverture()
+    {
+        QFETCH(QString, geste);
+        QFETCH(QString, attendu);
+        tests::DossierProgrammeTemporaire dossier;
+        DialoguesScript dialogues;
+        FenetrePrincipale fenetre(dialogues);
+        fenetre.Charger(QString());
+        fenetre.ActiverCommandes();
+        fenetre.show();
+        ControlesFenetre& c = fenetre.Controles();
+        QDialog sequences(&fenetre);
+        if (geste == QLatin1String("F1")) {
+            QTest::keyClick(&fenetre, Qt::Key_F1);
+        } else if (geste == QLatin1String("bouton")) {
+            c.cmdAide->click();
+        } else if (geste == QLatin1String("sequences")) {
+            sequences.show();
+            OuvrirAide(&sequences, SectionAideSequences);
+        } else {
+            QWidget* champ = geste.endsWith(QLatin1String("txtEtirer")) ? static_cast<QWidget*>(c.txtEtirer[0])
+                             : geste.endsWith(QLatin1String("txtDecaler")) ? static_cast<QWidget*>(c.txtDecaler)
+                                                                           : static_cast<QWidget*>(c.txtFleche);
+            champ->setFocus();
+            QCOMPARE(fenetre.focusWidget(), champ);
+            QTest::keyClick(champ, Qt::Key_F1);
+        }
+        const QList<FenetreAide*> fenetres = FenetresAide();
+        QCOMPARE(fenetres.size(), qsizetype(1));
+        FenetreAide* aide = fenetres.constFirst();
+        QVERIFY(aide->isVisible());
+        QCOMPARE(aide->windowTitle(), QStringLiteral("Aide de Galbix"));
+        QCOMPARE(PageEtAncre(aide->Adresse()), attendu);
+        const auto* texte = aide->findChild<QTextBrowser*>(QStringLiteral("txtAide"));
+        QVERIFY(texte);
+        QVERIFY2(texte->toPlainText().size() > 500, "the page is shown, not an empty browser");
+        QCOMPARE(aide->parentWidget(), geste == QLatin1String("sequences") ? static_cast<QWidget*>(&sequences) : &fenetre);
+        if (attendu.contains(u'#'))
+            QVERIFY2(texte->verticalScrollBar()->value() > 0 || texte->verticalScrollBar()->maximum() == 0,
+                     "the browser scrolled to the frame's paragraph");
+    }
+
+    // One help window for the program: a second request reuses it and moves it over a modal window.
+    void fenetreUnique()
+    {
+        QWidget principale;
+        QDialog modale(&principale);
+        FenetreAide* premiere = OuvrirAide(&principale, SectionAideFenetrePrincipale);
+        modale.setModal(true);
+        modale.show();
+        FenetreAide* seconde = OuvrirAide(&modale, SectionAideSequences);
+        QCOMPARE(seconde, premiere);
+        QCOMPARE(seconde->parentWidget(), &modale);
+        QVERIFY(seconde->isVisible());
+        QCOMPARE(seconde->Adresse().fileName(), QStringLiteral("sequences.html"));
+        QCOMPARE(FenetresAide().size(), qsizetype(1));
+    }
+
+    void pages()
+    {
+        const QList<PageManuel> pages = PagesManuel();
+        QCOMPARE(pages.size(), qsizetype(8));
+        for (const PageManuel& page : pages) {
+            QVERIFY2(!page.titre.isEmpty(), qPrintable(page.fichier));
+            QVERIFY2(!page.sections.isEmpty(), qPrintable(page.fichier));
+        }
+    }
+
+    void liens_data()
+    {
+        QTest::addColumn<QString>("fichier");
+        for (const PageManuel& page : PagesManuel())
+            QTest::newRow(qPrintable(page.fichier)) << page.fichier;
+    }
+    // Every link, picture and style sheet of a page names a resource of the manual, and every
+    // anchor it points to exists in the target page.
+    void liens()
+    {
+        QFETCH(QString, fichier);
+        const QString html = Ressource(fichier);
+        QVERIFY(!html.isEmpty());
+        static const QRegularExpression reference(QStringLiteral("(?:href|src)=\"([^\"]+)\""));
+        int nombre = 0;
+        for (auto it = reference.globalMatch(html); it.hasNext(); ++nombre) {
+            const QString cible = it.next().captured(1);
+            if (cible.startsWith(QLatin1String("http")))
+                continue;
+            const QString page = cible.section(u'#', 0, 0).isEmpty() ? fichier : cible.section(u'#', 0, 0);
+            QVERIFY2(QFile::exists(QStringLiteral(":/manuel/") + page), qPrintable(fichier + QStringLiteral(" -> ") + cible));
+            const QString ancre = cible.section(u'#', 1);
+            if (!ancre.isEmpty())
+                QVERIFY2(Ancres(Ressource(page)).contains(ancre), qPrintable(fichier + QStringLiteral(" -> ") + cible));
+        }
+        QVERIFY(nombre > 0);
+    }
+
+    // Each frame of the main window has its paragraph, so that F1 inside it lands there.
+    void cadresDocumentes()
+    {
+        tests::DossierProgrammeTemporaire dossier;
+        DialoguesScript dialogues;
+        FenetrePrincipale fenetre(dialogues);
+        const QStringList ancres = Ancres(Ressource(SectionAideFenetrePrincipale));
+        const QRegularExpression indice(QStringLiteral("_\\d+$"));
+        for (const QGroupBox* cadre : fenetre.findChildren<QGroupBox*>()) {
+            const QString nom = QString(cadre->objectName()).remove(indice);
+            if (nom.startsWith(QLatin1String("frm")))
+                QVERIFY2(ancres.contains(nom), qPrintable(nom));
+        }
+    }
+
+    void recherche_data()
+    {
+        QTest::addColumn<QString>("depart");
+        QTest::addColumn<QString>("texte");
+        QTest::addColumn<QString>("page");  // page shown afterwards; empty: not found
+        QTest::newRow("dans la page") << "fichiers.html" << "TempS.dat" << "fichiers.html";
+        QTest::newRow("page suivante") << "index.html" << "importer-kf" << "ligne-de-commande.html";
+        QTest::newRow("en revenant au début") << "installation.html" << "Rotation +10" << "sequences.html";
+        QTest::newRow("casse différente") << "index.html" << "VALIDER L'ASSEMBLAGE" << "sequences.html";
+        QTest::newRow("introuvable") << "index.html" << "hélicoptère quantique" << "";
+    }
+    void recherche()
+    {
+        QFETCH(QString, depart);
+        QFETCH(QString, texte);
+        QFETCH(QString, page);
+        FenetreAide aide;
+        aide.Afficher(depart);
+        const bool trouve = aide.Rechercher(texte);
+        QCOMPARE(trouve, !page.isEmpty());
+        QCOMPARE(aide.Adresse().fileName(), page.isEmpty() ? depart : page);
+        if (trouve)
+            QCOMPARE(aide.findChild<QTextBrowser*>()->textCursor().selectedText().toLower(), texte.toLower());
+    }
+
+    void historique()
+    {
+        FenetreAide aide;
+        aide.show();
+        auto* precedent = aide.findChild<QToolButton*>(QStringLiteral("cmdPrecedent"));
+        auto* suivant = aide.findChild<QToolButton*>(QStringLiteral("cmdSuivant"));
+        QVERIFY(precedent && suivant);
+        aide.Afficher(QStringLiteral("index.html"));
+        QVERIFY(!precedent->isEnabled());
+        aide.Afficher(QStringLiteral("fichiers.html#echange"));
+        QVERIFY(precedent->isEnabled());
+        precedent->click();
+        QCOMPARE(aide.Adresse().fileName(), QStringLiteral("index.html"));
+        QVERIFY(suivant->isEnabled());
+        suivant->click();
+        QCOMPARE(PageEtAncre(aide.Adresse()), QStringLiteral("fichiers.html#echange"));
+    }
+};
+
+GALBIX_GUI_TEST_MAIN(TestAide)
+#include "tst_aide.moc"
