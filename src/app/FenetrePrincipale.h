@@ -18,6 +18,7 @@ class QScrollArea;
 namespace galbix {
 
 class Dialogues;
+class PiloteDecoupe;
 class PiloteEdition;
 class PiloteFichiers;
 class PiloteSouris;
@@ -61,6 +62,8 @@ public:
     PiloteSouris& Souris() { return *m_pilotes.souris; }
     /// Project file, saving, exchange, comment box.
     PiloteFichiers& Fichiers() { return *m_pilotes.fichiers; }
+    /// The cut player.
+    PiloteDecoupe& Decoupe() { return *m_pilotes.decoupe; }
     /// Full path of the settings file.
     const QString& FichierReglages() const { return m_fichierReglages; }
     /// Full path of the help file.
@@ -135,6 +138,7 @@ private:
         std::unique_ptr<PiloteEdition> edition;
         std::unique_ptr<PiloteSouris> souris;
         std::unique_ptr<PiloteFichiers> fichiers;
+        std::unique_ptr<PiloteDecoupe> decoupe;
     } m_pilotes;
 };
 

@@ -54,6 +54,7 @@ const std::vector<Commande>& Commandes()
         {"importer", "importer --dossier DOSSIER SORTIE.gbx", CommandeImporter},
         {"demo", "demo SORTIE.gbx", CommandeDemo},
         {"synchro", "synchro RACINE SAUMON [--sortie-e FICHIER] [--sortie-s FICHIER]", CommandeSynchro},
+        {"parcours", "parcours FICHIER.gbx [--vitesse MM_S]", CommandeParcours},
     };
     return commandes;
 }

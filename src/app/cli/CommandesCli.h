@@ -36,5 +36,8 @@ int CommandeDemo(const QStringList& args);
 /// `synchro RACINE SAUMON [--sortie-e FICHIER] [--sortie-s FICHIER]`: loads both sides, synchronises them
 /// between their ends, writes each side where asked; both point lists with their states as JSON.
 int CommandeSynchro(const QStringList& args);
+/// `parcours FICHIER.gbx [--vitesse MM_S]`: the cut of a synchronised project (duration, path lengths,
+/// largest ratio departure and the segments to check) as JSON.
+int CommandeParcours(const QStringList& args);
 
 } // namespace galbix::cli
