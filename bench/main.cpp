@@ -8,10 +8,16 @@
 int main(int argc, char** argv)
 {
     QApplication app(argc, argv);
+    // `galbix-bench images`: only the per-frame times of the drawing area.
+    if (argc > 1 && qstrcmp(argv[1], "images") == 0) {
+        galbix::bench::BenchImages();
+        return 0;
+    }
     galbix::bench::BenchLecture();
     galbix::bench::BenchVue();
     galbix::bench::BenchEdition();
     galbix::bench::BenchSynchro();
     galbix::bench::BenchProjet();
+    galbix::bench::BenchImages();
     return 0;
 }

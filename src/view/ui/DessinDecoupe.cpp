@@ -90,7 +90,10 @@ void DessinerDecoupe(QPainter& p, const EtatVue& vue, const DecoupeDessin& d)
         QColor ombre(120, 120, 120, 70);
         p.setPen(Qt::NoPen);
         p.setBrush(ombre);
-        p.drawPolygon(ContourDejaCoupe(vue, d.Segment, d.Fraction), Qt::WindingFill);
+        p.setRenderHint(QPainter::Antialiasing, false);
+        const QPolygonF poly = ContourDejaCoupe(vue, d.Segment, d.Fraction);
+        p.drawPolygon(poly, Qt::WindingFill);
+        p.setRenderHint(QPainter::Antialiasing, true);
     }
     if (d.AVerifier) {
         p.setPen(QPen(CouleurAVerifier(), 3.0, Qt::SolidLine, Qt::RoundCap));
