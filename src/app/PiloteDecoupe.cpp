@@ -81,6 +81,7 @@ QGroupBox* PiloteDecoupe::ConstruireCadre()
     m_champVitesse = ChampNombre(QStringLiteral("txtVitesseDecoupe"),
                                  QStringLiteral("Vitesse de coupe : celle du chariot le plus rapide"));
     m_champVitesse->setText(FormaterNombre(m_vitesse, u"#####0.0#"));
+    m_champVitesse->setMaximumWidth(m_champVitesse->fontMetrics().horizontalAdvance(QStringLiteral("00000.0")) + 8);
     m_curseur = new QSlider(Qt::Horizontal);
     m_curseur->setObjectName(QStringLiteral("hscDecoupe"));
     m_curseur->setToolTip(QStringLiteral("Position dans la découpe"));
@@ -89,9 +90,10 @@ QGroupBox* PiloteDecoupe::ConstruireCadre()
     grille->addWidget(m_precedent, 0, 0);
     grille->addWidget(m_lecture, 0, 1);
     grille->addWidget(m_suivant, 0, 2);
-    grille->addWidget(m_champVitesse, 0, 3);
-    grille->addWidget(Legende(QStringLiteral("mm/s"), m_champVitesse), 0, 4);
-    grille->addWidget(m_curseur, 1, 0, 1, 5);
+    grille->addWidget(m_curseur, 0, 3, 1, 2);
+    grille->addWidget(Legende(QStringLiteral("Vitesse")), 1, 0, 1, 3);
+    grille->addWidget(m_champVitesse, 1, 3);
+    grille->addWidget(Legende(QStringLiteral("mm/s"), m_champVitesse), 1, 4);
     grille->addWidget(m_segments, 2, 0, 1, 5);
     grille->setColumnStretch(3, 1);
 
