@@ -38,5 +38,6 @@ void BenchVue();
 void BenchProjet();
 void BenchPoints();
 void BenchSequences();
+void BenchImages();
 
 } // namespace galbix::bench

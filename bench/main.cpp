@@ -9,6 +9,11 @@
 int main(int argc, char** argv)
 {
     QApplication app(argc, argv);
+    // `galbix-bench images`: only the per-frame times of the drawing area.
+    if (argc > 1 && qstrcmp(argv[1], "images") == 0) {
+        galbix::bench::BenchImages();
+        return 0;
+    }
     galbix::bench::BenchLecture();
     galbix::bench::BenchVue();
     galbix::bench::BenchEdition();
@@ -17,5 +22,6 @@ int main(int argc, char** argv)
     galbix::bench::BenchPoints();
     galbix::bench::BenchConstruction();
     galbix::bench::BenchSequences();
+    galbix::bench::BenchImages();
     return 0;
 }

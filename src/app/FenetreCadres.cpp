@@ -3,6 +3,7 @@
 
 #include "app/FabriqueControles.h"
 #include "app/FenetrePrincipale.h"
+#include "app/PiloteDecoupe.h"
 
 #include <QCheckBox>
 #include <QGridLayout>
@@ -266,6 +267,7 @@ QWidget* FenetrePrincipale::ConstruireCadresProjet()
                                    QStringLiteral("Ouvrir un autre profil et l'insérer au point sélectionné"));
     pileProfils->addWidget(m_c.chkInsertionProfils);
     pile->addWidget(profils);
+    pile->addWidget(m_pilotes.decoupe->ConstruireCadre());
     pile->addStretch(1);
     m_c.cmdSauveProfil[2] = Bouton(QStringLiteral("cmdSauveProfil_2"), QStringLiteral("Sauver projet ou dxf 3D"));
     pile->addWidget(m_c.cmdSauveProfil[2]);

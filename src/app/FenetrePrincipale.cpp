@@ -1,5 +1,7 @@
 #include "app/FenetrePrincipale.h"
 
+#include "app/PiloteDecoupe.h"
+
 #include "app/Dialogues.h"
 #include "app/DossierProgramme.h"
 #include "app/Icones.h"
@@ -31,6 +33,7 @@ FenetrePrincipale::FenetrePrincipale(Dialogues& dialogues, QWidget* parent)
     setObjectName(QStringLiteral("formGalbix"));
     setWindowTitle(QStringLiteral("Profils Galbix"));
     setWindowIcon(Icone(IconeGalbix::Application));
+    m_pilotes.decoupe = std::make_unique<PiloteDecoupe>(*this);
     Construire();
     ConnecterCommandes();
     m_pilotes.vue = std::make_unique<PiloteVue>(*this);

@@ -20,6 +20,7 @@ namespace galbix {
 
 class Dialogues;
 class FenetreSequences;
+class PiloteDecoupe;
 class PiloteEdition;
 class PiloteEditionPoints;
 class PiloteFichiers;
@@ -73,6 +74,8 @@ public:
     PiloteIntermediaire& Intermediaire() { return *m_pilotes.intermediaire; }
     /// The import of the cutting program's projects.
     PiloteImportKf& ImportKf() { return *m_pilotes.importKf; }
+    /// The cut player.
+    PiloteDecoupe& Decoupe() { return *m_pilotes.decoupe; }
     /// Full path of the settings file.
     const QString& FichierReglages() const { return m_fichierReglages; }
     /// Runs the sequence window of the open command until it closes (exec() when empty);
@@ -150,6 +153,7 @@ private:
         std::unique_ptr<PiloteEditionPoints> editionPoints;
         std::unique_ptr<PiloteIntermediaire> intermediaire;
         std::unique_ptr<PiloteImportKf> importKf;
+        std::unique_ptr<PiloteDecoupe> decoupe;
     } m_pilotes;
 };
 

@@ -3,6 +3,7 @@
 
 #include "app/FabriqueControles.h"
 #include "app/FenetrePrincipale.h"
+#include "app/PiloteDecoupe.h"
 #include "view/ui/VueProfils.h"
 
 #include <QCheckBox>
@@ -155,6 +156,7 @@ void FenetrePrincipale::ConstruireBarreEtat()
         m_c.panneauxEtat[i] = panneau;
         m_c.stbProfils->addWidget(panneau, etirements[i]);
     }
+    m_c.stbProfils->addPermanentWidget(m_pilotes.decoupe->EtiquetteEtat());
 }
 
 } // namespace galbix

@@ -158,8 +158,11 @@ void PiloteSouris::Bouger(QPointF position)
             break;
         const QPointF ecart = position - m_precedent;
         DecalerCopieDessin(s.Vue, s.Profils, float(ecart.x()), float(ecart.y()), selection);
-        if (dessin)
+        // A pan moves everything alike: the picture already drawn is shown shifted.
+        if (dessin && selection)
             dessin->DessinerProfils();
+        else if (dessin)
+            dessin->DecalerBase(ecart / TwipsParPixel);
         m_precedent = position;
         break;
     }

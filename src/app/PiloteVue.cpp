@@ -3,6 +3,7 @@
 #include "app/PiloteVue.h"
 
 #include "app/FenetrePrincipale.h"
+#include "app/PiloteDecoupe.h"
 #include "app/PiloteEdition.h"
 #include "editing/Queue.h"
 #include "view/Rafraichissement.h"
@@ -112,6 +113,7 @@ void PiloteVue::Actualiser(Niveau niveau)
         c.panneauxEtat[i]->setText(r.BarreEtat[i]);
     AppliquerListes(r);
     dessin.RafraichirSurcouche();
+    m_fenetre.Decoupe().ApresRafraichissement();
 }
 
 void PiloteVue::AppliquerListes(const Rafraichissement& r)

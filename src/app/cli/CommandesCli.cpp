@@ -58,6 +58,7 @@ const std::vector<Commande>& Commandes()
         {"intermediaire", "intermediaire FICHIER.gbx DISTANCE SORTIE", CommandeIntermediaire},
         {"importer-kf", "importer-kf FICHIER.kf SORTIE.gbx", CommandeImportKf},
         {"assembler", "assembler FICHIER SORTIE --ordre LISTE", CommandeAssembler},
+        {"parcours", "parcours FICHIER.gbx [--vitesse MM_S]", CommandeParcours},
     };
     return commandes;
 }

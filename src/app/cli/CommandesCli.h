@@ -54,5 +54,8 @@ int CommandeImportKf(const QStringList& args);
 /// `assembler FICHIER SORTIE --ordre LISTE`: cuts FICHIER into contours, chains the listed ones
 /// (1-based, "r" after a number reverses it) each inserted after the previous, writes SORTIE; contours as JSON.
 int CommandeAssembler(const QStringList& args);
+/// `parcours FICHIER.gbx [--vitesse MM_S]`: the cut of a synchronised project (duration, path lengths,
+/// largest ratio departure and the segments to check) as JSON.
+int CommandeParcours(const QStringList& args);
 
 } // namespace galbix::cli

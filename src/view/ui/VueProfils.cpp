@@ -8,10 +8,43 @@
 
 namespace galbix {
 
+namespace {
+// A pan shows the shifted base layer while the mouse moves; once it rests this long (ms) the
+// layer is redrawn, filling the strips uncovered by the shift.
+constexpr int DelaiReposPanoramique = 150;
+} // namespace
+
 VueProfils::VueProfils(const CoupleProfils& modele, const EtatEdition& edition, EtatVue& vue, QWidget* parent)
     : QWidget(parent), m_modele(modele), m_edition(edition), m_vue(vue)
 {
     setAttribute(Qt::WA_OpaquePaintEvent);
+    m_repos.setSingleShot(true);
+    m_repos.setInterval(DelaiReposPanoramique);
+    connect(&m_repos, &QTimer::timeout, this, [this] { DessinerProfils(); });
+}
+
+void VueProfils::DecalerBase(QPointF pixels)
+{
+    m_decalage += pixels;
+    m_repos.start();
+    update();
+}
+
+void VueProfils::DefinirDecoupe(const DecoupeDessin& decoupe)
+{
+    m_decoupe = decoupe;
+    update();
+}
+
+void VueProfils::PeindreBase(QPainter& peintre) const
+{
+    if (m_base.isNull()) {
+        peintre.fillRect(QRect(QPoint(0, 0), size()), Qt::white);
+        return;
+    }
+    if (!m_decalage.isNull())
+        peintre.fillRect(QRect(QPoint(0, 0), size()), Qt::white);
+    peintre.drawImage(m_decalage.toPoint(), m_base);
 }
 
 void VueProfils::DefinirProfilIntermediaire(const CoupleProfils* profil)
@@ -39,6 +72,8 @@ void VueProfils::ReprojeterVue()
 
 void VueProfils::DessinerProfils()
 {
+    m_repos.stop();
+    m_decalage = {};
     const qreal ratio = devicePixelRatioF();
     const QSize taille = size() * ratio;
     if (m_base.size() != taille) {
@@ -103,11 +138,14 @@ void VueProfils::DessinerRectangleSouris(QPainter& peintre) const
 
 QImage VueProfils::Capture() const
 {
-    QImage image = m_base.copy();
-    if (image.isNull())
-        return image;
+    if (m_base.isNull())
+        return {};
+    QImage image(m_base.size(), m_base.format());
+    image.setDevicePixelRatio(m_base.devicePixelRatio());
     QPainter peintre(&image);
+    PeindreBase(peintre);
     m_dessinateur.DessinerSurcouche(peintre, m_vue, m_surcouche);
+    DessinerDecoupe(peintre, m_vue, m_decoupe);
     DessinerRectangleSouris(peintre);
     return image;
 }
@@ -115,11 +153,9 @@ QImage VueProfils::Capture() const
 void VueProfils::paintEvent(QPaintEvent*)
 {
     QPainter peintre(this);
-    if (m_base.isNull())
-        peintre.fillRect(rect(), Qt::white);
-    else
-        peintre.drawImage(QPoint(0, 0), m_base);
+    PeindreBase(peintre);
     m_dessinateur.DessinerSurcouche(peintre, m_vue, m_surcouche);
+    DessinerDecoupe(peintre, m_vue, m_decoupe);
     DessinerRectangleSouris(peintre);
 }
 

@@ -11,10 +11,13 @@
 
 #include "view/EtatVue.h"
 #include "view/Rafraichissement.h"
+#include "view/ui/DessinDecoupe.h"
 #include "view/ui/DessinProfils.h"
 
 #include <QImage>
+#include <QPointF>
 #include <QRectF>
+#include <QTimer>
 #include <QWidget>
 
 namespace galbix {
@@ -49,6 +52,15 @@ public:
     /// The outline being dragged (null when none), drawing units.
     QRectF RectangleSouris() const { return m_rectangleSouris; }
 
+    /// During a pan: the screen copies were shifted by `pixels`; the base layer as last drawn is
+    /// shown shifted by as much instead of being redrawn, until the mouse rests or DessinerProfils.
+    void DecalerBase(QPointF pixels);
+    /// Offset of the base layer shown (pixels), zero when it is up to date.
+    QPointF DecalageBase() const { return m_decalage; }
+
+    /// The cut being played, painted above the overlay (inactive: nothing).
+    void DefinirDecoupe(const DecoupeDessin& decoupe);
+
     /// The base layer as last drawn.
     const QImage& Base() const { return m_base; }
     /// Base layer and overlay together, as on screen.
@@ -74,6 +86,11 @@ private:
     Surcouche m_surcouche;
     QRectF m_rectangleSouris;
     Qt::PenStyle m_styleRectangle = Qt::DashLine;
+    QPointF m_decalage;          // pan not yet redrawn (pixels)
+    QTimer m_repos;              // redraws once the pan rests
+    DecoupeDessin m_decoupe;
+
+    void PeindreBase(QPainter& peintre) const;
 
     void DessinerRectangleSouris(QPainter& peintre) const;
 };

@@ -1,0 +1,37 @@
+#pragma once
+// Painting of the cut being played, above the drawing: the segments to check in a warning
+// colour on both profiles, the part of the ruled surface already cut (perspective only), the
+// two carriages and the wire between them. Positions come from the drawing-unit copies, so
+// the picture follows any zoom or pan without recomputation.
+
+#include "view/EtatVue.h"
+
+#include <QColor>
+#include <QPolygonF>
+#include <cstdint>
+#include <vector>
+
+class QPainter;
+
+namespace galbix {
+
+/// What the player shows.
+struct DecoupeDessin {
+    bool Active = false;
+    int32_t Segment = 0;                       ///< 0-based segment being cut
+    double Fraction = 0.0;                     ///< 0 to 1 along it
+    const std::vector<uint8_t>* AVerifier = nullptr; ///< per segment: 1 when it is to be checked
+    bool Ombrer = false;                       ///< shade the part already cut (perspective)
+};
+
+/// Warning colour of the segments to check.
+QColor CouleurAVerifier();
+
+/// Paints the played cut on `p` (pixels) from the screen copies of `vue`.
+void DessinerDecoupe(QPainter& p, const EtatVue& vue, const DecoupeDessin& d);
+
+/// The outline of the part already cut: root points up to the carriage, then the tip back to
+/// its first point, with consecutive vertices on the same pixel merged. Pixels.
+QPolygonF ContourDejaCoupe(const EtatVue& vue, int32_t segment, double fraction);
+
+} // namespace galbix
