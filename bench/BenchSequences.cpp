@@ -78,7 +78,7 @@ void BenchSequences()
     std::unique_ptr<FenetreSequences> fenetre;
     const double ouverture = MeilleurTempsMs(3, [&] {
         tampon.Points = dessin;
-        fenetre = std::make_unique<FenetreSequences>(dialogues, tampon, CoteE, QString(), QString(), QString());
+        fenetre = std::make_unique<FenetreSequences>(dialogues, tampon, CoteE, QString(), QString());
     });
     char ligne[160];
     std::snprintf(ligne, sizeof ligne, "sequences: open 2000 contours / %lld points, fit, draw upper",

@@ -21,7 +21,7 @@ ResultatOuverture OuvrirProfilFenetre(FenetrePrincipale& fenetre, int cote, cons
         return r;
     if (PlusieursContours(tampon.Points)) {
         FenetreSequences sequences(fenetre.Dialogue(), tampon, cote, fenetre.FichierReglages(),
-                                   fenetre.DossierProgrammeFenetre(), fenetre.FichierAide(), &fenetre);
+                                   fenetre.DossierProgrammeFenetre(), &fenetre);
         if (fenetre.ExecuterSequences)
             fenetre.ExecuterSequences(sequences);
         else

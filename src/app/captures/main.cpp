@@ -143,7 +143,7 @@ TamponLecture Nervure()
 bool CapturesSequences(DialoguesSilencieux& dialogues, const QDir& dossier)
 {
     TamponLecture tampon = Nervure();
-    FenetreSequences fenetre(dialogues, tampon, CoteE, QString(), QString(), QString());
+    FenetreSequences fenetre(dialogues, tampon, CoteE, QString(), QString());
     fenetre.show();
     bool ok = Enregistrer(fenetre, dossier, QStringLiteral("sequences_ouverture.png"));
     const ControlesSequences& c = fenetre.Controles();

@@ -28,11 +28,17 @@ const std::vector<PrecisionsCommande>& PrecisionsCommandes()
                     {"--sortie-s", "FICHIER", "profil de saumon synchronisé"}}},
         {"editer", "Applique à un projet une suite de commandes d'édition (selectionner, deselectionner, "
                    "courant, supprimer, inserer, copier, couper, coller, renumeroter, dupliquer, intersection, "
-                   "decaler, nettoyer, lisser) et enregistre le résultat."},
+                   "decaler, nettoyer, lisser) et enregistre le résultat.",
+         OptionsCli{}},
         {"intermediaire", "Écrit le profil intermédiaire situé à DISTANCE mm de l'emplanture et son rapport "
-                          "de caractéristiques."},
-        {"importer-kf", "Lit un projet Kerfex (.kf) et l'enregistre comme projet Galbix."},
-        {"assembler", "Assemble les contours d'un dessin en un seul parcours de découpe, dans l'ordre donné."},
+                          "de caractéristiques.",
+         OptionsCli{}},
+        {"importer-kf", "Lit un projet Kerfex (.kf) et l'enregistre comme projet Galbix.", OptionsCli{}},
+        {"assembler", "Assemble les contours d'un dessin en un seul parcours de découpe, dans l'ordre donné.",
+         OptionsCli{{"--ordre", "LISTE", "contours à assembler, numérotés à partir de 1 (« 3,1r,2 » : r = inversé)"}}},
+        {"parcours", "Décrit la découpe d'un projet synchronisé : durée à la vitesse donnée, longueurs des deux "
+                     "parcours, écart maximal de rapport et segments à vérifier.",
+         OptionsCli{{"--vitesse", "MM_S", "vitesse de coupe du chariot le plus rapide (3 mm/s par défaut)"}}},
     };
     return precisions;
 }

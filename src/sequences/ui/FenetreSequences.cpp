@@ -30,9 +30,9 @@ const QString StyleVide = QStringLiteral("QLabel { background: rgb(240, 240, 240
 } // namespace
 
 FenetreSequences::FenetreSequences(Dialogues& dialogues, TamponLecture& tampon, int cote, const QString& fichierIni,
-                                   const QString& dossierProgramme, const QString& fichierAide, QWidget* parent)
+                                   const QString& dossierProgramme, QWidget* parent)
     : QDialog(parent), m_dialogues(dialogues), m_tampon(tampon), m_cote(cote), m_fichierIni(fichierIni),
-      m_dossierProgramme(dossierProgramme), m_fichierAide(fichierAide)
+      m_dossierProgramme(dossierProgramme)
 {
     m_repetitionEntree = new RepetitionBouton([this](int index) { PasEntree(index); }, this);
     m_repetitionEcartement = new RepetitionBouton([this](int index) { PasEcartement(index); }, this);

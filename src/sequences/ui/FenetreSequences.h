@@ -62,9 +62,9 @@ class FenetreSequences : public QDialog {
     Q_OBJECT
 public:
     /// Opens on the records of `tampon` for side `cote` (CoteE or CoteS). `fichierIni` is the
-    /// settings file (last open folder), `fichierAide` the help file.
+    /// settings file (last open folder).
     FenetreSequences(Dialogues& dialogues, TamponLecture& tampon, int cote, const QString& fichierIni,
-                     const QString& dossierProgramme, const QString& fichierAide, QWidget* parent = nullptr);
+                     const QString& dossierProgramme, QWidget* parent = nullptr);
     ~FenetreSequences() override;
 
     /// True once the window closed with a non-empty assembly written into the buffer.
@@ -153,7 +153,6 @@ private:
     int m_cote;
     QString m_fichierIni;
     QString m_dossierProgramme;
-    QString m_fichierAide;
     ControlesSequences m_c;
 
     ListeSequences m_sequences, m_sequencesEcran;

@@ -4,6 +4,7 @@
 #include "sequences/ui/FenetreSequences.h"
 
 #include "app/Dialogues.h"
+#include "app/FenetreAide.h"
 #include "app/Reglages.h"
 #include "sequences/Assemblage.h"
 #include "sequences/Decoupage.h"
@@ -43,8 +44,7 @@ void FenetreSequences::OuvrirFichier()
 
 void FenetreSequences::Aide()
 {
-    if (QFileInfo(m_fichierAide).isFile())
-        m_dialogues.OuvrirDocument(m_fichierAide);
+    OuvrirAide(this, SectionAideContexte(this, SectionAideSequences));
 }
 
 void FenetreSequences::EmpilerUndo()
