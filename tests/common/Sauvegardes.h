@@ -3,14 +3,15 @@
 // galbix-cli and the helper that writes the settings file as the main window does at exit.
 
 #include <QByteArray>
+#include <QCoreApplication>
 #include <QString>
 
 namespace galbix::tests {
 
-/// The settings helper (tests/outils): `FICHIER SAUVEGARDE OUVERTURE`.
+/// The settings helper (tests/outils), built next to the tests: `FICHIER SAUVEGARDE OUVERTURE`.
 inline QString ProgrammeReglages()
 {
-    return QStringLiteral(GALBIX_TEST_REGLAGES);
+    return QCoreApplication::applicationDirPath() + QStringLiteral("/galbix-test-reglages");
 }
 
 /// A settings file with an extra section of `lignes` keys, which every write keeps: the

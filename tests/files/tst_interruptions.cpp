@@ -21,8 +21,13 @@
 #include <QTest>
 
 #include <chrono>
+#include <cstring>
 #include <random>
 #include <thread>
+
+#include <poll.h>
+#include <sys/inotify.h>
+#include <unistd.h>
 
 using namespace galbix;
 using namespace galbix::tests;
@@ -30,7 +35,7 @@ using namespace galbix::tests;
 namespace {
 
 constexpr int Interruptions = 100;       // kills per kind of save
-constexpr int PointsParSurface = 2500;   // size of the profiles saved
+constexpr int PointsParSurface = 1500;   // size of the profiles saved
 
 /// One kind of save: the program, its arguments and the files it replaces.
 struct Sauvegarde {
@@ -66,17 +71,58 @@ void Effacer(const QString& dossier)
         QFile::remove(QDir(dossier).filePath(nom));
 }
 
-/// Waits for a temporary file to appear in `dossier` or for the process to end.
-bool AttendreTemporaire(QProcess& p, const QString& dossier)
-{
-    while (p.state() != QProcess::NotRunning) {
-        if (!Temporaires(dossier).isEmpty())
-            return true;
-        std::this_thread::sleep_for(std::chrono::microseconds(50));
-        p.waitForFinished(0);
+/// Tells when a temporary file is created in a folder, without polling the folder.
+class Guet {
+public:
+    explicit Guet(const QString& dossier)
+        : m_fd(::inotify_init1(IN_NONBLOCK | IN_CLOEXEC))
+    {
+        if (m_fd >= 0)
+            ::inotify_add_watch(m_fd, QFile::encodeName(dossier).constData(), IN_CREATE);
     }
-    return false;
-}
+    ~Guet()
+    {
+        if (m_fd >= 0)
+            ::close(m_fd);
+    }
+    Guet(const Guet&) = delete;
+    Guet& operator=(const Guet&) = delete;
+
+    /// Forgets the creations seen so far.
+    void Oublier() { Lire(); }
+
+    /// Waits for a temporary file to be created or for the process to end.
+    bool Attendre(QProcess& p)
+    {
+        while (p.state() != QProcess::NotRunning) {
+            pollfd f{m_fd, POLLIN, 0};
+            if (::poll(&f, 1, 2) > 0 && Lire())
+                return true;
+            p.waitForFinished(0);
+        }
+        return false;
+    }
+
+private:
+    // Reads the pending events; true when one names a temporary file.
+    bool Lire()
+    {
+        alignas(inotify_event) char tampon[4096];
+        bool vu = false;
+        for (;;) {
+            const ssize_t n = ::read(m_fd, tampon, sizeof tampon);
+            if (n <= 0)
+                return vu;
+            for (ssize_t i = 0; i < n;) {
+                const auto* e = reinterpret_cast<const inotify_event*>(tampon + i);
+                vu = vu || (e->len > 0 && std::strncmp(e->name, ".~", 2) == 0);
+                i += ssize_t(sizeof(inotify_event) + e->len);
+            }
+        }
+    }
+
+    int m_fd;
+};
 
 } // namespace
 
@@ -147,6 +193,7 @@ void TestInterruptions::interruptions()
     QFETCH(QString, genre);
     const Sauvegarde s = Preparer(genre);
     const QString dossier = QFileInfo(s.cibles[0]).absolutePath();
+    Guet guet(dossier);
 
     // The old contents: arbitrary bytes, or for the settings a file the write must keep.
     QList<QByteArray> anciens;
@@ -163,12 +210,13 @@ void TestInterruptions::interruptions()
 
     // One uninterrupted run gives the new contents and the time the program takes.
     QVERIFY(remettre());
+    guet.Oublier();
     QElapsedTimer chrono;
     QProcess reference;
     chrono.start();
     reference.start(s.programme, s.arguments);
     QVERIFY(reference.waitForStarted());
-    const bool vu = AttendreTemporaire(reference, dossier);
+    const bool vu = guet.Attendre(reference);
     const qint64 debutEcriture = chrono.nsecsElapsed() / 1000;
     QVERIFY(reference.waitForFinished(60000));
     const qint64 total = chrono.nsecsElapsed() / 1000;
@@ -183,6 +231,7 @@ void TestInterruptions::interruptions()
     Bilan bilan;
     for (int essai = 0; essai < Interruptions; ++essai) {
         QVERIFY(remettre());
+        guet.Oublier();
         QProcess p;
         p.start(s.programme, s.arguments);
         QVERIFY(p.waitForStarted());
@@ -191,7 +240,7 @@ void TestInterruptions::interruptions()
         if (std::uniform_int_distribution<int>(0, 3)(m_hasard) == 0) {
             attente = std::uniform_int_distribution<qint64>(0, total)(m_hasard);
         } else {
-            AttendreTemporaire(p, dossier);
+            guet.Attendre(p);
             attente = std::uniform_int_distribution<qint64>(0, ecriture)(m_hasard);
         }
         std::this_thread::sleep_for(std::chrono::microseconds(attente));
