@@ -24,7 +24,7 @@ using namespace galbix;
 
 namespace {
 
-constexpr int Sequences = 2500;
+constexpr int Sequences = 8000;
 constexpr int Pas = 40;
 
 using Hasard = std::mt19937_64;
