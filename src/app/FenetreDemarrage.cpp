@@ -173,8 +173,8 @@ void FenetrePrincipale::VerifierVersionBibliotheque()
 void FenetrePrincipale::EnregistrerReglagesSortie()
 {
     const GeometrieFenetre geometrie = GeometrieActuelle();
-    EcrireGeometrie(m_fichierReglages, geometrie, geometrie.WindowState == EtatFenetreNormal);
-    EcrireDossiers(m_fichierReglages, m_session.DossierSauvegarde, m_session.DossierOuverture);
+    EcrireReglagesSortie(m_fichierReglages, geometrie, geometrie.WindowState == EtatFenetreNormal,
+                         m_session.DossierSauvegarde, m_session.DossierOuverture);
 }
 
 } // namespace galbix

@@ -16,6 +16,7 @@
 #include "files/Sauvegarde.h"
 
 #include <QAbstractButton>
+#include <QDir>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPlainTextEdit>
@@ -116,8 +117,13 @@ void PiloteFichiers::Exporter()
 {
     const ControlesFenetre& c = m_fenetre.Controles();
     const QString noms[2] = {c.lblNomFichier[CoteE]->text(), c.lblNomFichier[CoteS]->text()};
-    // A failed write is not reported: the cutting program finds no files or the old ones gone.
-    ExporterEchange(m_fenetre.DossierProgrammeFenetre(), m_fenetre.Session().Profils, noms);
+    // A failed export keeps the previous pair: the user is told, so that the cutting
+    // program is not taken to hold the wing on screen.
+    const QString dossier = m_fenetre.DossierProgrammeFenetre();
+    if (!ExporterEchange(dossier, m_fenetre.Session().Profils, noms))
+        m_fenetre.Dialogue().Message(echange::TitreExportImpossible,
+                                     echange::TexteExportImpossible.arg(QDir::toNativeSeparators(dossier)),
+                                     IconeMessage::Critique, BoutonsMessage::Ok);
 }
 
 void PiloteFichiers::AbandonnerImport()

@@ -28,6 +28,26 @@ float LireReel(const QString& fichier, const QString& cle, float defaut)
     return float(v);
 }
 
+// "Left", "Top", "Width", "Height" when `avecPosition`, then "WindowState".
+std::vector<CleIni> ClesGeometrie(const GeometrieFenetre& g, bool avecPosition)
+{
+    std::vector<CleIni> cles;
+    if (avecPosition) {
+        cles.push_back({SectionFenetre, CleLeft, TexteReel(g.Left)});
+        cles.push_back({SectionFenetre, CleTop, TexteReel(g.Top)});
+        cles.push_back({SectionFenetre, CleWidth, TexteReel(g.Width)});
+        cles.push_back({SectionFenetre, CleHeight, TexteReel(g.Height)});
+    }
+    cles.push_back({SectionFenetre, CleWindowState, QString::number(g.WindowState)});
+    return cles;
+}
+
+void AjouterDossiers(std::vector<CleIni>& cles, const QString& sauvegarde, const QString& ouverture)
+{
+    cles.push_back({SectionFichiers, CleSauvegarde, sauvegarde});
+    cles.push_back({SectionFichiers, CleOuverture, ouverture});
+}
+
 } // namespace
 
 int TwipsVersPixels(double twips, double pointsParPouce)
@@ -75,14 +95,11 @@ void CreerReglagesSiAbsents(const QString& fichier, const QString& dossierProgra
 {
     if (QFileInfo::exists(fichier))
         return;
+    // The keys in their order, in one write: the file appears whole or not at all.
     const GeometrieFenetre defaut;
-    EcrireIni(SectionFenetre, CleLeft, TexteReel(defaut.Left), fichier);
-    EcrireIni(SectionFenetre, CleTop, TexteReel(defaut.Top), fichier);
-    EcrireIni(SectionFenetre, CleWidth, TexteReel(defaut.Width), fichier);
-    EcrireIni(SectionFenetre, CleHeight, TexteReel(defaut.Height), fichier);
-    EcrireIni(SectionFenetre, CleWindowState, QString::number(defaut.WindowState), fichier);
-    EcrireIni(SectionFichiers, CleSauvegarde, dossierProgramme, fichier);
-    EcrireIni(SectionFichiers, CleOuverture, dossierProgramme, fichier);
+    std::vector<CleIni> cles = ClesGeometrie(defaut, true);
+    AjouterDossiers(cles, dossierProgramme, dossierProgramme);
+    EcrireClesIni(cles, fichier);
 }
 
 GeometrieFenetre LireGeometrie(const QString& fichier)
@@ -98,13 +115,7 @@ GeometrieFenetre LireGeometrie(const QString& fichier)
 
 void EcrireGeometrie(const QString& fichier, const GeometrieFenetre& g, bool avecPosition)
 {
-    if (avecPosition) {
-        EcrireIni(SectionFenetre, CleLeft, TexteReel(g.Left), fichier);
-        EcrireIni(SectionFenetre, CleTop, TexteReel(g.Top), fichier);
-        EcrireIni(SectionFenetre, CleWidth, TexteReel(g.Width), fichier);
-        EcrireIni(SectionFenetre, CleHeight, TexteReel(g.Height), fichier);
-    }
-    EcrireIni(SectionFenetre, CleWindowState, QString::number(g.WindowState), fichier);
+    EcrireClesIni(ClesGeometrie(g, avecPosition), fichier);
 }
 
 QString LireDossierSauvegarde(const QString& fichier, const QString& dossierProgramme)
@@ -119,8 +130,17 @@ QString LireDossierOuverture(const QString& fichier, const QString& dossierProgr
 
 void EcrireDossiers(const QString& fichier, const QString& sauvegarde, const QString& ouverture)
 {
-    EcrireIni(SectionFichiers, CleSauvegarde, sauvegarde, fichier);
-    EcrireIni(SectionFichiers, CleOuverture, ouverture, fichier);
+    std::vector<CleIni> cles;
+    AjouterDossiers(cles, sauvegarde, ouverture);
+    EcrireClesIni(cles, fichier);
+}
+
+bool EcrireReglagesSortie(const QString& fichier, const GeometrieFenetre& geometrie, bool avecPosition,
+                          const QString& sauvegarde, const QString& ouverture)
+{
+    std::vector<CleIni> cles = ClesGeometrie(geometrie, avecPosition);
+    AjouterDossiers(cles, sauvegarde, ouverture);
+    return EcrireClesIni(cles, fichier);
 }
 
 } // namespace galbix

@@ -56,5 +56,9 @@ QString LireDossierSauvegarde(const QString& fichier, const QString& dossierProg
 QString LireDossierOuverture(const QString& fichier, const QString& dossierProgramme);
 /// Writes "Sauvegarde" and "Ouverture".
 void EcrireDossiers(const QString& fichier, const QString& sauvegarde, const QString& ouverture);
+/// What the exit writes, in one replacement of the file: the geometry keys as
+/// EcrireGeometrie, then "Sauvegarde" and "Ouverture". False (file unchanged) on failure.
+bool EcrireReglagesSortie(const QString& fichier, const GeometrieFenetre& geometrie, bool avecPosition,
+                          const QString& sauvegarde, const QString& ouverture);
 
 } // namespace galbix

@@ -29,24 +29,21 @@ QString Natif(const QString& chemin)
 }
 
 
-bool Supprimer(const QString& chemin)
-{
-    const QFileInfo info(chemin);
-    if (!info.exists() && !info.isSymLink())
-        return true;
-    return QFile::remove(chemin);
-}
-
-bool Exporter(const QString& dossier, int cote, CoupleProfils& profils, const QString& nomFichier)
+// The side's points as the geometry library takes them, with its header; CalculerExtremes
+// runs first so that the header holds the metrics as they stand.
+ProfilAEcrire Profil(const QString& dossier, int cote, CoupleProfils& profils, const QString& nomFichier)
 {
     const std::vector<PointProfil>& source = profils.Points(cote);
-    std::vector<PointFichier> tableau(source.size());
+    ProfilAEcrire profil;
+    profil.points.resize(source.size());
     for (size_t i = 0; i < source.size(); ++i) {
-        tableau[i].X = source[i].X;
-        tableau[i].Y = source[i].Y;
+        profil.points[i].X = source[i].X;
+        profil.points[i].Y = source[i].Y;
     }
     CalculerExtremes(profils);
-    return EcrireFichier(tableau, CheminEchange(dossier, cote), EnTeteEchange(cote, profils, nomFichier)) != 0;
+    profil.nomFichier = CheminEchange(dossier, cote);
+    profil.enTete = EnTeteEchange(cote, profils, nomFichier);
+    return profil;
 }
 
 // One side read, split and placed; false with `message` set when anything fails.
@@ -121,15 +118,15 @@ std::optional<ChampsEchange> LireEnTeteEchange(const QString& enTete, int cote)
     return champs;
 }
 
+// Both files are written in full under temporary names before either replaces its old
+// version: an interrupted export leaves each file whole, old or new, and a failed one
+// leaves the previous pair as it was.
 bool ExporterEchange(const QString& dossier, CoupleProfils& profils, const QString (&nomsFichiers)[2])
 {
     try {
-        const bool supprimes = Supprimer(CheminEchange(dossier, CoteE)) && Supprimer(CheminEchange(dossier, CoteS));
-        if (!supprimes)
-            return false;
-        const bool racine = Exporter(dossier, CoteE, profils, nomsFichiers[CoteE]);
-        const bool saumon = Exporter(dossier, CoteS, profils, nomsFichiers[CoteS]);
-        return racine && saumon;
+        const std::vector<ProfilAEcrire> paire = {Profil(dossier, CoteE, profils, nomsFichiers[CoteE]),
+                                                  Profil(dossier, CoteS, profils, nomsFichiers[CoteS])};
+        return EcrireFichiers(paire) != 0;
     } catch (const std::exception&) {
         return false;
     }

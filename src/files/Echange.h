@@ -30,6 +30,11 @@ inline const QString TexteQuestion =
 inline const QString TitreIntrouvables = QStringLiteral("TempE.dat ou/et TempS.dat introuvable(s)");
 inline const QString TexteIntrouvables = QStringLiteral("Les fichiers d'importation n'ont pas été trouvés");
 inline const QString TitreImpossible = QStringLiteral("Importation impossible");
+inline const QString TitreExportImpossible = QStringLiteral("Exportation impossible");
+/// Text of the refused export; %1 is the program's folder.
+inline const QString TexteExportImpossible = QStringLiteral(
+    "Les fichiers TempE.dat et TempS.dat n'ont pas pu être écrits dans %1 : les fichiers "
+    "précédents sont restés tels quels.");
 } // namespace echange
 
 /// Full path of the exchange file of side `cote` in `dossier`.
@@ -52,9 +57,10 @@ struct ChampsEchange {
 /// followed by ";", the tip its four numbers each followed by ";"; nothing otherwise.
 std::optional<ChampsEchange> LireEnTeteEchange(const QString& enTete, int cote);
 
-/// Deletes both exchange files of `dossier`, then writes the root and the tip with their
-/// headers (CalculerExtremes runs before each header); `nomsFichiers` are the captions of the
-/// two file-name labels. False when a file could not be deleted or written.
+/// Writes the root and the tip into `dossier` with their headers (CalculerExtremes runs
+/// before each header), replacing the previous pair; `nomsFichiers` are the captions of the
+/// two file-name labels. Both new files are complete on disk before either replaces its old
+/// version. False when a file could not be written; the previous pair is then kept.
 bool ExporterEchange(const QString& dossier, CoupleProfils& profils, const QString (&nomsFichiers)[2]);
 
 /// How an import ended.

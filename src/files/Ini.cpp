@@ -1,5 +1,6 @@
 #include "files/Ini.h"
 
+#include "geomlib/Cp1252.h"
 #include "geomlib/EcritureAtomique.h"
 #include "geomlib/Texte.h"
 
@@ -93,11 +94,17 @@ FichierIni FichierIni::DepuisOctets(const QByteArray& octets)
     f.m_sections.emplace_back();
     if (octets.isEmpty())
         return f;
-    texte::Lignes lignes(std::string_view(octets.constData(), size_t(octets.size())));
+    // One encoding for the whole file; line ends are the same byte in both.
+    QByteArrayView tout(octets);
+    if (tout.startsWith("\xEF\xBB\xBF"))
+        tout = tout.sliced(3);
+    const bool utf8 = cp1252::EstUtf8(tout);
+    texte::Lignes lignes(std::string_view(tout.data(), size_t(tout.size())));
     std::string_view brute;
     QString nom;
     while (lignes.Suivante(brute)) {
-        QString ligne = QString::fromLatin1(brute.data(), qsizetype(brute.size()));
+        const QByteArrayView vue(brute.data(), qsizetype(brute.size()));
+        QString ligne = utf8 ? QString::fromUtf8(vue) : cp1252::Decoder(vue);
         if (LireEnTete(ligne, nom)) {
             Section s;
             s.nom = nom;
@@ -251,7 +258,7 @@ QByteArray FichierIni::VersOctets() const
             texte += FinDeLigne;
         }
     }
-    return texte.toLatin1();
+    return cp1252::EncoderFichier(texte, true);
 }
 
 bool FichierIni::Enregistrer(const QString& chemin) const
@@ -270,6 +277,18 @@ int32_t EcrireIni(const QString& section, const QString& cle, const QString& val
     if (!lu || !ini.Ecrire(section, cle, valeur))
         return 0;
     return ini.Enregistrer(fichier) ? 1 : 0;
+}
+
+bool EcrireClesIni(const std::vector<CleIni>& cles, const QString& fichier)
+{
+    bool lu = false;
+    FichierIni ini = FichierIni::Charger(fichier, &lu);
+    if (!lu)
+        return false;
+    for (const CleIni& c : cles)
+        if (!ini.Ecrire(c.section, c.cle, c.valeur))
+            return false;
+    return ini.Enregistrer(fichier);
 }
 
 QString LireIni(const QString& section, const QString& cle, const QString& fichier, const QString& defaut)

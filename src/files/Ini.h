@@ -2,7 +2,8 @@
 // INI files with the semantics of the Windows private-profile functions: sections and keys
 // matched case-insensitively, values cut at 254 characters, everything else in the file
 // (other sections, keys, comments, line order) preserved, new sections appended,
-// Latin-1 bytes on disk, CRLF line ends, atomic replacement on every write.
+// Windows-1252 bytes on disk (UTF-8 with a byte-order mark when the text holds a character
+// that code page lacks), CRLF line ends, atomic replacement on every write.
 
 #include <QByteArray>
 #include <QString>
@@ -23,7 +24,8 @@ public:
     /// Reads `chemin`; a missing file gives an empty document. `lu` (optional) becomes false
     /// when the file exists but cannot be read or is too large; the document is then empty.
     static FichierIni Charger(const QString& chemin, bool* lu = nullptr);
-    /// Parses INI text (Latin-1 bytes; LF, CRLF or CR line ends).
+    /// Parses INI text (UTF-8 when the bytes are valid UTF-8, else Windows-1252; LF, CRLF
+    /// or CR line ends).
     static FichierIni DepuisOctets(const QByteArray& octets);
 
     /// Value of the key (blanks trimmed, cut at its first NUL and at 254 characters), or `defaut`.
@@ -37,7 +39,8 @@ public:
     /// (appended when missing).
     void ViderSection(const QString& section);
 
-    /// The document as Latin-1 bytes (other characters become '?') with CRLF line ends.
+    /// The document as Windows-1252 bytes, or UTF-8 with a byte-order mark when a character
+    /// has no Windows-1252 byte, with CRLF line ends.
     QByteArray VersOctets() const;
     /// Replaces `chemin` atomically with the document; false (old file intact) on failure.
     bool Enregistrer(const QString& chemin) const;
@@ -70,6 +73,17 @@ private:
     std::vector<Section> m_sections;   // m_sections[0] holds the lines before the first header
     Index m_indexSections;             // lower-cased name -> index in m_sections (first occurrence)
 };
+
+/// One key of a write of several keys.
+struct CleIni {
+    QString section;
+    QString cle;
+    QString valeur;
+};
+
+/// Writes the keys in order (creating the file and the sections as needed) and replaces the
+/// file once: all of them reach the disk, or none. True on success.
+bool EcrireClesIni(const std::vector<CleIni>& cles, const QString& fichier);
 
 /// Writes one key (creating the file and the section as needed); non-zero on success.
 int32_t EcrireIni(const QString& section, const QString& cle, const QString& valeur, const QString& fichier);

@@ -1,11 +1,62 @@
 #pragma once
+// Replacing files without ever losing them. The new content goes to a temporary file in the
+// target's folder; every write is checked, the file is flushed, synced to the disk and
+// closed, and only then renamed over the target. Until the rename the target keeps its old
+// content, after it the new one: a full disk, a write error or the process being killed at
+// any moment never leaves it empty or cut off.
+
 #include <QByteArray>
+#include <QFileDevice>
 #include <QString>
+#include <functional>
+#include <memory>
+#include <utility>
+#include <vector>
 
 namespace galbix {
 
-/// Replaces `chemin` with `contenu` through a temporary file in the same folder and a rename;
-/// on any failure the previous file is left intact and false is returned.
+/// Creates the temporary file `cheminTemporaire` (new, empty, opened for writing) and returns
+/// the device its bytes go to; nullptr when it cannot be created.
+using OuvrirTemporaire = std::function<std::unique_ptr<QFileDevice>(const QString& cheminTemporaire)>;
+
+/// The usual way: a QFile created new (never an existing file) and opened write-only.
+std::unique_ptr<QFileDevice> OuvrirFichierTemporaire(const QString& cheminTemporaire);
+
+/// One replacement in two steps, so that several files can be written in full before any of
+/// them is put in place. The temporary file is removed unless Remplacer succeeded.
+class RemplacementFichier {
+public:
+    explicit RemplacementFichier(const QString& cible, OuvrirTemporaire ouvrir = OuvrirFichierTemporaire);
+    ~RemplacementFichier();
+    RemplacementFichier(const RemplacementFichier&) = delete;
+    RemplacementFichier& operator=(const RemplacementFichier&) = delete;
+
+    /// Writes `contenu` to a new temporary file, flushes, syncs and closes it; false (and
+    /// the temporary file removed) when any step fails.
+    bool Preparer(const QByteArray& contenu);
+    /// Renames the prepared file over the target and syncs the folder; false when the
+    /// rename fails (the target is then unchanged).
+    bool Remplacer();
+
+private:
+    void Abandonner();
+
+    QString m_cible;          // the file replaced (a symbolic link is followed)
+    QString m_temporaire;     // empty when there is no temporary file
+    OuvrirTemporaire m_ouvrir;
+    bool m_prepare = false;
+};
+
+/// Replaces `chemin` with `contenu`; false, with the previous file intact, on any failure.
 bool EcrireFichierAtomique(const QString& chemin, const QByteArray& contenu);
+
+/// The same, with the temporary file opened by `ouvrir`.
+bool EcrireFichierAtomique(const QString& chemin, const QByteArray& contenu, const OuvrirTemporaire& ouvrir);
+
+/// Replaces several files: all of them are written and synced under temporary names first,
+/// then renamed one after the other. False when a write fails (no target touched) or a
+/// rename fails (the files renamed before it hold their new content).
+bool EcrireFichiersAtomiques(const std::vector<std::pair<QString, QByteArray>>& fichiers,
+                             const OuvrirTemporaire& ouvrir = OuvrirFichierTemporaire);
 
 } // namespace galbix

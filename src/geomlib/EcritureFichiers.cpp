@@ -1,7 +1,9 @@
 // Writers: .dat profiles (unit chord, relative to the smallest X and Y) and ASCII DXF R12
 // drawings (one profile, or the whole wing in 3D). Lines end with CR LF, the convention of the
-// Windows programs these files are made for; the readers here accept both line ends. Text is UTF-8.
+// Windows programs these files are made for; the readers here accept both line ends. Header text
+// is Windows-1252, UTF-8 when that code page cannot hold it.
 
+#include "geomlib/Cp1252.h"
 #include "geomlib/Formats.h"
 #include "geomlib/Texte.h"
 
@@ -20,7 +22,7 @@ constexpr char FinDeLigne[] = "\r\n";
 /// The header on one line: line breaks would split it in the file.
 QByteArray UneLigne(const QString& texte)
 {
-    QByteArray octets = texte.toUtf8();
+    QByteArray octets = cp1252::EncoderFichier(texte);
     octets.replace('\r', ' ');
     octets.replace('\n', ' ');
     return octets;

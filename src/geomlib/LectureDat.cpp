@@ -3,6 +3,7 @@
 // with the point counts of both surfaces, then each surface from the leading edge to the
 // trailing edge). Both come back as one path in Selig order.
 
+#include "geomlib/Cp1252.h"
 #include "geomlib/Formats.h"
 #include "geomlib/Texte.h"
 
@@ -48,14 +49,14 @@ Genre Classer(std::string_view ligne, double& x, double& y)
     return DebutNombre(s.front()) ? Genre::Numerique : Genre::Texte;
 }
 
-/// Name text: UTF-8 when the bytes are valid UTF-8 (what the writer produces), else Latin-1.
+/// Name text: UTF-8 when the bytes are valid UTF-8, else Windows-1252 (what the writer produces).
 QString DecoderNom(std::string_view octets)
 {
     const QByteArrayView vue(octets.data(), qsizetype(octets.size()));
     QStringDecoder utf8(QStringConverter::Utf8, QStringConverter::Flag::Stateless);
     QString nom = utf8(vue);
     if (utf8.hasError())
-        nom = QString::fromLatin1(vue);
+        nom = cp1252::Decoder(vue);
     return nom;
 }
 

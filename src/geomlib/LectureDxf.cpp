@@ -1,6 +1,7 @@
 // Reading of ASCII DXF drawings: entities are read, tessellated within the chord error and
 // chained into contours; coordinates are taken as millimetres as they stand.
 #include "geomlib/Chainage.h"
+#include "geomlib/Cp1252.h"
 #include "geomlib/DxfDessin.h"
 #include "geomlib/DxfGeometrie.h"
 #include "geomlib/Formats.h"
@@ -55,14 +56,14 @@ std::optional<QString> UnitesDeclarees(const dxf::Dessin& dessin)
     return std::nullopt;
 }
 
-/// Comment text: UTF-8 when it is valid UTF-8, else Latin-1 (older drawings use the Windows code page).
+/// Comment text: UTF-8 when it is valid UTF-8, else Windows-1252 (older drawings use that code page).
 QString Texte(std::string_view octets)
 {
     QStringDecoder utf8(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless);
     QString texte = utf8(QByteArrayView(octets.data(), qsizetype(octets.size())));
     if (!utf8.hasError())
         return texte;
-    return QString::fromLatin1(octets.data(), qsizetype(octets.size()));
+    return cp1252::Decoder(QByteArrayView(octets.data(), qsizetype(octets.size())));
 }
 
 LectureFichier Lire(std::string_view texte)

@@ -129,19 +129,38 @@ int32_t LireFichier(std::vector<PointFichier>& points, const QString& nomFichier
     return int32_t(points.size());
 }
 
+namespace {
+
+// The text of a profile file by its extension; empty for an unknown extension or when the
+// writer ran out of memory.
+QByteArray ContenuProfil(const std::vector<PointFichier>& points, const QString& nomFichier, const QString& enTete)
+{
+    switch (FormatDuNom(nomFichier)) {
+    case Format::Dat: return formats::EcrireDat(points, enTete);
+    case Format::Dxf: return formats::EcrireDxf(points, enTete);
+    default: return {};
+    }
+}
+
+} // namespace
+
 int32_t EcrireFichier(const std::vector<PointFichier>& points, const QString& nomFichier,
                       const QString& enTete)
 {
-    QByteArray contenu;
-    switch (FormatDuNom(nomFichier)) {
-    case Format::Dat: contenu = formats::EcrireDat(points, enTete); break;
-    case Format::Dxf: contenu = formats::EcrireDxf(points, enTete); break;
-    default: return 0;
+    const QByteArray contenu = ContenuProfil(points, nomFichier, enTete);
+    // An empty text means nothing to write: keep the old file.
+    return !contenu.isEmpty() && EcrireFichierAtomique(nomFichier, contenu) ? 1 : 0;
+}
+
+int32_t EcrireFichiers(const std::vector<ProfilAEcrire>& profils)
+{
+    std::vector<std::pair<QString, QByteArray>> fichiers;
+    for (const ProfilAEcrire& p : profils) {
+        fichiers.emplace_back(p.nomFichier, ContenuProfil(p.points, p.nomFichier, p.enTete));
+        if (fichiers.back().second.isEmpty())
+            return 0;
     }
-    // An empty text means the writer ran out of memory: keep the old file.
-    if (contenu.isEmpty())
-        return 0;
-    return EcrireFichierAtomique(nomFichier, contenu) ? 1 : 0;
+    return EcrireFichiersAtomiques(fichiers) ? 1 : 0;
 }
 
 int32_t EcrireFichier3D(const std::vector<PointFichier>& racine, const std::vector<PointFichier>& saumon,

@@ -36,6 +36,19 @@ int32_t LireFichier(std::vector<PointFichier>& points, const QString& nomFichier
 int32_t EcrireFichier(const std::vector<PointFichier>& points, const QString& nomFichier,
                       const QString& enTete);
 
+/// One profile file to write: points (0-based, X and Y set), file name, header.
+struct ProfilAEcrire {
+    std::vector<PointFichier> points;
+    QString nomFichier;
+    QString enTete;
+};
+
+/// Writes several profiles as EcrireFichier does, all or nothing as far as the disk allows:
+/// every file is first written in full under a temporary name, then each is put in place, so
+/// that an interruption leaves each file with its old or its new content. 1 on success, 0
+/// when a file could not be written (no file replaced) or put in place.
+int32_t EcrireFichiers(const std::vector<ProfilAEcrire>& profils);
+
 /// Writes the 3D drawing of a wing (.dxf): root at z = 0, tip at z = ecartementZ, ruled surface
 /// between them. Both arrays must have the same size. 1 on success, 0 on failure.
 int32_t EcrireFichier3D(const std::vector<PointFichier>& racine, const std::vector<PointFichier>& saumon,

@@ -11,6 +11,7 @@
 #include "app/PiloteFichiers.h"
 #include "app/Reglages.h"
 #include "files/Echange.h"
+#include "geomlib/Cp1252.h"
 #include "files/Projet.h"
 #include "model/Extremes.h"
 #include "model/Naca.h"
@@ -58,7 +59,7 @@ QByteArray Contenu(const QString& chemin)
 
 QString PremiereLigne(const QString& chemin)
 {
-    return QString::fromUtf8(Contenu(chemin).split('\n').value(0).trimmed());
+    return cp1252::Decoder(Contenu(chemin).split('\n').value(0).trimmed()); // headers are Windows-1252
 }
 
 } // namespace

@@ -13,7 +13,7 @@ using galbix::tests::LireOctets;
 
 namespace {
 
-// Section and key names with accents are written here in Latin-1 escapes, as on disk.
+// Section and key names with accents are written here in Windows-1252 escapes, as on disk.
 const QString Fenetre = QStringLiteral("Fen\u00EAtre");
 
 } // namespace
@@ -86,9 +86,9 @@ private slots:
         ligne("nouvelle section", "[A]\r\nx=1\r\n", "B", "k", "v", "[A]\r\nx=1\r\n\r\n[B]\r\nk=v\r\n");
         ligne("LF lus, CRLF écrits", "[A]\nx=1\ny=2", "a", "X", "5", "[A]\r\nx=5\r\ny=2\r\n");
         ligne("lignes de tête gardées", "; t\xEAte\r\n\r\n[A]\r\n", "A", "k", "v", "; t\xEAte\r\n\r\n[A]\r\nk=v\r\n");
-        ligne("Latin-1 sur disque", {}, Fenetre, "Left", "é0", "[Fen\xEAtre]\r\nLeft=\xE9" "0\r\n");
+        ligne("Windows-1252 sur disque", {}, Fenetre, "Left", "é0", "[Fen\xEAtre]\r\nLeft=\xE9" "0\r\n");
         ligne("accents sans casse", "[FEN\xCATRE]\r\n", Fenetre, "Top", "1", "[FEN\xCATRE]\r\nTop=1\r\n");
-        ligne("hors Latin-1", {}, "A", "k", "\u20AC5", "[A]\r\nk=?5\r\n");
+        ligne("euro, hors Latin-1", {}, "A", "k", "\u20AC5", "[A]\r\nk=\x80" "5\r\n");
         ligne("saut de ligne dans la valeur", {}, "A", "k", "a\r\nb", "[A]\r\nk=a  b\r\n");
         ligne("valeur longue écrite entière", {}, "A", "k", QString(300, u'y'), "[A]\r\nk=" + QByteArray(300, 'y') + "\r\n");
         ligne("vider: clés et commentaires ôtés", "[A]\r\nx=1\r\n;c\r\n\r\n[B]\r\ny=2\r\n", "a", "", "",
@@ -162,6 +162,45 @@ private slots:
             QSKIP("folder permissions are not enforced for this user");
         QCOMPARE(resultat, 0);
         QCOMPARE(LireOctets(chemin), QByteArray("[A]\r\nk=ancien\r\n"));
+    }
+
+    // Settings and projects hold Windows-1252 text; a value that code page cannot hold
+    // turns the whole file to UTF-8 with a byte-order mark, and every value reads back.
+    void encodage_data()
+    {
+        QTest::addColumn<QString>("valeur");
+        QTest::addColumn<QByteArray>("ligne"); // the line on disk, after "[Fenêtre]"
+        QTest::addColumn<bool>("utf8");
+        QTest::newRow("dossier français") << QStringLiteral("C:\\Œuvres\\5 €\\l’aile")
+                                          << QByteArray("k=C:\\\x8Cuvres\\5 \x80\\l\x92" "aile\r\n") << false;
+        QTest::newRow("ascii") << QStringLiteral("C:\\Ailes") << QByteArray("k=C:\\Ailes\r\n") << false;
+        QTest::newRow("dossier grec") << QStringLiteral("C:\\Πτέρυγα")
+                                      << (QStringLiteral("k=C:\\Πτέρυγα").toUtf8() + "\r\n") << true;
+    }
+
+    void encodage()
+    {
+        QFETCH(QString, valeur);
+        QFETCH(QByteArray, ligne);
+        QFETCH(bool, utf8);
+        const QString chemin = m_dossier.filePath(QStringLiteral("encodage.ini"));
+        QFile::remove(chemin);
+        QCOMPARE(EcrireIni(Fenetre, "k", valeur, chemin), 1);
+        const QByteArray octets = LireOctets(chemin);
+        const QByteArray section = utf8 ? QByteArray("\xEF\xBB\xBF[Fen\xC3\xAAtre]\r\n") : QByteArray("[Fen\xEAtre]\r\n");
+        QCOMPARE(octets, section + ligne);
+        QCOMPARE(LireIni("fenêtre", "k", chemin, QString()), valeur);
+        // Writing another key keeps the encoding the text needs.
+        QCOMPARE(EcrireIni(Fenetre, "autre", "x", chemin), 1);
+        QCOMPARE(LireIni(Fenetre, "k", chemin, QString()), valeur);
+        QCOMPARE(LireOctets(chemin).startsWith("\xEF\xBB\xBF"), utf8);
+    }
+
+    // A file saved as UTF-8 by an editor reads as UTF-8.
+    void lectureUtf8()
+    {
+        const FichierIni ini = FichierIni::DepuisOctets(QStringLiteral("[Fenêtre]\nk=Œuvre €\n").toUtf8());
+        QCOMPARE(ini.Lire(Fenetre, "k", QString()), QStringLiteral("Œuvre €"));
     }
 
     // One key per point as in project files: 200 000 keys in a section that is not the last,

@@ -1,0 +1,181 @@
+// The Windows-1252 code page and the choice of encoding for file text.
+
+#include "common/Octets.h"
+#include "common/TestMain.h"
+#include "geomlib/Cp1252.h"
+#include "geomlib/Tranchex.h"
+
+#include <QTemporaryDir>
+#include <algorithm>
+#include <QTest>
+
+using namespace galbix;
+
+class TestCp1252 : public QObject {
+    Q_OBJECT
+private slots:
+    // Every byte decodes to one character and encodes back to itself.
+    void tousLesOctets()
+    {
+        QByteArray octets;
+        for (int b = 0; b < 256; ++b)
+            octets.append(char(b));
+        const QString texte = cp1252::Decoder(octets);
+        QCOMPARE(texte.size(), 256);
+        bool complet = false;
+        QCOMPARE(cp1252::Encoder(texte, &complet), octets);
+        QVERIFY(complet);
+        for (int b = 0; b < 256; ++b)
+            QCOMPARE(cp1252::Octet(texte[b].unicode()), b);
+    }
+
+    void caracteres_data()
+    {
+        QTest::addColumn<int>("octet");
+        QTest::addColumn<int>("caractere");
+        QTest::newRow("euro") << 0x80 << 0x20AC;
+        QTest::newRow("apostrophe typographique") << 0x92 << 0x2019;
+        QTest::newRow("oe") << 0x9C << 0x0153;
+        QTest::newRow("OE") << 0x8C << 0x0152;
+        QTest::newRow("Y trema") << 0x9F << 0x0178;
+        QTest::newRow("guillemet ouvrant") << 0xAB << 0x00AB;
+        QTest::newRow("e aigu") << 0xE9 << 0x00E9;
+        QTest::newRow("indefini 81") << 0x81 << 0x0081;
+        QTest::newRow("indefini 8D") << 0x8D << 0x008D;
+        QTest::newRow("indefini 8F") << 0x8F << 0x008F;
+        QTest::newRow("indefini 90") << 0x90 << 0x0090;
+        QTest::newRow("indefini 9D") << 0x9D << 0x009D;
+    }
+
+    void caracteres()
+    {
+        QFETCH(int, octet);
+        QFETCH(int, caractere);
+        QCOMPARE(int(cp1252::Caractere(static_cast<unsigned char>(octet))), caractere);
+        QCOMPARE(cp1252::Octet(char16_t(caractere)), octet);
+    }
+
+    // Characters the code page lacks: '?' and the flag down.
+    void horsPage_data()
+    {
+        QTest::addColumn<QString>("texte");
+        QTest::addColumn<QByteArray>("octets");
+        QTest::newRow("grec") << QStringLiteral("a\u03A9b") << QByteArray("a?b");
+        QTest::newRow("controle 80 (l'octet 80 est l'euro)") << QStringLiteral("\u0080") << QByteArray("?");
+        QTest::newRow("hors plan de base") << QStringLiteral("x\U0001F600") << QByteArray("x??");
+    }
+
+    void horsPage()
+    {
+        QFETCH(QString, texte);
+        QFETCH(QByteArray, octets);
+        bool complet = true;
+        QCOMPARE(cp1252::Encoder(texte, &complet), octets);
+        QVERIFY(!complet);
+    }
+
+    void utf8Valide_data()
+    {
+        QTest::addColumn<QByteArray>("octets");
+        QTest::addColumn<bool>("valide");
+        QTest::newRow("ascii") << QByteArray("Corde: 100") << true;
+        QTest::newRow("vide") << QByteArray() << true;
+        QTest::newRow("e aigu utf-8") << QByteArray("\xC3\xA9") << true;
+        QTest::newRow("euro utf-8") << QByteArray("\xE2\x82\xAC") << true;
+        QTest::newRow("emoji") << QByteArray("\xF0\x9F\x98\x80") << true;
+        QTest::newRow("e aigu 1252") << QByteArray("caf\xE9") << false;
+        QTest::newRow("oe 1252 seul") << QByteArray("\x9C") << false;
+        QTest::newRow("coupee en fin") << QByteArray("\xE2\x82") << false;
+        QTest::newRow("forme trop longue") << QByteArray("\xC0\xAF") << false;
+        QTest::newRow("forme trop longue 3 octets") << QByteArray("\xE0\x80\xAF") << false;
+        QTest::newRow("surrogat") << QByteArray("\xED\xA0\x80") << false;
+        QTest::newRow("au-dela de 10FFFF") << QByteArray("\xF4\x90\x80\x80") << false;
+    }
+
+    void utf8Valide()
+    {
+        QFETCH(QByteArray, octets);
+        QFETCH(bool, valide);
+        QCOMPARE(cp1252::EstUtf8(octets), valide);
+    }
+
+    // What a file gets, and that reading it gives the text back.
+    void fichier_data()
+    {
+        QTest::addColumn<QString>("texte");
+        QTest::addColumn<QByteArray>("octets"); // without the byte-order mark
+        QTest::newRow("ascii") << QStringLiteral("Corde: 200.000") << QByteArray("Corde: 200.000");
+        QTest::newRow("français") << QStringLiteral("Flèche: 1 œuvre 5 € l’aile")
+                                  << QByteArray("Fl\xE8" "che: 1 \x9Cuvre 5 \x80 l\x92" "aile");
+        QTest::newRow("dossier grec: utf-8") << QStringLiteral("C:\\Πτέρυγα\\aile.dat")
+                                             << QStringLiteral("C:\\Πτέρυγα\\aile.dat").toUtf8();
+        // In Windows-1252 these would be the bytes C3 A9, which read back as "é".
+        QTest::newRow("1252 qui ressemble à de l'utf-8") << QStringLiteral("Ã©") << QByteArray("\xC3\x83\xC2\xA9");
+        QTest::newRow("marque d'ordre en 1252") << QStringLiteral("ï»¿x") << QStringLiteral("ï»¿x").toUtf8();
+    }
+
+    void fichier()
+    {
+        QFETCH(QString, texte);
+        QFETCH(QByteArray, octets);
+        QCOMPARE(cp1252::EncoderFichier(texte), octets);
+        QCOMPARE(cp1252::DecoderFichier(octets), texte);
+        const QByteArray avecMarque = cp1252::EncoderFichier(texte, true);
+        QCOMPARE(avecMarque.endsWith(octets), true);
+        QCOMPARE(cp1252::DecoderFichier(avecMarque), texte);
+    }
+
+    // Profile headers written by the library read back the same, in .dat and .dxf; what
+    // the code page holds is written in it.
+    void entetesEcrites_data()
+    {
+        QTest::addColumn<QString>("nom");
+        QTest::addColumn<QString>("enTete");
+        QTest::addColumn<bool>("en1252");
+        for (const char* nom : {"profil.dat", "profil.dxf"}) {
+            const QString n = QString::fromLatin1(nom);
+            QTest::newRow(qPrintable(n + " échange")) << n << QStringLiteral("S;150.000;0.000;0.000;600.000;Œuvre à 5 €, l’aile.dat") << true;
+            QTest::newRow(qPrintable(n + " grec")) << n << QStringLiteral("Corde: 100.000 Πτέρυγα") << false;
+            QTest::newRow(qPrintable(n + " ascii")) << n << QStringLiteral("Corde: 100.000") << true;
+        }
+    }
+
+    void entetesEcrites()
+    {
+        QFETCH(QString, nom);
+        QFETCH(QString, enTete);
+        QFETCH(bool, en1252);
+        QTemporaryDir dossier;
+        const QString chemin = dossier.filePath(nom);
+        const std::vector<PointFichier> points{{0.0f, 0.0f}, {100.0f, 5.0f}, {50.0f, -3.0f}};
+        QCOMPARE(EcrireFichier(points, chemin, enTete), 1);
+        const QByteArray octets = tests::LireOctets(chemin);
+        QCOMPARE(octets.contains(cp1252::Encoder(enTete)), en1252);
+        const bool ascii = std::all_of(enTete.begin(), enTete.end(), [](QChar c) { return c.unicode() < 0x80; });
+        QCOMPARE(octets.contains(enTete.toUtf8()), !en1252 || ascii);
+        QCOMPARE(LireFichierDetaille(chemin).enTete, enTete);
+    }
+
+    // Headers of files from elsewhere: UTF-8 when valid, else Windows-1252.
+    void entetesLues_data()
+    {
+        QTest::addColumn<QByteArray>("premiereLigne");
+        QTest::addColumn<QString>("enTete");
+        QTest::newRow("windows-1252") << QByteArray("\x8Cuvre \x80 l\x92" "aile") << QStringLiteral("Œuvre € l’aile");
+        QTest::newRow("utf-8") << QStringLiteral("Œuvre € l’aile").toUtf8() << QStringLiteral("Œuvre € l’aile");
+        QTest::newRow("octet indéfini") << QByteArray("a\x81z") << QStringLiteral("a\u0081z");
+    }
+
+    void entetesLues()
+    {
+        QFETCH(QByteArray, premiereLigne);
+        QFETCH(QString, enTete);
+        QTemporaryDir dossier;
+        const QString chemin = dossier.filePath(QStringLiteral("lu.dat"));
+        QVERIFY(tests::EcrireOctets(chemin, premiereLigne + "\r\n1 0\r\n0 0.1\r\n0 0\r\n1 0\r\n"));
+        QCOMPARE(LireFichierDetaille(chemin).enTete, enTete);
+    }
+};
+
+GALBIX_TEST_MAIN(TestCp1252)
+#include "tst_cp1252.moc"

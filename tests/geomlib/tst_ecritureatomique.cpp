@@ -1,0 +1,182 @@
+// Replacing files: every failure of the write, the flush, the sync, the creation of the
+// temporary file or the rename leaves the previous file as it was and no stray file behind.
+
+#include "common/Octets.h"
+#include "common/TestMain.h"
+#include "geomlib/EcritureAtomique.h"
+
+#include <QDir>
+#include <QFile>
+#include <QTemporaryDir>
+#include <QTest>
+
+using namespace galbix;
+using galbix::tests::EcrireOctets;
+using galbix::tests::LireOctets;
+
+namespace {
+
+/// A file that refuses every byte past the first `limite` ones, as a disk that fills up.
+class FichierLimite : public QFile {
+public:
+    FichierLimite(const QString& nom, qint64 limite) : QFile(nom), m_reste(limite) {}
+
+protected:
+    qint64 writeData(const char* donnees, qint64 taille) override
+    {
+        if (taille > m_reste)
+            return -1;
+        m_reste -= taille;
+        return QFile::writeData(donnees, taille);
+    }
+
+private:
+    qint64 m_reste;
+};
+
+enum class Panne { Aucune, Creation, Ecriture, Vidage, Synchronisation };
+
+/// Creates the temporary file for real (so that its removal is checked), then hands back a
+/// device that fails the way `panne` says.
+OuvrirTemporaire Ouvrir(Panne panne, int* appels = nullptr, int panneAuAppel = 1)
+{
+    return [=](const QString& chemin) -> std::unique_ptr<QFileDevice> {
+        const int appel = appels ? ++*appels : 1;
+        const Panne ici = appel == panneAuAppel ? panne : Panne::Aucune;
+        if (ici == Panne::Creation)
+            return nullptr;
+        auto fichier = ici == Panne::Ecriture ? std::make_unique<FichierLimite>(chemin, 100)
+                                              : std::make_unique<QFile>(chemin);
+        if (!fichier->open(QIODevice::WriteOnly | QIODevice::NewOnly))
+            return nullptr;
+        if (ici != Panne::Vidage && ici != Panne::Synchronisation)
+            return fichier;
+        // /dev/full accepts bytes into the buffer and fails the flush with "no space left";
+        // /dev/null takes everything but cannot be synced.
+        auto peripherique =
+            std::make_unique<QFile>(ici == Panne::Vidage ? QStringLiteral("/dev/full") : QStringLiteral("/dev/null"));
+        if (!peripherique->open(QIODevice::WriteOnly))
+            return nullptr;
+        return peripherique;
+    };
+}
+
+QStringList Fichiers(const QString& dossier)
+{
+    return QDir(dossier).entryList(QDir::Files | QDir::Hidden | QDir::System | QDir::Dirs | QDir::NoDotAndDotDot,
+                                   QDir::Name);
+}
+
+} // namespace
+
+Q_DECLARE_METATYPE(Panne)
+
+class TestEcritureAtomique : public QObject {
+    Q_OBJECT
+private slots:
+    void init() { QVERIFY(m_racine.isValid()); m_dossier = m_racine.filePath(QString::number(++m_numero)); QDir().mkpath(m_dossier); }
+
+    void panne_data()
+    {
+        QTest::addColumn<Panne>("panne");
+        QTest::addColumn<int>("taille");
+        QTest::newRow("creation du fichier temporaire") << Panne::Creation << 1000;
+        QTest::newRow("ecriture refusee, petit contenu") << Panne::Ecriture << 1000;
+        QTest::newRow("ecriture refusee, gros contenu") << Panne::Ecriture << 200000;
+        QTest::newRow("disque plein au vidage, petit contenu") << Panne::Vidage << 1000;
+        QTest::newRow("disque plein, gros contenu") << Panne::Vidage << 200000;
+        QTest::newRow("synchronisation refusee") << Panne::Synchronisation << 1000;
+    }
+
+    void panne()
+    {
+        QFETCH(Panne, panne);
+        QFETCH(int, taille);
+        const QString cible = m_dossier + QStringLiteral("/profil.dat");
+        QVERIFY(EcrireOctets(cible, "ancien contenu\r\n"));
+        QVERIFY(!EcrireFichierAtomique(cible, QByteArray(taille, 'n'), Ouvrir(panne)));
+        QCOMPARE(LireOctets(cible), QByteArray("ancien contenu\r\n"));
+        QCOMPARE(Fichiers(m_dossier), QStringList{QStringLiteral("profil.dat")});
+        // Without a panne the same call replaces the file.
+        QVERIFY(EcrireFichierAtomique(cible, QByteArray(taille, 'n'), Ouvrir(Panne::Aucune)));
+        QCOMPARE(LireOctets(cible), QByteArray(taille, 'n'));
+        QCOMPARE(Fichiers(m_dossier), QStringList{QStringLiteral("profil.dat")});
+    }
+
+    // A failure on any file of a group leaves every target as it was.
+    void groupe_data()
+    {
+        QTest::addColumn<Panne>("panne");
+        QTest::addColumn<int>("appel");
+        QTest::newRow("premier fichier, disque plein") << Panne::Vidage << 1;
+        QTest::newRow("second fichier, disque plein") << Panne::Vidage << 2;
+        QTest::newRow("second fichier, ecriture") << Panne::Ecriture << 2;
+        QTest::newRow("second fichier, synchronisation") << Panne::Synchronisation << 2;
+    }
+
+    void groupe()
+    {
+        QFETCH(Panne, panne);
+        QFETCH(int, appel);
+        const QString e = m_dossier + QStringLiteral("/TempE.dat");
+        const QString s = m_dossier + QStringLiteral("/TempS.dat");
+        QVERIFY(EcrireOctets(e, "ancien E") && EcrireOctets(s, "ancien S"));
+        int appels = 0;
+        QVERIFY(!EcrireFichiersAtomiques({{e, QByteArray(500, 'e')}, {s, QByteArray(500, 's')}},
+                                         Ouvrir(panne, &appels, appel)));
+        QCOMPARE(LireOctets(e), QByteArray("ancien E"));
+        QCOMPARE(LireOctets(s), QByteArray("ancien S"));
+        QCOMPARE(Fichiers(m_dossier), (QStringList{QStringLiteral("TempE.dat"), QStringLiteral("TempS.dat")}));
+        QVERIFY(EcrireFichiersAtomiques({{e, "nouveau E"}, {s, "nouveau S"}}));
+        QCOMPARE(LireOctets(e), QByteArray("nouveau E"));
+        QCOMPARE(LireOctets(s), QByteArray("nouveau S"));
+    }
+
+    // The target turns into a folder between the write and the rename: the rename fails and
+    // the temporary file goes.
+    void renommageRefuse()
+    {
+        const QString cible = m_dossier + QStringLiteral("/projet.gbx");
+        {
+            RemplacementFichier r(cible);
+            QVERIFY(r.Preparer("contenu"));
+            QVERIFY(QDir().mkpath(cible + QStringLiteral("/occupe")));
+            QVERIFY(!r.Remplacer());
+        }
+        QCOMPARE(Fichiers(m_dossier), QStringList{QStringLiteral("projet.gbx")});
+        QVERIFY(QFileInfo(cible).isDir());
+        QVERIFY(!EcrireFichierAtomique(cible, "contenu"));
+        QVERIFY(!EcrireFichierAtomique(m_dossier + QStringLiteral("/absent/projet.gbx"), "contenu"));
+    }
+
+    // A replaced file keeps its permissions; a symbolic link stays a link to the new content.
+    void permissionsEtLiens()
+    {
+        const QString cible = m_dossier + QStringLiteral("/reglages.ini");
+        QVERIFY(EcrireOctets(cible, "ancien"));
+        const QFileDevice::Permissions droits = QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ReadGroup;
+        QVERIFY(QFile::setPermissions(cible, droits));
+        QVERIFY(EcrireFichierAtomique(cible, "nouveau"));
+        const QFileDevice::Permissions utilisateur = QFileDevice::ReadUser | QFileDevice::WriteUser | QFileDevice::ExeUser;
+        QCOMPARE(QFile::permissions(cible) & ~utilisateur, droits);
+
+        const QString lien = m_dossier + QStringLiteral("/lien.ini");
+        QVERIFY(QFile::link(cible, lien));
+        QVERIFY(EcrireFichierAtomique(lien, "par le lien"));
+        QVERIFY(QFileInfo(lien).isSymLink());
+        QCOMPARE(LireOctets(cible), QByteArray("par le lien"));
+
+        const QString neuf = m_dossier + QStringLiteral("/neuf.dat");
+        QVERIFY(EcrireFichierAtomique(neuf, QByteArray()));
+        QVERIFY(QFileInfo(neuf).isFile());
+        QCOMPARE(QFileInfo(neuf).size(), 0);
+    }
+
+private:
+    QTemporaryDir m_racine;
+    QString m_dossier;
+    int m_numero = 0;
+};
+
+GALBIX_TEST_MAIN(TestEcritureAtomique)
+#include "tst_ecritureatomique.moc"
