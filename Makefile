@@ -5,6 +5,10 @@ JOBS     ?= $(shell nproc)
 DEMO     ?= data/demo/demo.gbx
 PREFIX   ?= /usr/local
 
+# ccache (when installed) shares its objects between checkouts of this tree on one machine.
+export CCACHE_BASEDIR := $(CURDIR)
+export CCACHE_NOHASHDIR := 1
+
 .PHONY: deps configure build run test asan bench screenshots clean
 .PHONY: install package
 
