@@ -36,5 +36,6 @@ inline void Afficher(const char* quoi, double ms, double megaOctets = 0.0)
 void BenchLecture();
 void BenchVue();
 void BenchProjet();
+void BenchCasLimites();
 
 } // namespace galbix::bench

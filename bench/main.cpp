@@ -13,5 +13,6 @@ int main(int argc, char** argv)
     galbix::bench::BenchEdition();
     galbix::bench::BenchSynchro();
     galbix::bench::BenchProjet();
+    galbix::bench::BenchCasLimites();
     return 0;
 }

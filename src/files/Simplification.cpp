@@ -35,16 +35,111 @@ bool DansTolerance(const P& a, const P& b, const P& k, double t2)
     return ex * ex + ey * ey <= t2;
 }
 
-// Every record strictly between a and a + m within tolerance (newest first: a failure is
-// usually found at once).
-template <class P>
-bool TousDansTolerance(const std::vector<P>& pts, size_t a, size_t m, double t2)
-{
-    for (size_t k = m - 1; k >= 1; --k)
-        if (!DansTolerance(pts[a], pts[a + m], pts[a + k], t2))
+// Bounding boxes of runs of consecutive records, in a binary tree over the whole contour:
+// a run whose box lies well inside the tolerance band of a chord passes without testing its
+// records one by one, so that a window the cone of Faisceau cannot certify (a contour turning
+// back within the band, a cluster of records around the anchor) costs about the records near
+// the band's edge rather than every record skipped.
+class ArbreBoites {
+public:
+    template <class P>
+    explicit ArbreBoites(const std::vector<P>& pts)
+    {
+        m_feuilles = 1;
+        while (m_feuilles * ParFeuille < pts.size())
+            m_feuilles *= 2;
+        m_boites.assign(2 * m_feuilles, Boite{});
+        for (size_t i = 0; i < pts.size(); ++i)
+            m_boites[m_feuilles + i / ParFeuille].Ajouter(pts[i].X, pts[i].Y);
+        for (size_t n = m_feuilles; n-- > 1;)
+            m_boites[n] = Boite::Union(m_boites[2 * n], m_boites[2 * n + 1]);
+    }
+
+    // The literal test of every record strictly between a and a + m against the chord from a
+    // to a + m (longer than the tolerance), records certified by their box excepted.
+    template <class P>
+    bool TousDansTolerance(const std::vector<P>& pts, size_t a, size_t m, double t, double t2) const
+    {
+        const Corde c{a, a + m, pts[a].X, pts[a].Y, pts[a + m].X, pts[a + m].Y, t, t2};
+        return Parcourir(pts, c, 1, 0, m_feuilles * ParFeuille, a + 1, a + m);
+    }
+
+private:
+    static constexpr size_t ParFeuille = 16;
+
+    struct Corde {
+        size_t a, b;
+        double xa, ya, xb, yb, t, t2;
+    };
+
+    struct Boite {
+        double x0 = INFINITY, y0 = INFINITY, x1 = -INFINITY, y1 = -INFINITY;
+        bool douteuse = false; ///< holds a NaN: never certified
+
+        void Ajouter(double x, double y)
+        {
+            if (std::isnan(x) || std::isnan(y))
+                douteuse = true;
+            x0 = std::min(x0, x), x1 = std::max(x1, x);
+            y0 = std::min(y0, y), y1 = std::max(y1, y);
+        }
+        static Boite Union(const Boite& p, const Boite& q)
+        {
+            return {std::min(p.x0, q.x0), std::min(p.y0, q.y0), std::max(p.x1, q.x1), std::max(p.y1, q.y1),
+                    p.douteuse || q.douteuse};
+        }
+    };
+
+    // Squared distance from (x, y) to the chord, computed as the literal test does.
+    static double Distance2(const Corde& c, double x, double y)
+    {
+        const double dx = c.xb - c.xa, dy = c.yb - c.ya;
+        const double l2 = dx * dx + dy * dy;
+        const double u = std::clamp(((x - c.xa) * dx + (y - c.ya) * dy) / l2, 0.0, 1.0);
+        const double ex = c.xa + u * dx - x, ey = c.ya + u * dy - y;
+        return ex * ex + ey * ey;
+    }
+
+    // True when every point of the box lies within the tolerance of the chord by a margin far
+    // above the rounding of the literal test: the band around a segment is convex, so the box's
+    // corners suffice.
+    static bool Certifiee(const Boite& b, const Corde& c)
+    {
+        if (b.douteuse)
             return false;
-    return true;
-}
+        const double echelle = std::max({std::fabs(c.xa), std::fabs(c.ya), std::fabs(c.xb), std::fabs(c.yb),
+                                         std::fabs(b.x0), std::fabs(b.y0), std::fabs(b.x1), std::fabs(b.y1)});
+        const double reste = c.t - 2.0 * (MargeRelativeTolerance * c.t + MargeRelativeEchelle * echelle);
+        if (!(reste > 0.0))
+            return false;
+        const double r2 = reste * reste;
+        return Distance2(c, b.x0, b.y0) <= r2 && Distance2(c, b.x1, b.y0) <= r2 && Distance2(c, b.x0, b.y1) <= r2
+            && Distance2(c, b.x1, b.y1) <= r2;
+    }
+
+    // Node n covers records [debut, fin); the records asked for are [bas, haut). Newer records
+    // first: a failure is usually found at the window's end.
+    template <class P>
+    bool Parcourir(const std::vector<P>& pts, const Corde& c, size_t n, size_t debut, size_t fin, size_t bas,
+                   size_t haut) const
+    {
+        if (fin <= bas || haut <= debut)
+            return true;
+        if (bas <= debut && fin <= haut && Certifiee(m_boites[n], c))
+            return true;
+        if (n >= m_feuilles) {
+            for (size_t k = std::min(fin, haut); k-- > std::max(debut, bas);)
+                if (!DansTolerance(pts[c.a], pts[c.b], pts[k], c.t2))
+                    return false;
+            return true;
+        }
+        const size_t milieu = debut + (fin - debut) / 2;
+        return Parcourir(pts, c, 2 * n + 1, milieu, fin, bas, haut) && Parcourir(pts, c, 2 * n, debut, milieu, bas, haut);
+    }
+
+    size_t m_feuilles = 1;
+    std::vector<Boite> m_boites;
+};
 
 struct Vecteur {
     double x = 0.0, y = 0.0;
@@ -158,6 +253,7 @@ std::vector<int32_t> Conserves(const std::vector<P>& pts, float tolerance)
     const size_t u = pts.size() - 1;
     const double t2 = double(tolerance) * double(tolerance);
     const double t = std::fabs(double(tolerance));
+    const ArbreBoites arbre(pts);
     garde.push_back(0);
     size_t a = 0;
     while (a + 2 <= u) {
@@ -173,7 +269,7 @@ std::vector<int32_t> Conserves(const std::vector<P>& pts, float tolerance)
             if (l2 <= t2)
                 tous = faisceau.CourteDansTolerance(t2);
             else
-                tous = faisceau.Certifie(dx, dy, l2) || TousDansTolerance(pts, a, m, t2);
+                tous = faisceau.Certifie(dx, dy, l2) || arbre.TousDansTolerance(pts, a, m, t, t2);
         } while (a + m + 1 <= u && tous);
         a += m - 1;
         if (!tous)

@@ -2,6 +2,7 @@
 // drawings (one profile, or the whole wing in 3D). Lines end with CR LF, the convention of the
 // Windows programs these files are made for; the readers here accept both line ends. Text is UTF-8.
 
+#include "geomlib/EnTeteDat.h"
 #include "geomlib/Formats.h"
 #include "geomlib/Texte.h"
 
@@ -140,7 +141,7 @@ void Facette(QByteArray& sortie, const PointFichier& r0, const PointFichier& r1,
 
 QByteArray Dat(const std::vector<PointFichier>& points, const QString& enTete)
 {
-    const QByteArray ligneEnTete = UneLigne(enTete);
+    const QByteArray ligneEnTete = LigneEnTeteDat(UneLigne(enTete));
     QByteArray sortie;
     sortie.reserve(ligneEnTete.size() + 2 + qsizetype(points.size()) * 22);
     sortie.append(ligneEnTete).append(FinDeLigne);
