@@ -45,7 +45,7 @@ ContenuFichier LireFichierBorne(const QString& chemin, long long cap)
                 return c;
             }
             if (c.octets.capacity() < deja + voulu)
-                c.octets.reserve(qsizetype(std::max(deja + voulu, 2 * deja)));
+                c.octets.reserve(qsizetype(std::min(std::max(deja + voulu, 2 * deja), limite + 1)));
             c.octets.resize(qsizetype(deja + voulu));
             const qint64 lu = fichier.read(c.octets.data() + deja, voulu);
             if (lu < 0) {
