@@ -1,6 +1,7 @@
 #include "files/Simplification.h"
 
 #include <algorithm>
+#include <bit>
 #include <cmath>
 
 namespace galbix {
@@ -35,24 +36,45 @@ bool DansTolerance(const P& a, const P& b, const P& k, double t2)
     return ex * ex + ey * ey <= t2;
 }
 
-// Bounding boxes of runs of consecutive records, in a binary tree over the whole contour:
-// a run whose box lies well inside the tolerance band of a chord passes without testing its
-// records one by one, so that a window the cone of Faisceau cannot certify (a contour turning
-// back within the band, a cluster of records around the anchor) costs about the records near
-// the band's edge rather than every record skipped.
+// Boxes around runs of consecutive records, each one turned along its run (from its first
+// record to its last), in a binary tree over the whole contour: a run whose box lies well inside
+// the tolerance band of a chord passes without testing its records one by one. A window that the
+// cone of Faisceau cannot certify (a contour turning back within the band, a cluster of records
+// around the window's end) then costs about the records near the band's edge, not every record
+// skipped; a straight run is one thin box at every level of the tree.
 class ArbreBoites {
 public:
     template <class P>
-    explicit ArbreBoites(const std::vector<P>& pts)
+    explicit ArbreBoites(const std::vector<P>& pts) : m_n(pts.size())
     {
-        m_feuilles = 1;
         while (m_feuilles * ParFeuille < pts.size())
             m_feuilles *= 2;
         m_boites.assign(2 * m_feuilles, Boite{});
-        for (size_t i = 0; i < pts.size(); ++i)
-            m_boites[m_feuilles + i / ParFeuille].Ajouter(pts[i].X, pts[i].Y);
-        for (size_t n = m_feuilles; n-- > 1;)
-            m_boites[n] = Boite::Union(m_boites[2 * n], m_boites[2 * n + 1]);
+        for (size_t f = 0; f < m_feuilles && f * ParFeuille < m_n; ++f) {
+            const size_t debut = f * ParFeuille, fin = std::min(m_n, debut + ParFeuille);
+            Boite& b = m_boites[m_feuilles + f];
+            b.Orienter(pts[debut].X, pts[debut].Y, pts[fin - 1].X, pts[fin - 1].Y);
+            for (size_t i = debut; i < fin; ++i)
+                b.Ajouter(pts[i].X, pts[i].Y);
+            b.Arrondir();
+        }
+        for (size_t n = m_feuilles; n-- > 1;) {
+            const size_t largeur = ParFeuille * (size_t(1) << (std::bit_width(m_feuilles) - std::bit_width(n)));
+            const size_t debut = (n * largeur) - m_feuilles * ParFeuille;
+            if (debut >= m_n)
+                continue;
+            const size_t fin = std::min(m_n, debut + largeur);
+            Boite& b = m_boites[n];
+            b.Orienter(pts[debut].X, pts[debut].Y, pts[fin - 1].X, pts[fin - 1].Y);
+            for (const Boite* enfant : {&m_boites[2 * n], &m_boites[2 * n + 1]}) {
+                if (enfant->vide)
+                    continue;
+                b.douteuse = b.douteuse || enfant->douteuse;
+                for (int k = 0; k < 4; ++k)
+                    b.Ajouter(enfant->CoinX(k), enfant->CoinY(k));
+            }
+            b.Arrondir();
+        }
     }
 
     // The literal test of every record strictly between a and a + m against the chord from a
@@ -72,22 +94,39 @@ private:
         double xa, ya, xb, yb, t, t2;
     };
 
+    // Records within [s0, s1] along the unit direction (ux, uy) from (ox, oy) and within
+    // [p0, p1] along its normal.
     struct Boite {
-        double x0 = INFINITY, y0 = INFINITY, x1 = -INFINITY, y1 = -INFINITY;
-        bool douteuse = false; ///< holds a NaN: never certified
+        double ox = 0, oy = 0, ux = 1, uy = 0;
+        double s0 = INFINITY, s1 = -INFINITY, p0 = INFINITY, p1 = -INFINITY;
+        bool douteuse = false; ///< holds a NaN or an infinity: never certified
+        bool vide = true;
 
+        void Orienter(double x0, double y0, double x1, double y1)
+        {
+            ox = x0, oy = y0;
+            const double dx = x1 - x0, dy = y1 - y0, l = std::hypot(dx, dy);
+            if (l > 0.0 && std::isfinite(l))
+                ux = dx / l, uy = dy / l;
+        }
         void Ajouter(double x, double y)
         {
-            if (std::isnan(x) || std::isnan(y))
+            const double s = (x - ox) * ux + (y - oy) * uy, p = (y - oy) * ux - (x - ox) * uy;
+            if (!std::isfinite(s) || !std::isfinite(p))
                 douteuse = true;
-            x0 = std::min(x0, x), x1 = std::max(x1, x);
-            y0 = std::min(y0, y), y1 = std::max(y1, y);
+            s0 = std::min(s0, s), s1 = std::max(s1, s), p0 = std::min(p0, p), p1 = std::max(p1, p);
+            vide = false;
         }
-        static Boite Union(const Boite& p, const Boite& q)
+        // Widens the box by far more than the rounding of the projections, so that it holds
+        // its records for certain.
+        void Arrondir()
         {
-            return {std::min(p.x0, q.x0), std::min(p.y0, q.y0), std::max(p.x1, q.x1), std::max(p.y1, q.y1),
-                    p.douteuse || q.douteuse};
+            const double e = 1e-12 * (std::fabs(ox) + std::fabs(oy) + std::fabs(s0) + std::fabs(s1) + std::fabs(p0)
+                                      + std::fabs(p1));
+            s0 -= e, s1 += e, p0 -= e, p1 += e;
         }
+        double CoinX(int k) const { return ox + ((k & 1) ? s1 : s0) * ux - ((k & 2) ? p1 : p0) * uy; }
+        double CoinY(int k) const { return oy + ((k & 1) ? s1 : s0) * uy + ((k & 2) ? p1 : p0) * ux; }
     };
 
     // Squared distance from (x, y) to the chord, computed as the literal test does.
@@ -105,16 +144,19 @@ private:
     // corners suffice.
     static bool Certifiee(const Boite& b, const Corde& c)
     {
-        if (b.douteuse)
+        if (b.douteuse || b.vide)
             return false;
-        const double echelle = std::max({std::fabs(c.xa), std::fabs(c.ya), std::fabs(c.xb), std::fabs(c.yb),
-                                         std::fabs(b.x0), std::fabs(b.y0), std::fabs(b.x1), std::fabs(b.y1)});
+        double echelle = std::max({std::fabs(c.xa), std::fabs(c.ya), std::fabs(c.xb), std::fabs(c.yb)});
+        for (int k = 0; k < 4; ++k)
+            echelle = std::max({echelle, std::fabs(b.CoinX(k)), std::fabs(b.CoinY(k))});
         const double reste = c.t - 2.0 * (MargeRelativeTolerance * c.t + MargeRelativeEchelle * echelle);
         if (!(reste > 0.0))
             return false;
         const double r2 = reste * reste;
-        return Distance2(c, b.x0, b.y0) <= r2 && Distance2(c, b.x1, b.y0) <= r2 && Distance2(c, b.x0, b.y1) <= r2
-            && Distance2(c, b.x1, b.y1) <= r2;
+        for (int k = 0; k < 4; ++k)
+            if (!(Distance2(c, b.CoinX(k), b.CoinY(k)) <= r2))
+                return false;
+        return true;
     }
 
     // Node n covers records [debut, fin); the records asked for are [bas, haut). Newer records
@@ -137,6 +179,7 @@ private:
         return Parcourir(pts, c, 2 * n + 1, milieu, fin, bas, haut) && Parcourir(pts, c, 2 * n, debut, milieu, bas, haut);
     }
 
+    size_t m_n;
     size_t m_feuilles = 1;
     std::vector<Boite> m_boites;
 };
