@@ -71,7 +71,7 @@ public:
                     continue;
                 b.douteuse = b.douteuse || enfant->douteuse;
                 for (int k = 0; k < 4; ++k)
-                    b.Ajouter(enfant->CoinX(k), enfant->CoinY(k));
+                    b.Ajouter(enfant->cx[k], enfant->cy[k]);
             }
             b.Arrondir();
         }
@@ -92,6 +92,8 @@ private:
     struct Corde {
         size_t a, b;
         double xa, ya, xb, yb, t, t2;
+        double dx = xb - xa, dy = yb - ya, l2 = dx * dx + dy * dy;
+        double ampleur = std::max({std::fabs(xa), std::fabs(ya), std::fabs(xb), std::fabs(yb)});
     };
 
     // Records within [s0, s1] along the unit direction (ux, uy) from (ox, oy) and within
@@ -118,24 +120,29 @@ private:
             vide = false;
         }
         // Widens the box by far more than the rounding of the projections, so that it holds
-        // its records for certain.
+        // its records for certain, then keeps its corners and their largest coordinate.
         void Arrondir()
         {
             const double e = 1e-12 * (std::fabs(ox) + std::fabs(oy) + std::fabs(s0) + std::fabs(s1) + std::fabs(p0)
                                       + std::fabs(p1));
             s0 -= e, s1 += e, p0 -= e, p1 += e;
+            for (int k = 0; k < 4; ++k) {
+                cx[k] = ox + ((k & 1) ? s1 : s0) * ux - ((k & 2) ? p1 : p0) * uy;
+                cy[k] = oy + ((k & 1) ? s1 : s0) * uy + ((k & 2) ? p1 : p0) * ux;
+                ampleur = std::max({ampleur, std::fabs(cx[k]), std::fabs(cy[k])});
+            }
+            if (!std::isfinite(ampleur))
+                douteuse = true;
         }
-        double CoinX(int k) const { return ox + ((k & 1) ? s1 : s0) * ux - ((k & 2) ? p1 : p0) * uy; }
-        double CoinY(int k) const { return oy + ((k & 1) ? s1 : s0) * uy + ((k & 2) ? p1 : p0) * ux; }
+        double cx[4] = {}, cy[4] = {};
+        double ampleur = 0.0;
     };
 
     // Squared distance from (x, y) to the chord, computed as the literal test does.
     static double Distance2(const Corde& c, double x, double y)
     {
-        const double dx = c.xb - c.xa, dy = c.yb - c.ya;
-        const double l2 = dx * dx + dy * dy;
-        const double u = std::clamp(((x - c.xa) * dx + (y - c.ya) * dy) / l2, 0.0, 1.0);
-        const double ex = c.xa + u * dx - x, ey = c.ya + u * dy - y;
+        const double u = std::clamp(((x - c.xa) * c.dx + (y - c.ya) * c.dy) / c.l2, 0.0, 1.0);
+        const double ex = c.xa + u * c.dx - x, ey = c.ya + u * c.dy - y;
         return ex * ex + ey * ey;
     }
 
@@ -146,15 +153,13 @@ private:
     {
         if (b.douteuse || b.vide)
             return false;
-        double echelle = std::max({std::fabs(c.xa), std::fabs(c.ya), std::fabs(c.xb), std::fabs(c.yb)});
-        for (int k = 0; k < 4; ++k)
-            echelle = std::max({echelle, std::fabs(b.CoinX(k)), std::fabs(b.CoinY(k))});
+        const double echelle = std::max(c.ampleur, b.ampleur);
         const double reste = c.t - 2.0 * (MargeRelativeTolerance * c.t + MargeRelativeEchelle * echelle);
         if (!(reste > 0.0))
             return false;
         const double r2 = reste * reste;
         for (int k = 0; k < 4; ++k)
-            if (!(Distance2(c, b.CoinX(k), b.CoinY(k)) <= r2))
+            if (!(Distance2(c, b.cx[k], b.cy[k]) <= r2))
                 return false;
         return true;
     }

@@ -369,11 +369,11 @@ void TestChainage::commeAvant()
 
 void TestChainage::etoileLineaire()
 {
-    // 200 000 lines from one point: a search that scans every end at the centre would take
-    // minutes. Each contour joins two lines through the centre.
-    const Dessin d = Etoile(200000, {1, 1});
+    // A million lines from one point: a search that scans every end at the centre would take
+    // the better part of an hour. Each contour joins two lines through the centre.
+    const Dessin d = Etoile(1000000, {1, 1});
     const std::vector<PointFichier> sortie = Chainer(d.points, d.traces, 0.001);
-    QCOMPARE(sortie.size(), size_t(300000));
+    QCOMPARE(sortie.size(), size_t(1500000));
     QVERIFY(!MemeContour(sortie.front(), sortie.back()));
 }
 
