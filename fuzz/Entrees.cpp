@@ -4,6 +4,7 @@
 #include "files/Ini.h"
 #include "files/Ouverture.h"
 #include "files/Projet.h"
+#include "geomlib/Formats.h"
 #include "model/NumericText.h"
 #include "model/Types.h"
 
@@ -46,11 +47,25 @@ bool PointsFinis(const std::vector<PointProfil>& points)
     return true;
 }
 
-int Ouvrir(const uint8_t* donnees, size_t taille, const char* nom)
+// The open command on bytes already in memory: read, then what the command does with the
+// buffer (thinning of drawings, scaling of profiles, metrics).
+int Ouvrir(const uint8_t* donnees, size_t taille, const char* nom, LectureFichier (*lecteur)(std::string_view))
 {
-    const QString chemin = Ecrire(QString::fromLatin1(nom), Octets(donnees, taille));
+    LectureFichier lecture = lecteur(std::string_view(reinterpret_cast<const char*>(donnees), taille));
+    formats::Finaliser(lecture);
+    if (!lecture.ok) {
+        Exiger(!lecture.erreur.isEmpty() && lecture.points.empty());
+        return 0;
+    }
+    TamponLecture tampon;
+    tampon.Points = std::move(lecture.points);
+    tampon.XminFichier = lecture.Xmin;
+    tampon.XmaxFichier = lecture.Xmax;
+    tampon.YminFichier = lecture.Ymin;
+    tampon.YmaxFichier = lecture.Ymax;
+    tampon.EnTete = SansEspacesAuxBouts(lecture.enTete);
     CoupleProfils profils;
-    const ResultatOuverture r = OuvrirProfil(CoteE, chemin, false, profils);
+    const ResultatOuverture r = AppliquerTampon(CoteE, QString::fromLatin1(nom), tampon, profils);
     if (r.Issue == IssueOuverture::Charge) {
         Exiger(!profils.PointsE.empty() && profils.PointsE.size() == profils.PointsS.size());
         Exiger(PointsFinis(profils.PointsE));
@@ -69,9 +84,9 @@ QString DossierDeTravail()
     return dossier.path();
 }
 
-int OuvrirDat(const uint8_t* donnees, size_t taille) { return Ouvrir(donnees, taille, "profil.dat"); }
-int OuvrirDxf(const uint8_t* donnees, size_t taille) { return Ouvrir(donnees, taille, "dessin.dxf"); }
-int OuvrirPlt(const uint8_t* donnees, size_t taille) { return Ouvrir(donnees, taille, "trace.plt"); }
+int OuvrirDat(const uint8_t* donnees, size_t taille) { return Ouvrir(donnees, taille, "profil.dat", formats::LireDat); }
+int OuvrirDxf(const uint8_t* donnees, size_t taille) { return Ouvrir(donnees, taille, "dessin.dxf", formats::LireDxf); }
+int OuvrirPlt(const uint8_t* donnees, size_t taille) { return Ouvrir(donnees, taille, "trace.plt", formats::LirePlt); }
 
 int LireIni(const uint8_t* donnees, size_t taille)
 {

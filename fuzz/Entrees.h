@@ -15,7 +15,7 @@ struct Cible {
     int (*entree)(const uint8_t* donnees, size_t taille);
 };
 
-/// The bytes as a .dat file opened on the root side (read, scaling, metrics).
+/// The bytes as a .dat file opened on the root side (read, scaling, metrics), in memory.
 int OuvrirDat(const uint8_t* donnees, size_t taille);
 /// The bytes as a .dxf drawing opened on the root side (read, chaining, thinning).
 int OuvrirDxf(const uint8_t* donnees, size_t taille);
