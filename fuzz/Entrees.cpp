@@ -79,7 +79,9 @@ int Ouvrir(const uint8_t* donnees, size_t taille, const char* nom, LectureFichie
 
 QString DossierDeTravail()
 {
-    static QTemporaryDir dossier;
+    // In memory where the system offers it: the project and exchange targets write every input.
+    static QTemporaryDir dossier(QDir(QStringLiteral("/dev/shm")).exists() ? QStringLiteral("/dev/shm/galbix-fuzz-XXXXXX")
+                                                                            : QDir::tempPath() + QStringLiteral("/galbix-fuzz-XXXXXX"));
     Exiger(dossier.isValid());
     return dossier.path();
 }
