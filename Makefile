@@ -38,6 +38,14 @@ asan: deps
 bench: build
 	QT_QPA_PLATFORM=offscreen $(BUILD)/bench/galbix-bench
 
+# Every fuzzing target for FUZZ_SECONDS each (clang and libFuzzer, in build-fuzz/).
+FUZZ_SECONDS ?= 20
+.PHONY: fuzz
+fuzz: deps
+	test -f build-fuzz/build.ninja || CC=clang CXX=clang++ cmake -S fuzz -B build-fuzz -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo
+	cmake --build build-fuzz -j $(JOBS)
+	bash fuzz/lancer $(FUZZ_SECONDS) build-fuzz
+
 # Pictures of the windows, drawn on the offscreen platform, into build/screenshots/.
 screenshots: build
 	QT_QPA_PLATFORM=offscreen $(BUILD)/src/app/galbix/galbix-captures $(BUILD)/screenshots
@@ -54,3 +62,4 @@ package: build
 
 clean:
 	rm -rf $(BUILD) build-asan
+	rm -rf build-fuzz

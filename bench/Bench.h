@@ -39,5 +39,6 @@ void BenchProjet();
 void BenchPoints();
 void BenchSequences();
 void BenchImages();
+void BenchCasLimites();
 
 } // namespace galbix::bench

@@ -23,5 +23,6 @@ int main(int argc, char** argv)
     galbix::bench::BenchConstruction();
     galbix::bench::BenchSequences();
     galbix::bench::BenchImages();
+    galbix::bench::BenchCasLimites();
     return 0;
 }

@@ -74,7 +74,7 @@ bool LireCote(const QString& dossier, int cote, std::vector<PointProfil>& points
         points[i].Y = float(double(lecture.points[i].Y) * double(champs.Corde) + dy);
         if (!std::isfinite(points[i].X) || !std::isfinite(points[i].Y)) {
             message = QStringLiteral("Les points du fichier %1 sortent des limites une fois mis à l'échelle "
-                                     "de la corde %2.").arg(Natif(chemin), Nombre3(champs.Corde));
+                                     "de la corde %2.").arg(Natif(chemin), std::isinf(champs.Corde) ? QStringLiteral("infinie") : Nombre3(champs.Corde));
             return false;
         }
     }

@@ -2,6 +2,7 @@
 
 #include "geomlib/Cp1252.h"
 #include "geomlib/EcritureAtomique.h"
+#include "geomlib/LectureBornee.h"
 #include "geomlib/Texte.h"
 
 #include <QFile>
@@ -137,7 +138,7 @@ FichierIni FichierIni::Charger(const QString& chemin, bool* lu)
     QFile fichier(chemin);
     if (info.size() <= TailleMaxIni && fichier.open(QIODevice::ReadOnly)) {
         try {
-            return DepuisOctets(fichier.readAll());
+            if (const ContenuFichier c = LireFichierBorne(chemin, TailleMaxIni); c.ok) return DepuisOctets(c.octets);
         } catch (const std::bad_alloc&) {
             // falls through: an unreadable file
         }

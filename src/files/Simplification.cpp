@@ -1,6 +1,7 @@
 #include "files/Simplification.h"
 
 #include <algorithm>
+#include <bit>
 #include <cmath>
 
 namespace galbix {
@@ -35,16 +36,158 @@ bool DansTolerance(const P& a, const P& b, const P& k, double t2)
     return ex * ex + ey * ey <= t2;
 }
 
-// Every record strictly between a and a + m within tolerance (newest first: a failure is
-// usually found at once).
-template <class P>
-bool TousDansTolerance(const std::vector<P>& pts, size_t a, size_t m, double t2)
-{
-    for (size_t k = m - 1; k >= 1; --k)
-        if (!DansTolerance(pts[a], pts[a + m], pts[a + k], t2))
+// Boxes around runs of consecutive records, each one turned along its run (from its first
+// record to its last), in a binary tree over the whole contour: a run whose box lies well inside
+// the tolerance band of a chord passes without testing its records one by one. A window that the
+// cone of Faisceau cannot certify (a contour turning back within the band, a cluster of records
+// around the window's end) then costs about the records near the band's edge, not every record
+// skipped; a straight run is one thin box at every level of the tree.
+class ArbreBoites {
+public:
+    template <class P>
+    explicit ArbreBoites(const std::vector<P>& pts) : m_n(pts.size())
+    {
+        while (m_feuilles * ParFeuille < pts.size())
+            m_feuilles *= 2;
+        m_boites.assign(2 * m_feuilles, Boite{});
+        for (size_t f = 0; f < m_feuilles && f * ParFeuille < m_n; ++f) {
+            const size_t debut = f * ParFeuille, fin = std::min(m_n, debut + ParFeuille);
+            Boite& b = m_boites[m_feuilles + f];
+            b.Orienter(pts[debut].X, pts[debut].Y, pts[fin - 1].X, pts[fin - 1].Y);
+            for (size_t i = debut; i < fin; ++i)
+                b.Ajouter(pts[i].X, pts[i].Y);
+            b.Arrondir();
+        }
+        for (size_t n = m_feuilles; n-- > 1;) {
+            const size_t largeur = ParFeuille * (size_t(1) << (std::bit_width(m_feuilles) - std::bit_width(n)));
+            const size_t debut = (n * largeur) - m_feuilles * ParFeuille;
+            if (debut >= m_n)
+                continue;
+            const size_t fin = std::min(m_n, debut + largeur);
+            Boite& b = m_boites[n];
+            b.Orienter(pts[debut].X, pts[debut].Y, pts[fin - 1].X, pts[fin - 1].Y);
+            for (const Boite* enfant : {&m_boites[2 * n], &m_boites[2 * n + 1]}) {
+                if (enfant->vide)
+                    continue;
+                b.douteuse = b.douteuse || enfant->douteuse;
+                for (int k = 0; k < 4; ++k)
+                    b.Ajouter(enfant->cx[k], enfant->cy[k]);
+            }
+            b.Arrondir();
+        }
+    }
+
+    // The literal test of every record strictly between a and a + m against the chord from a
+    // to a + m (longer than the tolerance), records certified by their box excepted.
+    template <class P>
+    bool TousDansTolerance(const std::vector<P>& pts, size_t a, size_t m, double t, double t2) const
+    {
+        const Corde c{a, a + m, pts[a].X, pts[a].Y, pts[a + m].X, pts[a + m].Y, t, t2};
+        return Parcourir(pts, c, 1, 0, m_feuilles * ParFeuille, a + 1, a + m);
+    }
+
+private:
+    static constexpr size_t ParFeuille = 16;
+
+    struct Corde {
+        size_t a, b;
+        double xa, ya, xb, yb, t, t2;
+        double dx = xb - xa, dy = yb - ya, l2 = dx * dx + dy * dy;
+        double ampleur = std::max({std::fabs(xa), std::fabs(ya), std::fabs(xb), std::fabs(yb)});
+    };
+
+    // Records within [s0, s1] along the unit direction (ux, uy) from (ox, oy) and within
+    // [p0, p1] along its normal.
+    struct Boite {
+        double ox = 0, oy = 0, ux = 1, uy = 0;
+        double s0 = INFINITY, s1 = -INFINITY, p0 = INFINITY, p1 = -INFINITY;
+        bool douteuse = false; ///< holds a NaN or an infinity: never certified
+        bool vide = true;
+
+        void Orienter(double x0, double y0, double x1, double y1)
+        {
+            ox = x0, oy = y0;
+            const double dx = x1 - x0, dy = y1 - y0, l = std::hypot(dx, dy);
+            if (l > 0.0 && std::isfinite(l))
+                ux = dx / l, uy = dy / l;
+        }
+        void Ajouter(double x, double y)
+        {
+            const double s = (x - ox) * ux + (y - oy) * uy, p = (y - oy) * ux - (x - ox) * uy;
+            if (!std::isfinite(s) || !std::isfinite(p))
+                douteuse = true;
+            s0 = std::min(s0, s), s1 = std::max(s1, s), p0 = std::min(p0, p), p1 = std::max(p1, p);
+            vide = false;
+        }
+        // Widens the box by far more than the rounding of the projections, so that it holds
+        // its records for certain, then keeps its corners and their largest coordinate.
+        void Arrondir()
+        {
+            const double e = 1e-12 * (std::fabs(ox) + std::fabs(oy) + std::fabs(s0) + std::fabs(s1) + std::fabs(p0)
+                                      + std::fabs(p1));
+            s0 -= e, s1 += e, p0 -= e, p1 += e;
+            for (int k = 0; k < 4; ++k) {
+                cx[k] = ox + ((k & 1) ? s1 : s0) * ux - ((k & 2) ? p1 : p0) * uy;
+                cy[k] = oy + ((k & 1) ? s1 : s0) * uy + ((k & 2) ? p1 : p0) * ux;
+                ampleur = std::max({ampleur, std::fabs(cx[k]), std::fabs(cy[k])});
+            }
+            if (!std::isfinite(ampleur))
+                douteuse = true;
+        }
+        double cx[4] = {}, cy[4] = {};
+        double ampleur = 0.0;
+    };
+
+    // Squared distance from (x, y) to the chord, computed as the literal test does.
+    static double Distance2(const Corde& c, double x, double y)
+    {
+        const double u = std::clamp(((x - c.xa) * c.dx + (y - c.ya) * c.dy) / c.l2, 0.0, 1.0);
+        const double ex = c.xa + u * c.dx - x, ey = c.ya + u * c.dy - y;
+        return ex * ex + ey * ey;
+    }
+
+    // True when every point of the box lies within the tolerance of the chord by a margin far
+    // above the rounding of the literal test: the band around a segment is convex, so the box's
+    // corners suffice.
+    static bool Certifiee(const Boite& b, const Corde& c)
+    {
+        if (b.douteuse || b.vide)
             return false;
-    return true;
-}
+        const double echelle = std::max(c.ampleur, b.ampleur);
+        const double reste = c.t - 2.0 * (MargeRelativeTolerance * c.t + MargeRelativeEchelle * echelle);
+        if (!(reste > 0.0))
+            return false;
+        const double r2 = reste * reste;
+        for (int k = 0; k < 4; ++k)
+            if (!(Distance2(c, b.cx[k], b.cy[k]) <= r2))
+                return false;
+        return true;
+    }
+
+    // Node n covers records [debut, fin); the records asked for are [bas, haut). Newer records
+    // first: a failure is usually found at the window's end.
+    template <class P>
+    bool Parcourir(const std::vector<P>& pts, const Corde& c, size_t n, size_t debut, size_t fin, size_t bas,
+                   size_t haut) const
+    {
+        if (fin <= bas || haut <= debut)
+            return true;
+        if (bas <= debut && fin <= haut && Certifiee(m_boites[n], c))
+            return true;
+        if (n >= m_feuilles) {
+            for (size_t k = std::min(fin, haut); k-- > std::max(debut, bas);)
+                if (!DansTolerance(pts[c.a], pts[c.b], pts[k], c.t2))
+                    return false;
+            return true;
+        }
+        const size_t milieu = debut + (fin - debut) / 2;
+        return Parcourir(pts, c, 2 * n + 1, milieu, fin, bas, haut) && Parcourir(pts, c, 2 * n, debut, milieu, bas, haut);
+    }
+
+    size_t m_n;
+    size_t m_feuilles = 1;
+    std::vector<Boite> m_boites;
+};
 
 struct Vecteur {
     double x = 0.0, y = 0.0;
@@ -162,6 +305,7 @@ std::vector<int32_t> Conserves(const std::vector<P>& pts, float tolerance)
     const size_t u = pts.size() - 1;
     const double t2 = double(tolerance) * double(tolerance);
     const double t = std::fabs(double(tolerance));
+    const ArbreBoites arbre(pts);
     garde.push_back(0);
     size_t a = 0;
     while (a + 2 <= u) {
@@ -177,7 +321,7 @@ std::vector<int32_t> Conserves(const std::vector<P>& pts, float tolerance)
             if (l2 <= t2)
                 tous = faisceau.CourteDansTolerance(t2);
             else
-                tous = faisceau.Certifie(dx, dy, l2) || TousDansTolerance(pts, a, m, t2);
+                tous = faisceau.Certifie(dx, dy, l2) || arbre.TousDansTolerance(pts, a, m, t, t2);
         } while (a + m + 1 <= u && tous);
         a += m - 1;
         if (!tous)

@@ -14,36 +14,27 @@ using courbes::Pt2;
 
 constexpr uint32_t Aucun = UINT32_MAX;
 
-// End points of the open pieces filed by grid cell in an open-addressing hash table; each
-// cell holds a singly linked list of its end points. Cells are twice the tolerance wide, so
-// that the points within the tolerance of a point lie in at most four cells. End point e is
-// end (e & 1) of piece e / 2: 0 its first point, 1 its last.
+// End points of the open pieces filed by grid cell in an open-addressing hash table. Cells are
+// twice the tolerance wide, so that the points within the tolerance of a point lie in at most
+// four cells. Within a cell, end points at the very same place form one group, whose members
+// are kept in increasing order: a search looks at each place once, however many pieces meet
+// there. End point e is end (e & 1) of piece e / 2: 0 its first point, 1 its last.
 class GrilleExtremites {
 public:
     GrilleExtremites(const std::vector<Pt2>& points, const std::vector<Trace>& traces, double tolerance)
-        : m_tolerance(tolerance > 0.0 ? tolerance : 1e-9), m_cellule(2.0 * m_tolerance), m_noeuds(2 * traces.size())
+        : m_tolerance(tolerance > 0.0 ? tolerance : 1e-9), m_cellule(2.0 * m_tolerance), m_points(2 * traces.size())
     {
-        const size_t capacite = std::bit_ceil(4 * traces.size() + 16);
-        m_cases.resize(capacite);
-        m_masque = capacite - 1;
-        for (size_t e = 0; e < m_noeuds.size(); ++e) {
+        for (size_t e = 0; e < m_points.size(); ++e) {
             const Trace& t = traces[e / 2];
-            m_noeuds[e].p = points[(e & 1) ? t.debut + t.nombre - 1 : t.debut];
+            m_points[e] = points[(e & 1) ? t.debut + t.nombre - 1 : t.debut];
         }
-        // Filed from the last so that every list runs in increasing order.
-        for (size_t e = m_noeuds.size(); e-- > 0;) {
-            if (traces[e / 2].ferme)
-                continue;
-            Case& c = Trouver(Cellule(m_noeuds[e].p), true);
-            m_noeuds[e].suivant = c.tete;
-            c.tete = uint32_t(e);
-        }
+        Classer(traces);
     }
 
-    Pt2 Point(uint32_t e) const { return m_noeuds[e].p; }
+    Pt2 Point(uint32_t e) const { return m_points[e]; }
 
     /// Nearest end point within the tolerance of `p` whose piece is unused (smallest number on
-    /// ties), or Aucun. End points of used pieces are unlinked on the way.
+    /// ties), or Aucun. End points of used pieces are passed over for good on the way.
     uint32_t PlusProche(Pt2 p, const std::vector<char>& utilise)
     {
         // The point's own cell first: an exact match there ends the search.
@@ -59,18 +50,21 @@ public:
         for (int k = 0; k < n; ++k) {
             Case* c = &Trouver(cellules[k], false);
             for (uint32_t* lien = &c->tete; *lien != Aucun;) {
-                const uint32_t e = *lien;
-                if (utilise[e / 2]) {
-                    *lien = m_noeuds[e].suivant;
+                Groupe& g = m_groupes[*lien];
+                while (g.courant < g.fin && utilise[m_membres[g.courant] / 2])
+                    ++g.courant;
+                if (g.courant == g.fin) {
+                    *lien = g.suivant; // every piece of this place is used
                     continue;
                 }
-                const Pt2 q = m_noeuds[e].p;
+                const uint32_t e = m_membres[g.courant];
+                const Pt2 q = g.p;
                 const double d2 = (q.x - p.x) * (q.x - p.x) + (q.y - p.y) * (q.y - p.y);
                 if (d2 < meilleureDistance || (d2 == meilleureDistance && e < meilleur)) {
                     meilleur = e;
                     meilleureDistance = d2;
                 }
-                lien = &m_noeuds[e].suivant;
+                lien = &g.suivant;
             }
             if (k == 0 && meilleur != Aucun && meilleureDistance == 0.0)
                 break;
@@ -85,13 +79,49 @@ private:
     };
     struct Case {
         Cle cle;
-        uint32_t tete = Aucun;
+        uint32_t tete = Aucun; ///< first group of the cell
         bool occupee = false;
     };
-    struct Noeud {
+    /// End points at one place: m_membres[courant..fin) are the ones not yet known used.
+    struct Groupe {
         Pt2 p;
-        uint32_t suivant = Aucun;
+        uint32_t courant = 0, fin = 0;
+        uint32_t suivant = Aucun; ///< next group of the same cell
     };
+
+    // Sorts the open end points by place and number, then files each place's group in its cell.
+    void Classer(const std::vector<Trace>& traces)
+    {
+        struct Entree {
+            uint64_t x, y;
+            uint32_t e;
+            auto operator<=>(const Entree&) const = default;
+        };
+        std::vector<Entree> entrees;
+        entrees.reserve(m_points.size());
+        for (size_t e = 0; e < m_points.size(); ++e)
+            if (!traces[e / 2].ferme)
+                entrees.push_back({std::bit_cast<uint64_t>(m_points[e].x), std::bit_cast<uint64_t>(m_points[e].y),
+                                   uint32_t(e)});
+        std::sort(entrees.begin(), entrees.end());
+        m_membres.resize(entrees.size());
+        for (size_t i = 0; i < entrees.size(); ++i) {
+            m_membres[i] = entrees[i].e;
+            if (i == 0 || entrees[i].x != entrees[i - 1].x || entrees[i].y != entrees[i - 1].y)
+                m_groupes.push_back({m_points[entrees[i].e], uint32_t(i), uint32_t(i), Aucun});
+            m_groupes.back().fin = uint32_t(i + 1);
+        }
+        std::vector<Entree>().swap(entrees);
+        const size_t capacite = std::bit_ceil(2 * m_groupes.size() + 16);
+        m_cases.resize(capacite);
+        m_masque = capacite - 1;
+        // Linked from the last so that each cell lists its groups in order.
+        for (size_t g = m_groupes.size(); g-- > 0;) {
+            Case& c = Trouver(Cellule(m_groupes[g].p), true);
+            m_groupes[g].suivant = c.tete;
+            c.tete = uint32_t(g);
+        }
+    }
 
     int64_t Indice(double v) const
     {
@@ -131,7 +161,9 @@ private:
 
     double m_tolerance;
     double m_cellule;
-    std::vector<Noeud> m_noeuds;
+    std::vector<Pt2> m_points;
+    std::vector<uint32_t> m_membres;
+    std::vector<Groupe> m_groupes;
     std::vector<Case> m_cases;
     size_t m_masque = 0;
     Case m_vide;

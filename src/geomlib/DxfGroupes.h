@@ -1,6 +1,7 @@
 #pragma once
 // The group-code / value line pairs of ASCII DXF text, scanned in place without copies.
 
+#include <algorithm>
 #include <charconv>
 #include <cmath>
 #include <cstdint>
@@ -59,17 +60,15 @@ inline bool LireEntierDxf(std::string_view s, long long& v)
     return true;
 }
 
-/// Pairs of lines of DXF text: a code line, then a value line. Lines end with LF or CRLF;
-/// text without any LF is split at CR.
+/// Pairs of lines of DXF text: a code line, then a value line. Lines end with LF, CRLF or a
+/// lone CR, in any mix; CRs just before an LF belong to that line end ("\r\r\n" is one).
 class LecteurGroupes {
 public:
     explicit LecteurGroupes(std::string_view texte)
-        : m_p(texte.data()), m_fin(texte.data() + texte.size())
+        : m_p(texte.data()), m_fin(texte.data() + texte.size()), m_cr(m_p), m_lf(m_p), m_finSerieCr(m_p)
     {
         if (texte.size() >= 3 && texte.substr(0, 3) == "\xEF\xBB\xBF")
             m_p += 3;
-        if (!texte.empty() && std::memchr(texte.data(), '\n', texte.size()) == nullptr)
-            m_saut = '\r';
     }
 
     /// Next pair; false at the end of the text (blank lines at the very end included) or on a
@@ -105,12 +104,36 @@ private:
     {
         if (m_p >= m_fin)
             return false;
-        const void* saut = std::memchr(m_p, m_saut, size_t(m_fin - m_p));
-        const char* finLigne = saut ? static_cast<const char*>(saut) : m_fin;
+        const char* finLigne = std::min(Prochain(m_cr, '\r'), Prochain(m_lf, '\n'));
         ligne = std::string_view(m_p, size_t(finLigne - m_p));
-        m_p = saut ? finLigne + 1 : m_fin;
+        m_p = finLigne == m_fin ? m_fin : ApresFinDeLigne(finLigne);
         ++m_ligne;
         return true;
+    }
+
+    // Next `c` at or after the reading position (or the end), searched again only once passed.
+    const char* Prochain(const char*& cache, char c) const
+    {
+        if (cache < m_p || (cache == m_p && *cache != c)) {
+            const void* q = std::memchr(m_p, c, size_t(m_fin - m_p));
+            cache = q ? static_cast<const char*>(q) : m_fin;
+        }
+        return cache;
+    }
+
+    // Position after the line end at `saut`: a run of CRs followed by an LF is one line end,
+    // otherwise a CR ends its line alone. The end of a run is remembered, so that a long run of
+    // lone CRs is scanned once.
+    const char* ApresFinDeLigne(const char* saut)
+    {
+        if (*saut == '\n')
+            return saut + 1;
+        if (saut >= m_finSerieCr) {
+            m_finSerieCr = saut;
+            while (m_finSerieCr < m_fin && *m_finSerieCr == '\r')
+                ++m_finSerieCr;
+        }
+        return m_finSerieCr < m_fin && *m_finSerieCr == '\n' ? m_finSerieCr + 1 : saut + 1;
     }
 
     bool ResteBlanc() const
@@ -123,7 +146,9 @@ private:
 
     const char* m_p;
     const char* m_fin;
-    char m_saut = '\n';
+    const char* m_cr;
+    const char* m_lf;
+    const char* m_finSerieCr;
     long long m_ligne = 0;
     long long m_ligneCode = 0;
     DefautGroupes m_defaut = DefautGroupes::Aucun;

@@ -4,6 +4,7 @@
 // is Windows-1252, UTF-8 when that code page cannot hold it.
 
 #include "geomlib/Cp1252.h"
+#include "geomlib/EnTeteDat.h"
 #include "geomlib/Formats.h"
 #include "geomlib/Texte.h"
 
@@ -142,7 +143,7 @@ void Facette(QByteArray& sortie, const PointFichier& r0, const PointFichier& r1,
 
 QByteArray Dat(const std::vector<PointFichier>& points, const QString& enTete)
 {
-    const QByteArray ligneEnTete = UneLigne(enTete);
+    const QByteArray ligneEnTete = LigneEnTeteDat(UneLigne(enTete));
     QByteArray sortie;
     sortie.reserve(ligneEnTete.size() + 2 + qsizetype(points.size()) * 22);
     sortie.append(ligneEnTete).append(FinDeLigne);

@@ -32,9 +32,11 @@ void Echelle::Echelonner(const double* p, int n)
     }
     if (n < 4 || !Finis(p, n))
         return;
-    const int type = n >= 5 ? int(p[4]) : 0;
-    if (type < 0 || type > 2)
+    // The type is tested as a real first: a huge value has no integer to become.
+    const double typeLu = n >= 5 ? p[4] : 0.0;
+    if (!(typeLu > -1.0 && typeLu < 3.0))
         return;
+    const int type = int(typeLu);
     if (type == 2 ? (p[1] == 0.0 || p[3] == 0.0) : (p[0] == p[1] || p[2] == p[3]))
         return;
     std::copy(p, p + 4, m_sc);

@@ -139,22 +139,33 @@ bool EstCompte(double v)
     return v > 1.0 && v < 1e9 && v == std::floor(v);
 }
 
+/// Integral value below -1: what a count line with a sign error holds.
+bool EstCompteNegatif(double v)
+{
+    return EstCompte(-v);
+}
+
 enum class Disposition { Selig, Lednicer, ComptesFaux };
 
 /// Tells a Lednicer count line from an ordinary first point. Counts that do not add up to the
-/// points that follow are an error when both lie beyond every coordinate that follows; a line
-/// within the drawing is its first point (a Selig file in millimetres may start with "200 3").
+/// points that follow, or that carry a minus sign, are an error when both lie beyond every
+/// coordinate that follows; a line within the drawing is its first point (a Selig file in
+/// millimetres may start with "200 3").
 Disposition Reconnaitre(const Brut& brut)
 {
-    if (brut.points.empty() || !EstCompte(brut.premierX) || !EstCompte(brut.premierY))
+    if (brut.points.empty())
+        return Disposition::Selig;
+    const double cx = brut.premierX, cy = brut.premierY;
+    const bool positifs = EstCompte(cx) && EstCompte(cy);
+    if (!positifs && !((EstCompte(cx) || EstCompteNegatif(cx)) && (EstCompte(cy) || EstCompteNegatif(cy))))
         return Disposition::Selig;
     const size_t suivants = brut.points.size() - 1;
-    if (size_t(brut.premierX) + size_t(brut.premierY) == suivants)
+    if (positifs && size_t(cx) + size_t(cy) == suivants)
         return Disposition::Lednicer;
     double etendue = 0.0;
     for (size_t i = 1; i < brut.points.size(); ++i)
         etendue = std::max({etendue, std::fabs(double(brut.points[i].X)), std::fabs(double(brut.points[i].Y))});
-    if (std::min(brut.premierX, brut.premierY) > etendue)
+    if (std::min(std::fabs(cx), std::fabs(cy)) > etendue)
         return Disposition::ComptesFaux;
     return Disposition::Selig;
 }

@@ -15,8 +15,9 @@ constexpr double CoincidenceSynchro = 0.001;
 constexpr double RepetitionLissage = 1e-9;
 /// Plotter units per millimetre in HPGL files.
 constexpr double UnitesTraceurParMm = 40.0;
-/// Largest file that the readers accept (bytes).
-constexpr long long TailleMaxFichier = 1LL << 30;
+/// Largest file that any read of the program accepts (bytes): geometry files, settings,
+/// projects and exchange files alike (see LireFichierBorne).
+constexpr long long TailleMaxFichier = 512LL << 20;
 /// Most points a tessellated curve may produce (guards against absurd radii).
 constexpr int SegmentsMaxParCourbe = 100000;
 

@@ -3,9 +3,9 @@
 #include "geomlib/Chemins.h"
 #include "geomlib/EcritureAtomique.h"
 #include "geomlib/Formats.h"
+#include "geomlib/LectureBornee.h"
 #include "geomlib/Tolerances.h"
 
-#include <QFile>
 #include <cmath>
 
 namespace galbix {
@@ -89,12 +89,12 @@ LectureFichier LireFichierDetaille(const QString& nomFichier)
     if (format == Format::Inconnu)
         return Echec(QStringLiteral("extension de fichier non reconnue : ") + nomFichier);
 
-    QFile fichier(nomFichier);
-    if (!fichier.open(QIODevice::ReadOnly))
-        return Echec(QStringLiteral("impossible d'ouvrir le fichier ") + nomFichier);
-    if (fichier.size() > tol::TailleMaxFichier)
+    const ContenuFichier contenu = LireFichierBorne(nomFichier);
+    if (contenu.tropVolumineux)
         return Echec(QStringLiteral("fichier trop volumineux : ") + nomFichier);
-    const QByteArray octets = fichier.readAll();
+    if (!contenu.ok)
+        return Echec(QStringLiteral("impossible de lire le fichier ") + nomFichier);
+    const QByteArray& octets = contenu.octets;
     if (octets.isEmpty())
         return Echec(QStringLiteral("fichier vide : ") + nomFichier);
 

@@ -103,6 +103,9 @@ private slots:
     void commeLaRegle_data();
     void commeLaRegle();
     void longueDroiteLineaire();
+    void contoursAdverses_data();
+    void contoursAdverses();
+    void peloteAuBoutLineaire();
 };
 
 void TestSimplifier::casConnus_data()
@@ -205,6 +208,67 @@ void TestSimplifier::longueDroiteLineaire()
     }
     QCOMPARE(SimplifierContour(droite, 0.01f), 2);
     QCOMPARE(droite.back().X, 399999 * 0.01f);
+}
+
+// Contours made to defeat the shortcuts: records bunched around the anchor, turning back
+// within the band, lying on the band's edge, or far from the origin.
+void TestSimplifier::contoursAdverses_data()
+{
+    QTest::addColumn<int>("genre");
+    QTest::addColumn<double>("decalage");
+    QTest::addColumn<float>("t");
+
+    const char* noms[] = {"pelote", "nuage", "allers-retours", "bord de bande", "spirale serrée", "piquants"};
+    for (int genre = 0; genre < 6; ++genre) {
+        QTest::addRow("%s", noms[genre]) << genre << 0.0 << 1.0f;
+        QTest::addRow("%s, loin", noms[genre]) << genre << 5e4 << 0.25f;
+    }
+}
+
+void TestSimplifier::contoursAdverses()
+{
+    QFETCH(int, genre);
+    QFETCH(double, decalage);
+    QFETCH(float, t);
+    QRandomGenerator alea(quint32(genre + 11));
+    for (int essai = 0; essai < 20; ++essai) {
+        const int n = 4 + int(alea.bounded(300));
+        Points p(size_t(n), PointFichier{});
+        for (int i = 0; i < n; ++i) {
+            const double s = double(i) / n, a = alea.generateDouble() * 2 - 1, b = alea.generateDouble() * 2 - 1;
+            double x = 0, y = 0;
+            switch (genre) {
+            case 0: x = 1.4 * t * std::cos(40 * s), y = 1.4 * t * std::sin(37 * s); break;
+            case 1: x = 0.8 * t * a, y = 0.8 * t * b; break;
+            case 2: x = (i % 2) * 5 * t + a * 1e-3, y = (i % 3) * t * 0.5; break;
+            case 3: x = i * t * 0.1, y = ((i / 7) % 2 ? t : -t); break;
+            case 4: x = t * (1 + s) * std::cos(60 * s), y = t * (1 + s) * std::sin(60 * s); break;
+            default: x = i * 0.3 * t, y = (i % 5 == 0) ? t * (1 + 0.01 * a) : 0.0; break;
+            }
+            p[size_t(i)].X = float(x + decalage);
+            p[size_t(i)].Y = float(y);
+        }
+        QCOMPARE(IndicesConserves(p, t), Reference(p, t));
+    }
+}
+
+void TestSimplifier::peloteAuBoutLineaire()
+{
+    // A long straight run, then 300 000 records wandering within a third of the tolerance of
+    // its end (what a degenerate curve turns into): every record is within tolerance of the
+    // chord from the first record to the last, but many lie farther from the first than the
+    // window's end. Testing every skipped record of every window would take hours.
+    const int n = 300000;
+    const float t = 1.0f;
+    Points p(size_t(2 * n));
+    for (int i = 0; i < n; ++i) {
+        p[size_t(i)].X = float(i) * 0.001f;
+        p[size_t(i)].Y = -float(i) * 0.01f;
+        const double s = double(i) / n;
+        p[size_t(n + i)].X = float(n * 0.001 + 0.3 * std::cos(300 * s));
+        p[size_t(n + i)].Y = float(-n * 0.01 + 0.3 * std::sin(277 * s));
+    }
+    QCOMPARE(IndicesConserves(p, t), (std::vector<int32_t>{0, 2 * n - 1}));
 }
 
 GALBIX_TEST_MAIN(TestSimplifier)
