@@ -16,10 +16,6 @@ namespace {
 
 constexpr const char* UsageImportKf = "importer-kf FICHIER.kf SORTIE.gbx";
 
-// The drawing area (twips) the side view is fitted to, about the window's at its designed
-// size, and the length of comment the window's comment box holds.
-constexpr float LargeurDessinNominale = 7700.0f;
-constexpr float HauteurDessinNominale = 8100.0f;
 constexpr int LongueurCommentaire = 256;
 
 int Erreur(const QString& message)
@@ -53,16 +49,7 @@ int CommandeImportKf(const QStringList& args)
     projet.BoutonDiedre = i.IndexDiedre;
     projet.Aligner = i.Aligner;
     // The import ends on the side view, fitted.
-    EtatVue vue;
-    vue.Omega = VueDeCote.Omega;
-    vue.Alpha = VueDeCote.Alpha;
-    vue.DefinirTailleDessin(LargeurDessinNominale, HauteurDessinNominale);
-    AjusterVue(projet.Profils, vue, nullptr);
-    projet.CoeffZoom = vue.CoeffZoom;
-    projet.XCentreZoom = vue.XCentreZoom;
-    projet.YCentreZoom = vue.YCentreZoom;
-    projet.Omega = vue.Omega;
-    projet.Alpha = vue.Alpha;
+    CadrerProjet(projet, VueDeCote);
     projet.Commentaire = kf.Commentaire.left(LongueurCommentaire);
     if (!EcrireProjet(args[1], projet))
         return Erreur(QStringLiteral("écriture impossible : ") + args[1]);

@@ -3,6 +3,8 @@
 // returns the exit status: 0 success, 1 usage error, 2 a file could not be read or written.
 
 #include "app/cli/OptionsCli.h"
+#include "files/Projet.h"
+#include "view/EtatVue.h"
 
 #include <QStringList>
 #include <functional>
@@ -21,6 +23,10 @@ struct Commande {
     /// When not given, the subcommand checks its own arguments (only --help is common).
     std::optional<OptionsCli> options = std::nullopt;
 };
+
+/// The view of `projet` fitted at `angles` to the drawing area of the main window at its designed size,
+/// as a project written by the command line stores it.
+void CadrerProjet(DonneesProjet& projet, AnglesVue angles = VuePerspective);
 
 /// Every subcommand, in the order of the help text.
 const std::vector<Commande>& Commandes();

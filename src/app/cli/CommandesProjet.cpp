@@ -20,10 +20,6 @@ constexpr const char* UsageExporter = "exporter FICHIER.gbx --dossier DOSSIER";
 constexpr const char* UsageImporter = "importer --dossier DOSSIER SORTIE.gbx";
 constexpr const char* UsageDemo = "demo SORTIE.gbx";
 
-// Drawing area (twips) that the view of a project written here is fitted to: about the
-// area of the main window at its designed size.
-constexpr float LargeurDessinNominale = 7700.0f;
-constexpr float HauteurDessinNominale = 8100.0f;
 
 int Usage(const char* usage)
 {
@@ -69,21 +65,6 @@ void Points(Json& json, const std::vector<PointProfil>& points)
     for (const PointProfil& p : points)
         json.DebutTableau().Valeur(p.X).Valeur(p.Y).Valeur(int(p.Etat)).FinTableau();
     json.FinTableau();
-}
-
-// The view fitted to the nominal drawing area, at the given angles (start-up ones by default).
-void CadrerProjet(DonneesProjet& projet, AnglesVue angles = VuePerspective)
-{
-    EtatVue vue;
-    vue.Omega = angles.Omega;
-    vue.Alpha = angles.Alpha;
-    vue.DefinirTailleDessin(LargeurDessinNominale, HauteurDessinNominale);
-    AjusterVue(projet.Profils, vue, nullptr);
-    projet.CoeffZoom = vue.CoeffZoom;
-    projet.XCentreZoom = vue.XCentreZoom;
-    projet.YCentreZoom = vue.YCentreZoom;
-    projet.Omega = vue.Omega;
-    projet.Alpha = vue.Alpha;
 }
 
 std::vector<PointProfil> Naca(const QString& code, int parSurface, double corde)
@@ -133,6 +114,20 @@ DonneesProjet ProjetDemo()
 }
 
 } // namespace
+
+void CadrerProjet(DonneesProjet& projet, AnglesVue angles)
+{
+    EtatVue vue;
+    vue.Omega = angles.Omega;
+    vue.Alpha = angles.Alpha;
+    vue.DefinirTailleDessin(LargeurDessinNominale, HauteurDessinNominale);
+    AjusterVue(projet.Profils, vue, nullptr);
+    projet.CoeffZoom = vue.CoeffZoom;
+    projet.XCentreZoom = vue.XCentreZoom;
+    projet.YCentreZoom = vue.YCentreZoom;
+    projet.Omega = vue.Omega;
+    projet.Alpha = vue.Alpha;
+}
 
 int CommandeProjetInfo(const QStringList& args)
 {
