@@ -117,6 +117,9 @@ DonneesProjet ProjetDemo()
 
 void CadrerProjet(DonneesProjet& projet, AnglesVue angles)
 {
+    // About the drawing area of the main window at its designed size (twips).
+    constexpr float LargeurDessinNominale = 7700.0f;
+    constexpr float HauteurDessinNominale = 8100.0f;
     EtatVue vue;
     vue.Omega = angles.Omega;
     vue.Alpha = angles.Alpha;
