@@ -57,13 +57,7 @@ int Ouvrir(const uint8_t* donnees, size_t taille, const char* nom, LectureFichie
         Exiger(!lecture.erreur.isEmpty() && lecture.points.empty());
         return 0;
     }
-    TamponLecture tampon;
-    tampon.Points = std::move(lecture.points);
-    tampon.XminFichier = lecture.Xmin;
-    tampon.XmaxFichier = lecture.Xmax;
-    tampon.YminFichier = lecture.Ymin;
-    tampon.YmaxFichier = lecture.Ymax;
-    tampon.EnTete = SansEspacesAuxBouts(lecture.enTete);
+    TamponLecture tampon = TamponDepuisLecture(std::move(lecture));
     CoupleProfils profils;
     const ResultatOuverture r = AppliquerTampon(CoteE, QString::fromLatin1(nom), tampon, profils);
     if (r.Issue == IssueOuverture::Charge) {

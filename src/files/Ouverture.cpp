@@ -101,13 +101,20 @@ bool LireTampon(const QString& chemin, TamponLecture& tampon, QString& erreur)
         erreur = lecture.erreur.isEmpty() ? QStringLiteral("aucun point dans le fichier") : lecture.erreur;
         return false;
     }
+    tampon = TamponDepuisLecture(std::move(lecture));
+    return true;
+}
+
+TamponLecture TamponDepuisLecture(LectureFichier&& lecture)
+{
+    TamponLecture tampon;
     tampon.Points = std::move(lecture.points);
     tampon.XminFichier = lecture.Xmin;
     tampon.XmaxFichier = lecture.Xmax;
     tampon.YminFichier = lecture.Ymin;
     tampon.YmaxFichier = lecture.Ymax;
     tampon.EnTete = SansEspacesAuxBouts(lecture.enTete);
-    return true;
+    return tampon;
 }
 
 float EcartementZDepuisCorde(float largeurE)

@@ -8,6 +8,7 @@
 // everything succeeded: a failed read leaves the model as it was.
 
 #include "geomlib/PointFichier.h"
+#include "geomlib/Tranchex.h"
 #include "model/Types.h"
 
 #include <QString>
@@ -71,6 +72,10 @@ QString SansEspacesAuxBouts(const QString& texte);
 
 /// True when the first and the last record carry different contour codes (several contours).
 bool PlusieursContours(const std::vector<PointFichier>& points);
+
+/// The reading buffer filled from a successful library read: its records, file extents and
+/// trimmed header (the records are moved out of `lecture`).
+TamponLecture TamponDepuisLecture(LectureFichier&& lecture);
 
 /// Reads a profile file into `tampon` (header trimmed); false, with `erreur` set and
 /// `tampon` untouched, when the file cannot be read or holds no point.
