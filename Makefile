@@ -23,7 +23,9 @@ configure: deps $(BUILD)/build.ninja
 build: configure
 	cmake --build $(BUILD) -j $(JOBS)
 
-run: build
+# Builds the editor alone (not the tests nor the benchmarks) before opening it.
+run: configure
+	cmake --build $(BUILD) -j $(JOBS) --target galbix
 	$(BUILD)/src/app/galbix/galbix $(DEMO)
 
 test: build
@@ -35,7 +37,8 @@ asan: deps
 	cmake --build build-asan -j $(JOBS)
 	QT_QPA_PLATFORM=offscreen ctest --test-dir build-asan --output-on-failure -j $(JOBS)
 
-bench: build
+bench: configure
+	cmake --build $(BUILD) -j $(JOBS) --target galbix-bench
 	QT_QPA_PLATFORM=offscreen $(BUILD)/bench/galbix-bench
 
 # Every fuzzing target for FUZZ_SECONDS each (clang and libFuzzer, in build-fuzz/).

@@ -3,7 +3,7 @@
 // the lower view), one move of a Ctrl-drag of 500 contours, and its release.
 #include "Bench.h"
 
-#include "app/Dialogues.h"
+#include "view/ui/Dialogues.h"
 #include "sequences/Decoupage.h"
 #include "sequences/ui/FenetreSequences.h"
 #include "sequences/ui/VueSequences.h"

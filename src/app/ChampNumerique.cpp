@@ -1,6 +1,6 @@
 #include "app/ChampNumerique.h"
 
-#include "app/Dialogues.h"
+#include "view/ui/Dialogues.h"
 #include "model/Fonctions.h"
 #include "model/NumericText.h"
 

@@ -1,6 +1,6 @@
 #include "app/FenetreAPropos.h"
 
-#include "app/Dialogues.h"
+#include "view/ui/Dialogues.h"
 #include "app/Icones.h"
 #include "geomlib/Tranchex.h"
 

@@ -2,9 +2,9 @@
 // contour, help and about; the hooks by which the editing commands reach the view, the point
 // lists and the undo history.
 
-#include "app/Dialogues.h"
+#include "view/ui/Dialogues.h"
 #include "app/FenetreAPropos.h"
-#include "app/FenetreAide.h"
+#include "view/ui/FenetreAide.h"
 #include "app/FenetrePrincipale.h"
 
 #include "app/PiloteEdition.h"

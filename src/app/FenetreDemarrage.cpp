@@ -1,7 +1,7 @@
 // Start-up and exit of the main window: settings file, start values of the fields, check of
 // the geometry library, command line; window geometry and folders written back at exit.
 
-#include "app/Dialogues.h"
+#include "view/ui/Dialogues.h"
 #include "app/FenetrePrincipale.h"
 #include "app/LigneCommande.h"
 

@@ -2,7 +2,7 @@
 
 #include "app/PiloteDecoupe.h"
 
-#include "app/Dialogues.h"
+#include "view/ui/Dialogues.h"
 #include "app/DossierProgramme.h"
 #include "app/Icones.h"
 #include "app/PiloteConstruction.h"

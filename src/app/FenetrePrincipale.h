@@ -3,7 +3,7 @@
 // with its zoom and view controls, and the status bar. It owns the editing session.
 
 #include "app/Controles.h"
-#include "app/Reglages.h"
+#include "files/Reglages.h"
 #include "app/SessionEdition.h"
 
 #include <QMainWindow>

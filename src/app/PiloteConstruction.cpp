@@ -1,7 +1,7 @@
 #include "app/PiloteConstruction.h"
 
 #include "app/ChampNumerique.h"
-#include "app/Dialogues.h"
+#include "view/ui/Dialogues.h"
 #include "app/FenetrePrincipale.h"
 #include "app/PiloteEdition.h"
 #include "app/PiloteVue.h"

@@ -1,7 +1,7 @@
 #include "app/PiloteDecoupe.h"
 
 #include "app/ChampNumerique.h"
-#include "app/Dialogues.h"
+#include "view/ui/Dialogues.h"
 #include "app/FabriqueControles.h"
 #include "app/FenetrePrincipale.h"
 #include "app/PiloteVue.h"

@@ -1,6 +1,6 @@
 #include "app/PiloteEdition.h"
 
-#include "app/Dialogues.h"
+#include "view/ui/Dialogues.h"
 #include "app/FenetrePrincipale.h"
 #include "app/PiloteVue.h"
 

@@ -4,12 +4,12 @@
 #include "app/PiloteFichiers.h"
 
 #include "app/BoiteCommentaire.h"
-#include "app/Dialogues.h"
+#include "view/ui/Dialogues.h"
 #include "app/FenetrePrincipale.h"
 #include "app/PiloteEdition.h"
 #include "app/PiloteIntermediaire.h"
 #include "app/PiloteVue.h"
-#include "app/Reglages.h"
+#include "files/Reglages.h"
 
 #include "files/Echange.h"
 #include "files/ExtensionFiltre.h"

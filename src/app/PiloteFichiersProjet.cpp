@@ -5,7 +5,7 @@
 #include "app/PiloteFichiers.h"
 
 #include "app/BoiteCommentaire.h"
-#include "app/Dialogues.h"
+#include "view/ui/Dialogues.h"
 #include "app/FenetrePrincipale.h"
 #include "app/PiloteEdition.h"
 #include "app/PiloteVue.h"

@@ -4,7 +4,7 @@
 #include "app/PiloteIntermediaire.h"
 
 #include "app/ChampNumerique.h"
-#include "app/Dialogues.h"
+#include "view/ui/Dialogues.h"
 #include "app/FenetrePrincipale.h"
 #include "app/PiloteFichiers.h"
 #include "app/PiloteVue.h"

@@ -1,6 +1,6 @@
 #include "app/PiloteSouris.h"
 
-#include "app/Dialogues.h"
+#include "view/ui/Dialogues.h"
 #include "app/FenetrePrincipale.h"
 #include "app/PiloteEdition.h"
 #include "app/PiloteVue.h"

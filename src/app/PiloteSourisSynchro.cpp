@@ -1,6 +1,6 @@
 // The command "Synchronisation optimale" of the frame "Synchro".
 
-#include "app/Dialogues.h"
+#include "view/ui/Dialogues.h"
 #include "app/FenetrePrincipale.h"
 #include "app/PiloteEdition.h"
 #include "app/PiloteSouris.h"

@@ -1,7 +1,7 @@
 // The controls around the drawing: the zoom bar and its timer, the zoom reset, the angle bars
 // with their two presets, and the display check boxes.
 
-#include "app/Dialogues.h"
+#include "view/ui/Dialogues.h"
 #include "app/FenetrePrincipale.h"
 #include "app/PiloteVue.h"
 #include "view/ui/VueProfils.h"

@@ -2,14 +2,14 @@
 // folder remembered at once, the load into the model, then the fields, labels, caption and
 // comment it changes, and the common end (lists, wing placing, fit, undo snapshot).
 
-#include "app/Dialogues.h"
+#include "view/ui/Dialogues.h"
 #include "app/FenetrePrincipale.h"
 #include "app/OuvertureSequences.h"
 #include "app/PiloteEdition.h"
 #include "app/PiloteFichiers.h"
 #include "app/PiloteImportKf.h"
 #include "app/PiloteVue.h"
-#include "app/Reglages.h"
+#include "files/Reglages.h"
 #include "files/Ouverture.h"
 #include "model/Extremes.h"
 

@@ -5,7 +5,7 @@
 #include "common/DossierProgrammeTemporaire.h"
 #include "common/TestMain.h"
 
-#include "app/FenetreAide.h"
+#include "view/ui/FenetreAide.h"
 #include "app/FenetrePrincipale.h"
 
 #include <QDialog>

@@ -2,7 +2,7 @@
 // enough for their longest line, file dialogs large enough for their columns.
 #include "common/TestMain.h"
 
-#include "app/DialoguesQt.h"
+#include "view/ui/DialoguesQt.h"
 #include "app/Traductions.h"
 #include "editing/Synchronisation.h"
 

@@ -7,7 +7,7 @@
 
 #include "app/DossierProgramme.h"
 #include "app/FenetrePrincipale.h"
-#include "app/Reglages.h"
+#include "files/Reglages.h"
 
 #include <QAbstractButton>
 #include <QCheckBox>

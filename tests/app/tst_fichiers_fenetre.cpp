@@ -9,7 +9,7 @@
 #include "app/DossierProgramme.h"
 #include "app/FenetrePrincipale.h"
 #include "app/PiloteFichiers.h"
-#include "app/Reglages.h"
+#include "files/Reglages.h"
 #include "files/Echange.h"
 #include "geomlib/Cp1252.h"
 #include "files/Projet.h"

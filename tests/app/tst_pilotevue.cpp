@@ -7,7 +7,7 @@
 #include "app/DossierProgramme.h"
 #include "app/FenetrePrincipale.h"
 #include "app/PiloteVue.h"
-#include "app/Reglages.h"
+#include "files/Reglages.h"
 #include "files/Ini.h"
 #include "geomlib/Tranchex.h"
 #include "model/Naca.h"

@@ -2,11 +2,11 @@
 // file-dialog filters, the settings file, the program folder and the single-instance lock.
 #include "common/TestMain.h"
 
-#include "app/DialoguesQt.h"
+#include "view/ui/DialoguesQt.h"
 #include "app/DossierProgramme.h"
 #include "app/InstanceUnique.h"
 #include "app/LigneCommande.h"
-#include "app/Reglages.h"
+#include "files/Reglages.h"
 
 #include <QFile>
 #include <QTemporaryDir>

@@ -1,5 +1,6 @@
 // The conventions every galbix-cli subcommand shares: help on stdout with status 0, the
 // version, unknown options refused with one line and status 1, "--option=valeur".
+#include "common/Emplacements.h"
 #include "common/LanceurCli.h"
 #include "common/TestMain.h"
 
@@ -19,7 +20,7 @@ ResultatCli LancerDans(const QString& dossier, const QStringList& args)
 {
     QProcess p;
     p.setWorkingDirectory(dossier);
-    p.start(QStringLiteral(GALBIX_CLI), args);
+    p.start(galbix::tests::ProgrammeCli(), args);
     p.waitForFinished(60000);
     return {p.exitStatus() == QProcess::NormalExit ? p.exitCode() : -1, p.readAllStandardOutput(),
             p.readAllStandardError()};

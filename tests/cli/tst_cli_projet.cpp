@@ -1,5 +1,6 @@
 // galbix-cli on projects: the demo project, projet-info, and the exchange pair through
 // exporter and importer, as a script sees them.
+#include "common/Emplacements.h"
 #include "common/LanceurCli.h"
 #include "common/Octets.h"
 #include "common/TestMain.h"
@@ -61,7 +62,7 @@ void TestCliProjet::demo()
     const QString chemin = m_dossier.filePath(QStringLiteral("demo.gbx"));
     QCOMPARE(Lancer({QStringLiteral("demo"), chemin}).statut, 0);
     // The demo bundled with the sources is what the generator writes today.
-    QCOMPARE(LireOctets(QStringLiteral(GALBIX_SOURCES "/data/demo/demo.gbx")), LireOctets(chemin));
+    QCOMPARE(LireOctets(galbix::tests::DossierSources() + QStringLiteral("/data/demo/demo.gbx")), LireOctets(chemin));
     const QJsonObject o = Info(chemin);
     QCOMPARE(o.value("points_e").toArray().size(), o.value("nombre_points_s").toInt());
     const auto [xminE, xmaxE] = EtendueX(o.value("points_e").toArray());

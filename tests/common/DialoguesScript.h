@@ -3,7 +3,7 @@
 // and records every message, file dialog and desktop request, so that tests can assert titles,
 // texts, icons and buttons.
 
-#include "app/Dialogues.h"
+#include "view/ui/Dialogues.h"
 
 #include <deque>
 #include <vector>

@@ -1,6 +1,7 @@
 #pragma once
 // Runs galbix-cli as a script would and collects what it gives back.
 
+#include "common/Emplacements.h"
 #include "common/Octets.h"
 
 #include <QByteArray>
@@ -19,7 +20,7 @@ struct ResultatCli {
 inline ResultatCli LancerCli(const QStringList& args)
 {
     QProcess p;
-    p.start(QStringLiteral(GALBIX_CLI), args);
+    p.start(ProgrammeCli(), args);
     p.waitForFinished(60000);
     return {p.exitStatus() == QProcess::NormalExit ? p.exitCode() : -1, p.readAllStandardOutput(),
             p.readAllStandardError()};

@@ -1,29 +1,29 @@
 #pragma once
-// Test entry points: the C locale is pinned so that number formatting never depends on the machine.
+// Test classes register themselves with the test program of their folder; that program runs
+// the class named on its command line (or every class) with the C locale pinned, so that number
+// formatting never depends on the machine.
 
-#include <QApplication>
-#include <QCoreApplication>
-#include <QLocale>
 #include <QTest>
-#include <clocale>
 
-#define GALBIX_TEST_MAIN(TestClass)                                  \
-    int main(int argc, char** argv)                                  \
-    {                                                                \
-        std::setlocale(LC_ALL, "C");                                 \
-        QCoreApplication app(argc, argv);                            \
-        QLocale::setDefault(QLocale::c());                           \
-        TestClass test;                                              \
-        return QTest::qExec(&test, argc, argv);                      \
+namespace galbix::tests {
+
+using LanceurClasse = int (*)(int argc, char** argv);
+
+/// Records the test class of source file `fichier` (its base name names it); always true.
+bool InscrireClasse(const char* fichier, LanceurClasse lanceur, bool graphique);
+
+} // namespace galbix::tests
+
+#define GALBIX_INSCRIRE_TEST(TestClass, graphique)                                       \
+    namespace {                                                                         \
+    int LancerClasse##TestClass(int argc, char** argv)                                  \
+    {                                                                                   \
+        TestClass test;                                                                 \
+        return QTest::qExec(&test, argc, argv);                                         \
+    }                                                                                   \
+    [[maybe_unused]] const bool Inscrite##TestClass =                                   \
+        galbix::tests::InscrireClasse(__FILE__, &LancerClasse##TestClass, graphique);   \
     }
 
-#define GALBIX_GUI_TEST_MAIN(TestClass)                              \
-    int main(int argc, char** argv)                                  \
-    {                                                                \
-        std::setlocale(LC_ALL, "C");                                 \
-        qputenv("QT_QPA_PLATFORM", "offscreen");                     \
-        QApplication app(argc, argv);                                \
-        QLocale::setDefault(QLocale::c());                           \
-        TestClass test;                                              \
-        return QTest::qExec(&test, argc, argv);                      \
-    }
+#define GALBIX_TEST_MAIN(TestClass) GALBIX_INSCRIRE_TEST(TestClass, false)
+#define GALBIX_GUI_TEST_MAIN(TestClass) GALBIX_INSCRIRE_TEST(TestClass, true)

@@ -1,5 +1,6 @@
 // Real-world profile files written by other programs: the readable ones give their points,
 // the broken ones a clean failure, none crashes or hangs.
+#include "common/Emplacements.h"
 #include "common/TestMain.h"
 #include "geomlib/Tranchex.h"
 
@@ -11,7 +12,7 @@ using namespace galbix;
 
 namespace {
 
-QString DossierCorpus() { return QStringLiteral(GALBIX_CORPUS); }
+QString DossierCorpus() { return galbix::tests::DossierCorpus(); }
 
 // Files that are broken or unsupported on purpose.
 const QSet<QString> Refuses = {

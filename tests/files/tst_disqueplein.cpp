@@ -4,6 +4,7 @@
 // status 2 and one line on stderr, and leave every old file byte for byte, with no stray
 // temporary file. Needs root and a working `unshare -m`; skipped otherwise.
 
+#include "common/Emplacements.h"
 #include "common/LanceurCli.h"
 #include "common/Octets.h"
 #include "common/Sauvegardes.h"
@@ -144,7 +145,7 @@ void TestDisquePlein::sauvegarde()
     }
 
     QStringList args = {"-m", "sh", "-c", Script, "sh", disque, etape, plein ? "1" : "0", taille, cibles.join(u' ')};
-    args << (commande[0] == QLatin1String("cli") ? QStringLiteral(GALBIX_CLI) : ProgrammeReglages());
+    args << (commande[0] == QLatin1String("cli") ? ProgrammeCli() : ProgrammeReglages());
     for (QString a : commande.mid(1)) {
         a.replace(QRegularExpression(QStringLiteral("^D(?=/|$)")), disque);
         a.replace(QRegularExpression(QStringLiteral("^SRC")), m_sources);

@@ -7,6 +7,7 @@
 // The delays come from a seeded generator; the seed is printed and can be set with the
 // environment variable GALBIX_GRAINE to replay a run.
 
+#include "common/Emplacements.h"
 #include "common/LanceurCli.h"
 #include "common/Octets.h"
 #include "common/Sauvegardes.h"
@@ -167,7 +168,7 @@ Sauvegarde TestInterruptions::Preparer(const QString& genre)
 {
     const QString d = m_racine.filePath(genre);
     QDir().mkpath(d);
-    const QString cli = QStringLiteral(GALBIX_CLI);
+    const QString cli = ProgrammeCli();
     if (genre == QLatin1String("projet"))
         return {cli, {"importer", "--dossier", m_sources, d + "/projet.gbx"}, {d + "/projet.gbx"}};
     if (genre == QLatin1String("profil"))

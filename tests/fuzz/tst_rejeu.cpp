@@ -1,5 +1,6 @@
 // Inputs that once made a reader fail (a hang, undefined behaviour, memory without limit),
 // replayed through the entry points of the fuzzing targets: each must end in an orderly way.
+#include "common/Emplacements.h"
 #include "common/TestMain.h"
 
 #include "Entrees.h"
@@ -24,7 +25,7 @@ void TestRejeu::entrees_data()
     const fuzz::Cible* cibles = fuzz::Cibles(nombre);
     int total = 0;
     for (size_t c = 0; c < nombre; ++c) {
-        const QDir dossier(QStringLiteral(GALBIX_SOURCES "/fuzz/regression/") + QString::fromLatin1(cibles[c].nom));
+        const QDir dossier(galbix::tests::DossierSources() + QStringLiteral("/fuzz/regression/") + QString::fromLatin1(cibles[c].nom));
         for (const QString& nom : dossier.entryList(QDir::Files, QDir::Name)) {
             QTest::addRow("%s/%s", cibles[c].nom, qPrintable(nom)) << int(c) << dossier.filePath(nom);
             ++total;

@@ -3,7 +3,7 @@
 // two last folders, in one replacement), for the tests that interrupt or starve that write.
 // Exit status 0, 1 on a usage error, 2 with one line on stderr when the file cannot be written.
 
-#include "app/Reglages.h"
+#include "files/Reglages.h"
 
 #include <QCoreApplication>
 #include <QDir>

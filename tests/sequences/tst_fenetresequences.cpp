@@ -1,6 +1,6 @@
 // The sequence window driven as a user would: opening state, commands and their enabling,
 // the gestures in both views, the held buttons, the own open command, and the write-back.
-#include "app/FenetreAide.h"
+#include "view/ui/FenetreAide.h"
 #include "common/DialoguesScript.h"
 #include "common/DossierProgrammeTemporaire.h"
 #include "common/DessinDxf.h"

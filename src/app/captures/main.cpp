@@ -2,10 +2,10 @@
 // perspective and in side view, enlarged), of the sequence window
 // and of the about box and the help window into the folder given as argument, on the offscreen
 // platform unless another one is asked for.
-#include "app/Dialogues.h"
+#include "view/ui/Dialogues.h"
 #include "app/DossierProgramme.h"
 #include "app/FenetreAPropos.h"
-#include "app/FenetreAide.h"
+#include "view/ui/FenetreAide.h"
 #include "app/FenetrePrincipale.h"
 #include "app/Icones.h"
 #include "app/PiloteVue.h"

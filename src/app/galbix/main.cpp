@@ -1,5 +1,5 @@
 // galbix: the desktop editor of root and tip profiles for hot-wire foam cutting.
-#include "app/DialoguesQt.h"
+#include "view/ui/DialoguesQt.h"
 #include "app/FenetreAPropos.h"
 #include "app/FenetrePrincipale.h"
 #include "app/Icones.h"

@@ -2,7 +2,7 @@
 
 #include "sequences/ui/FenetreSequences.h"
 
-#include "app/Dialogues.h"
+#include "view/ui/Dialogues.h"
 #include "model/Types.h"
 #include "sequences/Decoupage.h"
 #include "sequences/ui/RepetitionBouton.h"

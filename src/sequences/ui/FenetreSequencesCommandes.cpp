@@ -3,9 +3,9 @@
 
 #include "sequences/ui/FenetreSequences.h"
 
-#include "app/Dialogues.h"
-#include "app/FenetreAide.h"
-#include "app/Reglages.h"
+#include "view/ui/Dialogues.h"
+#include "view/ui/FenetreAide.h"
+#include "files/Reglages.h"
 #include "sequences/Assemblage.h"
 #include "sequences/Decoupage.h"
 #include "sequences/Operations.h"

@@ -4,7 +4,7 @@
 
 #include "sequences/ui/FenetreSequences.h"
 
-#include "app/Dialogues.h"
+#include "view/ui/Dialogues.h"
 #include "sequences/ui/VueSequences.h"
 
 #include <QWheelEvent>

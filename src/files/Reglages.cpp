@@ -1,4 +1,4 @@
-#include "app/Reglages.h"
+#include "files/Reglages.h"
 
 #include "files/Ini.h"
 #include "model/NumericText.h"

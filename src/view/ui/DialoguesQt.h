@@ -1,7 +1,7 @@
 #pragma once
 // The toolkit's own message boxes and file dialogs behind the Dialogues interface.
 
-#include "app/Dialogues.h"
+#include "view/ui/Dialogues.h"
 
 #include <QStringList>
 

@@ -1,4 +1,4 @@
-#include "app/DialoguesQt.h"
+#include "view/ui/DialoguesQt.h"
 
 #include "files/ExtensionFiltre.h"
 

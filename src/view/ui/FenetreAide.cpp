@@ -1,4 +1,4 @@
-#include "app/FenetreAide.h"
+#include "view/ui/FenetreAide.h"
 
 #include <QApplication>
 #include <QFile>

@@ -1,0 +1,9 @@
+#include "common/Emplacements.h"
+
+namespace galbix::tests {
+
+QString DossierSources() { return QStringLiteral(GALBIX_SOURCES); }
+QString DossierCorpus() { return QStringLiteral(GALBIX_CORPUS); }
+QString ProgrammeCli() { return QStringLiteral(GALBIX_CLI); }
+
+} // namespace galbix::tests

@@ -1,2 +1,0 @@
-// Keeps the shared test library non-empty before any shared helper exists.
-namespace galbix::tests { int VideSansUsage = 0; }
