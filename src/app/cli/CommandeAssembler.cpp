@@ -48,6 +48,31 @@ int Erreur(const QString& texte)
     return 2;
 }
 
+/// Prints the JSON summary of an assembly: its contours in order, with their numbers given.
+void ImprimerAssemblage(const ListeSequences& assemblage, const std::vector<Choix>& choix, size_t nbPoints)
+{
+    Json json;
+    json.DebutObjet();
+    json.Cle("nombre_contours").Valeur(int(assemblage.size()));
+    json.Cle("nombre_points").Valeur(int(nbPoints));
+    json.Cle("contours").DebutTableau();
+    for (size_t i = 0; i < assemblage.size(); ++i) {
+        const Sequence& s = assemblage[i];
+        json.DebutObjet();
+        json.Cle("numero").Valeur(choix[i].numero);
+        json.Cle("nombre_points").Valeur(s.NbPoints());
+        json.Cle("xmin").Valeur(s.Xmin);
+        json.Cle("xmax").Valeur(s.Xmax);
+        json.Cle("ymin").Valeur(s.Ymin);
+        json.Cle("ymax").Valeur(s.Ymax);
+        json.FinObjet();
+    }
+    json.FinTableau();
+    json.FinObjet();
+    std::fwrite(json.Texte().data(), 1, json.Texte().size(), stdout);
+    std::fputc('\n', stdout);
+}
+
 } // namespace
 
 int CommandeAssembler(const QStringList& args)
@@ -90,26 +115,7 @@ int CommandeAssembler(const QStringList& args)
     if (EcrireFichier(tampon.Points, QFileInfo(positionnels[1]).absoluteFilePath(), tampon.EnTete) != 1)
         return Erreur(QStringLiteral("écriture impossible : %1").arg(positionnels[1]));
 
-    Json json;
-    json.DebutObjet();
-    json.Cle("nombre_contours").Valeur(int(assemblage.size()));
-    json.Cle("nombre_points").Valeur(int(tampon.Points.size()));
-    json.Cle("contours").DebutTableau();
-    for (size_t i = 0; i < assemblage.size(); ++i) {
-        const Sequence& s = assemblage[i];
-        json.DebutObjet();
-        json.Cle("numero").Valeur((*choix)[i].numero);
-        json.Cle("nombre_points").Valeur(s.NbPoints());
-        json.Cle("xmin").Valeur(s.Xmin);
-        json.Cle("xmax").Valeur(s.Xmax);
-        json.Cle("ymin").Valeur(s.Ymin);
-        json.Cle("ymax").Valeur(s.Ymax);
-        json.FinObjet();
-    }
-    json.FinTableau();
-    json.FinObjet();
-    std::fwrite(json.Texte().data(), 1, json.Texte().size(), stdout);
-    std::fputc('\n', stdout);
+    ImprimerAssemblage(assemblage, *choix, tampon.Points.size());
     return 0;
 }
 

@@ -51,23 +51,23 @@ void Forme(QPainter& p, const QRectF& r, const QColor& c, bool plein = false)
     p.setBrush(Qt::NoBrush);
 }
 
-void Dessiner(QPainter& p, IconeSequence id)
+/// The buttons that select or deselect every contour of one side.
+void DessinerSelection(QPainter& p, IconeSequence id)
+{
+    const bool tout = id == IconeSequence::ToutSelectionnerE || id == IconeSequence::ToutSelectionnerS;
+    const QColor cote = id == IconeSequence::ToutSelectionnerE || id == IconeSequence::RienSelectionnerE ? Rouge : Bleu;
+    for (int i = 0; i < 3; ++i)
+        Forme(p, QRectF(2 + 7 * i, 7 + (i % 2) * 3, 6, 8), tout ? Vert : cote, tout);
+    if (!tout) {
+        p.setPen(Crayon(Trait, 1.2));
+        p.drawLine(QPointF(3, 21), QPointF(21, 3));
+    }
+}
+
+/// The buttons that turn, mirror, scale or reverse the selected contours.
+void DessinerTransformation(QPainter& p, IconeSequence id)
 {
     switch (id) {
-    case IconeSequence::ToutSelectionnerE:
-    case IconeSequence::ToutSelectionnerS:
-    case IconeSequence::RienSelectionnerE:
-    case IconeSequence::RienSelectionnerS: {
-        const bool tout = id == IconeSequence::ToutSelectionnerE || id == IconeSequence::ToutSelectionnerS;
-        const QColor cote = id == IconeSequence::ToutSelectionnerE || id == IconeSequence::RienSelectionnerE ? Rouge : Bleu;
-        for (int i = 0; i < 3; ++i)
-            Forme(p, QRectF(2 + 7 * i, 7 + (i % 2) * 3, 6, 8), tout ? Vert : cote, tout);
-        if (!tout) {
-            p.setPen(Crayon(Trait, 1.2));
-            p.drawLine(QPointF(3, 21), QPointF(21, 3));
-        }
-        break;
-    }
     case IconeSequence::Sens:
         Fleche(p, {4, 15}, {20, 15}, Trait);
         Fleche(p, {20, 9}, {4, 9}, Vert);
@@ -84,6 +84,25 @@ void Dessiner(QPainter& p, IconeSequence id)
         p.setPen(Crayon(Vert));
         p.drawPolygon(QPolygonF({{14, 6}, {14, 18}, {21, 18}}));
         break;
+    case IconeSequence::TournerMoins:
+    case IconeSequence::TournerPlus:
+        Arc(p, id == IconeSequence::TournerPlus, Trait);
+        break;
+    case IconeSequence::Agrandir:
+        Forme(p, QRectF(4, 8, 12, 12), Trait);
+        Fleche(p, {13, 11}, {21, 3}, Vert);
+        break;
+    default: // IconeSequence::Retrecir
+        Forme(p, QRectF(4, 12, 8, 8), Trait);
+        Fleche(p, {21, 3}, {14, 10}, Vert);
+        break;
+    }
+}
+
+/// The buttons that build the assembly: take, insert, move, space, delete, validate.
+void DessinerAssemblage(QPainter& p, IconeSequence id)
+{
+    switch (id) {
     case IconeSequence::Prendre:
         Forme(p, QRectF(3, 3, 7, 6), Vert, true);
         Forme(p, QRectF(14, 3, 7, 6), Vert, true);
@@ -104,20 +123,6 @@ void Dessiner(QPainter& p, IconeSequence id)
     case IconeSequence::VersLeDebut:
         Fleche(p, {4, 12}, {20, 12}, Trait);
         break;
-    case IconeSequence::TournerMoins:
-        Arc(p, false, Trait);
-        break;
-    case IconeSequence::TournerPlus:
-        Arc(p, true, Trait);
-        break;
-    case IconeSequence::Agrandir:
-        Forme(p, QRectF(4, 8, 12, 12), Trait);
-        Fleche(p, {13, 11}, {21, 3}, Vert);
-        break;
-    case IconeSequence::Retrecir:
-        Forme(p, QRectF(4, 12, 8, 8), Trait);
-        Fleche(p, {21, 3}, {14, 10}, Vert);
-        break;
     case IconeSequence::Ecarter:
         Fleche(p, {10, 12}, {3, 12}, Trait);
         Fleche(p, {14, 12}, {21, 12}, Trait);
@@ -126,22 +131,22 @@ void Dessiner(QPainter& p, IconeSequence id)
         Fleche(p, {2, 12}, {9, 12}, Trait);
         Fleche(p, {22, 12}, {15, 12}, Trait);
         break;
-    case IconeSequence::EntreeAvant:
-    case IconeSequence::EntreeArriere:
-        p.setPen(Crayon(Trait));
-        p.drawEllipse(QRectF(4, 4, 16, 16));
-        p.setBrush(Vert);
-        p.setPen(Qt::NoPen);
-        p.drawEllipse(QPointF(id == IconeSequence::EntreeAvant ? 20 : 4, 12), 2.5, 2.5);
-        Fleche(p, id == IconeSequence::EntreeAvant ? QPointF(12, 4) : QPointF(12, 20),
-               id == IconeSequence::EntreeAvant ? QPointF(18, 7) : QPointF(6, 17), Vert);
-        break;
     case IconeSequence::Supprimer:
         p.setPen(Crayon(Rouge, 2.2));
         p.drawLine(QPointF(6, 6), QPointF(18, 18));
         p.drawLine(QPointF(18, 6), QPointF(6, 18));
         break;
-    case IconeSequence::PointEntre:
+    default: // IconeSequence::Valider
+        p.setPen(Crayon(Vert, 2.4));
+        p.drawPolyline(QPolygonF({{4, 13}, {10, 19}, {20, 5}}));
+        break;
+    }
+}
+
+/// The buttons that move the entry point of a contour, or put it between two contours.
+void DessinerEntree(QPainter& p, IconeSequence id)
+{
+    if (id == IconeSequence::PointEntre) {
         Forme(p, QRectF(2, 8, 6, 8), Trait);
         Forme(p, QRectF(16, 8, 6, 8), Trait);
         p.setPen(Crayon(Trait, 1.0));
@@ -149,10 +154,42 @@ void Dessiner(QPainter& p, IconeSequence id)
         p.setBrush(Vert);
         p.setPen(Qt::NoPen);
         p.drawEllipse(QPointF(12, 12), 2.5, 2.5);
+        return;
+    }
+    const bool avant = id == IconeSequence::EntreeAvant;
+    p.setPen(Crayon(Trait));
+    p.drawEllipse(QRectF(4, 4, 16, 16));
+    p.setBrush(Vert);
+    p.setPen(Qt::NoPen);
+    p.drawEllipse(QPointF(avant ? 20 : 4, 12), 2.5, 2.5);
+    Fleche(p, avant ? QPointF(12, 4) : QPointF(12, 20), avant ? QPointF(18, 7) : QPointF(6, 17), Vert);
+}
+
+void Dessiner(QPainter& p, IconeSequence id)
+{
+    switch (id) {
+    case IconeSequence::ToutSelectionnerE:
+    case IconeSequence::ToutSelectionnerS:
+    case IconeSequence::RienSelectionnerE:
+    case IconeSequence::RienSelectionnerS:
+        DessinerSelection(p, id);
         break;
-    case IconeSequence::Valider:
-        p.setPen(Crayon(Vert, 2.4));
-        p.drawPolyline(QPolygonF({{4, 13}, {10, 19}, {20, 5}}));
+    case IconeSequence::Sens:
+    case IconeSequence::QuartDeTour:
+    case IconeSequence::Miroir:
+    case IconeSequence::TournerMoins:
+    case IconeSequence::TournerPlus:
+    case IconeSequence::Agrandir:
+    case IconeSequence::Retrecir:
+        DessinerTransformation(p, id);
+        break;
+    case IconeSequence::EntreeAvant:
+    case IconeSequence::EntreeArriere:
+    case IconeSequence::PointEntre:
+        DessinerEntree(p, id);
+        break;
+    default:
+        DessinerAssemblage(p, id);
         break;
     }
 }

@@ -107,28 +107,8 @@ FenetreAide::FenetreAide(QWidget* parent)
     if (parent)
         setWindowIcon(parent->windowIcon());
 
-    m_precedent = Bouton(QStringLiteral("cmdPrecedent"), QStyle::SP_ArrowBack, QStringLiteral("Précédent"),
-                         QStringLiteral("Page précédente (Alt+Gauche)"));
-    m_suivant = Bouton(QStringLiteral("cmdSuivant"), QStyle::SP_ArrowForward, QStringLiteral("Suivant"),
-                       QStringLiteral("Page suivante (Alt+Droite)"));
-    auto* accueil = Bouton(QStringLiteral("cmdSommaire"), QStyle::SP_DirHomeIcon, QStringLiteral("Sommaire"),
-                           QStringLiteral("Première page du manuel"));
-    m_recherche = new QLineEdit;
-    m_recherche->setObjectName(QStringLiteral("txtRecherche"));
-    m_recherche->setPlaceholderText(QStringLiteral("Rechercher dans le manuel (Ctrl+F)"));
-    m_recherche->setClearButtonEnabled(true);
-    m_recherche->setMinimumWidth(240);
-    m_resultat = new QLabel;
-    m_resultat->setObjectName(QStringLiteral("lblRecherche"));
-
-    auto* barre = new QHBoxLayout;
-    barre->setContentsMargins(4, 4, 4, 0);
-    barre->addWidget(m_precedent);
-    barre->addWidget(m_suivant);
-    barre->addWidget(accueil);
-    barre->addStretch(1);
-    barre->addWidget(m_resultat);
-    barre->addWidget(m_recherche);
+    QToolButton* accueil = nullptr;
+    auto* barre = ConstruireBarre(accueil);
 
     m_sommaire = new QTreeWidget;
     m_sommaire->setObjectName(QStringLiteral("lstSommaire"));
@@ -150,6 +130,38 @@ FenetreAide::FenetreAide(QWidget* parent)
     ConstruireSommaire();
     resize(980, 700);
 
+    Relier(accueil);
+}
+
+QHBoxLayout* FenetreAide::ConstruireBarre(QToolButton*& accueil)
+{
+    m_precedent = Bouton(QStringLiteral("cmdPrecedent"), QStyle::SP_ArrowBack, QStringLiteral("Précédent"),
+                         QStringLiteral("Page précédente (Alt+Gauche)"));
+    m_suivant = Bouton(QStringLiteral("cmdSuivant"), QStyle::SP_ArrowForward, QStringLiteral("Suivant"),
+                       QStringLiteral("Page suivante (Alt+Droite)"));
+    accueil = Bouton(QStringLiteral("cmdSommaire"), QStyle::SP_DirHomeIcon, QStringLiteral("Sommaire"),
+                     QStringLiteral("Première page du manuel"));
+    m_recherche = new QLineEdit;
+    m_recherche->setObjectName(QStringLiteral("txtRecherche"));
+    m_recherche->setPlaceholderText(QStringLiteral("Rechercher dans le manuel (Ctrl+F)"));
+    m_recherche->setClearButtonEnabled(true);
+    m_recherche->setMinimumWidth(240);
+    m_resultat = new QLabel;
+    m_resultat->setObjectName(QStringLiteral("lblRecherche"));
+
+    auto* barre = new QHBoxLayout;
+    barre->setContentsMargins(4, 4, 4, 0);
+    barre->addWidget(m_precedent);
+    barre->addWidget(m_suivant);
+    barre->addWidget(accueil);
+    barre->addStretch(1);
+    barre->addWidget(m_resultat);
+    barre->addWidget(m_recherche);
+    return barre;
+}
+
+void FenetreAide::Relier(QToolButton* accueil)
+{
     m_precedent->setEnabled(false);
     m_suivant->setEnabled(false);
     connect(m_precedent, &QToolButton::clicked, m_texte, &QTextBrowser::backward);

@@ -7,6 +7,7 @@
 #include <QStringList>
 #include <QWidget>
 
+class QHBoxLayout;
 class QLabel;
 class QLineEdit;
 class QTextBrowser;
@@ -54,7 +55,9 @@ public:
     QUrl Adresse() const;
 
 private:
+    QHBoxLayout* ConstruireBarre(QToolButton*& accueil);
     void ConstruireSommaire();
+    void Relier(QToolButton* accueil);
     void SuivreSommaire(QTreeWidgetItem* element);
     void MarquerSommaire();
     void RechercheDemandee();
