@@ -1,4 +1,5 @@
-// Per-frame times of the drawing area on two profiles of 100 000 points: a pan, a Ctrl-drag
+// Per-frame times of the drawing area on two profiles of 100 000 points (or the count per
+// side given): a pan, a Ctrl-drag
 // of half the points, and the cut player, each through the widget's own paint, next to bare
 // QPainter::drawLines of the same segments on an image of the same size.
 #include "Bench.h"
@@ -18,14 +19,14 @@ namespace {
 
 constexpr int Largeur = 1200, Hauteur = 800, Images = 30;
 
-CoupleProfils Aile()
+CoupleProfils Aile(int parCote)
 {
     CoupleProfils p;
-    for (const QPointF& q : ProfilNaca4(QStringLiteral("2412"), 50000))
+    for (const QPointF& q : ProfilNaca4(QStringLiteral("2412"), parCote / 2))
         p.PointsE.push_back({float(q.x() * 300.0), float(q.y() * 300.0), 0});
-    for (const QPointF& q : ProfilNaca4(QStringLiteral("0012"), 50000))
+    for (const QPointF& q : ProfilNaca4(QStringLiteral("0012"), parCote / 2))
         p.PointsS.push_back({float(q.x() * 180.0 + 60.0), float(q.y() * 180.0 + 15.0), 0});
-    for (auto* cote : {&p.PointsE, &p.PointsS}) // a run of a quarter of each side: 50 000 selected
+    for (auto* cote : {&p.PointsE, &p.PointsS}) // a run of a quarter of each side selected
         for (size_t i = 0; i < cote->size() / 4; ++i)
             (*cote)[i].Etat = EtatSelection;
     p.EcartementZ = 600.0f;
@@ -42,7 +43,7 @@ double TempsNu(const EtatVue& vue)
             lignes.emplace_back((*v)[i - 1].X / TwipsParPixel, (*v)[i - 1].Y / TwipsParPixel,
                                 (*v)[i].X / TwipsParPixel, (*v)[i].Y / TwipsParPixel);
     QImage image(Largeur, Hauteur, QImage::Format_ARGB32_Premultiplied), ecran(image.size(), image.format());
-    return MeilleurTempsMs(Images, [&] {
+    return MeilleurTempsCpuMs(Images, [&] {
         image.fill(Qt::white);
         QPainter p(&image);
         p.drawLines(lignes.data(), int(lignes.size()));
@@ -52,9 +53,9 @@ double TempsNu(const EtatVue& vue)
     });
 }
 
-void Mesurer(const char* libelle, AnglesVue angles)
+void Mesurer(const char* libelle, AnglesVue angles, int parCote)
 {
-    CoupleProfils modele = Aile();
+    CoupleProfils modele = Aile(parCote);
     EtatEdition edition;
     EtatVue vue;
     vue.Omega = angles.Omega;
@@ -67,12 +68,12 @@ void Mesurer(const char* libelle, AnglesVue angles)
     auto peindre = [&] { dessin.render(&ecran); };
     char texte[160];
     const double nu = TempsNu(vue);
-    std::snprintf(texte, sizeof texte, "%s: bare drawLines, 2 x 100000 points", libelle);
+    std::snprintf(texte, sizeof texte, "%s: bare drawLines, 2 x %zu points", libelle, modele.PointsE.size());
     Afficher(texte, nu);
-    const double complet = MeilleurTempsMs(Images, [&] { dessin.DessinerProfils(); peindre(); });
+    const double complet = MeilleurTempsCpuMs(Images, [&] { dessin.DessinerProfils(); peindre(); });
     std::snprintf(texte, sizeof texte, "%s: full redraw frame", libelle);
     Afficher(texte, complet);
-    const double pan = MeilleurTempsMs(Images, [&] {
+    const double pan = MeilleurTempsCpuMs(Images, [&] {
         DecalerCopieDessin(vue, modele, 15.0f, 15.0f, false);
         dessin.DecalerBase(QPointF(1, 1));
         peindre();
@@ -80,17 +81,17 @@ void Mesurer(const char* libelle, AnglesVue angles)
     std::snprintf(texte, sizeof texte, "%s: pan frame (%.2f x bare)", libelle, pan / nu);
     Afficher(texte, pan);
     dessin.DessinerProfils();
-    const double glisser = MeilleurTempsMs(Images, [&] {
+    const double glisser = MeilleurTempsCpuMs(Images, [&] {
         DecalerCopieDessin(vue, modele, 15.0f, 15.0f, true);
         dessin.DessinerProfils();
         peindre();
     });
-    std::snprintf(texte, sizeof texte, "%s: Ctrl-drag frame, 50000 selected (%.2f x bare)", libelle, glisser / nu);
+    std::snprintf(texte, sizeof texte, "%s: Ctrl-drag frame, 1/4 selected (%.2f x bare)", libelle, glisser / nu);
     Afficher(texte, glisser);
     dessin.AjusterVue(); // the screen copies as the model has them again
     const AnalyseParcours analyse = AnalyserParcours(modele);
     int image = 0;
-    const double lecture = MeilleurTempsMs(Images, [&] {
+    const double lecture = MeilleurTempsCpuMs(Images, [&] {
         const double t = analyse.Duree(3.0) * (0.5 + 0.01 * (image++));
         const PositionParcours pos = PositionAuTemps(modele, analyse, t, 3.0);
         dessin.DefinirDecoupe({true, pos.Segment, pos.Fraction, &analyse.AVerifier, !EnVueDeCote(vue)});
@@ -102,10 +103,11 @@ void Mesurer(const char* libelle, AnglesVue angles)
 
 } // namespace
 
-void BenchImages()
+void BenchImages(const Arguments& arguments)
 {
-    Mesurer("side view", VueDeCote);
-    Mesurer("perspective", VuePerspective);
+    const int parCote = int(arguments.Nombre(0, 100000));
+    Mesurer("side view", VueDeCote, parCote);
+    Mesurer("perspective", VuePerspective, parCote);
 }
 
 } // namespace galbix::bench

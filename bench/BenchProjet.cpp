@@ -1,4 +1,5 @@
-// Saving and reading a project of 100 000 points per side (one INI key per point).
+// Saving and reading a project (one INI key per point): 100 000 points per side unless a
+// count per side is given; a .gbx path keeps the file written.
 #include "Bench.h"
 #include "files/Projet.h"
 #include "model/Naca.h"
@@ -19,16 +20,22 @@ std::vector<PointProfil> Profil(int nParSurface, double corde)
 
 } // namespace
 
-void BenchProjet()
+void BenchProjet(const Arguments& arguments)
 {
+    const long long parCote = arguments.Nombre(0, 100000);
     QTemporaryDir dossier;
-    const QString chemin = dossier.filePath(QStringLiteral("grand.gbx"));
+    const QString chemin =
+        arguments.Chemin.isEmpty() ? dossier.filePath(QStringLiteral("grand.gbx")) : arguments.Chemin;
     DonneesProjet projet;
-    projet.Profils.PointsE = Profil(50000, 220.0);
-    projet.Profils.PointsS = Profil(50000, 160.0);
+    projet.Profils.PointsE = Profil(int(parCote / 2), 220.0);
+    projet.Profils.PointsS = Profil(int(parCote / 2), 160.0);
     projet.Profils.EcartementZ = 600.0f;
-    Afficher("EcrireProjet, 2 x 99999 points", MeilleurTempsMs(3, [&] { EcrireProjet(chemin, projet); }));
-    Afficher("LireProjet, 2 x 99999 points", MeilleurTempsMs(3, [&] {
+    const size_t n = projet.Profils.PointsE.size();
+    char ligne[120];
+    std::snprintf(ligne, sizeof ligne, "EcrireProjet, 2 x %zu points (CPU)", n);
+    Afficher(ligne, MeilleurTempsCpuMs(3, [&] { EcrireProjet(chemin, projet); }));
+    std::snprintf(ligne, sizeof ligne, "LireProjet, 2 x %zu points (CPU)", n);
+    Afficher(ligne, MeilleurTempsCpuMs(3, [&] {
                  DonneesProjet lu;
                  LireProjet(chemin, lu);
              }));

@@ -68,7 +68,7 @@ void Souris(QWidget* w, QEvent::Type type, QPointF pixel, Qt::MouseButton bouton
 
 } // namespace
 
-void BenchSequences()
+void BenchSequences(const Arguments&)
 {
     const std::vector<PointFichier> dessin = GrandDessin(2000, 500);
     const double decoupe = MeilleurTempsMs(3, [&] { DecouperSequences(dessin); });

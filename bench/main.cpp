@@ -1,5 +1,7 @@
 // Benchmarks of the hot paths; prints one line per measurement.
-// `galbix-bench` runs them all; `galbix-bench images limites` only the groups named.
+// `galbix-bench` runs them all; `galbix-bench images limites` only the groups named. A number
+// after a group's name sets its size (points, or contours), a path ending in ".gbx" after the
+// project group keeps the file it writes: `galbix-bench images 2000000 projet 1000000 p.gbx`.
 #include "Bench.h"
 #include "BenchConstruction.h"
 #include "BenchEdition.h"
@@ -7,6 +9,7 @@
 
 #include <QApplication>
 #include <cstdio>
+#include <cstdlib>
 
 int main(int argc, char** argv)
 {
@@ -14,21 +17,34 @@ int main(int argc, char** argv)
     struct Groupe {
         const char* nom;
         void (*executer)();
+        void (*executerAvec)(const galbix::bench::Arguments&) = nullptr;
     };
     const Groupe groupes[] = {
         {"lecture", galbix::bench::BenchLecture},           {"vue", galbix::bench::BenchVue},
         {"edition", galbix::bench::BenchEdition},           {"synchro", galbix::bench::BenchSynchro},
-        {"projet", galbix::bench::BenchProjet},             {"points", galbix::bench::BenchPoints},
-        {"construction", galbix::bench::BenchConstruction}, {"sequences", galbix::bench::BenchSequences},
-        {"images", galbix::bench::BenchImages},             {"limites", galbix::bench::BenchCasLimites},
+        {"projet", nullptr, galbix::bench::BenchProjet},    {"points", galbix::bench::BenchPoints},
+        {"construction", galbix::bench::BenchConstruction}, {"sequences", nullptr, galbix::bench::BenchSequences},
+        {"images", nullptr, galbix::bench::BenchImages},    {"limites", galbix::bench::BenchCasLimites},
     };
     int lances = 0;
     for (const Groupe& g : groupes) {
         bool demande = argc == 1;
-        for (int i = 1; i < argc; ++i)
-            demande = demande || qstrcmp(argv[i], g.nom) == 0;
+        galbix::bench::Arguments arguments;
+        for (int i = 1; i < argc; ++i) {
+            if (qstrcmp(argv[i], g.nom) != 0)
+                continue;
+            demande = true;
+            for (int j = i + 1; j < argc && (argv[j][0] >= '0' && argv[j][0] <= '9'); ++j)
+                arguments.Nombres.push_back(std::atoll(argv[j]));
+            for (int j = i + 1; j < argc; ++j)
+                if (QByteArray(argv[j]).endsWith(".gbx"))
+                    arguments.Chemin = QString::fromLocal8Bit(argv[j]);
+        }
         if (demande) {
-            g.executer();
+            if (g.executerAvec)
+                g.executerAvec(arguments);
+            else
+                g.executer();
             ++lances;
         }
     }

@@ -1,6 +1,8 @@
 #include "files/Projet.h"
 
 #include "files/Ini.h"
+#include "files/ProjetPoints.h"
+#include "geomlib/EcritureAtomique.h"
 #include "model/Extremes.h"
 #include "model/NumericText.h"
 
@@ -76,11 +78,17 @@ QString TextePoint(const PointProfil& p)
     return s;
 }
 
+// With `marque`, key "1" holds the side's marker and the point lines are put in its place in
+// the bytes afterwards (RemplacerMarques).
 void EcrireCote(FichierIni& ini, const QString& section, const QString& nom,
-                const std::vector<PointProfil>& points)
+                const std::vector<PointProfil>& points, int marque = -1)
 {
     ini.Ecrire(section, CleNomFichier, nom);
     ini.Ecrire(section, CleNombrePoints, QString::number(points.size()));
+    if (marque >= 0 && !points.empty()) {
+        ini.Ecrire(section, QStringLiteral("1"), MarquePoints(marque));
+        return;
+    }
     for (size_t i = 0; i < points.size(); ++i)
         ini.Ecrire(section, QString::number(i + 1), TextePoint(points[i]));
 }
@@ -107,38 +115,35 @@ void EcrireRestant(FichierIni& ini, const DonneesProjet& projet)
 
 // ---------------------------------------------------------------- reading
 
-// One point value "X:Y:Etat" (further pieces are ignored); false with fewer than three
-// pieces, a coordinate beyond the float range or a state beyond 16 bits.
+// One point value "X:Y:Etat" (see LireValeurPoint); characters beyond ASCII end a number.
 bool LirePoint(QStringView valeur, PointProfil& p)
 {
-    const qsizetype d1 = valeur.indexOf(u':');
-    const qsizetype d2 = d1 < 0 ? -1 : valeur.indexOf(u':', d1 + 1);
-    if (d2 < 0)
-        return false;
-    qsizetype d3 = valeur.indexOf(u':', d2 + 1);
-    if (d3 < 0)
-        d3 = valeur.size();
-    const double x = Nombre(valeur.mid(0, d1));
-    const double y = Nombre(valeur.mid(d1 + 1, d2 - d1 - 1));
-    int etat = 0;
-    if (!EntierDans(Nombre(valeur.mid(d2 + 1, d3 - d2 - 1)), INT16_MIN, INT16_MAX, etat))
-        return false;
-    p.X = float(x);
-    p.Y = float(y);
-    p.Etat = int16_t(etat);
-    return std::isfinite(p.X) && std::isfinite(p.Y);
+    std::string octets(size_t(valeur.size()), '\x80');
+    for (qsizetype i = 0; i < valeur.size(); ++i)
+        if (valeur[i].unicode() < 128)
+            octets[size_t(i)] = char(valeur[i].unicode());
+    return LireValeurPoint(octets, p);
 }
 
-// One side: file name, count and points. On failure `nom` is set and `points` holds the
-// points read before the faulty key.
-bool LireCote(const FichierIni& ini, const QString& section, QString& nom, std::vector<PointProfil>& points,
-              QString& erreur)
+// One side: file name, count and points, the points from `enFlux` when the file was read
+// in one pass. On failure `nom` is set and `points` holds the points read before the faulty key.
+bool LireCote(const FichierIni& ini, const QString& section, std::vector<PointProfil>* enFlux, QString& nom,
+              std::vector<PointProfil>& points, QString& erreur)
 {
     nom = ini.Lire(section, CleNomFichier, QString());
     points.clear();
     int n = 0;
     if (!EntierDans(Nombre(ini.Lire(section, CleNombrePoints, QString())), 1, INT32_MAX, n)) {
         erreur = QStringLiteral("section %1 : nombre de points absent ou incorrect").arg(section);
+        return false;
+    }
+    if (enFlux) {
+        points = std::move(*enFlux);
+        if (points.size() >= size_t(n)) {
+            points.resize(size_t(n));
+            return true;
+        }
+        erreur = QStringLiteral("section %1 : point %2 absent ou illisible").arg(section).arg(points.size() + 1);
         return false;
     }
     points.reserve(std::min(size_t(n), ReserveMaxPoints));
@@ -184,18 +189,34 @@ bool LireAngle(const FichierIni& ini, const QString& cle, float& angle, QString&
     return true;
 }
 
+// The file at `chemin` as an INI document without the point lines of its two sides, which a
+// save replaces anyway (the general reader takes the whole file when its point keys are
+// out of order). `lu` false when the file exists but cannot be read.
+FichierIni ChargerSansPoints(const QString& chemin, bool& lu)
+{
+    bool separe = false;
+    PointsEnFlux flux;
+    QByteArray octets;
+    ChargerEnFlux(chemin, lu, separe, flux, octets, false);
+    if (!lu)
+        return FichierIni::DepuisOctets({});
+    return FichierIni::DepuisOctets(separe ? flux.Reste : octets);
+}
+
 LectureProjet Arret(EtapeProjet etape, const QString& erreur)
 {
     return {etape, erreur};
 }
 
-LectureProjet LireDocument(const FichierIni& ini, DonneesProjet& projet)
+LectureProjet LireDocument(const FichierIni& ini, PointsEnFlux* flux, DonneesProjet& projet)
 {
     QString erreur;
     CoupleProfils& profils = projet.Profils;
-    if (!LireCote(ini, SectionEmplanture, projet.NomFichier[CoteE], profils.PointsE, erreur))
+    if (!LireCote(ini, SectionEmplanture, flux ? &flux->Points[CoteE] : nullptr, projet.NomFichier[CoteE],
+                  profils.PointsE, erreur))
         return Arret(EtapeProjet::Emplanture, erreur);
-    if (!LireCote(ini, SectionSaumon, projet.NomFichier[CoteS], profils.PointsS, erreur))
+    if (!LireCote(ini, SectionSaumon, flux ? &flux->Points[CoteS] : nullptr, projet.NomFichier[CoteS],
+                  profils.PointsS, erreur))
         return Arret(EtapeProjet::Saumon, erreur);
     LirePosition(ini, projet);
     if (!LireAngle(ini, CleOmega, projet.Omega, erreur))
@@ -247,14 +268,23 @@ bool EcrireProjet(const QString& chemin, DonneesProjet& projet)
     try {
         CalculerExtremes(projet.Profils);
         bool lu = false;
-        FichierIni ini = FichierIni::Charger(chemin, &lu);
+        FichierIni ini = ChargerSansPoints(chemin, lu);
         if (!lu)
             return false;
         for (const QString& section : {SectionEmplanture, SectionSaumon, SectionPosition, SectionAffichage})
             ini.ViderSection(section);
-        EcrireCote(ini, SectionEmplanture, projet.NomFichier[CoteE], projet.Profils.PointsE);
-        EcrireCote(ini, SectionSaumon, projet.NomFichier[CoteS], projet.Profils.PointsS);
+        const CoupleProfils& profils = projet.Profils;
+        EcrireCote(ini, SectionEmplanture, projet.NomFichier[CoteE], profils.PointsE, CoteE);
+        EcrireCote(ini, SectionSaumon, projet.NomFichier[CoteS], profils.PointsS, CoteS);
         EcrireRestant(ini, projet);
+        // The point lines go into one buffer in place of the markers; when that cannot be done
+        // (a marker's text already in the file, a coordinate that is not a number) key by key.
+        const std::vector<PointProfil>* cotes[2] = {&profils.PointsE, &profils.PointsS};
+        QByteArray octets;
+        if (RemplacerMarques(ini.VersOctets(), cotes, octets))
+            return EcrireFichierAtomique(chemin, octets);
+        EcrireCote(ini, SectionEmplanture, projet.NomFichier[CoteE], profils.PointsE);
+        EcrireCote(ini, SectionSaumon, projet.NomFichier[CoteS], profils.PointsS);
         return ini.Enregistrer(chemin);
     } catch (const std::exception&) {
         return false;
@@ -265,11 +295,16 @@ LectureProjet LireProjet(const QString& chemin, DonneesProjet& projet)
 {
     try {
         const QFileInfo info(chemin);
-        bool lu = false;
-        const FichierIni ini = FichierIni::Charger(chemin, &lu);
+        bool lu = false, separe = false;
+        PointsEnFlux flux;
+        QByteArray octets;
+        ChargerEnFlux(chemin, lu, separe, flux, octets);
         if (!info.isFile() || !lu)
             return Arret(EtapeProjet::Fichier, QStringLiteral("fichier absent ou illisible : ") + chemin);
-        return LireDocument(ini, projet);
+        const FichierIni ini = FichierIni::DepuisOctets(separe ? flux.Reste : octets);
+        octets.clear();
+        flux.Reste.clear();
+        return LireDocument(ini, separe ? &flux : nullptr, projet);
     } catch (const std::exception&) {
         return Arret(EtapeProjet::Fichier, QStringLiteral("mémoire insuffisante pour lire ") + chemin);
     }

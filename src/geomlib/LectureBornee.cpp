@@ -37,8 +37,11 @@ ContenuFichier LireFichierBorne(const QString& chemin, long long cap)
         c.octets.reserve(qsizetype(std::max<qint64>(annonce, 0)) + 1);
         for (;;) {
             const qint64 deja = c.octets.size();
-            // One byte beyond the cap tells a file of exactly the cap from a longer one.
-            const qint64 voulu = std::min(Morceau, limite + 1 - deja);
+            // One byte beyond the cap tells a file of exactly the cap from a longer one. While
+            // the room reserved from the reported size lasts, reads stay within it: the end of
+            // the file then costs no growth (a copy of everything read, twice the memory).
+            const qint64 place = qint64(c.octets.capacity()) - deja;
+            const qint64 voulu = std::min({Morceau, limite + 1 - deja, place > 0 ? place : Morceau});
             if (voulu <= 0) {
                 c.tropVolumineux = true;
                 c.octets.clear();

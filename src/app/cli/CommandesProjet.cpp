@@ -141,6 +141,7 @@ int CommandeProjetInfo(const QStringList& args)
         return 2;
     const CoupleProfils& p = projet.Profils;
     Json json;
+    json.Reserver((p.PointsE.size() + p.PointsS.size()) * 32 + 4096); // "[X,Y,Etat]," per point
     json.DebutObjet();
     json.Cle("nombre_points_e").Valeur(int(p.NbPointsE()));
     json.Cle("nombre_points_s").Valeur(int(p.NbPointsS()));

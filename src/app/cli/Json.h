@@ -22,6 +22,8 @@ public:
     Json& Valeur(const QString& v);
     Json& Nul();
     const std::string& Texte() const { return m_texte; }
+    /// Room for `octets` bytes of text, so that a large document is built without growing.
+    void Reserver(size_t octets) { m_texte.reserve(octets); }
 
 private:
     void Separateur();

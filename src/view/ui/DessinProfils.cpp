@@ -4,6 +4,7 @@
 
 #include <QPainter>
 #include <algorithm>
+#include <climits>
 #include <cmath>
 
 namespace galbix {
@@ -73,10 +74,23 @@ QPointF Pixel(const PointProfil& p)
     return {double(p.X) * PixelsParTwip, double(p.Y) * PixelsParTwip};
 }
 
-// The pixel a position falls in (only for positions within the safe area).
-QPoint Arrondi(QPointF p)
+// Nearest whole number, halves away from zero (as lround), inline: the drawing rounds every
+// point of both sides. Only for values within the safe area, far inside the int range.
+inline int ArrondiEntier(double v)
 {
-    return {int(std::lround(p.x())), int(std::lround(p.y()))};
+    int t = int(v);
+    const double reste = v - double(t);
+    if (reste >= 0.5)
+        ++t;
+    else if (reste <= -0.5)
+        --t;
+    return t;
+}
+
+// The pixel a position falls in (only for positions within the safe area).
+inline QPoint Arrondi(QPointF p)
+{
+    return {ArrondiEntier(p.x()), ArrondiEntier(p.y())};
 }
 
 // Half side in whole pixels of a square given in twips; 40, 50 and 70 twips stay distinct.
@@ -190,9 +204,11 @@ void DessinateurProfils::Profil(QPainter& p, const Cadre& c, const std::vector<P
     m_lignes.clear();
     int enCours = Defaut;
     p.setPen(crayons[Defaut]);
+    QPointF b = n > 0 ? Pixel(ecran[0]) : QPointF();
     for (size_t i = 0; i + 1 < n; ++i) {
         const int teinte = modele == nullptr ? Defaut : CouleurSegment((*modele)[i], (*modele)[i + 1], mode);
-        const QPointF a = Pixel(ecran[i]), b = Pixel(ecran[i + 1]);
+        const QPointF a = b;
+        b = Pixel(ecran[i + 1]);
         const bool direct = c.Sur(a) && c.Sur(b);
         const bool visible = direct && c.Visible(a, b);
         if (!visible || teinte != enCours)
@@ -251,12 +267,22 @@ void DessinateurProfils::Points(QPainter& p, const Cadre& c, const std::vector<P
         demiPlein = DemiCote(marques::DemiCoteSynchro);
     }
     const size_t n = std::min(modele.size(), ecran.size());
+    // Consecutive points mostly share their pixel at large counts: the pixel last looked up
+    // is skipped at once (it is marked, or off the grid and already in the batch).
+    constexpr QPoint Aucun(INT_MIN, INT_MIN);
     m_pleins.clear();
     NouveauLot(c);
+    QPoint dernier = Aucun;
     for (size_t i = 0; i < n; ++i) {
+        if (!AEtat(modele[i], mode))
+            continue;
         const QPointF centre = Pixel(ecran[i]);
-        if (AEtat(modele[i], mode) && c.MarqueVisible(centre) && PremiereFois(c, Arrondi(centre)))
-            m_pleins.push_back(Carre(Arrondi(centre), demiPlein));
+        if (!c.MarqueVisible(centre))
+            continue;
+        const QPoint pixel = Arrondi(centre);
+        if (pixel != dernier && PremiereFois(c, pixel))
+            m_pleins.push_back(Carre(pixel, demiPlein));
+        dernier = pixel;
     }
     if (!m_pleins.empty()) {
         p.setPen(Crayon(VersQColor(plein)));
@@ -266,10 +292,15 @@ void DessinateurProfils::Points(QPainter& p, const Cadre& c, const std::vector<P
     const int demi = DemiCote(marques::DemiCote);
     m_carres.clear();
     NouveauLot(c);
+    dernier = Aucun;
     for (size_t i = 0; i < n; ++i) {
         const QPointF centre = Pixel(ecran[i]);
-        if (c.MarqueVisible(centre) && PremiereFois(c, Arrondi(centre)))
-            m_carres.push_back(Carre(Arrondi(centre), demi));
+        if (!c.MarqueVisible(centre))
+            continue;
+        const QPoint pixel = Arrondi(centre);
+        if (pixel != dernier && PremiereFois(c, pixel))
+            m_carres.push_back(Carre(pixel, demi));
+        dernier = pixel;
     }
     p.setPen(Crayon(couleur));
     p.setBrush(Qt::NoBrush);
