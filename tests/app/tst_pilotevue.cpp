@@ -141,7 +141,8 @@ private slots:
         // Different counts: the options that join equal numbers are switched off, "Surface"
         // unticked as well.
         if (p.NbPointsE() != p.NbPointsS())
-            QVERIFY(!b.C().chkFil->isEnabled() && !b.C().chkSurface->isEnabled() && !b.S().Vue.Options.Surface);
+            QVERIFY(!b.C().chkFil->isEnabled() && !b.C().chkSurface->isEnabled() && !b.C().chkSurface->isChecked()
+                    && !b.S().Vue.Options.Surface);
     }
 
     // Opening the tip places it again by the pressed buttons or the stored values, and every
