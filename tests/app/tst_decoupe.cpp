@@ -17,13 +17,7 @@ using namespace galbix;
 
 namespace {
 
-std::vector<PointProfil> Points(std::initializer_list<std::pair<float, float>> xy)
-{
-    std::vector<PointProfil> points;
-    for (auto [x, y] : xy)
-        points.push_back({x, y, 0});
-    return points;
-}
+using galbix::tests::Points;
 
 struct Banc : tests::BancFenetre {
     SessionEdition& s = fenetre.Session();
