@@ -1,12 +1,10 @@
 // The help window: F1 and the "?" button open the bundled manual at the section of the window
 // and frame they come from; the manual's links, pictures and anchors all resolve; search and
 // history work across pages.
-#include "common/DialoguesScript.h"
-#include "common/DossierProgrammeTemporaire.h"
+#include "common/BancFenetre.h"
 #include "common/TestMain.h"
 
 #include "view/ui/FenetreAide.h"
-#include "app/FenetrePrincipale.h"
 
 #include <QDialog>
 #include <QFile>
@@ -74,13 +72,11 @@ private slots:
     {
         QFETCH(QString, geste);
         QFETCH(QString, attendu);
-        tests::DossierProgrammeTemporaire dossier;
-        DialoguesScript dialogues;
-        FenetrePrincipale fenetre(dialogues);
-        fenetre.Charger(QString());
+        tests::BancFenetre b;
+        FenetrePrincipale& fenetre = b.fenetre;
         fenetre.ActiverCommandes();
         fenetre.show();
-        ControlesFenetre& c = fenetre.Controles();
+        ControlesFenetre& c = b.C();
         QDialog sequences(&fenetre);
         if (geste == QLatin1String("F1")) {
             QTest::keyClick(&fenetre, Qt::Key_F1);
@@ -128,21 +124,14 @@ private slots:
         QCOMPARE(FenetresAide().size(), qsizetype(1));
     }
 
-    void pages()
-    {
-        const QList<PageManuel> pages = PagesManuel();
-        QCOMPARE(pages.size(), qsizetype(8));
-        for (const PageManuel& page : pages) {
-            QVERIFY2(!page.titre.isEmpty(), qPrintable(page.fichier));
-            QVERIFY2(!page.sections.isEmpty(), qPrintable(page.fichier));
-        }
-    }
-
     void liens_data()
     {
         QTest::addColumn<QString>("fichier");
-        for (const PageManuel& page : PagesManuel())
+        QCOMPARE(PagesManuel().size(), qsizetype(8));
+        for (const PageManuel& page : PagesManuel()) {
+            QVERIFY2(!page.titre.isEmpty() && !page.sections.isEmpty(), qPrintable(page.fichier));
             QTest::newRow(qPrintable(page.fichier)) << page.fichier;
+        }
     }
     // Every link, picture and style sheet of a page names a resource of the manual, and every
     // anchor it points to exists in the target page.
@@ -169,9 +158,8 @@ private slots:
     // Each frame of the main window has its paragraph, so that F1 inside it lands there.
     void cadresDocumentes()
     {
-        tests::DossierProgrammeTemporaire dossier;
-        DialoguesScript dialogues;
-        FenetrePrincipale fenetre(dialogues);
+        tests::BancFenetre b(false);
+        FenetrePrincipale& fenetre = b.fenetre;
         const QStringList ancres = Ancres(Ressource(SectionAideFenetrePrincipale));
         const QRegularExpression indice(QStringLiteral("_\\d+$"));
         for (const QGroupBox* cadre : fenetre.findChildren<QGroupBox*>()) {

@@ -1,30 +1,15 @@
 // The construction and cleaning commands through the main window: the buttons and the offset
 // field, their messages answered by a script, the wire and surface switches, and undo.
-#include "common/DialoguesScript.h"
-#include "common/DossierProgrammeTemporaire.h"
+#include "common/BancFenetre.h"
 #include "common/TestMain.h"
 
-#include "app/FenetrePrincipale.h"
-#include "app/PiloteEdition.h"
-#include "model/Extremes.h"
-#include "model/Naca.h"
-
-#include <QAbstractButton>
 #include <QCheckBox>
-#include <QLineEdit>
 #include <QtTest>
 
 using namespace galbix;
+using galbix::tests::Naca;
 
 namespace {
-
-std::vector<PointProfil> Naca(const char* code, int parSurface, double corde)
-{
-    std::vector<PointProfil> points;
-    for (const QPointF& p : ProfilNaca4(QString::fromLatin1(code), parSurface))
-        points.push_back({float(p.x() * corde), float(p.y() * corde), 0});
-    return points;
-}
 
 void Selectionner(std::vector<PointProfil>& points, std::initializer_list<int> numeros)
 {
@@ -33,40 +18,13 @@ void Selectionner(std::vector<PointProfil>& points, std::initializer_list<int> n
 }
 
 // A loaded window with two NACA profiles of 40 points per surface and one snapshot in the history.
-struct Banc {
-    DialoguesScript dialogues;
-    FenetrePrincipale fenetre{dialogues};
-
+struct Banc : tests::BancFenetre {
     Banc()
     {
-        fenetre.Charger(QString());
-        SessionEdition& s = fenetre.Session();
-        s.Profils.PointsE = Naca("2412", 40, 200.0);
-        s.Profils.PointsS = Naca("0012", 40, 150.0);
-        s.Profils.EcartementZ = 500.0f;
-        CalculerExtremes(s.Profils);
-        s.Geometrie.FlecheSaisie = s.Profils.FlecheBA; // the tip stays where it is when the root changes
-        s.Geometrie.DiedreMmSaisi = s.Profils.DiedreMm;
-        s.ProjetOuvert = true;
-        fenetre.ActiverCommandes();
-        for (QWidget* w : fenetre.findChildren<QWidget*>())
-            w->setEnabled(true);
-        fenetre.Edition().EnregistrerUndo();
-    }
-    CoupleProfils& Profils() { return fenetre.Session().Profils; }
-    void Cliquer(const QString& nom)
-    {
-        auto* bouton = fenetre.findChild<QAbstractButton*>(nom);
-        bouton->setEnabled(true);
-        bouton->click();
-    }
-    QLineEdit* Decaler() { return fenetre.findChild<QLineEdit*>(QStringLiteral("txtDecaler")); }
-    QStringList Titres() const
-    {
-        QStringList t;
-        for (const auto& m : dialogues.messages)
-            t << m.titre;
-        return t;
+        Charger(Naca("2412", 40, 200.0), Naca("0012", 40, 150.0));
+        S().Geometrie.FlecheSaisie = Profils().FlecheBA; // the tip stays where it is when the root changes
+        S().Geometrie.DiedreMmSaisi = Profils().DiedreMm;
+        ToutActiver();
     }
 };
 
@@ -75,12 +33,7 @@ struct Banc {
 class TestConstructionFenetre : public QObject {
     Q_OBJECT
 
-    std::unique_ptr<galbix::tests::DossierProgrammeTemporaire> m_dossier;
-
 private slots:
-    void init() { m_dossier = std::make_unique<galbix::tests::DossierProgrammeTemporaire>(); }
-    void cleanup() { m_dossier.reset(); }
-
     // Root: two crossing segments spliced in; tip: three points selected. The root gains
     // its crossing, the tip refuses, the wire and surface switches go off, Undo restores.
     void intersection()
@@ -97,25 +50,18 @@ private slots:
         QCOMPARE(p.NbPointsE(), avant.NbPointsE() + 1);
         QCOMPARE(p.PointsE[13], (PointProfil{55, 40, 0}));
         QVERIFY(p.PointsS == avant.PointsS);
-        QCOMPARE(b.Titres(), QStringList{QStringLiteral("Erreur de sélection au saumon")});
-        QCOMPARE(b.dialogues.messages[0].icone, IconeMessage::Critique);
-        QVERIFY(!b.fenetre.findChild<QCheckBox*>(QStringLiteral("chkFil"))->isEnabled());
-        QVERIFY(!b.fenetre.findChild<QCheckBox*>(QStringLiteral("chkSurface"))->isEnabled());
+        QCOMPARE(b.dialogues.Vus(), QStringList{"Erreur de sélection au saumon (Critique)"});
+        QVERIFY(!b.C().chkFil->isEnabled() && !b.C().chkSurface->isEnabled());
         b.Cliquer(QStringLiteral("cmdUndo_0"));
         QVERIFY(p.PointsE == avant.PointsE);
-    }
-
-    void intersectionEnBout()
-    {
-        Banc b;
-        CoupleProfils& p = b.Profils();
+        // A crossing at the end of a segment is reported and still inserted.
+        for (PointProfil& q : p.PointsS)
+            q.Etat = 0;
         const std::vector<PointProfil> coin{{0, 0, 1}, {10, 0, 1}, {10, 0, 1}, {10, 5, 1}};
         p.PointsS.insert(p.PointsS.begin() + 20, coin.begin(), coin.end());
-        const int avant = p.NbPointsS();
+        b.dialogues.messages.clear();
         b.Cliquer(QStringLiteral("cmdIntersection"));
-        QCOMPARE(b.Titres(), QStringList{QStringLiteral("Intersection en bout de segment au saumon")});
-        QCOMPARE(b.dialogues.messages[0].icone, IconeMessage::Information);
-        QCOMPARE(p.NbPointsS(), avant + 1);
+        QCOMPARE(b.dialogues.Vus(), QStringList{"Intersection en bout de segment au saumon (Information)"});
         QCOMPARE(p.PointsS[23], (PointProfil{10, 0, 0}));
     }
 
@@ -126,9 +72,8 @@ private slots:
         CoupleProfils& p = b.Profils();
         Selectionner(p.PointsE, {5, 6, 7, 8});
         const CoupleProfils avant = p;
-        b.Decaler()->setText(QStringLiteral("1.5"));
-        QTest::keyClick(b.Decaler(), Qt::Key_Return);
-        QCOMPARE(b.Decaler()->text(), QStringLiteral("0.0"));
+        b.Entrer(QStringLiteral("txtDecaler"), QStringLiteral("1.5"));
+        QCOMPARE(b.C().txtDecaler->text(), QStringLiteral("0.0"));
         QVERIFY(b.dialogues.messages.empty());
         QVERIFY(p.PointsE[4] != avant.PointsE[4] && p.PointsE[7] != avant.PointsE[7]);
         QVERIFY(p.PointsE[3] == avant.PointsE[3] && p.PointsE[8] == avant.PointsE[8]);
@@ -164,17 +109,7 @@ private slots:
             b.dialogues.reponses.push_back(ReponseMessage(reponse));
         const CoupleProfils avant = p;
         b.Cliquer(QStringLiteral("cmdNettoyage"));
-        if (reponse >= 0) {
-            QCOMPARE(b.dialogues.messages.size(), size_t(1));
-            QCOMPARE(b.dialogues.messages[0].titre, QStringLiteral("Nettoyage"));
-            QCOMPARE(b.dialogues.messages[0].texte,
-                     QStringLiteral("Le nettoyage peut être total ou conserver les points synchrones si les profils "
-                                    "ont le même nombre de points.\nVoulez-vous conserver les points synchrones?"));
-            QCOMPARE(b.dialogues.messages[0].icone, IconeMessage::Question);
-            QCOMPARE(b.dialogues.messages[0].boutons, BoutonsMessage::OuiNon);
-        } else {
-            QVERIFY(b.dialogues.messages.empty());
-        }
+        QCOMPARE(b.dialogues.Vus(), reponse >= 0 ? QStringList{"Nettoyage (Question, OuiNon)"} : QStringList());
         QVERIFY(p.NbPointsE() < avant.NbPointsE() / 2);
         QCOMPARE(p.NbPointsE() == p.NbPointsS(), synchrone);
         QCOMPARE(p.PointsE.front().Etat, synchrone ? EtatSynchro : int16_t(0));
@@ -188,7 +123,7 @@ private slots:
         CoupleProfils& p = b.Profils();
         Selectionner(p.PointsE, {1, 2});
         b.Cliquer(QStringLiteral("cmdLisser"));
-        QCOMPARE(b.Titres(), QStringList{QStringLiteral("Erreur de sélection")});
+        QCOMPARE(b.dialogues.Titres(), QStringList{QStringLiteral("Erreur de sélection")});
         p.PointsE[0].Etat = 0;
         p.PointsE[1].Etat = 0;
         for (int k = 30; k <= 50; ++k)

@@ -1,14 +1,10 @@
 // The cut player of the main window and the pan that shows the drawing already made: the
 // player follows the pairs, reports the segments to check, stops at any editing command;
 // a pan shifts the picture while the mouse moves and ends on the same drawing as before.
-#include "common/DialoguesScript.h"
-#include "common/DossierProgrammeTemporaire.h"
+#include "common/BancFenetre.h"
 #include "common/TestMain.h"
 
-#include "app/FenetrePrincipale.h"
 #include "app/PiloteDecoupe.h"
-#include "app/PiloteVue.h"
-#include "model/Extremes.h"
 #include "view/Projection.h"
 #include "view/ui/VueProfils.h"
 
@@ -21,32 +17,16 @@ using namespace galbix;
 
 namespace {
 
-std::vector<PointProfil> Points(std::initializer_list<std::pair<float, float>> xy)
-{
-    std::vector<PointProfil> points;
-    for (auto [x, y] : xy)
-        points.push_back({x, y, 0});
-    return points;
-}
+using galbix::tests::Points;
 
-struct Banc {
-    galbix::tests::DossierProgrammeTemporaire dossier;
-    DialoguesScript dialogues;
-    FenetrePrincipale fenetre{dialogues};
+struct Banc : tests::BancFenetre {
     SessionEdition& s = fenetre.Session();
 
     bool Preparer(std::vector<PointProfil> e, std::vector<PointProfil> t, AnglesVue angles = VueDeCote)
     {
-        fenetre.Charger(QString());
-        fenetre.resize(1200, 800);
-        fenetre.show();
-        if (!QTest::qWaitForWindowExposed(&fenetre))
+        if (!Montrer(QSize(1200, 800)))
             return false;
-        s.Profils.PointsE = std::move(e);
-        s.Profils.PointsS = std::move(t);
-        CalculerExtremes(s.Profils);
-        s.ProjetOuvert = true;
-        fenetre.ActiverCommandes();
+        Charger(std::move(e), std::move(t), 0.0f);
         s.Vue.Omega = angles.Omega;
         s.Vue.Alpha = angles.Alpha;
         fenetre.Vue().AjusterVue();
@@ -146,8 +126,7 @@ void TestDecoupe::segmentsAVerifier()
     Banc b;
     QVERIFY(b.Preparer(CarreE, s));
     b.Controle<QPushButton>("cmdSegmentsAVerifier")->click();
-    QCOMPARE(b.dialogues.messages.size(), size_t(1));
-    QCOMPARE(b.dialogues.messages[0].titre, QStringLiteral("Segments à vérifier"));
+    QCOMPARE(b.dialogues.Titres(), QStringList{QStringLiteral("Segments à vérifier")});
     QVERIFY2(b.dialogues.messages[0].texte.contains(extrait), qPrintable(b.dialogues.messages[0].texte));
 }
 

@@ -3,18 +3,8 @@
 #include "common/BancFenetre.h"
 #include "common/TestMain.h"
 
-#include "app/DossierProgramme.h"
-#include "app/FenetrePrincipale.h"
-#include "app/PiloteEdition.h"
-#include "model/Extremes.h"
-#include "model/Naca.h"
-
-#include <QAbstractButton>
 #include <QCheckBox>
-#include <QFocusEvent>
-#include <QLineEdit>
 #include <QRadioButton>
-#include <QTemporaryDir>
 #include <QToolButton>
 #include <QtTest>
 #include <cmath>
@@ -43,9 +33,7 @@ struct Banc : galbix::tests::BancFenetre {
     explicit Banc(int parSurface = 40)
     {
         Charger(Naca("2412", parSurface, 200.0), Naca("0012", parSurface, 150.0, 10.0, 5.0));
-        for (QWidget* w : fenetre.findChildren<QWidget*>())
-            w->setEnabled(true);
-        fenetre.Edition().EnregistrerUndo();
+        ToutActiver();
     }
     // "chkX" clicks a button, "txtX=v" enters v in a field.
     void Action(const QString& action)
@@ -98,18 +86,16 @@ private slots:
             for (PointProfil& p : b.Profils().PointsE)
                 p.X = p.Y = 0.0f;
         const CoupleProfils avant = b.Profils();
-        const int taille = b.fenetre.Session().Historique.Taille();
+        const int taille = b.S().Historique.Taille();
         b.Entrer(champ, texte);
-        QCOMPARE(b.dialogues.messages.size(), size_t(1));
+        QCOMPARE(b.dialogues.Vus(), QStringList{"Erreur de saisie (Critique)"});
         QCOMPARE(b.dialogues.messages.front().texte, message);
-        QCOMPARE(b.dialogues.messages.front().titre, QStringLiteral("Erreur de saisie"));
-        QCOMPARE(b.dialogues.messages.front().icone, IconeMessage::Critique);
         QCOMPARE(b.Champ(champ)->selectedText(), texte);
         QCOMPARE(b.Champ(champ)->text(), texte);
         QVERIFY(b.Profils().PointsE == avant.PointsE);
         QVERIFY(b.Profils().PointsS == avant.PointsS);
         QCOMPARE(b.Profils().EcartementZ, avant.EcartementZ);
-        QCOMPARE(b.fenetre.Session().Historique.Taille(), taille);
+        QCOMPARE(b.S().Historique.Taille(), taille);
     }
 
     void entreeApplique_data()
@@ -147,13 +133,13 @@ private slots:
         Banc b;
         b.Cliquer(QStringLiteral("cmdSelectAll_0"));
         b.Cliquer(QStringLiteral("cmdSelectAll_1"));
-        const int taille = b.fenetre.Session().Historique.Taille();
+        const int taille = b.S().Historique.Taille();
         b.Entrer(champ, texte);
         QVERIFY(b.dialogues.messages.empty());
         QVERIFY(std::abs(mesure(b.Profils()) - attendu) < 1e-3);
         QCOMPARE(b.Champ(champ)->text(), texteApres);
-        QVERIFY(b.fenetre.Session().Historique.Taille() > taille);
-        QVERIFY(!b.fenetre.Session().Edition.BlocageUndo);
+        QVERIFY(b.S().Historique.Taille() > taille);
+        QVERIFY(!b.S().Edition.BlocageUndo);
         // The chord fields follow every change.
         QCOMPARE(b.Champ(QStringLiteral("txtCorde_0"))->text(), FormaterChamp(b.Profils().LargeurE));
         QCOMPARE(b.Champ(QStringLiteral("txtCorde_1"))->text(), FormaterChamp(b.Profils().LargeurS));
@@ -175,11 +161,10 @@ private slots:
         QFETCH(QString, champ);
         QFETCH(QString, texte);
         Banc b;
-        b.fenetre.Session().Vue.EcartementIntermediaire = 250.0f;
+        b.S().Vue.EcartementIntermediaire = 250.0f;
         QLineEdit* l = b.Champ(champ);
         l->setText(QStringLiteral("7"));
-        QFocusEvent sortie(QEvent::FocusOut, Qt::TabFocusReason);
-        QCoreApplication::sendEvent(l, &sortie);
+        b.Quitter(l);
         QCOMPARE(l->text(), texte);
         QVERIFY(b.dialogues.messages.empty());
     }
@@ -216,7 +201,7 @@ private slots:
             b.Action(action);
         QCOMPARE(b.BoutonsEnfonces(), enfonces);
         QCOMPARE(int(b.dialogues.messages.size()), messages);
-        const InterrupteursGeometrie& inter = b.fenetre.Session().Geometrie.Interrupteurs;
+        const InterrupteursGeometrie& inter = b.S().Geometrie.Interrupteurs;
         QCOMPARE(inter.Aligner, enfonces.contains(QStringLiteral("chkAligner")));
         QCOMPARE(inter.IndexFleche >= 0, bool(enfonces.filter(QStringLiteral("chkFleche")).size()));
         if (messages)
@@ -287,7 +272,7 @@ private slots:
         const CoupleProfils apresFleche = b.Profils();
         b.Cliquer(QStringLiteral("chkDiedre_4"));
         const CoupleProfils apresDiedre = b.Profils();
-        HistoriqueUndo& h = b.fenetre.Session().Historique;
+        HistoriqueUndo& h = b.S().Historique;
         // The snapshot before each button equals the one after the previous command: not kept.
         QCOMPARE(h.Taille(), 3);
         b.Cliquer(QStringLiteral("cmdUndo_0"));
@@ -303,14 +288,14 @@ private slots:
         QVERIFY(b.Profils().PointsS == apresDiedre.PointsS);
         QCOMPARE(h.Taille(), 3);
         QCOMPARE(h.Position(), 3);
-        QVERIFY(!b.fenetre.Session().Edition.BlocageUndo);
+        QVERIFY(!b.S().Edition.BlocageUndo);
     }
 
     void undoRestaureOptionEtAffichage()
     {
         Banc b;
         ControlesFenetre& c = b.fenetre.Controles();
-        SessionEdition& s = b.fenetre.Session();
+        SessionEdition& s = b.S();
         b.Cliquer(QStringLiteral("optSelection_1"));
         QCOMPARE(s.Edition.ModeSelection, EtatReference);
         s.Vue.Options.AfficherPoints[CoteS] = false;
@@ -388,12 +373,10 @@ private slots:
     void raccourcisDansUnChampModifie()
     {
         Banc b;
-        b.fenetre.show();
-        b.fenetre.activateWindow();
-        QVERIFY(QTest::qWaitForWindowActive(&b.fenetre));
+        QVERIFY(b.Activer());
         const QString bf = QStringLiteral("chkFleche_2");
         b.Cliquer(bf);
-        const HistoriqueUndo& h = b.fenetre.Session().Historique;
+        const HistoriqueUndo& h = b.S().Historique;
         const int position = h.Position();
         QLineEdit* champ = b.Champ(QStringLiteral("txtFleche"));
         champ->setFocus();
@@ -418,9 +401,7 @@ private slots:
     void raccourcis()
     {
         Banc b;
-        b.fenetre.show();
-        b.fenetre.activateWindow();
-        QVERIFY(QTest::qWaitForWindowActive(&b.fenetre));
+        QVERIFY(b.Activer());
         const auto touche = [&](Qt::Key k, Qt::KeyboardModifiers m) {
             QWidget* cible = QApplication::focusWidget() ? QApplication::focusWidget() : &b.fenetre;
             QTest::keyClick(cible, k, m);
@@ -442,18 +423,18 @@ private slots:
         QVERIFY(!b.Bouton(bf)->isChecked());
         b.Champ(QStringLiteral("txtFleche"))->clearFocus();
 
-        b.fenetre.Session().Vue.CoteCourant = QStringLiteral("S");
+        b.S().Vue.CoteCourant = QStringLiteral("S");
         touche(Qt::Key_A, Qt::ControlModifier);
         QCOMPARE(Compter(b.Profils().PointsS, EtatSelection), b.Profils().NbPointsS());
         QCOMPARE(Compter(b.Profils().PointsE, EtatSelection), 0);
-        b.fenetre.Session().Vue.CoteCourant = QStringLiteral("E");
+        b.S().Vue.CoteCourant = QStringLiteral("E");
         touche(Qt::Key_A, Qt::ControlModifier);
         QCOMPARE(Compter(b.Profils().PointsE, EtatSelection), b.Profils().NbPointsE());
         // Disabled buttons: the keys do nothing either.
         b.fenetre.DesactiverCommandes();
-        const int position = b.fenetre.Session().Historique.Position();
+        const int position = b.S().Historique.Position();
         touche(Qt::Key_Z, Qt::ControlModifier);
-        QCOMPARE(b.fenetre.Session().Historique.Position(), position);
+        QCOMPARE(b.S().Historique.Position(), position);
     }
 };
 

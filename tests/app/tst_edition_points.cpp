@@ -1,18 +1,12 @@
 // The whole-point commands through the main window: their keys on the drawing and the point
 // lists, the system clipboard both ways, the two wings from the gap field, and the
 // profile-insertion mode entered and left with and without a profile opened.
-#include "common/DialoguesScript.h"
-#include "common/DossierProgrammeTemporaire.h"
+#include "common/BancFenetre.h"
 #include "common/Octets.h"
 #include "common/TestMain.h"
 
-#include "app/FenetrePrincipale.h"
-#include "app/PiloteEdition.h"
 #include "app/PiloteEditionPoints.h"
-#include "app/PiloteVue.h"
-#include "model/Extremes.h"
 
-#include <QAbstractButton>
 #include <QCheckBox>
 #include <QClipboard>
 #include <QGroupBox>
@@ -34,30 +28,16 @@ std::vector<PointProfil> Motif(const QString& motif, float dy = 0)
 }
 
 // A loaded window: 10 points on each side, points 2 to 4 of E and 5 of S selected, one snapshot.
-struct Banc {
-    DialoguesScript dialogues;
-    FenetrePrincipale fenetre{dialogues};
-
+struct Banc : galbix::tests::BancFenetre {
     Banc()
     {
-        fenetre.Charger(QString());
-        SessionEdition& s = fenetre.Session();
-        s.Profils.PointsE = Motif(QStringLiteral("0111000000"));
-        s.Profils.PointsS = Motif(QStringLiteral("0000100000"), 1.0f);
-        s.Profils.EcartementZ = 500.0f;
-        CalculerExtremes(s.Profils);
-        s.ProjetOuvert = true;
-        fenetre.ActiverCommandes();
+        Charger(Motif(QStringLiteral("0111000000")), Motif(QStringLiteral("0000100000"), 1.0f));
         fenetre.Vue().BornesListes();
         fenetre.Vue().AjusterVue();
-        for (QWidget* w : fenetre.findChildren<QWidget*>())
-            w->setEnabled(true);
-        fenetre.Edition().EnregistrerUndo();
+        ToutActiver();
     }
-    CoupleProfils& Profils() { return fenetre.Session().Profils; }
-    QWidget* Widget(const QString& nom) { return fenetre.findChild<QWidget*>(nom); }
-    QAbstractButton* Bouton(const QString& nom) { return fenetre.findChild<QAbstractButton*>(nom); }
-    QCheckBox* Insertion() { return fenetre.findChild<QCheckBox*>(QStringLiteral("chkInsertionProfils")); }
+    QWidget* Widget(const QString& nom) { return Controle(nom); }
+    QCheckBox* Insertion() { return Controle<QCheckBox>(QStringLiteral("chkInsertionProfils")); }
 };
 
 } // namespace
@@ -65,12 +45,7 @@ struct Banc {
 class TestEditionPointsFenetre : public QObject {
     Q_OBJECT
 
-    std::unique_ptr<galbix::tests::DossierProgrammeTemporaire> m_dossier;
-
 private slots:
-    void init() { m_dossier = std::make_unique<galbix::tests::DossierProgrammeTemporaire>(); }
-    void cleanup() { m_dossier.reset(); }
-
     // The keys act on the points from the drawing and the point lists only; in a text field
     // they keep their text meaning.
     void raccourcis_data()
@@ -174,7 +149,7 @@ private slots:
         QVERIFY(b.Profils().PointsE.empty());
         QCOMPARE(b.fenetre.Session().Historique.Taille(), 0);
         QVERIFY(!b.fenetre.Session().ProjetOuvert);
-        QVERIFY(galbix::tests::LireOctets(m_dossier->filePath(QStringLiteral("Galbix.ini"))).contains("Width="));
+        QVERIFY(galbix::tests::LireOctets(b.Fichier(QStringLiteral("Galbix.ini"))).contains("Width="));
         QVERIFY(b.Insertion()->isEnabled());
 
         b.Insertion()->click();
@@ -201,7 +176,7 @@ private slots:
         QCOMPARE(b.dialogues.messages.size(), size_t(1));
         QCOMPARE(b.dialogues.messages[0].titre, QStringLiteral("Pas de sélection sur un profil"));
 
-        const QString profil = m_dossier->filePath(QStringLiteral("insere.dat"));
+        const QString profil = b.Fichier(QStringLiteral("insere.dat"));
         QVERIFY(galbix::tests::EcrireOctets(profil, "essai\n1 0\n0.5 0.1\n0 0\n0.5 -0.1\n"));
         b.dialogues.fichiers.push_back(ChoixFichier{false, profil, 2});
         b.Bouton(QStringLiteral("cmdOuvrirProfil_0"))->click();

@@ -1,30 +1,26 @@
 // The main window on the offscreen platform: start-up with and without a settings file,
 // window state and geometry kept across runs, the commands switched as a whole, closing a
 // contour, the exit question, help, and the layout when the window is resized.
-#include "common/DialoguesScript.h"
-#include "common/DossierProgrammeTemporaire.h"
+#include "common/BancFenetre.h"
+#include "common/Octets.h"
 #include "common/TestMain.h"
 
 #include "app/DossierProgramme.h"
-#include "app/FenetrePrincipale.h"
 #include "files/Reglages.h"
 
-#include <QAbstractButton>
 #include <QCheckBox>
-#include <QFile>
 #include <QLabel>
-#include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QScreen>
 #include <QScrollArea>
 #include <QScrollBar>
-#include <QTemporaryDir>
 #include <QToolButton>
 #include <QtTest>
 
 using namespace galbix;
+using galbix::tests::BancFenetre;
 
 Q_DECLARE_METATYPE(ReponseMessage)
 
@@ -32,12 +28,8 @@ namespace {
 
 QStringList Lignes(const QString& fichier)
 {
-    QFile f(fichier);
-    if (!f.open(QIODevice::ReadOnly))
-        return {};
-    QStringList lignes = QString::fromLatin1(f.readAll()).split(QRegularExpression(QStringLiteral("\r?\n")));
-    lignes.removeAll(QString());
-    return lignes;
+    return QString::fromLatin1(tests::LireOctets(fichier)).split(QRegularExpression(QStringLiteral("\r?\n")),
+                                                                  Qt::SkipEmptyParts);
 }
 
 QSize TailleConception()
@@ -47,128 +39,79 @@ QSize TailleConception()
             TwipsVersPixels(HauteurConception, ecran->logicalDotsPerInchY())};
 }
 
-std::vector<PointProfil> Points(const QList<QPointF>& liste)
-{
-    std::vector<PointProfil> points;
-    for (const QPointF& p : liste)
-        points.push_back({float(p.x()), float(p.y()), 0});
-    return points;
-}
-
-// Shows the window and lets it settle (exposure, then the outer-size correction).
-bool Montrer(QWidget& fenetre)
-{
-    fenetre.show();
-    if (!QTest::qWaitForWindowExposed(&fenetre))
-        return false;
-    QTest::qWait(20);
-    return true;
-}
+// A window whose settings file holds `ini` before the load sequence runs.
+struct Banc : BancFenetre {
+    explicit Banc(const QByteArray& ini, std::shared_ptr<tests::DossierProgrammeTemporaire> partage = {})
+        : BancFenetre(false, QString(), std::move(partage))
+    {
+        if (!ini.isEmpty())
+            tests::EcrireOctets(Ini(), ini);
+        fenetre.Charger(QString());
+    }
+    QString Ini() const { return Fichier(NomFichierReglages); }
+};
 
 } // namespace
 
 class TestFenetrePrincipale : public QObject {
     Q_OBJECT
 
-    std::unique_ptr<galbix::tests::DossierProgrammeTemporaire> m_dossier;
-
-    QString Ini() const { return m_dossier->filePath(NomFichierReglages); }
-    QString Dossier() const { return QDir::toNativeSeparators(m_dossier->path()); }
-
-    void EcrireIni(const QByteArray& contenu) const
-    {
-        QFile f(Ini());
-        QVERIFY(f.open(QIODevice::WriteOnly));
-        f.write(contenu);
-    }
-
 private slots:
-    void init()
-    {
-        m_dossier = std::make_unique<galbix::tests::DossierProgrammeTemporaire>();
-    }
-    void cleanup()
-    {
-        m_dossier.reset();
-    }
-
     void premierDemarrage()
     {
-        DialoguesScript dialogues;
-        FenetrePrincipale fenetre(dialogues);
-        QVERIFY(!QFile::exists(Ini()));
-        fenetre.Charger(QString());
-        QCOMPARE(Lignes(Ini()), (QStringList{
+        Banc b{QByteArray()};
+        QCOMPARE(Lignes(b.Ini()), (QStringList{
             QStringLiteral("[Fenêtre]"), QStringLiteral("Left=0"), QStringLiteral("Top=0"),
             QStringLiteral("Width=15525"), QStringLiteral("Height=10965"), QStringLiteral("WindowState=0"),
-            QStringLiteral("[Fichiers]"), QStringLiteral("Sauvegarde=") + Dossier(),
-            QStringLiteral("Ouverture=") + Dossier()}));
-        QCOMPARE(fenetre.Session().DossierSauvegarde, Dossier());
-        QCOMPARE(fenetre.Session().DossierOuverture, Dossier());
-        QVERIFY(dialogues.messages.empty());
-        QVERIFY(!fenetre.Session().ProjetOuvert);
+            QStringLiteral("[Fichiers]"), QStringLiteral("Sauvegarde=") + b.Dossier(),
+            QStringLiteral("Ouverture=") + b.Dossier()}));
+        QCOMPARE(b.S().DossierSauvegarde, b.Dossier());
+        QCOMPARE(b.S().DossierOuverture, b.Dossier());
+        QVERIFY(b.dialogues.messages.empty());
+        QVERIFY(!b.S().ProjetOuvert);
 
-        QVERIFY(Montrer(fenetre));
+        QVERIFY(b.Montrer());
         // The designed size, within the screen's area when the screen is smaller.
-        const QRect zone = fenetre.screen()->availableGeometry();
+        const QRect zone = b.fenetre.screen()->availableGeometry();
         const QRect attendu = QRect(zone.topLeft(), TailleConception().boundedTo(zone.size()));
-        QCOMPARE(fenetre.frameGeometry(), attendu);
+        QCOMPARE(b.fenetre.frameGeometry(), attendu);
         // At the designed size every control is in view: there is nothing to scroll.
-        const auto* defilement = fenetre.findChild<QScrollArea*>(QStringLiteral("defilementFenetre"));
-        QVERIFY(defilement);
+        const auto* defilement = b.Controle<QScrollArea>(QStringLiteral("defilementFenetre"));
         if (attendu.size() == TailleConception()) {
             QCOMPARE(defilement->horizontalScrollBar()->maximum(), 0);
             QCOMPARE(defilement->verticalScrollBar()->maximum(), 0);
         }
     }
 
-    void valeursInitiales_data()
-    {
-        QTest::addColumn<QString>("champ");
-        QTest::addColumn<QString>("texte");
-        for (const char* nom : {"txtFleche", "txtEcartementZ", "txtEcartementIntermediaire", "txtDiedreMm",
-                                "txtDiedreDeg", "txtCorde_0", "txtCorde_1", "txtDeplacer_0", "txtDeplacer_1",
-                                "txtTourner", "txtDecaler", "txtEcartementAiles"})
-            QTest::newRow(nom) << nom << "0.0";
-        for (const char* nom : {"txtEtirer_0", "txtEtirer_1", "txtEtirer_2"})
-            QTest::newRow(nom) << nom << "100.0";
-    }
-    void valeursInitiales()
-    {
-        QFETCH(QString, champ);
-        QFETCH(QString, texte);
-        DialoguesScript dialogues;
-        FenetrePrincipale fenetre(dialogues);
-        auto* ligne = fenetre.findChild<QLineEdit*>(champ);
-        QVERIFY(ligne);
-        ligne->setText(QStringLiteral("12,5"));
-        fenetre.Charger(QString());
-        QCOMPARE(ligne->text(), texte);
-    }
-
+    // The load sequence puts every control back to its starting state, whatever it showed.
     void etatInitialDesControles()
     {
-        DialoguesScript dialogues;
-        FenetrePrincipale fenetre(dialogues);
-        const ControlesFenetre& c = fenetre.Controles();
+        BancFenetre b(false);
+        const ControlesFenetre& c = b.C();
+        const QStringList zeros = {"txtFleche", "txtEcartementZ", "txtEcartementIntermediaire", "txtDiedreMm",
+                                   "txtDiedreDeg", "txtCorde_0", "txtCorde_1", "txtDeplacer_0", "txtDeplacer_1",
+                                   "txtTourner", "txtDecaler", "txtEcartementAiles"};
+        const QStringList cents = {"txtEtirer_0", "txtEtirer_1", "txtEtirer_2"};
+        for (const QString& nom : zeros + cents)
+            b.Champ(nom)->setText(QStringLiteral("12,5"));
         c.lblNomFichier[CoteE]->setText(QStringLiteral("ancien.dat"));
         c.lblNumPt[CoteS][4]->setText(QStringLiteral("12"));
         c.lblCoordPt[CoteE][9]->setText(QStringLiteral("3.5"));
         c.optSelection[2]->setChecked(true);
         c.chkVoirCommentaires->setChecked(true);
-        fenetre.Session().Edition.ModeSelection = EtatSynchro;
-        fenetre.Session().ProjetOuvert = true;
-        fenetre.Charger(QString());
+        b.S().Edition.ModeSelection = EtatSynchro;
+        b.S().ProjetOuvert = true;
+        b.fenetre.Charger(QString());
+        for (const QString& nom : zeros + cents)
+            QCOMPARE(b.Champ(nom)->text(), cents.contains(nom) ? QStringLiteral("100.0") : QStringLiteral("0.0"));
         QVERIFY(c.lblNomFichier[CoteE]->text().isEmpty());
         QVERIFY(c.lblNumPt[CoteS][4]->text().isEmpty());
         QVERIFY(c.lblCoordPt[CoteE][9]->text().isEmpty());
         QVERIFY(c.optSelection[0]->isChecked());
-        QCOMPARE(fenetre.Session().Edition.ModeSelection, EtatSelection);
-        QVERIFY(!fenetre.Session().ProjetOuvert);
+        QCOMPARE(b.S().Edition.ModeSelection, EtatSelection);
+        QVERIFY(!b.S().ProjetOuvert);
         QVERIFY(!c.chkVoirCommentaires->isChecked());
-        QVERIFY(c.txtCommentaire->isHidden());
-        QVERIFY(c.txtTitreCommentaire->isHidden());
-        QVERIFY(c.lblInsertionProfils->isHidden());
+        QVERIFY(c.txtCommentaire->isHidden() && c.txtTitreCommentaire->isHidden() && c.lblInsertionProfils->isHidden());
         for (const auto& barres : c.vscPoints)
             for (const QScrollBar* barre : barres)
                 QVERIFY(barre->isHidden());
@@ -181,17 +124,14 @@ private slots:
     {
         const QByteArray contenu = "[Fen\xeatre]\r\nLeft=1500\r\nTop=750\r\nWidth=18000\r\nHeight=12000\r\n"
                                    "WindowState=2\r\n[Fichiers]\r\nSauvegarde=/s\r\nOuverture=/o\r\n";
-        EcrireIni(contenu);
-        DialoguesScript dialogues;
-        FenetrePrincipale fenetre(dialogues);
-        fenetre.Charger(QString());
-        QVERIFY(fenetre.windowState().testFlag(Qt::WindowMaximized));
-        QVERIFY(fenetre.pos() != QPoint(100, 50));
-        QCOMPARE(fenetre.Session().DossierOuverture, QStringLiteral("/o"));
-        QVERIFY(Montrer(fenetre));
-        QVERIFY(fenetre.close());
+        Banc b(contenu);
+        QVERIFY(b.fenetre.windowState().testFlag(Qt::WindowMaximized));
+        QVERIFY(b.fenetre.pos() != QPoint(100, 50));
+        QCOMPARE(b.S().DossierOuverture, QStringLiteral("/o"));
+        QVERIFY(b.Montrer());
+        QVERIFY(b.fenetre.close());
         // Closed while maximised: the normal geometry stays as it was.
-        QCOMPARE(Lignes(Ini()), QString::fromLatin1(contenu).split(QStringLiteral("\r\n"), Qt::SkipEmptyParts));
+        QCOMPARE(Lignes(b.Ini()), QString::fromLatin1(contenu).split(QStringLiteral("\r\n"), Qt::SkipEmptyParts));
     }
 
     void geometrieStockee_data()
@@ -209,12 +149,9 @@ private slots:
     {
         QFETCH(QByteArray, fenetre);
         QFETCH(QRect, cadre);
-        EcrireIni("[Fen\xeatre]\r\n" + fenetre + "WindowState=0\r\n");
-        DialoguesScript dialogues;
-        FenetrePrincipale fenetrePrincipale(dialogues);
-        fenetrePrincipale.Charger(QString());
-        QVERIFY(Montrer(fenetrePrincipale));
-        QTRY_COMPARE(fenetrePrincipale.frameGeometry(), cadre);
+        Banc b("[Fen\xeatre]\r\n" + fenetre + "WindowState=0\r\n");
+        QVERIFY(b.Montrer());
+        QTRY_COMPARE(b.fenetre.frameGeometry(), cadre);
     }
 
     void allerRetourGeometrie_data()
@@ -228,23 +165,21 @@ private slots:
     {
         QFETCH(QPoint, position);
         QFETCH(QSize, taille);
-        DialoguesScript dialogues;
         QRect cadre;
+        auto dossier = std::make_shared<tests::DossierProgrammeTemporaire>();
         {
-            FenetrePrincipale fenetre(dialogues);
-            fenetre.Charger(QString());
-            QVERIFY(Montrer(fenetre));
-            fenetre.move(position);
-            fenetre.resize(taille);
+            Banc b(QByteArray(), dossier);
+            QVERIFY(b.Montrer());
+            b.fenetre.move(position);
+            b.fenetre.resize(taille);
             QTest::qWait(20);
-            cadre = fenetre.frameGeometry();
-            QVERIFY(fenetre.close());
+            cadre = b.fenetre.frameGeometry();
+            QVERIFY(b.fenetre.close());
+            QVERIFY(Lignes(b.Ini()).contains(QStringLiteral("WindowState=0")));
         }
-        QVERIFY(Lignes(Ini()).contains(QStringLiteral("WindowState=0")));
-        FenetrePrincipale suivante(dialogues);
-        suivante.Charger(QString());
-        QVERIFY(Montrer(suivante));
-        QTRY_COMPARE(suivante.frameGeometry(), cadre);
+        Banc suivante(QByteArray(), dossier);
+        QVERIFY(suivante.Montrer());
+        QTRY_COMPARE(suivante.fenetre.frameGeometry(), cadre);
     }
 
     void commandes_data()
@@ -252,7 +187,6 @@ private slots:
         QTest::addColumn<QString>("nom");
         QTest::addColumn<bool>("auDemarrage");
         QTest::addColumn<bool>("apresActivation");
-        QTest::addColumn<bool>("apresDesactivation");
         const char* basculees[] = {
             "vscPointsE_0", "vscPointsE_1", "vscPointsS_0", "vscPointsS_1", "txtCorde_0", "txtCorde_1",
             "chkAfficherProfil_0", "chkAfficherProfil_1", "chkAfficherPoints_0", "chkAfficherPoints_1",
@@ -269,34 +203,31 @@ private slots:
             "cmdOuvrirProfil_1", "frmOuvrirSaumon", "cmdSynchroOptimale", "cmdNettoyage", "txtCommentaire",
             "txtTitreCommentaire", "chkVoirCommentaires", "cmdAide", "cmdTransfertKerfex"};
         for (const char* nom : basculees)
-            QTest::newRow(nom) << nom << false << true << false;
+            QTest::newRow(nom) << nom << false << true;
         const char* desactiveesSeulement[] = {
             "cmdCopier", "cmdCouper", "cmdColler", "cmdSupprimer", "cmdInsererPoint", "cmdIntersection",
             "cmdInverserSelection", "cmdLisser", "cmdSymetrie_0", "cmdSymetrie_1", "chkFleche_0", "chkFleche_1",
             "chkFleche_2", "chkInsertionProfils", "txtEcartementIntermediaire", "cmdSauveProfil_3"};
         for (const char* nom : desactiveesSeulement)
-            QTest::newRow(nom) << nom << false << false << false;
+            QTest::newRow(nom) << nom << false << false;
         for (const char* nom : {"cmdOuvrirProfil_0", "frmOuvrirEmplanture", "lblNomFichier_0", "cmdImportKerfex",
                                 "frmTransfertKerfex", "cmdAPropos", "frmSynchroniser"})
-            QTest::newRow(nom) << nom << true << true << true;
+            QTest::newRow(nom) << nom << true << true;
     }
+    // Enabled at start-up, after ActiverCommandes, and after DesactiverCommandes (as at start-up).
     void commandes()
     {
         QFETCH(QString, nom);
         QFETCH(bool, auDemarrage);
         QFETCH(bool, apresActivation);
-        QFETCH(bool, apresDesactivation);
-        EcrireIni("[Fichiers]\r\nOuverture=/o\r\n");  // an existing file: start-up only reads it
-        DialoguesScript dialogues;
-        FenetrePrincipale fenetre(dialogues);
-        const QWidget* controle = fenetre.findChild<QWidget*>(nom);
+        Banc b("[Fichiers]\r\nOuverture=/o\r\n"); // an existing file: start-up only reads it
+        const QWidget* controle = b.Controle(nom);
         QVERIFY2(controle, qPrintable(nom));
-        fenetre.Charger(QString());
         QCOMPARE(controle->isEnabled(), auDemarrage);
-        fenetre.ActiverCommandes();
+        b.fenetre.ActiverCommandes();
         QCOMPARE(controle->isEnabled(), apresActivation);
-        fenetre.DesactiverCommandes();
-        QCOMPARE(controle->isEnabled(), apresDesactivation);
+        b.fenetre.DesactiverCommandes();
+        QCOMPARE(controle->isEnabled(), auDemarrage);
     }
 
     void fermerProfil_data()
@@ -326,40 +257,33 @@ private slots:
         QFETCH(int, cote);
         QFETCH(QList<QPointF>, pointsE);
         QFETCH(QList<QPointF>, pointsS);
-        QFETCH(int, nbE);
-        QFETCH(int, nbS);
         QFETCH(QString, message);
         QFETCH(bool, filDisponible);
-        DialoguesScript dialogues;
-        FenetrePrincipale fenetre(dialogues);
-        fenetre.Charger(QString());
-        fenetre.ActiverCommandes();
-        CoupleProfils& profils = fenetre.Session().Profils;
-        profils.PointsE = Points(pointsE);
-        profils.PointsS = Points(pointsS);
+        BancFenetre b;
+        b.fenetre.ActiverCommandes();
+        CoupleProfils& profils = b.Profils();
+        profils.PointsE = tests::Points(pointsE);
+        profils.PointsS = tests::Points(pointsS);
         profils.Points(cote).front().Etat = EtatReference | EtatSynchro;
         const PointProfil premier = profils.Points(cote).front();
         const std::vector<PointProfil> autreAvant = profils.Points(1 - cote);
 
-        fenetre.Controles().cmdFermerProfil[cote]->click();
+        b.C().cmdFermerProfil[cote]->click();
 
-        QCOMPARE(profils.NbPointsE(), nbE);
-        QCOMPARE(profils.NbPointsS(), nbS);
+        QTEST(profils.NbPointsE(), "nbE");
+        QTEST(profils.NbPointsS(), "nbS");
         QVERIFY(profils.Points(1 - cote) == autreAvant);
         QCOMPARE(profils.LargeurE, 100.0f);  // the metrics are recomputed in every case
-        QCOMPARE(fenetre.Controles().chkFil->isEnabled(), filDisponible);
-        QCOMPARE(fenetre.Controles().chkSurface->isEnabled(), filDisponible);
-        QVERIFY(!fenetre.Session().Edition.BlocageUndo);
+        QCOMPARE(b.C().chkFil->isEnabled(), filDisponible);
+        QCOMPARE(b.C().chkSurface->isEnabled(), filDisponible);
+        QVERIFY(!b.S().Edition.BlocageUndo);
         if (message.isEmpty()) {
             QVERIFY(profils.Points(cote).back() == premier);  // a copy of the first point, state included
-            QVERIFY(dialogues.messages.empty());
+            QVERIFY(b.dialogues.messages.empty());
             return;
         }
-        QCOMPARE(dialogues.messages.size(), size_t(1));
-        QCOMPARE(dialogues.messages[0].titre, QStringLiteral("Opération impossible"));
-        QCOMPARE(dialogues.messages[0].texte, message);
-        QCOMPARE(dialogues.messages[0].icone, IconeMessage::Information);
-        QCOMPARE(dialogues.messages[0].boutons, BoutonsMessage::Ok);
+        QCOMPARE(b.dialogues.Vus(), QStringList{QStringLiteral("Opération impossible (Information)")});
+        QCOMPARE(b.dialogues.messages[0].texte, message);
     }
 
     void questionSortie_data()
@@ -381,46 +305,39 @@ private slots:
         QFETCH(ReponseMessage, reponse);
         QFETCH(QString, fichier);
         QFETCH(bool, fermee);
-        DialoguesScript dialogues;
-        FenetrePrincipale fenetre(dialogues);
-        fenetre.Charger(QString());
-        QVERIFY(Montrer(fenetre));
-        fenetre.Session().ProjetOuvert = projetOuvert;
-        fenetre.Session().DossierOuverture = QStringLiteral("/profils/nouveaux");
-        dialogues.reponses.push_back(reponse);
+        Banc b{QByteArray()};
+        QVERIFY(b.Montrer());
+        b.S().ProjetOuvert = projetOuvert;
+        b.S().DossierOuverture = QStringLiteral("/profils/nouveaux");
+        b.dialogues.reponses.push_back(reponse);
         if (!fichier.isEmpty())
-            dialogues.fichiers.push_back(ChoixFichier{false, m_dossier->filePath(fichier), 1});
+            b.dialogues.fichiers.push_back(ChoixFichier{false, b.Fichier(fichier), 1});
 
-        QCOMPARE(fenetre.close(), fermee);
+        QCOMPARE(b.fenetre.close(), fermee);
 
-        QCOMPARE(fenetre.isVisible(), !fermee);
-        QCOMPARE(Lignes(Ini()).contains(QStringLiteral("Ouverture=/profils/nouveaux")), fermee);
-        QCOMPARE(dialogues.messages.size(), size_t(projetOuvert ? 1 : 0));
+        QCOMPARE(b.fenetre.isVisible(), !fermee);
+        QCOMPARE(Lignes(b.Ini()).contains(QStringLiteral("Ouverture=/profils/nouveaux")), fermee);
         if (!fichier.isEmpty())
-            QCOMPARE(QFile::exists(m_dossier->filePath(fichier)), fermee);
-        if (!projetOuvert)
-            return;
-        QCOMPARE(dialogues.messages[0].titre, QStringLiteral("Fermeture de Galbix"));
-        QCOMPARE(dialogues.messages[0].texte, QStringLiteral("Voulez-vous effectuer une sauvegarde du projet en cours?"));
-        QCOMPARE(dialogues.messages[0].icone, IconeMessage::Exclamation);
-        QCOMPARE(dialogues.messages[0].boutons, BoutonsMessage::OuiNonAnnuler);
+            QCOMPARE(QFile::exists(b.Fichier(fichier)), fermee);
+        QCOMPARE(b.dialogues.Vus(), projetOuvert ? QStringList{"Fermeture de Galbix (Exclamation, OuiNonAnnuler)"}
+                                                 : QStringList());
+        if (projetOuvert)
+            QCOMPARE(b.dialogues.messages[0].texte,
+                     QStringLiteral("Voulez-vous effectuer une sauvegarde du projet en cours?"));
     }
 
     // Captions beside picture buttons follow their buttons; every picture button has a hint.
     void legendesEtBulles()
     {
-        DialoguesScript dialogues;
-        FenetrePrincipale fenetre(dialogues);
-        fenetre.Charger(QString());
-        const ControlesFenetre& c = fenetre.Controles();
+        BancFenetre b;
         const auto legende = [&](const QString& texte) {
-            for (QLabel* l : fenetre.findChildren<QLabel*>())
+            for (QLabel* l : b.fenetre.findChildren<QLabel*>())
                 if (l->text() == texte)
                     return l;
             return static_cast<QLabel*>(nullptr);
         };
-        const std::pair<QString, QWidget*> paires[] = {{QStringLiteral("Points réf."), c.chkAligner},
-                                                       {QStringLiteral("Image de fond"), c.chkImageFond}};
+        const std::pair<QString, QWidget*> paires[] = {{QStringLiteral("Points réf."), b.C().chkAligner},
+                                                       {QStringLiteral("Image de fond"), b.C().chkImageFond}};
         for (const auto& [texte, bouton] : paires) {
             QLabel* l = legende(texte);
             QVERIFY2(l, qPrintable(texte));
@@ -429,9 +346,9 @@ private slots:
                 QCOMPARE(l->isEnabled(), actif);
             }
         }
-        for (const QToolButton* b : fenetre.findChildren<QToolButton*>())
-            if (!b->icon().isNull())
-                QVERIFY2(!b->toolTip().trimmed().isEmpty(), qPrintable(b->objectName()));
+        for (const QToolButton* bouton : b.fenetre.findChildren<QToolButton*>())
+            if (!bouton->icon().isNull())
+                QVERIFY2(!bouton->toolTip().trimmed().isEmpty(), qPrintable(bouton->objectName()));
     }
 
     void miseEnPage_data()
@@ -452,12 +369,9 @@ private slots:
         QFETCH(int, deplacement);
         QFETCH(QSize, croissance);
         // The designed size from the settings file, whatever the size of the test screen.
-        EcrireIni("[Fen\xeatre]\r\nLeft=0\r\nTop=0\r\nWidth=15525\r\nHeight=10965\r\nWindowState=0\r\n");
-        DialoguesScript dialogues;
-        FenetrePrincipale fenetre(dialogues);
-        fenetre.Charger(QString());
-        QVERIFY(Montrer(fenetre));
-        const QWidget* contenu = fenetre.findChild<QWidget*>(QStringLiteral("contenuFenetre"));
+        Banc b("[Fen\xeatre]\r\nLeft=0\r\nTop=0\r\nWidth=15525\r\nHeight=10965\r\nWindowState=0\r\n");
+        QVERIFY(b.Montrer());
+        const QWidget* contenu = b.Controle(QStringLiteral("contenuFenetre"));
         QVERIFY(contenu);
         const QStringList aDroite = {"frmAligner", "frmDiedre", "frmVisu", "frmImage", "frmAiles",
                                      "frmFleche", "frmEcartement", "cmdRAZPerspective", "hscOmega", "cmdAide"};
@@ -466,26 +380,25 @@ private slots:
         const auto positions = [&](const QStringList& noms) {
             QList<QPoint> liste;
             for (const QString& nom : noms)
-                liste << fenetre.findChild<QWidget*>(nom)->mapTo(contenu, QPoint(0, 0));
+                liste << b.Controle(nom)->mapTo(contenu, QPoint(0, 0));
             return liste;
         };
         const QList<QPoint> droiteAvant = positions(aDroite);
         const QList<QPoint> fixesAvant = positions(fixes);
-        const QSize dessinAvant = fenetre.Controles().pctProfils->size();
+        const QSize dessinAvant = b.C().pctProfils->size();
 
-        fenetre.resize(fenetre.size() + ecart);
+        b.fenetre.resize(b.fenetre.size() + ecart);
         QTest::qWait(20);
 
         // A vertical scroll bar, shown when the window is lower than designed, takes its width
         // from the right edge.
-        const auto* defilement = fenetre.findChild<QScrollArea*>(QStringLiteral("defilementFenetre"));
-        const QScrollBar* barre = defilement->verticalScrollBar();
+        const QScrollBar* barre = b.Controle<QScrollArea>(QStringLiteral("defilementFenetre"))->verticalScrollBar();
         const int largeurBarre = barre->isVisible() && deplacement > 0 ? barre->width() : 0;
         const QList<QPoint> droiteApres = positions(aDroite);
         for (qsizetype i = 0; i < aDroite.size(); ++i)
             QCOMPARE(droiteApres[i] - droiteAvant[i], QPoint(deplacement - largeurBarre, 0));
         QCOMPARE(positions(fixes), fixesAvant);
-        QCOMPARE(fenetre.Controles().pctProfils->size() - dessinAvant, croissance - QSize(largeurBarre, 0));
+        QCOMPARE(b.C().pctProfils->size() - dessinAvant, croissance - QSize(largeurBarre, 0));
     }
 };
 

@@ -1,62 +1,26 @@
 // The whole job in the window, as a user does it: open a root and a tip, synchronise them,
 // place the tip, edit, hand the wing to the cutting program, save the project, quit, start
 // again on the project and find everything as it was left.
-#include "common/DialoguesScript.h"
-#include "common/DossierProgrammeTemporaire.h"
+#include "common/BancFenetre.h"
 #include "common/TestMain.h"
 
-#include "app/DossierProgramme.h"
-#include "app/FenetrePrincipale.h"
-#include "app/PiloteVue.h"
 #include "files/Echange.h"
-#include "files/Projet.h"
-#include "geomlib/Tranchex.h"
-#include "model/Extremes.h"
-#include "model/Naca.h"
 
-#include <QAbstractButton>
 #include <QCheckBox>
-#include <QFile>
 #include <QLabel>
-#include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QScrollBar>
-#include <QTemporaryDir>
 #include <QToolButton>
 #include <QtTest>
 
 #include <algorithm>
 
 using namespace galbix;
+using galbix::tests::BancFenetre;
+using galbix::tests::MemesPoints;
 
 namespace {
-
-bool EcrireNaca(const QString& chemin, const char* code, int parSurface)
-{
-    const std::vector<QPointF> naca = ProfilNaca4(QString::fromLatin1(code), parSurface);
-    std::vector<PointFichier> points(naca.size());
-    for (size_t i = 0; i < naca.size(); ++i) {
-        points[i].X = float(naca[i].x());
-        points[i].Y = float(naca[i].y());
-    }
-    return EcrireFichier(points, chemin, QStringLiteral("NACA ") + QString::fromLatin1(code)) == 1;
-}
-
-ChoixFichier Choix(const QString& chemin, int filtre = 1)
-{
-    ChoixFichier c;
-    c.annule = false;
-    c.chemin = chemin;
-    c.indexFiltre = filtre;
-    return c;
-}
-
-void Entrer(QLineEdit* champ, const QString& texte)
-{
-    champ->setText(texte);
-    QTest::keyClick(champ, Qt::Key_Return);
-}
 
 // Both lists moved so that the root's smallest X and Y are 0.
 CoupleProfils Ramene(CoupleProfils p)
@@ -74,19 +38,6 @@ CoupleProfils Ramene(CoupleProfils p)
             q.Etat = 0;
         }
     return p;
-}
-
-// Same points within `tolerance`, states compared when asked.
-bool MemesPoints(const std::vector<PointProfil>& a, const std::vector<PointProfil>& b, float tolerance,
-                 bool etats)
-{
-    if (a.size() != b.size())
-        return false;
-    for (size_t i = 0; i < a.size(); ++i)
-        if (std::abs(a[i].X - b[i].X) > tolerance || std::abs(a[i].Y - b[i].Y) > tolerance
-            || (etats && a[i].Etat != b[i].Etat))
-            return false;
-    return true;
 }
 
 // What the user sees of the work, to find it again after the restart.
@@ -129,20 +80,7 @@ Travail Releve(FenetrePrincipale& f)
 class TestParcoursFenetre : public QObject {
     Q_OBJECT
 
-    std::unique_ptr<galbix::tests::DossierProgrammeTemporaire> m_dossier;
-
-    QString Chemin(const QString& nom) const { return m_dossier->filePath(nom); }
-
 private slots:
-    void init()
-    {
-        m_dossier = std::make_unique<galbix::tests::DossierProgrammeTemporaire>();
-    }
-    void cleanup()
-    {
-        m_dossier.reset();
-    }
-
     void travailRetrouve_data();
     void travailRetrouve();
 };
@@ -160,16 +98,17 @@ void TestParcoursFenetre::travailRetrouve()
 {
     QFETCH(QString, placement);
     QFETCH(QString, nomProjet);
-    QVERIFY(EcrireNaca(Chemin("racine.dat"), "2412", 40));
-    QVERIFY(EcrireNaca(Chemin("saumon.dat"), "0012", 25));
-    const QString projet = Chemin(nomProjet);
+    auto dossier = std::make_shared<tests::DossierProgrammeTemporaire>();
+    QVERIFY(tests::EcrireNaca(dossier->filePath("racine.dat"), "2412", 40));
+    QVERIFY(tests::EcrireNaca(dossier->filePath("saumon.dat"), "0012", 25));
+    const QString projet = dossier->filePath(nomProjet);
     Travail avant;
     {
-        DialoguesScript dialogues;
-        FenetrePrincipale fenetre(dialogues);
-        fenetre.Charger(QString());
-        const ControlesFenetre& c = fenetre.Controles();
-        dialogues.fichiers = {Choix(Chemin("racine.dat")), Choix(Chemin("saumon.dat"))};
+        BancFenetre b(true, QString(), dossier);
+        FenetrePrincipale& fenetre = b.fenetre;
+        DialoguesScript& dialogues = b.dialogues;
+        const ControlesFenetre& c = b.C();
+        dialogues.fichiers = {{false, b.Fichier("racine.dat"), 1}, {false, b.Fichier("saumon.dat"), 1}};
         QTest::mouseClick(c.cmdOuvrirProfil[CoteE], Qt::LeftButton);
         QTest::mouseClick(c.cmdOuvrirProfil[CoteS], Qt::LeftButton);
         QCOMPARE(c.lblNomFichier[CoteS]->text(), QStringLiteral("saumon.dat"));
@@ -177,11 +116,11 @@ void TestParcoursFenetre::travailRetrouve()
         QCOMPARE(fenetre.Session().Profils.NbPointsE(), fenetre.Session().Profils.NbPointsS());
 
         // Edit: chords, spacing, sweep, dihedral height, then the placing switch and a comment.
-        Entrer(c.txtCorde[CoteE], QStringLiteral("200"));
-        Entrer(c.txtCorde[CoteS], QStringLiteral("150"));
-        Entrer(c.txtEcartementZ, QStringLiteral("600"));
-        Entrer(c.txtFleche, QStringLiteral("20"));
-        Entrer(c.txtDiedreMm, QStringLiteral("12"));
+        b.Entrer(QStringLiteral("txtCorde_0"), QStringLiteral("200"));
+        b.Entrer(QStringLiteral("txtCorde_1"), QStringLiteral("150"));
+        b.Entrer(QStringLiteral("txtEcartementZ"), QStringLiteral("600"));
+        b.Entrer(QStringLiteral("txtFleche"), QStringLiteral("20"));
+        b.Entrer(QStringLiteral("txtDiedreMm"), QStringLiteral("12"));
         if (!placement.isEmpty())
             QTest::mouseClick(fenetre.findChild<QAbstractButton*>(placement), Qt::LeftButton);
         c.chkVoirCommentaires->setChecked(true);
@@ -192,14 +131,14 @@ void TestParcoursFenetre::travailRetrouve()
         // Hand over to the cutting program: the pair imports back to the same wing.
         QTest::mouseClick(c.cmdTransfertKerfex, Qt::LeftButton);
         CoupleProfils importe;
-        QCOMPARE(ImporterEchange(m_dossier->path(), importe).Issue, IssueImport::Importe);
+        QCOMPARE(ImporterEchange(b.dossier->path(), importe).Issue, IssueImport::Importe);
         const CoupleProfils attendu = Ramene(fenetre.Session().Profils);
         QVERIFY(MemesPoints(importe.PointsE, attendu.PointsE, 0.01f, false));
         QVERIFY(MemesPoints(importe.PointsS, attendu.PointsS, 0.01f, false));
         QCOMPARE(importe.EcartementZ, 600.0f);
 
         // Save the project, then quit without saving again.
-        dialogues.fichiers = {Choix(projet, 1)};
+        dialogues.fichiers = {{false, projet, 1}};
         QTest::mouseClick(c.cmdSauveProfil[2], Qt::LeftButton);
         QVERIFY(QFile::exists(projet));
         QCOMPARE(fenetre.windowTitle(), QStringLiteral("Profils Galbix - ") + projet);
@@ -213,10 +152,9 @@ void TestParcoursFenetre::travailRetrouve()
     }
 
     // Restart with the project on the command line.
-    DialoguesScript dialogues;
-    FenetrePrincipale fenetre(dialogues);
-    fenetre.Charger(projet);
-    QVERIFY(dialogues.messages.empty());
+    BancFenetre b(true, projet, dossier);
+    FenetrePrincipale& fenetre = b.fenetre;
+    QVERIFY(b.dialogues.messages.empty());
     QVERIFY(fenetre.Session().ProjetOuvert);
     QCOMPARE(fenetre.windowTitle(), QStringLiteral("Profils Galbix - ") + projet);
     const Travail apres = Releve(fenetre);

@@ -1,29 +1,18 @@
 // The main window's intermediate-profile mode (switch, distance field, drawing, save) and the
 // import of the cutting program's projects through the root's open button.
-#include "common/DialoguesScript.h"
-#include "common/DossierProgrammeTemporaire.h"
+#include "common/BancFenetre.h"
 #include "common/Octets.h"
 #include "common/TestMain.h"
 
-#include "app/FenetrePrincipale.h"
-#include "app/PiloteFichiers.h"
 #include "app/PiloteIntermediaire.h"
-#include "app/PiloteVue.h"
 #include "editing/PlacementKerfex.h"
 #include "files/ImportKf.h"
 #include "files/ProfilIntermediaire.h"
-#include "files/Projet.h"
-#include "model/Extremes.h"
-#include "model/Fonctions.h"
 #include "model/NumericText.h"
-#include "model/Naca.h"
 #include "view/ui/VueProfils.h"
 
-#include <QAbstractButton>
 #include <QCheckBox>
-#include <QFocusEvent>
 #include <QLabel>
-#include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QScrollBar>
@@ -33,14 +22,6 @@
 using namespace galbix;
 
 namespace {
-
-std::vector<PointProfil> Naca(const char* code, int parSurface, float corde, float dx, float dy)
-{
-    std::vector<PointProfil> points;
-    for (const QPointF& p : ProfilNaca4(QString::fromLatin1(code), parSurface))
-        points.push_back({float(p.x() * corde + dx), float(p.y() * corde + dy), 0});
-    return points;
-}
 
 // Pixels of the intermediate profile's green in the drawing.
 int PixelsVerts(const QImage& image)
@@ -64,36 +45,25 @@ const QByteArray ProjetKf = "Commentaire=Panneau central\r\n"
                             "EFlecheBA=30\r\nSFlecheBA=12.5\r\nEMDessous=1\r\nSMDessous=4\r\n"
                             "Fin\r\n";
 
-} // namespace
-
-class TestIntermediaire : public QObject {
-    Q_OBJECT
-
-    std::unique_ptr<tests::DossierProgrammeTemporaire> m_dossier;
-    std::unique_ptr<DialoguesScript> m_dialogues;
-    std::unique_ptr<FenetrePrincipale> m_fenetre;
-
-    QString Chemin(const QString& nom) const { return m_dossier->filePath(nom); }
-    ControlesFenetre& C() { return m_fenetre->Controles(); }
-    SessionEdition& S() { return m_fenetre->Session(); }
+struct Banc : tests::BancFenetre {
+    bool montree = Montrer();
 
     // NACA 2412 root of chord 200, NACA 0012 tip of chord 150 moved 40 back and 10 up.
-    void OuvrirAile(float ecartement = 600.0f, int nS = 25)
+    bool OuvrirAile(float ecartement = 600.0f, int nS = 25)
     {
         DonneesProjet projet;
-        projet.Profils.PointsE = Naca("2412", 25, 200.0f, 0.0f, 0.0f);
-        projet.Profils.PointsS = Naca("0012", nS, 150.0f, 40.0f, 10.0f);
+        projet.Profils.PointsE = tests::Naca("2412", 25, 200.0f);
+        projet.Profils.PointsS = tests::Naca("0012", nS, 150.0f, 40.0f, 10.0f);
         projet.Profils.EcartementZ = ecartement;
         CalculerExtremes(projet.Profils);
         projet.NomFichier[CoteE] = QStringLiteral("racine.dat");
         projet.NomFichier[CoteS] = QStringLiteral("bout.dat");
         projet.Omega = 90.0f;
         projet.Alpha = 180.0f;
-        QVERIFY(EcrireProjet(Chemin(QStringLiteral("aile.gbx")), projet));
-        QVERIFY(m_fenetre->Fichiers().OuvrirProjet(Chemin(QStringLiteral("aile.gbx"))));
+        const bool ouvert = montree && OuvrirProjet(projet, QStringLiteral("aile.gbx"));
         C().cmdZoom->click(); // fitted to the drawing area
+        return ouvert;
     }
-
     void Taper(const QString& texte, bool entree = true)
     {
         QLineEdit* champ = C().txtEcartementIntermediaire;
@@ -103,78 +73,58 @@ class TestIntermediaire : public QObject {
         if (entree)
             QTest::keyClick(champ, Qt::Key_Return);
     }
-
-    QStringList Titres() const
+    // Opens `contenu` (none: a missing file) as a cutting-program project through the root's
+    // open button.
+    void OuvrirKf(const QByteArray& contenu)
     {
-        QStringList t;
-        for (const auto& m : m_dialogues->messages)
-            t << m.titre;
-        return t;
-    }
-
-    bool OuvrirKf(const QByteArray& contenu)
-    {
-        const QString chemin = Chemin(QStringLiteral("projet.kf"));
-        if (!tests::EcrireOctets(chemin, contenu))
-            return false;
-        ChoixFichier choix;
-        choix.annule = false;
-        choix.chemin = chemin;
-        m_dialogues->fichiers.push_back(choix);
+        if (!contenu.isEmpty())
+            tests::EcrireOctets(Fichier(QStringLiteral("projet.kf")), contenu);
+        dialogues.fichiers.push_back({false, Fichier(QStringLiteral("projet.kf")), 0});
         C().cmdOuvrirProfil[CoteE]->click();
-        return true;
     }
+};
+
+} // namespace
+
+class TestIntermediaire : public QObject {
+    Q_OBJECT
 
 private slots:
-    void init()
-    {
-        m_dossier = std::make_unique<tests::DossierProgrammeTemporaire>();
-        m_dialogues = std::make_unique<DialoguesScript>();
-        m_fenetre = std::make_unique<FenetrePrincipale>(*m_dialogues);
-        m_fenetre->Charger(QString());
-        m_fenetre->show();
-        QVERIFY(QTest::qWaitForWindowExposed(m_fenetre.get()));
-    }
-    void cleanup()
-    {
-        m_fenetre.reset();
-        m_dialogues.reset();
-        m_dossier.reset();
-    }
-
     // Down, the mode leaves only the switch and the distance field (the save button waits for
     // a distance); up, the editing commands and both open buttons come back.
     void bascule()
     {
-        OuvrirAile();
-        QVERIFY(C().chkProfilIntermediaire->isEnabled());
-        QVERIFY(!C().txtEcartementIntermediaire->isEnabled());
-        C().chkProfilIntermediaire->click();
-        const QList<QWidget*> inactifs = {C().cmdOuvrirProfil[CoteE], C().cmdOuvrirProfil[CoteS], C().cmdImportKerfex,
-                                          C().cmdSauveProfil[0], C().cmdSauveProfil[2], C().cmdSauveProfil[3],
-                                          C().txtCorde[CoteE], C().cmdUndo[0], C().hscOmega, C().txtEcartementZ,
-                                          C().cmdSymetrie[0], C().pctProfils, C().txtFleche};
+        Banc b;
+        QVERIFY(b.OuvrirAile());
+        QVERIFY(b.C().chkProfilIntermediaire->isEnabled());
+        QVERIFY(!b.C().txtEcartementIntermediaire->isEnabled());
+        b.C().chkProfilIntermediaire->click();
+        const QList<QWidget*> inactifs = {b.C().cmdOuvrirProfil[CoteE], b.C().cmdOuvrirProfil[CoteS], b.C().cmdImportKerfex,
+                                          b.C().cmdSauveProfil[0], b.C().cmdSauveProfil[2], b.C().cmdSauveProfil[3],
+                                          b.C().txtCorde[CoteE], b.C().cmdUndo[0], b.C().hscOmega, b.C().txtEcartementZ,
+                                          b.C().cmdSymetrie[0], b.C().pctProfils, b.C().txtFleche};
         for (QWidget* w : inactifs)
             QVERIFY2(!w->isEnabled(), qPrintable(w->objectName()));
-        QVERIFY(C().chkProfilIntermediaire->isEnabled());
-        QVERIFY(C().txtEcartementIntermediaire->isEnabled());
-        Taper(QStringLiteral("200"));
-        QVERIFY(C().cmdSauveProfil[3]->isEnabled());
-        QVERIFY(!C().cmdUndo[0]->isEnabled()); // the drawing did not switch the commands back on
-        C().chkProfilIntermediaire->click();
-        const QList<QWidget*> actifs = {C().cmdOuvrirProfil[CoteE], C().cmdOuvrirProfil[CoteS], C().cmdImportKerfex,
-                                        C().cmdSauveProfil[0], C().txtCorde[CoteE], C().hscOmega, C().txtFleche};
+        QVERIFY(b.C().chkProfilIntermediaire->isEnabled());
+        QVERIFY(b.C().txtEcartementIntermediaire->isEnabled());
+        b.Taper(QStringLiteral("200"));
+        QVERIFY(b.C().cmdSauveProfil[3]->isEnabled());
+        QVERIFY(!b.C().cmdUndo[0]->isEnabled()); // the drawing did not switch the commands back on
+        b.C().chkProfilIntermediaire->click();
+        const QList<QWidget*> actifs = {b.C().cmdOuvrirProfil[CoteE], b.C().cmdOuvrirProfil[CoteS], b.C().cmdImportKerfex,
+                                        b.C().cmdSauveProfil[0], b.C().txtCorde[CoteE], b.C().hscOmega, b.C().txtFleche};
         for (QWidget* w : actifs)
             QVERIFY2(w->isEnabled(), qPrintable(w->objectName()));
-        QVERIFY(!C().txtEcartementIntermediaire->isEnabled());
-        QVERIFY(!C().cmdSauveProfil[3]->isEnabled());
-        QVERIFY(m_dialogues->messages.empty());
+        QVERIFY(!b.C().txtEcartementIntermediaire->isEnabled());
+        QVERIFY(!b.C().cmdSauveProfil[3]->isEnabled());
+        QVERIFY(b.dialogues.messages.empty());
     }
 
     void nombresDifferents()
     {
-        OuvrirAile(600.0f, 27);
-        QVERIFY(!C().chkProfilIntermediaire->isEnabled());
+        Banc b;
+        QVERIFY(b.OuvrirAile(600.0f, 27));
+        QVERIFY(!b.C().chkProfilIntermediaire->isEnabled());
     }
 
     void saisie_data()
@@ -203,22 +153,23 @@ private slots:
         QFETCH(QString, affiche);
         QFETCH(QString, message);
         QFETCH(bool, calcule);
-        OuvrirAile(ecartement);
-        C().chkProfilIntermediaire->click();
-        Taper(texte);
-        QLineEdit* champ = C().txtEcartementIntermediaire;
+        Banc b;
+        QVERIFY(b.OuvrirAile(ecartement));
+        b.C().chkProfilIntermediaire->click();
+        b.Taper(texte);
+        QLineEdit* champ = b.C().txtEcartementIntermediaire;
         QCOMPARE(champ->text(), affiche);
-        QCOMPARE(Titres(), message.isEmpty() ? QStringList() : QStringList{message});
+        QCOMPARE(b.dialogues.Titres(), message.isEmpty() ? QStringList() : QStringList{message});
         if (!message.isEmpty()) {
-            QCOMPARE(m_dialogues->messages.back().icone, IconeMessage::Critique);
+            QCOMPARE(b.dialogues.messages.back().icone, IconeMessage::Critique);
             QCOMPARE(champ->selectedText(), champ->text());
         }
-        QCOMPARE(C().cmdSauveProfil[3]->isEnabled(), calcule);
-        const CoupleProfils& profil = m_fenetre->Intermediaire().Profil();
-        QCOMPARE(profil.NbPointsE(), calcule ? S().Profils.NbPointsE() : 0);
+        QCOMPARE(b.C().cmdSauveProfil[3]->isEnabled(), calcule);
+        const CoupleProfils& profil = b.fenetre.Intermediaire().Profil();
+        QCOMPARE(profil.NbPointsE(), calcule ? b.S().Profils.NbPointsE() : 0);
         if (calcule) {
             CoupleProfils attendu;
-            CalculerProfilIntermediaire(S().Profils, ValeurSaisieReelle(texte), attendu);
+            CalculerProfilIntermediaire(b.S().Profils, ValeurSaisieReelle(texte), attendu);
             QCOMPARE(profil.PointsE, attendu.PointsE);
         }
     }
@@ -226,36 +177,38 @@ private slots:
     // The refit keeps the user's scale and centre; the profile gets its drawing positions.
     void zoomGarde()
     {
-        OuvrirAile();
-        C().chkProfilIntermediaire->click();
-        S().Vue.CoeffZoom *= 3.0f;
-        S().Vue.XCentreZoom += 20.0f;
-        const EtatVue avant = S().Vue;
-        Taper(QStringLiteral("300"));
-        QCOMPARE(S().Vue.CoeffZoom, avant.CoeffZoom);
-        QCOMPARE(S().Vue.XCentreZoom, avant.XCentreZoom);
-        QCOMPARE(S().Vue.YCentreZoom, avant.YCentreZoom);
-        QCOMPARE(S().Vue.EcartementIntermediaire, 300.0f);
-        QCOMPARE(S().Vue.Copies.IntermediaireEcran.PointsE.size(), S().Profils.PointsE.size());
+        Banc b;
+        QVERIFY(b.OuvrirAile());
+        b.C().chkProfilIntermediaire->click();
+        b.S().Vue.CoeffZoom *= 3.0f;
+        b.S().Vue.XCentreZoom += 20.0f;
+        const EtatVue avant = b.S().Vue;
+        b.Taper(QStringLiteral("300"));
+        QCOMPARE(b.S().Vue.CoeffZoom, avant.CoeffZoom);
+        QCOMPARE(b.S().Vue.XCentreZoom, avant.XCentreZoom);
+        QCOMPARE(b.S().Vue.YCentreZoom, avant.YCentreZoom);
+        QCOMPARE(b.S().Vue.EcartementIntermediaire, 300.0f);
+        QCOMPARE(b.S().Vue.Copies.IntermediaireEcran.PointsE.size(), b.S().Profils.PointsE.size());
     }
 
     // A refused distance leaves the last profile and its save in place: the saved report still
     // gives the distance of that profile.
     void refusGardeLeProfil()
     {
-        OuvrirAile();
-        C().chkProfilIntermediaire->click();
-        Taper(QStringLiteral("150"));
-        const std::vector<PointProfil> avant = m_fenetre->Intermediaire().Profil().PointsE;
-        Taper(QStringLiteral("700"));
-        QCOMPARE(Titres(), QStringList{intermediaire::TitreErreurDimension});
-        QCOMPARE(C().txtEcartementIntermediaire->text(), QStringLiteral("0.0"));
-        QCOMPARE(S().Vue.EcartementIntermediaire, 0.0f);
-        QVERIFY(C().cmdSauveProfil[3]->isEnabled());
-        QCOMPARE(m_fenetre->Intermediaire().Profil().PointsE, avant);
-        const QString chemin = Chemin(QStringLiteral("mid.dxf"));
-        m_dialogues->fichiers.push_back({false, chemin, 1});
-        C().cmdSauveProfil[3]->click();
+        Banc b;
+        QVERIFY(b.OuvrirAile());
+        b.C().chkProfilIntermediaire->click();
+        b.Taper(QStringLiteral("150"));
+        const std::vector<PointProfil> avant = b.fenetre.Intermediaire().Profil().PointsE;
+        b.Taper(QStringLiteral("700"));
+        QCOMPARE(b.dialogues.Titres(), QStringList{intermediaire::TitreErreurDimension});
+        QCOMPARE(b.C().txtEcartementIntermediaire->text(), QStringLiteral("0.0"));
+        QCOMPARE(b.S().Vue.EcartementIntermediaire, 0.0f);
+        QVERIFY(b.C().cmdSauveProfil[3]->isEnabled());
+        QCOMPARE(b.fenetre.Intermediaire().Profil().PointsE, avant);
+        const QString chemin = b.Fichier(QStringLiteral("mid.dxf"));
+        b.dialogues.fichiers.push_back({false, chemin, 1});
+        b.C().cmdSauveProfil[3]->click();
         const QList<QByteArray> lignes = tests::LireOctets(chemin + QStringLiteral("_datas.txt")).split('\n');
         QVERIFY(lignes.value(4).endsWith(":150.0\r"));
     }
@@ -263,34 +216,35 @@ private slots:
     // Leaving the field without Enter shows the value in force again.
     void sortieSansEntree()
     {
-        OuvrirAile();
-        C().chkProfilIntermediaire->click();
-        QLineEdit* champ = C().txtEcartementIntermediaire;
-        Taper(QStringLiteral("150"));
-        Taper(QStringLiteral("300"), false);
+        Banc b;
+        QVERIFY(b.OuvrirAile());
+        b.C().chkProfilIntermediaire->click();
+        QLineEdit* champ = b.C().txtEcartementIntermediaire;
+        b.Taper(QStringLiteral("150"));
+        b.Taper(QStringLiteral("300"), false);
         QCOMPARE(champ->text(), QStringLiteral("300"));
-        QFocusEvent sortie(QEvent::FocusOut, Qt::TabFocusReason);
-        QApplication::sendEvent(champ, &sortie);
+        b.Quitter(champ);
         QCOMPARE(champ->text(), QStringLiteral("150.0"));
-        QCOMPARE(S().Vue.EcartementIntermediaire, 150.0f);
-        QVERIFY(m_dialogues->messages.empty());
+        QCOMPARE(b.S().Vue.EcartementIntermediaire, 150.0f);
+        QVERIFY(b.dialogues.messages.empty());
     }
 
     // The profile is drawn in green while the mode is on, and gone once it is off; saving
     // leaves the drawing as it was.
     void dessinEtSauvegarde()
     {
-        OuvrirAile();
-        VueProfils& dessin = m_fenetre->Vue().Dessin();
+        Banc b;
+        QVERIFY(b.OuvrirAile());
+        VueProfils& dessin = b.fenetre.Vue().Dessin();
         QCOMPARE(PixelsVerts(dessin.Base()), 0);
-        C().chkProfilIntermediaire->click();
-        Taper(QStringLiteral("300"));
+        b.C().chkProfilIntermediaire->click();
+        b.Taper(QStringLiteral("300"));
         QVERIFY(PixelsVerts(dessin.Base()) > 100);
         const QImage avant = dessin.Base().copy();
-        const QString chemin = Chemin(QStringLiteral("mid.dat"));
-        m_dialogues->fichiers.push_back({false, chemin, 2});
-        C().cmdSauveProfil[3]->click();
-        const DemandeFichier& demande = m_dialogues->demandesEnregistrement.back();
+        const QString chemin = b.Fichier(QStringLiteral("mid.dat"));
+        b.dialogues.fichiers.push_back({false, chemin, 2});
+        b.C().cmdSauveProfil[3]->click();
+        const DemandeFichier& demande = b.dialogues.demandesEnregistrement.back();
         QCOMPARE(demande.titre, QStringLiteral("Enregistrer le profil intermédiaire en .dxf ou en .dat..."));
         QCOMPARE(demande.nomPropose, QString());
         QCOMPARE(demande.indexFiltre, 1);
@@ -300,7 +254,7 @@ private slots:
         QVERIFY(rapport.startsWith(("Caractéristiques du profil intermédiaire " + chemin).toUtf8()));
         QVERIFY(rapport.contains("Profil initial au saumon : bout.dat\r\n"));
         QVERIFY(QFile::exists(chemin));
-        C().chkProfilIntermediaire->click();
+        b.C().chkProfilIntermediaire->click();
         QCOMPARE(PixelsVerts(dessin.Base()), 0);
     }
 
@@ -309,69 +263,64 @@ private slots:
     // view is the side view.
     void importKf()
     {
-        QVERIFY(OuvrirKf(ProjetKf));
-        QVERIFY(m_dialogues->messages.empty());
+        Banc b;
+        b.OuvrirKf(ProjetKf);
+        QVERIFY(b.dialogues.messages.empty());
         ProjetKerfex kf;
         QVERIFY(AnalyserProjetKerfex(ProjetKf, kf).Reussie);
         SessionEdition attendu;
         ContexteEdition ctx = attendu.Contexte();
         ImporterProjetKerfex(ctx, kf);
-        QCOMPARE(S().Profils.PointsE, attendu.Profils.PointsE);
-        QCOMPARE(S().Profils.PointsS, attendu.Profils.PointsS);
-        QCOMPARE(S().Profils.EcartementZ, 450.0f);
-        QVERIFY(S().ProjetOuvert);
-        QCOMPARE(m_fenetre->windowTitle(), QStringLiteral("Profils Galbix - ") + Chemin(QStringLiteral("projet.kf")));
-        QCOMPARE(C().lblNomFichier[CoteE]->text(), QStringLiteral("racine.dat"));
-        QCOMPARE(C().lblNomFichier[CoteS]->text(), QStringLiteral("bout.dat"));
-        QCOMPARE(C().txtFleche->text(), QStringLiteral("12.5"));
-        QCOMPARE(C().txtDiedreMm->text(), QStringLiteral("3.0"));
-        QCOMPARE(C().txtEcartementZ->text(), QStringLiteral("450.0"));
-        QCOMPARE(C().txtEtirer[1]->text(), QStringLiteral("100.0"));
-        QCOMPARE(C().txtTourner->text(), QStringLiteral("0.0"));
-        QCOMPARE(C().hscOmega->value(), 90);
-        QCOMPARE(C().hscAlpha->value(), 180);
-        QCOMPARE(C().txtCommentaire->toPlainText(), QStringLiteral("Panneau central\ndécoupe en deux\n"));
-        QVERIFY(C().chkVoirCommentaires->isChecked());
-        QVERIFY(C().txtCorde[CoteE]->isEnabled());
-        QVERIFY(C().cmdUndo[0]->isEnabled());
-        QVERIFY(!C().chkFil->isEnabled()); // 3 root points, 4 tip points
+        QCOMPARE(b.S().Profils.PointsE, attendu.Profils.PointsE);
+        QCOMPARE(b.S().Profils.PointsS, attendu.Profils.PointsS);
+        QCOMPARE(b.S().Profils.EcartementZ, 450.0f);
+        QVERIFY(b.S().ProjetOuvert);
+        QCOMPARE(b.fenetre.windowTitle(), QStringLiteral("Profils Galbix - ") + b.Fichier(QStringLiteral("projet.kf")));
+        QCOMPARE(b.C().lblNomFichier[CoteE]->text(), QStringLiteral("racine.dat"));
+        QCOMPARE(b.C().lblNomFichier[CoteS]->text(), QStringLiteral("bout.dat"));
+        QCOMPARE(b.C().txtFleche->text(), QStringLiteral("12.5"));
+        QCOMPARE(b.C().txtDiedreMm->text(), QStringLiteral("3.0"));
+        QCOMPARE(b.C().txtEcartementZ->text(), QStringLiteral("450.0"));
+        QCOMPARE(b.C().txtEtirer[1]->text(), QStringLiteral("100.0"));
+        QCOMPARE(b.C().txtTourner->text(), QStringLiteral("0.0"));
+        QCOMPARE(b.C().hscOmega->value(), 90);
+        QCOMPARE(b.C().hscAlpha->value(), 180);
+        QCOMPARE(b.C().txtCommentaire->toPlainText(), QStringLiteral("Panneau central\ndécoupe en deux\n"));
+        QVERIFY(b.C().chkVoirCommentaires->isChecked());
+        QVERIFY(b.C().txtCorde[CoteE]->isEnabled());
+        QVERIFY(b.C().cmdUndo[0]->isEnabled());
+        QVERIFY(!b.C().chkFil->isEnabled()); // 3 root points, 4 tip points
     }
 
     void importKfRefuse_data()
     {
-        QTest::addColumn<QByteArray>("contenu");
-        QTest::newRow("letter in a point") << QByteArray("Commentaire=x\r\nEFichier=a.dat\r\nE1=1;2\r\nE2=1;b\r\n");
-        QTest::newRow("height not a number") << QByteArray("E1=1;2\r\nE2=3;4\r\nSxHauteur=1.2.3\r\n");
+        QTest::addColumn<QByteArray>("contenu"); // empty: no file
+        QTest::addColumn<bool>("aile");          // a wing is open beforehand
+        QTest::newRow("letter in a point") << QByteArray("Commentaire=x\r\nEFichier=a.dat\r\nE1=1;2\r\nE2=1;b\r\n") << true;
+        QTest::newRow("height not a number") << QByteArray("E1=1;2\r\nE2=3;4\r\nSxHauteur=1.2.3\r\n") << true;
+        QTest::newRow("missing, nothing loaded") << QByteArray() << false;
     }
-    // A project that stops the reading leaves the window as it was, without a message.
+    // A project that stops the reading leaves the window as it was (before any load, with the
+    // commands disabled), without a message.
     void importKfRefuse()
     {
         QFETCH(QByteArray, contenu);
-        OuvrirAile();
-        const CoupleProfils avant = S().Profils;
-        const QString titre = m_fenetre->windowTitle();
-        const int snapshots = S().Historique.Taille();
-        QVERIFY(OuvrirKf(contenu));
-        QCOMPARE(S().Profils.PointsE, avant.PointsE);
-        QCOMPARE(S().Profils.PointsS, avant.PointsS);
-        QCOMPARE(S().Profils.EcartementZ, avant.EcartementZ);
-        QCOMPARE(m_fenetre->windowTitle(), titre);
-        QCOMPARE(C().lblNomFichier[CoteE]->text(), QStringLiteral("racine.dat"));
-        QCOMPARE(S().Historique.Taille(), snapshots);
-        QVERIFY(m_dialogues->messages.empty());
-    }
-
-    // Before any load, a file that cannot be read leaves the commands disabled.
-    void importKfIllisible()
-    {
-        ChoixFichier choix;
-        choix.annule = false;
-        choix.chemin = Chemin(QStringLiteral("absent.kf"));
-        m_dialogues->fichiers.push_back(choix);
-        C().cmdOuvrirProfil[CoteE]->click();
-        QVERIFY(!S().ProjetOuvert);
-        QVERIFY(!C().txtCorde[CoteE]->isEnabled());
-        QVERIFY(m_dialogues->messages.empty());
+        QFETCH(bool, aile);
+        Banc b;
+        if (aile)
+            QVERIFY(b.OuvrirAile());
+        const CoupleProfils avant = b.S().Profils;
+        const QString titre = b.fenetre.windowTitle();
+        const int snapshots = b.S().Historique.Taille();
+        b.OuvrirKf(contenu);
+        QCOMPARE(b.S().Profils.PointsE, avant.PointsE);
+        QCOMPARE(b.S().Profils.PointsS, avant.PointsS);
+        QCOMPARE(b.S().Profils.EcartementZ, avant.EcartementZ);
+        QCOMPARE(b.fenetre.windowTitle(), titre);
+        QCOMPARE(b.S().Historique.Taille(), snapshots);
+        QCOMPARE(b.S().ProjetOuvert, aile);
+        QCOMPARE(b.C().txtCorde[CoteE]->isEnabled(), aile);
+        QVERIFY(b.dialogues.messages.empty());
     }
 };
 

@@ -3,30 +3,20 @@
 // message, and one named on the command line leaves the window as it started; quitting with
 // "Oui" saves the project.
 #include "common/BancFenetre.h"
-#include "common/DialoguesScript.h"
-#include "common/DossierProgrammeTemporaire.h"
 #include "common/TestMain.h"
 
-#include "app/DossierProgramme.h"
-#include "app/FenetrePrincipale.h"
-#include "app/PiloteFichiers.h"
-#include "files/Projet.h"
-#include "model/Extremes.h"
-#include "model/Naca.h"
 #include "view/GeometrieAile.h"
 
-#include <QAbstractButton>
 #include <QCheckBox>
-#include <QFile>
 #include <QLabel>
-#include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QScrollBar>
 #include <QToolButton>
-#include <QTemporaryDir>
 #include <QtTest>
 
 using namespace galbix;
+using galbix::tests::BancFenetre;
+using galbix::tests::MemesPoints;
 
 namespace {
 
@@ -79,40 +69,16 @@ bool RemplacerLigne(const QString& chemin, const QByteArray& debut, const QByteA
     return trouve && f.open(QIODevice::WriteOnly | QIODevice::Truncate) && f.write(lignes.join('\n')) > 0;
 }
 
-bool MemesPoints(const std::vector<PointProfil>& a, const std::vector<PointProfil>& b)
-{
-    if (a.size() != b.size())
-        return false;
-    for (size_t i = 0; i < a.size(); ++i)
-        if (std::abs(a[i].X - b[i].X) > 1e-4f || std::abs(a[i].Y - b[i].Y) > 1e-4f || a[i].Etat != b[i].Etat)
-            return false;
-    return true;
-}
-
 } // namespace
 
 class TestProjetFenetre : public QObject {
     Q_OBJECT
 
-    std::unique_ptr<galbix::tests::DossierProgrammeTemporaire> m_dossier;
-
-    QString Chemin(const QString& nom) const { return m_dossier->filePath(nom); }
-
 private slots:
-    void init()
-    {
-        m_dossier = std::make_unique<galbix::tests::DossierProgrammeTemporaire>();
-    }
-    void cleanup()
-    {
-        m_dossier.reset();
-    }
-
     void ouvrir_data();
     void ouvrir();
     void lectureInterrompue_data();
     void lectureInterrompue();
-    void ligneCommande();
     void sortieAvecSauvegarde();
 };
 
@@ -156,18 +122,13 @@ void TestProjetFenetre::ouvrir()
     EtatGeometrie placement;
     PresserBoutonFleche(projet.Profils, placement, fleche);
     PresserBoutonDiedre(projet.Profils, placement, diedre);
-    const QString chemin = Chemin(QStringLiteral("aile.gbx"));
-    QVERIFY(EcrireProjet(chemin, projet));
+    BancFenetre b;
+    const int tailleHistorique = b.S().Historique.Taille();
+    QVERIFY(b.OuvrirProjet(projet, QStringLiteral("aile.gbx")));
+    const SessionEdition& s = b.S();
+    const ControlesFenetre& c = b.C();
 
-    DialoguesScript dialogues;
-    FenetrePrincipale fenetre(dialogues);
-    fenetre.Charger(QString());
-    const int tailleHistorique = fenetre.Session().Historique.Taille();
-    QVERIFY(fenetre.Fichiers().OuvrirProjet(chemin));
-    const SessionEdition& s = fenetre.Session();
-    const ControlesFenetre& c = fenetre.Controles();
-
-    QCOMPARE(int(dialogues.messages.size()), messages);
+    QCOMPARE(int(b.dialogues.messages.size()), messages);
     const InterrupteursGeometrie i = s.Geometrie.Interrupteurs;
     QCOMPARE(int(i.IndexFleche), flecheAttendue);
     QCOMPARE(int(i.IndexDiedre), diedreAttendu);
@@ -196,7 +157,7 @@ void TestProjetFenetre::ouvrir()
     QVERIFY(c.chkVoirCommentaires->isChecked());
     QVERIFY(!c.txtCommentaire->isHidden());
     QVERIFY(s.ProjetOuvert);
-    QCOMPARE(fenetre.windowTitle(), QStringLiteral("Profils Galbix - ") + chemin);
+    QCOMPARE(b.fenetre.windowTitle(), QStringLiteral("Profils Galbix - ") + b.Fichier(QStringLiteral("aile.gbx")));
     QCOMPARE(c.txtCorde[CoteE]->text(), QStringLiteral("200.0"));
     QCOMPARE(c.txtCorde[CoteS]->text(), QStringLiteral("150.0"));
     QCOMPARE(c.txtEcartementZ->text(), QStringLiteral("600.0"));
@@ -222,86 +183,62 @@ void TestProjetFenetre::lectureInterrompue()
 {
     QFETCH(QByteArray, debut);
     QFETCH(QByteArray, remplacee);
-    const QString chemin = Chemin(QStringLiteral("abime.gbx"));
+    auto dossier = std::make_shared<tests::DossierProgrammeTemporaire>();
+    const QString chemin = dossier->filePath(QStringLiteral("abime.gbx"));
     DonneesProjet abime = Projet(20);
     QVERIFY(EcrireProjet(chemin, abime));
     QVERIFY(RemplacerLigne(chemin, debut, remplacee));
-    const QString bon = Chemin(QStringLiteral("bon.gbx"));
     DonneesProjet autre = Projet(30);
     autre.Omega = 150.0f;
     autre.BoutonFleche = 1;
-    QVERIFY(EcrireProjet(bon, autre));
     {
-        DialoguesScript dialogues;
-        FenetrePrincipale fenetre(dialogues);
-        fenetre.Charger(QString());
-        QVERIFY(fenetre.Fichiers().OuvrirProjet(bon));
-        const ControlesFenetre& c = fenetre.Controles();
-        const SessionEdition& s = fenetre.Session();
+        BancFenetre b(true, QString(), dossier);
+        QVERIFY(b.OuvrirProjet(autre, QStringLiteral("bon.gbx")));
+        const ControlesFenetre& c = b.C();
+        const SessionEdition& s = b.S();
         const auto etat = [&] {
             return QStringList{QString::number(s.Profils.NbPointsE()), QString::number(s.Profils.NbPointsS()),
                                QString::number(s.Profils.PointsS[3].X), QString::number(c.hscOmega->value()),
-                               QString::number(int(s.Geometrie.Interrupteurs.IndexFleche)), fenetre.windowTitle(),
+                               QString::number(int(s.Geometrie.Interrupteurs.IndexFleche)), b.fenetre.windowTitle(),
                                c.lblNomFichier[CoteS]->text(), c.txtCommentaire->toPlainText(),
                                c.txtFleche->text(), QString::number(s.Historique.Taille())};
         };
         const QStringList avant = etat();
-        QVERIFY(!fenetre.Fichiers().OuvrirProjet(chemin));
-        QVERIFY(dialogues.messages.empty());
+        QVERIFY(!b.fenetre.Fichiers().OuvrirProjet(chemin));
+        QVERIFY(b.dialogues.messages.empty());
         QCOMPARE(etat(), avant);
         QVERIFY(s.ProjetOuvert);
     }
-    DialoguesScript dialogues;
-    FenetrePrincipale fenetre(dialogues);
-    fenetre.Charger(QLatin1Char('"') + chemin + QLatin1Char('"'));
-    QVERIFY(dialogues.messages.empty());
-    QCOMPARE(fenetre.Session().Profils.NbPointsE(), 0);
-    QCOMPARE(fenetre.Session().Profils.NbPointsS(), 0);
-    QVERIFY(!fenetre.Session().ProjetOuvert);
-    QVERIFY(!fenetre.Controles().cmdSauveProfil[2]->isEnabled());
-    QVERIFY(fenetre.Controles().lblNomFichier[CoteE]->text().isEmpty());
-    QCOMPARE(fenetre.Controles().hscOmega->value(), 120);
-}
-
-void TestProjetFenetre::ligneCommande()
-{
-    const QString chemin = Chemin(QStringLiteral("depart.gbx"));
-    DonneesProjet projet = Projet(20);
-    projet.BoutonFleche = 2;
-    QVERIFY(EcrireProjet(chemin, projet));
-    DialoguesScript dialogues;
-    FenetrePrincipale fenetre(dialogues);
-    fenetre.Charger(chemin);
-    QVERIFY(dialogues.messages.empty());
-    QVERIFY(fenetre.Session().ProjetOuvert);
-    QCOMPARE(fenetre.windowTitle(), QStringLiteral("Profils Galbix - ") + chemin);
-    QCOMPARE(fenetre.Session().Profils.NbPointsS(), 39);
-    QCOMPARE(int(fenetre.Session().Geometrie.Interrupteurs.IndexFleche), 2);
-    // Wire and surface need equal counts.
-    QVERIFY(!fenetre.Controles().chkFil->isEnabled());
-    QVERIFY(!fenetre.Controles().chkSurface->isEnabled());
-    QVERIFY(fenetre.Controles().cmdSauveProfil[0]->isEnabled());
+    BancFenetre b(true, QLatin1Char('"') + chemin + QLatin1Char('"'), dossier);
+    QVERIFY(b.dialogues.messages.empty());
+    QCOMPARE(b.Profils().NbPointsE(), 0);
+    QCOMPARE(b.Profils().NbPointsS(), 0);
+    QVERIFY(!b.S().ProjetOuvert);
+    QVERIFY(!b.C().cmdSauveProfil[2]->isEnabled());
+    QVERIFY(b.C().lblNomFichier[CoteE]->text().isEmpty());
+    QCOMPARE(b.C().hscOmega->value(), 120);
 }
 
 // Open, change the comment, quit answering "Oui" and save under another name: the new file
 // holds the whole session, and reopening it in a new window finds the work again.
 void TestProjetFenetre::sortieAvecSauvegarde()
 {
-    const QString chemin = Chemin(QStringLiteral("avant.gbx"));
-    DonneesProjet projet = Projet();
+    auto dossier = std::make_shared<tests::DossierProgrammeTemporaire>();
+    const QString chemin = dossier->filePath(QStringLiteral("avant.gbx"));
+    DonneesProjet projet = Projet(20);
     projet.BoutonDiedre = 1;
     QVERIFY(EcrireProjet(chemin, projet));
-    const QString sortie = Chemin(QStringLiteral("apres.gbx"));
+    const QString sortie = dossier->filePath(QStringLiteral("apres.gbx"));
     {
-        DialoguesScript dialogues;
-        FenetrePrincipale fenetre(dialogues);
-        fenetre.Charger(chemin);
-        fenetre.Controles().txtCommentaire->setPlainText(QStringLiteral("revu"));
-        dialogues.reponses = {ReponseMessage::Oui};
-        dialogues.fichiers = {ChoixFichier{false, sortie, 1}};
-        QVERIFY(fenetre.close());
-        QCOMPARE(int(dialogues.demandesEnregistrement.size()), 1);
-        QCOMPARE(dialogues.demandesEnregistrement[0].titre, QStringLiteral("Enregistrer le projet ou l'image 3D..."));
+        BancFenetre b(true, chemin, dossier);
+        QVERIFY(b.S().ProjetOuvert);
+        QCOMPARE(b.fenetre.windowTitle(), QStringLiteral("Profils Galbix - ") + chemin);
+        b.C().txtCommentaire->setPlainText(QStringLiteral("revu"));
+        b.dialogues.reponses = {ReponseMessage::Oui};
+        b.dialogues.fichiers = {ChoixFichier{false, sortie, 1}};
+        QVERIFY(b.fenetre.close());
+        QCOMPARE(int(b.dialogues.demandesEnregistrement.size()), 1);
+        QCOMPARE(b.dialogues.demandesEnregistrement[0].titre, QStringLiteral("Enregistrer le projet ou l'image 3D..."));
     }
     DonneesProjet relu;
     QVERIFY(LireProjet(sortie, relu).Reussie());
@@ -311,12 +248,15 @@ void TestProjetFenetre::sortieAvecSauvegarde()
     QCOMPARE(relu.Omega, 100.0f);
     QCOMPARE(relu.CoeffZoom, 12.5f);
 
-    DialoguesScript dialogues;
-    FenetrePrincipale fenetre(dialogues);
-    fenetre.Charger(sortie);
-    QVERIFY(fenetre.Session().ProjetOuvert);
-    QCOMPARE(fenetre.Controles().txtCommentaire->toPlainText(), QStringLiteral("revu"));
-    QCOMPARE(int(fenetre.Session().Geometrie.Interrupteurs.IndexDiedre), 1);
+    BancFenetre b(true, sortie, dossier);
+    QVERIFY(b.dialogues.messages.empty());
+    QVERIFY(b.S().ProjetOuvert);
+    QCOMPARE(b.C().txtCommentaire->toPlainText(), QStringLiteral("revu"));
+    QCOMPARE(int(b.S().Geometrie.Interrupteurs.IndexDiedre), 1);
+    QCOMPARE(b.Profils().NbPointsS(), 39);
+    // Wire and surface need equal counts.
+    QVERIFY(!b.C().chkFil->isEnabled() && !b.C().chkSurface->isEnabled());
+    QVERIFY(b.C().cmdSauveProfil[0]->isEnabled());
 }
 
 GALBIX_GUI_TEST_MAIN(TestProjetFenetre)

@@ -7,12 +7,9 @@
 #include "common/BancFenetre.h"
 #include "common/TestMain.h"
 
-#include "app/DossierProgramme.h"
-#include "app/FenetrePrincipale.h"
 #include "app/PiloteSouris.h"
-#include "model/Fonctions.h"
 #include "editing/Synchronisation.h"
-#include "model/Extremes.h"
+#include "model/Fonctions.h"
 #include "view/Projection.h"
 #include "view/Souris.h"
 #include "view/ui/VueProfils.h"
@@ -23,7 +20,6 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QScrollBar>
-#include <QTemporaryDir>
 #include <QToolButton>
 #include <QtTest>
 
@@ -267,28 +263,20 @@ private slots:
         QVERIFY(b.dialogues.messages.empty());
     }
 
-    void deplacementRefuseHorsVueDeCote()
+    // A Ctrl drag outside the side view is refused with a message; when the view leaves the
+    // side view between the press and the release, the model stays as well.
+    void deplacementRefuse_data()
     {
-        Banc b;
-        QVERIFY(b.Preparer(Points({{100, 100}, {200, 100}}, {1, 1}), Points({{120, 140}}, {1}), VuePerspective));
-        const CoupleProfils avant = b.s.Profils;
-        b.Glisser(Qt::LeftButton, Qt::ControlModifier, QPoint(150, 150), QPoint(190, 120));
-        QCOMPARE(b.dialogues.messages.size(), size_t(1));
-        const DialoguesScript::MessageAffiche& m = b.dialogues.messages[0];
-        QCOMPARE(m.titre, QStringLiteral("Action impossible"));
-        QCOMPARE(m.texte, QStringLiteral("Le déplacement de la sélection par appui sur la touche Ctrl ne peut se "
-                                         "faire qu'en vue de côté.\nAppuyez sur le bouton 'Vue de côté' pour avoir "
-                                         "accès à cette fonction"));
-        QCOMPARE(m.icone, IconeMessage::Critique);
-        QCOMPARE(m.boutons, BoutonsMessage::Ok);
-        QVERIFY(b.s.Profils.PointsE == avant.PointsE && b.s.Profils.PointsS == avant.PointsS);
+        QTest::addColumn<bool>("perspective"); // from the press on
+        QTest::newRow("hors vue de côté") << true;
+        QTest::newRow("vue changée pendant le geste") << false;
     }
-
-    // The view left side view between the press and the release: the model stays.
-    void deplacementApresChangementDeVue()
+    void deplacementRefuse()
     {
+        QFETCH(bool, perspective);
         Banc b;
-        QVERIFY(b.Preparer(Points({{100, 100}, {200, 100}}, {1, 1}), Points({{120, 140}}, {1})));
+        QVERIFY(b.Preparer(Points({{100, 100}, {200, 100}}, {1, 1}), Points({{120, 140}}, {1}),
+                           perspective ? VuePerspective : VueDeCote));
         const CoupleProfils avant = b.s.Profils;
         QTest::mousePress(b.dessin, Qt::LeftButton, Qt::ControlModifier, b.Pixel(QPoint(150, 150)));
         QTest::mouseMove(b.dessin, b.Pixel(QPoint(170, 150)));
@@ -296,6 +284,12 @@ private slots:
         QTest::mouseRelease(b.dessin, Qt::LeftButton, Qt::ControlModifier, b.Pixel(QPoint(190, 130)));
         QVERIFY(b.s.Profils.PointsE == avant.PointsE && b.s.Profils.PointsS == avant.PointsS);
         QCOMPARE(b.fenetre.Souris().Mode(), ModeSouris::Aucun);
+        QCOMPARE(b.dialogues.Vus(), perspective ? QStringList{"Action impossible (Critique)"} : QStringList());
+        if (perspective)
+            QCOMPARE(b.dialogues.messages[0].texte,
+                     QStringLiteral("Le déplacement de la sélection par appui sur la touche Ctrl ne peut se faire "
+                                    "qu'en vue de côté.\nAppuyez sur le bouton 'Vue de côté' pour avoir accès à "
+                                    "cette fonction"));
     }
 
     void boutonMilieu()
@@ -462,21 +456,16 @@ private slots:
         const CoupleProfils avant = b.s.Profils;
         const int annulations = b.Annulations();
         QTest::mouseClick(c.cmdSynchroOptimale, Qt::LeftButton);
-        QCOMPARE(b.dialogues.messages.size(), size_t(1));
-        const DialoguesScript::MessageAffiche& m = b.dialogues.messages[0];
-        QCOMPARE(m.titre, titre);
+        QCOMPARE(b.dialogues.Vus(), QStringList{titre + (nombre ? " (Information)" : " (Critique)")});
         QVERIFY(c.optSelection[2]->isChecked());
         QCOMPARE(b.s.Edition.ModeSelection, EtatSynchro);
         if (nombre == 0) {
-            QCOMPARE(m.icone, IconeMessage::Critique);
             QCOMPARE(b.s.Profils.NbPointsE(), avant.NbPointsE());
             QCOMPARE(b.s.Profils.NbPointsS(), avant.NbPointsS());
             QVERIFY(!c.chkFil->isChecked());
             QCOMPARE(b.Annulations(), annulations);
             return;
         }
-        QCOMPARE(m.texte, TexteSynchroEffectuee);
-        QCOMPARE(m.icone, IconeMessage::Information);
         QCOMPARE(b.s.Profils.NbPointsE(), nombre);
         QCOMPARE(b.s.Profils.NbPointsS(), nombre);
         QVERIFY(c.chkFil->isChecked() && c.chkSurface->isChecked());

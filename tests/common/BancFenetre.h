@@ -1,66 +1,44 @@
 #pragma once
 // The shared set-up of window tests: the main window on a temporary program folder with
-// scripted dialogs, profiles computed from the NACA formula or given point by point, and
+// scripted dialogs, profiles put in the model or written to files, projects opened, and
 // controls found by their control name.
 
 #include "common/DialoguesScript.h"
 #include "common/DossierProgrammeTemporaire.h"
+#include "common/Profils.h"
 
 #include "app/FenetrePrincipale.h"
+#include "app/PiloteEdition.h"
+#include "app/PiloteFichiers.h"
+#include "app/PiloteVue.h"
+#include "files/Projet.h"
 #include "model/Extremes.h"
-#include "model/Naca.h"
 
 #include <QAbstractButton>
+#include <QApplication>
+#include <QDir>
 #include <QLineEdit>
-#include <QList>
-#include <QPointF>
 #include <QTest>
 #include <memory>
-#include <vector>
 
 namespace galbix::tests {
 
-/// A NACA four-digit profile of `parSurface` points per surface, scaled to `corde` and
-/// shifted by (dx, dy).
-inline std::vector<PointProfil> Naca(const char* code, int parSurface, double corde, double dx = 0, double dy = 0)
-{
-    std::vector<PointProfil> points;
-    for (const QPointF& p : ProfilNaca4(QString::fromLatin1(code), parSurface))
-        points.push_back({float(p.x() * corde + dx), float(p.y() * corde + dy), 0});
-    return points;
-}
-
-/// Points from coordinates, with the given states (0 for the points beyond them).
-inline std::vector<PointProfil> Points(const QList<QPointF>& liste, const QList<int>& etats = {})
-{
-    std::vector<PointProfil> points;
-    for (qsizetype i = 0; i < liste.size(); ++i)
-        points.push_back({float(liste[i].x()), float(liste[i].y()), int16_t(i < etats.size() ? etats[i] : 0)});
-    return points;
-}
-
-/// The states of a point list.
-inline QList<int> Etats(const std::vector<PointProfil>& points)
-{
-    QList<int> etats;
-    for (const PointProfil& p : points)
-        etats.push_back(p.Etat);
-    return etats;
-}
-
-/// A main window on its own temporary program folder, answering from a script.
+/// A main window on a temporary program folder, answering from a script. Several windows in
+/// turn share one folder when the later ones are given the first one's folder.
 struct BancFenetre {
-    DossierProgrammeTemporaire dossier;
+    std::shared_ptr<DossierProgrammeTemporaire> dossier;
     DialoguesScript dialogues;
     std::unique_ptr<FenetrePrincipale> m_fenetre = std::make_unique<FenetrePrincipale>(dialogues);
     FenetrePrincipale& fenetre = *m_fenetre;
 
-    /// Runs the load sequence unless `charger` is false (the test then writes the settings
-    /// file or the project first and calls Charger itself).
-    explicit BancFenetre(bool charger = true)
+    /// Runs the load sequence with `argument` as command line unless `charger` is false (the
+    /// test then writes the settings file or the project first and calls Charger itself).
+    explicit BancFenetre(bool charger = true, const QString& argument = QString(),
+                         std::shared_ptr<DossierProgrammeTemporaire> partage = {})
+        : dossier(partage ? std::move(partage) : std::make_shared<DossierProgrammeTemporaire>())
     {
         if (charger)
-            fenetre.Charger(QString());
+            fenetre.Charger(argument);
     }
     BancFenetre(const BancFenetre&) = delete;
     BancFenetre& operator=(const BancFenetre&) = delete;
@@ -69,13 +47,27 @@ struct BancFenetre {
     CoupleProfils& Profils() { return fenetre.Session().Profils; }
     ControlesFenetre& C() { return fenetre.Controles(); }
     /// A file of the program folder.
-    QString Fichier(const QString& nom) const { return dossier.filePath(nom); }
+    QString Fichier(const QString& nom) const { return dossier->filePath(nom); }
+    /// The program folder as the dialogs and the settings file name it.
+    QString Dossier() const { return QDir::toNativeSeparators(dossier->path()); }
 
-    /// Shows the window and waits until it is on screen.
-    bool Montrer()
+    /// Shows the window (resized first when a size is given) and lets it settle.
+    bool Montrer(QSize taille = {})
+    {
+        if (taille.isValid())
+            fenetre.resize(taille);
+        fenetre.show();
+        if (!QTest::qWaitForWindowExposed(&fenetre))
+            return false;
+        QTest::qWait(20);
+        return true;
+    }
+    /// Shows the window and makes it the active one, for keyboard tests.
+    bool Activer()
     {
         fenetre.show();
-        return QTest::qWaitForWindowExposed(&fenetre);
+        fenetre.activateWindow();
+        return QTest::qWaitForWindowActive(&fenetre);
     }
     /// Puts both sides in the model as a load would, and enables the commands.
     void Charger(std::vector<PointProfil> e, std::vector<PointProfil> s, float ecartement = 500.0f)
@@ -87,6 +79,25 @@ struct BancFenetre {
         CalculerExtremes(p);
         S().ProjetOuvert = true;
         fenetre.ActiverCommandes();
+    }
+    /// Enables every control and records the first undo snapshot: which commands a state
+    /// enables is tested elsewhere.
+    void ToutActiver()
+    {
+        for (QWidget* w : fenetre.findChildren<QWidget*>())
+            w->setEnabled(true);
+        fenetre.Edition().EnregistrerUndo();
+    }
+    /// Writes the project as `nom` in the program folder and opens it as the open command does.
+    bool OuvrirProjet(DonneesProjet projet, const QString& nom = QStringLiteral("source.gbx"))
+    {
+        return EcrireProjet(Fichier(nom), projet) && fenetre.Fichiers().OuvrirProjet(Fichier(nom));
+    }
+    /// Opens the file `nom` of the program folder on side `cote` through the open dialog.
+    void OuvrirProfil(int cote, const QString& nom, int filtre = 1)
+    {
+        dialogues.fichiers.push_back(ChoixFichier{false, Fichier(nom), filtre});
+        fenetre.Vue().OuvrirProfil(cote);
     }
     /// The control named `nom` ("chkFleche_2", "txtCorde_0", ...).
     template <class T = QWidget>
@@ -109,6 +120,12 @@ struct BancFenetre {
     {
         Bouton(nom)->setEnabled(true);
         Bouton(nom)->click();
+    }
+    /// Sends a focus-out event to `w`, as a click elsewhere does.
+    static void Quitter(QWidget* w, Qt::FocusReason raison = Qt::TabFocusReason)
+    {
+        QFocusEvent sortie(QEvent::FocusOut, raison);
+        QCoreApplication::sendEvent(w, &sortie);
     }
 };
 

@@ -50,4 +50,26 @@ bool DialoguesScript::LancerInformationsSysteme()
     return informationsSystemeDisponibles;
 }
 
+QStringList DialoguesScript::Vus() const
+{
+    static const char* const icones[] = {"Aucune", "Critique", "Question", "Exclamation", "Information"};
+    static const char* const boutons[] = {"Ok", "OkAnnuler", "OuiNon", "OuiNonAnnuler"};
+    QStringList vus;
+    for (const MessageAffiche& m : messages) {
+        QString ligne = m.titre + QStringLiteral(" (") + QLatin1String(icones[int(m.icone)]);
+        if (m.boutons != BoutonsMessage::Ok)
+            ligne += QStringLiteral(", ") + QLatin1String(boutons[int(m.boutons)]);
+        vus << ligne + u')';
+    }
+    return vus;
+}
+
+QStringList DialoguesScript::Titres() const
+{
+    QStringList titres;
+    for (const MessageAffiche& m : messages)
+        titres << m.titre;
+    return titres;
+}
+
 } // namespace galbix

@@ -5,6 +5,8 @@
 
 #include "view/ui/Dialogues.h"
 
+#include <QStringList>
+
 #include <deque>
 #include <vector>
 
@@ -41,6 +43,12 @@ public:
     ChoixFichier Enregistrer(const DemandeFichier& demande) override;
     bool OuvrirDocument(const QString& chemin) override;
     bool LancerInformationsSysteme() override;
+
+    /// The messages shown, one line each: "titre (Icône)", or "titre (Icône, Boutons)" when the
+    /// box offers more than OK.
+    QStringList Vus() const;
+    /// The titles of the messages shown, in order.
+    QStringList Titres() const;
 
 private:
     ChoixFichier ChoixSuivant();

@@ -1,6 +1,6 @@
+#include "common/Profils.h"
 #include "common/TestMain.h"
 #include "model/Extremes.h"
-#include "model/Naca.h"
 #include "view/GeometrieAile.h"
 
 #include <QPointF>
@@ -12,21 +12,12 @@ namespace {
 
 using Inter = InterrupteursGeometrie;
 
-// A NACA profile of chord `corde` with its leading edge at (x, y).
-std::vector<PointProfil> Naca(const char* code, double corde, double x, double y)
-{
-    std::vector<PointProfil> p;
-    for (const QPointF& q : ProfilNaca4(QString::fromLatin1(code), 60))
-        p.push_back({float(q.x() * corde + x), float(q.y() * corde + y), 0});
-    return p;
-}
-
 // Root NACA 2412 of chord 200, tip NACA 0012 of chord 150 somewhere else; spacing 400.
 CoupleProfils Aile()
 {
     CoupleProfils c;
-    c.PointsE = Naca("2412", 200, 0, 0);
-    c.PointsS = Naca("0012", 150, 37, -11);
+    c.PointsE = tests::Naca("2412", 60, 200);
+    c.PointsS = tests::Naca("0012", 60, 150, 37, -11);
     c.EcartementZ = 400;
     CalculerExtremes(c);
     return c;
