@@ -22,7 +22,8 @@ bool DansTolerance(const PointProfil& a, const PointProfil& b, const PointProfil
 }
 
 // Smooths the run points[debut .. fin] and appends it to `sortie` without its last point
-// (which the caller writes next). The inner points come back selected.
+// (which the caller writes next). Each inner point keeps its state (selection, synchronisation,
+// reference); a point the smoothing would add comes back selected.
 void AjouterRunLisse(const std::vector<PointProfil>& points, size_t debut, size_t fin, std::vector<PointProfil>& sortie)
 {
     std::vector<PointFichier> run(fin - debut + 1);
@@ -32,8 +33,10 @@ void AjouterRunLisse(const std::vector<PointProfil>& points, size_t debut, size_
     }
     const int32_t m = LissageSequence(run);
     sortie.push_back(points[debut]);
-    for (int32_t k = 1; k + 1 < m; ++k)
-        sortie.push_back(PointProfil{run[size_t(k)].X, run[size_t(k)].Y, EtatSelection});
+    for (int32_t k = 1; k + 1 < m; ++k) {
+        const size_t i = debut + size_t(k);
+        sortie.push_back(PointProfil{run[size_t(k)].X, run[size_t(k)].Y, i < fin ? points[i].Etat : EtatSelection});
+    }
 }
 
 bool BoutsSelectionnes(const std::vector<PointProfil>& p)

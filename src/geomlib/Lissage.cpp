@@ -1,17 +1,18 @@
-// Smoothing of a run of points: a cubic smoothing spline through the run, its two end points
-// held exactly, then resampled with as many points as the run had, spaced by arc length and
-// by turning so that the points gather where the curve bends.
+// Smoothing of a run of points in place: every point keeps its own parameter (its rank in the
+// run), so it moves across the curve, hardly along it, and the points of two sides smoothed
+// apart stay paired. The two end points are held exactly and the count is kept.
 //
-// The spline minimises sum w_i |P_i - C(t_i)|^2 + integral |C''(t)|^2 dt over the chord-length
-// parameter t (the Reinsch form: one pentadiagonal system for both coordinates). With the
-// weight w_i = 1 / (c^4 h_i^3), h_i the local point spacing, the smoothing acts over about c = 1.5
-// spacings wherever the run is: a dense leading edge keeps its small radius while the noise
-// between neighbouring points (wiggles of a digitised profile) is damped a hundredfold.
+// The smoothed points g minimise sum |g_i - P_i|^2 / (f c^6) + sum |g_{i+1} - 3 g_i + 3 g_{i-1}
+// - g_{i-2}|^2 (a discrete smoothing spline over the point ranks): one symmetric band system of
+// half-width 3 for both coordinates, factorised once (LDL^T) in time linear in the count. The
+// third difference leaves quadratic runs untouched, so an evenly sampled arc keeps its radius
+// even at the ends of the run, and profiles spaced by cosine (dense at the leading edge) are
+// smooth in rank where they are not in arc length. The reach c is a little over one spacing;
+// the factor f in [0, 1] grows with the point-to-point noise measured on the run, so that a
+// clean curve is left as it is while a noisy one is smoothed at full strength.
 
 #include "geomlib/Tolerances.h"
 #include "geomlib/Tranchex.h"
-
-#include <Eigen/Sparse>
 
 #include <algorithm>
 #include <cmath>
@@ -21,307 +22,213 @@ namespace galbix {
 
 namespace {
 
-constexpr double Portee = 1.5;          // smoothing reach, in point spacings
-constexpr int PasParSegment = 16;       // table steps per input segment for the resampling
-constexpr double PartCourbure = 0.5;    // share of the output points placed by turning
-constexpr double TournantMin = 1e-6;    // below this total turning (rad), spacing by length only
-constexpr size_t PointsProlongement = 12; // mirrored points added past each end of the run
-constexpr size_t PointsTangente = 12;    // points that the end tangent is fitted to
+constexpr double Portee = 1.3;       // smoothing reach, in point spacings
+constexpr size_t LargeurBande = 3;    // half-width of the band system (third differences)
+constexpr size_t PointsMin = 5;       // the noise is measured on five consecutive points
+// Median of |N(0, 1)| times the deviation of the residual below for a unit noise (sqrt(70) / 6).
+constexpr double MedianeResidu = 0.6745 * 1.39443;
+
+constexpr size_t Echantillons = 65536; // at most this many points measure the noise
+constexpr double Convergence = 1e-15;  // relative change under which the factor rows are steady
 
 struct P2 {
     double x = 0.0, y = 0.0;
 };
 
-/// The fitted spline: values and second derivatives at the knots t.
-struct Spline {
-    std::vector<double> t;
-    std::vector<P2> g, gamma;
+/// The run's coordinates relative to its first point (precision far from the origin).
+class Run {
+public:
+    explicit Run(const std::vector<PointFichier>& p) : m_p(p), m_x0(p[0].X), m_y0(p[0].Y) {}
+    size_t Taille() const { return m_p.size(); }
+    P2 operator[](size_t i) const { return {double(m_p[i].X) - m_x0, double(m_p[i].Y) - m_y0}; }
 
-    P2 Point(size_t i, double u) const
-    {
-        const double h = t[i + 1] - t[i], a = u - t[i], b = t[i + 1] - u;
-        const double ca = a / h, cb = b / h, k = a * b / 6.0;
-        const double wa = 1.0 + ca, wb = 1.0 + cb;
-        return {cb * g[i].x + ca * g[i + 1].x - k * (wa * gamma[i + 1].x + wb * gamma[i].x),
-                cb * g[i].y + ca * g[i + 1].y - k * (wa * gamma[i + 1].y + wb * gamma[i].y)};
-    }
+private:
+    const std::vector<PointFichier>& m_p;
+    double m_x0, m_y0;
 };
 
-/// The smoothing operator of one run: knots, spacings, data terms and the factorised
-/// pentadiagonal system R + Q^T D Q.
-class Lisseur {
-public:
-    Lisseur(const std::vector<double>& t, size_t fixeDebut, size_t fixeFin) : m_K(t.size() - 1)
-    {
-        const size_t K = m_K;
-        m_h.resize(K);
-        m_D.assign(K + 1, 0.0);
-        for (size_t i = 0; i < K; ++i)
-            m_h[i] = t[i + 1] - t[i];
-        for (size_t i = 0; i <= K; ++i) {
-            if (i == fixeDebut || i == fixeFin)
-                continue; // held exactly
-            const double hm = i == 0 ? m_h[0] : i == K ? m_h[K - 1] : 0.5 * (m_h[i - 1] + m_h[i]);
-            m_D[i] = std::pow(Portee, 4) * hm * hm * hm;
-        }
-        std::vector<Eigen::Triplet<double>> termes;
-        termes.reserve((K - 1) * 12);
-        for (size_t j = 1; j < K; ++j) {
-            termes.emplace_back(Eigen::Index(j - 1), Eigen::Index(j - 1), (m_h[j - 1] + m_h[j]) / 3.0);
-            if (j + 1 < K) {
-                termes.emplace_back(Eigen::Index(j - 1), Eigen::Index(j), m_h[j] / 6.0);
-                termes.emplace_back(Eigen::Index(j), Eigen::Index(j - 1), m_h[j] / 6.0);
-            }
-        }
-        for (size_t i = 0; i <= K; ++i) {
-            if (m_D[i] == 0.0)
-                continue;
-            const size_t bas = i > 1 ? i - 1 : 1, haut = std::min(K - 1, i + 1);
-            for (size_t j = bas; j <= haut; ++j)
-                for (size_t k = bas; k <= haut; ++k)
-                    termes.emplace_back(Eigen::Index(j - 1), Eigen::Index(k - 1), m_D[i] * Q(i, j) * Q(i, k));
-        }
-        Eigen::SparseMatrix<double> A(Eigen::Index(K - 1), Eigen::Index(K - 1));
-        A.setFromTriplets(termes.begin(), termes.end());
-        m_ldlt.compute(A);
-    }
+/// Median of the values (reordered).
+double Mediane(std::vector<double>& v)
+{
+    const auto milieu = v.begin() + std::ptrdiff_t(v.size() / 2);
+    std::nth_element(v.begin(), milieu, v.end());
+    return *milieu;
+}
 
-    /// Adds to `s` the smoothing spline of the values `y` at the knots.
-    void Ajouter(const std::vector<P2>& y, Spline& s) const
+/// Share f in [0, 1] of the full smoothing strength for the run: its point-to-point noise
+/// (each point's distance, across the curve, to the cubic through its four neighbours, a
+/// robust median over evenly spread points) relative to its median spacing, against
+/// tol::BruitLissage.
+double ForceLissage(const Run& p)
+{
+    const size_t n = p.Taille(), pasEchantillon = std::max<size_t>(1, (n - 4) / Echantillons);
+    std::vector<double> residus, pas;
+    for (size_t i = 2; i + 2 < n; i += pasEchantillon) {
+        const P2 a = p[i - 2], b = p[i - 1], c = p[i], d = p[i + 1], e = p[i + 2];
+        const double ex = c.x - (4.0 * (b.x + d.x) - a.x - e.x) / 6.0, ey = c.y - (4.0 * (b.y + d.y) - a.y - e.y) / 6.0;
+        const double cx = d.x - b.x, cy = d.y - b.y, corde = std::sqrt(cx * cx + cy * cy);
+        residus.push_back(corde > 0.0 ? std::fabs(ex * cy - ey * cx) / corde : std::sqrt(ex * ex + ey * ey));
+        pas.push_back(std::sqrt((d.x - c.x) * (d.x - c.x) + (d.y - c.y) * (d.y - c.y)));
+    }
+    const double bruit = Mediane(residus) / MedianeResidu, pasMedian = Mediane(pas);
+    if (!(bruit > 0.0))
+        return 0.0;
+    if (!(pasMedian > 0.0))
+        return 1.0;
+    const double r = bruit / (pasMedian * tol::BruitLissage);
+    return std::min(1.0, r * r);
+}
+
+/// One row i of the LDL^T factor of the inner system: L(i, i - 1 .. i - 3) and D_i.
+struct Rangee {
+    double l[LargeurBande] = {};
+    double d = 0.0;
+};
+
+/// Smoothing of the run's inner points: (I / poids + D^T D) g = P / poids, D the third
+/// differences over the whole run, g_0 and g_{n-1} held at P_0 and P_{n-1}. The matrix is the
+/// same on every row away from the ends, so the factor rows become steady after a few dozen
+/// rows: only those before, the steady one and the last few are kept, and the memory used is
+/// one vector of the count.
+class Systeme {
+public:
+    Systeme(const Run& p, double poids) : m_p(p), m_n(p.Taille()), m_m(m_n - 2), m_poids(poids) {}
+
+    /// Writes the smoothed inner points into `sortie` (records 1 .. n-2), which may be the
+    /// run itself.
+    void Resoudre(std::vector<PointFichier>& sortie)
     {
-        const size_t K = m_K;
-        Eigen::MatrixX2d second(Eigen::Index(K - 1), 2);
-        for (size_t j = 1; j < K; ++j) {
-            second(Eigen::Index(j - 1), 0) = (y[j + 1].x - y[j].x) / m_h[j] - (y[j].x - y[j - 1].x) / m_h[j - 1];
-            second(Eigen::Index(j - 1), 1) = (y[j + 1].y - y[j].y) / m_h[j] - (y[j].y - y[j - 1].y) / m_h[j - 1];
+        std::vector<P2> z(m_m); // forward substitution L z = b
+        for (size_t i = 0; i < m_m; ++i) {
+            const Rangee r = m_stable && i < m_debutFin ? m_regime : Factoriser(i);
+            if (!m_stable || i >= m_debutFin)
+                Garder(i, r);
+            P2 b = SecondMembre(i);
+            for (size_t k = 1; k <= LargeurBande && k <= i; ++k)
+                b = {b.x - r.l[k - 1] * z[i - k].x, b.y - r.l[k - 1] * z[i - k].y};
+            z[i] = b;
         }
-        const Eigen::MatrixX2d solution = m_ldlt.solve(second);
-        std::vector<P2> gamma(K + 1);
-        for (size_t j = 1; j < K; ++j)
-            gamma[j] = {solution(Eigen::Index(j - 1), 0), solution(Eigen::Index(j - 1), 1)};
-        for (size_t i = 0; i <= K; ++i) {
-            P2 qg; // (Q gamma)_i
-            if (i > 0) {
-                qg.x += (gamma[i - 1].x - gamma[i].x) / m_h[i - 1];
-                qg.y += (gamma[i - 1].y - gamma[i].y) / m_h[i - 1];
+        P2 g[LargeurBande + 1]; // g[k]: the solution at i + k, back substitution
+        const double x0 = sortie[0].X, y0 = sortie[0].Y;
+        for (size_t i = m_m; i-- > 0;) {
+            P2 v{z[i].x / Facteur(i).d, z[i].y / Facteur(i).d};
+            for (size_t k = 1; k <= LargeurBande && i + k < m_m; ++k) {
+                const double l = Facteur(i + k).l[k - 1];
+                v = {v.x - l * g[k - 1].x, v.y - l * g[k - 1].y};
             }
-            if (i < K) {
-                qg.x += (gamma[i + 1].x - gamma[i].x) / m_h[i];
-                qg.y += (gamma[i + 1].y - gamma[i].y) / m_h[i];
-            }
-            s.g[i].x += y[i].x - m_D[i] * qg.x;
-            s.g[i].y += y[i].y - m_D[i] * qg.y;
-            s.gamma[i].x += gamma[i].x;
-            s.gamma[i].y += gamma[i].y;
+            for (size_t k = LargeurBande; k > 0; --k)
+                g[k] = g[k - 1];
+            g[0] = v;
+            sortie[i + 1].X = float(v.x + x0);
+            sortie[i + 1].Y = float(v.y + y0);
         }
     }
 
 private:
-    // Q (K+1 x K-1): column j - 1 holds the second difference at the interior knot j.
-    double Q(size_t i, size_t j) const
+    /// Entry of D^T D between whole-run points r and c (|r - c| <= 3).
+    double Produit(size_t r, size_t c) const
     {
-        if (i + 1 == j)
-            return 1.0 / m_h[i];
-        if (i == j)
-            return -1.0 / m_h[j - 1] - 1.0 / m_h[j];
-        if (i == j + 1)
-            return 1.0 / m_h[j];
-        return 0.0;
+        constexpr double Stencil[4] = {-1.0, 3.0, -3.0, 1.0};
+        const size_t bas = std::max(r, c) >= 3 ? std::max(r, c) - 3 : 0, haut = std::min({r, c, m_n - 4});
+        double s = 0.0;
+        for (size_t j = bas; j <= haut; ++j)
+            s += Stencil[r - j] * Stencil[c - j];
+        return s;
     }
 
-    size_t m_K;
-    std::vector<double> m_h, m_D;
-    Eigen::SimplicialLDLT<Eigen::SparseMatrix<double>, Eigen::Lower, Eigen::NaturalOrdering<int>> m_ldlt;
+    /// Entry (i, i - k) of the inner system.
+    double Entree(size_t i, size_t k) const { return Produit(i + 1, i + 1 - k) + (k == 0 ? m_poids : 0.0); }
+
+    /// Right-hand side of row i: its point over the weight, less the held ends' share.
+    P2 SecondMembre(size_t i) const
+    {
+        const size_t r = i + 1;
+        const P2 q = m_p[r];
+        P2 b{m_poids * q.x, m_poids * q.y};
+        for (const size_t f : {size_t(0), m_n - 1})
+            if ((f < r ? r - f : f - r) <= LargeurBande) {
+                const double a = Produit(r, f);
+                const P2 pf = m_p[f];
+                b = {b.x - a * pf.x, b.y - a * pf.y};
+            }
+        return b;
+    }
+
+    Rangee Factoriser(size_t i) const
+    {
+        Rangee r;
+        for (size_t k = std::min(i, LargeurBande); k >= 1; --k) { // L(i, c), c = i - k
+            const size_t c = i - k;
+            double s = Entree(i, k);
+            for (size_t q = k + 1; q <= LargeurBande && q <= i; ++q) // columns i - q, shared with row c
+                s -= r.l[q - 1] * Facteur(c).l[q - k - 1] * Facteur(i - q).d;
+            r.l[k - 1] = s / Facteur(c).d;
+        }
+        r.d = Entree(i, 0);
+        for (size_t k = 1; k <= LargeurBande && k <= i; ++k)
+            r.d -= r.l[k - 1] * r.l[k - 1] * Facteur(i - k).d;
+        return r;
+    }
+
+    void Garder(size_t i, const Rangee& r)
+    {
+        if (m_stable) {
+            m_fin.push_back(r);
+            return;
+        }
+        m_debut.push_back(r);
+        // Away from both ends every row sees the same entries: once the factor repeats, it stays.
+        if (i >= 2 * LargeurBande && i + 2 * LargeurBande < m_m && Proches(r, m_debut[i - 1])) {
+            m_stable = true;
+            m_regime = r;
+            m_debutFin = m_m - 2 * LargeurBande;
+        }
+    }
+
+    static bool Proches(const Rangee& a, const Rangee& b)
+    {
+        bool proches = std::fabs(a.d - b.d) <= Convergence * std::fabs(a.d);
+        for (size_t k = 0; k < LargeurBande; ++k)
+            proches = proches && std::fabs(a.l[k] - b.l[k]) <= Convergence * (std::fabs(a.l[k]) + 1.0);
+        return proches;
+    }
+
+    const Rangee& Facteur(size_t i) const
+    {
+        if (i < m_debut.size())
+            return m_debut[i];
+        return i < m_debutFin ? m_regime : m_fin[i - m_debutFin];
+    }
+
+    const Run& m_p;
+    size_t m_n, m_m;
+    double m_poids;
+    std::vector<Rangee> m_debut, m_fin;
+    Rangee m_regime;
+    bool m_stable = false;
+    size_t m_debutFin = 0;
 };
 
-/// Smoothing spline through `pts` at the strictly increasing parameters `t`, the points
-/// `fixeDebut` and `fixeFin` held exactly. The residual is smoothed once more and added back
-/// ("twicing"): the bend of a clean curve is kept far better while the point-to-point noise
-/// stays damped. Needs at least three points.
-Spline Ajuster(const std::vector<P2>& pts, const std::vector<double>& t, size_t fixeDebut, size_t fixeFin)
-{
-    const Lisseur lisseur(t, fixeDebut, fixeFin);
-    Spline s;
-    s.t = t;
-    s.g.assign(pts.size(), P2{});
-    s.gamma.assign(pts.size(), P2{});
-    lisseur.Ajouter(pts, s);
-    std::vector<P2> reste(pts.size());
-    for (size_t i = 0; i < pts.size(); ++i)
-        reste[i] = {pts[i].x - s.g[i].x, pts[i].y - s.g[i].y};
-    lisseur.Ajouter(reste, s);
-    return s;
-}
-
-/// Fills sortie[1 .. N-2] with points of the spline between its knots `debut` and `fin`,
-/// placed by arc length and turning.
-void Reechantillonner(const Spline& s, size_t debut, size_t fin, const P2& origine, std::vector<PointFichier>& sortie)
-{
-    const size_t K = fin - debut;
-    const size_t nFin = K * PasParSegment;
-    std::vector<double> u(nFin + 1);
-    std::vector<P2> f(nFin + 1);
-    for (size_t i = 0; i < K; ++i)
-        for (int k = 0; k < PasParSegment; ++k) {
-            const size_t c = i * PasParSegment + size_t(k);
-            u[c] = s.t[debut + i] + (s.t[debut + i + 1] - s.t[debut + i]) * k / PasParSegment;
-            f[c] = s.Point(debut + i, u[c]);
-        }
-    u[nFin] = s.t[fin];
-    f[nFin] = s.g[fin];
-
-    // Length and turning of each step of the table (half of the turning at each end vertex).
-    std::vector<double> longueur(nFin), tournant(nFin + 1, 0.0);
-    double L = 0.0, theta = 0.0;
-    for (size_t c = 0; c < nFin; ++c) {
-        longueur[c] = std::hypot(f[c + 1].x - f[c].x, f[c + 1].y - f[c].y);
-        L += longueur[c];
-    }
-    for (size_t c = 1; c < nFin; ++c) {
-        const double ax = f[c].x - f[c - 1].x, ay = f[c].y - f[c - 1].y;
-        const double bx = f[c + 1].x - f[c].x, by = f[c + 1].y - f[c].y;
-        tournant[c] = std::fabs(std::atan2(ax * by - ay * bx, ax * bx + ay * by));
-        theta += tournant[c];
-    }
-    const double part = theta > TournantMin ? PartCourbure : 0.0;
-    std::vector<double> F(nFin + 1, 0.0);
-    for (size_t c = 0; c < nFin; ++c) {
-        const double mesure = (1.0 - part) * (L > 0.0 ? longueur[c] / L : 1.0 / double(nFin))
-            + (part > 0.0 ? part * 0.5 * (tournant[c] + tournant[c + 1]) / theta : 0.0);
-        F[c + 1] = F[c] + mesure;
-    }
-    const size_t N = sortie.size() - 1;
-    size_t c = 0;
-    for (size_t j = 1; j < N; ++j) {
-        const double cible = F[nFin] * double(j) / double(N);
-        while (c + 1 < nFin && F[c + 1] < cible)
-            ++c;
-        const double dF = F[c + 1] - F[c];
-        const double r = dF > 0.0 ? std::clamp((cible - F[c]) / dF, 0.0, 1.0) : 0.0;
-        const double uj = u[c] + r * (u[c + 1] - u[c]);
-        const size_t i = debut + std::min(K - 1, c / PasParSegment);
-        const P2 p = s.Point(i, uj);
-        sortie[j].X = float(p.x + origine.x);
-        sortie[j].Y = float(p.y + origine.y);
-    }
-}
-
-/// Unit tangent at the first of the points `p(0) .. p(m)`, from the least-squares circle
-/// through p(0) fitted to the others (x^2 + y^2 + D x + E y = 0 relative to p(0)): exact on
-/// an arc, steady under noise, and the first chord's direction on a straight run.
-template <typename F>
-P2 Tangente(F p, size_t m)
-{
-    const P2 o = p(0);
-    double sxx = 0, sxy = 0, syy = 0, sxr = 0, syr = 0;
-    for (size_t k = 1; k <= m; ++k) {
-        const double x = p(k).x - o.x, y = p(k).y - o.y, r = x * x + y * y;
-        sxx += x * x;
-        sxy += x * y;
-        syy += y * y;
-        sxr += x * r;
-        syr += y * r;
-    }
-    const double det = sxx * syy - sxy * sxy;
-    P2 tg{p(1).x - o.x, p(1).y - o.y}; // the first chord, never of zero length
-    if (m >= 2 && det > 1e-12 * sxx * syy) {
-        const double D = (-sxr * syy + syr * sxy) / det, E = (-syr * sxx + sxr * sxy) / det;
-        tg = {E, -D}; // at right angles to the centre (-D/2, -E/2)
-        if (tg.x * (p(1).x - o.x) + tg.y * (p(1).y - o.y) < 0)
-            tg = {-E, D};
-    }
-    const double n = std::hypot(tg.x, tg.y);
-    return {tg.x / n, tg.y / n};
-}
-
-/// Mirror image of q across the line through o normal to the unit tangent tg: the curve
-/// carries on past its end with the same bend.
-P2 Miroir(const P2& q, const P2& o, const P2& tg)
-{
-    const double v = (q.x - o.x) * tg.x + (q.y - o.y) * tg.y;
-    return {q.x - 2.0 * v * tg.x, q.y - 2.0 * v * tg.y};
-}
-
-/// The run with a few mirrored points added before its start and after its end, so that
-/// the spline's free ends (where it turns straight) lie outside the run; `debut` and `fin`
-/// receive the knots of the run's ends.
-void Prolonger(std::vector<P2>& pts, std::vector<double>& t, size_t& debut, size_t& fin)
-{
-    const size_t K = pts.size() - 1;
-    const size_t m = std::min(K, PointsProlongement);
-    const size_t mt = std::min(K, PointsTangente);
-    const P2 tgDebut = Tangente([&pts](size_t k) { return pts[k]; }, mt);
-    const P2 tgFin = Tangente([&pts, K](size_t k) { return pts[K - k]; }, mt);
-    std::vector<P2> p;
-    std::vector<double> u;
-    p.reserve(K + 1 + 2 * m);
-    u.reserve(K + 1 + 2 * m);
-    for (size_t k = m; k >= 1; --k) {
-        p.push_back(Miroir(pts[k], pts[0], tgDebut));
-        u.push_back(-t[k]);
-    }
-    p.insert(p.end(), pts.begin(), pts.end());
-    u.insert(u.end(), t.begin(), t.end());
-    for (size_t k = 1; k <= m; ++k) {
-        p.push_back(Miroir(pts[K - k], pts[K], tgFin));
-        u.push_back(2.0 * t[K] - t[K - k]);
-    }
-    debut = m;
-    fin = m + K;
-    pts = std::move(p);
-    t = std::move(u);
-}
-
-int32_t Lisser(std::vector<PointFichier>& points)
+void Lisser(std::vector<PointFichier>& points)
 {
     const size_t n = points.size();
-    const bool finis = std::all_of(points.begin(), points.end(),
-                                   [](const PointFichier& p) { return std::isfinite(p.X) && std::isfinite(p.Y); });
-    std::vector<PointFichier> sortie(n);
-    for (size_t i = 0; i < n; ++i) {
-        sortie[i].X = points[i].X;
-        sortie[i].Y = points[i].Y;
+    bool finis = true;
+    for (PointFichier& q : points) {
+        const float x = q.X, y = q.Y;
+        q = PointFichier{};
+        q.X = x;
+        q.Y = y;
+        finis = finis && std::isfinite(x) && std::isfinite(y);
     }
-    if (n < 3 || !finis) {
-        points = std::move(sortie);
-        return int32_t(n);
-    }
-
-    // Distinct consecutive points, relative to the first one, and their chord-length parameters.
-    const P2 origine{points[0].X, points[0].Y};
-    double longueur = 0.0;
-    for (size_t i = 1; i < n; ++i)
-        longueur += std::hypot(double(points[i].X) - points[i - 1].X, double(points[i].Y) - points[i - 1].Y);
-    const double seuil = longueur * tol::RepetitionLissage;
-    std::vector<P2> pts;
-    std::vector<double> t;
-    pts.reserve(n);
-    t.reserve(n);
-    for (const PointFichier& p : points) {
-        const P2 v{p.X - origine.x, p.Y - origine.y};
-        const double d = pts.empty() ? 0.0 : std::hypot(v.x - pts.back().x, v.y - pts.back().y);
-        if (!pts.empty() && !(d > seuil)) {
-            pts.back() = v; // a repeat: the run still ends on its very last point
-            continue;
-        }
-        t.push_back(pts.empty() ? 0.0 : t.back() + d);
-        pts.push_back(v);
-    }
-    if (pts.size() >= 3) {
-        size_t debut = 0, fin = 0;
-        Prolonger(pts, t, debut, fin);
-        Reechantillonner(Ajuster(pts, t, debut, fin), debut, fin, origine, sortie);
-    } else {
-        // At most two distinct points: evenly along the segment between the ends.
-        const P2 fin{double(points[n - 1].X), double(points[n - 1].Y)};
-        for (size_t j = 1; j + 1 < n; ++j) {
-            const double r = double(j) / double(n - 1);
-            sortie[j].X = float(origine.x + r * (fin.x - origine.x));
-            sortie[j].Y = float(origine.y + r * (fin.y - origine.y));
-        }
-    }
-    points = std::move(sortie);
-    return int32_t(n);
+    if (n < 4 || !finis)
+        return; // under four points there is no third difference to damp
+    const Run run(points);
+    // Too short a run to tell noise from shape: the user asked for it, smooth at full strength.
+    const double force = n < PointsMin ? 1.0 : ForceLissage(run);
+    if (force <= 0.0)
+        return;
+    // The forward pass reads the whole run before the backward pass writes it.
+    Systeme(run, 1.0 / (force * std::pow(Portee, 6))).Resoudre(points);
 }
 
 } // namespace
@@ -329,10 +236,11 @@ int32_t Lisser(std::vector<PointFichier>& points)
 int32_t LissageSequence(std::vector<PointFichier>& points)
 {
     try {
-        return Lisser(points);
+        Lisser(points);
     } catch (const std::exception&) {
-        return int32_t(points.size()); // out of memory: the run stays as it was
+        // out of memory: the run stays as it was
     }
+    return int32_t(points.size());
 }
 
 } // namespace galbix

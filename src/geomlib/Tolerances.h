@@ -10,9 +10,9 @@ constexpr double ErreurCorde = 0.01;
 /// Two vertices whose arc-length positions differ by less than this (mm) are taken as
 /// corresponding by the synchronisation.
 constexpr double CoincidenceSynchro = 0.001;
-/// In a run to smooth, a point closer to the previous one than this fraction of the run's
-/// length counts as a repeat (the spline fit needs strictly increasing parameters).
-constexpr double RepetitionLissage = 1e-9;
+/// Point-to-point noise of a run to smooth, as a fraction of its median spacing, from which
+/// the run is smoothed at full strength (less noise, weaker smoothing: a clean run is kept).
+constexpr double BruitLissage = 0.002;
 /// Plotter units per millimetre in HPGL files.
 constexpr double UnitesTraceurParMm = 40.0;
 /// Largest file that any read of the program accepts (bytes): geometry files, settings,

@@ -54,8 +54,8 @@ int32_t EcrireFichiers(const std::vector<ProfilAEcrire>& profils);
 int32_t EcrireFichier3D(const std::vector<PointFichier>& racine, const std::vector<PointFichier>& saumon,
                         const QString& nomFichier, float ecartementZ);
 
-/// Replaces the run in `points` by its smoothed form (cubic smoothing spline, ends kept exactly,
-/// as many points as the run, gathered where the curve bends); returns the new count.
+/// Smooths the run in `points` in place: each point keeps its place along the curve, the ends
+/// and the count are kept, a clean run is left as it is; returns the count.
 int32_t LissageSequence(std::vector<PointFichier>& points);
 
 /// Version number of the library (0.0.N is shown as "0.0." + N).
