@@ -129,10 +129,10 @@ private slots:
         QTest::newRow("décalage hors des réels") << "decaler 1" + QString(39, u'0') << 2 << "Erreur de saisie";
         QTest::newRow("écartement hors des réels")
             << "dupliquer 0 1" + QString(39, u'0') << 2 << "Erreur de saisie de l'écartement";
-        // 5 -> 35 -> 945 -> 828765 points; the next paste would give about 7e11.
+        // Ten duplications give 5120 points; pasting 5120 points at each of them would give 26 million.
         QTest::newRow("collage au-delà du budget")
-            << "selectionner ES 1-5 copier selectionner ES 1-5 coller copier selectionner ES 1-35 coller copier "
-               "selectionner ES 1-945 coller copier selectionner ES 1-828765 coller"
+            << QStringLiteral("dupliquer 0 1 ").repeated(10)
+                   + "selectionner ES 1-5120 copier selectionner ES 1-5120 coller"
             << 2 << "Trop de points";
         QTest::newRow("intervalle à l'envers") << "selectionner E 3-2" << 1 << "selectionner";
         QTest::newRow("variante inconnue") << "dupliquer 2 10" << 1 << "dupliquer 0|1";
