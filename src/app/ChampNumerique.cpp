@@ -57,7 +57,7 @@ void ChampNumerique::Valider()
     if (!m_application)
         return;
     QString texte = m_champ->text(); // the check may complete a copy ("5." is checked as "5.0")
-    if (!EstNombreDecimal(texte)) {
+    if (!EstNombreDecimal(texte) || !ValeurSaisieFinie(texte)) {
         m_dialogues.Message(TitreErreurSaisie, TexteErreurSaisie, IconeMessage::Critique, BoutonsMessage::Ok);
         SelectionnerTout();
         return;

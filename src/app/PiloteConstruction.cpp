@@ -6,9 +6,12 @@
 #include "app/PiloteEdition.h"
 #include "app/PiloteVue.h"
 
+#include "editing/Transaction.h"
+
 #include <QCheckBox>
 #include <QLineEdit>
 #include <QPushButton>
+#include <new>
 
 namespace galbix {
 
@@ -25,7 +28,7 @@ void PiloteConstruction::Connecter()
         champ, m_fenetre.Dialogue(), SigneChamp::Signe,
         [this, champ](float d) {
             ContexteEdition ctx = m_fenetre.Session().Contexte();
-            Appliquer(CommandeDecaler(ctx, d), champ);
+            Appliquer(ExecuterEntier(ctx, [d](ContexteEdition& c) { return CommandeDecaler(c, d); }), champ);
         },
         [] { return FormaterChamp(0.0); });
 }
@@ -33,7 +36,7 @@ void PiloteConstruction::Connecter()
 void PiloteConstruction::Intersection()
 {
     ContexteEdition ctx = m_fenetre.Session().Contexte();
-    Appliquer(CommandeIntersection(ctx));
+    Appliquer(ExecuterEntier(ctx, &CommandeIntersection));
 }
 
 void PiloteConstruction::Nettoyer()
@@ -48,17 +51,28 @@ void PiloteConstruction::Nettoyer()
                                        "synchrones?"),
                         IconeMessage::Question, BoutonsMessage::OuiNon)
             == ReponseMessage::Oui;
-    Appliquer(CommandeNettoyer(ctx, synchrone));
+    Appliquer(ExecuterEntier(ctx, [synchrone](ContexteEdition& c) { return CommandeNettoyer(c, synchrone); }));
 }
 
 void PiloteConstruction::Lisser()
 {
     ContexteEdition ctx = m_fenetre.Session().Contexte();
-    Appliquer(CommandeLisser(ctx));
+    Appliquer(ExecuterEntier(ctx, &CommandeLisser));
+}
+
+// Out of memory while the window follows the command, the model stays as the command left it.
+void PiloteConstruction::Appliquer(const SuiteConstruction& suite, QLineEdit* champ)
+{
+    try {
+        AppliquerSuite(suite, champ);
+    } catch (const std::bad_alloc&) {
+        m_fenetre.Dialogue().Message(TitreMemoireInsuffisante, TexteMemoireInsuffisante, IconeMessage::Critique,
+                                     BoutonsMessage::Ok);
+    }
 }
 
 // Messages first, then the counts' consequences, then the texts and the redraw.
-void PiloteConstruction::Appliquer(const SuiteConstruction& suite, QLineEdit* champ)
+void PiloteConstruction::AppliquerSuite(const SuiteConstruction& suite, QLineEdit* champ)
 {
     for (const AvisConstruction& avis : suite.Avis)
         m_fenetre.Dialogue().Message(avis.Titre, avis.Texte,

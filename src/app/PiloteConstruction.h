@@ -29,6 +29,7 @@ public:
 
 private:
     void Appliquer(const SuiteConstruction& suite, QLineEdit* champ = nullptr);
+    void AppliquerSuite(const SuiteConstruction& suite, QLineEdit* champ);
 
     FenetrePrincipale& m_fenetre;
 };

@@ -4,6 +4,8 @@
 #include "app/FenetrePrincipale.h"
 #include "app/PiloteVue.h"
 
+#include "editing/Transaction.h"
+
 #include <QCheckBox>
 #include <QKeySequence>
 #include <QLabel>
@@ -14,6 +16,7 @@
 #include <QSignalBlocker>
 #include <QToolButton>
 #include <algorithm>
+#include <new>
 
 namespace galbix {
 
@@ -50,12 +53,39 @@ void PiloteEdition::EnregistrerUndo()
 void PiloteEdition::Executer(const std::function<SuiteCommande(ContexteEdition&)>& commande)
 {
     ContexteEdition ctx = Contexte();
-    Appliquer(commande(ctx));
+    Appliquer(ExecuterEntier(ctx, commande));
+}
+
+// "Undo" and "Redo" work on the history itself: out of memory, the model copied back may be
+// incomplete, and the entry is restored again by the next press.
+void PiloteEdition::ExecuterHistorique(SuiteCommande (*commande)(ContexteEdition&))
+{
+    SuiteCommande suite;
+    try {
+        ContexteEdition ctx = Contexte();
+        suite = commande(ctx);
+    } catch (const std::bad_alloc&) {
+        suite = SuiteCommande{};
+        Refuser(suite, {TitreMemoireInsuffisante, TexteMemoireInsuffisante});
+    }
+    Appliquer(suite);
 }
 
 void PiloteEdition::Appliquer(const SuiteCommande& suite) { Appliquer(suite, nullptr); }
 
+// Out of memory while the window follows a command, the model stays as the command left it
+// and the user is told.
 void PiloteEdition::Appliquer(const SuiteCommande& suite, QLineEdit* champ)
+{
+    try {
+        AppliquerSuite(suite, champ);
+    } catch (const std::bad_alloc&) {
+        m_fenetre.Dialogue().Message(TitreMemoireInsuffisante, TexteMemoireInsuffisante, IconeMessage::Critique,
+                                     BoutonsMessage::Ok);
+    }
+}
+
+void PiloteEdition::AppliquerSuite(const SuiteCommande& suite, QLineEdit* champ)
 {
     if (suite.Message)
         m_fenetre.Dialogue().Message(suite.Message->Titre, suite.Message->Texte, IconeMessage::Critique,
@@ -189,15 +219,9 @@ void PiloteEdition::ConnecterPlacement()
     });
 }
 
-void PiloteEdition::Annuler()
-{
-    Executer([](ContexteEdition& ctx) { return CommandeAnnuler(ctx); });
-}
+void PiloteEdition::Annuler() { ExecuterHistorique(&CommandeAnnuler); }
 
-void PiloteEdition::Retablir()
-{
-    Executer([](ContexteEdition& ctx) { return CommandeRetablir(ctx); });
-}
+void PiloteEdition::Retablir() { ExecuterHistorique(&CommandeRetablir); }
 
 void PiloteEdition::ConnecterUndo()
 {

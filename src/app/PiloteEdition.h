@@ -47,9 +47,11 @@ private:
     void ConnecterPlacement();
     void ConnecterUndo();
     void ConnecterRaccourcis();
-    void AttacherChamp(QLineEdit* champ, bool signe, std::function<SuiteCommande(float)> commande,
+    void AttacherChamp(QLineEdit* champ, bool signe, std::function<SuiteCommande(ContexteEdition&, float)> commande,
                        std::function<QString()> affichage);
     void Executer(const std::function<SuiteCommande(ContexteEdition&)>& commande);
+    void AppliquerSuite(const SuiteCommande& suite, QLineEdit* champ);
+    void ExecuterHistorique(SuiteCommande (*commande)(ContexteEdition&));
     void MontrerReglages();
     void EcrireTextes(const TextesGeometrie& textes);
     void RemettreChamps(QLineEdit* champ);

@@ -5,19 +5,25 @@
 #include "app/ChampNumerique.h"
 #include "app/FenetrePrincipale.h"
 
+#include "editing/Transaction.h"
+
 #include "model/Extremes.h"
 
 #include <QLineEdit>
 
 namespace galbix {
 
-void PiloteEdition::AttacherChamp(QLineEdit* champ, bool signe, std::function<SuiteCommande(float)> commande,
+// The command runs whole or not at all: a value whose result leaves the float range is refused
+// as the field refuses a text that is not a number.
+void PiloteEdition::AttacherChamp(QLineEdit* champ, bool signe,
+                                  std::function<SuiteCommande(ContexteEdition&, float)> commande,
                                   std::function<QString()> affichage)
 {
     ChampNumerique::Application application;
     if (commande)
         application = [this, champ, commande = std::move(commande)](float valeur) {
-            Appliquer(commande(valeur), champ);
+            ContexteEdition ctx = Contexte();
+            Appliquer(ExecuterEntier(ctx, [&](ContexteEdition& c) { return commande(c, valeur); }), champ);
         };
     new ChampNumerique(champ, m_fenetre.Dialogue(), signe ? SigneChamp::Signe : SigneChamp::NonSigne,
                        std::move(application), std::move(affichage));
@@ -40,11 +46,8 @@ void PiloteEdition::ConnecterChampsPlacement()
             return FormaterChamp(double(profils.*membre));
         };
     };
-    const auto commande = [this](auto&& f) {
-        return [this, f](float valeur) {
-            ContexteEdition ctx = Contexte();
-            return f(ctx, valeur);
-        };
+    const auto commande = [](auto&& f) {
+        return [f](ContexteEdition& ctx, float valeur) { return f(ctx, valeur); };
     };
     for (int cote : {CoteE, CoteS})
         AttacherChamp(c.txtCorde[size_t(cote)], false,
@@ -63,24 +66,15 @@ void PiloteEdition::ConnecterChampsTransformation()
     const auto fixe = [](double valeur) { return [valeur] { return FormaterChamp(valeur); }; };
     for (int k = 0; k < int(c.txtEtirer.size()); ++k)
         AttacherChamp(c.txtEtirer[size_t(k)], false,
-                      [this, k](float p) {
-                          ContexteEdition ctx = Contexte();
-                          return CommandeEtirer(ctx, SensEtirement(k), p);
-                      },
+                      [k](ContexteEdition& ctx, float p) { return CommandeEtirer(ctx, SensEtirement(k), p); },
                       fixe(100.0));
     AttacherChamp(
         c.txtTourner, true,
-        [this](float a) {
-            ContexteEdition ctx = Contexte();
-            return CommandeTourner(ctx, a);
-        },
+        [](ContexteEdition& ctx, float a) { return CommandeTourner(ctx, a); },
         fixe(0.0));
     for (int k = 0; k < int(c.txtDeplacer.size()); ++k)
         AttacherChamp(c.txtDeplacer[size_t(k)], true,
-                      [this, k](float d) {
-                          ContexteEdition ctx = Contexte();
-                          return CommandeDeplacer(ctx, SensTranslation(k), d);
-                      },
+                      [k](ContexteEdition& ctx, float d) { return CommandeDeplacer(ctx, SensTranslation(k), d); },
                       fixe(0.0));
     // Fields whose commands are not wired here: the offset is driven with the constructions,
     // the intermediate spacing by the intermediate profile, the wing spacing is read by the duplication.

@@ -5,6 +5,7 @@
 #include "app/PiloteEdition.h"
 #include "app/PiloteVue.h"
 
+#include "editing/Transaction.h"
 #include "model/Extremes.h"
 
 #include <QCheckBox>
@@ -18,6 +19,7 @@
 #include <QPushButton>
 #include <QShortcut>
 #include <QToolButton>
+#include <new>
 
 namespace galbix {
 
@@ -38,13 +40,25 @@ void PiloteEditionPoints::Connecter()
     ConnecterRaccourcis();
 }
 
-void PiloteEditionPoints::Executer(const std::function<SuitePoints(ContexteEdition&)>& commande)
+void PiloteEditionPoints::Executer(const std::function<SuitePoints(ContexteEdition&)>& commande,
+                                   const QString& titreLimites)
 {
     ContexteEdition ctx = m_fenetre.Session().Contexte();
-    Appliquer(commande(ctx));
+    Appliquer(ExecuterEntier(ctx, commande, titreLimites));
 }
 
+// Out of memory while the window follows the command, the model stays as the command left it.
 void PiloteEditionPoints::Appliquer(const SuitePoints& suite)
+{
+    try {
+        AppliquerSuite(suite);
+    } catch (const std::bad_alloc&) {
+        m_fenetre.Dialogue().Message(TitreMemoireInsuffisante, TexteMemoireInsuffisante, IconeMessage::Critique,
+                                     BoutonsMessage::Ok);
+    }
+}
+
+void PiloteEditionPoints::AppliquerSuite(const SuitePoints& suite)
 {
     if (suite.CopieFaite)
         if (QClipboard* systeme = QGuiApplication::clipboard())
@@ -88,9 +102,17 @@ void PiloteEditionPoints::Coller()
 {
     const PressePapiers& interne = m_fenetre.Session().PressePapier;
     std::optional<PressePapiers> texte;
-    if (interne.Vide())
-        if (const QClipboard* systeme = QGuiApplication::clipboard())
-            texte = LireTextePoints(systeme->text());
+    if (interne.Vide()) {
+        if (const QClipboard* systeme = QGuiApplication::clipboard()) {
+            bool horsLimites = false;
+            texte = LireTextePoints(systeme->text(), &horsLimites);
+            if (horsLimites) {
+                m_fenetre.Dialogue().Message(TitreErreurSaisie, TexteErreurSaisie, IconeMessage::Critique,
+                                             BoutonsMessage::Ok);
+                return;
+            }
+        }
+    }
     const PressePapiers& pp = texte ? *texte : interne;
     Executer([&pp](ContexteEdition& ctx) { return CommandeColler(ctx, pp); });
 }
@@ -106,7 +128,9 @@ void PiloteEditionPoints::Dupliquer(int index)
     QLineEdit* champ = m_fenetre.Controles().txtEcartementAiles;
     QString texteChamp;
     ContexteEdition ctx = m_fenetre.Session().Contexte();
-    const SuitePoints suite = CommandeDupliquer(ctx, Duplication(index), champ->text(), texteChamp);
+    const SuitePoints suite = ExecuterEntier(
+        ctx, [&](ContexteEdition& c) { return CommandeDupliquer(c, Duplication(index), champ->text(), texteChamp); },
+        TitreErreurEcartementAiles);
     if (suite.Suite.Refuse) {
         m_fenetre.Edition().Appliquer(suite.Suite, champ);
         return;

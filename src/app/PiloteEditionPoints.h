@@ -40,8 +40,10 @@ public:
     bool InsertionActive() const { return m_insertion.Actif; }
 
 private:
-    void Executer(const std::function<SuitePoints(ContexteEdition&)>& commande);
+    void Executer(const std::function<SuitePoints(ContexteEdition&)>& commande,
+                  const QString& titreLimites = TitreErreurSaisie);
     void Appliquer(const SuitePoints& suite);
+    void AppliquerSuite(const SuitePoints& suite);
     void ConnecterRaccourcis();
     void InsertionCochee(bool coche);
     void EntrerInsertion();

@@ -5,6 +5,7 @@
 #include "app/PiloteEdition.h"
 #include "app/PiloteVue.h"
 #include "editing/PlacementKerfex.h"
+#include "editing/Transaction.h"
 #include "files/ImportKf.h"
 #include "files/Projet.h"
 #include "model/Fonctions.h"
@@ -85,7 +86,10 @@ void PiloteImportKf::Executer(const EtapeKerfex& etape)
     case ActionKerfex::DiedreMm: champ = c.txtDiedreMm; break;
     case ActionKerfex::MiroirVertical: {
         ContexteEdition ctx = session.Contexte();
-        m_fenetre.Edition().Appliquer(CommandeEtapeKerfex(ctx, etape.Action, 0.0f));
+        m_fenetre.Edition().Appliquer(
+            ExecuterEntier(ctx, [](ContexteEdition& c) {
+                return CommandeEtapeKerfex(c, ActionKerfex::MiroirVertical, 0.0f);
+            }));
         break;
     }
     }

@@ -1,5 +1,7 @@
 #include "editing/EditionPoints.h"
 
+#include "geomlib/Tolerances.h"
+
 #include <algorithm>
 #include <cmath>
 
@@ -38,6 +40,42 @@ void InsererMilieuxCote(std::vector<PointProfil>& points, int& ajoutes)
 }
 
 } // namespace
+
+std::optional<MessageRefus> RefusTropDePoints(long long nbE, long long nbS)
+{
+    if (nbE <= tol::PointsMaxParCote && nbS <= tol::PointsMaxParCote)
+        return std::nullopt;
+    return MessageRefus{TitreTropDePoints,
+                        QStringLiteral("Cette commande donnerait plus de %1 points sur un côté : elle n'est pas "
+                                       "exécutée.")
+                            .arg(tol::PointsMaxParCote)};
+}
+
+std::array<long long, 2> NombresApresInsertion(const CoupleProfils& profils)
+{
+    std::array<long long, 2> n{};
+    for (int cote : {CoteE, CoteS}) {
+        const std::vector<PointProfil>& points = profils.Points(cote);
+        n[size_t(cote)] = (long long)points.size();
+        for (size_t i = 0; i + 1 < points.size(); ++i)
+            n[size_t(cote)] += Selectionne(points[i]) && Selectionne(points[i + 1]);
+    }
+    return n;
+}
+
+std::array<long long, 2> NombresApresCollage(const CoupleProfils& profils, const PressePapiers& pp)
+{
+    const auto listes = ListesACollers(pp);
+    std::array<long long, 2> n{};
+    for (int cote : {CoteE, CoteS}) {
+        const std::vector<PointProfil>& points = profils.Points(cote);
+        n[size_t(cote)] = (long long)points.size();
+        if (listes[size_t(cote)])
+            n[size_t(cote)] += (long long)std::count_if(points.begin(), points.end(), Selectionne)
+                             * ((long long)listes[size_t(cote)]->size() + 1);
+    }
+    return n;
+}
 
 bool SuppressionPossible(const CoupleProfils& profils)
 {

@@ -19,6 +19,16 @@ inline const QString TitreErreurSelection = QStringLiteral("Erreur de sélection
 inline const QString TexteErreurSelection =
     QStringLiteral("Il faut conserver au moins deux points non sélectionnés de chaque côté.");
 
+inline const QString TitreTropDePoints = QStringLiteral("Trop de points");
+
+/// The refusal of a command whose result would hold more than tol::PointsMaxParCote points on
+/// a side, given the counts it would leave; nothing when both counts fit.
+std::optional<MessageRefus> RefusTropDePoints(long long nbE, long long nbS);
+/// Number of points "Insérer un point" would leave on each side.
+std::array<long long, 2> NombresApresInsertion(const CoupleProfils& profils);
+/// Number of points "Coller" would leave on each side.
+std::array<long long, 2> NombresApresCollage(const CoupleProfils& profils, const PressePapiers& pp);
+
 /// Fewest unselected points a side keeps after a deletion.
 constexpr int PointsConservesMin = 2;
 

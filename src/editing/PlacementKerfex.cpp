@@ -1,5 +1,6 @@
 #include "editing/PlacementKerfex.h"
 
+#include "editing/Transaction.h"
 #include "model/Extremes.h"
 #include "model/NumericText.h"
 
@@ -51,22 +52,28 @@ SuiteCommande ExecuterEtapeKerfex(ContexteEdition& ctx, const EtapeKerfex& etape
         SelectionnerCoteSeul(ctx.Profils, *etape.Cote);
     SuiteCommande suite;
     QString texte = etape.Texte;
-    if (etape.Action != ActionKerfex::MiroirVertical && !EstNombreDecimal(texte)) {
+    if (etape.Action != ActionKerfex::MiroirVertical && (!EstNombreDecimal(texte) || !ValeurSaisieFinie(texte))) {
         suite.Message = MessageRefus{TitreErreurSaisie, TexteErreurSaisie};
         suite.Refuse = true;
     } else {
-        suite = CommandeEtapeKerfex(ctx, etape.Action, ValeurSaisieReelle(etape.Texte));
+        const float valeur = ValeurSaisieReelle(etape.Texte);
+        suite = ExecuterEntier(ctx, [&](ContexteEdition& c) { return CommandeEtapeKerfex(c, etape.Action, valeur); });
     }
     if (etape.Cote)
         EffacerCote(ctx.Profils, *etape.Cote);
     return suite;
 }
 
-void ImporterProjetKerfex(ContexteEdition& ctx, const ProjetKerfex& projet)
+std::optional<MessageRefus> ImporterProjetKerfex(ContexteEdition& ctx, const ProjetKerfex& projet)
 {
     ChargerProjetKerfex(ctx, projet);
-    for (const EtapeKerfex& etape : EtapesPlacementKerfex(projet))
-        ExecuterEtapeKerfex(ctx, etape);
+    std::optional<MessageRefus> premier;
+    for (const EtapeKerfex& etape : EtapesPlacementKerfex(projet)) {
+        const SuiteCommande suite = ExecuterEtapeKerfex(ctx, etape);
+        if (suite.Refuse && suite.Message && !premier)
+            premier = suite.Message;
+    }
+    return premier;
 }
 
 } // namespace galbix

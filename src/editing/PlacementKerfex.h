@@ -23,10 +23,11 @@ void ChargerProjetKerfex(ContexteEdition& ctx, const ProjetKerfex& projet);
 SuiteCommande CommandeEtapeKerfex(ContexteEdition& ctx, ActionKerfex action, float valeur);
 
 /// One step as typed: its side selected, its text checked and read as Enter does (a text that
-/// is not a decimal number gives the input-error message), its command, its side cleared.
+/// is not a decimal number, or a result beyond the float range, gives the input-error message
+/// and changes nothing), its command, its side cleared.
 SuiteCommande ExecuterEtapeKerfex(ContexteEdition& ctx, const EtapeKerfex& etape);
 
-/// ChargerProjetKerfex, then every placement step in order.
-void ImporterProjetKerfex(ContexteEdition& ctx, const ProjetKerfex& projet);
+/// ChargerProjetKerfex, then every placement step in order; the first refusal met, if any.
+std::optional<MessageRefus> ImporterProjetKerfex(ContexteEdition& ctx, const ProjetKerfex& projet);
 
 } // namespace galbix

@@ -2,6 +2,7 @@
 
 #include <QList>
 #include <QStringView>
+#include <cfloat>
 #include <charconv>
 #include <cmath>
 #include <string>
@@ -18,8 +19,9 @@ void Nombre(std::string& sortie, float valeur)
     sortie.append(tampon, size_t(r.ptr - tampon));
 }
 
-// A whole field as a finite number ("." separator, or "," when `virgule`).
-std::optional<float> LireChamp(QStringView champ, bool virgule)
+// A whole field as a finite number ("." separator, or "," when `virgule`); a number beyond the
+// float range sets `horsLimites`.
+std::optional<float> LireChamp(QStringView champ, bool virgule, bool& horsLimites)
 {
     bool ok = false;
     // QStringView::toDouble is locale-independent; a decimal comma needs a copy.
@@ -27,13 +29,17 @@ std::optional<float> LireChamp(QStringView champ, bool virgule)
                                                      : champ.toDouble(&ok);
     if (!ok || !std::isfinite(v))
         return std::nullopt;
+    if (std::fabs(v) > double(FLT_MAX)) {
+        horsLimites = true;
+        return std::nullopt;
+    }
     return float(v);
 }
 
 bool EstSeparateur(QChar c) { return c == u'\t' || c == u' ' || c == u';'; }
 
 // The two numbers of a point line, when it is one.
-std::optional<PointProfil> LireLigne(QStringView ligne)
+std::optional<PointProfil> LireLigne(QStringView ligne, bool& horsLimites)
 {
     QStringView champs[2];
     int n = 0;
@@ -59,8 +65,8 @@ std::optional<PointProfil> LireLigne(QStringView ligne)
     } else if (n < 2) {
         return std::nullopt;
     }
-    const auto x = LireChamp(champs[0], virgule);
-    const auto y = LireChamp(champs[1], virgule);
+    const auto x = LireChamp(champs[0], virgule, horsLimites);
+    const auto y = LireChamp(champs[1], virgule, horsLimites);
     if (!x || !y)
         return std::nullopt;
     return PointProfil{*x, *y, EtatSelection};
@@ -85,8 +91,9 @@ QString TexteDuPressePapiers(const PressePapiers& pp)
     return QString::fromLatin1(texte.data(), qsizetype(texte.size()));
 }
 
-std::optional<PressePapiers> LireTextePoints(const QString& texte)
+std::optional<PressePapiers> LireTextePoints(const QString& texte, bool* horsLimites)
 {
+    bool horsPlage = false;
     PressePapiers pp;
     int cote = CoteE;
     // Lines end with LF or CR LF, or with CR alone when the text holds no LF.
@@ -97,11 +104,13 @@ std::optional<PressePapiers> LireTextePoints(const QString& texte)
             cote = CoteE;
         } else if (ligne.compare(EnteteTexteS, Qt::CaseInsensitive) == 0) {
             cote = CoteS;
-        } else if (const auto p = LireLigne(ligne)) {
+        } else if (const auto p = LireLigne(ligne, horsPlage)) {
             pp.Points(cote).push_back(*p);
         }
     }
-    if (pp.Vide())
+    if (horsLimites)
+        *horsLimites = horsPlage;
+    if (horsPlage || pp.Vide())
         return std::nullopt;
     return pp;
 }

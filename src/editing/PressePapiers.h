@@ -38,7 +38,8 @@ QString TexteDuPressePapiers(const PressePapiers& pp);
 /// holding only a heading switches side (lines before any heading go to side E); a point line
 /// holds two numbers separated by tabs, spaces or ';' (a decimal ',' is accepted then), or by
 /// one ',' between two integers-or-"."-decimals; other lines are skipped. The points read are
-/// selected (Etat 1), like copied ones. Nothing when the text holds no point.
-std::optional<PressePapiers> LireTextePoints(const QString& texte);
+/// selected (Etat 1), like copied ones. Nothing when the text holds no point, and nothing when
+/// a number lies beyond the 32-bit float range (`horsLimites`, when given, is then set).
+std::optional<PressePapiers> LireTextePoints(const QString& texte, bool* horsLimites = nullptr);
 
 } // namespace galbix

@@ -25,6 +25,19 @@ void BornerCourants(ContexteEdition& ctx)
     }
 }
 
+SuitePoints Refus(MessageRefus message)
+{
+    SuitePoints s;
+    s.Suite.Message = std::move(message);
+    s.Suite.Refuse = true;
+    return s;
+}
+
+std::optional<MessageRefus> RefusTropDePoints(const std::array<long long, 2>& nombres)
+{
+    return galbix::RefusTropDePoints(nombres[CoteE], nombres[CoteS]);
+}
+
 SuitePoints Terminer(ContexteEdition& ctx, Replacement replacement)
 {
     BornerCourants(ctx);
@@ -51,6 +64,8 @@ SuitePoints CommandeSupprimer(ContexteEdition& ctx)
 
 SuitePoints CommandeInsererPoint(ContexteEdition& ctx)
 {
+    if (auto refus = RefusTropDePoints(NombresApresInsertion(ctx.Profils)))
+        return Refus(std::move(*refus));
     EnregistrerUndoSaufBlocage(ctx);
     InsererMilieux(ctx.Profils);
     return Terminer(ctx, Replacement::Reappliquer);
@@ -78,6 +93,8 @@ SuitePoints CommandeCouper(ContexteEdition& ctx, PressePapiers& pp)
 
 SuitePoints CommandeColler(ContexteEdition& ctx, const PressePapiers& pp)
 {
+    if (auto refus = RefusTropDePoints(NombresApresCollage(ctx.Profils, pp)))
+        return Refus(std::move(*refus));
     EnregistrerUndoSaufBlocage(ctx);
     Coller(ctx.Profils, pp);
     SuitePoints s = Terminer(ctx, Replacement::SansReapplication);
@@ -104,15 +121,13 @@ SuitePoints CommandeDupliquer(ContexteEdition& ctx, Duplication variante, const 
                               QString& texteChamp)
 {
     QString texte = texteEcart;
-    if (!EstNombreDecimal(texte)) {
-        SuitePoints s;
-        s.Suite.Message = MessageRefus{TitreErreurEcartementAiles, TexteErreurSaisie};
-        s.Suite.Refuse = true;
-        return s;
-    }
+    if (!EstNombreDecimal(texte) || !ValeurSaisieFinie(texte))
+        return Refus({TitreErreurEcartementAiles, TexteErreurSaisie});
+    const auto apres = [variante](int32_t n) { return 2LL * n + (variante == Duplication::Reliee ? 5 : 0); };
+    if (auto refus = galbix::RefusTropDePoints(apres(ctx.Profils.NbPointsE()), apres(ctx.Profils.NbPointsS())))
+        return Refus(std::move(*refus));
     EnregistrerUndoSaufBlocage(ctx);
-    const QString valeur = ValeurSaisie(texte);
-    const double ecart = valeur.toDouble();
+    const double ecart = *ValeurSaisieFinie(texte);
     texteChamp = FormaterChampRemis(ecart);
     CalculerExtremes(ctx.Profils);
     DupliquerAiles(ctx.Profils, variante, ecart);

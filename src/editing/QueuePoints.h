@@ -5,7 +5,9 @@
 // Endings: "Supprimer" and "Insérer un point" re-apply the wing placing and reproject;
 // "Copier" only redraws; "Coller" does not re-apply the placing and asks the window to fit the
 // view (SuitePoints::Ajuster); "Renuméroter" moves no point the placing depends on and only
-// reprojects. Every command that changes the counts asks for the list bounds.
+// reprojects. Every command that changes the counts asks for the list bounds. "Insérer un point",
+// "Coller" and the duplication are refused, before anything is allocated, when a side would pass
+// tol::PointsMaxParCote points.
 
 #include "editing/Duplication.h"
 #include "editing/EditionPoints.h"

@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <bit>
 #include <new>
+#include <utility>
 
 namespace galbix {
 
@@ -20,11 +21,19 @@ bool MemesPoints(const std::vector<PointProfil>& a, const std::vector<PointProfi
     return true;
 }
 
-// What a restore gives back: the points, the spacing and the switches. The metrics are
-// recomputed by every restore, so they do not tell two states apart.
+// Switches and options, the current points aside.
+bool MemesReglages(ReglagesUndo a, const ReglagesUndo& b)
+{
+    a.PointCourantE = b.PointCourantE;
+    a.PointCourantS = b.PointCourantS;
+    return a == b;
+}
+
+// What a restore shows: the points, the spacing and the switches. The metrics are recomputed
+// by every restore, so they do not tell two states apart.
 bool MemeEtat(const EtatUndo& entree, const CoupleProfils& profils, const ReglagesUndo& reglages)
 {
-    return entree.Reglages == reglages
+    return MemesReglages(entree.Reglages, reglages)
         && std::bit_cast<uint32_t>(entree.Profils.EcartementZ) == std::bit_cast<uint32_t>(profils.EcartementZ)
         && MemesPoints(entree.Profils.PointsE, profils.PointsE) && MemesPoints(entree.Profils.PointsS, profils.PointsS);
 }
@@ -70,6 +79,18 @@ void HistoriqueUndo::Enregistrer(const CoupleProfils& profils, const ReglagesUnd
             --m_position;
         }
     }
+}
+
+// The room is made first, so that nothing below can fail halfway.
+void HistoriqueUndo::Reprendre(HistoriqueUndo& brouillon)
+{
+    m_entrees.reserve(size_t(TailleMax));
+    for (EtatUndo& etat : brouillon.m_entrees) {
+        if (m_position >= 1 && MemeEtat(m_entrees[size_t(m_position - 1)], etat.Profils, etat.Reglages))
+            continue;
+        EntreeSuivante() = std::move(etat);
+    }
+    brouillon.Vider();
 }
 
 const EtatUndo* HistoriqueUndo::Annuler()

@@ -6,8 +6,10 @@
 // Positions are 1-based: entry 1 is the oldest, Position() the current state, the entries
 // above it the states "Redo" can bring back. At start-up the history is empty (position 0).
 //
-// A snapshot equal to the current state (same points, spacing and switches) is not recorded,
-// so that every "Undo" changes something visible; the check compares the sizes first.
+// A snapshot equal to the current state in what the user sees (same points with their
+// selection and other state bits, spacing, switches and options) is not recorded, so that every
+// "Undo" changes something visible; the current points of the lists do not count, as the lists
+// go back to point 1 after a command that changes the counts. The check compares sizes first.
 //
 // A new snapshot first drops the redo states above the position and goes right after it; when
 // the 40 entries are then all in use, the oldest is dropped to make room. So "Redo" after a new
@@ -54,6 +56,9 @@ public:
     /// Records a snapshot of `profils` and `reglages` after the current position (see above),
     /// unless it equals the current state; out of memory, nothing is recorded.
     void Enregistrer(const CoupleProfils& profils, const ReglagesUndo& reglages);
+    /// Takes over the entries of `brouillon` (a command's own history), each recorded as by
+    /// Enregistrer but moved rather than copied; `brouillon` is left empty.
+    void Reprendre(HistoriqueUndo& brouillon);
     /// "Undo": steps back unless at the oldest entry; the entry to restore, null when empty.
     const EtatUndo* Annuler();
     /// "Redo": steps forward unless at the newest entry; the entry to restore, null when empty.

@@ -1,6 +1,7 @@
 #include "files/ImportKf.h"
 
-#include <QFile>
+#include "geomlib/LectureBornee.h"
+
 #include <QLocale>
 #include <QStringDecoder>
 #include <charconv>
@@ -22,6 +23,19 @@ QString Decoder(const QByteArray& contenu)
     if (texte.startsWith(QChar(0xFEFF)))
         texte.remove(0, 1);
     return texte;
+}
+
+// A piece of the file as an error line quotes it: control characters shown as "?", at most
+// 40 characters, so that a binary file never sends raw bytes to a terminal.
+QString Extrait(QStringView texte)
+{
+    constexpr qsizetype LongueurMax = 40;
+    QString extrait;
+    for (QChar c : texte.trimmed().left(LongueurMax))
+        extrait += c.isPrint() ? c : QChar(u'?');
+    if (texte.trimmed().size() > LongueurMax)
+        extrait += QStringLiteral("…");
+    return extrait;
 }
 
 bool EstChiffre(QChar c) { return c >= u'0' && c <= u'9'; }
@@ -78,7 +92,7 @@ bool LireLigne(const QString& ligne, ProjetKerfex& projet, bool& fin, QString& e
     auto nombre = [&](QStringView texte, double& v) {
         const std::optional<double> n = NombreKerfex(texte);
         if (!n)
-            erreur = QStringLiteral("« %1 » n'est pas un nombre").arg(texte.trimmed().toString());
+            erreur = QStringLiteral("« %1 » n'est pas un nombre").arg(Extrait(texte));
         else
             v = *n;
         return n.has_value();
@@ -90,7 +104,7 @@ bool LireLigne(const QString& ligne, ProjetKerfex& projet, bool& fin, QString& e
         const qsizetype pv = valeur.indexOf(u';');
         double x = 0.0, y = 0.0;
         if (pv < 0) {
-            erreur = QStringLiteral("point sans « ; » : « %1 »").arg(valeur.trimmed());
+            erreur = QStringLiteral("point sans « ; » : « %1 »").arg(Extrait(valeur));
             return false;
         }
         if (!nombre(QStringView(valeur).left(pv), x) || !nombre(QStringView(valeur).mid(pv + 1), y))
@@ -183,15 +197,18 @@ LectureKerfex AnalyserProjetKerfex(const QByteArray& contenu, ProjetKerfex& proj
     return lecture;
 }
 
+// Read through the capped reader, as every file: a device or an endless file is refused.
 LectureKerfex LireProjetKerfex(const QString& chemin, ProjetKerfex& projet)
 {
-    QFile fichier(chemin);
-    if (!fichier.open(QIODevice::ReadOnly)) {
+    const ContenuFichier contenu = LireFichierBorne(chemin);
+    if (!contenu.ok) {
         LectureKerfex lecture;
-        lecture.Erreur = QStringLiteral("lecture impossible : ") + chemin;
+        lecture.Erreur = (contenu.tropVolumineux ? QStringLiteral("fichier trop volumineux : ")
+                                                 : QStringLiteral("lecture impossible : "))
+                         + chemin;
         return lecture;
     }
-    return AnalyserProjetKerfex(fichier.readAll(), projet);
+    return AnalyserProjetKerfex(contenu.octets, projet);
 }
 
 // Seven significant digits hide the float rounding of a product (1.2 x 100 types "120");

@@ -113,6 +113,21 @@ void EcrireRestant(FichierIni& ini, const DonneesProjet& projet)
     ini.Ecrire(SectionAffichage, CleCommentaire, CommentaireVersValeur(projet.Commentaire));
 }
 
+// Every number the file receives is finite: a file never holds a made-up 0 in place of an
+// infinity or a NaN.
+bool NombresFinis(const DonneesProjet& projet)
+{
+    const auto finis = [](const std::vector<PointProfil>& points) {
+        return std::all_of(points.begin(), points.end(),
+                           [](const PointProfil& p) { return std::isfinite(p.X) && std::isfinite(p.Y); });
+    };
+    for (double v : {double(projet.Profils.EcartementZ), double(projet.CoeffZoom), double(projet.XCentreZoom),
+                     double(projet.YCentreZoom), double(projet.Omega), double(projet.Alpha)})
+        if (!std::isfinite(v))
+            return false;
+    return finis(projet.Profils.PointsE) && finis(projet.Profils.PointsS);
+}
+
 // ---------------------------------------------------------------- reading
 
 // One point value "X:Y:Etat" (see LireValeurPoint); characters beyond ASCII end a number.
@@ -266,6 +281,8 @@ QString ValeurVersCommentaire(const QString& valeur)
 bool EcrireProjet(const QString& chemin, DonneesProjet& projet)
 {
     try {
+        if (!NombresFinis(projet))
+            return false;
         CalculerExtremes(projet.Profils);
         bool lu = false;
         FichierIni ini = ChargerSansPoints(chemin, lu);

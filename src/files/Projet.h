@@ -91,7 +91,7 @@ QString ValeurVersCommentaire(const QString& valeur);
 /// Writes `projet` into the file at `chemin`: runs CalculerExtremes, empties the four project
 /// sections (other sections of an existing file are kept) and writes every key, then replaces
 /// the file atomically. False, with any existing file left intact, when the file cannot be
-/// read or written.
+/// read or written, or when a number to write is not finite (never written as 0).
 bool EcrireProjet(const QString& chemin, DonneesProjet& projet);
 
 /// Reads the project file at `chemin` into `projet`, key by key in the order of the file.

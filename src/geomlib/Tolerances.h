@@ -18,6 +18,9 @@ constexpr double UnitesTraceurParMm = 40.0;
 /// Largest file that any read of the program accepts (bytes): geometry files, settings,
 /// projects and exchange files alike (see LireFichierBorne).
 constexpr long long TailleMaxFichier = 512LL << 20;
+/// Most points a side of the profiles may hold: a command whose result would hold more is
+/// refused before it allocates anything.
+constexpr long long PointsMaxParCote = 10'000'000;
 /// Most points a tessellated curve may produce (guards against absurd radii).
 constexpr int SegmentsMaxParCourbe = 100000;
 

@@ -242,6 +242,14 @@ float ValeurSaisieReelle(const QString& texte)
     return float(std::clamp(v, double(-FLT_MAX), double(FLT_MAX)));
 }
 
+std::optional<double> ValeurSaisieFinie(const QString& texte)
+{
+    const double v = ValeurSaisieDouble(texte);
+    if (!std::isfinite(v) || std::fabs(v) > double(FLT_MAX))
+        return std::nullopt;
+    return v;
+}
+
 // Ties of the decimal value are judged on the double's exact binary value: 0.625 is
 // exactly half-way and gives 0.63, while 2.675 is stored as 2.67499999... and gives 2.67.
 // A value that is not finite is written as zero: fields and files only hold numbers.

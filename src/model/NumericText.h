@@ -4,6 +4,7 @@
 
 #include <QString>
 #include <QStringView>
+#include <optional>
 #include <string_view>
 
 namespace galbix {
@@ -26,6 +27,9 @@ bool EstNombreDecimal(QString& texte);
 QString ValeurSaisie(const QString& texte);
 /// ValeurSaisie as a 32-bit float (values beyond the float range saturate).
 float ValeurSaisieReelle(const QString& texte);
+/// The number a typed text denotes when it lies within the 32-bit float range; nothing beyond it
+/// (such a value is refused as a text that is not a number).
+std::optional<double> ValeurSaisieFinie(const QString& texte);
 /// Formats `valeur` with a picture pattern such as "#####0.0#" ('0' mandatory digit,
 /// '#' optional digit): rounded to the last place, at least one integer digit, '.' always.
 QString FormaterNombre(double valeur, QStringView motif);

@@ -67,7 +67,9 @@ private slots:
         QTest::newRow("intersection 3-6") << "intersection" << QStringList{} << QList<int>{3, 4, 5, 6} << 8
                                           << "" << false << 9;
         QTest::newRow("decaler") << "decaler" << QStringList{"2"} << QList<int>{1, 2, 3} << 8 << "" << false << 8;
-        QTest::newRow("decaler illisible") << "decaler" << QStringList{"deux"} << QList<int>{} << 8 << "" << true << 8;
+        // Refused as the field refuses it.
+        QTest::newRow("decaler illisible") << "decaler" << QStringList{"deux"} << QList<int>{} << 8
+                                           << "Erreur de saisie" << false << 8;
         QTest::newRow("nettoyer synchrone refusé") << "nettoyer" << QStringList{"synchrone"} << QList<int>{} << 5
                                                    << "Choix impossible" << false << 8;
         QTest::newRow("nettoyer total") << "nettoyer" << QStringList{"total"} << QList<int>{} << 5 << "" << false << -1;

@@ -81,6 +81,11 @@ private slots:
                                             << "4 0 0|0 0 0|10 5 0|20 0 0|24 0 0|24 -5 0|24 -10 0|20 -10 0|10 -15 0|0 "
                                                "-10 0|4 -10 0"
                                             << 11;
+        // The lists go back to point 1 after a command that changes the counts, as in the window.
+        QTest::newRow("renuméroter deux fois") << abcda << "selectionner ES 1-5 courant ES 3 renumeroter renumeroter"
+                                               << "1 1 1|0 1 1|0 0 1|1 0 1|1 1 1" << 5;
+        QTest::newRow("nombre à virgule, signe d'abord") << Rangee(3) << "dupliquer 0 -,5"
+                                                         << "1 0 0|2 0 0|3 0 0|3 0.5 0|2 0.5 0|1 0.5 0" << 6;
     }
     void sequences()
     {
@@ -116,7 +121,19 @@ private slots:
         QTest::newRow("verbe inconnu") << "selectionner E 1 effacer" << 1 << "effacer";
         QTest::newRow("argument manquant") << "selectionner E" << 1 << "selectionner";
         QTest::newRow("côté inconnu") << "selectionner X 1-2" << 1 << "selectionner E|S|ES";
-        QTest::newRow("au-delà du dernier point") << "courant S 6" << 1 << "5 points";
+        QTest::newRow("au-delà du dernier point") << "courant S 6" << 2 << "le côté S n'a que 5 points";
+        QTest::newRow("sélection au-delà du dernier point") << "selectionner ES 2-9" << 2 << "le côté E n'a que 5";
+        // Numbers go through the field's own check.
+        QTest::newRow("décalage en notation exponentielle") << "decaler 1e3" << 2 << "Erreur de saisie : Veuillez";
+        QTest::newRow("décalage à virgule") << "decaler 1,5" << 2 << "Erreur de saisie : Veuillez";
+        QTest::newRow("décalage hors des réels") << "decaler 1" + QString(39, u'0') << 2 << "Erreur de saisie";
+        QTest::newRow("écartement hors des réels")
+            << "dupliquer 0 1" + QString(39, u'0') << 2 << "Erreur de saisie de l'écartement";
+        // Ten duplications give 5120 points; pasting 5120 points at each of them would give 26 million.
+        QTest::newRow("collage au-delà du budget")
+            << QStringLiteral("dupliquer 0 1 ").repeated(10)
+                   + "selectionner ES 1-5120 copier selectionner ES 1-5120 coller"
+            << 2 << "Trop de points";
         QTest::newRow("intervalle à l'envers") << "selectionner E 3-2" << 1 << "selectionner";
         QTest::newRow("variante inconnue") << "dupliquer 2 10" << 1 << "dupliquer 0|1";
     }
@@ -132,6 +149,30 @@ private slots:
         QFETCH(QString, message);
         QVERIFY2(QString::fromUtf8(r.erreurs).contains(message), r.erreurs.constData());
         QVERIFY(!QFile::exists(sortie));
+    }
+
+    // The notices of the intersection go to stderr; the command goes on and the file is written.
+    void avisIntersection()
+    {
+        const QString entree = m_dossier.filePath(QStringLiteral("bout.gbx"));
+        const QString sortie = m_dossier.filePath(QStringLiteral("bout-sortie.gbx"));
+        const QList<QPointF> e = {{0, 0}, {2, 0}, {1, 1}, {1, 0}, {5, 5}};
+        QVERIFY(EcrireOctets(entree, Projet(e, e)));
+        const auto r = LancerCli({QStringLiteral("editer"), entree, sortie, QStringLiteral("selectionner"),
+                                  QStringLiteral("ES"), QStringLiteral("1-4"), QStringLiteral("intersection")});
+        QCOMPARE(r.statut, 0);
+        QVERIFY2(QString::fromUtf8(r.erreurs).contains(QStringLiteral("Intersection en bout de segment")),
+                 r.erreurs.constData());
+        QVERIFY(r.sortie.isEmpty());
+    }
+
+    void aide()
+    {
+        const auto r = LancerCli({QStringLiteral("editer"), QStringLiteral("--help")});
+        QCOMPARE(r.statut, 0);
+        for (const char* ligne : {"selectionner E|S|ES A[-B]", "courant E|S|ES N", "dupliquer 0|1 ECART",
+                                  "decaler DISTANCE", "nettoyer total|synchrone", "renumeroter", "lisser"})
+            QVERIFY2(r.sortie.contains(ligne), ligne);
     }
 
     void projetIllisible()

@@ -7,9 +7,11 @@
 #include "editing/EditionPoints.h"
 #include "editing/InsertionProfils.h"
 #include "editing/QueuePoints.h"
+#include "editing/Transaction.h"
 #include "model/Extremes.h"
 
 #include <functional>
+#include <new>
 
 using namespace galbix;
 
@@ -326,6 +328,67 @@ private slots:
         QVERIFY(x.Profils.PointsE != avant.PointsE || x.Profils.PointsS != avant.PointsS);
     }
 
+    // A command runs whole or not at all: beyond the point budget, out of memory, or with a
+    // result beyond the float range, the model and the history stay as they were.
+    void entierOuRien_data()
+    {
+        QTest::addColumn<QString>("cotes");
+        QTest::addColumn<Commande>("commande");
+        QTest::addColumn<QString>("titre"); // empty: the command runs
+        const QString cinq = QStringLiteral("0 0 1|1 1 1|2 2 1|3 3 1|4 4 1|5 5 0|6 6 0");
+        const QString grand = QStringLiteral("3e38 0 1|1 2000 1|2 0 0");
+        const auto coller = [](std::vector<PointProfil> liste) {
+            return Commande([liste](Session& s) {
+                s.Pp.PointsE = liste;
+                return ExecuterEntier(s.Ctx, [&](ContexteEdition& c) { return CommandeColler(c, s.Pp); });
+            });
+        };
+        QTest::newRow("collage ordinaire") << cinq << coller(Cote("0 0|1 1")) << "";
+        // 5 selected points x (2 000 000 + 1) + 7 passes 10 000 000 by 12.
+        QTest::newRow("collage au-delà du budget")
+            << cinq << coller(std::vector<PointProfil>(2'000'000, PointProfil{})) << "Trop de points";
+        QTest::newRow("collage hors des réels") << grand << coller(Cote("0 0|1e38 0")) << "Erreur de saisie";
+        QTest::newRow("mémoire épuisée") << cinq << Commande([](Session& s) {
+            return ExecuterEntier(s.Ctx, [](ContexteEdition& c) -> SuitePoints {
+                c.Profils.PointsE.clear();
+                EnregistrerUndo(c);
+                throw std::bad_alloc();
+            });
+        }) << "Mémoire insuffisante";
+        QTest::newRow("translation hors des réels") << grand << Commande([](Session& s) {
+            SuitePoints r;
+            r.Suite = ExecuterEntier(s.Ctx, [](ContexteEdition& c) {
+                return CommandeDeplacer(c, SensTranslation(0), 1e38f);
+            });
+            return r;
+        }) << "Erreur de saisie";
+        QTest::newRow("étirement hors des réels") << grand << Commande([](Session& s) {
+            SuitePoints r;
+            r.Suite = ExecuterEntier(s.Ctx, [](ContexteEdition& c) {
+                return CommandeEtirer(c, SensEtirement::Y, 3e38f);
+            });
+            return r;
+        }) << "Erreur de saisie";
+        QTest::newRow("écartement hors des réels") << cinq << Commande([](Session& s) {
+            QString champ;
+            return CommandeDupliquer(s.Ctx, Duplication::Miroir, QStringLiteral("1") + QString(39, u'0'), champ);
+        }) << "Erreur de saisie de l'écartement";
+    }
+    void entierOuRien()
+    {
+        QFETCH(QString, cotes);
+        QFETCH(Commande, commande);
+        QFETCH(QString, titre);
+        Session x(Cote(cotes), Cote(cotes));
+        const CoupleProfils avant = x.Profils;
+        const SuitePoints r = commande(x);
+        QCOMPARE(r.Suite.Refuse, !titre.isEmpty());
+        QCOMPARE(r.Suite.Message ? r.Suite.Message->Titre : QString(), titre);
+        QCOMPARE(x.Profils.PointsE == avant.PointsE, r.Suite.Refuse);
+        QCOMPARE(x.Historique.Taille(), r.Suite.Refuse ? 1 : 2);
+        QVERIFY(ModeleFini(x.Profils));
+    }
+
     void episser_data()
     {
         QTest::addColumn<QString>("sauve");
@@ -417,6 +480,9 @@ private slots:
                 QCOMPARE(relu->Points(cote)[i].Y, pp.Points(cote)[i].Y);
             }
         QVERIFY(!LireTextePoints(QStringLiteral("Emplanture\nSaumon\n")));
+        bool horsLimites = false;
+        QVERIFY(!LireTextePoints(QStringLiteral("1\t2\n20\t3e39\n"), &horsLimites));
+        QVERIFY(horsLimites);
         QVERIFY(!LireTextePoints(QString()));
     }
 };

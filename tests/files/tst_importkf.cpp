@@ -6,7 +6,9 @@
 #include "files/ImportKf.h"
 #include "model/NumericText.h"
 
+#include <QFile>
 #include <QTemporaryDir>
+#include <cmath>
 #include <clocale>
 
 using namespace galbix;
@@ -238,6 +240,7 @@ private slots:
         QTest::newRow("beyond the float range") << QByteArray("SEnvergure=1e39\n") << 1;
         QTest::newRow("sweep of the root is still a number") << QByteArray("EFlecheBA=x\n") << 1;
         QTest::newRow("last line") << QByteArray("E1=1;2\nE2=3;4\nSMDessous=-") << 3;
+        QTest::newRow("binary bytes") << QByteArray("E1=1;2\nE2=\x01\x1b[2J\x7f\x9b;3\n") << 2;
     }
     // A value that is not a number stops the reading: nothing of the file is kept.
     void echecs()
@@ -251,16 +254,50 @@ private slots:
         QCOMPARE(lecture.Ligne, ligne);
         QVERIFY(lecture.Erreur.startsWith(QStringLiteral("ligne %1 : ").arg(ligne)));
         QVERIFY(projet.Points[CoteE].empty() && projet.Points[CoteS].empty());
+        for (QChar c : lecture.Erreur) // never a raw byte of the file on a terminal
+            QVERIFY2(c.isPrint(), qPrintable(QString::number(c.unicode())));
     }
 
+    void fichierIllisible_data()
+    {
+        QTest::addColumn<QString>("cible"); // what the file links to; empty: no file
+        QTest::addColumn<QString>("erreur");
+        QTest::newRow("absent") << "" << "lecture impossible";
+        if (QFile::exists(QStringLiteral("/dev/zero")))
+            QTest::newRow("endless") << "/dev/zero" << "trop volumineux";
+    }
     void fichierIllisible()
     {
+        QFETCH(QString, cible);
         QTemporaryDir dossier;
+        const QString chemin = dossier.filePath(QStringLiteral("p.kf"));
+        if (!cible.isEmpty())
+            QVERIFY(QFile::link(cible, chemin));
         ProjetKerfex projet;
-        const LectureKerfex lecture = LireProjetKerfex(dossier.filePath(QStringLiteral("absent.kf")), projet);
+        const LectureKerfex lecture = LireProjetKerfex(chemin, projet);
         QVERIFY(!lecture.Reussie);
         QCOMPARE(lecture.Ligne, 0);
-        QVERIFY(!lecture.Erreur.isEmpty());
+        QFETCH(QString, erreur);
+        QVERIFY2(lecture.Erreur.contains(erreur), qPrintable(lecture.Erreur));
+    }
+
+    // A placement whose result leaves the float range is refused as the field refuses it: the
+    // points stay finite and the first refusal is handed back.
+    void placementHorsLimites()
+    {
+        CoupleProfils profils;
+        EtatEdition edition;
+        EtatGeometrie geometrie;
+        HistoriqueUndo historique;
+        OptionsAffichage affichage;
+        ContexteEdition ctx{profils, edition, geometrie, historique, affichage};
+        const std::optional<MessageRefus> refus = ImporterProjetKerfex(ctx, Lire(Projet("ExHauteur=3e37\n")));
+        QVERIFY(refus);
+        QCOMPARE(refus->Titre, QStringLiteral("Erreur de saisie"));
+        QCOMPARE(profils.HauteurE, 10.0f);
+        for (const auto* points : {&profils.PointsE, &profils.PointsS})
+            for (const PointProfil& p : *points)
+                QVERIFY(std::isfinite(p.X) && std::isfinite(p.Y));
     }
 
     // Under a French locale the file's points still read as decimal points, and the values

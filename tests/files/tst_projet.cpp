@@ -7,6 +7,7 @@
 #include <QDir>
 #include <QFile>
 #include <QTemporaryDir>
+#include <limits>
 
 using namespace galbix;
 
@@ -265,6 +266,10 @@ void TestProjet::echecEcriture_data()
     QTest::newRow("folder is a file") << "dossier_fichier";
     QTest::newRow("target is a folder") << "cible_dossier";
     QTest::newRow("read-only folder") << "lecture_seule";
+    // A number that is not finite is never written as 0: the save fails as any failed save.
+    QTest::newRow("infinite point") << "point_infini";
+    QTest::newRow("infinite spacing") << "ecartement_infini";
+    QTest::newRow("zoom not a number") << "zoom_nan";
 }
 
 // A failed save reports false and leaves the old file as it was.
@@ -279,9 +284,15 @@ void TestProjet::echecEcriture()
         cible = ancien + QStringLiteral("/projet.gbx");
     else if (cas == QLatin1String("cible_dossier"))
         cible = base;
-    else
+    else if (cas == QLatin1String("lecture_seule"))
         QFile::setPermissions(base, QFileDevice::ReadOwner | QFileDevice::ExeOwner);
     DonneesProjet p = Modele(5, 5);
+    if (cas == QLatin1String("point_infini"))
+        p.Profils.PointsS[2].Y = std::numeric_limits<float>::infinity();
+    else if (cas == QLatin1String("ecartement_infini"))
+        p.Profils.EcartementZ = -std::numeric_limits<float>::infinity();
+    else if (cas == QLatin1String("zoom_nan"))
+        p.CoeffZoom = std::numeric_limits<float>::quiet_NaN();
     const bool ecrit = EcrireProjet(cible, p);
     const bool protege = !EcrireOctets(base + QStringLiteral("/essai"), "x");
     QFile::setPermissions(base, QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);

@@ -64,6 +64,17 @@ void OuvrirSession(SessionEdition& session, const DonneesProjet& projet)
 
 } // namespace
 
+QString AideVerbesEditer()
+{
+    QString texte = QStringLiteral("\nVerbes :\n");
+    for (const auto* table : {&VerbesEditionPoints(), &VerbesConstruction()})
+        for (const VerbeEditer& verbe : *table) {
+            const QString gauche = (QLatin1String(verbe.nom) + u' ' + QLatin1String(verbe.arguments)).trimmed();
+            texte += QStringLiteral("  ") + gauche.leftJustified(28) + u' ' + QString::fromUtf8(verbe.aide) + u'\n';
+        }
+    return texte;
+}
+
 int CommandeEditer(const QStringList& args)
 {
     if (args.size() < 2 || args[0].startsWith(QLatin1String("--")) || args[1].startsWith(QLatin1String("--")))

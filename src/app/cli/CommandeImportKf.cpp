@@ -38,7 +38,8 @@ int CommandeImportKf(const QStringList& args)
         return Erreur(lecture.Erreur);
     SessionEdition session;
     ContexteEdition ctx = session.Contexte();
-    ImporterProjetKerfex(ctx, kf);
+    if (const std::optional<MessageRefus> refus = ImporterProjetKerfex(ctx, kf))
+        return Erreur(refus->Titre + QStringLiteral(" : ") + refus->Texte);
 
     DonneesProjet projet;
     projet.Profils = session.Profils;

@@ -1,6 +1,7 @@
 #include "app/cli/CommandesCli.h"
 
 #include "app/cli/Json.h"
+#include "app/cli/VerbesEditer.h"
 #include "geomlib/Tranchex.h"
 #include "model/Naca.h"
 
@@ -54,7 +55,8 @@ const std::vector<Commande>& Commandes()
         {"importer", "importer --dossier DOSSIER SORTIE.gbx", CommandeImporter},
         {"demo", "demo SORTIE.gbx", CommandeDemo},
         {"synchro", "synchro RACINE SAUMON [--sortie-e FICHIER] [--sortie-s FICHIER]", CommandeSynchro},
-        {"editer", "editer FICHIER.gbx SORTIE.gbx VERBE [ARGUMENTS] ...", CommandeEditer},
+        {"editer", "editer FICHIER.gbx SORTIE.gbx VERBE [ARGUMENTS] ...", CommandeEditer, nullptr, std::nullopt,
+         &AideVerbesEditer},
         {"intermediaire", "intermediaire FICHIER.gbx DISTANCE SORTIE", CommandeIntermediaire},
         {"importer-kf", "importer-kf FICHIER.kf SORTIE.gbx", CommandeImportKf},
         {"assembler", "assembler FICHIER SORTIE --ordre LISTE", CommandeAssembler},

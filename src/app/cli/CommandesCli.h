@@ -22,6 +22,8 @@ struct Commande {
     /// The options the subcommand accepts; unknown ones are then refused before it runs.
     /// When not given, the subcommand checks its own arguments (only --help is common).
     std::optional<OptionsCli> options = std::nullopt;
+    /// Further lines of `galbix-cli NOM --help` (the verbs of `editer`); none when null.
+    QString (*complement)() = nullptr;
 };
 
 /// The view of `projet` fitted at `angles` to the drawing area of the main window at its designed size,

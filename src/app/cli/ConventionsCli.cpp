@@ -3,6 +3,7 @@
 #include <QCommandLineParser>
 #include <QRegularExpression>
 #include <cstdio>
+#include <new>
 
 namespace galbix::cli {
 
@@ -197,6 +198,8 @@ QString AideSousCommande(const Commande& commande)
     QString texte = QStringLiteral("usage : galbix-cli ") + QLatin1String(commande.usage) + u'\n';
     if (commande.description && *commande.description)
         texte += u'\n' + QString::fromUtf8(commande.description) + u'\n';
+    if (commande.complement)
+        texte += commande.complement();
     texte += QStringLiteral("\nOptions :\n");
     if (commande.options)
         for (const OptionCli& option : *commande.options) {
@@ -240,11 +243,19 @@ IssueCli AnalyserLigneCli(const QStringList& arguments, const std::vector<Comman
                  + QStringLiteral(" » (galbix-cli --help donne la liste)"));
 }
 
+// Out of memory anywhere in a subcommand, the tool says so and ends with status 2: nothing
+// has been written, as every file is replaced only once complete.
 int ExecuterLigneCli(const QStringList& arguments, const std::vector<Commande>& commandes, const QString& version)
 {
     const IssueCli issue = AnalyserLigneCli(arguments, commandes, version);
-    if (issue.commande)
-        return issue.commande->executer(issue.arguments);
+    if (issue.commande) {
+        try {
+            return issue.commande->executer(issue.arguments);
+        } catch (const std::bad_alloc&) {
+            std::fputs("galbix-cli: mémoire insuffisante\n", stderr);
+            return 2;
+        }
+    }
     const QByteArray sortie = issue.sortie.toLocal8Bit();
     const QByteArray erreur = issue.erreur.toLocal8Bit();
     std::fwrite(sortie.constData(), 1, size_t(sortie.size()), stdout);

@@ -28,8 +28,8 @@ const std::vector<PrecisionsCommande>& PrecisionsCommandes()
                     {"--sortie-s", "FICHIER", "profil de saumon synchronisé"}}},
         {"editer", "Applique à un projet une suite de commandes d'édition (selectionner, deselectionner, "
                    "courant, supprimer, inserer, copier, couper, coller, renumeroter, dupliquer, intersection, "
-                   "decaler, nettoyer, lisser) et enregistre le résultat.",
-         OptionsCli{}},
+                   "decaler, nettoyer, lisser) et enregistre le résultat. Les arguments des verbes "
+                   "sont des valeurs, jamais des options : « -,5 » est un nombre."},
         {"intermediaire", "Écrit le profil intermédiaire situé à DISTANCE mm de l'emplanture et son rapport "
                           "de caractéristiques.",
          OptionsCli{}},

@@ -3,28 +3,44 @@
 #include "app/cli/VerbesEditer.h"
 
 #include "editing/QueueConstruction.h"
-#include <cmath>
+#include "editing/Transaction.h"
+#include "model/NumericText.h"
+
+#include <cstdio>
 
 namespace galbix::cli {
 
 namespace {
 
-ResultatVerbe VerbeIntersection(SessionEdition& session, const QStringList&, QString&)
+// Runs a command whole or not at all; its notices go to stderr, as the window shows them
+// before going on; the first refusal is handed back.
+template <typename F>
+ResultatVerbe Executer(SessionEdition& session, F&& commande)
 {
     ContexteEdition ctx = session.Contexte();
-    return CommandeIntersection(ctx).PremierRefus();
+    const SuiteConstruction s = ExecuterEntier(ctx, commande);
+    for (const AvisConstruction& avis : s.Avis)
+        if (avis.Information)
+            std::fprintf(stderr, "galbix-cli: %s\n",
+                         (avis.Titre + QStringLiteral(" : ") + avis.Texte).toLocal8Bit().constData());
+    if (s.NombresModifies && !s.Suite.Refuse)
+        RemettreCourants(session);
+    return s.PremierRefus();
 }
 
-ResultatVerbe VerbeDecaler(SessionEdition& session, const QStringList& arguments, QString& erreurUsage)
+ResultatVerbe VerbeIntersection(SessionEdition& session, const QStringList&, QString&)
 {
-    bool ok = false;
-    const double d = arguments.value(0).toDouble(&ok);
-    if (!ok || !std::isfinite(d)) {
-        erreurUsage = QStringLiteral("decaler : distance invalide « %1 »").arg(arguments.value(0));
-        return std::nullopt;
-    }
-    ContexteEdition ctx = session.Contexte();
-    return CommandeDecaler(ctx, float(d)).PremierRefus();
+    return Executer(session, &CommandeIntersection);
+}
+
+// The distance goes through the field's check: what the field refuses is refused here.
+ResultatVerbe VerbeDecaler(SessionEdition& session, const QStringList& arguments, QString&)
+{
+    QString texte = arguments.value(0);
+    if (!EstNombreDecimal(texte) || !ValeurSaisieFinie(texte))
+        return MessageRefus{TitreErreurSaisie, TexteErreurSaisie};
+    const float d = ValeurSaisieReelle(arguments.value(0));
+    return Executer(session, [d](ContexteEdition& ctx) { return CommandeDecaler(ctx, d); });
 }
 
 ResultatVerbe VerbeNettoyer(SessionEdition& session, const QStringList& arguments, QString& erreurUsage)
@@ -34,14 +50,13 @@ ResultatVerbe VerbeNettoyer(SessionEdition& session, const QStringList& argument
         erreurUsage = QStringLiteral("nettoyer : « total » ou « synchrone » attendu, pas « %1 »").arg(mode);
         return std::nullopt;
     }
-    ContexteEdition ctx = session.Contexte();
-    return CommandeNettoyer(ctx, mode == QLatin1String("synchrone")).PremierRefus();
+    const bool synchrone = mode == QLatin1String("synchrone");
+    return Executer(session, [synchrone](ContexteEdition& ctx) { return CommandeNettoyer(ctx, synchrone); });
 }
 
 ResultatVerbe VerbeLisser(SessionEdition& session, const QStringList&, QString&)
 {
-    ContexteEdition ctx = session.Contexte();
-    return CommandeLisser(ctx).PremierRefus();
+    return Executer(session, &CommandeLisser);
 }
 
 } // namespace
@@ -49,10 +64,10 @@ ResultatVerbe VerbeLisser(SessionEdition& session, const QStringList&, QString&)
 const std::vector<VerbeEditer>& VerbesConstruction()
 {
     static const std::vector<VerbeEditer> verbes = {
-        {"intersection", 0, VerbeIntersection},
-        {"decaler", 1, VerbeDecaler},
-        {"nettoyer", 1, VerbeNettoyer},
-        {"lisser", 0, VerbeLisser},
+        {"intersection", 0, VerbeIntersection, "", "« Créer l'intersection » (avis sur la sortie d'erreur)"},
+        {"decaler", 1, VerbeDecaler, "DISTANCE", "décale les profils de DISTANCE mm (nombre comme dans le champ)"},
+        {"nettoyer", 1, VerbeNettoyer, "total|synchrone", "« Nettoyer », avec ou sans les points synchrones"},
+        {"lisser", 0, VerbeLisser, "", "« Lisser (spline) »"},
     };
     return verbes;
 }

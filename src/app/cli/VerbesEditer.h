@@ -23,12 +23,24 @@ struct VerbeEditer {
     const char* nom;
     int nbArguments;
     std::function<ResultatVerbe(SessionEdition& session, const QStringList& arguments, QString& erreurUsage)> executer;
+    const char* arguments = ""; ///< the arguments as `editer --help` shows them
+    const char* aide = "";      ///< one line for `editer --help` (UTF-8)
 };
+
+/// After a command that asked the window for new list bounds, the current points go back to 1
+/// on both sides, as the point lists put them.
+inline void RemettreCourants(SessionEdition& session)
+{
+    session.Edition.PointCourantE = 1;
+    session.Edition.PointCourantS = 1;
+}
 
 /// The point-editing verbs: selectionner, deselectionner, courant, supprimer, inserer, copier,
 /// couper, coller, renumeroter, dupliquer.
 const std::vector<VerbeEditer>& VerbesEditionPoints();
 /// The construction and cleaning verbs: intersection, decaler, nettoyer, lisser.
 const std::vector<VerbeEditer>& VerbesConstruction();
+/// The lines `editer --help` adds: every verb with its arguments and what it does.
+QString AideVerbesEditer();
 
 } // namespace galbix::cli

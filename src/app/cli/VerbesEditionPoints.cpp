@@ -3,6 +3,7 @@
 #include "app/cli/VerbesEditer.h"
 
 #include "editing/QueuePoints.h"
+#include "editing/Transaction.h"
 
 namespace galbix::cli {
 
@@ -18,6 +19,14 @@ std::vector<int> Cotes(const QString& texte)
     if (texte == QLatin1String("ES"))
         return {CoteE, CoteS};
     return {};
+}
+
+// The refusal of a point number beyond the side's last point, the side named "E" or "S".
+MessageRefus RefusPointAbsent(int cote, int32_t nbPoints)
+{
+    return {QStringLiteral("Point absent"), QStringLiteral("le côté %1 n'a que %2 points")
+                                                .arg(cote == CoteE ? QStringLiteral("E") : QStringLiteral("S"))
+                                                .arg(nbPoints)};
 }
 
 // "a" or "a-b", 1-based and a <= b.
@@ -40,14 +49,9 @@ ResultatVerbe Selectionner(SessionEdition& session, const QStringList& args, QSt
         erreur = QStringLiteral("selectionner E|S|ES a-b");
         return std::nullopt;
     }
-    for (int cote : cotes) {
-        if (fin > session.Profils.NbPoints(cote)) {
-            erreur = QStringLiteral("selectionner: le côté %1 n'a que %2 points")
-                         .arg(cote == CoteE ? u'E' : u'S')
-                         .arg(session.Profils.NbPoints(cote));
-            return std::nullopt;
-        }
-    }
+    for (int cote : cotes)
+        if (fin > session.Profils.NbPoints(cote))
+            return RefusPointAbsent(cote, session.Profils.NbPoints(cote));
     for (int cote : cotes)
         for (int32_t i = debut; i <= fin; ++i)
             PoserEtat(session.Profils.Points(cote)[size_t(i - 1)], EtatSelection);
@@ -75,27 +79,24 @@ ResultatVerbe Courant(SessionEdition& session, const QStringList& args, QString&
         erreur = QStringLiteral("courant E|S|ES n");
         return std::nullopt;
     }
-    for (int cote : cotes) {
-        if (n > session.Profils.NbPoints(cote)) {
-            erreur = QStringLiteral("courant: le côté %1 n'a que %2 points")
-                         .arg(cote == CoteE ? u'E' : u'S')
-                         .arg(session.Profils.NbPoints(cote));
-            return std::nullopt;
-        }
-    }
+    for (int cote : cotes)
+        if (n > session.Profils.NbPoints(cote))
+            return RefusPointAbsent(cote, session.Profils.NbPoints(cote));
     for (int cote : cotes)
         session.Edition.PointCourant(cote) = n;
     return std::nullopt;
 }
 
-// Runs a command on the session's context and hands back its refusal.
+// Runs a command whole or not at all on the session's context and hands back its refusal.
 template <typename F>
-ResultatVerbe Executer(SessionEdition& session, F&& commande)
+ResultatVerbe Executer(SessionEdition& session, F&& commande, const QString& titreLimites = TitreErreurSaisie)
 {
     ContexteEdition ctx = session.Contexte();
-    const SuitePoints s = commande(ctx);
+    const SuitePoints s = ExecuterEntier(ctx, commande, titreLimites);
     if (s.Suite.Refuse)
         return s.Suite.Message;
+    if (s.BornesListes)
+        RemettreCourants(session);
     return std::nullopt;
 }
 
@@ -107,7 +108,9 @@ ResultatVerbe Dupliquer(SessionEdition& session, const QStringList& args, QStrin
     }
     const Duplication variante = args[0] == QLatin1String("0") ? Duplication::Miroir : Duplication::Reliee;
     QString champ;
-    return Executer(session, [&](ContexteEdition& ctx) { return CommandeDupliquer(ctx, variante, args[1], champ); });
+    return Executer(
+        session, [&](ContexteEdition& ctx) { return CommandeDupliquer(ctx, variante, args[1], champ); },
+        TitreErreurEcartementAiles);
 }
 
 } // namespace
@@ -115,30 +118,36 @@ ResultatVerbe Dupliquer(SessionEdition& session, const QStringList& args, QStrin
 const std::vector<VerbeEditer>& VerbesEditionPoints()
 {
     static const std::vector<VerbeEditer> verbes = {
-        {"selectionner", 2, Selectionner},
-        {"deselectionner", 0, Deselectionner},
-        {"courant", 2, Courant},
+        {"selectionner", 2, Selectionner, "E|S|ES A[-B]", "sélectionne les points A à B du ou des côtés"},
+        {"deselectionner", 0, Deselectionner, "", "désélectionne tous les points"},
+        {"courant", 2, Courant, "E|S|ES N", "fait du point N le point courant"},
         {"supprimer", 0,
-         [](SessionEdition& s, const QStringList&, QString&) { return Executer(s, CommandeSupprimer); }},
+         [](SessionEdition& s, const QStringList&, QString&) { return Executer(s, CommandeSupprimer); }, "",
+         "« Supprimer »"},
         {"inserer", 0,
-         [](SessionEdition& s, const QStringList&, QString&) { return Executer(s, CommandeInsererPoint); }},
+         [](SessionEdition& s, const QStringList&, QString&) { return Executer(s, CommandeInsererPoint); }, "",
+         "« Insérer un point »"},
         {"copier", 0,
          [](SessionEdition& s, const QStringList&, QString&) {
              return Executer(s, [&](ContexteEdition& ctx) { return CommandeCopier(ctx, s.PressePapier); });
-         }},
+         },
+         "", "« Copier »"},
         {"couper", 0,
          [](SessionEdition& s, const QStringList&, QString&) {
              return Executer(s, [&](ContexteEdition& ctx) { return CommandeCouper(ctx, s.PressePapier); });
-         }},
+         },
+         "", "« Couper »"},
         {"coller", 0,
          [](SessionEdition& s, const QStringList&, QString&) {
              return Executer(s, [&](ContexteEdition& ctx) { return CommandeColler(ctx, s.PressePapier); });
-         }},
+         },
+         "", "« Coller »"},
         {"renumeroter", 0,
          [](SessionEdition& s, const QStringList&, QString&) {
              return Executer(s, [&](ContexteEdition& ctx) { return CommandeRenumeroter(ctx, s.ToleranceContour); });
-         }},
-        {"dupliquer", 2, Dupliquer},
+         },
+         "", "« Renuméroter » depuis le point courant"},
+        {"dupliquer", 2, Dupliquer, "0|1 ECART", "« Deux ailes dans le bloc » (0 miroir, 1 reliées), écart en mm"},
     };
     return verbes;
 }

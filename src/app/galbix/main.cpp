@@ -8,8 +8,35 @@
 #include "app/Traductions.h"
 #include "app/OptionsProgramme.h"
 
+#include "editing/Transaction.h"
+
 #include <QApplication>
 #include <cstdio>
+#include <new>
+
+namespace {
+
+// The last guard against a failed allocation: the commands restore the model themselves; any
+// other handler that runs out of memory is stopped here, and the user is told.
+class ApplicationGalbix : public QApplication {
+public:
+    using QApplication::QApplication;
+    galbix::Dialogues* dialogues = nullptr;
+
+    bool notify(QObject* objet, QEvent* evenement) override
+    {
+        try {
+            return QApplication::notify(objet, evenement);
+        } catch (const std::bad_alloc&) {
+            if (dialogues)
+                dialogues->Message(galbix::TitreMemoireInsuffisante, galbix::TexteMemoireInsuffisante,
+                                   galbix::IconeMessage::Critique, galbix::BoutonsMessage::Ok);
+            return false;
+        }
+    }
+};
+
+} // namespace
 
 int main(int argc, char** argv)
 {
@@ -22,7 +49,7 @@ int main(int argc, char** argv)
         return reponse->statut;
     }
 
-    QApplication application(argc, argv);
+    ApplicationGalbix application(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Galbix"));
     QApplication::setApplicationVersion(galbix::VersionProgramme());
     QApplication::setDesktopFileName(galbix::IdentifiantBureau);
@@ -34,6 +61,7 @@ int main(int argc, char** argv)
         return 0;
 
     galbix::DialoguesQt dialogues;
+    application.dialogues = &dialogues;
     galbix::FenetrePrincipale fenetre(dialogues);
     fenetre.Charger(galbix::ArgumentLigneCommande(QApplication::arguments()));
     fenetre.show();
