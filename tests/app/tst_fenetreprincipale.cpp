@@ -97,7 +97,15 @@ private slots:
         DialoguesScript dialogues;
         FenetrePrincipale fenetre(dialogues);
         QVERIFY(!QFile::exists(Ini()));
+        // What a run killed while it wrote its settings left behind goes.
+        const QString reste = m_dossier->filePath(QStringLiteral(".~Galbix.ini-7f3a"));
+        {
+            QFile f(reste);
+            QVERIFY(f.open(QIODevice::WriteOnly));
+            QVERIFY(f.setFileTime(QDateTime::currentDateTime().addDays(-1), QFileDevice::FileModificationTime));
+        }
         fenetre.Charger(QString());
+        QVERIFY(!QFile::exists(reste));
         QCOMPARE(Lignes(Ini()), (QStringList{
             QStringLiteral("[Fenêtre]"), QStringLiteral("Left=0"), QStringLiteral("Top=0"),
             QStringLiteral("Width=15525"), QStringLiteral("Height=10965"), QStringLiteral("WindowState=0"),

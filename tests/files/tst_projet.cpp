@@ -8,6 +8,8 @@
 #include <QFile>
 #include <QTemporaryDir>
 
+#include <sys/stat.h>
+
 using namespace galbix;
 
 Q_DECLARE_METATYPE(galbix::PointProfil)
@@ -58,6 +60,7 @@ private slots:
     void allerRetour();
     void texteDuFichier();
     void plusPetitSurPlusGrand();
+    void fichierRefuseRemplace();
     void separateurDecimalFrancais();
     void valeursLues_data();
     void valeursLues();
@@ -164,6 +167,21 @@ void TestProjet::plusPetitSurPlusGrand()
     QCOMPARE(ini.Lire(QStringLiteral("Autre"), QStringLiteral("cle"), QString()), QStringLiteral("garde"));
 }
 
+// A file the reader refuses (two byte-order marks before Windows-1252 text) is replaced
+// whole: none of its old points comes back.
+void TestProjet::fichierRefuseRemplace()
+{
+    const QString chemin = m_dossier.filePath(QStringLiteral("refuse.gbx"));
+    QVERIFY(EcrireOctets(chemin, "\xEF\xBB\xBF\xEF\xBB\xBF" + Remplacer("e.dat", "vieux\xE9.dat")));
+    DonneesProjet lu;
+    QVERIFY(!LireProjet(chemin, lu).Reussie());
+    DonneesProjet p = Modele(3, 2);
+    QVERIFY(EcrireProjet(chemin, p));
+    QVERIFY(LireProjet(chemin, lu).Reussie());
+    QVERIFY(lu.Profils.PointsE == p.Profils.PointsE);
+    QVERIFY(!LireOctets(chemin).contains("vieux"));
+}
+
 void TestProjet::separateurDecimalFrancais()
 {
     QLocale::setDefault(QLocale(QLocale::French, QLocale::France));
@@ -265,6 +283,7 @@ void TestProjet::echecEcriture_data()
     QTest::newRow("folder is a file") << "dossier_fichier";
     QTest::newRow("target is a folder") << "cible_dossier";
     QTest::newRow("read-only folder") << "lecture_seule";
+    QTest::newRow("target is a pipe") << "tube";
 }
 
 // A failed save reports false and leaves the old file as it was.
@@ -279,8 +298,12 @@ void TestProjet::echecEcriture()
         cible = ancien + QStringLiteral("/projet.gbx");
     else if (cas == QLatin1String("cible_dossier"))
         cible = base;
-    else
+    else if (cas == QLatin1String("tube")) {
+        cible = base + QStringLiteral("/tube.gbx");
+        QCOMPARE(::mkfifo(QFile::encodeName(cible).constData(), 0600), 0);
+    } else {
         QFile::setPermissions(base, QFileDevice::ReadOwner | QFileDevice::ExeOwner);
+    }
     DonneesProjet p = Modele(5, 5);
     const bool ecrit = EcrireProjet(cible, p);
     const bool protege = !EcrireOctets(base + QStringLiteral("/essai"), "x");
