@@ -5,6 +5,7 @@
 #include "app/FenetrePrincipale.h"
 #include "app/LigneCommande.h"
 
+#include "geomlib/EcritureAtomique.h"
 #include "geomlib/Tranchex.h"
 #include "model/NumericText.h"
 
@@ -75,6 +76,8 @@ void FenetrePrincipale::Initialiser()
 
 void FenetrePrincipale::AppliquerReglages()
 {
+    // A run killed while it wrote its settings left a temporary file behind.
+    SupprimerTemporairesAbandonnes(m_fichierReglages);
     const bool premierDemarrage = !QFileInfo::exists(m_fichierReglages);
     CreerReglagesSiAbsents(m_fichierReglages, m_dossierProgramme);
     GeometrieFenetre geometrie = LireGeometrie(m_fichierReglages);

@@ -23,9 +23,14 @@ InstanceUnique::~InstanceUnique() = default;
 
 bool InstanceUnique::Verrouiller()
 {
-    if (m_verrou->isLocked())
+    if (m_verrou->isLocked() || m_verrou->tryLock(0))
         return true;
-    return m_verrou->tryLock(0);
+    if (m_verrou->error() == QLockFile::LockFailedError)
+        return false;
+    // The lock cannot be taken (full disk, missing rights...): better two copies than none.
+    qWarning("galbix : verrou %s impossible à poser, démarrage sans contrôle d'instance unique",
+             qPrintable(QDir::toNativeSeparators(m_verrou->fileName())));
+    return true;
 }
 
 } // namespace galbix

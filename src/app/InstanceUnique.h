@@ -16,8 +16,9 @@ public:
     InstanceUnique(const InstanceUnique&) = delete;
     InstanceUnique& operator=(const InstanceUnique&) = delete;
 
-    /// Takes the lock; false when another running copy holds it. A lock left by a copy that
-    /// ended without releasing it is taken over.
+    /// Takes the lock; false only when another running copy holds it. A lock left by a copy
+    /// that ended without releasing it is taken over; a lock that cannot be written (full
+    /// folder, no rights) lets the program start, with a warning on the error output.
     bool Verrouiller();
 
 private:

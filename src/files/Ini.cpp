@@ -50,6 +50,16 @@ QString Minuscules(QStringView nom)
 
 QString Cle(QStringView nom) { return Minuscules(Rogner(nom)); }
 
+constexpr QByteArrayView MarqueUtf8 = "\xEF\xBB\xBF";
+
+// A second byte-order mark, as bytes or as the three Windows-1252 characters it reads as,
+// written in UTF-8. Such a file is refused whole: its first line reads as no header, yet a
+// save would turn it back into one, and keys that no reader saw would come back.
+bool MarqueEnTrop(QByteArrayView texte)
+{
+    return texte.startsWith(MarqueUtf8) || texte.startsWith("\xC3\xAF\xC2\xBB\xC2\xBF");
+}
+
 // Name of a "[name]" header line; false for any other line.
 bool LireEnTete(QStringView ligne, QString& nom)
 {
@@ -97,8 +107,10 @@ FichierIni FichierIni::DepuisOctets(const QByteArray& octets)
         return f;
     // One encoding for the whole file; line ends are the same byte in both.
     QByteArrayView tout(octets);
-    if (tout.startsWith("\xEF\xBB\xBF"))
+    if (tout.startsWith(MarqueUtf8))
         tout = tout.sliced(3);
+    if (MarqueEnTrop(tout))
+        return f;
     const bool utf8 = cp1252::EstUtf8(tout);
     texte::Lignes lignes(std::string_view(tout.data(), size_t(tout.size())));
     std::string_view brute;
@@ -135,6 +147,13 @@ FichierIni FichierIni::Charger(const QString& chemin, bool* lu)
     const QFileInfo info(chemin);
     if (!info.exists())
         return DepuisOctets({});
+    // Opening a pipe would wait for a writer; a folder, socket or block device holds no
+    // document. A character device is read within the cap (/dev/null reads as empty).
+    if (!info.isFile() && !EstPeripheriqueCaractere(chemin)) {
+        if (lu)
+            *lu = false;
+        return DepuisOctets({});
+    }
     QFile fichier(chemin);
     if (info.size() <= TailleMaxIni && fichier.open(QIODevice::ReadOnly)) {
         try {

@@ -22,10 +22,12 @@ constexpr int LongueurMaxValeurIni = 254;
 class FichierIni {
 public:
     /// Reads `chemin`; a missing file gives an empty document. `lu` (optional) becomes false
-    /// when the file exists but cannot be read or is too large; the document is then empty.
+    /// when the file exists but cannot be read, is too large or is neither a regular file
+    /// nor a character device (folder, pipe...); the document is then empty.
     static FichierIni Charger(const QString& chemin, bool* lu = nullptr);
     /// Parses INI text (UTF-8 when the bytes are valid UTF-8, else Windows-1252; LF, CRLF
-    /// or CR line ends).
+    /// or CR line ends). A text that opens with a second byte-order mark is refused as a
+    /// whole and gives an empty document, so that a save replaces it entirely.
     static FichierIni DepuisOctets(const QByteArray& octets);
 
     /// Value of the key (blanks trimmed, cut at its first NUL and at 254 characters), or `defaut`.

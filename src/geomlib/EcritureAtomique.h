@@ -4,6 +4,16 @@
 // closed, and only then renamed over the target. Until the rename the target keeps its old
 // content, after it the new one: a full disk, a write error or the process being killed at
 // any moment never leaves it empty or cut off.
+//
+// The target is what the path finally names: every symbolic link of a chain is followed and
+// stays a link. A character device (such as /dev/null) is written to directly, since it
+// cannot be replaced; any other target that is not a regular file (folder, pipe, socket,
+// block device) is refused.
+//
+// A save killed before its rename leaves its temporary file behind. The next save of the
+// same target removes such leftovers when they are stale: unchanged for a minute, and (on
+// systems with file locks) not locked, since a save holds a lock on its temporary file from
+// its creation until its rename.
 
 #include <QByteArray>
 #include <QFileDevice>
@@ -41,11 +51,21 @@ public:
 private:
     void Abandonner();
 
-    QString m_cible;          // the file replaced (a symbolic link is followed)
+    QString m_cible;          // the file replaced, links followed; empty for a loop of links
     QString m_temporaire;     // empty when there is no temporary file
     OuvrirTemporaire m_ouvrir;
     bool m_prepare = false;
+    QByteArray m_direct;      // content for a character device, written by Remplacer
+    bool m_peripherique = false;
+    int m_verrou = -1;        // descriptor holding the lock on the temporary file
 };
+
+/// True when `chemin`, links followed, names a character device.
+bool EstPeripheriqueCaractere(const QString& chemin);
+
+/// Removes the temporary files that killed saves of `chemin` left in its folder, when they
+/// are stale (see above); the number removed.
+int SupprimerTemporairesAbandonnes(const QString& chemin);
 
 /// Replaces `chemin` with `contenu`; false, with the previous file intact, on any failure.
 bool EcrireFichierAtomique(const QString& chemin, const QByteArray& contenu);

@@ -17,6 +17,7 @@
 #include <QScrollArea>
 #include <QScrollBar>
 #include <QToolButton>
+#include <QDateTime>
 #include <QtTest>
 
 using namespace galbix;
@@ -59,7 +60,16 @@ class TestFenetrePrincipale : public QObject {
 private slots:
     void premierDemarrage()
     {
-        Banc b{QByteArray()};
+        // What a run killed while it wrote its settings left behind goes.
+        auto dossier = std::make_shared<tests::DossierProgrammeTemporaire>();
+        const QString reste = dossier->filePath(QStringLiteral(".~Galbix.ini-7f3a"));
+        {
+            QFile f(reste);
+            QVERIFY(f.open(QIODevice::WriteOnly));
+            QVERIFY(f.setFileTime(QDateTime::currentDateTime().addDays(-1), QFileDevice::FileModificationTime));
+        }
+        Banc b{QByteArray(), dossier};
+        QVERIFY(!QFile::exists(reste));
         QCOMPARE(Lignes(b.Ini()), (QStringList{
             QStringLiteral("[Fenêtre]"), QStringLiteral("Left=0"), QStringLiteral("Top=0"),
             QStringLiteral("Width=15525"), QStringLiteral("Height=10965"), QStringLiteral("WindowState=0"),

@@ -1,5 +1,6 @@
 // The application shell's plain routines: twips, the stored window state, the command line,
 // file-dialog filters, the settings file, the program folder and the single-instance lock.
+#include "common/Octets.h"
 #include "common/TestMain.h"
 
 #include "view/ui/DialoguesQt.h"
@@ -12,7 +13,10 @@
 #include <QTemporaryDir>
 #include <QtTest>
 #include <cmath>
+#include <csignal>
 #include <limits>
+
+#include <sys/resource.h>
 
 using namespace galbix;
 
@@ -290,6 +294,34 @@ private slots:
         QVERIFY(!seconde.Verrouiller());
         premiere.reset();
         QVERIFY(seconde.Verrouiller());
+    }
+
+    // Only a running copy stops a start: a lock that cannot be written lets it go on, and
+    // says why.
+    void instanceSansVerrou_data()
+    {
+        QTest::addColumn<bool>("sousUnFichier"); // else the folder is full
+        QTest::newRow("dossier qui est un fichier") << true;
+        QTest::newRow("dossier plein") << false;
+    }
+    void instanceSansVerrou()
+    {
+        QFETCH(bool, sousUnFichier);
+        QTemporaryDir dossier;
+        QVERIFY(galbix::tests::EcrireOctets(dossier.filePath(QStringLiteral("fichier")), "x"));
+        InstanceUnique instance(QStringLiteral("essai.lock"),
+                                dossier.filePath(sousUnFichier ? QStringLiteral("fichier") : QString()));
+        // Writing any byte fails as on a full disk (the signal that would end the process is ignored).
+        rlimit avant{};
+        QVERIFY(::getrlimit(RLIMIT_FSIZE, &avant) == 0);
+        const rlimit plein{0, avant.rlim_max};
+        const auto ancienSignal = std::signal(SIGXFSZ, SIG_IGN);
+        QVERIFY(sousUnFichier || ::setrlimit(RLIMIT_FSIZE, &plein) == 0);
+        QTest::ignoreMessage(QtWarningMsg, QRegularExpression(QStringLiteral("essai\\.lock")));
+        const bool demarre = instance.Verrouiller();
+        ::setrlimit(RLIMIT_FSIZE, &avant);
+        std::signal(SIGXFSZ, ancienSignal);
+        QVERIFY(demarre);
     }
 
     void dossierProgramme_data()

@@ -95,6 +95,11 @@ private slots:
               "[A]\r\n\r\n[B]\r\ny=2\r\n");
         ligne("vider la dernière section", "[B]\r\ny=2\r\n[A]\r\nx=1\r\n", "A", "", "", "[B]\r\ny=2\r\n[A]\r\n");
         ligne("vider une section absente", "[A]\r\nx=1\r\n", "C", "", "", "[A]\r\nx=1\r\n\r\n[C]\r\n");
+        // A file that opens with a second byte-order mark reads as empty: a save replaces it
+        // whole, or its hidden first section would come back as the first one read.
+        ligne("deux marques d'ordre", "\xEF\xBB\xBF\xEF\xBB\xBF[A]\r\nx=vieux\xE9\r\n", "A", "k", "v", "[A]\r\nk=v\r\n");
+        ligne("marque d'ordre lue en Windows-1252", "\xC3\xAF\xC2\xBB\xC2\xBF[A]\r\nx=1\r\n", "B", "", "",
+              "[B]\r\n");
     }
 
     // Through the one-shot functions, on a real file, byte by byte.

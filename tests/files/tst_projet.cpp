@@ -9,6 +9,8 @@
 #include <QTemporaryDir>
 #include <limits>
 
+#include <sys/stat.h>
+
 using namespace galbix;
 
 Q_DECLARE_METATYPE(galbix::PointProfil)
@@ -59,6 +61,7 @@ private slots:
     void allerRetour();
     void texteDuFichier();
     void plusPetitSurPlusGrand();
+    void fichierRefuseRemplace();
     void separateurDecimalFrancais();
     void valeursLues_data();
     void valeursLues();
@@ -165,6 +168,21 @@ void TestProjet::plusPetitSurPlusGrand()
     QCOMPARE(ini.Lire(QStringLiteral("Autre"), QStringLiteral("cle"), QString()), QStringLiteral("garde"));
 }
 
+// A file the reader refuses (two byte-order marks before Windows-1252 text) is replaced
+// whole: none of its old points comes back.
+void TestProjet::fichierRefuseRemplace()
+{
+    const QString chemin = m_dossier.filePath(QStringLiteral("refuse.gbx"));
+    QVERIFY(EcrireOctets(chemin, "\xEF\xBB\xBF\xEF\xBB\xBF" + Remplacer("e.dat", "vieux\xE9.dat")));
+    DonneesProjet lu;
+    QVERIFY(!LireProjet(chemin, lu).Reussie());
+    DonneesProjet p = Modele(3, 2);
+    QVERIFY(EcrireProjet(chemin, p));
+    QVERIFY(LireProjet(chemin, lu).Reussie());
+    QVERIFY(lu.Profils.PointsE == p.Profils.PointsE);
+    QVERIFY(!LireOctets(chemin).contains("vieux"));
+}
+
 void TestProjet::separateurDecimalFrancais()
 {
     QLocale::setDefault(QLocale(QLocale::French, QLocale::France));
@@ -266,6 +284,7 @@ void TestProjet::echecEcriture_data()
     QTest::newRow("folder is a file") << "dossier_fichier";
     QTest::newRow("target is a folder") << "cible_dossier";
     QTest::newRow("read-only folder") << "lecture_seule";
+    QTest::newRow("target is a pipe") << "tube";
     // A number that is not finite is never written as 0: the save fails as any failed save.
     QTest::newRow("infinite point") << "point_infini";
     QTest::newRow("infinite spacing") << "ecartement_infini";
@@ -284,8 +303,12 @@ void TestProjet::echecEcriture()
         cible = ancien + QStringLiteral("/projet.gbx");
     else if (cas == QLatin1String("cible_dossier"))
         cible = base;
-    else if (cas == QLatin1String("lecture_seule"))
+    else if (cas == QLatin1String("tube")) {
+        cible = base + QStringLiteral("/tube.gbx");
+        QCOMPARE(::mkfifo(QFile::encodeName(cible).constData(), 0600), 0);
+    } else if (cas == QLatin1String("lecture_seule")) {
         QFile::setPermissions(base, QFileDevice::ReadOwner | QFileDevice::ExeOwner);
+    }
     DonneesProjet p = Modele(5, 5);
     if (cas == QLatin1String("point_infini"))
         p.Profils.PointsS[2].Y = std::numeric_limits<float>::infinity();

@@ -10,6 +10,13 @@
 #include <QTemporaryDir>
 #include <QTest>
 
+#include <sys/file.h>
+#include <sys/socket.h>
+#include <sys/stat.h>
+#include <sys/sysmacros.h>
+#include <sys/un.h>
+#include <unistd.h>
+
 using namespace galbix;
 using galbix::tests::EcrireOctets;
 using galbix::tests::LireOctets;
@@ -59,6 +66,28 @@ OuvrirTemporaire Ouvrir(Panne panne, int* appels = nullptr, int panneAuAppel = 1
             return nullptr;
         return peripherique;
     };
+}
+
+// Makes a node of kind `genre` at `chemin`: 'c' the null character device, 'b' a block
+// device, 'p' a named pipe, 's' a socket, 'f' a regular file. False when the system refuses.
+bool CreerNoeud(char genre, const QString& chemin)
+{
+    const QByteArray nom = QFile::encodeName(chemin);
+    switch (genre) {
+    case 'c': return ::mknod(nom.constData(), S_IFCHR | 0666, makedev(1, 3)) == 0;
+    case 'b': return ::mknod(nom.constData(), S_IFBLK | 0600, makedev(7, 250)) == 0;
+    case 'p': return ::mkfifo(nom.constData(), 0600) == 0;
+    case 's': {
+        sockaddr_un adresse{};
+        adresse.sun_family = AF_UNIX;
+        qstrncpy(adresse.sun_path, nom.constData(), sizeof adresse.sun_path);
+        const int d = ::socket(AF_UNIX, SOCK_STREAM, 0);
+        const bool lie = d >= 0 && ::bind(d, reinterpret_cast<sockaddr*>(&adresse), sizeof adresse) == 0;
+        ::close(d);
+        return lie;
+    }
+    default: return EcrireOctets(chemin, "ancien");
+    }
 }
 
 QStringList Fichiers(const QString& dossier)
@@ -147,6 +176,82 @@ private slots:
         QVERIFY(QFileInfo(cible).isDir());
         QVERIFY(!EcrireFichierAtomique(cible, "contenu"));
         QVERIFY(!EcrireFichierAtomique(m_dossier + QStringLiteral("/absent/projet.gbx"), "contenu"));
+    }
+
+    // What a path finally names, through a chain of links (the middle one relative): a
+    // regular file is replaced, a character device written to, any other node refused.
+    // Every node and link stays what it was.
+    void cibleSpeciale_data()
+    {
+        QTest::addColumn<char>("genre");
+        QTest::addColumn<bool>("liens");
+        QTest::newRow("fichier par deux liens") << 'f' << true;
+        QTest::newRow("périphérique caractère") << 'c' << false;
+        QTest::newRow("périphérique caractère par deux liens") << 'c' << true;
+        QTest::newRow("périphérique bloc") << 'b' << false;
+        QTest::newRow("tube nommé par deux liens") << 'p' << true;
+        QTest::newRow("socket") << 's' << false;
+    }
+
+    void cibleSpeciale()
+    {
+        QFETCH(char, genre);
+        QFETCH(bool, liens);
+        const QString noeud = m_dossier + QStringLiteral("/noeud.gbx");
+        if (!CreerNoeud(genre, noeud))
+            QSKIP("this node cannot be made here (device nodes need root)");
+        struct stat avant {};
+        QCOMPARE(::stat(QFile::encodeName(noeud).constData(), &avant), 0);
+        const QString milieu = m_dossier + QStringLiteral("/milieu.gbx");
+        const QString lien = m_dossier + QStringLiteral("/lien.gbx");
+        QVERIFY(!liens || (QFile::link(QStringLiteral("noeud.gbx"), milieu) && QFile::link(milieu, lien)));
+        const bool accepte = genre == 'f' || genre == 'c';
+        QCOMPARE(EcrireFichierAtomique(liens ? lien : noeud, "contenu"), accepte);
+        struct stat apres {};
+        QCOMPARE(::stat(QFile::encodeName(noeud).constData(), &apres), 0);
+        QCOMPARE(apres.st_mode & S_IFMT, avant.st_mode & S_IFMT);
+        QCOMPARE(apres.st_rdev, avant.st_rdev);
+        QVERIFY(!liens || (QFileInfo(milieu).isSymLink() && QFileInfo(lien).isSymLink()));
+        if (genre == 'f')
+            QCOMPARE(LireOctets(noeud), QByteArray("contenu"));
+        QVERIFY(Fichiers(m_dossier).filter(QStringLiteral(".~")).isEmpty());
+    }
+
+    // A save removes the temporary files of its target that a killed save left, and only
+    // those: one that changed lately or that a running save holds locked stays.
+    void temporairesAbandonnes_data()
+    {
+        QTest::addColumn<QString>("nom");
+        QTest::addColumn<int>("age"); // seconds since its last change
+        QTest::addColumn<bool>("verrouille");
+        QTest::addColumn<bool>("supprime");
+        QTest::newRow("abandonné") << ".~profil.dat-1a2b3c4d" << 120 << false << true;
+        QTest::newRow("récent") << ".~profil.dat-5e6f" << 5 << false << false;
+        QTest::newRow("verrouillé par une sauvegarde") << ".~profil.dat-9abc" << 3600 << true << false;
+        QTest::newRow("autre cible") << ".~profil.dat.bak-12" << 3600 << false << false;
+        QTest::newRow("pas un nom temporaire") << ".~profil.dat-xyz" << 3600 << false << false;
+    }
+
+    void temporairesAbandonnes()
+    {
+        QFETCH(QString, nom);
+        QFETCH(int, age);
+        QFETCH(bool, verrouille);
+        QFETCH(bool, supprime);
+        const QString cible = m_dossier + QStringLiteral("/profil.dat");
+        const QString temporaire = m_dossier + u'/' + nom;
+        QVERIFY(EcrireOctets(cible, "ancien") && EcrireOctets(temporaire, "moitié"));
+        {
+            QFile f(temporaire);
+            QVERIFY(f.open(QIODevice::ReadWrite));
+            QVERIFY(f.setFileTime(QDateTime::currentDateTime().addSecs(-age), QFileDevice::FileModificationTime));
+        }
+        const int verrou = ::open(QFile::encodeName(temporaire).constData(), O_RDONLY);
+        QVERIFY(verrou >= 0 && (!verrouille || ::flock(verrou, LOCK_EX | LOCK_NB) == 0));
+        QVERIFY(EcrireFichierAtomique(cible, "nouveau"));
+        ::close(verrou);
+        QCOMPARE(QFileInfo::exists(temporaire), !supprime);
+        QCOMPARE(LireOctets(cible), QByteArray("nouveau"));
     }
 
     // A replaced file keeps its permissions; a symbolic link stays a link to the new content.
