@@ -2,6 +2,7 @@
 // Profiles for tests: NACA four-digit sections computed from their formula, point lists given
 // by coordinates, and comparisons of point lists.
 
+#include "geomlib/Formats.h"
 #include "geomlib/Tranchex.h"
 #include "model/Types.h"
 #include "model/Naca.h"
@@ -23,13 +24,27 @@ inline std::vector<PointProfil> Naca(const char* code, int parSurface, double co
     return points;
 }
 
+/// The same NACA profile as file points (X and Y only).
+inline std::vector<PointFichier> NacaFichier(const char* code, int parSurface, double corde, double dx = 0, double dy = 0)
+{
+    std::vector<PointFichier> points;
+    for (const PointProfil& p : Naca(code, parSurface, corde, dx, dy))
+        points.push_back({p.X, p.Y});
+    return points;
+}
+
 /// Writes a NACA profile of `parSurface` points per surface and chord `corde` as a .dat file.
 inline bool EcrireNaca(const QString& chemin, const char* code, int parSurface, double corde = 1.0)
 {
-    std::vector<PointFichier> points;
-    for (const PointProfil& p : Naca(code, parSurface, corde))
-        points.push_back({p.X, p.Y});
-    return EcrireFichier(points, chemin, QStringLiteral("NACA ") + QString::fromLatin1(code)) == 1;
+    return EcrireFichier(NacaFichier(code, parSurface, corde), chemin, QStringLiteral("NACA ") + QString::fromLatin1(code)) == 1;
+}
+
+/// `texte` read by `lecteur` (formats::LireDat, LirePlt, LireDxf) and finalised as a file read is.
+inline LectureFichier LireTexte(const QByteArray& texte, LectureFichier (*lecteur)(std::string_view))
+{
+    LectureFichier l = lecteur(std::string_view(texte.constData(), size_t(texte.size())));
+    formats::Finaliser(l);
+    return l;
 }
 
 /// Points from coordinates, with the given states (0 for the points beyond them).
@@ -48,6 +63,12 @@ inline QList<int> Etats(const std::vector<PointProfil>& points)
     for (const PointProfil& p : points)
         etats.push_back(p.Etat);
     return etats;
+}
+
+/// `a` and `b` within `tolerance`.
+inline bool Proche(double a, double b, double tolerance = 1e-3)
+{
+    return std::abs(a - b) <= tolerance;
 }
 
 /// Same points within `tolerance`, states compared when `etats` is true.

@@ -14,7 +14,8 @@ using namespace galbix;
 class TestCp1252 : public QObject {
     Q_OBJECT
 private slots:
-    // Every byte decodes to one character and encodes back to itself.
+    // Every byte decodes to one character and encodes back to itself; the bytes 80 to 9F
+    // hold the characters of the code page, and its five undefined bytes the C1 controls.
     void tousLesOctets()
     {
         QByteArray octets;
@@ -27,32 +28,13 @@ private slots:
         QVERIFY(complet);
         for (int b = 0; b < 256; ++b)
             QCOMPARE(cp1252::Octet(texte[b].unicode()), b);
-    }
-
-    void caracteres_data()
-    {
-        QTest::addColumn<int>("octet");
-        QTest::addColumn<int>("caractere");
-        QTest::newRow("euro") << 0x80 << 0x20AC;
-        QTest::newRow("apostrophe typographique") << 0x92 << 0x2019;
-        QTest::newRow("oe") << 0x9C << 0x0153;
-        QTest::newRow("OE") << 0x8C << 0x0152;
-        QTest::newRow("Y trema") << 0x9F << 0x0178;
-        QTest::newRow("guillemet ouvrant") << 0xAB << 0x00AB;
-        QTest::newRow("e aigu") << 0xE9 << 0x00E9;
-        QTest::newRow("indefini 81") << 0x81 << 0x0081;
-        QTest::newRow("indefini 8D") << 0x8D << 0x008D;
-        QTest::newRow("indefini 8F") << 0x8F << 0x008F;
-        QTest::newRow("indefini 90") << 0x90 << 0x0090;
-        QTest::newRow("indefini 9D") << 0x9D << 0x009D;
-    }
-
-    void caracteres()
-    {
-        QFETCH(int, octet);
-        QFETCH(int, caractere);
-        QCOMPARE(int(cp1252::Caractere(static_cast<unsigned char>(octet))), caractere);
-        QCOMPARE(cp1252::Octet(char16_t(caractere)), octet);
+        const int paires[][2] = {{0x80, 0x20AC}, {0x92, 0x2019}, {0x9C, 0x0153}, {0x8C, 0x0152}, {0x9F, 0x0178},
+                                 {0xAB, 0x00AB}, {0xE9, 0x00E9}, {0x81, 0x0081}, {0x8D, 0x008D}, {0x8F, 0x008F},
+                                 {0x90, 0x0090}, {0x9D, 0x009D}};
+        for (const auto& [octet, caractere] : paires) {
+            QCOMPARE(int(cp1252::Caractere(static_cast<unsigned char>(octet))), caractere);
+            QCOMPARE(cp1252::Octet(char16_t(caractere)), octet);
+        }
     }
 
     // Characters the code page lacks: '?' and the flag down.
@@ -74,29 +56,16 @@ private slots:
         QVERIFY(!complet);
     }
 
-    void utf8Valide_data()
-    {
-        QTest::addColumn<QByteArray>("octets");
-        QTest::addColumn<bool>("valide");
-        QTest::newRow("ascii") << QByteArray("Corde: 100") << true;
-        QTest::newRow("vide") << QByteArray() << true;
-        QTest::newRow("e aigu utf-8") << QByteArray("\xC3\xA9") << true;
-        QTest::newRow("euro utf-8") << QByteArray("\xE2\x82\xAC") << true;
-        QTest::newRow("emoji") << QByteArray("\xF0\x9F\x98\x80") << true;
-        QTest::newRow("e aigu 1252") << QByteArray("caf\xE9") << false;
-        QTest::newRow("oe 1252 seul") << QByteArray("\x9C") << false;
-        QTest::newRow("coupee en fin") << QByteArray("\xE2\x82") << false;
-        QTest::newRow("forme trop longue") << QByteArray("\xC0\xAF") << false;
-        QTest::newRow("forme trop longue 3 octets") << QByteArray("\xE0\x80\xAF") << false;
-        QTest::newRow("surrogat") << QByteArray("\xED\xA0\x80") << false;
-        QTest::newRow("au-dela de 10FFFF") << QByteArray("\xF4\x90\x80\x80") << false;
-    }
-
     void utf8Valide()
     {
-        QFETCH(QByteArray, octets);
-        QFETCH(bool, valide);
-        QCOMPARE(cp1252::EstUtf8(octets), valide);
+        const struct { const char* octets; bool valide; } cas[] = {
+            {"Corde: 100", true}, {"", true}, {"\xC3\xA9", true}, {"\xE2\x82\xAC", true}, {"\xF0\x9F\x98\x80", true},
+            {"caf\xE9", false}, {"\x9C", false}, {"\xE2\x82", false}, // 1252 text, cut at the end
+            {"\xC0\xAF", false}, {"\xE0\x80\xAF", false}, // overlong forms
+            {"\xED\xA0\x80", false}, {"\xF4\x90\x80\x80", false}, // surrogate, beyond 10FFFF
+        };
+        for (const auto& c : cas)
+            QVERIFY2(cp1252::EstUtf8(QByteArray(c.octets)) == c.valide, c.octets);
     }
 
     // What a file gets, and that reading it gives the text back.
@@ -125,8 +94,8 @@ private slots:
         QCOMPARE(cp1252::DecoderFichier(avecMarque), texte);
     }
 
-    // Profile headers written by the library read back the same, in .dat and .dxf; what
-    // the code page holds is written in it.
+    // Profile headers written by the library read back the same, in .dat and .dxf (with the
+    // points of a .dxf exactly); what the code page holds is written in it.
     void entetesEcrites_data()
     {
         QTest::addColumn<QString>("nom");
@@ -147,13 +116,17 @@ private slots:
         QFETCH(bool, en1252);
         QTemporaryDir dossier;
         const QString chemin = dossier.filePath(nom);
-        const std::vector<PointFichier> points{{0.0f, 0.0f}, {100.0f, 5.0f}, {50.0f, -3.0f}};
+        const std::vector<PointFichier> points{{-50.25f, 3.0f}, {100.0f, 5.5f}, {50.0f, -3.125f}, {1e-3f, 2e4f}};
         QCOMPARE(EcrireFichier(points, chemin, enTete), 1);
         const QByteArray octets = tests::LireOctets(chemin);
         QCOMPARE(octets.contains(cp1252::Encoder(enTete)), en1252);
         const bool ascii = std::all_of(enTete.begin(), enTete.end(), [](QChar c) { return c.unicode() < 0x80; });
         QCOMPARE(octets.contains(enTete.toUtf8()), !en1252 || ascii);
-        QCOMPARE(LireFichierDetaille(chemin).enTete, enTete);
+        const LectureFichier l = LireFichierDetaille(chemin);
+        QCOMPARE(l.enTete, enTete);
+        QCOMPARE(l.points.size(), points.size());
+        for (size_t i = 0; nom.endsWith(QStringLiteral(".dxf")) && i < points.size(); ++i) // .dat is scaled
+            QVERIFY(l.points[i].X == points[i].X && l.points[i].Y == points[i].Y);
     }
 
     // Headers of files from elsewhere: UTF-8 when valid, else Windows-1252.

@@ -1,6 +1,7 @@
 // Reading airfoil coordinate files (.dat): the Selig and Lednicer layouts and their everyday
 // variations, and the files that must be refused.
 
+#include "common/Profils.h"
 #include "common/TestMain.h"
 #include "geomlib/Formats.h"
 
@@ -25,9 +26,7 @@ QByteArray AvecNom(const char* nom, const QByteArray& donnees)
 
 LectureFichier Lire(const QByteArray& texte)
 {
-    LectureFichier l = formats::LireDat(std::string_view(texte.constData(), size_t(texte.size())));
-    formats::Finaliser(l);
-    return l;
+    return tests::LireTexte(texte, formats::LireDat);
 }
 
 } // namespace
@@ -36,117 +35,113 @@ class LectureDatTest : public QObject {
     Q_OBJECT
 
 private slots:
-    void variantes_data();
-    void variantes();
-    void refus_data();
-    void refus();
-};
+    void variantes_data()
+    {
+        using B = QByteArray;
+        QTest::addColumn<QByteArray>("texte");
+        QTest::addColumn<QString>("enTete");
+        QTest::addColumn<Points>("attendus");
 
-void LectureDatTest::variantes_data()
-{
-    QTest::addColumn<QByteArray>("texte");
-    QTest::addColumn<QString>("enTete");
-    QTest::addColumn<Points>("attendus");
-
-    const QByteArray selig(Selig);
-    QTest::newRow("Selig") << AvecNom("NACA TEST", selig) << "NACA TEST" << Profil;
-    QTest::newRow("Lednicer, comptes égaux")
-        << QByteArray("LED\n  3.  3.\n\n0 0\n0.5 0.06\n1 0.001\n \n0 0\n0.5 -0.04\n1 -0.001\n") << "LED" << Profil;
-    QTest::newRow("Lednicer, comptes inégaux")
-        << QByteArray("LED\n 3.0 2.0\n0 0\n0.5 0.06\n1 0.001\n\n0 0\n1 -0.001\n") << "LED"
-        << Points{{1, 0.001}, {0.5, 0.06}, {0, 0}, {1, -0.001}};
-    QTest::newRow("Lednicer, bords d'attaque distincts")
-        << QByteArray("LED\n2 2\n0 0.01\n1 0\n0 -0.01\n1 0\n") << "LED"
-        << Points{{1, 0}, {0, 0.01}, {0, -0.01}, {1, 0}};
-    QTest::newRow("Lednicer sans nom") << QByteArray("2 2\n0 0\n1 0.1\n0 0\n1 -0.1\n") << ""
-                                       << Points{{1, 0.1}, {0, 0}, {1, -0.1}};
-    QTest::newRow("tabulations") << AvecNom("T", "1\t0.001\n0.5\t0.06\n0\t0\n0.5\t-0.04\t\t\n1\t-0.001\n")
-                                 << "T" << Profil;
-    QTest::newRow("virgules") << AvecNom("V", "1,0.001\n0.5, 0.06\n0 ,0\n0.5,-0.04,\n1;-0.001\n") << "V" << Profil;
-    QTest::newRow("notation scientifique")
-        << AvecNom("E", "1.0E+00 1.0e-03\n5.0E-01 6.0E-02\n0.0E+00 0.0E+00\n0.5 -0.4E-01\n0.1D+01 -0.1D-02\n")
-        << "E" << Profil;
-    QTest::newRow("nombres commençant par un point")
-        << AvecNom("P", "1. .001\n.5 .06\n0 0\n.5 -.04\n1 -.001\n") << "P" << Profil;
-    QTest::newRow("CRLF") << QByteArray("C\r\n1 0.001\r\n0.5 0.06\r\n0 0\r\n0.5 -0.04\r\n1 -0.001\r\n") << "C"
-                          << Profil;
-    QTest::newRow("lignes vides et blanches")
-        << QByteArray("\n  \nNOM\n\n \t \n1 0.001\n0.5 0.06\n\n0 0\n   \n0.5 -0.04\n1 -0.001\n\n\n") << "NOM"
-        << Profil;
-    QTest::newRow("commentaires")
-        << QByteArray("# fait main\n#\n1 0.001\n0.5 0.06 # dessus\n# milieu\n0 0\n0.5 -0.04\n1 -0.001\n# fin\n")
-        << "" << Profil;
-    QTest::newRow("sans ligne de nom") << selig << "" << Profil;
-    QTest::newRow("texte final") << AvecNom("F", selig + "\nsource : relevé à la main\nhttp://x/y?z=9\n") << "F"
-                                 << Profil;
-    QTest::newRow("fin de fichier DOS")
-        << AvecNom("D", QByteArray(Selig).chopped(1) + "\x1a") << "D" << Profil;
-    QTest::newRow("texte après la fin DOS") << AvecNom("D", selig + "\x1a" + "2 3\nxx") << "D" << Profil;
-    QTest::newRow("nom rogné, marque d'ordre UTF-8")
-        << AvecNom("\xEF\xBB\xBF  Clark Y  \t", selig) << "Clark Y" << Profil;
-    QTest::newRow("nom UTF-8") << AvecNom("Corde: 200.000 Flèche: 1.000", selig)
-                               << QStringLiteral("Corde: 200.000 Flèche: 1.000") << Profil;
-    QTest::newRow("nom Latin-1") << AvecNom("Profil d\xe9riv\xe9", selig) << QStringLiteral("Profil dérivé")
-                                 << Profil;
-    QTest::newRow("nom commençant par un nombre") << AvecNom("2412 modifié", selig)
-                                                 << QStringLiteral("2412 modifié") << Profil;
-    // Integral first point above 1 that is no count line: a Selig file in millimetres.
-    QTest::newRow("Selig en millimètres")
-        << QByteArray("200 3\n100 12\n0 0\n100 -8\n200 -3\n") << ""
-        << Points{{200, 3}, {100, 12}, {0, 0}, {100, -8}, {200, -3}};
-    QTest::newRow("un seul point") << QByteArray("0.5 0.25") << "" << Points{{0.5, 0.25}};
-}
-
-void LectureDatTest::variantes()
-{
-    QFETCH(QByteArray, texte);
-    QFETCH(QString, enTete);
-    QFETCH(Points, attendus);
-
-    const LectureFichier l = Lire(texte);
-    QVERIFY2(l.ok, qPrintable(l.erreur));
-    QCOMPARE(l.enTete, enTete);
-    QCOMPARE(l.points.size(), size_t(attendus.size()));
-    QCOMPARE(DebutsContours(l.points).size(), size_t(1));
-    for (qsizetype i = 0; i < attendus.size(); ++i) {
-        const PointFichier& p = l.points[size_t(i)];
-        QVERIFY2(std::abs(p.X - attendus[i].x()) < 1e-6 && std::abs(p.Y - attendus[i].y()) < 1e-6,
-                 qPrintable(QStringLiteral("point %1 : (%2, %3)").arg(i).arg(p.X).arg(p.Y)));
+        const QByteArray selig(Selig);
+        QTest::newRow("Selig") << AvecNom("NACA TEST", selig) << "NACA TEST" << Profil;
+        QTest::newRow("Lednicer, comptes égaux")
+            << B("LED\n  3.  3.\n\n0 0\n0.5 0.06\n1 0.001\n \n0 0\n0.5 -0.04\n1 -0.001\n") << "LED" << Profil;
+        QTest::newRow("Lednicer, comptes inégaux")
+            << B("LED\n 3.0 2.0\n0 0\n0.5 0.06\n1 0.001\n\n0 0\n1 -0.001\n") << "LED"
+            << Points{{1, 0.001}, {0.5, 0.06}, {0, 0}, {1, -0.001}};
+        QTest::newRow("Lednicer, bords d'attaque distincts") << B("LED\n2 2\n0 0.01\n1 0\n0 -0.01\n1 0\n") << "LED"
+            << Points{{1, 0}, {0, 0.01}, {0, -0.01}, {1, 0}};
+        QTest::newRow("Lednicer sans nom") << B("2 2\n0 0\n1 0.1\n0 0\n1 -0.1\n") << ""
+                                           << Points{{1, 0.1}, {0, 0}, {1, -0.1}};
+        QTest::newRow("tabulations") << AvecNom("T", "1\t0.001\n0.5\t0.06\n0\t0\n0.5\t-0.04\t\t\n1\t-0.001\n")
+                                     << "T" << Profil;
+        QTest::newRow("virgules") << AvecNom("V", "1,0.001\n0.5, 0.06\n0 ,0\n0.5,-0.04,\n1;-0.001\n") << "V" << Profil;
+        QTest::newRow("notation scientifique")
+            << AvecNom("E", "1.0E+00 1.0e-03\n5.0E-01 6.0E-02\n0.0E+00 0.0E+00\n0.5 -0.4E-01\n0.1D+01 -0.1D-02\n")
+            << "E" << Profil;
+        QTest::newRow("nombres commençant par un point")
+            << AvecNom("P", "1. .001\n.5 .06\n0 0\n.5 -.04\n1 -.001\n") << "P" << Profil;
+        QTest::newRow("CRLF") << B("C\r\n1 0.001\r\n0.5 0.06\r\n0 0\r\n0.5 -0.04\r\n1 -0.001\r\n") << "C" << Profil;
+        QTest::newRow("lignes vides et blanches")
+            << B("\n  \nNOM\n\n \t \n1 0.001\n0.5 0.06\n\n0 0\n   \n0.5 -0.04\n1 -0.001\n\n\n") << "NOM" << Profil;
+        QTest::newRow("commentaires")
+            << B("# fait main\n#\n1 0.001\n0.5 0.06 # dessus\n# milieu\n0 0\n0.5 -0.04\n1 -0.001\n# fin\n")
+            << "" << Profil;
+        QTest::newRow("sans ligne de nom") << selig << "" << Profil;
+        QTest::newRow("texte final") << AvecNom("F", selig + "\nsource : relevé à la main\nhttp://x/y?z=9\n") << "F"
+                                     << Profil;
+        QTest::newRow("fin de fichier DOS") << AvecNom("D", B(Selig).chopped(1) + "\x1a") << "D" << Profil;
+        QTest::newRow("texte après la fin DOS") << AvecNom("D", selig + "\x1a" + "2 3\nxx") << "D" << Profil;
+        QTest::newRow("nom rogné, marque d'ordre UTF-8")
+            << AvecNom("\xEF\xBB\xBF  Clark Y  \t", selig) << "Clark Y" << Profil;
+        QTest::newRow("nom UTF-8") << AvecNom("Corde: 200.000 Flèche: 1.000", selig)
+                                   << QStringLiteral("Corde: 200.000 Flèche: 1.000") << Profil;
+        QTest::newRow("nom Latin-1") << AvecNom("Profil d\xe9riv\xe9", selig) << QStringLiteral("Profil dérivé")
+                                     << Profil;
+        QTest::newRow("nom commençant par un nombre") << AvecNom("2412 modifié", selig)
+                                                     << QStringLiteral("2412 modifié") << Profil;
+        // Integral first point above 1 that is no count line: a Selig file in millimetres.
+        QTest::newRow("Selig en millimètres") << B("200 3\n100 12\n0 0\n100 -8\n200 -3\n") << ""
+            << Points{{200, 3}, {100, 12}, {0, 0}, {100, -8}, {200, -3}};
+        QTest::newRow("comptes négatifs dans le dessin: un point") << B("P\n-1 -1\n0 0\n1 0\n") << "P"
+                                                                  << Points{{-1, -1}, {0, 0}, {1, 0}};
+        QTest::newRow("un seul point") << B("0.5 0.25") << "" << Points{{0.5, 0.25}};
     }
-}
 
-void LectureDatTest::refus_data()
-{
-    QTest::addColumn<QByteArray>("texte");
+    void variantes()
+    {
+        QFETCH(QByteArray, texte);
+        QFETCH(QString, enTete);
+        QFETCH(Points, attendus);
 
-    QTest::newRow("vide") << QByteArray();
-    QTest::newRow("nom seul") << QByteArray("NACA 0012\n\n  \n");
-    QTest::newRow("commentaires seuls") << QByteArray("# rien\n# ici\n");
-    QTest::newRow("nombre isolé") << AvecNom("N", "1 0\n0.5\n0 0\n");
-    QTest::newRow("nombre isolé final sans fin de ligne") << AvecNom("N", "0 0\n0.5 0.1\n1.0000000 ");
-    QTest::newRow("trois nombres") << AvecNom("N", "1 0 0\n0 0 0\n");
-    QTest::newRow("texte au milieu des données") << AvecNom("N", "1 0\nabc\n0 0\n");
-    QTest::newRow("nombre suivi de texte") << AvecNom("N", "1 0\n0.5 0.1 x\n0 0\n");
-    QTest::newRow("virgules décimales") << AvecNom("N", "1,0 0,0\n0,5 0,1\n");
-    QTest::newRow("comptes Lednicer trop grands") << QByteArray("L\n3. 3.\n0 0\n0.5 0.1\n1 0\n0 0\n1 0\n");
-    QTest::newRow("comptes Lednicer trop petits") << QByteArray("L\n2. 2.\n0 0\n0.5 0.1\n1 0\n0 0\n1 0\n");
-    QTest::newRow("comptes Lednicer sans points") << QByteArray("L\n61. 61.\n");
-    QTest::newRow("octet nul") << QByteArray("N\n1 0\n0 0\n\0\x01\x02", 13);
-    QTest::newRow("NaN") << AvecNom("N", "1 0\nnan 0.1\n0 0\n");
-    QTest::newRow("infini") << AvecNom("N", "1 0\n0.5 inf\n0 0\n");
-    QTest::newRow("hors des flottants") << AvecNom("N", "1 0\n1e39 0\n0 0\n");
-    QTest::newRow("débordement du double") << AvecNom("N", "1 0\n1e999 0\n0 0\n");
-}
+        const LectureFichier l = Lire(texte);
+        QVERIFY2(l.ok, qPrintable(l.erreur));
+        QCOMPARE(l.enTete, enTete);
+        QCOMPARE(l.points.size(), size_t(attendus.size()));
+        QCOMPARE(DebutsContours(l.points).size(), size_t(1));
+        for (qsizetype i = 0; i < attendus.size(); ++i) {
+            const PointFichier& p = l.points[size_t(i)];
+            QVERIFY2(std::abs(p.X - attendus[i].x()) < 1e-6 && std::abs(p.Y - attendus[i].y()) < 1e-6,
+                     qPrintable(QStringLiteral("point %1 : (%2, %3)").arg(i).arg(p.X).arg(p.Y)));
+        }
+    }
 
-void LectureDatTest::refus()
-{
-    QFETCH(QByteArray, texte);
-    const LectureFichier l = Lire(texte);
-    QVERIFY(!l.ok);
-    QVERIFY(l.points.empty());
-    QVERIFY(!l.erreur.isEmpty());
-    QVERIFY(!l.erreur.contains(QLatin1Char('\n')));
-}
+    void refus_data()
+    {
+        using B = QByteArray;
+        QTest::addColumn<QByteArray>("texte");
+
+        QTest::newRow("vide") << B();
+        QTest::newRow("nom seul") << B("NACA 0012\n\n  \n");
+        QTest::newRow("commentaires seuls") << B("# rien\n# ici\n");
+        QTest::newRow("nombre isolé") << AvecNom("N", "1 0\n0.5\n0 0\n");
+        QTest::newRow("nombre isolé final sans fin de ligne") << AvecNom("N", "0 0\n0.5 0.1\n1.0000000 ");
+        QTest::newRow("trois nombres") << AvecNom("N", "1 0 0\n0 0 0\n");
+        QTest::newRow("texte au milieu des données") << AvecNom("N", "1 0\nabc\n0 0\n");
+        QTest::newRow("nombre suivi de texte") << AvecNom("N", "1 0\n0.5 0.1 x\n0 0\n");
+        QTest::newRow("virgules décimales") << AvecNom("N", "1,0 0,0\n0,5 0,1\n");
+        QTest::newRow("comptes Lednicer trop grands") << B("L\n3. 3.\n0 0\n0.5 0.1\n1 0\n0 0\n1 0\n");
+        QTest::newRow("comptes Lednicer trop petits") << B("L\n2. 2.\n0 0\n0.5 0.1\n1 0\n0 0\n1 0\n");
+        QTest::newRow("comptes Lednicer négatifs") << B("L\n-3. -3.\n0 0\n0.5 0.1\n1 0\n\n0 0\n0.5 -0.1\n1 0\n");
+        QTest::newRow("un compte Lednicer négatif") << B("L\n3. -3.\n0 0\n0.5 0.1\n1 0\n\n0 0\n0.5 -0.1\n1 0\n");
+        QTest::newRow("comptes Lednicer sans points") << B("L\n61. 61.\n");
+        QTest::newRow("octet nul") << B("N\n1 0\n0 0\n\0\x01\x02", 13);
+        QTest::newRow("NaN") << AvecNom("N", "1 0\nnan 0.1\n0 0\n");
+        QTest::newRow("infini") << AvecNom("N", "1 0\n0.5 inf\n0 0\n");
+        QTest::newRow("hors des flottants") << AvecNom("N", "1 0\n1e39 0\n0 0\n");
+        QTest::newRow("débordement du double") << AvecNom("N", "1 0\n1e999 0\n0 0\n");
+    }
+
+    void refus()
+    {
+        QFETCH(QByteArray, texte);
+        const LectureFichier l = Lire(texte);
+        QVERIFY(!l.ok);
+        QVERIFY(l.points.empty());
+        QVERIFY(!l.erreur.isEmpty());
+        QVERIFY(!l.erreur.contains(QLatin1Char('\n')));
+    }
+};
 
 GALBIX_TEST_MAIN(LectureDatTest)
 #include "tst_lecturedat.moc"

@@ -1,50 +1,38 @@
+#include "common/Profils.h"
 #include "common/TestMain.h"
 #include "model/Extremes.h"
 
-#include <QPointF>
-
 using namespace galbix;
-using Points = QList<QPointF>;
+using tests::Points;
+using XY = QList<QPointF>;
 using Valeurs = QList<double>;
-
-namespace {
-
-std::vector<PointProfil> Cote(const Points& xy, const QList<int>& etats = {})
-{
-    std::vector<PointProfil> p;
-    for (qsizetype i = 0; i < xy.size(); ++i)
-        p.push_back({float(xy[i].x()), float(xy[i].y()), int16_t(i < etats.size() ? etats[i] : 0)});
-    return p;
-}
-
-} // namespace
 
 class TestExtremes : public QObject {
     Q_OBJECT
 private slots:
     void egalites_data()
     {
-        QTest::addColumn<Points>("points");
+        QTest::addColumn<XY>("points");
         QTest::addColumn<QList<int>>("indices"); // Xmin, Xmax, Ymin, Ymax
         QTest::addColumn<Valeurs>("compagnons"); // YaXmin, YaXmax, XaYmin, XaYmax
-        QTest::newRow("un point") << Points{{3, 4}} << QList<int>{1, 1, 1, 1} << Valeurs{4, 4, 3, 3};
-        QTest::newRow("tous égaux") << Points{{1, 1}, {1, 1}, {1, 1}} << QList<int>{3, 3, 3, 3} << Valeurs{1, 1, 1, 1};
-        QTest::newRow("Xmin") << Points{{0, 2}, {10, 0}, {0, -2}, {5, 1}} << QList<int>{3, 2, 3, 1} << Valeurs{-2, 0, 0, 0};
-        QTest::newRow("Xmax") << Points{{10, 1}, {0, 0}, {10, -1}, {5, 3}} << QList<int>{2, 3, 3, 4} << Valeurs{0, -1, 10, 5};
-        QTest::newRow("Ymin") << Points{{0, -5}, {10, 0}, {4, -5}, {6, 2}} << QList<int>{1, 2, 3, 4} << Valeurs{-5, 0, 4, 6};
-        QTest::newRow("Ymax") << Points{{1, 7}, {0, 0}, {3, 7}, {9, -1}} << QList<int>{2, 4, 4, 3} << Valeurs{0, -1, 9, 3};
+        QTest::newRow("un point") << XY{{3, 4}} << QList<int>{1, 1, 1, 1} << Valeurs{4, 4, 3, 3};
+        QTest::newRow("tous égaux") << XY{{1, 1}, {1, 1}, {1, 1}} << QList<int>{3, 3, 3, 3} << Valeurs{1, 1, 1, 1};
+        QTest::newRow("Xmin") << XY{{0, 2}, {10, 0}, {0, -2}, {5, 1}} << QList<int>{3, 2, 3, 1} << Valeurs{-2, 0, 0, 0};
+        QTest::newRow("Xmax") << XY{{10, 1}, {0, 0}, {10, -1}, {5, 3}} << QList<int>{2, 3, 3, 4} << Valeurs{0, -1, 10, 5};
+        QTest::newRow("Ymin") << XY{{0, -5}, {10, 0}, {4, -5}, {6, 2}} << QList<int>{1, 2, 3, 4} << Valeurs{-5, 0, 4, 6};
+        QTest::newRow("Ymax") << XY{{1, 7}, {0, 0}, {3, 7}, {9, -1}} << QList<int>{2, 4, 4, 3} << Valeurs{0, -1, 9, 3};
     }
 
     // Ties go to the highest point number. Each row runs on side E, then on side S, so all
     // eight indices meet their tie.
     void egalites()
     {
-        QFETCH(Points, points);
+        QFETCH(XY, points);
         QFETCH(QList<int>, indices);
         QFETCH(Valeurs, compagnons);
         CoupleProfils c;
-        c.PointsE = Cote(points);
-        c.PointsS = Cote({{100, 100}});
+        c.PointsE = Points(points);
+        c.PointsS = Points({{100, 100}});
         CalculerExtremes(c);
         QCOMPARE(QList<int>({c.IndXminE, c.IndXmaxE, c.IndYminE, c.IndYmaxE}), indices);
         QCOMPARE(Valeurs({c.YaXminE, c.YaXmaxE, c.XaYminE, c.XaYmaxE}), compagnons);
@@ -73,8 +61,8 @@ private slots:
         QFETCH(QList<int>, nbRef);
         QFETCH(Valeurs, refs);
         CoupleProfils c;
-        c.PointsE = Cote({{1, 10}, {2, 20}, {4, 40}}, etatsE);
-        c.PointsS = Cote({{10, 1}, {30, 3}, {50, 5}}, etatsS);
+        c.PointsE = Points({{1, 10}, {2, 20}, {4, 40}}, etatsE);
+        c.PointsS = Points({{10, 1}, {30, 3}, {50, 5}}, etatsS);
         const auto avant = c.PointsE;
         CalculerExtremes(c);
         QCOMPARE(QList<int>({c.NbRefE, c.NbRefS}), nbRef);
@@ -84,31 +72,31 @@ private slots:
 
     void metriques_data()
     {
-        QTest::addColumn<Points>("e");
-        QTest::addColumn<Points>("s");
+        QTest::addColumn<XY>("e");
+        QTest::addColumn<XY>("s");
         QTest::addColumn<float>("ecartement");
         QTest::addColumn<Valeurs>("attendu"); // Largeur, Hauteur, FlecheBA, FlecheBF, DiedreMm, DiedreDeg
         // DiedreDeg starts at 12.5: a zero spacing keeps it.
-        QTest::newRow("écartement nul") << Points{{0, -2}, {100, 0}, {50, 8}} << Points{{20, -1}, {90, 1}, {60, 9}, {30, -3}}
+        QTest::newRow("écartement nul") << XY{{0, -2}, {100, 0}, {50, 8}} << XY{{20, -1}, {90, 1}, {60, 9}, {30, -3}}
                                         << 0.0f << Valeurs{100, 12, 20, 10, -1, 12.5};
-        QTest::newRow("45 degrés") << Points{{0, 0}, {100, 10}} << Points{{0, 100}, {80, 110}} << 100.0f
+        QTest::newRow("45 degrés") << XY{{0, 0}, {100, 10}} << XY{{0, 100}, {80, 110}} << 100.0f
                                    << Valeurs{100, 110, 0, 20, 100, 45};
-        QTest::newRow("-45 degrés") << Points{{0, 0}, {100, 10}} << Points{{0, -100}, {80, -90}} << 100.0f
+        QTest::newRow("-45 degrés") << XY{{0, 0}, {100, 10}} << XY{{0, -100}, {80, -90}} << 100.0f
                                     << Valeurs{100, 110, 0, 20, -100, -45};
         // (2^24 + 2^24 + 2) / 2 is 2^24 + 1 in double but 2^24 in float: middles are taken in double.
-        QTest::newRow("milieux en double") << Points{{0, 16777216}, {1, 16777216}} << Points{{0, 16777216}, {1, 16777218}}
+        QTest::newRow("milieux en double") << XY{{0, 16777216}, {1, 16777216}} << XY{{0, 16777216}, {1, 16777218}}
                                            << 1.0f << Valeurs{1, 2, 0, 0, 0, 45};
     }
 
     void metriques()
     {
-        QFETCH(Points, e);
-        QFETCH(Points, s);
+        QFETCH(XY, e);
+        QFETCH(XY, s);
         QFETCH(float, ecartement);
         QFETCH(Valeurs, attendu);
         CoupleProfils c;
-        c.PointsE = Cote(e);
-        c.PointsS = Cote(s);
+        c.PointsE = Points(e);
+        c.PointsS = Points(s);
         c.EcartementZ = ecartement;
         c.DiedreDeg = 12.5f;
         CalculerExtremes(c);
@@ -121,7 +109,7 @@ private slots:
     void coteVideSansEffet()
     {
         CoupleProfils c;
-        c.PointsE = Cote({{1, 2}});
+        c.PointsE = Points({{1, 2}});
         c.XminE = 42;
         CalculerExtremes(c);
         QCOMPARE(c.XminE, 42.0f);

@@ -1,6 +1,7 @@
 #include "common/TestMain.h"
 #include "model/NumericText.h"
 
+#include <QLocale>
 #include <cfloat>
 #include <cmath>
 #include <limits>
@@ -117,6 +118,23 @@ private slots:
         const double v = LireNombreDebut(QStringView(texte));
         QCOMPARE(v, attendu);
         QVERIFY(!std::signbit(v) || attendu < 0);
+    }
+
+    // Under a French default locale (decimal comma, narrow no-break space between digit groups)
+    // typed numbers read the same and numbers are still shown with a point.
+    void localeFrancaise()
+    {
+        struct Retour { QLocale avant; ~Retour() { QLocale::setDefault(avant); } } retour;
+        QLocale::setDefault(QLocale(QLocale::French, QLocale::France));
+        QCOMPARE(QLocale().decimalPoint(), QStringLiteral(","));
+        const struct { QString saisie; const char *valeur, *affichee; } cas[] = {
+            {"1 234,5", "1234.5", "1234.5"}, {QLocale().toString(-1234.5, 'f', 1), "-1234.5", "-1234.5"},
+            {"3,14159", "3.14159", "3.14"}, {"-.5", "-0.5", "-0.5"}, {"5..5", "5", "5.0"}, {"-a5", "0", "0.0"},
+        };
+        for (const auto& c : cas) {
+            QCOMPARE(ValeurSaisie(c.saisie), QString(c.valeur));
+            QCOMPARE(FormaterNombre(ValeurSaisieReelle(c.saisie), u"#####0.0#"), QString(c.affichee));
+        }
     }
 
     // Pasted or read texts of any size: linear, no crash, saturated or zero values.

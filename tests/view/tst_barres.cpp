@@ -9,10 +9,7 @@ using namespace galbix;
 
 namespace {
 
-std::vector<PointProfil> Cote(std::initializer_list<PointProfil> points)
-{
-    return points;
-}
+using Cote = std::vector<PointProfil>;
 
 // The thirteen availabilities, in the order of the table, as '0' and '1'.
 QString Drapeaux(const DisponibiliteCommandes& d)
@@ -30,152 +27,131 @@ QString Drapeaux(const DisponibiliteCommandes& d)
 class TestBarres : public QObject {
     Q_OBJECT
 private slots:
-    void barreEtat_data();
-    void barreEtat();
-    void disponibilite_data();
-    void disponibilite();
-    void zoom_data();
-    void zoom();
-};
-
-void TestBarres::barreEtat_data()
-{
-    QTest::addColumn<std::vector<PointProfil>>("e");
-    QTest::addColumn<std::vector<PointProfil>>("s");
-    QTest::addColumn<int>("mode");
-    QTest::addColumn<QString>("panneau1");
-    QTest::addColumn<QString>("panneau2");
-    QTest::addColumn<QString>("panneau3");
-
-    std::vector<PointProfil> cent20(120, PointProfil{3, 4, 0});
-    QTest::newRow("rien de choisi") << cent20 << Cote({{0, 0, 0}}) << 1
-                                    << ": 120 points     Sél.: 0 pts    X:0.0mm   Y:0.0mm  D:0.0mm"
-                                    << ": 1 points     Sél.: 0 pts    X:0.0mm   Y:0.0mm  D:0.0mm" << "Dist. Sel.";
-    QTest::newRow("boîte 3 x 4") << Cote({{0, 0, 1}, {9, 9, 0}, {3, 4, 1}}) << Cote({{1, 1, 0}}) << 1
-                                 << ": 3 points     Sél.: 2 pts    X:3.0mm   Y:4.0mm  D:5.0mm"
-                                 << ": 1 points     Sél.: 0 pts    X:0.0mm   Y:0.0mm  D:0.0mm" << "Dist. Sel.";
-    QTest::newRow("un point de chaque côté") << Cote({{1, 1, 1}, {5, 5, 0}}) << Cote({{7, 7, 0}, {4, 5, 1}}) << 1
-                                             << ": 2 points     Sél.: 1 pts    X:0.0mm   Y:0.0mm  D:0.0mm"
-                                             << ": 2 points     Sél.: 1 pts    X:0.0mm   Y:0.0mm  D:0.0mm"
-                                             << " X:3.0mm  Y:4.0mm   D:5.0mm";
-    QTest::newRow("écart négatif arrondi") << Cote({{10, 0, 1}}) << Cote({{8.125, -1.5, 1}}) << 1
-                                           << ": 1 points     Sél.: 1 pts    X:0.0mm   Y:0.0mm  D:0.0mm"
-                                           << ": 1 points     Sél.: 1 pts    X:0.0mm   Y:0.0mm  D:0.0mm"
-                                           << " X:-1.88mm  Y:-1.5mm   D:2.4mm";
-    QTest::newRow("deux points d'un côté") << Cote({{0, 0, 1}, {1, 0, 1}}) << Cote({{4, 5, 1}}) << 1
-                                           << ": 2 points     Sél.: 2 pts    X:1.0mm   Y:0.0mm  D:1.0mm"
-                                           << ": 1 points     Sél.: 1 pts    X:0.0mm   Y:0.0mm  D:0.0mm"
-                                           << "Dist. Sel.";
-    // In reference mode the counts and boxes are those of the reference points.
-    QTest::newRow("mode référence") << Cote({{0, 0, 1}, {2, 0, 2}, {2, 2, 3}}) << Cote({{5, 5, 1}}) << 2
-                                    << ": 3 points     Sél.: 2 pts    X:0.0mm   Y:2.0mm  D:2.0mm"
-                                    << ": 1 points     Sél.: 0 pts    X:0.0mm   Y:0.0mm  D:0.0mm" << "Dist. Sel.";
-}
-
-void TestBarres::barreEtat()
-{
-    QFETCH(std::vector<PointProfil>, e);
-    QFETCH(std::vector<PointProfil>, s);
-    QFETCH(int, mode);
-    QFETCH(QString, panneau1);
-    QFETCH(QString, panneau2);
-    QFETCH(QString, panneau3);
-    CoupleProfils m;
-    m.PointsE = e;
-    m.PointsS = s;
-    int32_t nbE = -1, nbS = -1;
-    const auto panneaux = MettreAJourBarreEtat(m, int16_t(mode), nbE, nbS);
-    QCOMPARE(panneaux[0], panneau1);
-    QCOMPARE(panneaux[1], panneau2);
-    QCOMPARE(panneaux[2], panneau3);
-    QCOMPARE(nbE, BoiteDuBit(e, int16_t(mode)).Nombre);
-    QCOMPARE(nbS, BoiteDuBit(s, int16_t(mode)).Nombre);
-}
-
-void TestBarres::disponibilite_data()
-{
-    QTest::addColumn<int>("nbE");
-    QTest::addColumn<int>("nbS");
-    QTest::addColumn<QString>("insertion"); // "Insérer un profil": ticked (c), enabled (a)
-    QTest::addColumn<QString>("regle");
-    QTest::addColumn<QString>("drapeaux");
-    // Order: insert point, delete, mirror, reverse, intersection, smooth, cut/copy/paste,
-    // move, offset, rotate, renumber, stretch, insert profile.
-    const QString a = "0000000000000", b = "0100001100000", c = "0100001100001", d = "1111111111010",
-                  e = "1111111111110";
-    QTest::newRow("0 0") << 0 << 0 << "" << "A" << a;
-    QTest::newRow("0 0, insertion cochée et active") << 0 << 0 << "ca" << "A" << "0000000000001";
-    QTest::newRow("1 0") << 1 << 0 << "a" << "B" << b; // unticked: disabled
-    QTest::newRow("0 1") << 0 << 1 << "" << "B" << b;
-    QTest::newRow("1 1") << 1 << 1 << "" << "C" << c;
-    QTest::newRow("2 0") << 2 << 0 << "c" << "D" << d; // ticked and disabled: kept
-    QTest::newRow("1 2") << 1 << 2 << "" << "D" << d;
-    QTest::newRow("0 3") << 0 << 3 << "" << "D" << d;
-    QTest::newRow("4 0") << 4 << 0 << "" << "E" << e;
-    QTest::newRow("2 4") << 2 << 4 << "" << "E" << e;
-}
-
-void TestBarres::disponibilite()
-{
-    QFETCH(int, nbE);
-    QFETCH(int, nbS);
-    QFETCH(QString, insertion);
-    QFETCH(QString, regle);
-    QFETCH(QString, drapeaux);
-    QCOMPARE(QString(QChar::fromLatin1(RegleDisponibilite(nbE, nbS))), regle);
-    QCOMPARE(Drapeaux(Disponibilites(nbE, nbS, insertion.contains(u'c'), insertion.contains(u'a'))), drapeaux);
-}
-
-void TestBarres::zoom_data()
-{
-    // Steps: "c N" the bar reaches N, "r" the timer puts it back to the middle, "g N" a
-    // refused thumb drag left it at N.
-    QTest::addColumn<QString>("etapes");
-    QTest::addColumn<float>("coeff");
-    QTest::addColumn<bool>("recalcule"); // by the last step
-    QTest::newRow("un clic à droite") << "c10001" << 2.2f << true;
-    QTest::newRow("un clic à gauche") << "c9999" << 1.8f << true;
-    QTest::newRow("droite puis gauche: 0.99") << "c10001 c10000" << 1.98f << true;
-    QTest::newRow("trois positions d'un coup") << "c10003" << 6.6f << true;
-    QTest::newRow("deux positions vers la gauche") << "c9998" << 3.6f << true;
-    QTest::newRow("même position") << "c10000" << 2.0f << false;
-    QTest::newRow("recentrage puis clic") << "c10001 r c10001" << 2.42f << true;
-    QTest::newRow("glissement refusé puis clic") << "g17000 c17001" << 2.2f << true;
-}
-
-void TestBarres::zoom()
-{
-    QFETCH(QString, etapes);
-    QFETCH(float, coeff);
-    QFETCH(bool, recalcule);
-    EtatVue vue;
-    vue.DefinirTailleDessin(9000, 6000);
-    vue.CoeffZoom = 2.0f;
-    vue.XCentreZoom = 12.0f;
-    vue.Rectangle = {10, 20, 30, 40};
-    EtatBarreZoom barre;
-    ActionZoom action;
-    for (const QString& etape : etapes.split(u' ')) {
-        const int position = etape.mid(1).toInt();
-        if (etape[0] == u'g') {
-            ZoomGlisse(barre, position);
-        } else if (etape[0] == u'r') {
-            barre.RecentrageZoom = true;
-            const ActionZoom rien = ZoomBarre(barre, vue, zoom::Milieu);
-            barre.RecentrageZoom = false;
-            QVERIFY(!rien.RecalculerEcran && !rien.Rafraichir && !rien.DemarrerMinuterie);
-        } else {
-            action = ZoomBarre(barre, vue, position);
-            QCOMPARE(barre.PositionZoom, position);
-        }
+    void barreEtat_data()
+    {
+        QTest::addColumn<Cote>("e");
+        QTest::addColumn<Cote>("s");
+        QTest::addColumn<int>("mode");
+        QTest::addColumn<QStringList>("panneaux");
+        const QString un = ": 1 points     Sél.: 0 pts    X:0.0mm   Y:0.0mm  D:0.0mm";
+        const QString unSel = ": 1 points     Sél.: 1 pts    X:0.0mm   Y:0.0mm  D:0.0mm";
+        const QString deuxSel = ": 2 points     Sél.: 1 pts    X:0.0mm   Y:0.0mm  D:0.0mm";
+        QTest::newRow("rien de choisi") << Cote(120, PointProfil{3, 4, 0}) << Cote{{0, 0, 0}} << 1
+            << QStringList{": 120 points     Sél.: 0 pts    X:0.0mm   Y:0.0mm  D:0.0mm", un, "Dist. Sel."};
+        QTest::newRow("boîte 3 x 4") << Cote{{0, 0, 1}, {9, 9, 0}, {3, 4, 1}} << Cote{{1, 1, 0}} << 1
+            << QStringList{": 3 points     Sél.: 2 pts    X:3.0mm   Y:4.0mm  D:5.0mm", un, "Dist. Sel."};
+        QTest::newRow("un point de chaque côté") << Cote{{1, 1, 1}, {5, 5, 0}} << Cote{{7, 7, 0}, {4, 5, 1}} << 1
+            << QStringList{deuxSel, deuxSel, " X:3.0mm  Y:4.0mm   D:5.0mm"};
+        QTest::newRow("écart négatif arrondi") << Cote{{10, 0, 1}} << Cote{{8.125, -1.5, 1}} << 1
+            << QStringList{unSel, unSel, " X:-1.88mm  Y:-1.5mm   D:2.4mm"};
+        QTest::newRow("deux points d'un côté") << Cote{{0, 0, 1}, {1, 0, 1}} << Cote{{4, 5, 1}} << 1
+            << QStringList{": 2 points     Sél.: 2 pts    X:1.0mm   Y:0.0mm  D:1.0mm", unSel, "Dist. Sel."};
+        // In reference mode the counts and boxes are those of the reference points.
+        QTest::newRow("mode référence") << Cote{{0, 0, 1}, {2, 0, 2}, {2, 2, 3}} << Cote{{5, 5, 1}} << 2
+            << QStringList{": 3 points     Sél.: 2 pts    X:0.0mm   Y:2.0mm  D:2.0mm", un, "Dist. Sel."};
     }
-    QCOMPARE(vue.CoeffZoom, coeff);
-    QCOMPARE(action.RecalculerEcran, recalcule);
-    QVERIFY(action.ArreterMinuterie && action.Rafraichir && action.DemarrerMinuterie);
-    QCOMPARE(vue.XCentreZoom, 12.0f); // the zoom is about the view centre
-    QCOMPARE(vue.Rectangle.x2, 9000.0f);
-    QCOMPARE(vue.Rectangle.y1, 0.0f);
-}
+
+    void barreEtat()
+    {
+        QFETCH(Cote, e);
+        QFETCH(Cote, s);
+        QFETCH(int, mode);
+        QFETCH(QStringList, panneaux);
+        CoupleProfils m;
+        m.PointsE = e;
+        m.PointsS = s;
+        int32_t nbE = -1, nbS = -1;
+        const auto obtenus = MettreAJourBarreEtat(m, int16_t(mode), nbE, nbS);
+        QCOMPARE(QStringList({obtenus[0], obtenus[1], obtenus[2]}), panneaux);
+        QCOMPARE(nbE, BoiteDuBit(e, int16_t(mode)).Nombre);
+        QCOMPARE(nbS, BoiteDuBit(s, int16_t(mode)).Nombre);
+    }
+
+    void disponibilite_data()
+    {
+        QTest::addColumn<int>("nbE");
+        QTest::addColumn<int>("nbS");
+        QTest::addColumn<QString>("insertion"); // "Insérer un profil": ticked (c), enabled (a)
+        QTest::addColumn<QString>("regle");
+        QTest::addColumn<QString>("drapeaux");
+        // Order: insert point, delete, mirror, reverse, intersection, smooth, cut/copy/paste,
+        // move, offset, rotate, renumber, stretch, insert profile.
+        const QString a = "0000000000000", b = "0100001100000", c = "0100001100001", d = "1111111111010",
+                      e = "1111111111110";
+        QTest::newRow("0 0") << 0 << 0 << "" << "A" << a;
+        QTest::newRow("0 0, insertion cochée et active") << 0 << 0 << "ca" << "A" << "0000000000001";
+        QTest::newRow("1 0") << 1 << 0 << "a" << "B" << b; // unticked: disabled
+        QTest::newRow("0 1") << 0 << 1 << "" << "B" << b;
+        QTest::newRow("1 1") << 1 << 1 << "" << "C" << c;
+        QTest::newRow("2 0") << 2 << 0 << "c" << "D" << d; // ticked and disabled: kept
+        QTest::newRow("1 2") << 1 << 2 << "" << "D" << d;
+        QTest::newRow("0 3") << 0 << 3 << "" << "D" << d;
+        QTest::newRow("4 0") << 4 << 0 << "" << "E" << e;
+        QTest::newRow("2 4") << 2 << 4 << "" << "E" << e;
+    }
+
+    void disponibilite()
+    {
+        QFETCH(int, nbE);
+        QFETCH(int, nbS);
+        QFETCH(QString, insertion);
+        QFETCH(QString, regle);
+        QFETCH(QString, drapeaux);
+        QCOMPARE(QString(QChar::fromLatin1(RegleDisponibilite(nbE, nbS))), regle);
+        QCOMPARE(Drapeaux(Disponibilites(nbE, nbS, insertion.contains(u'c'), insertion.contains(u'a'))), drapeaux);
+    }
+
+    void zoom_data()
+    {
+        // Steps: "c N" the bar reaches N, "r" the timer puts it back to the middle, "g N" a
+        // refused thumb drag left it at N.
+        QTest::addColumn<QString>("etapes");
+        QTest::addColumn<float>("coeff");
+        QTest::addColumn<bool>("recalcule"); // by the last step
+        QTest::newRow("un clic à droite") << "c10001" << 2.2f << true;
+        QTest::newRow("un clic à gauche") << "c9999" << 1.8f << true;
+        QTest::newRow("droite puis gauche: 0.99") << "c10001 c10000" << 1.98f << true;
+        QTest::newRow("trois positions d'un coup") << "c10003" << 6.6f << true;
+        QTest::newRow("deux positions vers la gauche") << "c9998" << 3.6f << true;
+        QTest::newRow("même position") << "c10000" << 2.0f << false;
+        QTest::newRow("recentrage puis clic") << "c10001 r c10001" << 2.42f << true;
+        QTest::newRow("glissement refusé puis clic") << "g17000 c17001" << 2.2f << true;
+    }
+
+    void zoom()
+    {
+        QFETCH(QString, etapes);
+        QFETCH(float, coeff);
+        QFETCH(bool, recalcule);
+        EtatVue vue;
+        vue.DefinirTailleDessin(9000, 6000);
+        vue.CoeffZoom = 2.0f;
+        vue.XCentreZoom = 12.0f;
+        vue.Rectangle = {10, 20, 30, 40};
+        EtatBarreZoom barre;
+        ActionZoom action;
+        for (const QString& etape : etapes.split(u' ')) {
+            const int position = etape.mid(1).toInt();
+            if (etape[0] == u'g') {
+                ZoomGlisse(barre, position);
+            } else if (etape[0] == u'r') {
+                barre.RecentrageZoom = true;
+                const ActionZoom rien = ZoomBarre(barre, vue, zoom::Milieu);
+                barre.RecentrageZoom = false;
+                QVERIFY(!rien.RecalculerEcran && !rien.Rafraichir && !rien.DemarrerMinuterie);
+            } else {
+                action = ZoomBarre(barre, vue, position);
+                QCOMPARE(barre.PositionZoom, position);
+            }
+        }
+        QCOMPARE(vue.CoeffZoom, coeff);
+        QCOMPARE(action.RecalculerEcran, recalcule);
+        QVERIFY(action.ArreterMinuterie && action.Rafraichir && action.DemarrerMinuterie);
+        QCOMPARE(vue.XCentreZoom, 12.0f); // the zoom is about the view centre
+        QCOMPARE(vue.Rectangle.x2, 9000.0f);
+        QCOMPARE(vue.Rectangle.y1, 0.0f);
+    }
+};
 
 GALBIX_TEST_MAIN(TestBarres)
 #include "tst_barres.moc"

@@ -1,21 +1,13 @@
 // The cut as the machine runs it: times, carriage positions and speeds, and the segments
 // where one carriage rushes while the other crawls.
+#include "common/Profils.h"
 #include "common/TestMain.h"
 #include "view/Parcours.h"
 
-#include <QTest>
-
 using namespace galbix;
+using tests::Points;
 
 namespace {
-
-std::vector<PointProfil> Points(std::initializer_list<std::pair<float, float>> xy)
-{
-    std::vector<PointProfil> points;
-    for (auto [x, y] : xy)
-        points.push_back({x, y, 0});
-    return points;
-}
 
 // A square root of side 20 and a half-size square tip, synchronised at the corners.
 CoupleProfils Carres()
@@ -31,115 +23,99 @@ CoupleProfils Carres()
 class TestParcours : public QObject {
     Q_OBJECT
 private slots:
-    void carres();
-    void segmentsAVerifier_data();
-    void segmentsAVerifier();
-    void position_data();
-    void position();
-    void comptesDifferents();
+    void carres()
+    {
+        const CoupleProfils p = Carres();
+        const AnalyseParcours a = AnalyserParcours(p);
+        QCOMPARE(QList<double>({double(a.NombrePoints), a.LongueurE, a.LongueurS, a.EcartMax}), QList<double>({5, 80, 40, 1}));
+        QVERIFY(a.SegmentsAVerifier.empty());
+        QCOMPARE(a.Duree(3.0), 80.0 / 3.0);
+        QCOMPARE(a.Duree(0.0), 0.0);
+        // Half-way along the second side: the root carriage at the cutting speed, the tip at half.
+        const PositionParcours pos = PositionAuTemps(p, a, 30.0 / 4.0, 4.0);
+        QCOMPARE(QList<int>({pos.Segment, pos.Paire}), QList<int>({1, 2}));
+        QCOMPARE(QList<double>({pos.XE, pos.YE, pos.XS, pos.YS, pos.VitesseE, pos.VitesseS}), QList<double>({20, 10, 10, 5, 4, 2}));
+        QCOMPARE(pos.Ecoule + pos.Restant, 20.0);
+    }
+
+    void segmentsAVerifier_data()
+    {
+        QTest::addColumn<std::vector<PointProfil>>("e");
+        QTest::addColumn<std::vector<PointProfil>>("s");
+        QTest::addColumn<std::vector<int32_t>>("attendus");
+        QTest::addColumn<double>("ecartMax");
+        // Paths 30 and 30 (ratio 1): the tip runs 1 while the root runs 10, then 19 against 10, then 10/10.
+        QTest::newRow("une surcharge") << Points({{0, 0}, {10, 0}, {20, 0}, {30, 0}})
+                                       << Points({{0, 0}, {1, 0}, {20, 0}, {30, 0}}) << std::vector<int32_t>{1} << 10.0;
+        // Exactly four times the paths' ratio is still accepted.
+        QTest::newRow("limite") << Points({{0, 0}, {4, 0}, {5, 0}})
+                                << Points({{0, 0}, {1, 0}, {5, 0}}) << std::vector<int32_t>{} << 4.0;
+        // A root standing still while the tip moves is listed; both still is not.
+        QTest::newRow("un côté immobile") << Points({{0, 0}, {0, 0}, {0, 0}, {10, 0}})
+                                          << Points({{0, 0}, {5, 0}, {5, 0}, {10, 0}}) << std::vector<int32_t>{1}
+                                          << 2.0;
+        QTest::newRow("deux côtés immobiles") << Points({{0, 0}, {0, 0}, {10, 0}})
+                                              << Points({{3, 3}, {3, 3}, {13, 3}}) << std::vector<int32_t>{} << 1.0;
+    }
+
+    void segmentsAVerifier()
+    {
+        QFETCH(std::vector<PointProfil>, e);
+        QFETCH(std::vector<PointProfil>, s);
+        QFETCH(std::vector<int32_t>, attendus);
+        QFETCH(double, ecartMax);
+        CoupleProfils p;
+        p.PointsE = e;
+        p.PointsS = s;
+        const AnalyseParcours a = AnalyserParcours(p);
+        QCOMPARE(a.SegmentsAVerifier, attendus);
+        QCOMPARE(a.EcartMax, ecartMax);
+        for (size_t k = 0; k < a.AVerifier.size(); ++k)
+            QCOMPARE(bool(a.AVerifier[k]),
+                     std::find(attendus.begin(), attendus.end(), int32_t(k + 1)) != attendus.end());
+    }
+
+    void position_data()
+    {
+        QTest::addColumn<double>("temps");
+        QTest::addColumn<int>("paire");
+        QTest::addColumn<double>("xe");
+        QTest::addColumn<double>("ys");
+        // Speed 2 mm/s on the squares: 10 s per side of the root.
+        QTest::newRow("départ") << 0.0 << 1 << 0.0 << 0.0;
+        QTest::newRow("avant le début") << -5.0 << 1 << 0.0 << 0.0;
+        QTest::newRow("premier coin") << 10.0 << 2 << 20.0 << 0.0;
+        QTest::newRow("troisième côté") << 25.0 << 3 << 10.0 << 10.0;
+        QTest::newRow("fin") << 40.0 << 5 << 0.0 << 0.0;
+        QTest::newRow("après la fin") << 1e9 << 5 << 0.0 << 0.0;
+        QTest::newRow("temps non fini") << qQNaN() << 1 << 0.0 << 0.0;
+    }
+
+    void position()
+    {
+        QFETCH(double, temps);
+        QFETCH(int, paire);
+        QFETCH(double, xe);
+        QFETCH(double, ys);
+        const CoupleProfils p = Carres();
+        const AnalyseParcours a = AnalyserParcours(p);
+        const PositionParcours pos = PositionAuTemps(p, a, temps, 2.0);
+        QCOMPARE(pos.Paire, paire);
+        QCOMPARE(pos.XE, xe);
+        QCOMPARE(pos.YS, ys);
+        QCOMPARE(TempsDeLaPaire(a, pos.Paire, 2.0) <= pos.Ecoule + 1e-12, true);
+    }
+
+    void comptesDifferents()
+    {
+        CoupleProfils p = Carres();
+        p.PointsS.pop_back();
+        const AnalyseParcours a = AnalyserParcours(p);
+        QCOMPARE(a.NombrePoints, 0);
+        QCOMPARE(a.Duree(3.0), 0.0);
+        QCOMPARE(PositionAuTemps(p, a, 1.0, 3.0).Paire, 1);
+    }
 };
-
-void TestParcours::carres()
-{
-    const CoupleProfils p = Carres();
-    const AnalyseParcours a = AnalyserParcours(p);
-    QCOMPARE(a.NombrePoints, 5);
-    QCOMPARE(a.LongueurE, 80.0);
-    QCOMPARE(a.LongueurS, 40.0);
-    QCOMPARE(a.EcartMax, 1.0);
-    QVERIFY(a.SegmentsAVerifier.empty());
-    QCOMPARE(a.Duree(3.0), 80.0 / 3.0);
-    QCOMPARE(a.Duree(0.0), 0.0);
-    // Half-way along the second side: the root carriage at the cutting speed, the tip at half.
-    const PositionParcours pos = PositionAuTemps(p, a, 30.0 / 4.0, 4.0);
-    QCOMPARE(pos.Segment, 1);
-    QCOMPARE(pos.Paire, 2);
-    QCOMPARE(pos.XE, 20.0);
-    QCOMPARE(pos.YE, 10.0);
-    QCOMPARE(pos.XS, 10.0);
-    QCOMPARE(pos.YS, 5.0);
-    QCOMPARE(pos.VitesseE, 4.0);
-    QCOMPARE(pos.VitesseS, 2.0);
-    QCOMPARE(pos.Ecoule + pos.Restant, 20.0);
-}
-
-void TestParcours::segmentsAVerifier_data()
-{
-    QTest::addColumn<std::vector<PointProfil>>("e");
-    QTest::addColumn<std::vector<PointProfil>>("s");
-    QTest::addColumn<std::vector<int32_t>>("attendus");
-    QTest::addColumn<double>("ecartMax");
-    // Paths 30 and 30 (ratio 1): the tip runs 1 while the root runs 10, then 19 against 10, then 10/10.
-    QTest::newRow("une surcharge") << Points({{0, 0}, {10, 0}, {20, 0}, {30, 0}})
-                                   << Points({{0, 0}, {1, 0}, {20, 0}, {30, 0}}) << std::vector<int32_t>{1} << 10.0;
-    // Exactly four times the paths' ratio is still accepted.
-    QTest::newRow("limite") << Points({{0, 0}, {4, 0}, {5, 0}})
-                            << Points({{0, 0}, {1, 0}, {5, 0}}) << std::vector<int32_t>{} << 4.0;
-    // A root standing still while the tip moves is listed; both still is not.
-    QTest::newRow("un côté immobile") << Points({{0, 0}, {0, 0}, {0, 0}, {10, 0}})
-                                      << Points({{0, 0}, {5, 0}, {5, 0}, {10, 0}}) << std::vector<int32_t>{1}
-                                      << 2.0;
-    QTest::newRow("deux côtés immobiles") << Points({{0, 0}, {0, 0}, {10, 0}})
-                                          << Points({{3, 3}, {3, 3}, {13, 3}}) << std::vector<int32_t>{} << 1.0;
-}
-
-void TestParcours::segmentsAVerifier()
-{
-    QFETCH(std::vector<PointProfil>, e);
-    QFETCH(std::vector<PointProfil>, s);
-    QFETCH(std::vector<int32_t>, attendus);
-    QFETCH(double, ecartMax);
-    CoupleProfils p;
-    p.PointsE = e;
-    p.PointsS = s;
-    const AnalyseParcours a = AnalyserParcours(p);
-    QCOMPARE(a.SegmentsAVerifier, attendus);
-    QCOMPARE(a.EcartMax, ecartMax);
-    for (size_t k = 0; k < a.AVerifier.size(); ++k)
-        QCOMPARE(bool(a.AVerifier[k]),
-                 std::find(attendus.begin(), attendus.end(), int32_t(k + 1)) != attendus.end());
-}
-
-void TestParcours::position_data()
-{
-    QTest::addColumn<double>("temps");
-    QTest::addColumn<int>("paire");
-    QTest::addColumn<double>("xe");
-    QTest::addColumn<double>("ys");
-    // Speed 2 mm/s on the squares: 10 s per side of the root.
-    QTest::newRow("départ") << 0.0 << 1 << 0.0 << 0.0;
-    QTest::newRow("avant le début") << -5.0 << 1 << 0.0 << 0.0;
-    QTest::newRow("premier coin") << 10.0 << 2 << 20.0 << 0.0;
-    QTest::newRow("troisième côté") << 25.0 << 3 << 10.0 << 10.0;
-    QTest::newRow("fin") << 40.0 << 5 << 0.0 << 0.0;
-    QTest::newRow("après la fin") << 1e9 << 5 << 0.0 << 0.0;
-    QTest::newRow("temps non fini") << qQNaN() << 1 << 0.0 << 0.0;
-}
-
-void TestParcours::position()
-{
-    QFETCH(double, temps);
-    QFETCH(int, paire);
-    QFETCH(double, xe);
-    QFETCH(double, ys);
-    const CoupleProfils p = Carres();
-    const AnalyseParcours a = AnalyserParcours(p);
-    const PositionParcours pos = PositionAuTemps(p, a, temps, 2.0);
-    QCOMPARE(pos.Paire, paire);
-    QCOMPARE(pos.XE, xe);
-    QCOMPARE(pos.YS, ys);
-    QCOMPARE(TempsDeLaPaire(a, pos.Paire, 2.0) <= pos.Ecoule + 1e-12, true);
-}
-
-void TestParcours::comptesDifferents()
-{
-    CoupleProfils p = Carres();
-    p.PointsS.pop_back();
-    const AnalyseParcours a = AnalyserParcours(p);
-    QCOMPARE(a.NombrePoints, 0);
-    QCOMPARE(a.Duree(3.0), 0.0);
-    QCOMPARE(PositionAuTemps(p, a, 1.0, 3.0).Paire, 1);
-}
 
 GALBIX_TEST_MAIN(TestParcours)
 #include "tst_parcours.moc"
