@@ -151,6 +151,7 @@ private slots:
         QVERIFY(!C().txtEcartementIntermediaire->isEnabled());
         C().chkProfilIntermediaire->click();
         const QList<QWidget*> inactifs = {C().cmdOuvrirProfil[CoteE], C().cmdOuvrirProfil[CoteS], C().cmdImportKerfex,
+                                          C().cmdNaca[CoteE], C().cmdNaca[CoteS],
                                           C().cmdSauveProfil[0], C().cmdSauveProfil[2], C().cmdSauveProfil[3],
                                           C().txtCorde[CoteE], C().cmdUndo[0], C().hscOmega, C().txtEcartementZ,
                                           C().cmdSymetrie[0], C().pctProfils, C().txtFleche};
@@ -163,6 +164,7 @@ private slots:
         QVERIFY(!C().cmdUndo[0]->isEnabled()); // the drawing did not switch the commands back on
         C().chkProfilIntermediaire->click();
         const QList<QWidget*> actifs = {C().cmdOuvrirProfil[CoteE], C().cmdOuvrirProfil[CoteS], C().cmdImportKerfex,
+                                          C().cmdNaca[CoteE], C().cmdNaca[CoteS],
                                         C().cmdSauveProfil[0], C().txtCorde[CoteE], C().hscOmega, C().txtFleche};
         for (QWidget* w : actifs)
             QVERIFY2(w->isEnabled(), qPrintable(w->objectName()));
