@@ -25,6 +25,7 @@ struct ControlesFenetre {
     // Side panels "Emplanture" (frmOuvrirEmplanture) and "Saumon" (frmOuvrirSaumon).
     std::array<QGroupBox*, 2> frmOuvrir{};
     std::array<QPushButton*, 2> cmdOuvrirProfil{};
+    std::array<QPushButton*, 2> cmdNaca{};                ///< "NACA...": a profile from its code
     std::array<QLabel*, 2> lblNomFichier{};
     std::array<QLineEdit*, 2> txtCorde{};
     std::array<QPushButton*, 2> cmdFermerProfil{};

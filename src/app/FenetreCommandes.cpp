@@ -60,7 +60,7 @@ std::vector<QWidget*> FenetrePrincipale::CommandesBasculees() const
     w.insert(w.end(), {m_c.chkZoomSelection, m_c.txtFleche, m_c.txtEcartementZ});
     w.insert(w.end(), m_c.chkDiedre.begin(), m_c.chkDiedre.end());
     w.insert(w.end(), {m_c.txtDiedreMm, m_c.txtDiedreDeg, m_c.txtEcartementAiles, m_c.txtDecaler,
-                       m_c.cmdOuvrirProfil[CoteS], m_c.frmOuvrir[CoteS], m_c.cmdSynchroOptimale, m_c.cmdNettoyage,
+                       m_c.cmdOuvrirProfil[CoteS], m_c.cmdNaca[CoteS], m_c.frmOuvrir[CoteS], m_c.cmdSynchroOptimale, m_c.cmdNettoyage,
                        m_c.txtCommentaire, m_c.txtTitreCommentaire, m_c.chkVoirCommentaires, m_c.cmdAide,
                        m_c.cmdTransfertKerfex});
     return w;

@@ -132,6 +132,10 @@ QHBoxLayout* FenetrePrincipale::ConstruireLigneFichier(int cote)
         e ? QStringLiteral("Ouvrir un profil (.dat, .dxf, .plt), un projet Galbix (.gbx) ou un projet Kerfex (.kf)")
           : QStringLiteral("Ouvrir le profil du saumon (.dat, .dxf, .plt)"));
     m_c.cmdOuvrirProfil[cote]->setIcon(Icone(IconeGalbix::Ouvrir));
+    m_c.cmdNaca[cote] = Bouton(NomIndexe(QStringLiteral("cmdNaca"), cote), tr("NACA..."),
+        e ? tr("Calculer le profil de l'emplanture à partir de son code NACA (2412, 23012, 0012-64)")
+          : tr("Calculer le profil du saumon à partir de son code NACA (2412, 23012, 0012-64)"));
+    m_c.cmdNaca[cote]->setSizePolicy(QSizePolicy::Fixed, QSizePolicy::Fixed);
     m_c.lblNomFichier[cote] = new QLabel;
     m_c.lblNomFichier[cote]->setObjectName(NomIndexe(QStringLiteral("lblNomFichier"), cote));
     m_c.lblNomFichier[cote]->setFrameShape(QFrame::StyledPanel);
@@ -142,6 +146,7 @@ QHBoxLayout* FenetrePrincipale::ConstruireLigneFichier(int cote)
         e ? QStringLiteral("Sauver le profil de l'emplanture (.dat ou .dxf)")
           : QStringLiteral("Sauver le profil du saumon (.dat ou .dxf)"));
     ouverture->addWidget(m_c.cmdOuvrirProfil[cote]);
+    ouverture->addWidget(m_c.cmdNaca[cote]);
     ouverture->addWidget(m_c.lblNomFichier[cote], 1);
     ouverture->addWidget(m_c.cmdSauveProfil[cote]);
     return ouverture;

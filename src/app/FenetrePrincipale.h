@@ -18,6 +18,7 @@ class QScrollArea;
 
 namespace galbix {
 
+class DialogueNaca;
 class Dialogues;
 class FenetreSequences;
 class PiloteDecoupe;
@@ -81,6 +82,9 @@ public:
     /// Runs the sequence window of the open command until it closes (exec() when empty);
     /// window tests set it to drive that window without a modal loop.
     std::function<void(FenetreSequences&)> ExecuterSequences;
+    /// Runs the NACA dialog until it closes (exec() when empty); window tests set it to fill
+    /// the dialog without a modal loop.
+    std::function<void(DialogueNaca&)> ExecuterNaca;
 
 protected:
     void closeEvent(QCloseEvent* evenement) override;

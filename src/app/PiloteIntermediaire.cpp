@@ -47,6 +47,7 @@ void PiloteIntermediaire::Basculer(bool coche)
         m_distance = 0.0f;
         m_fenetre.DesactiverCommandes();
         c.cmdOuvrirProfil[CoteE]->setEnabled(false);
+        c.cmdNaca[CoteE]->setEnabled(false);
         c.cmdImportKerfex->setEnabled(false);
         c.chkProfilIntermediaire->setEnabled(true);
         c.txtEcartementIntermediaire->setEnabled(true);
@@ -54,6 +55,7 @@ void PiloteIntermediaire::Basculer(bool coche)
     }
     m_fenetre.ActiverCommandes();
     c.cmdOuvrirProfil[CoteE]->setEnabled(true);
+    c.cmdNaca[CoteE]->setEnabled(true);
     c.cmdImportKerfex->setEnabled(true);
     c.cmdSauveProfil[sauvegarde::IndexIntermediaire]->setEnabled(false);
     c.txtEcartementIntermediaire->setEnabled(false);

@@ -77,6 +77,8 @@ void PiloteVue::Connecter()
     for (int cote : {CoteE, CoteS})
         connect(m_fenetre.Controles().cmdOuvrirProfil[cote], &QPushButton::clicked, this,
                 [this, cote] { OuvrirProfil(cote); });
+    for (int cote : {CoteE, CoteS})
+        connect(m_fenetre.Controles().cmdNaca[cote], &QPushButton::clicked, this, [this, cote] { OuvrirNaca(cote); });
 }
 
 VueProfils& PiloteVue::Dessin()

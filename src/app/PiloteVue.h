@@ -36,6 +36,9 @@ public:
     void BornesListes();
     /// The open command of side `cote` (0 = root, 1 = tip).
     void OuvrirProfil(int cote);
+    /// The NACA command of side `cote`: the dialog, then the load of the computed profile as
+    /// the open command loads a .dat file.
+    void OuvrirNaca(int cote);
 
     /// Moves side `cote`'s list bars to its current point without reading them back (the
     /// mouse picked a point); the side becomes the last one moved. No refresh.
@@ -76,6 +79,8 @@ private:
     QTimer m_minuterieZoom;
     bool m_glissementSignale = false; // the refusal was shown for the current thumb drag
     QString m_nomsFichiers[2];
+    QString m_codeNaca = QStringLiteral("2412"); // the NACA dialog starts from the last code loaded
+    int m_pointsNaca = 0;                         // and its points per surface (0: the default)
 };
 
 } // namespace galbix

@@ -133,8 +133,22 @@ QString TexteChamp(float valeur)
     return PointDecimal(FormaterNombre(double(valeur), u"#####0.0#"));
 }
 
+GenreProfil GenreDuFichier(const QString& chemin)
+{
+    const QString extension = ExtensionFichier(chemin);
+    if (EstExtension(extension, QStringLiteral("dxf")) || EstExtension(extension, QStringLiteral("plt")))
+        return GenreProfil::Dessin;
+    return EstExtension(extension, QStringLiteral("dat")) ? GenreProfil::Dat : GenreProfil::Autre;
+}
+
 ResultatOuverture AppliquerTampon(int cote, const QString& chemin, TamponLecture& tampon,
                                   CoupleProfils& profils)
+{
+    return AppliquerTamponGenre(cote, GenreDuFichier(chemin), NomDuFichier(chemin), tampon, profils);
+}
+
+ResultatOuverture AppliquerTamponGenre(int cote, GenreProfil genre, const QString& nomFichier,
+                                       TamponLecture& tampon, CoupleProfils& profils)
 {
     ResultatOuverture r;
     r.Cote = cote;
@@ -142,9 +156,8 @@ ResultatOuverture AppliquerTampon(int cote, const QString& chemin, TamponLecture
         r.Erreur = QStringLiteral("aucun point dans le fichier");
         return r;
     }
-    const QString extension = ExtensionFichier(chemin);
-    const bool dessin = EstExtension(extension, QStringLiteral("dxf")) || EstExtension(extension, QStringLiteral("plt"));
-    const bool dat = EstExtension(extension, QStringLiteral("dat"));
+    const bool dessin = genre == GenreProfil::Dessin;
+    const bool dat = genre == GenreProfil::Dat;
     if (dessin) {
         const float t = ToleranceDeContour(tampon.XminFichier, tampon.XmaxFichier, tampon.YminFichier,
                                            tampon.YmaxFichier);
@@ -175,7 +188,7 @@ ResultatOuverture AppliquerTampon(int cote, const QString& chemin, TamponLecture
         r.Erreur = QStringLiteral("coordonnées hors limites après mise à l'échelle");
         return r;
     }
-    r.NomFichier = NomDuFichier(chemin);
+    r.NomFichier = nomFichier;
     r.Issue = IssueOuverture::Charge;
     profils = std::move(essai);
     return r;

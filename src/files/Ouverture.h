@@ -87,11 +87,22 @@ float EcartementZDepuisCorde(float largeurE);
 /// A number in the fields' display format "#####0.0#" with "." as separator.
 QString TexteChamp(float valeur);
 
+/// How a load treats the points read: a drawing is thinned and keeps its size, a .dat
+/// profile is scaled to a chord of 100; any other file is taken as it is.
+enum class GenreProfil { Dessin, Dat, Autre };
+
+/// The kind of a file by its extension, compared case-exactly (.dxf/.DXF, .plt/.PLT, .dat/.DAT).
+GenreProfil GenreDuFichier(const QString& chemin);
+
 /// Puts the buffer's points into `profils` for side `cote` as the open command does once
 /// the file is read (thinning of .dxf/.plt, .dat scaling, spacing, metrics). `tampon` is
 /// thinned in place. On Echec `profils` is untouched.
 ResultatOuverture AppliquerTampon(int cote, const QString& chemin, TamponLecture& tampon,
                                   CoupleProfils& profils);
+
+/// AppliquerTampon for points of a known kind; `nomFichier` is the name the labels show.
+ResultatOuverture AppliquerTamponGenre(int cote, GenreProfil genre, const QString& nomFichier,
+                                       TamponLecture& tampon, CoupleProfils& profils);
 
 /// The whole open command after the dialog: refusal of a tip before any root, dispatch of
 /// root ".gbx"/".kf" files, read, several contours taken as one path in file order, then

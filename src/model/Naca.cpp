@@ -1,5 +1,8 @@
 #include "model/Naca.h"
 
+#include "model/NacaFormes.h"
+
+#include <QCoreApplication>
 #include <cmath>
 #include <numbers>
 
@@ -12,47 +15,24 @@ struct Surfaces {
     QPointF bas;
 };
 
-// Upper and lower surface points at chord station x for camber m at p, thickness t.
-Surfaces StationNaca(double x, double m, double p, double t)
+// Upper and lower surface points at chord station x: the half-thickness laid off
+// perpendicular to the mean line.
+Surfaces Station(double x, const naca::FormeNaca& forme)
 {
-    // Closed trailing-edge thickness distribution (last coefficient -0.1036).
-    const double yt = 5.0 * t
-        * (0.2969 * std::sqrt(x) - 0.1260 * x - 0.3516 * x * x + 0.2843 * x * x * x
-           - 0.1036 * x * x * x * x);
-    double yc = 0.0;
-    double pente = 0.0;
-    if (m > 0.0 && p > 0.0) {
-        if (x < p) {
-            yc = m / (p * p) * (2.0 * p * x - x * x);
-            pente = 2.0 * m / (p * p) * (p - x);
-        } else {
-            yc = m / ((1.0 - p) * (1.0 - p)) * (1.0 - 2.0 * p + 2.0 * p * x - x * x);
-            pente = 2.0 * m / ((1.0 - p) * (1.0 - p)) * (p - x);
-        }
-    }
-    const double theta = std::atan(pente);
-    return {QPointF(x - yt * std::sin(theta), yc + yt * std::cos(theta)),
-            QPointF(x + yt * std::sin(theta), yc - yt * std::cos(theta))};
+    const double yt = forme.epaisseur.En(x);
+    const naca::PointMoyen moyen = forme.ligne.En(x);
+    const double theta = std::atan(moyen.pente);
+    return {QPointF(x - yt * std::sin(theta), moyen.y + yt * std::cos(theta)),
+            QPointF(x + yt * std::sin(theta), moyen.y - yt * std::cos(theta))};
 }
 
-} // namespace
-
-std::vector<QPointF> ProfilNaca4(const QString& code, int nParSurface)
+std::vector<QPointF> Assembler(const naca::FormeNaca& forme, int nParSurface)
 {
-    if (code.size() != 4 || nParSurface < 2)
-        return {};
-    for (QChar c : code)
-        if (!c.isDigit())
-            return {};
-    const double m = code[0].digitValue() / 100.0;
-    const double p = code[1].digitValue() / 10.0;
-    const double t = code.mid(2).toInt() / 100.0;
-
     std::vector<Surfaces> stations;
     stations.reserve(size_t(nParSurface));
     for (int i = 0; i < nParSurface; ++i) {
         const double beta = std::numbers::pi * double(i) / double(nParSurface - 1);
-        stations.push_back(StationNaca(0.5 * (1.0 - std::cos(beta)), m, p, t));
+        stations.push_back(Station(0.5 * (1.0 - std::cos(beta)), forme));
     }
     std::vector<QPointF> points;
     points.reserve(size_t(2 * nParSurface - 1));
@@ -65,6 +45,36 @@ std::vector<QPointF> ProfilNaca4(const QString& code, int nParSurface)
     points.back() = QPointF(1.0, 0.0);
     points[size_t(nParSurface - 1)] = QPointF(0.0, 0.0);
     return points;
+}
+
+} // namespace
+
+std::vector<QPointF> ProfilNaca4(const QString& code, int nParSurface)
+{
+    if (code.size() != 4 || nParSurface < 2)
+        return {};
+    for (QChar c : code)
+        if (!c.isDigit())
+            return {};
+    naca::FormeNaca forme;
+    forme.ligne = naca::LigneQuatreChiffres(code[0].digitValue() / 100.0, code[1].digitValue() / 10.0);
+    forme.epaisseur = naca::EpaisseurQuatreChiffres(code.mid(2).toInt() / 100.0);
+    return Assembler(forme, nParSurface);
+}
+
+ProfilNacaCalcule ProfilNaca(const QString& code, int nParSurface)
+{
+    ProfilNacaCalcule r;
+    const std::optional<naca::FormeNaca> forme = naca::LireCodeNaca(code, r.erreur);
+    if (!forme)
+        return r;
+    r.nom = forme->nom;
+    if (nParSurface < 2) {
+        r.erreur = QCoreApplication::translate("galbix::naca", "Il faut au moins 2 points par surface.");
+        return r;
+    }
+    r.points = Assembler(*forme, nParSurface);
+    return r;
 }
 
 } // namespace galbix

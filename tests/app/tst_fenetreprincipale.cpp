@@ -210,7 +210,7 @@ private slots:
             "cmdSelectionAuto_0", "cmdSelectionAuto_1", "cmdSelectionAuto_2", "cmdSelectionAuto_3",
             "chkZoomSelection", "txtFleche", "txtEcartementZ", "chkDiedre_0", "chkDiedre_1", "chkDiedre_2",
             "chkDiedre_3", "chkDiedre_4", "txtDiedreMm", "txtDiedreDeg", "txtEcartementAiles", "txtDecaler",
-            "cmdOuvrirProfil_1", "frmOuvrirSaumon", "cmdSynchroOptimale", "cmdNettoyage", "txtCommentaire",
+            "cmdOuvrirProfil_1", "cmdNaca_1", "frmOuvrirSaumon", "cmdSynchroOptimale", "cmdNettoyage", "txtCommentaire",
             "txtTitreCommentaire", "chkVoirCommentaires", "cmdAide", "cmdTransfertKerfex"};
         for (const char* nom : basculees)
             QTest::newRow(nom) << nom << false << true;
@@ -220,7 +220,7 @@ private slots:
             "chkFleche_2", "chkInsertionProfils", "txtEcartementIntermediaire", "cmdSauveProfil_3"};
         for (const char* nom : desactiveesSeulement)
             QTest::newRow(nom) << nom << false << false;
-        for (const char* nom : {"cmdOuvrirProfil_0", "frmOuvrirEmplanture", "lblNomFichier_0", "cmdImportKerfex",
+        for (const char* nom : {"cmdOuvrirProfil_0", "cmdNaca_0", "frmOuvrirEmplanture", "lblNomFichier_0", "cmdImportKerfex",
                                 "frmTransfertKerfex", "cmdAPropos", "frmSynchroniser"})
             QTest::newRow(nom) << nom << true << true;
     }

@@ -100,6 +100,7 @@ private slots:
         QVERIFY(!b.C().txtEcartementIntermediaire->isEnabled());
         b.C().chkProfilIntermediaire->click();
         const QList<QWidget*> inactifs = {b.C().cmdOuvrirProfil[CoteE], b.C().cmdOuvrirProfil[CoteS], b.C().cmdImportKerfex,
+                                          b.C().cmdNaca[CoteE], b.C().cmdNaca[CoteS],
                                           b.C().cmdSauveProfil[0], b.C().cmdSauveProfil[2], b.C().cmdSauveProfil[3],
                                           b.C().txtCorde[CoteE], b.C().cmdUndo[0], b.C().hscOmega, b.C().txtEcartementZ,
                                           b.C().cmdSymetrie[0], b.C().pctProfils, b.C().txtFleche};
@@ -112,6 +113,7 @@ private slots:
         QVERIFY(!b.C().cmdUndo[0]->isEnabled()); // the drawing did not switch the commands back on
         b.C().chkProfilIntermediaire->click();
         const QList<QWidget*> actifs = {b.C().cmdOuvrirProfil[CoteE], b.C().cmdOuvrirProfil[CoteS], b.C().cmdImportKerfex,
+                                        b.C().cmdNaca[CoteE], b.C().cmdNaca[CoteS],
                                         b.C().cmdSauveProfil[0], b.C().txtCorde[CoteE], b.C().hscOmega, b.C().txtFleche};
         for (QWidget* w : actifs)
             QVERIFY2(w->isEnabled(), qPrintable(w->objectName()));

@@ -143,6 +143,11 @@ void TestCliConventions::valeursOptions_data()
                                               << 0 << "en_tete=-5 mm";
     QTest::newRow("dash text as value") << QStringList{"convertir", "%d/source.dat", "%d/p.dat", "--en-tete=-x-"} << 0
                                         << "en_tete=-x-";
+    QTest::newRow("five-digit code") << QStringList{"naca", "23112", "%d/p.dat", "--points", "5"} << 0
+                                     << "en_tete=Corde: 100.000 NACA 23112";
+    QTest::newRow("modified code, prefixed") << QStringList{"naca", "NACA 0012-64", "%d/p.dat"} << 0
+                                             << "en_tete=Corde: 100.000 NACA 0012-64";
+    QTest::newRow("unknown code") << QStringList{"naca", "21112", "%d/p.dat"} << 2 << "";
     QTest::newRow("missing value") << QStringList{"naca", "0012", "%d/p.dat", "--points"} << 1 << "";
     QTest::newRow("unknown option") << QStringList{"naca", "0012", "%d/p.dat", "--pointz", "5"} << 1 << "";
     QTest::newRow("option of another subcommand") << QStringList{"naca", "0012", "%d/p.dat", "--dossier", "x"} << 1 << "";

@@ -1,8 +1,9 @@
 // galbix-captures: writes PNG pictures of the main window (empty, with a wing loaded in
-// perspective and in side view, enlarged), of the sequence window
+// perspective and in side view, enlarged), of the sequence window, of the NACA dialog
 // and of the about box and the help window into the folder given as argument, on the offscreen
 // platform unless another one is asked for.
 #include "view/ui/Dialogues.h"
+#include "app/DialogueNaca.h"
 #include "app/DossierProgramme.h"
 #include "app/FenetreAPropos.h"
 #include "view/ui/FenetreAide.h"
@@ -197,6 +198,11 @@ int main(int argc, char** argv)
         ok &= Enregistrer(apropos, dossier, QStringLiteral("apropos.png"));
     }
     ok &= CapturesSequences(dialogues, dossier);
+    {
+        DialogueNaca naca(CoteE, QStringLiteral("23012"), 61);
+        naca.show();
+        ok &= Enregistrer(naca, dossier, QStringLiteral("naca.png"));
+    }
     {
         FenetreAide aide;
         aide.Afficher(SectionAideFenetrePrincipale + QStringLiteral("#frmEtirer"));

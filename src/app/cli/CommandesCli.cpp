@@ -143,9 +143,10 @@ int CommandeNaca(const QStringList& args)
     }
     if (positionnels.size() != 2)
         return Usage(usage);
-    const std::vector<QPointF> profil = ProfilNaca4(positionnels[0], parSurface);
-    if (profil.empty())
-        return Usage(usage);
+    const ProfilNacaCalcule calcul = ProfilNaca(positionnels[0], parSurface);
+    if (calcul.points.empty())
+        return Erreur(calcul.erreur);
+    const std::vector<QPointF>& profil = calcul.points;
     // Written like a saved root profile: chord in mm first in the header, so that the
     // .dat writer stores unit-chord coordinates.
     constexpr double corde = 100.0;
@@ -154,7 +155,7 @@ int CommandeNaca(const QStringList& args)
         points[i].X = float(profil[i].x() * corde);
         points[i].Y = float(profil[i].y() * corde);
     }
-    const QString enTete = QStringLiteral("Corde: 100.000 NACA ") + positionnels[0];
+    const QString enTete = QStringLiteral("Corde: 100.000 ") + calcul.nom;
     if (EcrireFichier(points, positionnels[1], enTete) == 0)
         return Erreur(QStringLiteral("écriture impossible : ") + positionnels[1]);
     return 0;

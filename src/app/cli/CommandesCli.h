@@ -39,7 +39,7 @@ int CommandeInfo(const QStringList& args);
 int CommandeConvertir(const QStringList& args);
 /// `ouvrir FICHIER`: loads FICHIER as the root's open command does; points, chord, spacing and thinning tolerance as JSON.
 int CommandeOuvrir(const QStringList& args);
-/// `naca CODE SORTIE [--points N]`: writes a NACA four-digit profile of unit chord (N points per surface).
+/// `naca CODE SORTIE [--points N]`: writes a NACA profile (four-digit, five-digit or modified four-digit code) of unit chord (N points per surface).
 int CommandeNaca(const QStringList& args);
 /// `projet-info FICHIER.gbx`: reads a project as the open command does; points, spacing, switches, view and comment as JSON.
 int CommandeProjetInfo(const QStringList& args);

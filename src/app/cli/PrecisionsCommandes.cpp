@@ -14,7 +14,8 @@ const std::vector<PrecisionsCommande>& PrecisionsCommandes()
         {"ouvrir", "Charge un fichier comme le bouton d'ouverture de l'emplanture (allègement des contours "
                    "dessinés, mise à 100 mm de corde des .dat).",
          OptionsCli{}},
-        {"naca", "Écrit un profil NACA à quatre chiffres calculé par sa formule (corde 100 mm).",
+        {"naca", "Écrit un profil NACA calculé par sa formule (corde 100 mm) : quatre chiffres (2412), "
+                 "cinq chiffres (23012, 23112 à double courbure) ou quatre chiffres modifiés (0012-64).",
          OptionsCli{{"--points", "N", "points par surface (61 par défaut, au moins 2)"}}},
         {"projet-info", "Lit un projet comme le programme : points, écartement, options, vue et commentaire.",
          OptionsCli{}},
