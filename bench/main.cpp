@@ -3,6 +3,7 @@
 #include "Bench.h"
 #include "BenchConstruction.h"
 #include "BenchEdition.h"
+#include "BenchGCode.h"
 #include "BenchSynchro.h"
 
 #include <QApplication>
@@ -21,6 +22,7 @@ int main(int argc, char** argv)
         {"projet", galbix::bench::BenchProjet},             {"points", galbix::bench::BenchPoints},
         {"construction", galbix::bench::BenchConstruction}, {"sequences", galbix::bench::BenchSequences},
         {"images", galbix::bench::BenchImages},             {"limites", galbix::bench::BenchCasLimites},
+        {"gcode", galbix::bench::BenchGCode},
     };
     int lances = 0;
     for (const Groupe& g : groupes) {

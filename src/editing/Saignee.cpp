@@ -4,6 +4,7 @@
 #include "model/Extremes.h"
 
 #include <cmath>
+#include <cstdint>
 
 namespace galbix {
 
@@ -28,20 +29,21 @@ int SensExterieur(const std::vector<PointProfil>& points)
     return aire > 0.0 ? 1 : -1;
 }
 
-std::vector<PointProfil> DecalerExterieur(const std::vector<PointProfil>& points, int cote, double demiSaignee)
+void DecalerExterieur(std::vector<PointProfil>& points, int cote, double demiSaignee)
 {
     if (!(demiSaignee > 0.0) || points.size() < 2)
-        return points;
+        return;
     // The distinct points, every one selected, and where each point of the side went.
     std::vector<PointProfil> distincts;
-    std::vector<size_t> groupe(points.size());
+    distincts.reserve(points.size());
+    std::vector<uint32_t> groupe(points.size());
     for (size_t i = 0; i < points.size(); ++i) {
         if (distincts.empty() || !Confondus(distincts.back(), points[i]))
             distincts.push_back({points[i].X, points[i].Y, EtatSelection});
-        groupe[i] = distincts.size() - 1;
+        groupe[i] = uint32_t(distincts.size() - 1);
     }
     if (distincts.size() < 2)
-        return points;
+        return;
     // A closed outline stays closed: its last distinct point is the first point exactly.
     const PointProfil& premier = points.front();
     if (premier.X == points.back().X && premier.Y == points.back().Y) {
@@ -49,13 +51,11 @@ std::vector<PointProfil> DecalerExterieur(const std::vector<PointProfil>& points
         distincts.back().Y = premier.Y;
     }
     if (DecalerCote(distincts, cote, SensExterieur(distincts) * demiSaignee))
-        return points; // not reached: no two distinct points are confounded
-    std::vector<PointProfil> resultat = points;
+        return; // not reached: no two distinct points are confounded
     for (size_t i = 0; i < points.size(); ++i) {
-        resultat[i].X = distincts[groupe[i]].X;
-        resultat[i].Y = distincts[groupe[i]].Y;
+        points[i].X = distincts[groupe[i]].X;
+        points[i].Y = distincts[groupe[i]].Y;
     }
-    return resultat;
 }
 
 CoupleProfils AppliquerSaignee(const CoupleProfils& profils, double saignee)
@@ -63,8 +63,8 @@ CoupleProfils AppliquerSaignee(const CoupleProfils& profils, double saignee)
     CoupleProfils copie = profils;
     if (!(saignee > 0.0))
         return copie;
-    copie.PointsE = DecalerExterieur(profils.PointsE, CoteE, saignee / 2.0);
-    copie.PointsS = DecalerExterieur(profils.PointsS, CoteS, saignee / 2.0);
+    DecalerExterieur(copie.PointsE, CoteE, saignee / 2.0);
+    DecalerExterieur(copie.PointsS, CoteS, saignee / 2.0);
     if (!copie.PointsE.empty() && !copie.PointsS.empty())
         CalculerExtremes(copie);
     return copie;

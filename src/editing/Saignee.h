@@ -14,11 +14,11 @@ namespace galbix {
 /// when clockwise or of no area: the sign of an offset that moves the outline outwards.
 int SensExterieur(const std::vector<PointProfil>& points);
 
-/// One side offset outwards by `demiSaignee` mm (corners rebuilt where the offset lines meet).
+/// Moves one side outwards by `demiSaignee` mm (corners rebuilt where the offset lines meet).
 /// Points closer than the offset's segment limit to the previous one follow it, so that the
 /// count and the order of the points never change. Nothing moves for a non-positive value or
 /// fewer than two distinct points.
-std::vector<PointProfil> DecalerExterieur(const std::vector<PointProfil>& points, int cote, double demiSaignee);
+void DecalerExterieur(std::vector<PointProfil>& points, int cote, double demiSaignee);
 
 /// Both sides of `profils` offset outwards by half of `saignee` (mm); the spacing and the
 /// metrics are copied, the metrics recomputed.

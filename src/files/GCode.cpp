@@ -7,7 +7,6 @@
 #include <array>
 #include <charconv>
 #include <cmath>
-#include <string>
 
 namespace galbix {
 
@@ -16,6 +15,8 @@ namespace {
 constexpr double MilliemesParMm = 1000.0;   // coordinates are written with three decimals
 constexpr int ChiffresAvance = 10;          // significant digits of F: durations to 1e-9
 constexpr int DecimalesAvanceMax = 12;
+constexpr double AvanceMax = 1e15;          // beyond any machine; keeps the digits within 64 bits
+constexpr double PositionMax = 1e12;        // mm; a farther carriage position is refused
 
 MessageRefus Refus(const QString& texte)
 {
@@ -39,61 +40,70 @@ QString Mm(double v)
     return QString::number(v, 'f', 3);
 }
 
-void EcrireEntier(std::string& s, long long n)
+char* EcrireEntier(char* c, long long n)
 {
-    char tampon[24];
-    const auto r = std::to_chars(tampon, tampon + sizeof tampon, n);
-    s.append(tampon, r.ptr);
+    return std::to_chars(c, c + 24, n).ptr;
 }
 
 // `n` thousandths as "-12.345".
-void EcrireMilliemes(std::string& s, long long n)
+char* EcrireMilliemes(char* c, long long n)
 {
     if (n < 0) {
-        s += '-';
+        *c++ = '-';
         n = -n;
     }
-    EcrireEntier(s, n / 1000);
+    c = EcrireEntier(c, n / 1000);
     const int f = int(n % 1000);
-    s += '.';
-    s += char('0' + f / 100);
-    s += char('0' + f / 10 % 10);
-    s += char('0' + f % 10);
+    *c++ = '.';
+    *c++ = char('0' + f / 100);
+    *c++ = char('0' + f / 10 % 10);
+    *c++ = char('0' + f % 10);
+    return c;
 }
 
 // A positive value with ChiffresAvance significant digits, fixed notation (G-code has no exponent).
-void EcrireAvance(std::string& s, double v)
+char* EcrireAvance(char* c, double v)
 {
-    const int exposant = int(std::floor(std::log10(v)));
-    const int decimales = std::clamp(ChiffresAvance - 1 - exposant, 0, DecimalesAvanceMax);
+    v = std::min(v, AvanceMax);
+    int chiffresEntiers = 1; // digits before the point (1 for values below 10)
+    for (double p = 10.0; v >= p; p *= 10.0)
+        ++chiffresEntiers;
+    int decimales = ChiffresAvance - chiffresEntiers;
+    for (double p = 0.1; v < p && decimales < DecimalesAvanceMax; p /= 10.0)
+        ++decimales; // leading zeros after the point do not count
+    decimales = std::clamp(decimales, 0, DecimalesAvanceMax);
     long long echelle = 1;
     for (int i = 0; i < decimales; ++i)
         echelle *= 10;
-    const long long n = std::max(1LL, std::llround(v * double(echelle)));
-    EcrireEntier(s, n / echelle);
+    const long long n = std::max(1LL, static_cast<long long>(std::nearbyint(v * double(echelle))));
+    c = EcrireEntier(c, n / echelle);
     if (decimales == 0)
-        return;
-    s += '.';
-    char tampon[24];
-    const auto r = std::to_chars(tampon, tampon + sizeof tampon, n % echelle);
-    s.append(size_t(decimales) - size_t(r.ptr - tampon), '0');
-    s.append(tampon, r.ptr);
+        return c;
+    *c++ = '.';
+    char fraction[24];
+    const char* fin = std::to_chars(fraction, fraction + sizeof fraction, n % echelle).ptr;
+    for (long long zeros = decimales - (fin - fraction); zeros > 0; --zeros)
+        *c++ = '0';
+    for (const char* f = fraction; f < fin; ++f)
+        *c++ = *f;
+    return c;
 }
 
-// The program's body: the moves with their feeds, the extents and the time.
+// The moves of the program: where the carriages go, the feeds, the extents and the time. It
+// runs twice over the same moves: first without text (for the header), then writing them.
 class Redacteur {
 public:
-    Redacteur(const MachineDecoupe& m, size_t mouvements) : m_machine(m)
+    /// Writes to `texte` when given; only measures otherwise.
+    Redacteur(const MachineDecoupe& m, QByteArray* texte) : m_machine(m), m_texte(texte)
     {
-        m_corps.reserve(mouvements * 64 + 256);
         for (int i = 0; i < 4; ++i)
             m_lettres[size_t(i)] = char(m.Axes.at(i).toLatin1());
     }
 
     void Ligne(const QString& texte)
     {
-        m_corps += texte.toStdString();
-        m_corps += '\n';
+        if (m_texte)
+            *m_texte += texte.toUtf8() + '\n';
         ++m_lignes;
     }
     /// "G0" to `p` (rapid, no feed).
@@ -101,10 +111,13 @@ public:
     {
         if (!Placer(p))
             return;
-        m_corps += "G0";
-        Axes();
-        m_corps += '\n';
         ++m_lignes;
+        if (!m_texte)
+            return;
+        char ligne[160] = {'G', '0'};
+        char* c = Axes(ligne + 2);
+        *c++ = '\n';
+        m_texte->append(ligne, c - ligne);
     }
     /// "G1" to `p` lasting `duree` seconds (with the time of the moves left out before it).
     void Coupe(const PositionChariots& p, double duree)
@@ -116,9 +129,9 @@ public:
         const double temps = m_enAttente;
         m_enAttente = 0.0;
         m_duree += temps;
-        m_corps += "G1";
-        Axes();
-        m_corps += " F";
+        ++m_lignes;
+        if (!m_texte)
+            return;
         double avance = 60.0 / temps;
         if (m_machine.Avance == ModeAvance::ParMinute) {
             double carre = 0.0;
@@ -128,12 +141,15 @@ public:
             }
             avance *= std::sqrt(carre);
         }
-        EcrireAvance(m_corps, avance);
-        m_corps += '\n';
-        ++m_lignes;
+        char ligne[160] = {'G', '1'};
+        char* c = Axes(ligne + 2);
+        *c++ = ' ';
+        *c++ = 'F';
+        c = EcrireAvance(c, avance);
+        *c++ = '\n';
+        m_texte->append(ligne, c - ligne);
     }
 
-    std::string& Corps() { return m_corps; }
     qint64 Lignes() const { return m_lignes; }
     double Duree() const { return m_duree; }
     bool Fini() const { return m_fini; }
@@ -150,11 +166,11 @@ private:
         const double v[4] = {p.XG, p.YG, p.XD, p.YD};
         std::array<long long, 4> q{};
         for (size_t i = 0; i < 4; ++i) {
-            if (!std::isfinite(v[i]) || std::fabs(v[i]) > 1e12) {
+            if (!std::isfinite(v[i]) || std::fabs(v[i]) > PositionMax) {
                 m_fini = false;
                 return false;
             }
-            q[i] = std::llround(v[i] * MilliemesParMm);
+            q[i] = static_cast<long long>(std::nearbyint(v[i] * MilliemesParMm));
         }
         if (m_place && q == m_position)
             return false;
@@ -166,17 +182,18 @@ private:
         m_place = true;
         return true;
     }
-    void Axes()
+    char* Axes(char* c) const
     {
         for (size_t i = 0; i < 4; ++i) {
-            m_corps += ' ';
-            m_corps += m_lettres[i];
-            EcrireMilliemes(m_corps, m_position[i]);
+            *c++ = ' ';
+            *c++ = m_lettres[i];
+            c = EcrireMilliemes(c, m_position[i]);
         }
+        return c;
     }
 
     const MachineDecoupe& m_machine;
-    std::string m_corps;
+    QByteArray* m_texte;
     std::array<char, 4> m_lettres{};
     std::array<long long, 4> m_position{}, m_min{}, m_max{};
     bool m_place = false;
@@ -289,15 +306,18 @@ std::vector<DepassementCourse> Depassements(const ProgrammeGCode& g, const Machi
     return d;
 }
 
-// The moves: rapid to the safe point, start lines, lead-in, the pairs, return, end lines.
-void EcrireMouvements(Redacteur& r, const CoupleProfils& p, const MachineDecoupe& m, const PlacementBloc& bloc)
+// The whole body: units and feed mode, rapid to the safe point, start lines, lead-in, the
+// pairs, return, end lines.
+void EcrireCorps(Redacteur& r, const CoupleProfils& p, const AnalyseParcours& analyse, const MachineDecoupe& m,
+                 const PlacementBloc& bloc)
 {
     const auto position = [&](const PointsFaces& f) {
         return ProlongerFil(f.xe, f.ye, f.xs, f.ys, bloc, m.EntreChariots);
     };
-    const AnalyseParcours analyse = AnalyserParcours(p);
     const std::optional<PointsFaces> sur = PointSur(p, m.Entree);
     const size_t n = p.PointsE.size();
+    r.Ligne(QStringLiteral("G21 G90 G17"));
+    r.Ligne(m.Avance == ModeAvance::TempsInverse ? QStringLiteral("G93") : QStringLiteral("G94"));
     r.Rapide(position(sur ? *sur : Paire(p, 0)));
     for (const QString& l : LignesSeparees(m.LignesDebut))
         r.Ligne(l);
@@ -361,23 +381,23 @@ ProgrammeGCode GenererGCode(const CoupleProfils& profils, const MachineDecoupe& 
     if (g.Refus)
         return g;
     const CoupleProfils p = AppliquerSaignee(profils, m.Saignee);
-    Redacteur r(m, p.PointsE.size() + 8);
-    r.Ligne(QStringLiteral("G21 G90 G17"));
-    r.Ligne(m.Avance == ModeAvance::TempsInverse ? QStringLiteral("G93") : QStringLiteral("G94"));
-    EcrireMouvements(r, p, m, bloc);
-    if (!r.Fini()) {
+    const AnalyseParcours analyse = AnalyserParcours(p);
+    Redacteur mesure(m, nullptr);
+    EcrireCorps(mesure, p, analyse, m, bloc);
+    if (!mesure.Fini()) {
         g.Refus = Refus(QStringLiteral("Une position des chariots n'est pas calculable : vérifiez les profils."));
         return g;
     }
-    g.Duree = r.Duree();
-    g.Gauche = r.Etendue(AxeGaucheH);
-    g.Droite = r.Etendue(AxeDroitH);
+    g.Duree = mesure.Duree();
+    g.Gauche = mesure.Etendue(AxeGaucheH);
+    g.Droite = mesure.Etendue(AxeDroitH);
     g.HorsCourse = Depassements(g, m);
-    const QByteArray enTete = EnTete(g, m, infos, bloc, p.NbPointsE()).toLatin1();
-    g.Lignes = r.Lignes() + enTete.count('\n');
-    g.Texte.reserve(enTete.size() + qsizetype(r.Corps().size()));
-    g.Texte += enTete;
-    g.Texte.append(r.Corps().data(), qsizetype(r.Corps().size()));
+    g.Texte = EnTete(g, m, infos, bloc, p.NbPointsE()).toLatin1();
+    const qint64 lignesEnTete = g.Texte.count('\n');
+    g.Texte.reserve(g.Texte.size() + qsizetype(mesure.Lignes()) * 64);
+    Redacteur r(m, &g.Texte);
+    EcrireCorps(r, p, analyse, m, bloc);
+    g.Lignes = lignesEnTete + r.Lignes();
     return g;
 }
 
