@@ -131,7 +131,7 @@ private slots:
     void pages()
     {
         const QList<PageManuel> pages = PagesManuel();
-        QCOMPARE(pages.size(), qsizetype(8));
+        QCOMPARE(pages.size(), qsizetype(9));
         for (const PageManuel& page : pages) {
             QVERIFY2(!page.titre.isEmpty(), qPrintable(page.fichier));
             QVERIFY2(!page.sections.isEmpty(), qPrintable(page.fichier));
