@@ -5,6 +5,7 @@
 #include "Bench.h"
 #include "BenchConstruction.h"
 #include "BenchEdition.h"
+#include "BenchGCode.h"
 #include "BenchSynchro.h"
 
 #include <QApplication>
@@ -25,6 +26,7 @@ int main(int argc, char** argv)
         {"projet", nullptr, galbix::bench::BenchProjet},    {"points", galbix::bench::BenchPoints},
         {"construction", galbix::bench::BenchConstruction}, {"sequences", nullptr, galbix::bench::BenchSequences},
         {"images", nullptr, galbix::bench::BenchImages},    {"limites", galbix::bench::BenchCasLimites},
+        {"gcode", galbix::bench::BenchGCode},
     };
     int lances = 0;
     for (const Groupe& g : groupes) {

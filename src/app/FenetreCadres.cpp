@@ -2,6 +2,7 @@
 // right-hand column (alignment, dihedral, display, image, two wings, exchange, saving).
 
 #include "app/FabriqueControles.h"
+#include "app/FenetreMachine.h"
 #include "app/FenetrePrincipale.h"
 #include "app/PiloteDecoupe.h"
 
@@ -242,8 +243,16 @@ QWidget* FenetrePrincipale::ConstruireCadresProjet()
                                     QStringLiteral("Écrire TempE.dat et TempS.dat pour Kerfex"));
     m_c.cmdImportKerfex = Bouton(QStringLiteral("cmdImportKerfex"), QStringLiteral("Importer un projet"),
                                  QStringLiteral("Lire TempE.dat et TempS.dat écrits par Kerfex"));
-    kerfex->addWidget(m_c.cmdTransfertKerfex);
-    kerfex->addWidget(m_c.cmdImportKerfex);
+    auto* gcode = Bouton(QStringLiteral("cmdProgrammeGCode"), QStringLiteral("Programme G-code…"),
+                         QStringLiteral("Écrire le programme d'une machine 4 axes pilotée en G-code"));
+    connect(gcode, &QPushButton::clicked, this, [this] { OuvrirMachineDecoupe(*this); });
+    // Three buttons in the height of two and a half, so that the column keeps its designed height.
+    kerfex->setContentsMargins(6, 1, 6, 3);
+    kerfex->setSpacing(1);
+    for (QPushButton* b : {m_c.cmdTransfertKerfex, gcode, m_c.cmdImportKerfex}) {
+        b->setFixedHeight(b->fontMetrics().height() + 5);
+        kerfex->addWidget(b);
+    }
     pile->addWidget(m_c.frmTransfertKerfex);
 
     auto* profils = Cadre(QStringLiteral("frmProfils"), QStringLiteral("Profils"));

@@ -5,11 +5,15 @@
 #include "app/FabriqueControles.h"
 #include "app/FenetrePrincipale.h"
 #include "app/PiloteVue.h"
+#include "files/GCode.h"
 #include "model/NumericText.h"
 #include "view/Souris.h"
 #include "view/ui/VueProfils.h"
 
 #include <QApplication>
+#include <QIcon>
+#include <QPainter>
+#include <QPixmap>
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QLabel>
@@ -36,6 +40,23 @@ QToolButton* BoutonLecteur(const QString& nom, QStyle::StandardPixmap icone, con
     b->setToolTip(bulle);
     b->setAutoRaise(false);
     return b;
+}
+
+// Two carriages (red and blue discs) with the wire between them.
+QIcon IconeChariots()
+{
+    QPixmap image(32, 32);
+    image.fill(Qt::transparent);
+    QPainter p(&image);
+    p.setRenderHint(QPainter::Antialiasing, true);
+    p.setPen(QPen(Qt::black, 2.5));
+    p.drawLine(QPointF(7, 9), QPointF(25, 23));
+    p.setPen(QPen(Qt::black, 1.5));
+    p.setBrush(QColor(255, 0, 0));
+    p.drawEllipse(QPointF(7, 9), 5.5, 5.5);
+    p.setBrush(QColor(0, 0, 255));
+    p.drawEllipse(QPointF(25, 23), 5.5, 5.5);
+    return QIcon(image);
 }
 
 QString Nombre(double v, int decimales)
@@ -94,7 +115,14 @@ QGroupBox* PiloteDecoupe::ConstruireCadre()
     grille->addWidget(Legende(QStringLiteral("Vitesse")), 1, 0, 1, 3);
     grille->addWidget(m_champVitesse, 1, 3);
     grille->addWidget(Legende(QStringLiteral("mm/s"), m_champVitesse), 1, 4);
-    grille->addWidget(m_segments, 2, 0, 1, 5);
+    m_chariots = new QToolButton;
+    m_chariots->setObjectName(QStringLiteral("chkDecoupeChariots"));
+    m_chariots->setIcon(IconeChariots());
+    m_chariots->setCheckable(true);
+    m_chariots->setToolTip(QStringLiteral("Chariots : montrer les trajets des deux chariots de la machine "
+                                          "(réglages de « Programme G-code… ») au lieu des points des profils"));
+    grille->addWidget(m_segments, 2, 0, 1, 4);
+    grille->addWidget(m_chariots, 2, 4);
     grille->setColumnStretch(3, 1);
 
     new ChampNumerique(m_champVitesse, m_fenetre.Dialogue(), SigneChamp::NonSigne,
@@ -108,6 +136,11 @@ QGroupBox* PiloteDecoupe::ConstruireCadre()
             AllerA(v * PasCurseur);
     });
     connect(m_segments, &QPushButton::clicked, this, &PiloteDecoupe::MontrerSegmentsAVerifier);
+    connect(m_chariots, &QToolButton::toggled, this, [this] {
+        CalculerChemins();
+        if (m_actif)
+            Montrer();
+    });
     ApresRafraichissement();
     return m_cadre;
 }
@@ -126,10 +159,12 @@ void PiloteDecoupe::ApresRafraichissement()
     const bool disponible = Disponible();
     if (!disponible && m_actif)
         Arreter();
+    if (m_actif && m_chariots->isChecked())
+        CalculerChemins(); // the view angles may have changed
     if (m_cadre)
         for (QWidget* w : {static_cast<QWidget*>(m_lecture), static_cast<QWidget*>(m_precedent),
                            static_cast<QWidget*>(m_suivant), static_cast<QWidget*>(m_curseur),
-                           static_cast<QWidget*>(m_segments)})
+                           static_cast<QWidget*>(m_segments), static_cast<QWidget*>(m_chariots)})
             w->setEnabled(disponible);
 }
 
@@ -141,6 +176,7 @@ void PiloteDecoupe::Demarrer()
     m_copieS = p.PointsS;
     m_actif = true;
     m_temps = 0.0;
+    CalculerChemins();
     m_blocageCurseur = true;
     m_curseur->setRange(0, int(std::min(m_analyse.Duree(m_vitesse) / PasCurseur, 2.0e9)));
     m_curseur->setValue(0);
@@ -265,6 +301,10 @@ void PiloteDecoupe::Montrer()
     d.Fraction = pos.Fraction;
     d.AVerifier = &m_analyse.AVerifier;
     d.Ombrer = !EnVueDeCote(s.Vue);
+    if (!m_cheminGauche.empty()) {
+        d.CheminGauche = &m_cheminGauche;
+        d.CheminDroit = &m_cheminDroit;
+    }
     m_fenetre.Vue().Dessin().DefinirDecoupe(d);
     m_blocageCurseur = true;
     m_curseur->setValue(int(std::lround(m_temps / PasCurseur)));
@@ -274,6 +314,29 @@ void PiloteDecoupe::Montrer()
                         .arg(m_analyse.NombrePoints)
                         .arg(TexteDuree(pos.Ecoule), TexteDuree(pos.Restant), Nombre(pos.VitesseE, 2),
                              Nombre(pos.VitesseS, 2)));
+}
+
+void PiloteDecoupe::CalculerChemins()
+{
+    m_cheminGauche.clear();
+    m_cheminDroit.clear();
+    if (!m_chariots || !m_chariots->isChecked() || !Disponible())
+        return;
+    const SessionEdition& s = m_fenetre.Session();
+    const MachineDecoupe machine = LireMachine(m_fenetre.FichierReglages(), m_vitesse);
+    const std::vector<PositionChariots> chemins = CheminsChariots(s.Profils, machine);
+    // Span positions of the carriage planes in the view, where the root lies at 0 and the tip
+    // at the spacing.
+    const double sens = machine.EmplantureADroite ? -1.0 : 1.0;
+    const float zGauche = float((0.0 - machine.Emplanture) * sens);
+    const float zDroit = float((machine.EntreChariots - machine.Emplanture) * sens);
+    const Projecteur projecteur(s.Vue.Omega, s.Vue.Alpha);
+    m_cheminGauche.reserve(chemins.size());
+    m_cheminDroit.reserve(chemins.size());
+    for (const PositionChariots& c : chemins) {
+        m_cheminGauche.push_back(projecteur.Projeter(float(c.XG), float(c.YG), zGauche));
+        m_cheminDroit.push_back(projecteur.Projeter(float(c.XD), float(c.YD), zDroit));
+    }
 }
 
 void PiloteDecoupe::MontrerSegmentsAVerifier()

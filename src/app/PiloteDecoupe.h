@@ -7,6 +7,7 @@
 
 #include "model/Types.h"
 #include "view/Parcours.h"
+#include "view/Projection.h"
 
 #include <QElapsedTimer>
 #include <QObject>
@@ -57,6 +58,10 @@ public:
     double Vitesse() const { return m_vitesse; }
     /// The analysis of the pair being played.
     const AnalyseParcours& Analyse() const { return m_analyse; }
+    /// The carriage paths drawn ("Chariots" ticked and the machine able to cut the pair):
+    /// left and right, projected, one point per pair; empty otherwise.
+    const std::vector<PointVue>& CheminGauche() const { return m_cheminGauche; }
+    const std::vector<PointVue>& CheminDroit() const { return m_cheminDroit; }
 
 private:
     bool Disponible() const;
@@ -64,6 +69,7 @@ private:
     void Avancer();
     void Montrer();
     void ChangerVitesse(float vitesse);
+    void CalculerChemins();
 
     FenetrePrincipale& m_fenetre;
     AnalyseParcours m_analyse;
@@ -80,6 +86,8 @@ private:
     QSlider* m_curseur = nullptr;
     QLineEdit* m_champVitesse = nullptr;
     QPushButton* m_segments = nullptr;
+    QToolButton* m_chariots = nullptr;
+    std::vector<PointVue> m_cheminGauche, m_cheminDroit; // projected carriage paths
     QLabel* m_etat = nullptr;
     bool m_blocageCurseur = false;
 };

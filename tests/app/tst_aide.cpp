@@ -127,7 +127,7 @@ private slots:
     void liens_data()
     {
         QTest::addColumn<QString>("fichier");
-        QCOMPARE(PagesManuel().size(), qsizetype(8));
+        QCOMPARE(PagesManuel().size(), qsizetype(9));
         for (const PageManuel& page : PagesManuel()) {
             QVERIFY2(!page.titre.isEmpty() && !page.sections.isEmpty(), qPrintable(page.fichier));
             QTest::newRow(qPrintable(page.fichier)) << page.fichier;

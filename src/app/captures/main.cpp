@@ -6,6 +6,7 @@
 #include "app/DialogueNaca.h"
 #include "app/DossierProgramme.h"
 #include "app/FenetreAPropos.h"
+#include "app/FenetreMachine.h"
 #include "view/ui/FenetreAide.h"
 #include "app/FenetrePrincipale.h"
 #include "app/Icones.h"
@@ -13,6 +14,7 @@
 #include "geomlib/Tranchex.h"
 #include "model/Naca.h"
 #include "sequences/ui/FenetreSequences.h"
+#include "SchemaMachine.h"
 
 #include <QApplication>
 #include <QCheckBox>
@@ -157,6 +159,25 @@ bool CapturesSequences(DialoguesSilencieux& dialogues, const QDir& dossier)
     return ok;
 }
 
+// The dialog "Machine de découpe" with a typical machine, and the picture of the machine.
+bool CaptureMachine(FenetrePrincipale& principale, const QDir& dossier)
+{
+    MachineDecoupe machine;
+    machine.EntreChariots = 1000.0;
+    machine.Emplanture = 250.0;
+    machine.Saignee = 1.2;
+    machine.LignesDebut = QStringLiteral("M3 S40|G4 P2");
+    FenetreMachine fenetre(principale);
+    fenetre.Afficher(machine);
+    fenetre.show();
+    bool ok = Enregistrer(fenetre, dossier, QStringLiteral("machine_decoupe.png"));
+    fenetre.close();
+    const QString schema = dossier.filePath(QStringLiteral("schema_machine.png"));
+    const bool ecrit = captures::SchemaMachine().save(schema);
+    std::printf("%s %s\n", ecrit ? "ecrit" : "ECHEC", qPrintable(schema));
+    return ok && ecrit;
+}
+
 } // namespace
 
 int main(int argc, char** argv)
@@ -190,6 +211,7 @@ int main(int argc, char** argv)
         fenetre.Controles().cmdRAZPerspective->click();
         fenetre.resize(fenetre.size() + QSize(300, 160));
         ok &= Enregistrer(fenetre, dossier, QStringLiteral("fenetre_agrandie.png"));
+        ok &= CaptureMachine(fenetre, dossier);
         fenetre.close();
     }
     {

@@ -61,6 +61,21 @@ const std::vector<Commande>& Commandes()
         {"importer-kf", "importer-kf FICHIER.kf SORTIE.gbx", CommandeImportKf},
         {"assembler", "assembler FICHIER SORTIE --ordre LISTE", CommandeAssembler},
         {"parcours", "parcours FICHIER.gbx [--vitesse MM_S]", CommandeParcours},
+        {"gcode",
+         "gcode FICHIER.gbx SORTIE.ngc --entre-chariots L --emplanture D [--vitesse V] [--saignee K] "
+         "[--axes XYUV|XYZA] [--avance g93|g94] [--entree E] [--emplanture-droite] [--courses X,Y,U,V]",
+         CommandeGCode,
+         "Écrit le programme G-code d'un projet synchronisé pour une machine 4 axes : le fil prolongé jusqu'aux "
+         "deux chariots, chaque mouvement à la vitesse de coupe du point de profil le plus rapide.",
+         OptionsCli{{"--entre-chariots", "L", "distance entre les deux chariots (mm, obligatoire)"},
+                    {"--emplanture", "D", "distance du chariot gauche à la face d'emplanture (mm, obligatoire)"},
+                    {"--vitesse", "V", "vitesse de coupe (3 mm/s par défaut)"},
+                    {"--saignee", "K", "largeur de la saignée du fil (0 par défaut)"},
+                    {"--axes", "XYUV|XYZA", "lettres des axes des chariots gauche et droit (XYUV par défaut)"},
+                    {"--avance", "g93|g94", "temps inverse (g93, par défaut) ou mm/min sur les quatre axes (g94)"},
+                    {"--entree", "E", "distance du point d'entrée avant la première paire (10 mm par défaut)"},
+                    {"--emplanture-droite", nullptr, "l'emplanture est du côté du chariot droit"},
+                    {"--courses", "X,Y,U,V", "course de chaque axe (1000,500,1000,500 par défaut)"}}},
     };
     return commandes;
 }

@@ -65,5 +65,8 @@ int CommandeAssembler(const QStringList& args);
 /// `parcours FICHIER.gbx [--vitesse MM_S]`: the cut of a synchronised project (duration, path lengths,
 /// largest ratio departure and the segments to check) as JSON.
 int CommandeParcours(const QStringList& args);
+/// `gcode FICHIER.gbx SORTIE.ngc --entre-chariots L --emplanture D [...]`: writes the G-code program of a
+/// synchronised project for a 4-axis hot-wire machine; lines, duration, carriage extents and axes out of travel as JSON.
+int CommandeGCode(const QStringList& args);
 
 } // namespace galbix::cli

@@ -55,6 +55,38 @@ void SegmentsAVerifier(QPainter& p, const std::vector<PointProfil>& v, const std
     }
 }
 
+// A carriage path mapped to pixels with the current zoom.
+QPolygonF CheminPixels(const EtatVue& vue, const std::vector<PointVue>& chemin)
+{
+    QPolygonF poly;
+    for (const PointVue& p : chemin) {
+        const PointVue d = VersDessin(vue, p.x, p.y);
+        Ajouter(poly, QPointF(double(d.x) * PixelsParTwipDecoupe, double(d.y) * PixelsParTwipDecoupe));
+    }
+    return poly;
+}
+
+QPointF InterpolerChemin(const EtatVue& vue, const std::vector<PointVue>& chemin, int32_t k, double f)
+{
+    const PointVue a = chemin[size_t(k)];
+    const PointVue b = size_t(k) + 1 < chemin.size() ? chemin[size_t(k) + 1] : a;
+    const PointVue d = VersDessin(vue, float(a.x + (b.x - a.x) * f), float(a.y + (b.y - a.y) * f));
+    return {double(d.x) * PixelsParTwipDecoupe, double(d.y) * PixelsParTwipDecoupe};
+}
+
+void Chariots(QPainter& p, QPointF gauche, QPointF droit)
+{
+    if (!Raisonnable(gauche) || !Raisonnable(droit))
+        return;
+    p.setPen(QPen(Qt::black, 1.5));
+    p.drawLine(gauche, droit);
+    p.setPen(QPen(Qt::black, 1.0));
+    p.setBrush(QColor(255, 0, 0));
+    p.drawEllipse(gauche, RayonChariot, RayonChariot);
+    p.setBrush(QColor(0, 0, 255));
+    p.drawEllipse(droit, RayonChariot, RayonChariot);
+}
+
 } // namespace
 
 QColor CouleurAVerifier()
@@ -100,15 +132,18 @@ void DessinerDecoupe(QPainter& p, const EtatVue& vue, const DecoupeDessin& d)
         SegmentsAVerifier(p, e, *d.AVerifier);
         SegmentsAVerifier(p, s, *d.AVerifier);
     }
-    const QPointF ce = Interpoler(e, d.Segment, d.Fraction), cs = Interpoler(s, d.Segment, d.Fraction);
-    if (Raisonnable(ce) && Raisonnable(cs)) {
-        p.setPen(QPen(Qt::black, 1.5));
-        p.drawLine(ce, cs);
-        p.setPen(QPen(Qt::black, 1.0));
-        p.setBrush(QColor(255, 0, 0));
-        p.drawEllipse(ce, RayonChariot, RayonChariot);
-        p.setBrush(QColor(0, 0, 255));
-        p.drawEllipse(cs, RayonChariot, RayonChariot);
+    const bool chemins = d.CheminGauche && d.CheminDroit && d.CheminGauche->size() == e.size() &&
+                         d.CheminDroit->size() == e.size();
+    if (chemins) {
+        p.setBrush(Qt::NoBrush);
+        p.setPen(QPen(QColor(160, 0, 0), 1.0, Qt::DashLine));
+        p.drawPolyline(CheminPixels(vue, *d.CheminGauche));
+        p.setPen(QPen(QColor(0, 0, 160), 1.0, Qt::DashLine));
+        p.drawPolyline(CheminPixels(vue, *d.CheminDroit));
+        Chariots(p, InterpolerChemin(vue, *d.CheminGauche, d.Segment, d.Fraction),
+                 InterpolerChemin(vue, *d.CheminDroit, d.Segment, d.Fraction));
+    } else {
+        Chariots(p, Interpoler(e, d.Segment, d.Fraction), Interpoler(s, d.Segment, d.Fraction));
     }
     p.restore();
 }

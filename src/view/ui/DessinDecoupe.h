@@ -1,10 +1,12 @@
 #pragma once
 // Painting of the cut being played, above the drawing: the segments to check in a warning
 // colour on both profiles, the part of the ruled surface already cut (perspective only), the
-// two carriages and the wire between them. Positions come from the drawing-unit copies, so
+// two carriages and the wire between them (on the profile points, or on the carriage paths
+// of the machine). Positions come from the drawing-unit copies, so
 // the picture follows any zoom or pan without recomputation.
 
 #include "view/EtatVue.h"
+#include "view/Projection.h"
 
 #include <QColor>
 #include <QPolygonF>
@@ -22,6 +24,11 @@ struct DecoupeDessin {
     double Fraction = 0.0;                     ///< 0 to 1 along it
     const std::vector<uint8_t>* AVerifier = nullptr; ///< per segment: 1 when it is to be checked
     bool Ombrer = false;                       ///< shade the part already cut (perspective)
+    /// The paths of the left and right carriages, projected (mm), one point per pair: when
+    /// both are given the carriages and the whole wire are drawn on them instead of on the
+    /// profile points.
+    const std::vector<PointVue>* CheminGauche = nullptr;
+    const std::vector<PointVue>* CheminDroit = nullptr;
 };
 
 /// Warning colour of the segments to check.

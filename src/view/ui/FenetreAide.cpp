@@ -29,6 +29,7 @@ const QStringList OrdrePages = {
     QStringLiteral("index.html"),          QStringLiteral("travail-type.html"),
     QStringLiteral("fenetre-principale.html"), QStringLiteral("souris-clavier.html"),
     QStringLiteral("sequences.html"),      QStringLiteral("fichiers.html"),
+    QStringLiteral("gcode.html"),
     QStringLiteral("ligne-de-commande.html"), QStringLiteral("installation.html"),
 };
 
