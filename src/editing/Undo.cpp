@@ -1,5 +1,7 @@
 #include "editing/Undo.h"
 
+#include "model/Extremes.h"
+
 #include <algorithm>
 #include <bit>
 #include <new>
@@ -21,19 +23,20 @@ bool MemesPoints(const std::vector<PointProfil>& a, const std::vector<PointProfi
 }
 
 // What a restore gives back: the points, the spacing and the switches. The metrics are
-// recomputed by every restore, so they do not tell two states apart.
-bool MemeEtat(const EtatUndo& entree, const CoupleProfils& profils, const ReglagesUndo& reglages)
+// recomputed by every restore, so they do not tell two states apart. `memes` tells, per side,
+// whether the points are the entry's.
+bool MemeEtat(const EtatUndo& entree, const CoupleProfils& profils, const ReglagesUndo& reglages,
+              const bool memes[2])
 {
     return entree.Reglages == reglages
-        && std::bit_cast<uint32_t>(entree.Profils.EcartementZ) == std::bit_cast<uint32_t>(profils.EcartementZ)
-        && MemesPoints(entree.Profils.PointsE, profils.PointsE) && MemesPoints(entree.Profils.PointsS, profils.PointsS);
+        && std::bit_cast<uint32_t>(entree.EcartementZ) == std::bit_cast<uint32_t>(profils.EcartementZ)
+        && memes[CoteE] && memes[CoteS];
 }
 
 } // namespace
 
-// The entry that receives the next snapshot, placed right after the position. A redo state
-// at that place, or the oldest entry when the history is full, lends its storage: the
-// copy-assignment of the model then reuses the point arrays already allocated.
+// The entry that receives the next snapshot, placed right after the position: a redo state at
+// that place, or the oldest entry when the history is full, is overwritten.
 EtatUndo& HistoriqueUndo::EntreeSuivante()
 {
     const size_t position = size_t(m_position);
@@ -55,14 +58,27 @@ EtatUndo& HistoriqueUndo::EntreeSuivante()
 // previous state is current again.
 void HistoriqueUndo::Enregistrer(const CoupleProfils& profils, const ReglagesUndo& reglages)
 {
+    const EtatUndo* courant = m_position >= 1 ? &m_entrees[size_t(m_position - 1)] : nullptr;
+    bool memes[2] = {false, false};
+    std::shared_ptr<const std::vector<PointProfil>> points[2];
+    for (int cote : {CoteE, CoteS}) {
+        memes[cote] = courant != nullptr && MemesPoints(*courant->Points[cote], profils.Points(cote));
+        if (memes[cote])
+            points[cote] = courant->Points[cote];
+    }
     // A snapshot equal to the current state would make one "Undo" show no change.
-    if (m_position >= 1 && MemeEtat(m_entrees[size_t(m_position - 1)], profils, reglages))
+    if (courant != nullptr && MemeEtat(*courant, profils, reglages, memes))
         return;
     bool place = false;
     try {
+        for (int cote : {CoteE, CoteS})
+            if (!points[cote])
+                points[cote] = std::make_shared<const std::vector<PointProfil>>(profils.Points(cote));
         EtatUndo& entree = EntreeSuivante();
         place = true;
-        entree.Profils = profils;
+        entree.Points[CoteE] = std::move(points[CoteE]);
+        entree.Points[CoteS] = std::move(points[CoteS]);
+        entree.EcartementZ = profils.EcartementZ;
         entree.Reglages = reglages;
     } catch (const std::bad_alloc&) {
         if (place) {
@@ -70,6 +86,21 @@ void HistoriqueUndo::Enregistrer(const CoupleProfils& profils, const ReglagesUnd
             --m_position;
         }
     }
+}
+
+void EtatUndo::CopierVers(CoupleProfils& profils) const
+{
+    profils.PointsE = *Points[CoteE];
+    profils.PointsS = *Points[CoteS];
+    profils.EcartementZ = EcartementZ;
+}
+
+CoupleProfils EtatUndo::Modele() const
+{
+    CoupleProfils profils;
+    CopierVers(profils);
+    CalculerExtremes(profils);
+    return profils;
 }
 
 const EtatUndo* HistoriqueUndo::Annuler()
