@@ -1,6 +1,6 @@
 // Per-frame times of the drawing area on two profiles of 100 000 points (or the count per
-// side given): a pan, a Ctrl-drag
-// of half the points, and the cut player, each through the widget's own paint, next to bare
+// side given): a redraw, a new mapping (the reduced copies rebuilt), a pan, a Ctrl-drag
+// of a quarter of the points, and the cut player, each through the widget's own paint, next to bare
 // QPainter::drawLines of the same segments on an image of the same size.
 #include "Bench.h"
 #include "model/Extremes.h"
@@ -73,6 +73,9 @@ void Mesurer(const char* libelle, AnglesVue angles, int parCote)
     const double complet = MeilleurTempsCpuMs(Images, [&] { dessin.DessinerProfils(); peindre(); });
     std::snprintf(texte, sizeof texte, "%s: full redraw frame", libelle);
     Afficher(texte, complet);
+    const double carte = MeilleurTempsCpuMs(Images, [&] { dessin.RecalculerEcran(); peindre(); });
+    std::snprintf(texte, sizeof texte, "%s: map again and redraw (reductions rebuilt)", libelle);
+    Afficher(texte, carte);
     const double pan = MeilleurTempsCpuMs(Images, [&] {
         DecalerCopieDessin(vue, modele, 15.0f, 15.0f, false);
         dessin.DecalerBase(QPointF(1, 1));

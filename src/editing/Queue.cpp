@@ -163,7 +163,7 @@ SuiteCommande CommandeRetablir(ContexteEdition& ctx)
 SuiteCommande RestaurerUndo(ContexteEdition& ctx, const EtatUndo& entree)
 {
     try {
-        ctx.Profils = entree.Profils;
+        entree.CopierVers(ctx.Profils);
     } catch (const std::bad_alloc&) {
         return {}; // out of memory: the model stays as it was
     }

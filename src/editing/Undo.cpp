@@ -1,9 +1,10 @@
 #include "editing/Undo.h"
 
+#include "model/Extremes.h"
+
 #include <algorithm>
 #include <bit>
 #include <new>
-#include <utility>
 
 namespace galbix {
 
@@ -30,19 +31,19 @@ bool MemesReglages(ReglagesUndo a, const ReglagesUndo& b)
 }
 
 // What a restore shows: the points, the spacing and the switches. The metrics are recomputed
-// by every restore, so they do not tell two states apart.
-bool MemeEtat(const EtatUndo& entree, const CoupleProfils& profils, const ReglagesUndo& reglages)
+// by every restore, so they do not tell two states apart. `memes` tells, per side, whether
+// the points are the entry's.
+bool MemeEtat(const EtatUndo& entree, float ecartement, const ReglagesUndo& reglages, const bool memes[2])
 {
     return MemesReglages(entree.Reglages, reglages)
-        && std::bit_cast<uint32_t>(entree.Profils.EcartementZ) == std::bit_cast<uint32_t>(profils.EcartementZ)
-        && MemesPoints(entree.Profils.PointsE, profils.PointsE) && MemesPoints(entree.Profils.PointsS, profils.PointsS);
+        && std::bit_cast<uint32_t>(entree.EcartementZ) == std::bit_cast<uint32_t>(ecartement)
+        && memes[CoteE] && memes[CoteS];
 }
 
 } // namespace
 
-// The entry that receives the next snapshot, placed right after the position. A redo state
-// at that place, or the oldest entry when the history is full, lends its storage: the
-// copy-assignment of the model then reuses the point arrays already allocated.
+// The entry that receives the next snapshot, placed right after the position: a redo state at
+// that place, or the oldest entry when the history is full, is overwritten.
 EtatUndo& HistoriqueUndo::EntreeSuivante()
 {
     const size_t position = size_t(m_position);
@@ -64,14 +65,27 @@ EtatUndo& HistoriqueUndo::EntreeSuivante()
 // previous state is current again.
 void HistoriqueUndo::Enregistrer(const CoupleProfils& profils, const ReglagesUndo& reglages)
 {
+    const EtatUndo* courant = m_position >= 1 ? &m_entrees[size_t(m_position - 1)] : nullptr;
+    bool memes[2] = {false, false};
+    std::shared_ptr<const std::vector<PointProfil>> points[2];
+    for (int cote : {CoteE, CoteS}) {
+        memes[cote] = courant != nullptr && MemesPoints(*courant->Points[cote], profils.Points(cote));
+        if (memes[cote])
+            points[cote] = courant->Points[cote];
+    }
     // A snapshot equal to the current state would make one "Undo" show no change.
-    if (m_position >= 1 && MemeEtat(m_entrees[size_t(m_position - 1)], profils, reglages))
+    if (courant != nullptr && MemeEtat(*courant, profils.EcartementZ, reglages, memes))
         return;
     bool place = false;
     try {
+        for (int cote : {CoteE, CoteS})
+            if (!points[cote])
+                points[cote] = std::make_shared<const std::vector<PointProfil>>(profils.Points(cote));
         EtatUndo& entree = EntreeSuivante();
         place = true;
-        entree.Profils = profils;
+        entree.Points[CoteE] = std::move(points[CoteE]);
+        entree.Points[CoteS] = std::move(points[CoteS]);
+        entree.EcartementZ = profils.EcartementZ;
         entree.Reglages = reglages;
     } catch (const std::bad_alloc&) {
         if (place) {
@@ -81,16 +95,42 @@ void HistoriqueUndo::Enregistrer(const CoupleProfils& profils, const ReglagesUnd
     }
 }
 
-// The room is made first, so that nothing below can fail halfway.
+// The room is made first, so that nothing below can fail halfway. A side equal to the
+// previous entry's shares that entry's points.
 void HistoriqueUndo::Reprendre(HistoriqueUndo& brouillon)
 {
     m_entrees.reserve(size_t(TailleMax));
     for (EtatUndo& etat : brouillon.m_entrees) {
-        if (m_position >= 1 && MemeEtat(m_entrees[size_t(m_position - 1)], etat.Profils, etat.Reglages))
-            continue;
+        if (m_position >= 1) {
+            const EtatUndo& courant = m_entrees[size_t(m_position - 1)];
+            bool memes[2] = {false, false};
+            for (int cote : {CoteE, CoteS}) {
+                memes[cote] = courant.Points[cote] == etat.Points[cote]
+                    || MemesPoints(*courant.Points[cote], *etat.Points[cote]);
+                if (memes[cote])
+                    etat.Points[cote] = courant.Points[cote];
+            }
+            if (MemeEtat(courant, etat.EcartementZ, etat.Reglages, memes))
+                continue;
+        }
         EntreeSuivante() = std::move(etat);
     }
     brouillon.Vider();
+}
+
+void EtatUndo::CopierVers(CoupleProfils& profils) const
+{
+    profils.PointsE = *Points[CoteE];
+    profils.PointsS = *Points[CoteS];
+    profils.EcartementZ = EcartementZ;
+}
+
+CoupleProfils EtatUndo::Modele() const
+{
+    CoupleProfils profils;
+    CopierVers(profils);
+    CalculerExtremes(profils);
+    return profils;
 }
 
 const EtatUndo* HistoriqueUndo::Annuler()

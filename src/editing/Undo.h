@@ -1,5 +1,5 @@
 #pragma once
-// The undo history: a bounded list of whole states. Each entry holds a full copy of the model
+// The undo history: a bounded list of whole states. Each entry holds the points of the model
 // and the values of the switches and check boxes the user sees, so that "Undo" and "Redo"
 // give back exactly the screen of that moment. Commands record entries themselves.
 //
@@ -15,14 +15,15 @@
 // the 40 entries are then all in use, the oldest is dropped to make room. So "Redo" after a new
 // snapshot never brings back a state of the abandoned branch, whether the history is full or not.
 //
-// A snapshot copies the model once, straight into its entry; the storage of a dropped entry
-// is reused, so that a full history records without allocating. Restoring hands out a const
-// reference to the entry; the caller copies the model back once.
+// The point arrays of an entry are shared, read-only, with the entry recorded before it when
+// they are equal: a command on one side copies that side only. Restoring hands out a const
+// reference to the entry; the caller copies the model back once (CopierVers).
 
 #include "model/Types.h"
 
 #include <cstddef>
 #include <cstdint>
+#include <memory>
 #include <vector>
 
 namespace galbix {
@@ -44,8 +45,16 @@ struct ReglagesUndo {
 
 /// One history entry: the model and the switch values.
 struct EtatUndo {
-    CoupleProfils Profils;
+    /// Root and tip points (never null in a recorded entry), shared between entries while equal.
+    std::shared_ptr<const std::vector<PointProfil>> Points[2];
+    float EcartementZ = 0;    ///< the spacing (the metrics are recomputed from the points)
     ReglagesUndo Reglages;
+
+    /// Gives `profils` the points and spacing of this state; its metrics are left to the
+    /// caller to recompute (CalculerExtremes).
+    void CopierVers(CoupleProfils& profils) const;
+    /// The model of this state, metrics computed.
+    CoupleProfils Modele() const;
 };
 
 /// The history, at most TailleMax entries.

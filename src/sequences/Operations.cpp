@@ -110,33 +110,51 @@ void PrendreQuelques(ListeSequences& source, ListeSequences& assemblage)
         }
 }
 
+int InsererSequence(const Sequence& k, ListeSequences& assemblage, int index, int choisie)
+{
+    Sequence copie = k;
+    CalculerBornesSequence(copie);
+    copie.Selectionnee = 1;
+    if (copie.Points.empty())
+        return -1;
+    if (assemblage.empty()) {
+        assemblage.push_back(std::move(copie));
+        return 0;
+    }
+    if (choisie < 0 || size_t(choisie) >= assemblage.size())
+        return -1;
+    assemblage[size_t(choisie)].Selectionnee = 0;
+    const size_t position = index == 0 ? size_t(choisie) + 1 : size_t(choisie);
+    assemblage.insert(assemblage.begin() + std::ptrdiff_t(position), std::move(copie));
+    if (index == 0)
+        PlacerApres(assemblage, position);
+    else
+        PlacerAvant(assemblage, position);
+    return int(position);
+}
+
+// The selected assembly contour is looked up once: after that it is always the copy just
+// inserted.
 bool InsererSequences(ListeSequences& source, ListeSequences& assemblage, int index)
 {
     bool insere = false;
+    int choisie = -1;
+    bool cherchee = false;
     for (Sequence& k : source) {
         if (!k.EstSelectionnee())
             continue;
         k.Selectionnee = 0;
-        Sequence copie = k;
-        CalculerBornesSequence(copie);
-        copie.Selectionnee = 1;
-        if (copie.Points.empty())
+        if (k.Points.empty())
             continue;
-        if (assemblage.empty()) {
-            assemblage.push_back(std::move(copie));
-            insere = true;
-            continue;
+        if (!assemblage.empty() && !cherchee) {
+            choisie = PremiereSelectionnee(assemblage);
+            cherchee = true;
         }
-        const int j = PremiereSelectionnee(assemblage);
-        if (j < 0)
+        const int position = InsererSequence(k, assemblage, index, choisie);
+        if (position < 0)
             return insere;
-        assemblage[size_t(j)].Selectionnee = 0;
-        const size_t position = index == 0 ? size_t(j) + 1 : size_t(j);
-        assemblage.insert(assemblage.begin() + std::ptrdiff_t(position), std::move(copie));
-        if (index == 0)
-            PlacerApres(assemblage, position);
-        else
-            PlacerAvant(assemblage, position);
+        choisie = position;
+        cherchee = true;
         insere = true;
     }
     return insere;

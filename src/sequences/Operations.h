@@ -30,4 +30,10 @@ void PrendreQuelques(ListeSequences& source, ListeSequences& assemblage);
 /// becomes the selected one, so that several are chained. False when nothing could be inserted.
 bool InsererSequences(ListeSequences& source, ListeSequences& assemblage, int index);
 
+/// Inserts a copy of `k` into the assembly as InsererSequences does, next to its selected
+/// contour `choisie` (0-based; ignored when the assembly is empty), with the same placing;
+/// the copy becomes the selected contour. Returns its position, or -1 when nothing was
+/// inserted (an empty contour, or no selected contour in a non-empty assembly).
+int InsererSequence(const Sequence& k, ListeSequences& assemblage, int index, int choisie);
+
 } // namespace galbix

@@ -44,6 +44,9 @@ struct CopiesDessin {
     CoupleProfils ProfilsEcran;         ///< drawing-unit positions (X, Y only)
     CoupleProfils IntermediaireProjete; ///< PointsE: projected intermediate profile
     CoupleProfils IntermediaireEcran;   ///< PointsE: its drawing-unit positions
+    /// Changes whenever the copies are mapped or resized and at every refresh of the window
+    /// (the model's states may have changed); not when a pan or a drag shifts them.
+    uint64_t Version = 0;
 };
 
 /// Zoom rectangle in drawing units.

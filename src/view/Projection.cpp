@@ -70,6 +70,7 @@ PointVue Projecteur::Projeter(float X, float Y, float z) const
 void DimensionnerCopies(EtatVue& vue, const CoupleProfils& modele, const CoupleProfils* intermediaire)
 {
     CopiesDessin& c = vue.Copies;
+    ++c.Version;
     Dimensionner(c.ProfilsProjetes.PointsE, modele.PointsE.size());
     Dimensionner(c.ProfilsProjetes.PointsS, modele.PointsS.size());
     Dimensionner(c.ProfilsEcran.PointsE, modele.PointsE.size());
@@ -128,6 +129,7 @@ bool CadrerVue(EtatVue& vue)
 void RecalculerEcran(EtatVue& vue)
 {
     CopiesDessin& c = vue.Copies;
+    ++c.Version;
     VersDessinCote(vue, c.ProfilsProjetes.PointsE, c.ProfilsEcran.PointsE);
     VersDessinCote(vue, c.ProfilsProjetes.PointsS, c.ProfilsEcran.PointsS);
     if (vue.Options.ProfilIntermediaire)

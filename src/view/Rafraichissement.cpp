@@ -20,6 +20,7 @@ Rafraichissement CalculerRafraichissement(const CoupleProfils& profils, const Et
                                           bool insertionCochee, bool insertionActive)
 {
     Rafraichissement r;
+    ++vue.Copies.Version; // states may have changed: drawings reduced to the pixels are rebuilt
     r.OptionsActives = profils.NbPointsE() == profils.NbPointsS();
     vue.Options.FilActif = vue.Options.SurfaceActive = vue.Options.IntermediaireActif = r.OptionsActives;
     vue.NbSelE = Compter(profils.PointsE, EtatSelection);

@@ -188,14 +188,14 @@ bool TestEndurance::Verifier(Session& s, QString& erreur)
         return false;
     }
     const HistoriqueUndo& hist = s.Historique;
-    if (hist.Position() < 2 || !Difference(s.Profils, hist.Entree(hist.Position()).Profils).isEmpty()
+    if (hist.Position() < 2 || !Difference(s.Profils, hist.Entree(hist.Position()).Modele()).isEmpty()
         || !(ReglagesActuels(s.Ctx) == hist.Entree(hist.Position()).Reglages))
         return true;
     const CoupleProfils avant = s.Profils;
     const ReglagesUndo reglages = ReglagesActuels(s.Ctx);
     const int position = hist.Position();
     CommandeAnnuler(s.Ctx);
-    erreur = Difference(s.Profils, hist.Entree(position - 1).Profils);
+    erreur = Difference(s.Profils, hist.Entree(position - 1).Modele());
     if (!erreur.isEmpty()) {
         erreur.prepend(QStringLiteral("undo does not give the previous entry: "));
         return false;

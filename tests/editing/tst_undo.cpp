@@ -20,7 +20,7 @@ CoupleProfils Modele(int id)
 
 int IdDe(const EtatUndo& e)
 {
-    return int(e.Profils.EcartementZ);
+    return int(e.EcartementZ);
 }
 
 Ids Contenu(const HistoriqueUndo& h)
@@ -96,7 +96,7 @@ private slots:
                 }
                 if (m.captured(1) == "D") {
                     const EtatUndo copie = h.Entree(h.Position());
-                    h.Enregistrer(copie.Profils, copie.Reglages);
+                    h.Enregistrer(copie.Modele(), copie.Reglages);
                     continue;
                 }
                 const EtatUndo* e = m.captured(1) == "U" ? h.Annuler() : h.Retablir();
@@ -112,32 +112,37 @@ private slots:
             const EtatUndo& e = h.Entree(i);
             QCOMPARE(e.Reglages.PointCourantE, IdDe(e));
             const CoupleProfils attendu = Modele(IdDe(e));
-            QCOMPARE(e.Profils.PointsE, attendu.PointsE);
-            QCOMPARE(e.Profils.PointsS, attendu.PointsS);
+            QCOMPARE(*e.Points[CoteE], attendu.PointsE);
+            QCOMPARE(*e.Points[CoteS], attendu.PointsS);
         }
     }
 
     // What makes a snapshot differ from the current state: points, their states, the spacing
     // and the switches; the metrics, recomputed at every restore, and the current points do not.
+    // A recorded snapshot shares the point arrays of a side left unchanged with the entry before it.
     void doublons_data()
     {
         QTest::addColumn<int>("changement");
         QTest::addColumn<bool>("enregistre");
-        QTest::newRow("rien") << 0 << false;
-        QTest::newRow("une coordonnée") << 1 << true;
-        QTest::newRow("un état") << 2 << true;
-        QTest::newRow("un point de plus") << 3 << true;
-        QTest::newRow("l'écartement") << 4 << true;
-        QTest::newRow("un interrupteur") << 5 << true;
-        QTest::newRow("une métrique seule") << 6 << false;
-        QTest::newRow("-0 au lieu de 0") << 7 << true;
+        QTest::addColumn<bool>("partageE");
+        QTest::addColumn<bool>("partageS");
+        QTest::newRow("rien") << 0 << false << true << true;
+        QTest::newRow("une coordonnée") << 1 << true << true << false;
+        QTest::newRow("un état") << 2 << true << false << true;
+        QTest::newRow("un point de plus") << 3 << true << false << true;
+        QTest::newRow("l'écartement") << 4 << true << true << true;
+        QTest::newRow("un interrupteur") << 5 << true << true << true;
+        QTest::newRow("une métrique seule") << 6 << false << true << true;
+        QTest::newRow("-0 au lieu de 0") << 7 << true << true << false;
         // The lists go back to point 1 after a command that changes the counts: not a change.
-        QTest::newRow("le point courant seul") << 8 << false;
+        QTest::newRow("le point courant seul") << 8 << false << true << true;
     }
     void doublons()
     {
         QFETCH(int, changement);
         QFETCH(bool, enregistre);
+        QFETCH(bool, partageE);
+        QFETCH(bool, partageS);
         HistoriqueUndo h;
         CoupleProfils c = Modele(5);
         c.PointsS.back().Y = 0.0f;
@@ -157,6 +162,12 @@ private slots:
         h.Enregistrer(c, r);
         QCOMPARE(h.Taille(), enregistre ? 2 : 1);
         QCOMPARE(h.Position(), h.Taille());
+        const EtatUndo& premier = h.Entree(1);
+        const EtatUndo& dernier = h.Entree(h.Taille());
+        QCOMPARE(premier.Points[CoteE] == dernier.Points[CoteE], partageE);
+        QCOMPARE(premier.Points[CoteS] == dernier.Points[CoteS], partageS);
+        QCOMPARE(*dernier.Points[CoteE], c.PointsE);
+        QCOMPARE(*dernier.Points[CoteS], c.PointsS);
     }
 
     // An entry is a copy: later changes of the model do not reach it, and every switch value
@@ -171,8 +182,8 @@ private slots:
         c.PointsS.clear();
         const EtatUndo* e = h.Annuler();
         QVERIFY(e);
-        QCOMPARE(e->Profils.PointsE, Modele(3).PointsE);
-        QCOMPARE(e->Profils.PointsS, Modele(3).PointsS);
+        QCOMPARE(*e->Points[CoteE], Modele(3).PointsE);
+        QCOMPARE(*e->Points[CoteS], Modele(3).PointsS);
         QCOMPARE(e->Reglages, r);
     }
 };

@@ -1,10 +1,15 @@
 // The drawing: colours of lines, markers and rulings by mode and options, the overlay,
 // the background image and the automatic unticking of "Surface", checked on the pixels.
+#include "common/Emplacements.h"
 #include "common/TestMain.h"
 
+#include "files/Projet.h"
 #include "model/Extremes.h"
 #include "model/Naca.h"
 #include "view/Projection.h"
+#include "view/Rafraichissement.h"
+#include "view/Souris.h"
+#include "view/ui/DessinDecoupe.h"
 #include "view/ui/DessinProfils.h"
 #include "view/ui/VueProfils.h"
 
@@ -91,6 +96,65 @@ QPointF Sonde(const QString& nom, const EtatVue& v)
     return {};
 }
 
+// The base layer drawn by `d` on an image of the test size.
+QImage Peindre(DessinateurProfils& d, Scene& s)
+{
+    QImage image(Largeur, Hauteur, QImage::Format_ARGB32_Premultiplied);
+    QPainter p(&image);
+    d.Dessiner(p, s.modele, s.edition, s.vue, QImage());
+    return image;
+}
+
+// A polygon filled as the cut player shades the part already cut.
+QImage Remplir(const QPolygonF& poly)
+{
+    QImage image(Largeur, Hauteur, QImage::Format_ARGB32_Premultiplied);
+    image.fill(Qt::white);
+    QPainter p(&image);
+    p.setPen(Qt::NoPen);
+    p.setBrush(Qt::black);
+    p.drawPolygon(poly, Qt::WindingFill);
+    return image;
+}
+
+int Differences(const QImage& a, const QImage& b)
+{
+    int n = 0;
+    for (int y = 0; y < Hauteur; ++y)
+        for (int x = 0; x < Largeur; ++x)
+            n += a.pixel(x, y) != b.pixel(x, y);
+    return n;
+}
+
+// Both sides: the demo project's, or NACA 2412 and 0012 of 2 x `parSurface` points; the
+// first quarter of each selected and about fifty points synchronised.
+void Aile(Scene& s, int parSurface)
+{
+    if (parSurface == 0) {
+        DonneesProjet projet;
+        QVERIFY(LireProjet(galbix::tests::DossierSources() + QStringLiteral("/data/demo/demo.gbx"), projet).Reussie());
+        s.modele = projet.Profils;
+    } else {
+        s.modele.PointsE.clear();
+        s.modele.PointsS.clear();
+        for (const QPointF& q : ProfilNaca4(QStringLiteral("2412"), parSurface))
+            s.modele.PointsE.push_back({float(q.x() * 300.0), float(q.y() * 300.0), 0});
+        for (const QPointF& q : ProfilNaca4(QStringLiteral("0012"), parSurface))
+            s.modele.PointsS.push_back({float(q.x() * 180.0 + 60.0), float(q.y() * 180.0 + 15.0), 0});
+        s.modele.EcartementZ = 600.0f;
+    }
+    for (auto* cote : {&s.modele.PointsE, &s.modele.PointsS}) {
+        const size_t n = cote->size();
+        for (size_t i = 0; i < n; ++i) {
+            PointProfil& q = (*cote)[i];
+            q.Etat = int16_t(i < n / 4 ? EtatSelection : 0);
+            if (i % std::max<size_t>(1, n / 50) == 7)
+                PoserEtat(q, EtatSynchro);
+        }
+    }
+    CalculerExtremes(s.modele);
+}
+
 } // namespace
 
 class TestDessin : public QObject {
@@ -104,6 +168,8 @@ private slots:
     void coordonneesExtremes();
     void profilDenseCommeDessinComplet_data();
     void profilDenseCommeDessinComplet();
+    void reductionCommeDessinComplet_data();
+    void reductionCommeDessinComplet();
 };
 
 void TestDessin::couleurs_data()
@@ -313,6 +379,64 @@ void TestDessin::profilDenseCommeDessinComplet()
             if (std::abs(x - debut.x()) > 40 || std::abs(y - debut.y()) > 40)
                 differences += image.pixel(x, y) != attendu.pixel(x, y);
     QCOMPARE(differences, 0);
+}
+
+void TestDessin::reductionCommeDessinComplet_data()
+{
+    QTest::addColumn<int>("parSurface"); // 0: the demo project
+    QTest::addColumn<int>("mode");
+    QTest::addColumn<float>("zoom");     // times the fitted scale
+    QTest::addColumn<bool>("perspective");
+    QTest::newRow("demo, synchronised points, side view") << 0 << int(EtatSynchro) << 1.0f << false;
+    QTest::newRow("demo, selection, zoomed, perspective") << 0 << int(EtatSelection) << 6.0f << true;
+    QTest::newRow("10^6 points, selection, perspective") << 250000 << int(EtatSelection) << 1.0f << true;
+    QTest::newRow("10^6 points, synchronised, zoomed in") << 250000 << int(EtatSynchro) << 30.0f << false;
+    QTest::newRow("10^6 points, beyond the safe area") << 250000 << int(EtatSelection) << 150.0f << false;
+}
+
+// The drawing from the copies reduced to the pixels paints what the drawing of every point
+// paints, lines and markers, as fitted, after a drag of the selection and a pan by parts of a
+// pixel (the reduction kept), and after a change of selection; so does the cut player's
+// shading of the part already cut.
+void TestDessin::reductionCommeDessinComplet()
+{
+    QFETCH(int, parSurface);
+    QFETCH(int, mode);
+    QFETCH(float, zoom);
+    QFETCH(bool, perspective);
+    Scene s;
+    Preparer(s, {}, {}, mode);
+    Aile(s, parSurface);
+    if (perspective) {
+        s.vue.Omega = VuePerspective.Omega;
+        s.vue.Alpha = VuePerspective.Alpha;
+    }
+    AjusterVue(s.modele, s.vue, nullptr);
+    s.vue.CoeffZoom *= zoom;
+    RecalculerEcran(s.vue);
+    DessinateurProfils reduit, complet;
+    complet.ReduireAuxPixels(false);
+    const int32_t segment = int32_t(s.modele.PointsE.size() * 3 / 5);
+    const char* etapes[] = {"fitted", "drag", "pan", "selection"};
+    for (const char* etape : etapes) {
+        if (etape == etapes[1])
+            DecalerCopieDessin(s.vue, s.modele, 15.0f, -30.0f, true);
+        else if (etape == etapes[2])
+            DecalerCopieDessin(s.vue, s.modele, 7.0f, 4.5f, false);
+        else if (etape == etapes[3]) {
+            for (PointProfil& q : s.modele.PointsE)
+                q.Etat = int16_t(q.Etat ^ EtatSelection);
+            CalculerRafraichissement(s.modele, s.edition, s.vue, false, false);
+        }
+        const QImage image = Peindre(reduit, s);
+        QCOMPARE(Differences(image, Peindre(complet, s)), 0);
+        const ReductionsDecoupe reductions{reduit.Reduction(CoteE, s.vue), reduit.Reduction(CoteS, s.vue)};
+        QVERIFY(reductions.E != nullptr && reductions.S != nullptr);
+        if (parSurface > 0 && zoom == 1.0f)
+            QVERIFY(reductions.E->Plages().size() < s.modele.PointsE.size() / 20);
+        QCOMPARE(Differences(Remplir(ContourDejaCoupe(s.vue, segment, 0.3, reductions)),
+                             Remplir(ContourDejaCoupe(s.vue, segment, 0.3))), 0);
+    }
 }
 
 GALBIX_GUI_TEST_MAIN(TestDessin)

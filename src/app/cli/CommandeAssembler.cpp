@@ -99,15 +99,19 @@ int CommandeAssembler(const QStringList& args)
         if (c.numero < 1 || c.numero > int(source.size()))
             return Erreur(QStringLiteral("séquence %1 inexistante (le fichier en a %2)").arg(c.numero).arg(source.size()));
 
+    // Each contour goes after the one inserted before it (the selected one), as selecting it
+    // alone in the source and inserting it would do.
     ListeSequences assemblage;
+    assemblage.reserve(choix->size());
+    int choisie = -1;
     for (const Choix& c : *choix) {
         Sequence& s = source[size_t(c.numero - 1)];
         // A reversed contour is reversed for this insertion only.
         if (c.inverse)
             std::reverse(s.Points.begin(), s.Points.end());
-        SelectionnerTout(source, false);
-        s.Selectionnee = 1;
-        InsererSequences(source, assemblage, 0);
+        const int position = InsererSequence(s, assemblage, 0, choisie);
+        if (position >= 0)
+            choisie = position;
         if (c.inverse)
             std::reverse(s.Points.begin(), s.Points.end());
     }

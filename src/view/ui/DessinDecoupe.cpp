@@ -3,6 +3,7 @@
 #include <QColor>
 #include <QPainter>
 #include <algorithm>
+#include <iterator>
 #include <cmath>
 
 namespace galbix {
@@ -94,23 +95,76 @@ QColor CouleurAVerifier()
     return QColor(255, 140, 0);
 }
 
-QPolygonF ContourDejaCoupe(const EtatVue& vue, int32_t segment, double fraction)
+namespace {
+
+// Root vertices from the first point up to `segment`, through the runs of `r` when given.
+void Aller(QPolygonF& poly, const std::vector<PointProfil>& v, int32_t segment, const ReductionPixels* r)
+{
+    const uint32_t dernier = uint32_t(segment);
+    if (r == nullptr) {
+        for (uint32_t k = 0; k <= dernier; ++k)
+            Ajouter(poly, PixelDecoupe(v[k]));
+        return;
+    }
+    for (const PlagePixels& plage : r->Plages()) {
+        if (plage.Debut > dernier)
+            break;
+        const uint32_t fin = std::min(plage.Fin, dernier);
+        if (r->Condensee(plage, v)) {
+            Ajouter(poly, PixelDecoupe(v[plage.Debut]));
+            Ajouter(poly, PixelDecoupe(v[fin]));
+        } else {
+            for (uint32_t k = plage.Debut; k <= fin; ++k)
+                Ajouter(poly, PixelDecoupe(v[k]));
+        }
+    }
+}
+
+// Tip vertices from `segment` back to the first point, through the runs of `r` when given.
+void Retour(QPolygonF& poly, const std::vector<PointProfil>& v, int32_t segment, const ReductionPixels* r)
+{
+    const uint32_t dernier = uint32_t(segment);
+    if (r == nullptr) {
+        for (uint32_t k = dernier + 1; k-- > 0;)
+            Ajouter(poly, PixelDecoupe(v[k]));
+        return;
+    }
+    const std::vector<PlagePixels>& plages = r->Plages();
+    auto apres = std::upper_bound(plages.begin(), plages.end(), dernier,
+                                  [](uint32_t k, const PlagePixels& p) { return k < p.Debut; });
+    for (auto it = std::make_reverse_iterator(apres); it != plages.rend(); ++it) {
+        const uint32_t fin = std::min(it->Fin, dernier);
+        if (r->Condensee(*it, v)) {
+            Ajouter(poly, PixelDecoupe(v[fin]));
+            Ajouter(poly, PixelDecoupe(v[it->Debut]));
+        } else {
+            for (uint32_t k = fin + 1; k-- > it->Debut;)
+                Ajouter(poly, PixelDecoupe(v[k]));
+        }
+    }
+}
+
+} // namespace
+
+QPolygonF ContourDejaCoupe(const EtatVue& vue, int32_t segment, double fraction, ReductionsDecoupe reductions)
 {
     const auto& e = vue.Copies.ProfilsEcran.PointsE;
     const auto& s = vue.Copies.ProfilsEcran.PointsS;
     QPolygonF poly;
     if (e.empty() || e.size() != s.size() || segment < 0 || size_t(segment) >= e.size())
         return poly;
-    for (int32_t k = 0; k <= segment; ++k)
-        Ajouter(poly, PixelDecoupe(e[size_t(k)]));
+    const uint64_t version = vue.Copies.Version;
+    auto aJour = [version](const ReductionPixels* r, const std::vector<PointProfil>& v) {
+        return r != nullptr && r->Pour(v, v.size(), version) ? r : nullptr;
+    };
+    Aller(poly, e, segment, aJour(reductions.E, e));
     Ajouter(poly, Interpoler(e, segment, fraction));
     Ajouter(poly, Interpoler(s, segment, fraction));
-    for (int32_t k = segment; k >= 0; --k)
-        Ajouter(poly, PixelDecoupe(s[size_t(k)]));
+    Retour(poly, s, segment, aJour(reductions.S, s));
     return poly;
 }
 
-void DessinerDecoupe(QPainter& p, const EtatVue& vue, const DecoupeDessin& d)
+void DessinerDecoupe(QPainter& p, const EtatVue& vue, const DecoupeDessin& d, ReductionsDecoupe reductions)
 {
     const auto& e = vue.Copies.ProfilsEcran.PointsE;
     const auto& s = vue.Copies.ProfilsEcran.PointsS;
@@ -123,7 +177,7 @@ void DessinerDecoupe(QPainter& p, const EtatVue& vue, const DecoupeDessin& d)
         p.setPen(Qt::NoPen);
         p.setBrush(ombre);
         p.setRenderHint(QPainter::Antialiasing, false);
-        const QPolygonF poly = ContourDejaCoupe(vue, d.Segment, d.Fraction);
+        const QPolygonF poly = ContourDejaCoupe(vue, d.Segment, d.Fraction, reductions);
         p.drawPolygon(poly, Qt::WindingFill);
         p.setRenderHint(QPainter::Antialiasing, true);
     }

@@ -7,6 +7,7 @@
 
 #include "view/EtatVue.h"
 #include "view/Projection.h"
+#include "view/ReductionPixels.h"
 
 #include <QColor>
 #include <QPolygonF>
@@ -34,11 +35,20 @@ struct DecoupeDessin {
 /// Warning colour of the segments to check.
 QColor CouleurAVerifier();
 
-/// Paints the played cut on `p` (pixels) from the screen copies of `vue`.
-void DessinerDecoupe(QPainter& p, const EtatVue& vue, const DecoupeDessin& d);
+/// Up-to-date reductions of the root and tip screen copies (either may be null).
+struct ReductionsDecoupe {
+    const ReductionPixels* E = nullptr;
+    const ReductionPixels* S = nullptr;
+};
+
+/// Paints the played cut on `p` (pixels) from the screen copies of `vue`, through their
+/// reductions when given (the same pixels).
+void DessinerDecoupe(QPainter& p, const EtatVue& vue, const DecoupeDessin& d, ReductionsDecoupe reductions = {});
 
 /// The outline of the part already cut: root points up to the carriage, then the tip back to
-/// its first point, with consecutive vertices on the same pixel merged. Pixels.
-QPolygonF ContourDejaCoupe(const EtatVue& vue, int32_t segment, double fraction);
+/// its first point, with consecutive vertices on the same pixel merged. Pixels. With
+/// reductions, runs on one pixel give their ends only and runs beyond an edge of the area
+/// their ends only (what differs then lies beyond that edge and fills nothing inside).
+QPolygonF ContourDejaCoupe(const EtatVue& vue, int32_t segment, double fraction, ReductionsDecoupe reductions = {});
 
 } // namespace galbix

@@ -11,7 +11,7 @@ namespace galbix {
 
 namespace {
 
-constexpr double PixelsParTwip = 1.0 / TwipsParPixel;
+constexpr double PixelsParTwip = PixelsParUnite;
 // Beyond the visible area, segments are cut at this distance (pixels) before painting, so
 // that a huge zoom never hands the painter absurd coordinates.
 constexpr double MargeSure = 20000.0;
@@ -19,6 +19,9 @@ constexpr double MargeSure = 20000.0;
 constexpr double MargeMarques = 8.0;
 // Largest drawing area side considered (pixels).
 constexpr double TailleMaxPixels = 32768.0;
+// Below this many points taken from runs no longer condensed (after a pan or drag by a part
+// of a pixel), a reduction is kept; above it and a quarter of the side, it is built again.
+constexpr size_t SeuilReconstruction = 4096;
 
 enum CouleurTrait { Defaut = 0, Choisi = 1, Violet = 2 };
 
@@ -74,23 +77,10 @@ QPointF Pixel(const PointProfil& p)
     return {double(p.X) * PixelsParTwip, double(p.Y) * PixelsParTwip};
 }
 
-// Nearest whole number, halves away from zero (as lround), inline: the drawing rounds every
-// point of both sides. Only for values within the safe area, far inside the int range.
-inline int ArrondiEntier(double v)
-{
-    int t = int(v);
-    const double reste = v - double(t);
-    if (reste >= 0.5)
-        ++t;
-    else if (reste <= -0.5)
-        --t;
-    return t;
-}
-
 // The pixel a position falls in (only for positions within the safe area).
 inline QPoint Arrondi(QPointF p)
 {
-    return {ArrondiEntier(p.x()), ArrondiEntier(p.y())};
+    return {ArrondiPixel(p.x()), ArrondiPixel(p.y())};
 }
 
 // Half side in whole pixels of a square given in twips; 40, 50 and 70 twips stay distinct.
@@ -189,26 +179,58 @@ void DessinateurProfils::VidangerLignes(QPainter& p)
     m_lignes.clear();
 }
 
-// Lines of a side (or of the intermediate profile when `modele` is null): one polyline per
-// run of visible segments of the same colour; segments reaching far outside the area are
-// cut and painted apart.
+// The points of a side to draw, in order (indices below `n`, the count of both arrays): every
+// one, or those of the side's reduction to the pixels, built again when the copies changed.
+const std::vector<uint32_t>& DessinateurProfils::AParcourir(int rang, const Cadre& c,
+                                                            const std::vector<PointProfil>& ecran,
+                                                            const std::vector<PointProfil>* etats, size_t n,
+                                                            uint64_t version)
+{
+    n = std::min(n, ecran.size());
+    if (etats != nullptr)
+        n = std::min(n, etats->size());
+    if (!m_reduire) {
+        m_indices.resize(n);
+        for (size_t i = 0; i < n; ++i)
+            m_indices[i] = uint32_t(i);
+        return m_indices;
+    }
+    ReductionPixels& r = m_reductions[size_t(rang)];
+    const bool neuve = r.Actualiser(ecran, etats, n, c.largeur, c.hauteur, version);
+    const size_t etendus = r.Indices(ecran, m_indices);
+    if (!neuve && etendus > SeuilReconstruction && etendus > n / 4) {
+        r.Reconstruire(ecran, etats, n, c.largeur, c.hauteur, version);
+        r.Indices(ecran, m_indices);
+    }
+    return m_indices;
+}
+
+const ReductionPixels* DessinateurProfils::Reduction(int cote, const EtatVue& vue) const
+{
+    const std::vector<PointProfil>& ecran = vue.Copies.ProfilsEcran.Points(cote);
+    const ReductionPixels& r = m_reductions[size_t(cote)];
+    return m_reduire && r.Pour(ecran, ecran.size(), vue.Copies.Version) ? &r : nullptr;
+}
+
+// Lines of a side (or of the intermediate profile when `modele` is null) through the points
+// `indices`: one polyline per run of visible segments of the same colour; segments reaching
+// far outside the area are cut and painted apart.
 void DessinateurProfils::Profil(QPainter& p, const Cadre& c, const std::vector<PointProfil>* modele,
-                                const std::vector<PointProfil>& ecran, size_t n, int16_t mode, const QColor& couleur)
+                                const std::vector<PointProfil>& ecran, const std::vector<uint32_t>& indices,
+                                int16_t mode, const QColor& couleur)
 {
     const QPen crayons[3] = {Crayon(couleur), Crayon(VersQColor(couleurs::Selection)),
                              Crayon(VersQColor(couleurs::Reference))};
-    n = std::min(n, ecran.size());
-    if (modele != nullptr)
-        n = std::min(n, modele->size());
     m_trace.clear();
     m_lignes.clear();
     int enCours = Defaut;
     p.setPen(crayons[Defaut]);
-    QPointF b = n > 0 ? Pixel(ecran[0]) : QPointF();
-    for (size_t i = 0; i + 1 < n; ++i) {
-        const int teinte = modele == nullptr ? Defaut : CouleurSegment((*modele)[i], (*modele)[i + 1], mode);
+    QPointF b = indices.empty() ? QPointF() : Pixel(ecran[indices[0]]);
+    for (size_t j = 0; j + 1 < indices.size(); ++j) {
+        const size_t i = indices[j], k = indices[j + 1];
+        const int teinte = modele == nullptr ? Defaut : CouleurSegment((*modele)[i], (*modele)[k], mode);
         const QPointF a = b;
-        b = Pixel(ecran[i + 1]);
+        b = Pixel(ecran[k]);
         const bool direct = c.Sur(a) && c.Sur(b);
         const bool visible = direct && c.Visible(a, b);
         if (!visible || teinte != enCours)
@@ -255,7 +277,8 @@ void DessinateurProfils::Depart(QPainter& p, const Cadre& c, const std::vector<P
 
 // Squares of a side: the filled square of the mode's state, then the outline of every point.
 void DessinateurProfils::Points(QPainter& p, const Cadre& c, const std::vector<PointProfil>& modele,
-                                const std::vector<PointProfil>& ecran, int16_t mode, const QColor& couleur)
+                                const std::vector<PointProfil>& ecran, const std::vector<uint32_t>& indices,
+                                int16_t mode, const QColor& couleur)
 {
     CouleurRvb plein = couleurs::Selection;
     int demiPlein = DemiCote(marques::DemiCoteSelection);
@@ -266,14 +289,13 @@ void DessinateurProfils::Points(QPainter& p, const Cadre& c, const std::vector<P
         plein = couleurs::Synchro;
         demiPlein = DemiCote(marques::DemiCoteSynchro);
     }
-    const size_t n = std::min(modele.size(), ecran.size());
     // Consecutive points mostly share their pixel at large counts: the pixel last looked up
     // is skipped at once (it is marked, or off the grid and already in the batch).
     constexpr QPoint Aucun(INT_MIN, INT_MIN);
     m_pleins.clear();
     NouveauLot(c);
     QPoint dernier = Aucun;
-    for (size_t i = 0; i < n; ++i) {
+    for (const uint32_t i : indices) {
         if (!AEtat(modele[i], mode))
             continue;
         const QPointF centre = Pixel(ecran[i]);
@@ -293,7 +315,7 @@ void DessinateurProfils::Points(QPainter& p, const Cadre& c, const std::vector<P
     m_carres.clear();
     NouveauLot(c);
     dernier = Aucun;
-    for (size_t i = 0; i < n; ++i) {
+    for (const uint32_t i : indices) {
         const QPointF centre = Pixel(ecran[i]);
         if (!c.MarqueVisible(centre))
             continue;
@@ -371,27 +393,36 @@ bool DessinateurProfils::Dessiner(QPainter& p, const CoupleProfils& modele, cons
     const CopiesDessin& copies = vue.Copies;
     const int16_t mode = edition.ModeSelection;
     const QColor rouge = VersQColor(couleurs::Emplanture), bleu = VersQColor(couleurs::Saumon);
+    const std::vector<PointProfil>& ecranE = copies.ProfilsEcran.PointsE;
+    const std::vector<PointProfil>& ecranS = copies.ProfilsEcran.PointsS;
+    const std::vector<uint32_t>& indicesS =
+        AParcourir(CoteS, c, ecranS, &modele.PointsS, modele.PointsS.size(), copies.Version);
     if (o.AfficherProfil[CoteS])
-        Profil(p, c, &modele.PointsS, copies.ProfilsEcran.PointsS, modele.PointsS.size(), mode, bleu);
+        Profil(p, c, &modele.PointsS, ecranS, indicesS, mode, bleu);
     if (o.AfficherPoints[CoteS]) {
-        Depart(p, c, copies.ProfilsEcran.PointsS, bleu);
-        Points(p, c, modele.PointsS, copies.ProfilsEcran.PointsS, mode, bleu);
+        Depart(p, c, ecranS, bleu);
+        Points(p, c, modele.PointsS, ecranS, indicesS, mode, bleu);
         if (mode == EtatReference)
-            CentreReferences(p, c, modele.PointsS, copies.ProfilsEcran.PointsS, VersQColor(couleurs::CentreRefSaumon));
+            CentreReferences(p, c, modele.PointsS, ecranS, VersQColor(couleurs::CentreRefSaumon));
     }
-    if (o.ProfilIntermediaire)
-        Profil(p, c, nullptr, copies.IntermediaireEcran.PointsE, modele.PointsE.size(), mode,
+    if (o.ProfilIntermediaire) {
+        const std::vector<PointProfil>& ecranI = copies.IntermediaireEcran.PointsE;
+        Profil(p, c, nullptr, ecranI,
+               AParcourir(2, c, ecranI, nullptr, modele.PointsE.size(), copies.Version), mode,
                VersQColor(couleurs::Intermediaire));
+    }
     if (o.SurfaceActive && o.Surface)
-        Generatrices(p, c, copies.ProfilsEcran.PointsE, copies.ProfilsEcran.PointsS);
+        Generatrices(p, c, ecranE, ecranS);
+    const std::vector<uint32_t>& indicesE =
+        AParcourir(CoteE, c, ecranE, &modele.PointsE, modele.PointsE.size(), copies.Version);
     if (o.AfficherProfil[CoteE])
-        Profil(p, c, &modele.PointsE, copies.ProfilsEcran.PointsE, modele.PointsE.size(), mode, rouge);
+        Profil(p, c, &modele.PointsE, ecranE, indicesE, mode, rouge);
     if (o.AfficherPoints[CoteE]) {
-        Depart(p, c, copies.ProfilsEcran.PointsE, rouge);
-        Points(p, c, modele.PointsE, copies.ProfilsEcran.PointsE, mode, rouge);
+        Depart(p, c, ecranE, rouge);
+        Points(p, c, modele.PointsE, ecranE, indicesE, mode, rouge);
     }
     if (mode == EtatReference && o.AfficherProfil[CoteE])
-        CentreReferences(p, c, modele.PointsE, copies.ProfilsEcran.PointsE, VersQColor(couleurs::CentreRefEmplanture));
+        CentreReferences(p, c, modele.PointsE, ecranE, VersQColor(couleurs::CentreRefEmplanture));
     return surfaceDecochee;
 }
 

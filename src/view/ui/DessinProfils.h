@@ -9,6 +9,7 @@
 
 #include "view/EtatVue.h"
 #include "view/Rafraichissement.h"
+#include "view/ReductionPixels.h"
 
 #include <QImage>
 #include <QLine>
@@ -32,13 +33,23 @@ public:
     /// Draws the overlay on `peintre`.
     void DessinerSurcouche(QPainter& peintre, const EtatVue& vue, const Surcouche& surcouche) const;
 
+    /// With `oui` (the default) the profiles and their markers are drawn from copies reduced
+    /// to what the pixels show, which paints the same pixels; without, from every point.
+    void ReduireAuxPixels(bool oui) { m_reduire = oui; }
+    /// The reduction of side `cote`'s screen copy when it is up to date with `vue`, else null.
+    const ReductionPixels* Reduction(int cote, const EtatVue& vue) const;
+
 private:
     struct Cadre; // the visible area and the wider area where coordinates are safe to paint
 
+    const std::vector<uint32_t>& AParcourir(int rang, const Cadre& c, const std::vector<PointProfil>& ecran,
+                                            const std::vector<PointProfil>* etats, size_t n, uint64_t version);
     void Profil(QPainter& p, const Cadre& c, const std::vector<PointProfil>* modele,
-                const std::vector<PointProfil>& ecran, size_t n, int16_t mode, const QColor& couleur);
+                const std::vector<PointProfil>& ecran, const std::vector<uint32_t>& indices, int16_t mode,
+                const QColor& couleur);
     void Points(QPainter& p, const Cadre& c, const std::vector<PointProfil>& modele,
-                const std::vector<PointProfil>& ecran, int16_t mode, const QColor& couleur);
+                const std::vector<PointProfil>& ecran, const std::vector<uint32_t>& indices, int16_t mode,
+                const QColor& couleur);
     void Depart(QPainter& p, const Cadre& c, const std::vector<PointProfil>& ecran, const QColor& couleur);
     void CentreReferences(QPainter& p, const Cadre& c, const std::vector<PointProfil>& modele,
                           const std::vector<PointProfil>& ecran, const QColor& couleur);
@@ -57,6 +68,9 @@ private:
     std::vector<QRect> m_pleins;   // filled squares
     std::vector<uint8_t> m_vus;    // per pixel: the last batch that drew a marker there
     uint8_t m_lot = 0;             // number of the current batch
+    bool m_reduire = true;
+    ReductionPixels m_reductions[3]; // sides E and S, intermediate profile
+    std::vector<uint32_t> m_indices; // points of the side being drawn
 };
 
 /// A colour of the drawing as a QColor.

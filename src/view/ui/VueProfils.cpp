@@ -145,7 +145,8 @@ QImage VueProfils::Capture() const
     QPainter peintre(&image);
     PeindreBase(peintre);
     m_dessinateur.DessinerSurcouche(peintre, m_vue, m_surcouche);
-    DessinerDecoupe(peintre, m_vue, m_decoupe);
+    DessinerDecoupe(peintre, m_vue, m_decoupe,
+                    {m_dessinateur.Reduction(CoteE, m_vue), m_dessinateur.Reduction(CoteS, m_vue)});
     DessinerRectangleSouris(peintre);
     return image;
 }
@@ -155,7 +156,8 @@ void VueProfils::paintEvent(QPaintEvent*)
     QPainter peintre(this);
     PeindreBase(peintre);
     m_dessinateur.DessinerSurcouche(peintre, m_vue, m_surcouche);
-    DessinerDecoupe(peintre, m_vue, m_decoupe);
+    DessinerDecoupe(peintre, m_vue, m_decoupe,
+                    {m_dessinateur.Reduction(CoteE, m_vue), m_dessinateur.Reduction(CoteS, m_vue)});
     DessinerRectangleSouris(peintre);
 }
 
