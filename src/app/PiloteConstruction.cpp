@@ -48,7 +48,7 @@ void PiloteConstruction::Nettoyer()
                                        "synchrones?"),
                         IconeMessage::Question, BoutonsMessage::OuiNon)
             == ReponseMessage::Oui;
-    Appliquer(CommandeNettoyer(ctx, synchrone));
+    Appliquer(CommandeNettoyer(ctx, synchrone, m_fenetre.Session().ToleranceContour));
 }
 
 void PiloteConstruction::Lisser()

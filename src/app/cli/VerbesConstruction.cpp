@@ -35,7 +35,7 @@ ResultatVerbe VerbeNettoyer(SessionEdition& session, const QStringList& argument
         return std::nullopt;
     }
     ContexteEdition ctx = session.Contexte();
-    return CommandeNettoyer(ctx, mode == QLatin1String("synchrone")).PremierRefus();
+    return CommandeNettoyer(ctx, mode == QLatin1String("synchrone"), session.ToleranceContour).PremierRefus();
 }
 
 ResultatVerbe VerbeLisser(SessionEdition& session, const QStringList&, QString&)
