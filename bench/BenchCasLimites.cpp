@@ -85,6 +85,30 @@ std::string Pelote(int n)
     return s + "4000000,2000000;PU;\n";
 }
 
+// About 1 MB of curves that each need many chords: circles of radius 100 (`genre` 0), cubic
+// NURBS zigzagging 200 mm high every 0.01 mm (1), splines through such zigzags (2).
+std::string CourbesDenses(int genre)
+{
+    std::string s = "0\nSECTION\n2\nENTITIES\n";
+    char ligne[96];
+    const auto ajouter = [&](const char* format, double a, double b) {
+        s.append(ligne, size_t(std::snprintf(ligne, sizeof ligne, format, a, b)));
+    };
+    while (s.size() < 1000000) {
+        if (genre == 0) {
+            ajouter("0\nCIRCLE\n8\n0\n10\n%.3f\n20\n%.3f\n40\n100\n", double(s.size() % 7), 0.0);
+            continue;
+        }
+        const int n = 1000;
+        s += genre == 1 ? "0\nSPLINE\n70\n8\n71\n3\n" : "0\nSPLINE\n70\n8\n71\n3\n74\n1000\n";
+        for (int i = 0; genre == 1 && i < n + 4; ++i)
+            ajouter("40\n%.0f\n", double(std::clamp(i - 3, 0, n - 3)), 0.0);
+        for (int i = 0; i < n; ++i)
+            ajouter(genre == 1 ? "10\n%.2f\n20\n%.0f\n" : "11\n%.2f\n21\n%.0f\n", i * 0.01, (i % 2) * 200.0);
+    }
+    return s + "0\nENDSEC\n0\nEOF\n";
+}
+
 } // namespace
 
 void BenchCasLimites()
@@ -124,6 +148,9 @@ void BenchCasLimites()
             Ouvrir(dossier, "copies.dxf", copies + fin + "\n", "90 copies de ses entités");
         }
     }
+    Ouvrir(dossier, "cercles.dxf", CourbesDenses(0), "cercles de rayon 100");
+    Ouvrir(dossier, "nurbs.dxf", CourbesDenses(1), "NURBS en zigzag");
+    Ouvrir(dossier, "passages.dxf", CourbesDenses(2), "splines en zigzag par points de passage");
     Ouvrir(dossier, "etoile.dxf", Etoile(200000), "étoile de 200 000 lignes");
     Ouvrir(dossier, "allers.dxf", AllersRetours(1000000), "polyligne en allers-retours");
     Ouvrir(dossier, "pelote.plt", Pelote(1000000), "tracé en pelote");

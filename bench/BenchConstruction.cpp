@@ -70,7 +70,7 @@ void BenchConstruction()
         session.Profils.PointsE = dense;
         session.Profils.PointsS = caisson;
         ContexteEdition ctx = session.Contexte();
-        CommandeNettoyer(ctx, true);
+        CommandeNettoyer(ctx, true, session.ToleranceContour);
     });
     Afficher("\"Nettoyer\" synchronous command with its two snapshots", commande);
 

@@ -64,7 +64,7 @@ struct Banc {
     void Rafraichir()
     {
         ReprojeterVue(Profils, Vue, nullptr);
-        CalculerRafraichissement(Profils, Edition, Vue, false, false);
+        CalculerRafraichissement(Profils, Edition, Vue, false);
     }
 };
 

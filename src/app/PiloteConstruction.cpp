@@ -51,7 +51,10 @@ void PiloteConstruction::Nettoyer()
                                        "synchrones?"),
                         IconeMessage::Question, BoutonsMessage::OuiNon)
             == ReponseMessage::Oui;
-    Appliquer(ExecuterEntier(ctx, [synchrone](ContexteEdition& c) { return CommandeNettoyer(c, synchrone); }));
+    float& tolerance = m_fenetre.Session().ToleranceContour;
+    Appliquer(ExecuterEntier(ctx, [synchrone, &tolerance](ContexteEdition& c) {
+        return CommandeNettoyer(c, synchrone, tolerance);
+    }));
 }
 
 void PiloteConstruction::Lisser()

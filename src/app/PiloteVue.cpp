@@ -98,7 +98,6 @@ void PiloteVue::Actualiser(Niveau niveau)
     SessionEdition& session = m_fenetre.Session();
     const ControlesFenetre& c = m_fenetre.Controles();
     const Rafraichissement r = CalculerRafraichissement(session.Profils, session.Edition, session.Vue,
-                                                        c.chkInsertionProfils->isChecked(),
                                                         c.chkInsertionProfils->isEnabled());
     for (QWidget* option : {static_cast<QWidget*>(c.chkFil), static_cast<QWidget*>(c.chkSurface),
                             static_cast<QWidget*>(c.chkProfilIntermediaire)})

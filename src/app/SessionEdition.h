@@ -21,7 +21,7 @@ struct SessionEdition {
     EtatGeometrie Geometrie;     ///< wing-placing switches and the values they keep
     HistoriqueUndo Historique;   ///< the undo history
     PressePapiers PressePapier;  ///< the points copied or cut last
-    float ToleranceContour = 0;  ///< closing tolerance of the last drawing opened (0 before any)
+    float ToleranceContour = 0;  ///< closing tolerance of the last drawing opened or cleaned
     bool ProjetOuvert = false;   ///< a profile, project or cutting-program project has been loaded
     QString DossierSauvegarde;   ///< last folder used for saving
     QString DossierOuverture;    ///< last folder used for opening

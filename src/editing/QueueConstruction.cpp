@@ -60,7 +60,7 @@ SuiteConstruction CommandeDecaler(ContexteEdition& ctx, float d)
     return s;
 }
 
-SuiteConstruction CommandeNettoyer(ContexteEdition& ctx, bool synchrone)
+SuiteConstruction CommandeNettoyer(ContexteEdition& ctx, bool synchrone, float& toleranceContour)
 {
     if (synchrone && ctx.Profils.NbPointsE() != ctx.Profils.NbPointsS())
         return Refus(*NettoyerSynchrone(ctx.Profils));
@@ -71,7 +71,7 @@ SuiteConstruction CommandeNettoyer(ContexteEdition& ctx, bool synchrone)
         NettoyerSynchrone(ctx.Profils);
     } else {
         NettoyerCote(ctx.Profils.PointsE);
-        NettoyerCote(ctx.Profils.PointsS);
+        toleranceContour = NettoyerCote(ctx.Profils.PointsS);
     }
     s.NombresModifies = true;
     s.Ajuster = true;

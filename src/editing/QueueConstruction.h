@@ -25,8 +25,9 @@ struct SuiteConstruction {
 SuiteConstruction CommandeIntersection(ContexteEdition& ctx);
 /// Enter in the offset field with `d` mm (the field is then written back to 0).
 SuiteConstruction CommandeDecaler(ContexteEdition& ctx, float d);
-/// "Nettoyer": the synchronous cleaning when `synchrone` (equal counts only), else the total one.
-SuiteConstruction CommandeNettoyer(ContexteEdition& ctx, bool synchrone);
+/// "Nettoyer": the synchronous cleaning when `synchrone` (equal counts only), else the total
+/// one, which sets `toleranceContour` (the closing tolerance) to the last side's tolerance.
+SuiteConstruction CommandeNettoyer(ContexteEdition& ctx, bool synchrone, float& toleranceContour);
 /// "Lisser (spline)".
 SuiteConstruction CommandeLisser(ContexteEdition& ctx);
 

@@ -184,6 +184,13 @@ std::vector<Pt2> DeriveesSecondes(const std::vector<Pt2>& y, const std::vector<d
     return M;
 }
 
+// The chords one curve may take beyond one per interval: the cap per curve, within what the
+// file has left.
+int BudgetCourbe(const Finesse& finesse)
+{
+    return int(std::clamp<long long>(finesse.reste, 0, tol::SegmentsMaxParCourbe));
+}
+
 std::optional<Pt2> Unitaire(std::optional<Pt2> v)
 {
     if (!v)
@@ -221,31 +228,39 @@ double Distance(Pt2 p, Pt2 q)
     return std::hypot(p.x - q.x, p.y - q.y);
 }
 
-int SegmentsArc(double rayon, double balayage, double erreur)
+double ErreurCordeDessin(double etendue)
+{
+    const double relative = etendue * tol::ErreurCordeRelative;
+    return std::isfinite(relative) ? std::max(tol::ErreurCorde, relative) : tol::ErreurCorde;
+}
+
+int SegmentsArc(double rayon, double balayage, double erreur, long long plafond)
 {
     const double angle = std::abs(balayage);
     if (!(rayon > 0.0) || !std::isfinite(rayon) || !std::isfinite(angle) || !(erreur > 0.0))
         return 1;
     const double pasMax = std::numbers::pi / 4.0;
+    const double minimum = std::max(1.0, std::ceil(angle / pasMax - 1e-9));
+    const double maximum = std::max(minimum, double(std::min<long long>(plafond, tol::SegmentsMaxParCourbe)));
     const double pas = std::min(pasMax, 2.0 * std::acos(std::max(-1.0, 1.0 - erreur / rayon)));
     if (!(pas > 0.0))
-        return tol::SegmentsMaxParCourbe;
-    const double n = std::ceil(angle / pas - 1e-9);
-    return int(std::clamp(n, 1.0, double(tol::SegmentsMaxParCourbe)));
+        return int(maximum);
+    return int(std::clamp(std::ceil(angle / pas - 1e-9), minimum, maximum));
 }
 
 void AjouterEllipse(std::vector<Pt2>& sortie, const Affine2& T, Pt2 centre, Pt2 u, Pt2 v, double t0,
-                    double balayage, double erreur)
+                    double balayage, Finesse& finesse)
 {
     const Affine2 L = T.Apres(Affine2{u.x, v.x, u.y, v.y, centre.x, centre.y});
-    const int n = SegmentsArc(L.EchelleMax(), balayage, erreur);
+    const int n = SegmentsArc(L.EchelleMax(), balayage, finesse.erreur, finesse.reste);
+    finesse.reste -= n;
     for (int i = 0; i <= n; ++i) {
         const double t = t0 + balayage * double(i) / double(n);
         sortie.push_back(L({std::cos(t), std::sin(t)}));
     }
 }
 
-void AjouterBulge(std::vector<Pt2>& sortie, const Affine2& T, Pt2 p1, Pt2 p2, double bulge, double erreur)
+void AjouterBulge(std::vector<Pt2>& sortie, const Affine2& T, Pt2 p1, Pt2 p2, double bulge, Finesse& finesse)
 {
     const double dx = p2.x - p1.x, dy = p2.y - p1.y;
     const double corde = std::hypot(dx, dy);
@@ -258,7 +273,8 @@ void AjouterBulge(std::vector<Pt2>& sortie, const Affine2& T, Pt2 p1, Pt2 p2, do
     const double decalage = 0.5 * corde * (1.0 - bulge * bulge) / (2.0 * bulge);
     const Pt2 centre{0.5 * (p1.x + p2.x) - dy / corde * decalage, 0.5 * (p1.y + p2.y) + dx / corde * decalage};
     const double a0 = std::atan2(p1.y - centre.y, p1.x - centre.x);
-    const int n = SegmentsArc(rayon * T.EchelleMax(), angle, erreur);
+    const int n = SegmentsArc(rayon * T.EchelleMax(), angle, finesse.erreur, finesse.reste);
+    finesse.reste -= n;
     for (int i = 1; i < n; ++i) {
         const double t = a0 + angle * double(i) / double(n);
         sortie.push_back(T({centre.x + rayon * std::cos(t), centre.y + rayon * std::sin(t)}));
@@ -266,7 +282,7 @@ void AjouterBulge(std::vector<Pt2>& sortie, const Affine2& T, Pt2 p1, Pt2 p2, do
     sortie.push_back(T(p2));
 }
 
-void AjouterNurbs(std::vector<Pt2>& sortie, const Affine2& T, const Nurbs& courbe, double erreur)
+void AjouterNurbs(std::vector<Pt2>& sortie, const Affine2& T, const Nurbs& courbe, Finesse& finesse)
 {
     if (courbe.controle.size() < 2)
         return;
@@ -278,18 +294,20 @@ void AjouterNurbs(std::vector<Pt2>& sortie, const Affine2& T, const Nurbs& courb
     while (!(nurbs.Noeud(premier + 1) > nurbs.Noeud(premier)))
         ++premier;
     sortie.push_back(T(nurbs.Point(nurbs.Noeud(premier), premier)));
-    int budget = tol::SegmentsMaxParCourbe;
+    const size_t avant = sortie.size();
+    int budget = BudgetCourbe(finesse);
     for (int k = premier; k < n; ++k) {
         const double t0 = nurbs.Noeud(k), t1 = nurbs.Noeud(k + 1);
         if (!(t1 > t0))
             continue;
         const auto f = [&](double t) { return T(nurbs.Point(t, k)); };
-        FaireSubdivision(sortie, f, erreur, budget).Intervalle(t0, sortie.back(), t1, f(t1));
+        FaireSubdivision(sortie, f, finesse.erreur, budget).Intervalle(t0, sortie.back(), t1, f(t1));
     }
+    finesse.reste -= static_cast<long long>(sortie.size() - avant);
 }
 
 void AjouterSplinePassage(std::vector<Pt2>& sortie, const Affine2& T, std::span<const Pt2> passage,
-                          std::optional<Pt2> tangenteDebut, std::optional<Pt2> tangenteFin, double erreur)
+                          std::optional<Pt2> tangenteDebut, std::optional<Pt2> tangenteFin, Finesse& finesse)
 {
     // Distinct consecutive points and their cumulated chord lengths.
     std::vector<Pt2> y;
@@ -308,7 +326,8 @@ void AjouterSplinePassage(std::vector<Pt2>& sortie, const Affine2& T, std::span<
     }
     const std::vector<Pt2> M = DeriveesSecondes(y, t, Unitaire(tangenteDebut), Unitaire(tangenteFin));
     sortie.push_back(T(y.front()));
-    int budget = tol::SegmentsMaxParCourbe;
+    const size_t avant = sortie.size();
+    int budget = BudgetCourbe(finesse);
     for (size_t i = 0; i + 1 < y.size(); ++i) {
         const double h = t[i + 1] - t[i];
         const auto f = [&](double s) {
@@ -319,8 +338,9 @@ void AjouterSplinePassage(std::vector<Pt2>& sortie, const Affine2& T, std::span<
             };
             return T({c(M[i].x, M[i + 1].x, y[i].x, y[i + 1].x), c(M[i].y, M[i + 1].y, y[i].y, y[i + 1].y)});
         };
-        FaireSubdivision(sortie, f, erreur, budget).Intervalle(t[i], sortie.back(), t[i + 1], T(y[i + 1]));
+        FaireSubdivision(sortie, f, finesse.erreur, budget).Intervalle(t[i], sortie.back(), t[i + 1], T(y[i + 1]));
     }
+    finesse.reste -= static_cast<long long>(sortie.size() - avant);
 }
 
 } // namespace galbix::courbes

@@ -2,8 +2,10 @@
 
 #include "geomlib/Tolerances.h"
 
+#include <algorithm>
 #include <cctype>
 #include <cmath>
+#include <limits>
 #include <numbers>
 
 namespace galbix::dxf {
@@ -45,7 +47,10 @@ Affine2 Ocs(Pt3 normale, double elevation)
 
 class Emetteur {
 public:
-    Emetteur(const Dessin& dessin, Traces& sortie) : m_d(dessin), m_t(sortie) {}
+    Emetteur(const Dessin& dessin, Traces& sortie, courbes::Finesse finesse)
+        : m_d(dessin), m_t(sortie), m_finesse(finesse)
+    {
+    }
 
     /// Tessellates the entities mapped by `T`; false when the drawing is too large.
     bool Liste(const std::vector<Entite>& entites, const Affine2& T, int profondeur)
@@ -104,7 +109,7 @@ private:
         }
         Commencer();
         courbes::AjouterEllipse(m_t.points, T.Apres(Ocs(a.normale, a.centre.z)), {a.centre.x, a.centre.y},
-                                {a.rayon, 0.0}, {0.0, a.rayon}, debut, balayage, tol::ErreurCorde);
+                                {a.rayon, 0.0}, {0.0, a.rayon}, debut, balayage, m_finesse);
         Finir(balayage >= DeuxPi);
     }
 
@@ -120,7 +125,7 @@ private:
             balayage += DeuxPi;
         Commencer();
         courbes::AjouterEllipse(m_t.points, T, {e.centre.x, e.centre.y}, {e.majeur.x, e.majeur.y},
-                                {direction.x * petit, direction.y * petit}, e.debut, balayage, tol::ErreurCorde);
+                                {direction.x * petit, direction.y * petit}, e.debut, balayage, m_finesse);
         Finir(balayage >= DeuxPi - 1e-9);
     }
 
@@ -134,11 +139,11 @@ private:
         m_t.points.push_back(L({s[0].x, s[0].y}));
         for (size_t i = 0; i + 1 < p.nombre; ++i)
             courbes::AjouterBulge(m_t.points, L, {s[i].x, s[i].y}, {s[i + 1].x, s[i + 1].y}, s[i].bulge,
-                                  tol::ErreurCorde);
+                                  m_finesse);
         const SommetDxf& dernier = s[p.nombre - 1];
         if (p.ferme && courbes::Distance(m_t.points.back(), m_t.points[m_debut]) > tol::Chainage)
             courbes::AjouterBulge(m_t.points, L, {dernier.x, dernier.y}, {s[0].x, s[0].y}, dernier.bulge,
-                                  tol::ErreurCorde);
+                                  m_finesse);
         Finir(p.ferme);
     }
 
@@ -150,14 +155,14 @@ private:
             const courbes::Nurbs nurbs{s.degre, std::span<const double>(m_d.reels).subspan(s.noeuds, s.nbNoeuds),
                                        points.subspan(s.controle, s.nbControle),
                                        std::span<const double>(m_d.reels).subspan(s.poids, s.nbPoids)};
-            courbes::AjouterNurbs(m_t.points, T, nurbs, tol::ErreurCorde);
+            courbes::AjouterNurbs(m_t.points, T, nurbs, m_finesse);
         } else if (s.nbPassage >= 2) {
             std::vector<Pt2> passage(points.begin() + std::ptrdiff_t(s.passage),
                                      points.begin() + std::ptrdiff_t(s.passage + s.nbPassage));
             if (s.ferme && courbes::Distance(passage.front(), passage.back()) > 0.0)
                 passage.push_back(passage.front());
             courbes::AjouterSplinePassage(m_t.points, T, passage, s.tangenteDebut, s.tangenteFin,
-                                          tol::ErreurCorde);
+                                          m_finesse);
         }
         Finir(false);
     }
@@ -211,6 +216,7 @@ private:
 
     const Dessin& m_d;
     Traces& m_t;
+    courbes::Finesse m_finesse;
     QString m_erreur;
     size_t m_debut = 0;
     long long m_entites = 0;
@@ -234,11 +240,10 @@ bool EstBlocPapier(const std::string& nom)
     return true;
 }
 
-} // namespace
-
-bool Tesseler(const Dessin& dessin, Traces& sortie, QString& erreur)
+// One tessellation of the model space, else of the paper space, at `finesse`.
+bool TesselerAvec(const Dessin& dessin, Traces& sortie, courbes::Finesse finesse, QString& erreur)
 {
-    Emetteur emetteur(dessin, sortie);
+    Emetteur emetteur(dessin, sortie, finesse);
     const Affine2 identite;
     bool ok = emetteur.Liste(dessin.modele, identite, 0);
     if (ok && sortie.traces.empty())
@@ -254,6 +259,35 @@ bool Tesseler(const Dessin& dessin, Traces& sortie, QString& erreur)
     if (!ok)
         erreur = emetteur.Erreur();
     return ok;
+}
+
+// Larger side of the box around the points (0 without points).
+double Etendue(const std::vector<Pt2>& points)
+{
+    if (points.empty())
+        return 0.0;
+    double xmin = points[0].x, xmax = xmin, ymin = points[0].y, ymax = ymin;
+    for (const Pt2& p : points) {
+        xmin = std::min(xmin, p.x);
+        xmax = std::max(xmax, p.x);
+        ymin = std::min(ymin, p.y);
+        ymax = std::max(ymax, p.y);
+    }
+    return std::max(xmax - xmin, ymax - ymin);
+}
+
+} // namespace
+
+// The extents come from a first, coarsest cut (no chord error, so one chord per eighth of a
+// turn, per knot span and per fit point), which sets the chord error of the real one.
+bool Tesseler(const Dessin& dessin, Traces& sortie, QString& erreur)
+{
+    Traces esquisse;
+    if (!TesselerAvec(dessin, esquisse, {std::numeric_limits<double>::infinity(), 0}, erreur))
+        return false;
+    const double etendue = Etendue(esquisse.points);
+    esquisse = {};
+    return TesselerAvec(dessin, sortie, {courbes::ErreurCordeDessin(etendue), tol::PointsMaxCourbesFichier}, erreur);
 }
 
 } // namespace galbix::dxf

@@ -23,8 +23,9 @@ struct Traces {
 };
 
 /// Tessellates the model space (its *Model_Space block when the ENTITIES section has none),
-/// else the paper space (entities flagged 67 = 1 and the *Paper_Space blocks), with the
-/// chord error of the library. Pieces come in file order, inserted blocks expanded in place.
+/// else the paper space (entities flagged 67 = 1 and the *Paper_Space blocks), with the chord
+/// error of the drawing's extents and the point budget of one file (Tolerances.h). Pieces
+/// come in file order, inserted blocks expanded in place.
 /// False with a one-line French reason when the drawing is too large.
 bool Tesseler(const Dessin& dessin, Traces& sortie, QString& erreur);
 

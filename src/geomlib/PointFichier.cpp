@@ -9,7 +9,10 @@ constexpr int TailleAlphabet = 62;
 
 void PoserCodeContour(PointFichier& p, int numeroContour)
 {
-    const int n = numeroContour % (TailleAlphabet * TailleAlphabet);
+    // Past the last code the numbering starts again at the second one: the first contour's
+    // code is never given again, so a file's last contour never reads as its first.
+    constexpr int NombreCodes = TailleAlphabet * TailleAlphabet;
+    const int n = numeroContour < NombreCodes ? numeroContour : 1 + (numeroContour - 1) % (NombreCodes - 1);
     p.CodeContour[0] = Alphabet[n / TailleAlphabet];
     p.CodeContour[1] = Alphabet[n % TailleAlphabet];
 }

@@ -21,8 +21,9 @@ inline bool MemeContour(const PointFichier& a, const PointFichier& b)
     return a.CodeContour[0] == b.CodeContour[0] && a.CodeContour[1] == b.CodeContour[1];
 }
 
-/// Sets the contour code of the n-th contour (0-based): codes of consecutive contours always differ
-/// and 3844 contours in a row get distinct codes ("00", "01", ... "zz" over 0-9A-Za-z).
+/// Sets the contour code of the n-th contour (0-based): codes of consecutive contours always differ,
+/// the first 3844 contours get distinct codes ("00", "01", ... "zz" over 0-9A-Za-z), and only
+/// contour 0 gets "00" (later contours cycle over the other 3843).
 void PoserCodeContour(PointFichier& p, int numeroContour);
 
 /// Start index of each contour (runs of equal codes) of a record array, in order.

@@ -5,8 +5,12 @@ namespace galbix::tol {
 
 /// Two contour ends closer than this (mm) are chained together.
 constexpr double Chainage = 0.001;
-/// Largest distance (mm) between a tessellated curve and its chords.
+/// Largest distance (mm) between a tessellated curve and its chords in a drawing of up to
+/// ErreurCorde / ErreurCordeRelative (500 mm) across.
 constexpr double ErreurCorde = 0.01;
+/// In larger drawings, the chord error as a fraction of the drawing's larger extent: a tenth
+/// of the thinning tolerance applied after reading (extent / 5000).
+constexpr double ErreurCordeRelative = 2e-5;
 /// Two vertices whose arc-length positions differ by less than this (mm) are taken as
 /// corresponding by the synchronisation.
 constexpr double CoincidenceSynchro = 0.001;
@@ -23,5 +27,8 @@ constexpr long long TailleMaxFichier = 512LL << 20;
 constexpr long long PointsMaxParCote = 10'000'000;
 /// Most points a tessellated curve may produce (guards against absurd radii).
 constexpr int SegmentsMaxParCourbe = 100000;
+/// Most points the curves of one file may produce; the curves met once it is spent get only
+/// their coarsest cut (one chord per eighth of a turn, per knot span, per fit point).
+constexpr long long PointsMaxCourbesFichier = 500000;
 
 } // namespace galbix::tol

@@ -74,8 +74,7 @@ bool EstFerme(const Sequence& s)
 
 bool DeplacerPointEntree(ListeSequences& assemblage, int index)
 {
-    if (assemblage.empty())
-        return false;
+    bool change = false;
     for (Sequence& s : assemblage) {
         if (!s.EstSelectionnee() || s.Points.size() < 3 || !EstFerme(s))
             continue;
@@ -87,26 +86,31 @@ bool DeplacerPointEntree(ListeSequences& assemblage, int index)
         else
             std::rotate(p.begin(), p.end() - 1, p.end());
         p.push_back(p.front());
+        change = true;
     }
-    return true;
+    return change;
 }
 
 bool Ecarter(ListeSequences& a, int index)
 {
     if (a.size() < 3)
         return false;
+    bool change = false;
     for (size_t i = 0; i + 1 < a.size(); ++i) {
         if (!a[i].EstSelectionnee() || !a[i + 1].EstSelectionnee())
             continue;
         const double pas = std::fabs(double(a[i].Xmin) - a[i + 1].Xmax) / 10.0;
         const double dx = index == 0 ? pas : -pas;
         for (size_t k = 0; k <= i; ++k) {
-            for (PointSequence& p : a[k].Points)
-                p.X = float(double(p.X) + dx);
+            for (PointSequence& p : a[k].Points) {
+                const float x = float(double(p.X) + dx);
+                change = change || x != p.X;
+                p.X = x;
+            }
             CalculerBornesSequence(a[k]);
         }
     }
-    return true;
+    return change;
 }
 
 bool EffacerSequences(ListeSequences& a)

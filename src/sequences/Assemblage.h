@@ -24,11 +24,12 @@ RefusOrdre ChangerOrdre(ListeSequences& assemblage, int index);
 bool EstFerme(const Sequence& sequence);
 
 /// Advances (index 0) or moves back (index 1) the entry point of every selected closed contour
-/// by one point; the contour stays closed with the same number of points.
+/// by one point; the contour stays closed with the same number of points. False when none moved.
 bool DeplacerPointEntree(ListeSequences& assemblage, int index);
 
 /// Between each pair of consecutive selected contours, moves the contours up to the first of
-/// the pair by a tenth of their gap in X: away (index 0) or closer (index 1). Needs 3 contours.
+/// the pair by a tenth of their gap in X: away (index 0) or closer (index 1). Needs 3 contours;
+/// false when no point moved (no two consecutive contours selected, or no gap).
 bool Ecarter(ListeSequences& assemblage, int index);
 
 /// Removes the selected contours (all of them empties the assembly).

@@ -17,7 +17,8 @@ class PileUndoSequences {
 public:
     static constexpr int Capacite = 10;
 
-    /// Stores the current assembly as the newest state (dropping the oldest when ten are held).
+    /// Stores the current assembly as the newest state (dropping the oldest when ten are held),
+    /// unless it equals the newest state.
     void Empiler(const ListeSequences& assemblage, int positionListe);
     /// True when at least two states are held.
     bool PeutAnnuler() const { return m_etats.size() >= 2; }

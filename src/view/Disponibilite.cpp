@@ -16,7 +16,7 @@ char RegleDisponibilite(int32_t nbSelE, int32_t nbSelS)
     return regle;
 }
 
-DisponibiliteCommandes Disponibilites(int32_t nbSelE, int32_t nbSelS, bool insertionCochee, bool insertionActive)
+DisponibiliteCommandes Disponibilites(int32_t nbSelE, int32_t nbSelS, bool insertionActive)
 {
     const char regle = RegleDisponibilite(nbSelE, nbSelS);
     const bool unPoint = regle != 'A';                 // B to E
@@ -34,7 +34,7 @@ DisponibiliteCommandes Disponibilites(int32_t nbSelE, int32_t nbSelS, bool inser
     d.Tourner = plusieurs;
     d.Etirer = plusieurs;
     d.Renumeroter = regle == 'E';
-    d.InsertionProfils = regle == 'C' || (insertionCochee && insertionActive);
+    d.InsertionProfils = regle == 'C' || insertionActive;
     return d;
 }
 

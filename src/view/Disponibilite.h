@@ -28,8 +28,9 @@ struct DisponibiliteCommandes {
 /// D two or three on a side, E four or more on a side.
 char RegleDisponibilite(int32_t nbSelE, int32_t nbSelS);
 
-/// The availability for the selected counts. "Insérer un profil" is switched on by rule C;
-/// otherwise it is disabled when unticked and keeps `insertionActive` when ticked.
-DisponibiliteCommandes Disponibilites(int32_t nbSelE, int32_t nbSelS, bool insertionCochee, bool insertionActive);
+/// The availability for the selected counts. "Insérer un profil" is switched on by rule C and
+/// otherwise keeps `insertionActive`: no change of selection switches it off, so that the mode
+/// can be entered without a selection (the insertion then goes after the last point).
+DisponibiliteCommandes Disponibilites(int32_t nbSelE, int32_t nbSelS, bool insertionActive);
 
 } // namespace galbix

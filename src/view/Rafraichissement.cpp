@@ -17,7 +17,7 @@ int32_t Compter(const std::vector<PointProfil>& points, int16_t bit)
 } // namespace
 
 Rafraichissement CalculerRafraichissement(const CoupleProfils& profils, const EtatEdition& edition, EtatVue& vue,
-                                          bool insertionCochee, bool insertionActive)
+                                          bool insertionActive)
 {
     Rafraichissement r;
     ++vue.Copies.Version; // states may have changed: drawings reduced to the pixels are rebuilt
@@ -25,7 +25,7 @@ Rafraichissement CalculerRafraichissement(const CoupleProfils& profils, const Et
     vue.Options.FilActif = vue.Options.SurfaceActive = vue.Options.IntermediaireActif = r.OptionsActives;
     vue.NbSelE = Compter(profils.PointsE, EtatSelection);
     vue.NbSelS = Compter(profils.PointsS, EtatSelection);
-    r.Commandes = Disponibilites(vue.NbSelE, vue.NbSelS, insertionCochee, insertionActive);
+    r.Commandes = Disponibilites(vue.NbSelE, vue.NbSelS, insertionActive);
     r.BarreEtat = MettreAJourBarreEtat(profils, edition.ModeSelection, vue.NbSelE, vue.NbSelS);
     r.Lignes[CoteE] = LignesDeListe(profils.PointsE, edition.PointCourantE, edition.ModeSelection);
     r.Lignes[CoteS] = LignesDeListe(profils.PointsS, edition.PointCourantS, edition.ModeSelection);

@@ -26,7 +26,7 @@ struct Rafraichissement {
 /// Computes the refresh. Sets the enabled states of the options in `vue.Options` and leaves
 /// in `vue.NbSelE`, `vue.NbSelS` the counts of the mode bit (the status bar's).
 Rafraichissement CalculerRafraichissement(const CoupleProfils& profils, const EtatEdition& edition, EtatVue& vue,
-                                          bool insertionCochee, bool insertionActive);
+                                          bool insertionActive);
 
 /// The overlay shown above the drawing: outlines around the current points and the wire.
 struct Surcouche {

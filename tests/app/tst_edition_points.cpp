@@ -161,14 +161,23 @@ private slots:
         QVERIFY(b.fenetre.Session().ProjetOuvert);
     }
 
-    // Nothing selected: the warning, then the 4-point profile opened goes after the last point
-    // of each side and returns to it.
+    // One point selected on each side enables the box, and clearing the selection keeps it
+    // usable: the warning, then the 4-point profile opened goes after the last point of each
+    // side and returns to it.
     void insertionAvecProfil()
     {
         Banc b;
+        b.Insertion()->setEnabled(false);
         for (int cote : {CoteE, CoteS})
             for (PointProfil& p : b.Profils().Points(cote))
                 p.Etat = 0;
+        b.Profils().PointsE[2].Etat = b.Profils().PointsS[4].Etat = EtatSelection;
+        b.fenetre.Vue().RafraichirVue();
+        QVERIFY(b.Insertion()->isEnabled());
+        for (const char* nom : {"cmdRAZSelection_0", "cmdRAZSelection_1"})
+            b.Bouton(QString::fromLatin1(nom))->click();
+        QCOMPARE(b.fenetre.Session().Vue.NbSelE + b.fenetre.Session().Vue.NbSelS, 0);
+        QVERIFY(b.Insertion()->isEnabled());
         b.fenetre.Edition().EnregistrerUndo();
         const CoupleProfils avant = b.Profils();
         const int taille = b.fenetre.Session().Historique.Taille();

@@ -5,6 +5,7 @@
 #include "app/SessionEdition.h"
 #include "editing/Nettoyage.h"
 #include "editing/QueueConstruction.h"
+#include "editing/QueuePoints.h"
 #include "model/Extremes.h"
 #include "model/Naca.h"
 
@@ -283,7 +284,7 @@ private slots:
     {
         Banc b(Profil({{0, 0}, {1, 0}, {2, 0}}), Profil({{0, 0}, {2, 0}}));
         const CoupleProfils avant = b.session.Profils;
-        const SuiteConstruction s = CommandeNettoyer(b.ctx, true);
+        const SuiteConstruction s = CommandeNettoyer(b.ctx, true, b.session.ToleranceContour);
         QVERIFY(s.Suite.Refuse);
         QCOMPARE(s.PremierRefus()->Titre, QStringLiteral("Choix impossible"));
         QCOMPARE(s.PremierRefus()->Texte, QStringLiteral("Les profils n'ont pas le même nombre de points, le "
@@ -311,6 +312,34 @@ private slots:
                 ++k;
             QVERIFY2(k + 1 < p.size(), "a dropped point is out of tolerance");
         }
+    }
+
+    // The total cleaning sets the closing tolerance (that of side S, cleaned last), so that
+    // "Renuméroter" then sees a square whose ends are 0.03 mm apart as closed (tolerance
+    // 200 / 5000 = 0.04): it drops point 1 before closing the run, the count is kept.
+    void toleranceApresNettoyage_data()
+    {
+        QTest::addColumn<bool>("synchrone");
+        QTest::addColumn<float>("tolerance");
+        QTest::addColumn<int>("ajoutes"); // points added by the renumbering
+        QTest::newRow("total") << false << 0.04f << 0;
+        QTest::newRow("synchrone: tolérance inchangée") << true << 0.0f << 1;
+    }
+    void toleranceApresNettoyage()
+    {
+        QFETCH(bool, synchrone);
+        QFETCH(float, tolerance);
+        const Points carre{{0, 0}, {100, 0}, {200, 0}, {200, 200}, {0, 200}, {0, 0.03}};
+        Banc b(Profil(carre), Profil(carre));
+        CommandeNettoyer(b.ctx, synchrone, b.session.ToleranceContour);
+        QVERIFY(std::fabs(b.session.ToleranceContour - tolerance) < 1e-6f);
+        const int n = b.session.Profils.NbPointsE();
+        QCOMPARE(n, 5);
+        for (PointProfil& p : b.session.Profils.PointsE)
+            PoserEtat(p, EtatSelection);
+        b.session.Edition.PointCourantE = 3;
+        CommandeRenumeroter(b.ctx, b.session.ToleranceContour);
+        QTEST(b.session.Profils.NbPointsE() - n, "ajoutes");
     }
 
     void lissageRefuse_data()
@@ -397,7 +426,8 @@ private slots:
         const CoupleProfils avant = b.session.Profils;
         const std::function<SuiteConstruction()> commandes[] = {
             [&] { return CommandeIntersection(b.ctx); }, [&] { return CommandeDecaler(b.ctx, 3.0f); },
-            [&] { return CommandeNettoyer(b.ctx, false); }, [&] { return CommandeNettoyer(b.ctx, true); },
+            [&] { return CommandeNettoyer(b.ctx, false, b.session.ToleranceContour); },
+            [&] { return CommandeNettoyer(b.ctx, true, b.session.ToleranceContour); },
             [&] { return CommandeLisser(b.ctx); }};
         const SuiteConstruction suite = commandes[commande]();
         QVERIFY(!suite.Suite.Refuse);

@@ -1,6 +1,7 @@
 // The DXF reader on drawings made here: every entity kind and its variants, block insertion,
 // paper space, chaining into contours, header values, malformed text and large files.
 #include "common/TestMain.h"
+#include "geomlib/Courbes.h"
 #include "geomlib/Formats.h"
 #include "geomlib/Tolerances.h"
 #include "model/Naca.h"
@@ -132,6 +133,8 @@ private slots:
     void malformes();
     void tronque();
     void volume();
+    void budgetDePoints_data();
+    void budgetDePoints();
 };
 
 void TestLectureDxf::entites_data()
@@ -264,6 +267,8 @@ void TestLectureDxf::erreurDeCorde_data()
     QTest::newRow("circle r 0.005") << cercle(0.005) << QPointF(0, 0) << 0.005 << 0.005 << tour;
     QTest::newRow("circle r 1") << cercle(1) << QPointF(0, 0) << 1.0 << 1.0 << tour;
     QTest::newRow("circle r 80") << cercle(80) << QPointF(0, 0) << 80.0 << 80.0 << tour;
+    // Beyond 500 mm across, the chord error follows the drawing's size.
+    QTest::newRow("circle r 5000") << cercle(5000) << QPointF(0, 0) << 5000.0 << 5000.0 << tour;
     QTest::newRow("two bulges of a half turn")
         << Dxf().Entites().LwPoly({{0, 0, 1}, {50, 0, 1}}, true).FinSection().Fin() << QPointF(25, 0) << 25.0 << 25.0
         << tour;
@@ -298,10 +303,11 @@ void TestLectureDxf::erreurDeCorde()
     };
     const std::vector<QPointF> lus = Points(l.points), vrais = Echantillons(courbe, 4000);
     const double ecart = Ecart(vrais, lus);
-    QVERIFY2(ecart <= tol::ErreurCorde + 2e-5 * a, qPrintable(QString::number(ecart)));
-    QVERIFY2(Ecart(lus, vrais) <= 1e-3, qPrintable(QString::number(Ecart(lus, vrais))));
+    const double erreur = courbes::ErreurCordeDessin(2 * std::max(a, b));
+    QVERIFY2(ecart <= erreur + 2e-5 * a, qPrintable(QString::number(ecart)));
+    QVERIFY2(Ecart(lus, vrais) <= 1e-3 * std::max(1.0, a / 100), qPrintable(QString::number(Ecart(lus, vrais))));
     // Not wastefully fine either: within four times what the chord error needs.
-    const double necessaires = 2 * Pi / (2 * std::acos(1 - tol::ErreurCorde / std::max(a, b)));
+    const double necessaires = 2 * Pi / (2 * std::acos(1 - erreur / std::max(a, b)));
     QVERIFY2(l.points.size() <= 4 * std::max(8.0, necessaires) + 2, qPrintable(QString::number(l.points.size())));
 }
 
@@ -647,6 +653,35 @@ void TestLectureDxf::volume()
     if (QTest::currentTestFailed())
         return;
     verifier(lignes + "  0\r\nENDSEC\r\n  0\r\nEOF\r\n", nombreLignes + 1);
+}
+
+// Curves made to need endless chords stay within the points one file may produce.
+void TestLectureDxf::budgetDePoints_data()
+{
+    QTest::addColumn<QByteArray>("texte");
+    QTest::addColumn<int>("courbes");
+    Dxf lointain; // a spline through a fit point 6e15 mm away, 90 times
+    lointain.Entites();
+    for (int k = 0; k < 90; ++k)
+        lointain.G(0, "SPLINE").G(70, "8").G(71, 3.0).G(74, 3.0).G(11, 0.06).G(21, 5.0).G(11, 0.0).G(21, -5.0)
+            .G(11, 4e-5).G(21, 6e15);
+    QTest::newRow("90 splines to a far point") << lointain.FinSection().Fin() << 90;
+    Dxf cercles; // 3000 circles of radius 100: 222 chords each at 0.01 mm
+    cercles.Entites();
+    for (int k = 0; k < 3000; ++k)
+        cercles.Cercle(k % 7, 0, 100);
+    QTest::newRow("3000 circles") << cercles.FinSection().Fin() << 3000;
+}
+
+void TestLectureDxf::budgetDePoints()
+{
+    QFETCH(QByteArray, texte);
+    QFETCH(int, courbes);
+    const LectureFichier l = Lire(texte);
+    QVERIFY2(l.ok, qPrintable(l.erreur));
+    // The budget, plus the coarsest cut of the curves met after it was spent.
+    QVERIFY2(double(l.points.size()) <= double(tol::PointsMaxCourbesFichier) + 9.0 * courbes,
+             qPrintable(QString::number(l.points.size())));
 }
 
 GALBIX_TEST_MAIN(TestLectureDxf)

@@ -38,6 +38,30 @@ private slots:
                 QCOMPARE(p.X, x++);
     }
 
+    // Contours numbered by the readers: the last never takes the first one's code, whatever
+    // their count (3844 codes).
+    void numerotation_data()
+    {
+        QTest::addColumn<int>("contours");
+        QTest::newRow("3 844") << 3844;
+        QTest::newRow("3 845") << 3845;
+        QTest::newRow("7 689") << 7689;
+    }
+    void numerotation()
+    {
+        QFETCH(int, contours);
+        std::vector<PointFichier> r;
+        for (int k = 0; k < contours; ++k)
+            for (int i = 0; i < 2; ++i) {
+                PointFichier p;
+                p.X = float(k);
+                p.Y = float(i);
+                PoserCodeContour(p, k);
+                r.push_back(p);
+            }
+        QCOMPARE(int(DecouperSequences(r).size()), contours);
+    }
+
     // Collinear points are thinned per contour, with each contour's own tolerance; a
     // contour of four points stays as read even when its middle points are on the line.
     void amincissement_data()

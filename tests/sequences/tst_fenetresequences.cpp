@@ -355,6 +355,44 @@ private slots:
         }
     }
 
+    // A held button that changes nothing (an open contour's entry point, contours that are not
+    // neighbours spread) pushes no undo state: the history survives.
+    void boutonsTenusSansEffet_data()
+    {
+        QTest::addColumn<bool>("ecartement");
+        QTest::addColumn<QString>("selection");
+        QTest::newRow("point d'entrée d'un contour ouvert") << false << "001";
+        QTest::newRow("écarter deux contours non voisins") << true << "101";
+    }
+    void boutonsTenusSansEffet()
+    {
+        QFETCH(bool, ecartement);
+        QFETCH(QString, selection);
+        Ouvrir();
+        Assembler(3);
+        for (int k = 0; k < 3; ++k)
+            if (selection[k] == u'1')
+                Glisser(c().pctSequencesFinal, Centre(m_f->SequencesFinalesEcran()[size_t(k)]),
+                        Centre(m_f->SequencesFinalesEcran()[size_t(k)]));
+        QCOMPARE(Selection(m_f->SequencesFinales()), selection);
+        c().cmdTaille[0]->click(); // a real change, so that there is something to undo
+        const int etats = m_f->EtatsUndo();
+        const ListeSequences avant = m_f->SequencesFinales();
+        QPushButton* bouton = ecartement ? c().cmdIntervale[0] : c().cmdPremierPointSequence[0];
+        RepetitionBouton& r = ecartement ? m_f->RepetitionEcartement() : m_f->RepetitionEntree();
+        QVERIFY(bouton->isEnabled());
+        QTest::mousePress(bouton, Qt::LeftButton);
+        r.FinPause();
+        for (int i = 0; i < 12; ++i)
+            r.Tic();
+        QTest::mouseRelease(bouton, Qt::LeftButton);
+        QCOMPARE(m_f->SequencesFinales(), avant);
+        QCOMPARE(m_f->EtatsUndo(), etats);
+        QVERIFY(c().cmdUndoSequence->isEnabled());
+        c().cmdUndoSequence->click();
+        QVERIFY(m_f->SequencesFinales() != avant);
+    }
+
     void ouvrirFichier()
     {
         Ouvrir();

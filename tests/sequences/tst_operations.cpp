@@ -240,8 +240,8 @@ private slots:
         QTest::addColumn<double>("y1");
         QTest::newRow("avancer, fermé") << 0 << true << 1.0 << 0.0;
         QTest::newRow("reculer, fermé") << 1 << true << 0.0 << 1.0;
-        QTest::newRow("avancer, ouvert") << 0 << false << 0.0 << 0.0;
-        QTest::newRow("reculer, ouvert") << 1 << false << 0.0 << 0.0;
+        QTest::newRow("avancer, ouvert: aucun changement") << 0 << false << 0.0 << 0.0;
+        QTest::newRow("reculer, ouvert: aucun changement") << 1 << false << 0.0 << 0.0;
     }
     void pointEntree()
     {
@@ -251,7 +251,7 @@ private slots:
         QFETCH(double, y1);
         ListeSequences a{ferme ? Carre(0, 0, 1, 1) : Contour({{0, 0}, {1, 0}, {1, 1}, {0, 1}, {0, 0.0011}}, 1)};
         const int n = a[0].NbPoints();
-        QVERIFY(DeplacerPointEntree(a, index));
+        QCOMPARE(DeplacerPointEntree(a, index), ferme);
         QCOMPARE(a[0].NbPoints(), n);
         QVERIFY(Proche(a[0].Points.front().X, x1) && Proche(a[0].Points.front().Y, y1));
         if (ferme) {
@@ -265,22 +265,25 @@ private slots:
     // Right-to-left layout, squares 10 wide with gaps of 10: 40..50, 20..30, 0..10.
     void ecartement_data()
     {
-        QTest::addColumn<int>("nombre");
+        QTest::addColumn<QString>("selection");
         QTest::addColumn<int>("index");
         QTest::addColumn<QList<double>>("xmins");
-        QTest::newRow("deux contours: rien") << 2 << 0 << QList<double>{20, 0};
-        QTest::newRow("trois, écarter") << 3 << 0 << QList<double>{42, 21, 0};
-        QTest::newRow("trois, rapprocher") << 3 << 1 << QList<double>{38, 19, 0};
+        QTest::newRow("deux contours: rien") << "11" << 0 << QList<double>{20, 0};
+        QTest::newRow("trois, écarter") << "111" << 0 << QList<double>{42, 21, 0};
+        QTest::newRow("trois, rapprocher") << "111" << 1 << QList<double>{38, 19, 0};
+        QTest::newRow("non voisins: rien") << "101" << 0 << QList<double>{40, 20, 0};
     }
     void ecartement()
     {
-        QFETCH(int, nombre);
+        QFETCH(QString, selection);
         QFETCH(int, index);
         QFETCH(QList<double>, xmins);
+        const int nombre = int(selection.size());
         ListeSequences a;
         for (int i = nombre - 1; i >= 0; --i)
-            a.push_back(Carre(20.0 * i, 0, 10, 1));
-        Ecarter(a, index);
+            a.push_back(Carre(20.0 * i, 0, 10, selection[nombre - 1 - i] == u'1' ? 1 : 0));
+        const bool rien = xmins[0] == 20.0 * (nombre - 1);
+        QCOMPARE(Ecarter(a, index), !rien);
         // Three selected: the pair (1, 2) moves contour 1 by a tenth of their gap of 10, then
         // the pair (2, 3) moves contours 1 and 2 by a tenth of theirs: 2 and 1 in all.
         for (int i = 0; i < nombre; ++i)
@@ -321,12 +324,14 @@ private slots:
         QVERIFY(!InsererPointEntreSequences(seul));
     }
 
-    // Eleven pushes keep the last ten; undo returns the state before the last one.
+    // Eleven pushes keep the last ten; undo returns the state before the last one; a state
+    // equal to the newest is not pushed.
     void undo()
     {
         PileUndoSequences pile;
         EtatAssemblage etat;
         pile.Empiler({Carre(0, 0, 1)}, 1);
+        pile.Empiler({Carre(0, 0, 1)}, 2);
         QVERIFY(!pile.PeutAnnuler());
         QVERIFY(!pile.Annuler(etat));
         pile.Vider();

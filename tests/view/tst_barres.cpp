@@ -71,34 +71,35 @@ private slots:
     {
         QTest::addColumn<int>("nbE");
         QTest::addColumn<int>("nbS");
-        QTest::addColumn<QString>("insertion"); // "Insérer un profil": ticked (c), enabled (a)
+        QTest::addColumn<bool>("insertion"); // "Insérer un profil" enabled before
         QTest::addColumn<QString>("regle");
         QTest::addColumn<QString>("drapeaux");
         // Order: insert point, delete, mirror, reverse, intersection, smooth, cut/copy/paste,
         // move, offset, rotate, renumber, stretch, insert profile.
         const QString a = "0000000000000", b = "0100001100000", c = "0100001100001", d = "1111111111010",
                       e = "1111111111110";
-        QTest::newRow("0 0") << 0 << 0 << "" << "A" << a;
-        QTest::newRow("0 0, insertion cochée et active") << 0 << 0 << "ca" << "A" << "0000000000001";
-        QTest::newRow("1 0") << 1 << 0 << "a" << "B" << b; // unticked: disabled
-        QTest::newRow("0 1") << 0 << 1 << "" << "B" << b;
-        QTest::newRow("1 1") << 1 << 1 << "" << "C" << c;
-        QTest::newRow("2 0") << 2 << 0 << "c" << "D" << d; // ticked and disabled: kept
-        QTest::newRow("1 2") << 1 << 2 << "" << "D" << d;
-        QTest::newRow("0 3") << 0 << 3 << "" << "D" << d;
-        QTest::newRow("4 0") << 4 << 0 << "" << "E" << e;
-        QTest::newRow("2 4") << 2 << 4 << "" << "E" << e;
+        // "Insérer un profil" is switched on by rule C and kept by the others.
+        QTest::newRow("0 0") << 0 << 0 << false << "A" << a;
+        QTest::newRow("0 0, insertion active") << 0 << 0 << true << "A" << "0000000000001";
+        QTest::newRow("1 0, insertion active") << 1 << 0 << true << "B" << c;
+        QTest::newRow("0 1") << 0 << 1 << false << "B" << b;
+        QTest::newRow("1 1") << 1 << 1 << false << "C" << c;
+        QTest::newRow("2 0") << 2 << 0 << false << "D" << d;
+        QTest::newRow("1 2, insertion active") << 1 << 2 << true << "D" << "1111111111011";
+        QTest::newRow("0 3") << 0 << 3 << false << "D" << d;
+        QTest::newRow("4 0") << 4 << 0 << false << "E" << e;
+        QTest::newRow("2 4, insertion active") << 2 << 4 << true << "E" << "1111111111111";
     }
 
     void disponibilite()
     {
         QFETCH(int, nbE);
         QFETCH(int, nbS);
-        QFETCH(QString, insertion);
+        QFETCH(bool, insertion);
         QFETCH(QString, regle);
         QFETCH(QString, drapeaux);
         QCOMPARE(QString(QChar::fromLatin1(RegleDisponibilite(nbE, nbS))), regle);
-        QCOMPARE(Drapeaux(Disponibilites(nbE, nbS, insertion.contains(u'c'), insertion.contains(u'a'))), drapeaux);
+        QCOMPARE(Drapeaux(Disponibilites(nbE, nbS, insertion)), drapeaux);
     }
 
     void zoom_data()

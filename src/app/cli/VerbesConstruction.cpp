@@ -51,7 +51,10 @@ ResultatVerbe VerbeNettoyer(SessionEdition& session, const QStringList& argument
         return std::nullopt;
     }
     const bool synchrone = mode == QLatin1String("synchrone");
-    return Executer(session, [synchrone](ContexteEdition& ctx) { return CommandeNettoyer(ctx, synchrone); });
+    float& tolerance = session.ToleranceContour;
+    return Executer(session, [synchrone, &tolerance](ContexteEdition& ctx) {
+        return CommandeNettoyer(ctx, synchrone, tolerance);
+    });
 }
 
 ResultatVerbe VerbeLisser(SessionEdition& session, const QStringList&, QString&)
