@@ -426,7 +426,7 @@ void TestDessin::reductionCommeDessinComplet()
         else if (etape == etapes[3]) {
             for (PointProfil& q : s.modele.PointsE)
                 q.Etat = int16_t(q.Etat ^ EtatSelection);
-            CalculerRafraichissement(s.modele, s.edition, s.vue, false, false);
+            CalculerRafraichissement(s.modele, s.edition, s.vue, false);
         }
         const QImage image = Peindre(reduit, s);
         QCOMPARE(Differences(image, Peindre(complet, s)), 0);
