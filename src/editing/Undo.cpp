@@ -86,6 +86,10 @@ void HistoriqueUndo::Enregistrer(const CoupleProfils& profils, const ReglagesUnd
         entree.Points[CoteE] = std::move(points[CoteE]);
         entree.Points[CoteS] = std::move(points[CoteS]);
         entree.EcartementZ = profils.EcartementZ;
+        entree.FlecheBA = profils.FlecheBA;
+        entree.FlecheBF = profils.FlecheBF;
+        entree.DiedreMm = profils.DiedreMm;
+        entree.DiedreDeg = profils.DiedreDeg;
         entree.Reglages = reglages;
     } catch (const std::bad_alloc&) {
         if (place) {
@@ -123,6 +127,10 @@ void EtatUndo::CopierVers(CoupleProfils& profils) const
     profils.PointsE = *Points[CoteE];
     profils.PointsS = *Points[CoteS];
     profils.EcartementZ = EcartementZ;
+    profils.FlecheBA = FlecheBA;
+    profils.FlecheBF = FlecheBF;
+    profils.DiedreMm = DiedreMm;
+    profils.DiedreDeg = DiedreDeg;
 }
 
 CoupleProfils EtatUndo::Modele() const

@@ -48,10 +48,12 @@ struct EtatUndo {
     /// Root and tip points (never null in a recorded entry), shared between entries while equal.
     std::shared_ptr<const std::vector<PointProfil>> Points[2];
     float EcartementZ = 0;    ///< the spacing (the metrics are recomputed from the points)
+    /// The sweep and dihedral read-outs, which the metrics do not give back.
+    float FlecheBA = 0, FlecheBF = 0, DiedreMm = 0, DiedreDeg = 0;
     ReglagesUndo Reglages;
 
-    /// Gives `profils` the points and spacing of this state; its metrics are left to the
-    /// caller to recompute (CalculerExtremes).
+    /// Gives `profils` the points, spacing, sweep and dihedral of this state; its metrics are
+    /// left to the caller to recompute (CalculerExtremes).
     void CopierVers(CoupleProfils& profils) const;
     /// The model of this state, metrics computed.
     CoupleProfils Modele() const;

@@ -1,6 +1,7 @@
 #include "files/ProjetPoints.h"
 
 #include "files/Projet.h"
+#include "geomlib/EcritureAtomique.h"
 #include "geomlib/LectureBornee.h"
 #include "geomlib/Texte.h"
 #include "model/NumericText.h"
@@ -249,7 +250,9 @@ void ChargerEnFlux(const QString& chemin, bool& lu, bool& separe, PointsEnFlux& 
     lu = true;
     if (!info.exists())
         return;
-    lu = info.size() <= TailleMaxProjet;
+    // Opening a pipe would wait for a writer; a folder, socket or block device holds no
+    // project. A character device is read within the cap (/dev/null reads as empty).
+    lu = info.size() <= TailleMaxProjet && (info.isFile() || EstPeripheriqueCaractere(chemin));
     if (!lu)
         return;
     ContenuFichier c = LireFichierBorne(chemin, TailleMaxProjet);
