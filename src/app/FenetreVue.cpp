@@ -149,7 +149,7 @@ void FenetrePrincipale::ConstruireBarreEtat()
 {
     m_c.stbProfils = statusBar();
     m_c.stbProfils->setObjectName(QStringLiteral("stbProfils"));
-    const int etirements[4] = {11, 11, 4, 5};
+    const int etirements[4] = {13, 13, 5, 6};
     for (int i = 0; i < 4; ++i) {
         auto* panneau = new QLabel;
         panneau->setObjectName(NomIndexe(QStringLiteral("stbProfils"), i + 1));

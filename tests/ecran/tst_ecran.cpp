@@ -126,7 +126,8 @@ private slots:
         QVERIFY2(!defilement->verticalScrollBar()->isVisible(), qPrintable(tailles));
         QCOMPARE(LegendesCoupees(banc.fenetre).join(u", "), QString());
         // While the cut plays, the status panels keep room for their texts.
-        banc.C().panneauxEtat[3]->setText(QStringLiteral("X:-1234.56mm  Y:-123.45mm"));
+        banc.C().panneauxEtat[3]->setText(QStringLiteral("X:-123.45mm  Y:-12.34mm"));
+        banc.C().panneauxEtat[0]->setText(QStringLiteral(": 79 points     Sél.: 4 pts    X:9.64mm   Y:1.45mm  D:9.75mm"));
         banc.fenetre.Decoupe().Basculer(true);
         QTest::qWait(100);
         for (int i : {0, 1, 3}) {
