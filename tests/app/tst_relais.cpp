@@ -77,11 +77,11 @@ private slots:
         QTest::addColumn<ReponseMessage>("reponse");
         QTest::addColumn<int>("questions");
         QTest::addColumn<int>("pointsE");
-        QTest::newRow("non") << true << QStringLiteral("\"%1\"") << ReponseMessage::Non << 1 << 31;
-        QTest::newRow("annuler") << true << QStringLiteral("\"%1\"") << ReponseMessage::Annuler << 1 << 21;
-        QTest::newRow("sans projet en cours") << false << QStringLiteral("%1") << ReponseMessage::Non << 0 << 31;
-        QTest::newRow("sans argument") << true << QString() << ReponseMessage::Non << 0 << 21;
-        QTest::newRow("autre fichier") << true << QStringLiteral("%1.dat") << ReponseMessage::Non << 0 << 21;
+        QTest::newRow("non") << true << QStringLiteral("\"%1\"") << ReponseMessage::Non << 1 << 29;
+        QTest::newRow("annuler") << true << QStringLiteral("\"%1\"") << ReponseMessage::Annuler << 1 << 19;
+        QTest::newRow("sans projet en cours") << false << QStringLiteral("%1") << ReponseMessage::Non << 0 << 29;
+        QTest::newRow("sans argument") << true << QString() << ReponseMessage::Non << 0 << 19;
+        QTest::newRow("autre fichier") << true << QStringLiteral("%1.dat") << ReponseMessage::Non << 0 << 19;
     }
     void reception()
     {
@@ -91,7 +91,8 @@ private slots:
         QFETCH(int, questions);
         QFETCH(int, pointsE);
         BancFenetre banc;
-        QVERIFY(EcrireProjet(banc.Fichier(QStringLiteral("nouveau.gbx")), Aile(15)));
+        DonneesProjet nouveau = Aile(15);
+        QVERIFY(EcrireProjet(banc.Fichier(QStringLiteral("nouveau.gbx")), nouveau));
         if (projetOuvert)
             QVERIFY(banc.OuvrirProjet(Aile(10)));
         banc.dialogues.reponses.push_back(reponse);
