@@ -71,4 +71,15 @@ QString CheminDansDossierProgramme(const QString& nom)
     return dossier + QDir::separator() + nom;
 }
 
+QString DossierInitialOuverture(const QString& dernier, const QString& dossierReglages, const QString& accueil)
+{
+    // The settings of an installed program live in a hidden folder that holds no profile.
+    const QString cache = QDir::cleanPath(DossierConfigurationUtilisateur());
+    const QString d = QDir::cleanPath(QDir::fromNativeSeparators(dernier));
+    if (dernier.isEmpty() || !QFileInfo(d).isDir() ||
+        (d == QDir::cleanPath(QDir::fromNativeSeparators(dossierReglages)) && d == cache))
+        return accueil;
+    return dernier;
+}
+
 } // namespace galbix

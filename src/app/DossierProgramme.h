@@ -35,4 +35,8 @@ bool EstDossierInstalle(const QString& dossierExecutable);
 /// when it chooses it).
 QString DossierConfigurationUtilisateur();
 
+/// The folder where an open dialog starts: `dernier` (the last folder used), unless it is
+/// missing or is the user's hidden settings folder `dossierReglages`, in which case `accueil`.
+QString DossierInitialOuverture(const QString& dernier, const QString& dossierReglages, const QString& accueil);
+
 } // namespace galbix

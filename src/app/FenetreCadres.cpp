@@ -216,16 +216,15 @@ QGroupBox* FenetrePrincipale::ConstruireCadreDiedre()
     const QString bulles[5] = {QStringLiteral("Aligner les extrados"), QStringLiteral("Aligner Bords d'Attaques"),
                                QStringLiteral("Aligner les milieux"), QStringLiteral("Aligner les Bords de Fuite"),
                                QStringLiteral("Aligner les intrados")};
-    QHBoxLayout* rangees[2] = {new QHBoxLayout, new QHBoxLayout};
+    // The five alignment buttons on one row keep the column short enough for small screens.
+    auto* rangee = new QHBoxLayout;
+    rangee->setSpacing(3);
     for (int i = 0; i < 5; ++i) {
         m_c.chkDiedre[i] = BoutonImage(NomIndexe(QStringLiteral("chkDiedre"), i), icones[i], bulles[i], true);
-        rangees[i / 3]->addWidget(m_c.chkDiedre[i]);
+        rangee->addWidget(m_c.chkDiedre[i]);
     }
-    for (int r = 0; r < 2; ++r) {
-        rangees[r]->setSpacing(3);
-        rangees[r]->addStretch(1);
-        grille->addLayout(rangees[r], 3 + r, 0, 1, 3);
-    }
+    rangee->addStretch(1);
+    grille->addLayout(rangee, 3, 0, 1, 3);
     return m_c.frmDiedre;
 }
 

@@ -17,6 +17,8 @@
 #include <QRadioButton>
 #include <QScreen>
 #include <QScrollBar>
+#include <QTimer>
+#include <QWindow>
 
 namespace galbix {
 
@@ -27,6 +29,10 @@ constexpr int32_t VersionMinimaleBibliotheque = 30;
 
 /// Smallest outer size given to the window from the settings file.
 constexpr QSize TailleMinimaleFenetre(240, 160);
+
+/// How often and how long the start waits for the window manager's frame (about 2 s in all).
+constexpr int EssaisCadreMax = 80;
+constexpr int PauseCadreMs = 25;
 
 QString Nombre(double valeur, QStringView motif)
 {
@@ -117,9 +123,10 @@ void FenetrePrincipale::AppliquerGeometrie(const GeometrieFenetre& geometrie)
     if (ecran && !ecran->virtualGeometry().intersects(QRect(position, exterieur)))
         position = ecran->availableGeometry().topLeft();
     move(position);
-    const QSize decor = frameGeometry().size() - geometry().size();
+    const QSize decor = DecorFenetre();
     resize((exterieur - decor).expandedTo(QSize(1, 1)));
-    if (isVisible())
+    m_essaisCadre = 0;
+    if (isVisible() && !decor.isNull())
         m_tailleExterieureDemandee.reset();
     else
         m_tailleExterieureDemandee = exterieur;
@@ -127,12 +134,30 @@ void FenetrePrincipale::AppliquerGeometrie(const GeometrieFenetre& geometrie)
 
 void FenetrePrincipale::CorrigerTailleExterieure()
 {
-    if (!m_tailleExterieureDemandee || isMaximized() || isMinimized() || isFullScreen())
+    if (!m_tailleExterieureDemandee || isMaximized() || isMinimized() || isFullScreen()) {
+        m_tailleExterieureDemandee.reset();
         return;
-    const QSize decor = frameGeometry().size() - geometry().size();
-    if (!decor.isEmpty() && frameGeometry().size() != *m_tailleExterieureDemandee)
+    }
+    // A window manager frames the window some time after it is shown: until its frame is
+    // known, the outer size cannot be applied. Without a frame (no window manager, or an
+    // undecorated one) the inner size already is the outer size.
+    const QSize decor = DecorFenetre();
+    if (decor.isNull() && ++m_essaisCadre < EssaisCadreMax) {
+        QTimer::singleShot(PauseCadreMs, this, &FenetrePrincipale::CorrigerTailleExterieure);
+        return;
+    }
+    if (size() + decor != *m_tailleExterieureDemandee)
         resize((*m_tailleExterieureDemandee - decor).expandedTo(QSize(1, 1)));
     m_tailleExterieureDemandee.reset();
+}
+
+QSize FenetrePrincipale::DecorFenetre() const
+{
+    if (const QWindow* fenetre = windowHandle(); fenetre && isVisible()) {
+        const QMargins marges = fenetre->frameMargins();
+        return QSize(marges.left() + marges.right(), marges.top() + marges.bottom());
+    }
+    return frameGeometry().size() - geometry().size();
 }
 
 GeometrieFenetre FenetrePrincipale::GeometrieActuelle() const
@@ -140,7 +165,10 @@ GeometrieFenetre FenetrePrincipale::GeometrieActuelle() const
     const QScreen* ecran = screen();
     const double dpiX = ecran ? ecran->logicalDotsPerInchX() : 96.0;
     const double dpiY = ecran ? ecran->logicalDotsPerInchY() : 96.0;
-    const QRect cadre = frameGeometry();
+    // The outer size is the inner size and the frame: the measure the start applies.
+    const QWindow* fenetre = windowHandle();
+    const QPoint origine = fenetre && isVisible() ? fenetre->framePosition() : frameGeometry().topLeft();
+    const QRect cadre(origine, size() + DecorFenetre());
     GeometrieFenetre g;
     g.Left = PixelsVersTwips(cadre.x(), dpiX);
     g.Top = PixelsVersTwips(cadre.y(), dpiY);

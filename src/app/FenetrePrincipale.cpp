@@ -92,9 +92,13 @@ void FenetrePrincipale::AjusterTailleConception()
     const QScreen* ecran = screen();
     const double dpiX = ecran ? ecran->logicalDotsPerInchX() : 96.0;
     const double dpiY = ecran ? ecran->logicalDotsPerInchY() : 96.0;
-    const QSize decor = frameGeometry().size() - geometry().size();
-    const QSize conception(TwipsVersPixels(LargeurConception, dpiX) - decor.width(),
-                           TwipsVersPixels(HauteurConception, dpiY) - decor.height() - statusBar()->sizeHint().height());
+    const QSize decor = DecorFenetre();
+    const int barreEtat = statusBar()->sizeHint().height();
+    QSize conception(TwipsVersPixels(LargeurConception, dpiX) - decor.width(),
+                     TwipsVersPixels(HauteurConception, dpiY) - decor.height() - barreEtat);
+    // On a screen smaller than the designed size the controls close up rather than scroll.
+    if (ecran)
+        conception = conception.boundedTo(ecran->availableGeometry().size() - decor - QSize(0, barreEtat));
     const QSize minimum = conception.expandedTo(m_contenu->minimumSizeHint());
     if (m_contenu->minimumSize() != minimum)
         m_contenu->setMinimumSize(minimum);
@@ -131,8 +135,10 @@ void FenetrePrincipale::showEvent(QShowEvent* evenement)
 {
     QMainWindow::showEvent(evenement);
     AjusterTailleConception();
-    if (m_tailleExterieureDemandee)
+    if (m_tailleExterieureDemandee) {
+        m_essaisCadre = 0;
         QTimer::singleShot(0, this, &FenetrePrincipale::CorrigerTailleExterieure);
+    }
 }
 
 void FenetrePrincipale::keyPressEvent(QKeyEvent* evenement)

@@ -125,6 +125,7 @@ private:
     void EnregistrerReglagesSortie();
     void AjusterTailleConception();
     void CorrigerTailleExterieure();
+    QSize DecorFenetre() const;
 
     // Commands of this window (FenetreCommandes.cpp).
     std::vector<QWidget*> CommandesBasculees() const;
@@ -149,6 +150,7 @@ private:
     QString m_dossierProgramme;
     QString m_fichierReglages;
     std::optional<QSize> m_tailleExterieureDemandee;
+    int m_essaisCadre = 0;
     struct Pilotes {
         std::unique_ptr<PiloteVue> vue;
         std::unique_ptr<PiloteEdition> edition;

@@ -71,6 +71,13 @@ QWidget* FenetrePrincipale::ConstruireZoneDessin()
     commentaire->addWidget(m_c.txtTitreCommentaire);
     commentaire->addWidget(m_c.txtCommentaire);
     grille->addLayout(commentaire, 0, 0, Qt::AlignLeft | Qt::AlignBottom);
+    // The player's read-out lies over the top of the drawing while the cut plays, so that
+    // the status panels keep their room.
+    QLabel* decoupe = m_pilotes.decoupe->EtiquetteEtat();
+    decoupe->setAttribute(Qt::WA_TransparentForMouseEvents);
+    decoupe->setStyleSheet(QStringLiteral("QLabel { background: rgba(255, 252, 225, 230); border: 1px solid palette(mid);"
+                                          " padding: 1px 4px; }"));
+    grille->addWidget(decoupe, 0, 0, Qt::AlignLeft | Qt::AlignTop);
 
     m_c.lblInsertionProfils = new QLabel(QStringLiteral(" MODE INSERTION DE PROFILS "));
     m_c.lblInsertionProfils->setObjectName(QStringLiteral("lblInsertionProfils"));
@@ -142,7 +149,7 @@ void FenetrePrincipale::ConstruireBarreEtat()
 {
     m_c.stbProfils = statusBar();
     m_c.stbProfils->setObjectName(QStringLiteral("stbProfils"));
-    const int etirements[4] = {11, 11, 4, 5};
+    const int etirements[4] = {13, 13, 5, 6};
     for (int i = 0; i < 4; ++i) {
         auto* panneau = new QLabel;
         panneau->setObjectName(NomIndexe(QStringLiteral("stbProfils"), i + 1));
@@ -156,7 +163,6 @@ void FenetrePrincipale::ConstruireBarreEtat()
         m_c.panneauxEtat[i] = panneau;
         m_c.stbProfils->addWidget(panneau, etirements[i]);
     }
-    m_c.stbProfils->addPermanentWidget(m_pilotes.decoupe->EtiquetteEtat());
 }
 
 } // namespace galbix

@@ -17,6 +17,7 @@
 
 #include <QAbstractButton>
 #include <QDir>
+#include <QStatusBar>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPlainTextEdit>
@@ -124,6 +125,9 @@ void PiloteFichiers::Exporter()
         m_fenetre.Dialogue().Message(echange::TitreExportImpossible,
                                      echange::TexteExportImpossible.arg(QDir::toNativeSeparators(dossier)),
                                      IconeMessage::Critique, BoutonsMessage::Ok);
+    else // the status bar says where the cutting program will find the pair
+        m_fenetre.statusBar()->showMessage(
+            QStringLiteral("TempE.dat et TempS.dat écrits dans %1").arg(QDir::toNativeSeparators(dossier)), 20000);
 }
 
 void PiloteFichiers::AbandonnerImport()

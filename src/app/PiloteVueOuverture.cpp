@@ -3,6 +3,7 @@
 // comment it changes, and the common end (lists, wing placing, fit, undo snapshot).
 
 #include "view/ui/Dialogues.h"
+#include "app/DossierProgramme.h"
 #include "app/FenetrePrincipale.h"
 #include "app/OuvertureSequences.h"
 #include "app/PiloteEdition.h"
@@ -18,6 +19,8 @@
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QTextCursor>
+
+#include <QDir>
 
 namespace galbix {
 
@@ -37,7 +40,8 @@ void PiloteVue::OuvrirProfil(int cote)
     demande.filtre = cote == CoteE ? ouverture::FiltreEmplanture : ouverture::FiltreSaumon;
     demande.indexFiltre =
         cote == CoteE ? ouverture::FiltrePreselectionneEmplanture : ouverture::FiltrePreselectionneSaumon;
-    demande.dossierInitial = session.DossierOuverture;
+    demande.dossierInitial =
+        DossierInitialOuverture(session.DossierOuverture, m_fenetre.DossierProgrammeFenetre(), QDir::homePath());
     const ChoixFichier choix = m_fenetre.Dialogue().Ouvrir(demande);
     if (choix.annule || choix.chemin.isEmpty())
         return;

@@ -141,6 +141,34 @@ private slots:
         QCOMPARE(EstDossierInstalle(racine.filePath(executable)), attendu);
     }
 
+    // The first open dialog of an installed program starts in the home folder, not in the
+    // hidden settings folder; a last folder that vanished does the same.
+    void dossierInitial_data()
+    {
+        QTest::addColumn<QString>("dernier");   // "reglages", "autre", "disparu" or ""
+        QTest::addColumn<QString>("reglages");  // settings folder: "cache" (the user's) or "autre"
+        QTest::addColumn<QString>("attendu");   // "accueil" or "autre"
+        QTest::newRow("premier usage installé") << "cache" << "cache" << "accueil";
+        QTest::newRow("dernier dossier") << "autre" << "cache" << "autre";
+        QTest::newRow("dossier portable") << "autre" << "autre" << "autre";
+        QTest::newRow("dossier disparu") << "disparu" << "cache" << "accueil";
+        QTest::newRow("vide") << "" << "cache" << "accueil";
+    }
+    void dossierInitial()
+    {
+        QFETCH(QString, dernier);
+        QFETCH(QString, reglages);
+        QFETCH(QString, attendu);
+        QTemporaryDir autre;
+        const QString cache = DossierConfigurationUtilisateur();
+        QDir().mkpath(cache);
+        const auto dossier = [&](const QString& n) {
+            return n == u"cache" ? cache : n == u"autre" ? autre.path() : n == u"disparu" ? autre.filePath("x") : n;
+        };
+        QCOMPARE(DossierInitialOuverture(dossier(dernier), dossier(reglages), QStringLiteral("/accueil")),
+                 attendu == u"accueil" ? QStringLiteral("/accueil") : autre.path());
+    }
+
     void optionsProgramme_data()
     {
         QTest::addColumn<QStringList>("arguments");

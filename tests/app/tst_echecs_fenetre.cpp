@@ -9,6 +9,7 @@
 #include "files/Echange.h"
 
 #include <QPushButton>
+#include <QStatusBar>
 #include <QtTest>
 
 using namespace galbix;
@@ -76,6 +77,7 @@ private slots:
         QTest::mouseClick(b.fenetre.Controles().cmdTransfertKerfex, Qt::LeftButton);
         QCOMPARE(b.dialogues.Vus(), QStringList{"Exportation impossible (Critique)"});
         QVERIFY(b.dialogues.messages[0].texte.contains(b.Dossier()));
+        QVERIFY(b.fenetre.statusBar()->currentMessage().isEmpty());
         QCOMPARE(galbix::tests::LireOctets(e), QByteArray("E;100.000;00000.000;00000.000;00000.000;ancienne\r\n0 0\r\n1 0\r\n"));
     }
 };

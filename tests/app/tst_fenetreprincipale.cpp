@@ -397,6 +397,10 @@ private slots:
         const QList<QPoint> fixesAvant = positions(fixes);
         const QSize dessinAvant = b.C().pctProfils->size();
 
+        // On a screen smaller than the designed size the controls close up to fit it rather
+        // than scroll (the screen test checks that): a smaller window then moves them.
+        if (ecart.width() < 0 && b.fenetre.screen()->availableGeometry().width() < b.fenetre.frameGeometry().width())
+            QSKIP("the test screen is narrower than the designed size");
         b.fenetre.resize(b.fenetre.size() + ecart);
         QTest::qWait(20);
 

@@ -10,6 +10,7 @@
 
 #include <QLabel>
 #include <QPushButton>
+#include <QStatusBar>
 #include <QtTest>
 
 using namespace galbix;
@@ -196,6 +197,7 @@ private slots:
         QCOMPARE(PremiereLigne(b.Fichier(QStringLiteral("TempS.dat"))),
                  QStringLiteral("S;75.000;19.000;7.454;500.000;bout.dat"));
         QVERIFY(b.dialogues.messages.empty());
+        QVERIFY(b.fenetre.statusBar()->currentMessage().endsWith(QDir::toNativeSeparators(b.dossier->path())));
     }
 
     // A placed wing exported then imported comes back moved so that the root's smallest X and

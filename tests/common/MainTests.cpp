@@ -70,7 +70,9 @@ int main(int argc, char** argv)
     int nbArgs = static_cast<int>(args.size());
     std::unique_ptr<QCoreApplication> app;
     if (graphique) {
-        qputenv("QT_QPA_PLATFORM", "offscreen");
+        // The screen test runs on the display its script started.
+        if (qEnvironmentVariableIsEmpty("GALBIX_TEST_ECRAN"))
+            qputenv("QT_QPA_PLATFORM", "offscreen");
         app = std::make_unique<QApplication>(nbArgs, args.data());
     } else {
         app = std::make_unique<QCoreApplication>(nbArgs, args.data());

@@ -72,6 +72,7 @@ else
     dpkg-deb --field "$paquet" Package Version Architecture Depends Section
     dpkg-deb --field "$paquet" Depends | grep -q 'libqt6widgets6' || echec "Depends lacks the Qt widgets package"
     dpkg-deb --field "$paquet" Depends | grep -q 'libqt6gui6' || echec "Depends lacks the Qt GUI package"
+    dpkg-deb --field "$paquet" Depends | grep -q 'qt6-translations-l10n' || echec "Depends lacks Qt's translations"
     dpkg -x "$paquet" "$tmp/racine" || echec "dpkg -x"
     verifier_arbre "$tmp/racine/usr"
 fi

@@ -117,9 +117,10 @@ DonneesProjet ProjetDemo()
 
 void CadrerProjet(DonneesProjet& projet, AnglesVue angles)
 {
-    // About the drawing area of the main window at its designed size (twips).
-    constexpr float LargeurDessinNominale = 7700.0f;
-    constexpr float HauteurDessinNominale = 8100.0f;
+    // About the drawing area of the main window on a 1024 x 768 screen (twips), the smallest
+    // screen it is laid out for: the framed profiles stay within any larger drawing.
+    constexpr float LargeurDessinNominale = 6900.0f;
+    constexpr float HauteurDessinNominale = 7500.0f;
     EtatVue vue;
     vue.Omega = angles.Omega;
     vue.Alpha = angles.Alpha;

@@ -3,7 +3,10 @@
 #include "app/FenetreAPropos.h"
 #include "app/FenetrePrincipale.h"
 #include "app/Icones.h"
+#include "app/DemandeInstance.h"
+#include "app/DossierProgramme.h"
 #include "app/InstanceUnique.h"
+#include "app/instance/RelaisInstance.h"
 #include "app/LigneCommande.h"
 #include "app/Traductions.h"
 #include "app/OptionsProgramme.h"
@@ -11,6 +14,7 @@
 #include "editing/Transaction.h"
 
 #include <QApplication>
+#include <QFileInfo>
 #include <cstdio>
 #include <new>
 
@@ -38,6 +42,23 @@ public:
 
 } // namespace
 
+namespace {
+
+/// How long a later start waits for the running copy to take its request.
+constexpr int DelaiRelaisMs = 3000;
+
+/// The argument string with a named project made absolute: the running copy works in
+/// another folder.
+QString ArgumentAbsolu(const QString& argument)
+{
+    const auto projet = galbix::ProjetDeLaLigneDeCommande(argument);
+    if (!projet)
+        return argument;
+    return u'"' + QFileInfo(*projet).absoluteFilePath() + u'"';
+}
+
+} // namespace
+
 int main(int argc, char** argv)
 {
     // --help and --version answer before any window, so that they work without a display.
@@ -56,14 +77,24 @@ int main(int argc, char** argv)
     QApplication::setWindowIcon(galbix::Icone(galbix::IconeGalbix::Application));
     galbix::InstallerTraductionsQt(application);
 
+    const QString argument = galbix::ArgumentLigneCommande(QApplication::arguments());
+    galbix::RelaisInstance relais(galbix::NomRelaisInstance(galbix::DossierProgramme()));
     galbix::InstanceUnique instance;
-    if (!instance.Verrouiller())
+    if (!instance.Verrouiller()) {
+        const bool transmis = relais.Transmettre(ArgumentAbsolu(argument), DelaiRelaisMs);
+        std::fputs(transmis ? "Galbix est déjà ouvert : la demande a été transmise à sa fenêtre.\n"
+                            : "Galbix est déjà ouvert, mais sa fenêtre ne répond pas.\n",
+                   stderr);
         return 0;
+    }
 
     galbix::DialoguesQt dialogues;
     application.dialogues = &dialogues;
     galbix::FenetrePrincipale fenetre(dialogues);
-    fenetre.Charger(galbix::ArgumentLigneCommande(QApplication::arguments()));
+    relais.Ecouter();
+    QObject::connect(&relais, &galbix::RelaisInstance::demande, &fenetre,
+                     [&fenetre](const QString& demande) { galbix::RecevoirDemandeInstance(fenetre, demande); });
+    fenetre.Charger(argument);
     fenetre.show();
     return QApplication::exec();
 }

@@ -90,10 +90,12 @@ public:
 
 protected:
     void keyPressEvent(QKeyEvent* evenement) override;
+    void showEvent(QShowEvent* evenement) override;
 
 private:
     // Construction (FenetreSequencesConstruction.cpp).
     void Construire();
+    void DimensionnerDansEcran();
     QWidget* ConstruireListe(bool finale);
     QWidget* ConstruireCommandesSource();
     QWidget* ConstruireCommandesAssemblage();

@@ -6,6 +6,7 @@
 #include "sequences/ui/IconesSequences.h"
 #include "sequences/ui/RepetitionBouton.h"
 #include "sequences/ui/VueSequences.h"
+#include "view/ui/PlacementEcran.h"
 
 #include <QCheckBox>
 #include <QGridLayout>
@@ -13,6 +14,7 @@
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QPushButton>
+#include <QScreen>
 #include <QScrollBar>
 #include <QToolButton>
 #include <QVBoxLayout>
@@ -20,6 +22,9 @@
 namespace galbix {
 
 namespace {
+
+/// The window's size on a screen large enough for it.
+constexpr QSize TailleConception(1100, 780);
 
 QString Indexe(const char* nom, int index) { return QString::fromLatin1(nom) + u'_' + QString::number(index); }
 
@@ -58,8 +63,6 @@ void FenetreSequences::Construire()
     setObjectName(QStringLiteral("formSequences"));
     setWindowTitle(sequences::TitreFenetre);
     setSizeGripEnabled(true);
-    setMinimumSize(820, 600);
-    resize(1100, 780);
 
     auto* principal = new QVBoxLayout(this);
     auto* haut = new QHBoxLayout;
@@ -88,6 +91,24 @@ void FenetreSequences::Construire()
     m_c.lblAideSequences->setStyleSheet(QStringLiteral("QLabel { background: rgb(255, 252, 225); padding: 4px; }"));
     m_c.lblAideSequences->setVisible(false);
     principal->addWidget(m_c.lblAideSequences);
+    DimensionnerDansEcran();
+}
+
+// The designed size, or less on a small screen: the whole window, frame included, stays within
+// the screen's available area (the frame is the main window's until this one is framed).
+void FenetreSequences::DimensionnerDansEcran()
+{
+    const QScreen* ecran = parentWidget() ? parentWidget()->screen() : screen();
+    QSize taille = TailleConception.expandedTo(minimumSizeHint());
+    if (ecran)
+        taille = TailleDansZone(taille, DecorDeFenetre(*this, parentWidget()), ecran->availableGeometry());
+    resize(taille);
+}
+
+void FenetreSequences::showEvent(QShowEvent* evenement)
+{
+    QDialog::showEvent(evenement);
+    GarderDansEcran(*this);
 }
 
 // A view with, on its right, the five numbered labels of its list and the list's scroll bar.
@@ -148,8 +169,8 @@ QWidget* FenetreSequences::ConstruireListe(bool finale)
 QWidget* FenetreSequences::ConstruireCommandesSource()
 {
     auto* zone = new QWidget;
-    auto* ligne = new QHBoxLayout(zone);
-    ligne->setContentsMargins(0, 0, 0, 0);
+    auto* grille = new QGridLayout(zone);
+    grille->setContentsMargins(0, 0, 0, 0);
     m_c.cmdSensSequence = Bouton(QStringLiteral("cmdSensSequence"), QStringLiteral("Inverser le sens"), IconeSequence::Sens);
     m_c.cmdRotation90 = Bouton(QStringLiteral("cmdRotation90"), QStringLiteral("Rotation 90°"), IconeSequence::QuartDeTour,
                                QStringLiteral("Tourner d'un quart de tour les séquences sélectionnées"));
@@ -164,10 +185,14 @@ QWidget* FenetreSequences::ConstruireCommandesSource()
     m_c.cmdInsererSequence[1] =
         Bouton(Indexe("cmdInsererSequence", 1), QStringLiteral("Insérer avant"), IconeSequence::InsererAvant,
                QStringLiteral("Insérer avant la séquence sélectionnée de l'assemblage"));
+    // Two rows of three: every caption stays whole in the narrow window of a small screen.
+    int rang = 0;
     for (QPushButton* b : {m_c.cmdSensSequence, m_c.cmdRotation90, m_c.cmdSymetrieSequence, m_c.cmdQuelquesSequences,
-                           m_c.cmdInsererSequence[0], m_c.cmdInsererSequence[1]})
-        ligne->addWidget(b);
-    ligne->addStretch(1);
+                           m_c.cmdInsererSequence[0], m_c.cmdInsererSequence[1]}) {
+        grille->addWidget(b, rang / 3, rang % 3);
+        ++rang;
+    }
+    grille->setColumnStretch(3, 1);
     return zone;
 }
 
