@@ -1,38 +1,20 @@
-// galbix-cli editer: sequences of editing verbs on a project, as a script runs them; the
-// refusals (exit 2, nothing written) and the usage errors (exit 1).
+// galbix-cli editer: sequences of editing verbs on a project, as a script runs them, and the
+// construction verbs on a session, their refusals and usage errors. The refusals of the
+// subcommand itself are in tst_cli.
 #include "common/LanceurCli.h"
-#include "common/Octets.h"
+#include "common/Projets.h"
 #include "common/TestMain.h"
 
-#include <QFile>
+#include "app/cli/VerbesConstruction.cpp" // the verbs are compiled into the tool, not into a library
+
 #include <QJsonArray>
-#include <QJsonDocument>
-#include <QJsonObject>
 #include <QTemporaryDir>
 
-using galbix::tests::EcrireOctets;
+using namespace galbix;
 using galbix::tests::LancerCli;
+using galbix::tests::Points;
 
 namespace {
-
-// One section of a project: "x:y:etat" lines numbered from 1.
-QByteArray Section(const char* nom, const QList<QPointF>& points, int etat)
-{
-    QByteArray t = QByteArray("[") + nom + "]\r\nNomFichier=essai\r\nNombrePoints=" +
-                   QByteArray::number(points.size()) + "\r\n";
-    for (qsizetype i = 0; i < points.size(); ++i)
-        t += QByteArray::number(i + 1) + "=" + QByteArray::number(points[i].x(), 'f', 6) + ":" +
-             QByteArray::number(points[i].y(), 'f', 6) + ":" + QByteArray::number(etat) + "\r\n";
-    return t;
-}
-
-QByteArray Projet(const QList<QPointF>& e, const QList<QPointF>& s)
-{
-    return Section("Emplanture", e, 0) + "\r\n" + Section("Saumon", s, 0) +
-           "\r\n[Position]\r\nEcartement=500.000000\r\nBoutonFleche=-1\r\nBoutonDiedre=-1\r\nBoutonAligner=-1\r\n"
-           "\r\n[Affichage]\r\nCoeffZoom=1.000000\r\nXCentreZoom=0.000000\r\nYCentreZoom=0.000000\r\n"
-           "Omega=90.000000\r\nAlpha=180.000000\r\n";
-}
 
 QList<QPointF> Rangee(int n)
 {
@@ -53,10 +35,22 @@ QString Cote(const QJsonObject& info, const char* cle)
     return t.join(u'|');
 }
 
+const cli::VerbeEditer& Verbe(const QString& nom)
+{
+    for (const cli::VerbeEditer& v : cli::VerbesConstruction())
+        if (nom == QLatin1String(v.nom))
+            return v;
+    qFatal("verbe %s absent", qPrintable(nom));
+}
+
+const QList<QPointF> Huit{{0, 0}, {1, 0}, {0, 0}, {10, 0}, {5, -5}, {5, 5}, {6, 0}, {7, 3}};
+
 } // namespace
 
 class TestCliEditer : public QObject {
     Q_OBJECT
+    QTemporaryDir m_dossier;
+
 private slots:
     void sequences_data()
     {
@@ -86,84 +80,45 @@ private slots:
                                                << "1 1 1|0 1 1|0 0 1|1 0 1|1 1 1" << 5;
         QTest::newRow("nombre à virgule, signe d'abord") << Rangee(3) << "dupliquer 0 -,5"
                                                          << "1 0 0|2 0 0|3 0 0|3 0.5 0|2 0.5 0|1 0.5 0" << 6;
+        // The construction verbs: the crossing of 3-4 and 5-6 inserted on E; S refuses nothing.
+        QTest::newRow("intersection") << Huit << "selectionner E 3-6 intersection"
+                                      << "0 0 0|1 0 0|0 0 1|10 0 1|5 -5 1|5 0 0|5 5 1|6 0 0|7 3 0" << 8;
+        QTest::newRow("décaler puis nettoyer") << Huit << "selectionner E 1-7 decaler 1 nettoyer total" << "" << -1;
     }
     void sequences()
     {
         QFETCH(QList<QPointF>, e);
         QFETCH(QString, verbes);
-        const QString entree = m_dossier.filePath(QStringLiteral("entree.gbx"));
+        QFETCH(QString, attenduE);
+        QFETCH(int, nbS);
+        const QString entree = tests::EcrireProjetTest(m_dossier.filePath("entree.gbx"), tests::ProjetDe(Points(e), Points(e)));
         const QString sortie = m_dossier.filePath(QStringLiteral("sortie.gbx"));
-        QVERIFY(EcrireOctets(entree, Projet(e, e)));
         QFile::remove(sortie);
         const auto r = LancerCli(QStringList{QStringLiteral("editer"), entree, sortie} + verbes.split(u' '));
         QVERIFY2(r.statut == 0, r.erreurs.constData());
         const auto info = LancerCli({QStringLiteral("projet-info"), sortie});
         QCOMPARE(info.statut, 0);
-        const QJsonObject o = QJsonDocument::fromJson(info.sortie).object();
-        QTEST(Cote(o, "points_e"), "attenduE");
-        QTEST(o.value("nombre_points_s").toInt(), "nbS");
-    }
-
-    void echecs_data()
-    {
-        QTest::addColumn<QString>("verbes");
-        QTest::addColumn<int>("statut");
-        QTest::addColumn<QString>("message");
-        // Side E of 5 points keeps one unselected point: refused, even though S could lose them.
-        QTest::newRow("supprimer refusé") << "selectionner E 1-4 selectionner S 1 supprimer" << 2
-                                          << "Erreur de sélection : Il faut conserver au moins deux points non "
-                                             "sélectionnés de chaque côté.";
-        QTest::newRow("couper refusé") << "selectionner ES 2-5 couper" << 2 << "Erreur de sélection";
-        QTest::newRow("refus puis verbes non exécutés") << "selectionner E 1-4 supprimer inserer" << 2
-                                                        << "Erreur de sélection";
-        QTest::newRow("écartement illisible") << "dupliquer 0 1.2.3" << 2
-                                              << "Erreur de saisie de l'écartement : Veuillez entrer un nombre décimal.";
-        QTest::newRow("verbe inconnu") << "selectionner E 1 effacer" << 1 << "effacer";
-        QTest::newRow("argument manquant") << "selectionner E" << 1 << "selectionner";
-        QTest::newRow("côté inconnu") << "selectionner X 1-2" << 1 << "selectionner E|S|ES";
-        QTest::newRow("au-delà du dernier point") << "courant S 6" << 2 << "le côté S n'a que 5 points";
-        QTest::newRow("sélection au-delà du dernier point") << "selectionner ES 2-9" << 2 << "le côté E n'a que 5";
-        // Numbers go through the field's own check.
-        QTest::newRow("décalage en notation exponentielle") << "decaler 1e3" << 2 << "Erreur de saisie : Veuillez";
-        QTest::newRow("décalage à virgule") << "decaler 1,5" << 2 << "Erreur de saisie : Veuillez";
-        QTest::newRow("décalage hors des réels") << "decaler 1" + QString(39, u'0') << 2 << "Erreur de saisie";
-        QTest::newRow("écartement hors des réels")
-            << "dupliquer 0 1" + QString(39, u'0') << 2 << "Erreur de saisie de l'écartement";
-        // Ten duplications give 5120 points; pasting 5120 points at each of them would give 26 million.
-        QTest::newRow("collage au-delà du budget")
-            << QStringLiteral("dupliquer 0 1 ").repeated(10)
-                   + "selectionner ES 1-5120 copier selectionner ES 1-5120 coller"
-            << 2 << "Trop de points";
-        QTest::newRow("intervalle à l'envers") << "selectionner E 3-2" << 1 << "selectionner";
-        QTest::newRow("variante inconnue") << "dupliquer 2 10" << 1 << "dupliquer 0|1";
-    }
-    void echecs()
-    {
-        QFETCH(QString, verbes);
-        const QString entree = m_dossier.filePath(QStringLiteral("entree.gbx"));
-        const QString sortie = m_dossier.filePath(QStringLiteral("refus.gbx"));
-        QVERIFY(EcrireOctets(entree, Projet(Rangee(5), Rangee(5))));
-        QFile::remove(sortie);
-        const auto r = LancerCli(QStringList{QStringLiteral("editer"), entree, sortie} + verbes.split(u' '));
-        QTEST(r.statut, "statut");
-        QFETCH(QString, message);
-        QVERIFY2(QString::fromUtf8(r.erreurs).contains(message), r.erreurs.constData());
-        QVERIFY(!QFile::exists(sortie));
+        if (nbS < 0) { // the cleaning never adds points
+            QVERIFY(info.Json().value("points_e").toArray().size() <= e.size());
+            return;
+        }
+        QCOMPARE(Cote(info.Json(), "points_e"), attenduE);
+        QCOMPARE(info.Json().value("nombre_points_s").toInt(), nbS);
     }
 
     // The notices of the intersection go to stderr; the command goes on and the file is written.
     void avisIntersection()
     {
-        const QString entree = m_dossier.filePath(QStringLiteral("bout.gbx"));
-        const QString sortie = m_dossier.filePath(QStringLiteral("bout-sortie.gbx"));
         const QList<QPointF> e = {{0, 0}, {2, 0}, {1, 1}, {1, 0}, {5, 5}};
-        QVERIFY(EcrireOctets(entree, Projet(e, e)));
-        const auto r = LancerCli({QStringLiteral("editer"), entree, sortie, QStringLiteral("selectionner"),
-                                  QStringLiteral("ES"), QStringLiteral("1-4"), QStringLiteral("intersection")});
+        const QString entree = tests::EcrireProjetTest(m_dossier.filePath("bout.gbx"), tests::ProjetDe(Points(e), Points(e)));
+        const auto r = LancerCli({QStringLiteral("editer"), entree, m_dossier.filePath(QStringLiteral("bout-sortie.gbx")),
+                                  QStringLiteral("selectionner"), QStringLiteral("ES"), QStringLiteral("1-4"),
+                                  QStringLiteral("intersection")});
         QCOMPARE(r.statut, 0);
         QVERIFY2(QString::fromUtf8(r.erreurs).contains(QStringLiteral("Intersection en bout de segment")),
                  r.erreurs.constData());
         QVERIFY(r.sortie.isEmpty());
+        QVERIFY(QFile::exists(m_dossier.filePath(QStringLiteral("bout-sortie.gbx"))));
     }
 
     void aide()
@@ -175,16 +130,53 @@ private slots:
             QVERIFY2(r.sortie.contains(ligne), ligne);
     }
 
-    void projetIllisible()
+    // Each construction verb on a session of 8 root points, the tip a copy of the first ones.
+    void verbes_data()
     {
-        const auto r = LancerCli({QStringLiteral("editer"), m_dossier.filePath(QStringLiteral("absent.gbx")),
-                                  m_dossier.filePath(QStringLiteral("x.gbx")), QStringLiteral("supprimer")});
-        QCOMPARE(r.statut, 2);
-        QCOMPARE(LancerCli({QStringLiteral("editer")}).statut, 1);
+        QTest::addColumn<QString>("verbe");
+        QTest::addColumn<QStringList>("arguments");
+        QTest::addColumn<QList<int>>("selectionE"); // 1-based
+        QTest::addColumn<int>("pointsS");
+        QTest::addColumn<QString>("refus");         // expected refusal title, or empty
+        QTest::addColumn<bool>("usage");            // a usage error is expected
+        QTest::addColumn<int>("nbE");               // root count afterwards (-1: not checked)
+        QTest::newRow("intersection 3 4 6 8") << "intersection" << QStringList{} << QList<int>{3, 4, 6, 8} << 8
+                                              << "Erreur de sélection à l'emplanture" << false << 8;
+        QTest::newRow("intersection 3-6") << "intersection" << QStringList{} << QList<int>{3, 4, 5, 6} << 8 << "" << false << 9;
+        QTest::newRow("decaler") << "decaler" << QStringList{"2"} << QList<int>{1, 2, 3} << 8 << "" << false << 8;
+        QTest::newRow("decaler illisible") << "decaler" << QStringList{"deux"} << QList<int>{} << 8
+                                           << "Erreur de saisie" << false << 8;
+        QTest::newRow("nettoyer synchrone refusé") << "nettoyer" << QStringList{"synchrone"} << QList<int>{} << 5
+                                                   << "Choix impossible" << false << 8;
+        QTest::newRow("nettoyer total") << "nettoyer" << QStringList{"total"} << QList<int>{} << 5 << "" << false << -1;
+        QTest::newRow("nettoyer inconnu") << "nettoyer" << QStringList{"partiel"} << QList<int>{} << 8 << "" << true << 8;
+        QTest::newRow("lisser refusé") << "lisser" << QStringList{} << QList<int>{1, 2} << 8 << "Erreur de sélection"
+                                       << false << 8;
+        QTest::newRow("lisser") << "lisser" << QStringList{} << QList<int>{3, 4, 5} << 8 << "" << false << 8;
     }
-
-private:
-    QTemporaryDir m_dossier;
+    void verbes()
+    {
+        QFETCH(QString, verbe);
+        QFETCH(QStringList, arguments);
+        QFETCH(QList<int>, selectionE);
+        QFETCH(int, pointsS);
+        QFETCH(QString, refus);
+        QFETCH(bool, usage);
+        QFETCH(int, nbE);
+        SessionEdition session;
+        session.Profils.PointsE = Points(Huit);
+        session.Profils.PointsS = Points(Huit.mid(0, pointsS));
+        for (int k : selectionE)
+            PoserEtat(session.Profils.PointsE[size_t(k - 1)], EtatSelection);
+        QString erreur;
+        const cli::ResultatVerbe r = Verbe(verbe).executer(session, arguments, erreur);
+        QCOMPARE(!erreur.isEmpty(), usage);
+        QCOMPARE(r.has_value(), !refus.isEmpty());
+        if (r)
+            QCOMPARE(r->Titre, refus);
+        if (nbE >= 0)
+            QCOMPARE(session.Profils.NbPointsE(), nbE);
+    }
 };
 
 GALBIX_TEST_MAIN(TestCliEditer)

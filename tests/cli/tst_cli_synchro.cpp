@@ -1,30 +1,23 @@
 // `galbix-cli synchro`: both sides loaded as the open buttons load them, synchronised between
-// their ends, written back, and the refusals as exit statuses.
+// their ends and written back; `galbix-cli assembler`: contours cut from a drawing and chained
+// right to left in the order given. Their refusals are in tst_cli.
+#include "common/DessinDxf.h"
 #include "common/LanceurCli.h"
 #include "common/TestMain.h"
+
 #include "geomlib/Tranchex.h"
 #include "model/Naca.h"
 
-#include <QFile>
 #include <QJsonArray>
-#include <QJsonDocument>
-#include <QJsonObject>
-#include <QProcess>
 #include <QTemporaryDir>
 #include <cmath>
 
 namespace {
 
 using Resultat = galbix::tests::ResultatCli;
+using galbix::tests::EcrireOctets;
 
 Resultat Lancer(const QStringList& args) { return galbix::tests::LancerCli(args); }
-
-void Ecrire(const QString& chemin, const QByteArray& contenu)
-{
-    QFile f(chemin);
-    QVERIFY(f.open(QIODevice::WriteOnly));
-    f.write(contenu);
-}
 
 // A NACA profile of unit chord as an airfoil file.
 QByteArray DatNaca(const QString& code, int parSurface)
@@ -49,9 +42,11 @@ QByteArray PltCarre()
     return texte + "PU;SP0;";
 }
 
-QJsonArray Point(double x, double y, int etat)
+QJsonArray Point(double x, double y, int etat) { return QJsonArray{x, y, etat}; }
+
+galbix::tests::ContourDxf Carre(double x, double y, double c)
 {
-    return QJsonArray{x, y, etat};
+    return {{x, y}, {x + c, y}, {x + c, y + c}, {x, y + c}, {x, y}};
 }
 
 } // namespace
@@ -61,8 +56,8 @@ class TestCliSynchro : public QObject {
 private slots:
     void carresDatEtPlt();
     void nacaEcrits();
-    void echecs_data();
-    void echecs();
+    void assembler_data();
+    void assembler();
 };
 
 // The .dat root is scaled to a chord of 100, the drawn tip is thinned to its corners: two
@@ -72,11 +67,11 @@ void TestCliSynchro::carresDatEtPlt()
     QTemporaryDir dossier;
     const QString racine = dossier.filePath(QStringLiteral("carre.dat"));
     const QString saumon = dossier.filePath(QStringLiteral("carre.plt"));
-    Ecrire(racine, "carre\n0 0\n1 0\n1 1\n0 1\n0 0\n");
-    Ecrire(saumon, PltCarre());
+    QVERIFY(EcrireOctets(racine, "carre\n0 0\n1 0\n1 1\n0 1\n0 0\n"));
+    QVERIFY(EcrireOctets(saumon, PltCarre()));
     const Resultat r = Lancer({QStringLiteral("synchro"), racine, saumon});
     QCOMPARE(r.statut, 0);
-    const QJsonObject o = QJsonDocument::fromJson(r.sortie).object();
+    const QJsonObject o = r.Json();
     QCOMPARE(o.value("nombre_points").toInt(), 5);
     QCOMPARE(o.value("points_e").toArray(),
              QJsonArray({Point(0, 0, 4), Point(100, 0, 0), Point(100, 100, 0), Point(0, 100, 0), Point(0, 0, 4)}));
@@ -93,12 +88,12 @@ void TestCliSynchro::nacaEcrits()
     const QString saumon = dossier.filePath(QStringLiteral("s.dat"));
     const QString sortieE = dossier.filePath(QStringLiteral("e.dat"));
     const QString sortieS = dossier.filePath(QStringLiteral("s.dxf"));
-    Ecrire(racine, DatNaca(QStringLiteral("2412"), 40));
-    Ecrire(saumon, DatNaca(QStringLiteral("0012"), 25));
+    QVERIFY(EcrireOctets(racine, DatNaca(QStringLiteral("2412"), 40)));
+    QVERIFY(EcrireOctets(saumon, DatNaca(QStringLiteral("0012"), 25)));
     const Resultat r = Lancer({QStringLiteral("synchro"), racine, saumon, QStringLiteral("--sortie-e"), sortieE,
                                QStringLiteral("--sortie-s"), sortieS});
     QCOMPARE(r.statut, 0);
-    const QJsonObject o = QJsonDocument::fromJson(r.sortie).object();
+    const QJsonObject o = r.Json();
     const int n = o.value("nombre_points").toInt();
     QVERIFY(n >= 79 && n <= 79 + 49 - 2);
     double xmin[2] = {1e9, 1e9}, xmax[2] = {-1e9, -1e9}, ymin[2] = {1e9, 1e9};
@@ -125,53 +120,49 @@ void TestCliSynchro::nacaEcrits()
                                          xmin[1] - xmin[0], ymin[1] - ymin[0]));
 }
 
-void TestCliSynchro::echecs_data()
+// "3,1r,2": square 3 (4 wide at (-30, 5)) stays; square 1 reversed starts at (0, 0), goes
+// left of it by a tenth of its width and up to the level of square 3's end (y 5):
+// x -41..-31; square 2 starts at (100, 50) and follows square 1's end (-41, 5): x -63..-43.
+void TestCliSynchro::assembler_data()
 {
-    QTest::addColumn<QStringList>("args");       // names with a '.' become paths in a scratch folder
-    QTest::addColumn<QByteArray>("racine");      // written to r.dat when not empty
-    QTest::addColumn<QByteArray>("saumon");      // written to s.dat when not empty
-    QTest::addColumn<int>("statut");
-    QTest::addColumn<QByteArray>("message");     // part of the line on stderr
-
-    const QByteArray profil = "p\n1 0\n0.5 0.1\n0 0\n0.5 -0.1\n1 0\n";
-    const QStringList deux{"synchro", "r.dat", "s.dat"};
-    QTest::newRow("missing tip argument") << QStringList{"synchro", "r.dat"} << profil << QByteArray() << 1
-                                          << QByteArray("usage");
-    QTest::newRow("option without its file") << QStringList{"synchro", "r.dat", "s.dat", "--sortie-s"} << profil
-                                             << profil << 1 << QByteArray("usage");
-    QTest::newRow("tip file missing") << deux << profil << QByteArray() << 2 << QByteArray("s.dat");
-    QTest::newRow("binary root") << deux << QByteArray("\x00\x01\x02\xff", 4) << profil << 2 << QByteArray("r.dat");
-    QTest::newRow("project as root") << QStringList{"synchro", "p.gbx", "s.dat"} << profil << profil << 2
-                                     << QByteArray("p.gbx");
-    QTest::newRow("one point against a profile") << deux << profil << QByteArray("un\n0.5 0.5\n") << 2
-                                                 << QByteArray("pas le même nombre de points de synchronisation");
-    QTest::newRow("tip without length") << deux << profil << QByteArray("z\n0 0\n0 0\n0 0\n") << 2
-                                        << QByteArray("Le profil du saumon a une longueur nulle");
-    QTest::newRow("output folder missing")
-        << QStringList{"synchro", "r.dat", "s.dat", "--sortie-e", "absent/e.dat"} << profil << profil << 2
-        << QByteArray("absent/e.dat");
+    QTest::addColumn<QString>("ordre");
+    QTest::addColumn<QList<int>>("numeros");
+    QTest::addColumn<QList<double>>("xmins");
+    QTest::addColumn<QList<double>>("ymins");
+    QTest::newRow("3,1r,2") << "3,1r,2" << QList<int>{3, 1, 2} << QList<double>{-30, -41, -63} << QList<double>{5, 5, 5};
+    QTest::newRow("1,2") << "1,2" << QList<int>{1, 2} << QList<double>{0, -22} << QList<double>{0, 0};
+    QTest::newRow("un seul") << "2" << QList<int>{2} << QList<double>{100} << QList<double>{50};
 }
-
-void TestCliSynchro::echecs()
+void TestCliSynchro::assembler()
 {
-    QFETCH(QStringList, args);
-    QFETCH(QByteArray, racine);
-    QFETCH(QByteArray, saumon);
-    QFETCH(int, statut);
-    QFETCH(QByteArray, message);
+    QFETCH(QString, ordre);
+    QFETCH(QList<int>, numeros);
+    QFETCH(QList<double>, xmins);
+    QFETCH(QList<double>, ymins);
     QTemporaryDir dossier;
-    if (!racine.isEmpty())
-        Ecrire(dossier.filePath(QStringLiteral("r.dat")), racine);
-    if (!saumon.isEmpty())
-        Ecrire(dossier.filePath(QStringLiteral("s.dat")), saumon);
-    for (QString& a : args)
-        if (a.contains(u'.'))
-            a = dossier.filePath(a);
-    const Resultat r = Lancer(args);
-    QCOMPARE(r.statut, statut);
-    QVERIFY(r.sortie.isEmpty());
-    QVERIFY2(r.erreurs.contains(message), r.erreurs.constData());
-    QVERIFY2(!r.erreurs.trimmed().contains('\n'), r.erreurs.constData());
+    const QString dessin = dossier.filePath(QStringLiteral("trois.dxf"));
+    const QString sortie = dossier.filePath(QStringLiteral("sortie.dxf"));
+    QVERIFY(galbix::tests::EcrireDxf(dessin, {Carre(0, 0, 10), Carre(100, 50, 20), Carre(-30, 5, 4)}));
+    const Resultat r = Lancer({QStringLiteral("assembler"), dessin, sortie, QStringLiteral("--ordre"), ordre});
+    QCOMPARE(r.statut, 0);
+    const QJsonObject json = r.Json();
+    QCOMPARE(json.value("nombre_contours").toInt(), numeros.size());
+    QCOMPARE(json.value("nombre_points").toInt(), 5 * numeros.size());
+    const QJsonArray contours = json.value("contours").toArray();
+    QCOMPARE(contours.size(), numeros.size());
+    for (int i = 0; i < numeros.size(); ++i) {
+        const QJsonObject c = contours[i].toObject();
+        QCOMPARE(c.value("numero").toInt(), numeros[i]);
+        QCOMPARE(c.value("nombre_points").toInt(), 5);
+        QVERIFY2(std::fabs(c.value("xmin").toDouble() - xmins[i]) < 1e-4, qPrintable(QString::number(c.value("xmin").toDouble())));
+        QVERIFY(std::fabs(c.value("ymin").toDouble() - ymins[i]) < 1e-4);
+        QVERIFY(c.value("xmax").toDouble() > c.value("xmin").toDouble());
+        QVERIFY(c.value("ymax").toDouble() > c.value("ymin").toDouble());
+    }
+    const galbix::LectureFichier relu = galbix::LireFichierDetaille(sortie);
+    QVERIFY(relu.ok);
+    QVERIFY(relu.points.size() >= size_t(4 * numeros.size()));
+    QVERIFY(std::fabs(relu.Xmin - xmins.last()) < 1e-3);
 }
 
 GALBIX_TEST_MAIN(TestCliSynchro)
