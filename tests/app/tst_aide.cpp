@@ -1,17 +1,22 @@
 // The help window: F1 and the "?" button open the bundled manual at the section of the window
 // and frame they come from; the manual's links, pictures and anchors all resolve; search and
-// history work across pages.
+// history work across pages. Also the about box.
 #include "common/BancFenetre.h"
 #include "common/TestMain.h"
 
+#include "app/FenetreAPropos.h"
+#include "geomlib/Tranchex.h"
 #include "view/ui/FenetreAide.h"
 
 #include <QDialog>
 #include <QFile>
 #include <QGroupBox>
+#include <QLabel>
 #include <QLineEdit>
+#include <QPushButton>
 #include <QRegularExpression>
 #include <QScrollBar>
+#include <QSysInfo>
 #include <QTextBrowser>
 #include <QToolButton>
 #include <QtTest>
@@ -210,6 +215,44 @@ private slots:
         QVERIFY(suivant->isEnabled());
         suivant->click();
         QCOMPARE(PageEtAncre(aide.Adresse()), QStringLiteral("fichiers.html#echange"));
+    }
+    // The about box: caption, version lines, and the system-information button.
+    void aPropos()
+    {
+        DialoguesScript dialogues;
+        FenetreAPropos apropos(dialogues);
+        QCOMPARE(apropos.windowTitle(), QStringLiteral("À propos de Galbix"));
+        QCOMPARE(LigneVersionBibliotheque(7), QStringLiteral("Version de Tranchex.dll : 0.0.7"));
+        const QString version = apropos.findChild<QLabel*>(QStringLiteral("lblVersion"))->text();
+        QVERIFY2(QRegularExpression(QStringLiteral("^Version \\d+\\.\\d+\\.\\d+$")).match(version).hasMatch(),
+                 qPrintable(version));
+        QVERIFY2(VersionProgramme() != QStringLiteral("0.0.0"), "the build gives the program its version");
+    }
+
+    void informationsSysteme_data()
+    {
+        QTest::addColumn<bool>("disponible");
+        QTest::newRow("outil trouvé") << true;
+        QTest::newRow("aucun outil") << false;
+    }
+    void informationsSysteme()
+    {
+        QFETCH(bool, disponible);
+        DialoguesScript dialogues;
+        dialogues.informationsSystemeDisponibles = disponible;
+        FenetreAPropos apropos(dialogues);
+        auto* bouton = apropos.findChild<QPushButton*>(QStringLiteral("cmdInfosSysteme"));
+        QVERIFY(bouton);
+        bouton->click();
+        QCOMPARE(dialogues.lancementsInformationsSysteme, 1);
+        QCOMPARE(dialogues.messages.size(), size_t(disponible ? 0 : 1));
+        if (!disponible) {
+            const QString texte = dialogues.messages[0].texte;
+            QVERIFY2(texte.startsWith(QStringLiteral("Les informations système ne sont pas disponibles actuellement\n\n")),
+                     qPrintable(texte));
+            QVERIFY2(texte.contains(QStringLiteral("Qt : ") + QString::fromLatin1(qVersion())), qPrintable(texte));
+            QVERIFY2(texte.contains(QSysInfo::currentCpuArchitecture()), qPrintable(texte));
+        }
     }
 };
 

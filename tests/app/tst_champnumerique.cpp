@@ -123,21 +123,10 @@ private slots:
         }
     }
 
-    void autresTouchesNAppliquentRien()
-    {
-        Banc banc(SigneChamp::Signe);
-        banc.champ.setText(QStringLiteral("3"));
-        QTest::keyClick(&banc.champ, Qt::Key_Tab);
-        QTest::keyClick(&banc.champ, Qt::Key_Space);
-        QTest::keyClick(&banc.champ, Qt::Key_Escape);
-        QVERIFY(banc.appliques.empty());
-        QTest::keyClick(&banc.champ, Qt::Key_Enter); // the keypad's Enter too
-        QCOMPARE(banc.appliques, std::vector<float>{3.0f});
-    }
-
     // A message box closes on the press of Enter; the release then comes back to the field
     // and must not run the check again (which would reopen the box at every Enter).
-    // Steps: p = Enter pressed, r = Enter released, f = the field gets the focus back.
+    // Steps: p = Enter pressed, r = Enter released, f = the field gets the focus back; other
+    // keys clicked: t = Tab, s = Space, e = Escape (none applies), k = the keypad's Enter.
     void entreeSansAppui_data()
     {
         QTest::addColumn<QString>("etapes");
@@ -147,6 +136,8 @@ private slots:
         QTest::newRow("relâche répétée") << "prr" << 1;
         QTest::newRow("retour de la boîte entre les deux") << "pfr" << 0;
         QTest::newRow("deux fois") << "prpr" << 2;
+        QTest::newRow("autres touches") << "tse" << 0;
+        QTest::newRow("Entrée du pavé") << "tsek" << 1;
     }
     void entreeSansAppui()
     {
@@ -159,6 +150,9 @@ private slots:
                 QTest::keyPress(&banc.champ, Qt::Key_Return);
             } else if (etape == u'r') {
                 QTest::keyRelease(&banc.champ, Qt::Key_Return);
+            } else if (etape != u'f') {
+                const Qt::Key touches[] = {Qt::Key_Tab, Qt::Key_Space, Qt::Key_Escape, Qt::Key_Enter};
+                QTest::keyClick(&banc.champ, touches[QStringLiteral("tsek").indexOf(etape)]);
             } else {
                 QFocusEvent retour(QEvent::FocusIn, Qt::ActiveWindowFocusReason);
                 QCoreApplication::sendEvent(&banc.champ, &retour);

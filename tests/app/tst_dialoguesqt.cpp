@@ -2,9 +2,9 @@
 // enough for their longest line, file dialogs large enough for their columns.
 #include "common/TestMain.h"
 
-#include "view/ui/DialoguesQt.h"
 #include "app/Traductions.h"
 #include "editing/Synchronisation.h"
+#include "view/ui/DialoguesQt.h"
 
 #include <QDir>
 #include <QFile>

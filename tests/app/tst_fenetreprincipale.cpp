@@ -1,14 +1,20 @@
 // The main window on the offscreen platform: start-up with and without a settings file,
 // window state and geometry kept across runs, the commands switched as a whole, closing a
 // contour, the exit question, help, and the layout when the window is resized.
+// A later start hands its request to the running copy: the local socket carries the argument
+// string, and the window comes to the front, asks its save question and opens the project.
 #include "common/BancFenetre.h"
 #include "common/Octets.h"
+#include "common/Projets.h"
 #include "common/TestMain.h"
 
+#include "app/DemandeInstance.h"
 #include "app/DossierProgramme.h"
+#include "app/instance/RelaisInstance.h"
 #include "files/Reglages.h"
 
 #include <QCheckBox>
+#include <QDateTime>
 #include <QLabel>
 #include <QPlainTextEdit>
 #include <QPushButton>
@@ -16,11 +22,14 @@
 #include <QScreen>
 #include <QScrollArea>
 #include <QScrollBar>
+#include <QSignalSpy>
 #include <QToolButton>
-#include <QDateTime>
+#include <QUuid>
 #include <QtTest>
+#include <future>
 
 using namespace galbix;
+using namespace galbix::tests;
 using galbix::tests::BancFenetre;
 
 Q_DECLARE_METATYPE(ReponseMessage)
@@ -51,6 +60,8 @@ struct Banc : BancFenetre {
     }
     QString Ini() const { return Fichier(NomFichierReglages); }
 };
+
+QString NomUnique() { return QStringLiteral("galbix-test-") + QUuid::createUuid().toString(QUuid::Id128); }
 
 } // namespace
 
@@ -144,26 +155,6 @@ private slots:
         QCOMPARE(Lignes(b.Ini()), QString::fromLatin1(contenu).split(QStringLiteral("\r\n"), Qt::SkipEmptyParts));
     }
 
-    void geometrieStockee_data()
-    {
-        QTest::addColumn<QByteArray>("fenetre");
-        QTest::addColumn<QRect>("cadre");
-        QTest::newRow("valeurs lues en twips")
-            << QByteArray("Left=1500\r\nTop=750\r\nWidth=9000\r\nHeight=7500\r\n") << QRect(100, 50, 600, 500);
-        QTest::newRow("taille nulle: taille utilisable")
-            << QByteArray("Left=150\r\nTop=150\r\nWidth=0\r\nHeight=abc\r\n") << QRect(10, 10, 240, 160);
-        QTest::newRow("hors de tout écran: ramenée en haut à gauche")
-            << QByteArray("Left=15000000\r\nTop=-9000000\r\nWidth=9000\r\nHeight=7500\r\n") << QRect(0, 0, 600, 500);
-    }
-    void geometrieStockee()
-    {
-        QFETCH(QByteArray, fenetre);
-        QFETCH(QRect, cadre);
-        Banc b("[Fen\xeatre]\r\n" + fenetre + "WindowState=0\r\n");
-        QVERIFY(b.Montrer());
-        QTRY_COMPARE(b.fenetre.frameGeometry(), cadre);
-    }
-
     void allerRetourGeometrie_data()
     {
         QTest::addColumn<QPoint>("position");
@@ -197,32 +188,28 @@ private slots:
         QTest::addColumn<QString>("nom");
         QTest::addColumn<bool>("auDemarrage");
         QTest::addColumn<bool>("apresActivation");
-        const char* basculees[] = {
-            "vscPointsE_0", "vscPointsE_1", "vscPointsS_0", "vscPointsS_1", "txtCorde_0", "txtCorde_1",
-            "chkAfficherProfil_0", "chkAfficherProfil_1", "chkAfficherPoints_0", "chkAfficherPoints_1",
-            "txtDeplacer_0", "txtDeplacer_1", "cmdRAZSelection_0", "cmdRAZSelection_1", "frmPoints_0", "frmPoints_1",
-            "cmdSauveProfil_0", "cmdSauveProfil_1", "cmdSauveProfil_2", "cmdSelectAll_0", "cmdSelectAll_1",
-            "cmdSelectionAngle_0", "cmdSelectionAngle_1", "cmdUndo_0", "cmdUndo_1", "cmdFermerProfil_0",
-            "cmdFermerProfil_1", "cmdDupliquer_0", "cmdDupliquer_1", "chkImageFond", "cmdRenumeroter",
-            "chkProfilIntermediaire", "optSelection_0", "optSelection_1", "optSelection_2", "pctProfils",
-            "txtTourner", "chkFil", "chkSurface", "chkAligner", "hscOmega", "hscAlpha", "cmdRAZPerspective",
-            "cmdRAZVueCote", "cmdZoom", "lblZoom", "hscZoom", "txtEtirer_0", "txtEtirer_1", "txtEtirer_2",
-            "cmdSelectionAuto_0", "cmdSelectionAuto_1", "cmdSelectionAuto_2", "cmdSelectionAuto_3",
-            "chkZoomSelection", "txtFleche", "txtEcartementZ", "chkDiedre_0", "chkDiedre_1", "chkDiedre_2",
-            "chkDiedre_3", "chkDiedre_4", "txtDiedreMm", "txtDiedreDeg", "txtEcartementAiles", "txtDecaler",
-            "cmdOuvrirProfil_1", "cmdNaca_1", "frmOuvrirSaumon", "cmdSynchroOptimale", "cmdNettoyage", "txtCommentaire",
-            "txtTitreCommentaire", "chkVoirCommentaires", "cmdAide", "cmdTransfertKerfex"};
-        for (const char* nom : basculees)
-            QTest::newRow(nom) << nom << false << true;
-        const char* desactiveesSeulement[] = {
-            "cmdCopier", "cmdCouper", "cmdColler", "cmdSupprimer", "cmdInsererPoint", "cmdIntersection",
-            "cmdInverserSelection", "cmdLisser", "cmdSymetrie_0", "cmdSymetrie_1", "chkFleche_0", "chkFleche_1",
-            "chkFleche_2", "chkInsertionProfils", "txtEcartementIntermediaire", "cmdSauveProfil_3"};
-        for (const char* nom : desactiveesSeulement)
-            QTest::newRow(nom) << nom << false << false;
-        for (const char* nom : {"cmdOuvrirProfil_0", "cmdNaca_0", "frmOuvrirEmplanture", "lblNomFichier_0", "cmdImportKerfex",
-                                "frmTransfertKerfex", "cmdAPropos", "frmSynchroniser"})
-            QTest::newRow(nom) << nom << true << true;
+        // Switched with the commands; disabled at start-up and left so; always enabled.
+        const QString groupes[] = {
+            "vscPointsE_0 vscPointsE_1 vscPointsS_0 vscPointsS_1 txtCorde_0 txtCorde_1 chkAfficherProfil_0 "
+            "chkAfficherProfil_1 chkAfficherPoints_0 chkAfficherPoints_1 txtDeplacer_0 txtDeplacer_1 "
+            "cmdRAZSelection_0 cmdRAZSelection_1 frmPoints_0 frmPoints_1 cmdSauveProfil_0 cmdSauveProfil_1 "
+            "cmdSauveProfil_2 cmdSelectAll_0 cmdSelectAll_1 cmdSelectionAngle_0 cmdSelectionAngle_1 cmdUndo_0 "
+            "cmdUndo_1 cmdFermerProfil_0 cmdFermerProfil_1 cmdDupliquer_0 cmdDupliquer_1 chkImageFond "
+            "cmdRenumeroter chkProfilIntermediaire optSelection_0 optSelection_1 optSelection_2 pctProfils "
+            "txtTourner chkFil chkSurface chkAligner hscOmega hscAlpha cmdRAZPerspective cmdRAZVueCote cmdZoom "
+            "lblZoom hscZoom txtEtirer_0 txtEtirer_1 txtEtirer_2 cmdSelectionAuto_0 cmdSelectionAuto_1 "
+            "cmdSelectionAuto_2 cmdSelectionAuto_3 chkZoomSelection txtFleche txtEcartementZ chkDiedre_0 "
+            "chkDiedre_1 chkDiedre_2 chkDiedre_3 chkDiedre_4 txtDiedreMm txtDiedreDeg txtEcartementAiles "
+            "txtDecaler cmdOuvrirProfil_1 cmdNaca_1 frmOuvrirSaumon cmdSynchroOptimale cmdNettoyage "
+            "txtCommentaire txtTitreCommentaire chkVoirCommentaires cmdAide cmdTransfertKerfex",
+            "cmdCopier cmdCouper cmdColler cmdSupprimer cmdInsererPoint cmdIntersection cmdInverserSelection "
+            "cmdLisser cmdSymetrie_0 cmdSymetrie_1 chkFleche_0 chkFleche_1 chkFleche_2 chkInsertionProfils "
+            "txtEcartementIntermediaire cmdSauveProfil_3",
+            "cmdOuvrirProfil_0 cmdNaca_0 frmOuvrirEmplanture lblNomFichier_0 cmdImportKerfex frmTransfertKerfex "
+            "cmdAPropos frmSynchroniser"};
+        for (int g = 0; g < 3; ++g)
+            for (const QString& nom : groupes[g].split(u' '))
+                QTest::newRow(qPrintable(nom)) << nom << (g == 2) << (g != 1);
     }
     // Enabled at start-up, after ActiverCommandes, and after DesactiverCommandes (as at start-up).
     void commandes()
@@ -327,8 +314,8 @@ private slots:
 
         QCOMPARE(b.fenetre.isVisible(), !fermee);
         QCOMPARE(Lignes(b.Ini()).contains(QStringLiteral("Ouverture=/profils/nouveaux")), fermee);
-        if (!fichier.isEmpty())
-            QCOMPARE(QFile::exists(b.Fichier(fichier)), fermee);
+        if (!fichier.isEmpty()) // a project, as the save command writes it
+            QCOMPARE(tests::LireOctets(b.Fichier(fichier)).startsWith("[Emplanture]"), fermee);
         QCOMPARE(b.dialogues.Vus(), projetOuvert ? QStringList{"Fermeture de Galbix (Exclamation, OuiNonAnnuler)"}
                                                  : QStringList());
         if (projetOuvert)
@@ -413,6 +400,78 @@ private slots:
             QCOMPARE(droiteApres[i] - droiteAvant[i], QPoint(deplacement - largeurBarre, 0));
         QCOMPARE(positions(fixes), fixesAvant);
         QCOMPARE(b.C().pctProfils->size() - dessinAvant, croissance - QSize(largeurBarre, 0));
+    }
+
+    // The request reaches the listening copy whole, sent from another thread as from another
+    // process; without a listener the sender gives up within its delay.
+    void transmission_data()
+    {
+        QTest::addColumn<bool>("ecoute");
+        QTest::addColumn<QString>("argument");
+        QTest::newRow("projet") << true << QStringLiteral("\"/tmp/un dossier/aile été.gbx\"");
+        QTest::newRow("vide") << true << QString();
+        QTest::newRow("personne") << false << QStringLiteral("a.gbx");
+    }
+    void transmission()
+    {
+        QFETCH(bool, ecoute);
+        QFETCH(QString, argument);
+        const QString nom = NomUnique();
+        RelaisInstance serveur(nom);
+        QSignalSpy demandes(&serveur, &RelaisInstance::demande);
+        if (ecoute)
+            QVERIFY(serveur.Ecouter());
+        auto envoi = std::async(std::launch::async, [&] { return RelaisInstance(nom).Transmettre(argument, 1500); });
+        QTRY_VERIFY_WITH_TIMEOUT(envoi.wait_for(std::chrono::milliseconds(0)) == std::future_status::ready, 5000);
+        QCOMPARE(envoi.get(), ecoute);
+        QCOMPARE(demandes.size(), ecoute ? 1 : 0);
+        if (ecoute)
+            QCOMPARE(demandes.front().front().toString(), argument);
+    }
+
+    // Different settings folders (or users) never share a socket.
+    void nomParDossier()
+    {
+        QCOMPARE(NomRelaisInstance(QStringLiteral("/a/b")), NomRelaisInstance(QStringLiteral("/a/b/")));
+        QVERIFY(NomRelaisInstance(QStringLiteral("/a/b")) != NomRelaisInstance(QStringLiteral("/a/c")));
+    }
+
+    // The running window with a project in hand: the save question, then the new project
+    // unless cancelled; an argument without a project only brings the window up.
+    void reception_data()
+    {
+        QTest::addColumn<bool>("projetOuvert");
+        QTest::addColumn<QString>("argument");
+        QTest::addColumn<ReponseMessage>("reponse");
+        QTest::addColumn<int>("questions");
+        QTest::addColumn<int>("pointsE");
+        QTest::newRow("non") << true << QStringLiteral("\"%1\"") << ReponseMessage::Non << 1 << 29;
+        QTest::newRow("annuler") << true << QStringLiteral("\"%1\"") << ReponseMessage::Annuler << 1 << 19;
+        QTest::newRow("sans projet en cours") << false << QStringLiteral("%1") << ReponseMessage::Non << 0 << 29;
+        QTest::newRow("sans argument") << true << QString() << ReponseMessage::Non << 0 << 19;
+        QTest::newRow("autre fichier") << true << QStringLiteral("%1.dat") << ReponseMessage::Non << 0 << 19;
+    }
+    void reception()
+    {
+        QFETCH(bool, projetOuvert);
+        QFETCH(QString, argument);
+        QFETCH(ReponseMessage, reponse);
+        QFETCH(int, questions);
+        QFETCH(int, pointsE);
+        BancFenetre banc;
+        DonneesProjet nouveau = AileNaca(15);
+        QVERIFY(EcrireProjet(banc.Fichier(QStringLiteral("nouveau.gbx")), nouveau));
+        if (projetOuvert)
+            QVERIFY(banc.OuvrirProjet(AileNaca(10)));
+        banc.dialogues.reponses.push_back(reponse);
+        banc.fenetre.showMinimized();
+        const QString projet = banc.Fichier(QStringLiteral("nouveau.gbx"));
+        RecevoirDemandeInstance(banc.fenetre, argument.isEmpty() ? argument : argument.arg(projet));
+        QVERIFY(banc.fenetre.isVisible() && !banc.fenetre.isMinimized());
+        QCOMPARE(int(banc.dialogues.messages.size()), questions);
+        if (questions)
+            QCOMPARE(banc.dialogues.Vus().front(), QStringLiteral("Ouverture d'un projet (Exclamation, OuiNonAnnuler)"));
+        QCOMPARE(int(banc.Profils().PointsE.size()), pointsE);
     }
 };
 

@@ -1,19 +1,28 @@
-// Saving and exchanging from the main window: what each save dialog proposes, what is written
-// for the button, the filter and the name chosen, the 3D refusal, the save folder kept in the
-// settings file, and the exchange pair with the cutting program exported and imported back.
+// Saving and exchanging from the main window: what is written for the button, the filter and
+// the name chosen, the 3D refusal, saves that fail silently, the save folder kept in the
+// settings file, the exchange pair with the cutting program exported and imported back, and
+// the whole job as a user does it, found again after a restart.
 #include "common/BancFenetre.h"
 #include "common/Octets.h"
+#include "common/Projets.h"
 #include "common/TestMain.h"
 
+#include "files/Echange.h"
 #include "files/Reglages.h"
 #include "geomlib/Cp1252.h"
 
+#include <QCheckBox>
 #include <QLabel>
+#include <QPlainTextEdit>
 #include <QPushButton>
+#include <QScrollBar>
 #include <QStatusBar>
+#include <QToolButton>
 #include <QtTest>
 
 using namespace galbix;
+using galbix::tests::BancFenetre;
+using galbix::tests::MemesPoints;
 
 Q_DECLARE_METATYPE(ReponseMessage)
 
@@ -25,7 +34,7 @@ QString PremiereLigne(const QString& chemin)
 }
 
 // A window on a project of `nS` tip points per surface, opened as the open command does:
-// root of chord 200 away from the origin, tip of chord 150 with its trailing edge aligned
+// root of chord 200, tip of chord 150 with its trailing edge aligned
 // (sweep 50) and 8 mm higher (a dihedral height of 7.454 between the lower surfaces), 500 mm
 // apart. With no names, nothing is opened.
 struct Banc : tests::BancFenetre {
@@ -36,10 +45,7 @@ struct Banc : tests::BancFenetre {
     {
         if (nomE.isEmpty() && nomS.isEmpty())
             return;
-        DonneesProjet projet;
-        projet.Profils.PointsE = tests::Naca("2412", 25, 200.0f, 12.0f, -4.0f);
-        projet.Profils.PointsS = tests::Naca("0012", nS, 150.0f, 62.0f, 4.0f);
-        projet.Profils.EcartementZ = 500.0f;
+        DonneesProjet projet = tests::AileNaca(25, 500.0f, 50.0, 8.0, nS);
         projet.NomFichier[CoteE] = nomE;
         projet.NomFichier[CoteS] = nomS;
         projet.BoutonFleche = 2;
@@ -47,57 +53,32 @@ struct Banc : tests::BancFenetre {
     }
 };
 
+// Both lists moved so that the root's smallest X and Y are 0.
+CoupleProfils Ramene(CoupleProfils p)
+{
+    CalculerExtremes(p);
+    float xmin = p.PointsE.front().X, ymin = p.PointsE.front().Y;
+    for (const PointProfil& q : p.PointsE) {
+        xmin = std::min(xmin, q.X);
+        ymin = std::min(ymin, q.Y);
+    }
+    for (auto* points : {&p.PointsE, &p.PointsS})
+        for (PointProfil& q : *points) {
+            q.X -= xmin;
+            q.Y -= ymin;
+            q.Etat = 0;
+        }
+    return p;
+}
+
 } // namespace
 
 class TestFichiersFenetre : public QObject {
     Q_OBJECT
 
 private slots:
-    void dialogues_data()
-    {
-        QTest::addColumn<int>("index");
-        QTest::addColumn<QString>("nomE");
-        QTest::addColumn<QString>("nomS");
-        QTest::addColumn<QString>("titre");
-        QTest::addColumn<QString>("nomPropose");
-        QTest::addColumn<int>("filtre");
-        const QString titreE = QStringLiteral("Enregistrer le profil emplanture en .dxf ou en .dat...");
-        const QString titreS = QStringLiteral("Enregistrer le profil saumon en .dxf ou en .dat...");
-        const QString titreP = QStringLiteral("Enregistrer le projet ou l'image 3D...");
-        QTest::newRow("root .dat") << 0 << "aile.dat" << "bout.dxf" << titreE << "aile" << 2;
-        QTest::newRow("root without name") << 0 << "" << "bout.dat" << titreE << "" << 1;
-        QTest::newRow("tip .dat") << 1 << "aile.dxf" << "bout.dat" << titreS << "bout" << 2;
-        QTest::newRow("tip .plt") << 1 << "aile.dat" << "bout.plt" << titreS << "bout" << 1;
-        QTest::newRow("project") << 2 << "aile.dat" << "bout.dat" << titreP << "" << 1;
-    }
-    // The dialog of each button; cancelling it writes nothing and says nothing.
-    void dialogues()
-    {
-        QFETCH(int, index);
-        QFETCH(QString, nomE);
-        QFETCH(QString, nomS);
-        QFETCH(QString, titre);
-        Banc b(nomE, nomS);
-        QVERIFY(b.ouvert);
-        const QStringList avant = QDir(b.dossier->path()).entryList(QDir::Files);
-        QTest::mouseClick(b.C().cmdSauveProfil[index], Qt::LeftButton);
-        QCOMPARE(int(b.dialogues.demandesEnregistrement.size()), 1);
-        const DemandeFichier& d = b.dialogues.demandesEnregistrement[0];
-        QCOMPARE(d.titre, titre);
-        QCOMPARE(d.filtre, index == 2 ? QStringLiteral("Projet Galbix(*.gbx)|*.gbx|DAO 3D (*.dxf)|*.dxf|"
-                                                       "Tous les fichiers (*.*)|*.*")
-                                      : QStringLiteral("DAO (*.dxf)|*.dxf|Profil (*.dat)|*.dat|"
-                                                       "Tous les fichiers (*.*)|*.*"));
-        QTEST(d.nomPropose, "nomPropose");
-        QTEST(d.indexFiltre, "filtre");
-        QCOMPARE(d.dossierInitial, b.Dossier());
-        QVERIFY(d.confirmerEcrasement);
-        QVERIFY(b.dialogues.messages.empty());
-        QCOMPARE(QDir(b.dossier->path()).entryList(QDir::Files), avant);
-    }
-
     // A name typed without extension gets the one of the filter selected; any other name is
-    // used as typed.
+    // used as typed. A name taken by a folder ("occupe...") writes nothing and says nothing.
     void ecritures_data()
     {
         QTest::addColumn<int>("index");
@@ -123,6 +104,10 @@ private slots:
         QTest::newRow("3D refused on unequal counts") << 2 << 2 << 24 << "w.dxf" << "" << "";
         QTest::newRow("all files: nothing") << 2 << 3 << 25 << "w.gbx" << "" << "";
         QTest::newRow("all files, no extension: nothing") << 2 << 3 << 25 << "aile" << "" << "";
+        QTest::newRow("root .dat on a folder") << 0 << 2 << 25 << "occupe.dat" << "" << "";
+        QTest::newRow("tip .dxf on a folder") << 1 << 1 << 25 << "occupe.dxf" << "" << "";
+        QTest::newRow("project on a folder") << 2 << 1 << 25 << "occupe.gbx" << "" << "";
+        QTest::newRow("3D drawing on a folder") << 2 << 2 << 25 << "occupe3d.dxf" << "" << "";
     }
     void ecritures()
     {
@@ -136,10 +121,14 @@ private slots:
         const QString titreAvant = b.fenetre.windowTitle();
         const QString dossier = b.Fichier(QStringLiteral("sorties/"));
         QDir().mkpath(dossier + QStringLiteral("v1.2"));
+        if (nom.startsWith(QLatin1String("occupe")))
+            QVERIFY(QDir().mkpath(dossier + nom + QStringLiteral("/x")));
         b.dialogues.fichiers = {ChoixFichier{false, dossier + nom, filtre}};
-        b.fenetre.Fichiers().SauverProfil(index);
+        QTest::mouseClick(b.C().cmdSauveProfil[index], Qt::LeftButton);
+        QCOMPARE(int(b.dialogues.demandesEnregistrement.size()), 1);
 
-        const QStringList ecrits = QDir(dossier).entryList(QDir::Files) + QDir(dossier + "v1.2").entryList(QDir::Files);
+        const QStringList ecrits = QDir(dossier).entryList(QDir::Files | QDir::Hidden)
+                                   + QDir(dossier + "v1.2").entryList(QDir::Files | QDir::Hidden);
         QCOMPARE(ecrits.size(), ecrit.isEmpty() ? 0 : 1);
         if (attendu == QLatin1String("DXF"))
             QVERIFY(tests::LireOctets(dossier + ecrit).contains("ENTITIES"));
@@ -180,6 +169,22 @@ private slots:
         QCOMPARE(b.dialogues.demandesEnregistrement.back().dossierInitial, QDir::toNativeSeparators(sorties));
     }
 
+    // The tip's exchange file cannot be replaced: a critical message, and the root's old
+    // file is kept, so that the pair never mixes two wings.
+    void exportImpossible()
+    {
+        Banc b(QStringLiteral("racine.dat"), QStringLiteral("bout.dat"));
+        QVERIFY(b.ouvert);
+        const QString e = b.dossier->filePath(echange::NomFichierE);
+        QVERIFY(galbix::tests::EcrireOctets(e, "E;100.000;00000.000;00000.000;00000.000;ancienne\r\n0 0\r\n1 0\r\n"));
+        QVERIFY(QDir().mkpath(b.dossier->filePath(echange::NomFichierS) + QStringLiteral("/occupe")));
+        QTest::mouseClick(b.fenetre.Controles().cmdTransfertKerfex, Qt::LeftButton);
+        QCOMPARE(b.dialogues.Vus(), QStringList{"Exportation impossible (Critique)"});
+        QVERIFY(b.dialogues.messages[0].texte.contains(b.Dossier()));
+        QVERIFY(b.fenetre.statusBar()->currentMessage().isEmpty());
+        QCOMPARE(galbix::tests::LireOctets(e), QByteArray("E;100.000;00000.000;00000.000;00000.000;ancienne\r\n0 0\r\n1 0\r\n"));
+    }
+
     void exportDeuxFois()
     {
         Banc b(QStringLiteral("racine.dat"), QStringLiteral("bout.dat"));
@@ -195,7 +200,7 @@ private slots:
         QCOMPARE(PremiereLigne(b.Fichier(QStringLiteral("TempE.dat"))),
                  QStringLiteral("E;200.000;00000.000;00000.000;00000.000;racine.dat"));
         QCOMPARE(PremiereLigne(b.Fichier(QStringLiteral("TempS.dat"))),
-                 QStringLiteral("S;75.000;19.000;7.454;500.000;bout.dat"));
+                 QStringLiteral("S;75.000;25.000;7.454;500.000;bout.dat"));
         QVERIFY(b.dialogues.messages.empty());
         QVERIFY(b.fenetre.statusBar()->currentMessage().endsWith(QDir::toNativeSeparators(b.dossier->path())));
     }
@@ -280,6 +285,95 @@ private slots:
         QCOMPARE(b.C().lblNomFichier[CoteE]->text(), nomE);
         QCOMPARE(b.C().cmdSauveProfil[2]->isEnabled(), projetOuvert);
         QVERIFY(b.C().cmdImportKerfex->isEnabled());
+    }
+    void travailRetrouve_data()
+    {
+        QTest::addColumn<QString>("placement"); // the dihedral switch clicked, if any
+        QTest::addColumn<QString>("nomProjet");
+        QTest::newRow("intrados") << "chkDiedre_4" << "aile.gbx";
+        QTest::newRow("bords d'attaque") << "chkDiedre_1" << "aile d'essai.gbx";
+        QTest::newRow("sans interrupteur") << "" << "aile.gbx";
+    }
+
+    // The whole job: open a root and a tip, synchronise them, place the tip, edit, hand the wing
+    // to the cutting program, save the project, quit, start again on the project.
+    void travailRetrouve()
+    {
+        QFETCH(QString, placement);
+        QFETCH(QString, nomProjet);
+        auto dossier = std::make_shared<tests::DossierProgrammeTemporaire>();
+        QVERIFY(tests::EcrireNaca(dossier->filePath("racine.dat"), "2412", 40));
+        QVERIFY(tests::EcrireNaca(dossier->filePath("saumon.dat"), "0012", 25));
+        const QString projet = dossier->filePath(nomProjet);
+        // What the file cannot tell: the window as it was left.
+        const auto vue = [](BancFenetre& b) {
+            const EtatVue& v = b.S().Vue;
+            return QStringList{QString::number(b.C().hscOmega->value()), QString::number(b.C().hscAlpha->value()),
+                               QString::number(v.CoeffZoom), QString::number(v.XCentreZoom), b.C().txtFleche->text(),
+                               b.C().txtDiedreMm->text(), b.C().txtCorde[CoteS]->text(), b.C().txtCommentaire->toPlainText()};
+        };
+        QStringList avant;
+        {
+            BancFenetre b(true, QString(), dossier);
+            FenetrePrincipale& fenetre = b.fenetre;
+            DialoguesScript& dialogues = b.dialogues;
+            const ControlesFenetre& c = b.C();
+            dialogues.fichiers = {{false, b.Fichier("racine.dat"), 1}, {false, b.Fichier("saumon.dat"), 1}};
+            QTest::mouseClick(c.cmdOuvrirProfil[CoteE], Qt::LeftButton);
+            QTest::mouseClick(c.cmdOuvrirProfil[CoteS], Qt::LeftButton);
+            QCOMPARE(c.lblNomFichier[CoteS]->text(), QStringLiteral("saumon.dat"));
+            QTest::mouseClick(c.cmdSynchroOptimale, Qt::LeftButton);
+            QCOMPARE(fenetre.Session().Profils.NbPointsE(), fenetre.Session().Profils.NbPointsS());
+
+            // Edit: chords, spacing, sweep, dihedral height, then the placing switch and a comment.
+            b.Entrer(QStringLiteral("txtCorde_0"), QStringLiteral("200"));
+            b.Entrer(QStringLiteral("txtCorde_1"), QStringLiteral("150"));
+            b.Entrer(QStringLiteral("txtEcartementZ"), QStringLiteral("600"));
+            b.Entrer(QStringLiteral("txtFleche"), QStringLiteral("20"));
+            b.Entrer(QStringLiteral("txtDiedreMm"), QStringLiteral("12"));
+            if (!placement.isEmpty())
+                QTest::mouseClick(fenetre.findChild<QAbstractButton*>(placement), Qt::LeftButton);
+            c.chkVoirCommentaires->setChecked(true);
+            c.txtCommentaire->setPlainText(QStringLiteral("Polystyrène 20 kg, fil à 4 A\r\ncouper lentement"));
+            QVERIFY(std::abs(fenetre.Session().Profils.LargeurS - 150.0f) < 0.01f);
+            QVERIFY(std::abs(fenetre.Session().Profils.EcartementZ - 600.0f) < 0.01f);
+
+            // Hand over to the cutting program: the pair imports back to the same wing.
+            QTest::mouseClick(c.cmdTransfertKerfex, Qt::LeftButton);
+            CoupleProfils importe;
+            QCOMPARE(ImporterEchange(b.dossier->path(), importe).Issue, IssueImport::Importe);
+            const CoupleProfils attendu = Ramene(fenetre.Session().Profils);
+            QVERIFY(MemesPoints(importe.PointsE, attendu.PointsE, 0.01f, false));
+            QVERIFY(MemesPoints(importe.PointsS, attendu.PointsS, 0.01f, false));
+            QCOMPARE(importe.EcartementZ, 600.0f);
+
+            // Save the project, then quit without saving again.
+            dialogues.fichiers = {{false, projet, 1}};
+            QTest::mouseClick(c.cmdSauveProfil[2], Qt::LeftButton);
+            QVERIFY(QFile::exists(projet));
+            QCOMPARE(fenetre.windowTitle(), QStringLiteral("Profils Galbix - ") + projet);
+            QVERIFY(fenetre.Session().Profils.NbPointsE() > 40);
+            if (!placement.isEmpty())
+                QVERIFY(b.Bouton(placement)->isChecked());
+            avant = vue(b);
+            dialogues.reponses = {ReponseMessage::Non};
+            QVERIFY(fenetre.close());
+            QCOMPARE(dialogues.questionsSansReponse, 0);
+        }
+
+        // Restart with the project on the command line: saved again, it gives the same file.
+        BancFenetre b(true, projet, dossier);
+        QVERIFY(b.dialogues.messages.empty());
+        QVERIFY(b.S().ProjetOuvert);
+        QCOMPARE(b.fenetre.windowTitle(), QStringLiteral("Profils Galbix - ") + projet);
+        QVERIFY(b.C().chkVoirCommentaires->isChecked());
+        QVERIFY(b.C().chkFil->isEnabled());
+        QCOMPARE(vue(b), avant);
+        if (!placement.isEmpty())
+            QVERIFY(b.Bouton(placement)->isChecked());
+        b.dialogues.fichiers = {{false, b.Fichier(QStringLiteral("encore.gbx")), 1}};
+        QTest::mouseClick(b.C().cmdSauveProfil[2], Qt::LeftButton);
+        QCOMPARE(tests::LireOctets(b.Fichier(QStringLiteral("encore.gbx"))), tests::LireOctets(projet));
     }
 };
 

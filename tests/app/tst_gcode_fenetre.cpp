@@ -1,6 +1,7 @@
 // The G-code program from the main window: the button of the "Kerfex" frame opens the machine
 // dialog, whose values live in the settings file; writing asks for the file, writes the program
 // and reports it; refusals write nothing. The cut player can show the carriage paths.
+// The cut player follows the pairs, reports the segments to check and stops at any editing command.
 #include "common/BancFenetre.h"
 #include "common/LecteurGCode.h"
 #include "common/TestMain.h"
@@ -14,17 +15,16 @@
 
 #include <QCheckBox>
 #include <QComboBox>
-#include <QGroupBox>
-#include <QGuiApplication>
+#include <QLabel>
 #include <QPushButton>
 #include <QRadioButton>
-#include <QScreen>
-#include <QStatusBar>
 #include <QTimer>
 #include <QToolButton>
+#include <QtTest>
 #include <functional>
 
 using namespace galbix;
+using galbix::tests::Points;
 using galbix::tests::BancFenetre;
 using galbix::tests::Naca;
 
@@ -59,6 +59,26 @@ QByteArray Lire(const QString& chemin)
     return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
 }
 
+
+struct Banc : tests::BancFenetre {
+    SessionEdition& s = fenetre.Session();
+
+    bool Preparer(std::vector<PointProfil> e, std::vector<PointProfil> t, AnglesVue angles = VueDeCote)
+    {
+        if (!Montrer(QSize(1200, 800)))
+            return false;
+        Charger(std::move(e), std::move(t), 0.0f);
+        s.Vue.Omega = angles.Omega;
+        s.Vue.Alpha = angles.Alpha;
+        fenetre.Vue().AjusterVue();
+        return true;
+    }
+    template <typename T> T* Controle(const char* nom) { return fenetre.findChild<T*>(QLatin1String(nom)); }
+};
+
+const auto CarreE = Points({{0, 0}, {20, 0}, {20, 20}, {0, 20}, {0, 0}});
+const auto CarreS = Points({{0, 0}, {10, 0}, {10, 10}, {0, 10}, {0, 0}});
+
 } // namespace
 
 class TestGCodeFenetre : public QObject {
@@ -69,8 +89,13 @@ private slots:
     void refus_data();
     void refus();
     void valeursGardees();
-    void tientDansLaConception();
     void cheminsDesChariots();
+
+    void lectureEtPas();
+    void arreteeParUneCommande();
+    void indisponibleSiComptesDifferents();
+    void segmentsAVerifier_data();
+    void segmentsAVerifier();
 };
 
 void TestGCodeFenetre::programmeEcrit_data()
@@ -191,24 +216,6 @@ void TestGCodeFenetre::valeursGardees()
     QVERIFY(b.dialogues.messages.empty());
 }
 
-// The new button sits in the "Kerfex" frame and the window still fits its designed size.
-void TestGCodeFenetre::tientDansLaConception()
-{
-    BancFenetre b;
-    QVERIFY(b.Montrer());
-    auto* bouton = b.Bouton(QStringLiteral("cmdProgrammeGCode"));
-    QVERIFY(bouton && b.Controle<QGroupBox>(QStringLiteral("frmTransfertKerfex"))->isAncestorOf(bouton));
-    QCOMPARE(bouton->text(), QStringLiteral("Programme G-code…"));
-    const QScreen* ecran = QGuiApplication::primaryScreen();
-    const QWidget* contenu = b.Controle(QStringLiteral("contenuFenetre"));
-    const QSize besoin = contenu->minimumSizeHint();
-    QVERIFY2(besoin.width() <= TwipsVersPixels(LargeurConception, ecran->logicalDotsPerInchX()),
-             qPrintable(QString::number(besoin.width())));
-    QVERIFY2(besoin.height() <= TwipsVersPixels(HauteurConception, ecran->logicalDotsPerInchY()) -
-                                    b.fenetre.statusBar()->sizeHint().height(),
-             qPrintable(QString::number(besoin.height())));
-}
-
 // With "Chariots" ticked the player draws the carriages on their paths (side view: the
 // projection is the identity), as the program extends the wire; unticked, on the profiles.
 void TestGCodeFenetre::cheminsDesChariots()
@@ -237,6 +244,84 @@ void TestGCodeFenetre::cheminsDesChariots()
     }
     b.Controle<QToolButton>(QStringLiteral("chkDecoupeChariots"))->setChecked(false);
     QVERIFY(d.CheminGauche().empty());
+}
+
+void TestGCodeFenetre::lectureEtPas()
+{
+    Banc b;
+    QVERIFY(b.Preparer(CarreE, CarreS, VuePerspective));
+    PiloteDecoupe& d = b.fenetre.Decoupe();
+    auto* suivant = b.Controle<QToolButton>("cmdDecoupeSuivant");
+    auto* precedent = b.Controle<QToolButton>("cmdDecoupePrecedent");
+    QVERIFY(suivant && precedent && suivant->isEnabled());
+    QVERIFY(!d.Actif());
+    suivant->click();
+    suivant->click();
+    QVERIFY(d.Actif());
+    QCOMPARE(d.Temps(), 40.0 / VitesseDecoupeDefaut); // pair 3: two root sides of 20 mm
+    QVERIFY(b.Controle<QLabel>("lblDecoupe")->isVisibleTo(&b.fenetre));
+    QVERIFY(b.Controle<QLabel>("lblDecoupe")->text().startsWith(QStringLiteral("Paire 3 / 5")));
+    precedent->click();
+    QCOMPARE(d.Temps(), 20.0 / VitesseDecoupeDefaut);
+    for (int i = 0; i < 6; ++i)
+        suivant->click();
+    QCOMPARE(d.Temps(), 80.0 / VitesseDecoupeDefaut); // stops at the last pair
+    // Played from the end it starts again, and runs with the clock.
+    auto* lecture = b.Controle<QToolButton>("chkDecoupeLecture");
+    lecture->click();
+    QVERIFY(d.EnLecture());
+    QTRY_VERIFY(d.Temps() > 0.0);
+    lecture->click();
+    QVERIFY(!d.EnLecture());
+    QVERIFY(d.Actif());
+    QCOMPARE(b.s.Profils.PointsE, CarreE); // the player never changes the model
+}
+
+void TestGCodeFenetre::arreteeParUneCommande()
+{
+    Banc b;
+    QVERIFY(b.Preparer(CarreE, CarreS));
+    b.Controle<QToolButton>("cmdDecoupeSuivant")->click();
+    QVERIFY(b.fenetre.Decoupe().Actif());
+    b.Controle<QPushButton>("cmdSelectAll_0")->click();
+    QVERIFY(!b.fenetre.Decoupe().Actif());
+    QVERIFY(!b.Controle<QLabel>("lblDecoupe")->isVisibleTo(&b.fenetre));
+    // A zoom or a view change does not stop it.
+    b.Controle<QToolButton>("cmdDecoupeSuivant")->click();
+    b.fenetre.Vue().RecalculerEcran();
+    QVERIFY(b.fenetre.Decoupe().Actif());
+}
+
+void TestGCodeFenetre::indisponibleSiComptesDifferents()
+{
+    Banc b;
+    auto s = CarreS;
+    s.pop_back();
+    QVERIFY(b.Preparer(CarreE, s));
+    QVERIFY(!b.Controle<QToolButton>("chkDecoupeLecture")->isEnabled());
+    b.fenetre.Decoupe().Pas(1);
+    QVERIFY(!b.fenetre.Decoupe().Actif());
+}
+
+void TestGCodeFenetre::segmentsAVerifier_data()
+{
+    QTest::addColumn<std::vector<PointProfil>>("s");
+    QTest::addColumn<QString>("extrait");
+    QTest::newRow("proportionné") << CarreS << QStringLiteral("Aucun segment à vérifier");
+    // The tip crawls 1 mm on the first root side, then rushes 29 mm on the second.
+    QTest::newRow("mauvaise synchro") << Points({{0, 0}, {1, 0}, {10, 20}, {0, 10}, {0, 0}})
+                                      << QStringLiteral("1-2");
+}
+
+void TestGCodeFenetre::segmentsAVerifier()
+{
+    QFETCH(std::vector<PointProfil>, s);
+    QFETCH(QString, extrait);
+    Banc b;
+    QVERIFY(b.Preparer(CarreE, s));
+    b.Controle<QPushButton>("cmdSegmentsAVerifier")->click();
+    QCOMPARE(b.dialogues.Vus(), QStringList{"Segments à vérifier (Information)"});
+    QVERIFY2(b.dialogues.messages[0].texte.contains(extrait), qPrintable(b.dialogues.messages[0].texte));
 }
 
 GALBIX_GUI_TEST_MAIN(TestGCodeFenetre)

@@ -1,43 +1,46 @@
 // The application shell's plain routines: twips, the stored window state, the command line,
-// file-dialog filters, the settings file, the program folder and the single-instance lock.
+// file-dialog filters, the settings file, the single-instance lock, and where the settings
+// and exchange files go (the folder named by GALBIX_DOSSIER, else the executable's folder
+// when it can be written and is not an installed tree, else the user's configuration folder).
 #include "common/Octets.h"
 #include "common/TestMain.h"
 
-#include "view/ui/DialoguesQt.h"
 #include "app/DossierProgramme.h"
 #include "app/InstanceUnique.h"
 #include "app/LigneCommande.h"
+#include "app/OptionsProgramme.h"
 #include "files/Reglages.h"
+#include "view/ui/DialoguesQt.h"
 
+#include <QDir>
 #include <QFile>
+#include <QProcess>
 #include <QTemporaryDir>
 #include <QtTest>
 #include <cmath>
 #include <csignal>
 #include <limits>
-
 #include <sys/resource.h>
+#include <unistd.h>
 
 using namespace galbix;
 
 namespace {
 
-// Non-empty lines of a settings file, decoded as the file's single-byte text.
-QStringList Lignes(const QString& fichier)
+// Mounts a read-only tmpfs on `dossier`; false when this machine does not allow it.
+bool MonterLectureSeule(const QString& dossier)
 {
-    QFile f(fichier);
-    if (!f.open(QIODevice::ReadOnly))
-        return {};
-    QStringList lignes = QString::fromLatin1(f.readAll()).split(QRegularExpression(QStringLiteral("\r?\n")));
-    lignes.removeAll(QString());
-    return lignes;
+    if (geteuid() != 0)
+        return false;
+    QProcess mount;
+    mount.start(QStringLiteral("mount"), {QStringLiteral("-t"), QStringLiteral("tmpfs"), QStringLiteral("-o"),
+                                          QStringLiteral("ro,size=64k"), QStringLiteral("tmpfs"), dossier});
+    return mount.waitForFinished(10000) && mount.exitStatus() == QProcess::NormalExit && mount.exitCode() == 0;
 }
 
-void EcrireTexte(const QString& fichier, const QByteArray& contenu)
+void Demonter(const QString& dossier)
 {
-    QFile f(fichier);
-    QVERIFY(f.open(QIODevice::WriteOnly));
-    f.write(contenu);
+    QProcess::execute(QStringLiteral("umount"), {dossier});
 }
 
 } // namespace
@@ -87,6 +90,7 @@ private slots:
         QTest::newRow("120 ppp arrondi") << 15525.0 << 120.0 << 1294;
         QTest::newRow("144 ppp") << 15525.0 << 144.0 << 1553;
         QTest::newRow("négatif (écran à gauche)") << -1500.0 << 96.0 << -100;
+        QTest::newRow("négatif, pas entier") << -555.0 << 96.0 << -37;
         QTest::newRow("zéro") << 0.0 << 96.0 << 0;
         QTest::newRow("démesuré borné") << 1e30 << 96.0 << (1 << 24);
         QTest::newRow("pas un nombre") << std::nan("") << 96.0 << 0;
@@ -97,24 +101,12 @@ private slots:
         QFETCH(double, dpi);
         QFETCH(int, pixels);
         QCOMPARE(TwipsVersPixels(twips, dpi), pixels);
-    }
-
-    void allerRetourTwips_data()
-    {
-        QTest::addColumn<int>("pixels");
-        QTest::addColumn<double>("dpi");
-        QTest::newRow("96 ppp") << 1035 << 96.0;
-        QTest::newRow("120 ppp") << 1294 << 120.0;
-        QTest::newRow("144 ppp") << 1553 << 144.0;
-        QTest::newRow("position négative") << -37 << 96.0;
-    }
-    void allerRetourTwips()
-    {
-        QFETCH(int, pixels);
-        QFETCH(double, dpi);
-        const float twips = PixelsVersTwips(pixels, dpi);
-        QCOMPARE(TwipsVersPixels(twips, dpi), pixels);
-        QCOMPARE(TwipsVersPixels(TexteReel(twips).toDouble(), dpi), pixels);
+        if (!std::isfinite(twips) || std::abs(twips) > 1e6)
+            return;
+        // Pixels to twips and back, also through the text the settings file stores.
+        const float retour = PixelsVersTwips(pixels, dpi);
+        QCOMPARE(TwipsVersPixels(retour, dpi), pixels);
+        QCOMPARE(TwipsVersPixels(TexteReel(retour).toDouble(), dpi), pixels);
     }
 
     void etatFenetre_data()
@@ -202,24 +194,6 @@ private slots:
         QCOMPARE(FiltresQt(filtre), attendus);
     }
 
-    void reglagesParDefaut()
-    {
-        QTemporaryDir dossier;
-        const QString fichier = dossier.filePath(NomFichierReglages);
-        CreerReglagesSiAbsents(fichier, QStringLiteral("C:\\Programmes\\Galbix"));
-        const QStringList attendu = {
-            QStringLiteral("[Fenêtre]"), QStringLiteral("Left=0"), QStringLiteral("Top=0"),
-            QStringLiteral("Width=15525"), QStringLiteral("Height=10965"), QStringLiteral("WindowState=0"),
-            QStringLiteral("[Fichiers]"), QStringLiteral("Sauvegarde=C:\\Programmes\\Galbix"),
-            QStringLiteral("Ouverture=C:\\Programmes\\Galbix")};
-        QCOMPARE(Lignes(fichier), attendu);
-
-        // An existing file is left exactly as it is.
-        EcrireTexte(fichier, "[Fichiers]\r\nOuverture=D:\\x\r\n");
-        CreerReglagesSiAbsents(fichier, QStringLiteral("C:\\autre"));
-        QCOMPARE(Lignes(fichier), (QStringList{QStringLiteral("[Fichiers]"), QStringLiteral("Ouverture=D:\\x")}));
-    }
-
     void geometrieLue_data()
     {
         QTest::addColumn<QByteArray>("contenu");
@@ -248,40 +222,12 @@ private slots:
         QFETCH(int, etat);
         QTemporaryDir dossier;
         const QString fichier = dossier.filePath(NomFichierReglages);
-        EcrireTexte(fichier, contenu);
+        QVERIFY(galbix::tests::EcrireOctets(fichier, contenu));
         const GeometrieFenetre g = LireGeometrie(fichier);
         QCOMPARE(g.Left, left);
         QCOMPARE(g.Width, width);
         QCOMPARE(g.Height, height);
         QCOMPARE(int(g.WindowState), etat);
-    }
-
-    void geometrieEcrite()
-    {
-        QTemporaryDir dossier;
-        const QString fichier = dossier.filePath(NomFichierReglages);
-        CreerReglagesSiAbsents(fichier, QStringLiteral("/p"));
-        GeometrieFenetre g;
-        g.Left = -120.0f;
-        g.Top = 45.5f;
-        g.Width = 16500.0f;
-        g.Height = 12000.0f;
-        g.WindowState = EtatFenetreNormal;
-        EcrireGeometrie(fichier, g, true);
-        const GeometrieFenetre relue = LireGeometrie(fichier);
-        QCOMPARE(relue.Left, g.Left);
-        QCOMPARE(relue.Top, g.Top);
-        QCOMPARE(relue.Width, g.Width);
-        QCOMPARE(relue.Height, g.Height);
-
-        // Without the position only the state changes: the normal geometry stays.
-        GeometrieFenetre agrandie;
-        agrandie.Width = 1.0f;
-        agrandie.WindowState = EtatFenetreAgrandi;
-        EcrireGeometrie(fichier, agrandie, false);
-        const GeometrieFenetre apres = LireGeometrie(fichier);
-        QCOMPARE(int(apres.WindowState), 2);
-        QCOMPARE(apres.Width, g.Width);
     }
 
     void instanceUnique()
@@ -324,28 +270,159 @@ private slots:
         QVERIFY(demarre);
     }
 
-    void dossierProgramme_data()
+    void choix_data()
     {
-        QTest::addColumn<QByteArray>("variable");
+        QTest::addColumn<QString>("variable");
+        QTest::addColumn<bool>("executableUtilisable");
         QTest::addColumn<QString>("attendu");
-        QTest::newRow("séparateur final retiré") << QByteArray("/opt/galbix/") << "/opt/galbix";
-        QTest::newRow("tel quel") << QByteArray("/opt/galbix") << "/opt/galbix";
-        QTest::newRow("racine gardée") << QByteArray("/") << "/";
-        QTest::newRow("vide: dossier de l'exécutable") << QByteArray() << QCoreApplication::applicationDirPath();
+        QTest::newRow("variable, exécutable utilisable") << "/srv/decoupe" << true << "/srv/decoupe";
+        QTest::newRow("variable, exécutable en lecture seule") << "/srv/decoupe" << false << "/srv/decoupe";
+        QTest::newRow("variable avec séparateur final") << "/srv/decoupe/" << false << "/srv/decoupe";
+        QTest::newRow("dossier de l'exécutable") << "" << true << "/opt/galbix";
+        QTest::newRow("exécutable en lecture seule") << "" << false << "/home/u/.config/Galbix";
     }
-    void dossierProgramme()
+    void choix()
     {
-        QFETCH(QByteArray, variable);
+        QFETCH(QString, variable);
+        QFETCH(bool, executableUtilisable);
         QFETCH(QString, attendu);
+        QStringList consultes;
+        const QString dossier = ChoisirDossierProgramme(variable, QStringLiteral("/opt/galbix/"),
+                                                        QStringLiteral("/home/u/.config/Galbix"),
+                                                        [&](const QString& d) {
+                                                            consultes << d;
+                                                            return executableUtilisable;
+                                                        });
+        QCOMPARE(QDir::fromNativeSeparators(dossier), attendu);
+        // The executable's folder is only looked at when no folder is named.
+        QCOMPARE(consultes.size(), variable.isEmpty() ? qsizetype(1) : qsizetype(0));
+    }
+
+    void variableEnvironnement()
+    {
+        QTemporaryDir dossier;
         const QByteArray avant = qgetenv(VariableDossierProgramme);
-        qputenv(VariableDossierProgramme, variable);
-        const QString dossier = DossierProgramme();
-        const QString fichier = CheminDansDossierProgramme(QStringLiteral("Galbix.ini"));
+        qputenv(VariableDossierProgramme, (dossier.path() + QStringLiteral("/")).toLocal8Bit());
+        const QString choisi = DossierProgramme();
+        const QString chemin = CheminDansDossierProgramme(QStringLiteral("Galbix.ini"));
         qputenv(VariableDossierProgramme, avant);
-        QCOMPARE(dossier, QDir::toNativeSeparators(attendu));
-        QCOMPARE(QDir::fromNativeSeparators(fichier),
-                 QDir::fromNativeSeparators(attendu).replace(QRegularExpression(QStringLiteral("/$")), QString())
-                     + QStringLiteral("/Galbix.ini"));
+        QCOMPARE(QDir::fromNativeSeparators(choisi), dossier.path());
+        QCOMPARE(QDir::fromNativeSeparators(chemin), dossier.filePath(QStringLiteral("Galbix.ini")));
+    }
+
+    void inscriptible()
+    {
+        QTemporaryDir dossier;
+        QVERIFY(DossierInscriptible(dossier.path()));
+        QVERIFY(QDir(dossier.path()).isEmpty());  // the trial file is gone
+        QVERIFY(!DossierInscriptible(dossier.filePath(QStringLiteral("absent"))));
+        QFile fichier(dossier.filePath(QStringLiteral("fichier")));
+        QVERIFY(fichier.open(QIODevice::WriteOnly));
+        fichier.close();
+        QVERIFY(!DossierInscriptible(fichier.fileName()));
+    }
+
+    // A folder that cannot be written: by permissions for an ordinary user, by a read-only
+    // mount for the administrator (who ignores permissions).
+    void lectureSeule()
+    {
+        QTemporaryDir parent;
+        const QString dossier = parent.filePath(QStringLiteral("programme"));
+        QVERIFY(QDir().mkpath(dossier));
+        bool monte = false;
+        if (geteuid() == 0) {
+            monte = MonterLectureSeule(dossier);
+            if (!monte)
+                QSKIP("running as root without the right to mount a read-only tmpfs: the choice itself is "
+                      "covered by choix()");
+        } else {
+            QVERIFY(QFile::setPermissions(dossier, QFile::ReadOwner | QFile::ExeOwner));
+        }
+        const bool ecrit = DossierInscriptible(dossier);
+        const QString choisi = ChoisirDossierProgramme(QString(), dossier, QStringLiteral("/config"),
+                                                       [](const QString& d) { return DossierInscriptible(d); });
+        if (monte)
+            Demonter(dossier);
+        else
+            QFile::setPermissions(dossier, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+        QVERIFY(!ecrit);
+        QCOMPARE(QDir::fromNativeSeparators(choisi), QStringLiteral("/config"));
+    }
+
+    void installe_data()
+    {
+        QTest::addColumn<QString>("executable");  // inside the temporary tree
+        QTest::addColumn<QString>("partage");     // folder created beside it; empty: none
+        QTest::addColumn<bool>("attendu");
+        QTest::newRow("arbre installé") << "usr/bin" << "usr/share/galbix" << true;
+        QTest::newRow("installation personnelle") << ".local/bin" << ".local/share/galbix" << true;
+        QTest::newRow("bin sans share/galbix") << "outils/bin" << "" << false;
+        QTest::newRow("dossier de construction") << "build/src/app/galbix" << "build/src/app/share/galbix" << false;
+    }
+    void installe()
+    {
+        QFETCH(QString, executable);
+        QFETCH(QString, partage);
+        QFETCH(bool, attendu);
+        QTemporaryDir racine;
+        QVERIFY(QDir(racine.path()).mkpath(executable));
+        if (!partage.isEmpty())
+            QVERIFY(QDir(racine.path()).mkpath(partage));
+        QCOMPARE(EstDossierInstalle(racine.filePath(executable)), attendu);
+    }
+
+    // The first open dialog of an installed program starts in the home folder, not in the
+    // hidden settings folder; a last folder that vanished does the same.
+    void dossierInitial_data()
+    {
+        QTest::addColumn<QString>("dernier");   // "reglages", "autre", "disparu" or ""
+        QTest::addColumn<QString>("reglages");  // settings folder: "cache" (the user's) or "autre"
+        QTest::addColumn<QString>("attendu");   // "accueil" or "autre"
+        QTest::newRow("premier usage installé") << "cache" << "cache" << "accueil";
+        QTest::newRow("dernier dossier") << "autre" << "cache" << "autre";
+        QTest::newRow("dossier portable") << "autre" << "autre" << "autre";
+        QTest::newRow("dossier disparu") << "disparu" << "cache" << "accueil";
+        QTest::newRow("vide") << "" << "cache" << "accueil";
+    }
+    void dossierInitial()
+    {
+        QFETCH(QString, dernier);
+        QFETCH(QString, reglages);
+        QFETCH(QString, attendu);
+        QTemporaryDir autre;
+        const QString cache = DossierConfigurationUtilisateur();
+        QDir().mkpath(cache);
+        const auto dossier = [&](const QString& n) {
+            return n == u"cache" ? cache : n == u"autre" ? autre.path() : n == u"disparu" ? autre.filePath("x") : n;
+        };
+        QCOMPARE(DossierInitialOuverture(dossier(dernier), dossier(reglages), QStringLiteral("/accueil")),
+                 attendu == u"accueil" ? QStringLiteral("/accueil") : autre.path());
+    }
+
+    void optionsProgramme_data()
+    {
+        QTest::addColumn<QStringList>("arguments");
+        QTest::addColumn<QString>("texte");  // pattern of the text printed; empty: the program starts
+        QTest::newRow("--help") << QStringList{"--help"} << "^usage : galbix \\[PROJET.gbx\\]\\n";
+        QTest::newRow("-h") << QStringList{"-h"} << "^usage : galbix ";
+        QTest::newRow("--version") << QStringList{"--version"} << "^galbix 1\\.2\\.3\\n$";
+        QTest::newRow("-v") << QStringList{"-v"} << "^galbix 1\\.2\\.3\\n$";
+        QTest::newRow("help after a project") << QStringList{"aile.gbx", "--help"} << "^usage : galbix ";
+        QTest::newRow("project") << QStringList{"aile.gbx"} << "";
+        QTest::newRow("project with spaces") << QStringList{"mon", "aile.gbx"} << "";
+        QTest::newRow("toolkit option") << QStringList{"-platform", "offscreen", "aile.gbx"} << "";
+        QTest::newRow("nothing") << QStringList{} << "";
+    }
+    void optionsProgramme()
+    {
+        QFETCH(QStringList, arguments);
+        QFETCH(QString, texte);
+        const auto reponse = OptionsProgramme(arguments, QStringLiteral("1.2.3"));
+        QCOMPARE(reponse.has_value(), !texte.isEmpty());
+        if (!reponse)
+            return;
+        QCOMPARE(reponse->statut, 0);
+        QVERIFY2(QRegularExpression(texte).match(reponse->texte).hasMatch(), qPrintable(reponse->texte));
     }
 };
 

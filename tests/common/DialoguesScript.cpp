@@ -64,12 +64,4 @@ QStringList DialoguesScript::Vus() const
     return vus;
 }
 
-QStringList DialoguesScript::Titres() const
-{
-    QStringList titres;
-    for (const MessageAffiche& m : messages)
-        titres << m.titre;
-    return titres;
-}
-
 } // namespace galbix

@@ -47,8 +47,6 @@ public:
     /// The messages shown, one line each: "titre (Icône)", or "titre (Icône, Boutons)" when the
     /// box offers more than OK.
     QStringList Vus() const;
-    /// The titles of the messages shown, in order.
-    QStringList Titres() const;
 
 private:
     ChoixFichier ChoixSuivant();
