@@ -461,8 +461,7 @@ void TestPiloteVue::codeRefuse()
     };
     b.Bouton(QStringLiteral("cmdNaca_0"))->click();
     QVERIFY(!chargerActif);
-    QCOMPARE(etat, QStringLiteral("Code NACA « 26012 » refusé : le deuxième chiffre (position de la cambrure) "
-                                  "doit être de 1 à 5."));
+    QVERIFY(etat.contains(QStringLiteral("26012"))); // the reason is tested with the NACA codes
     QCOMPARE(apercu, size_t(0));
     QVERIFY(b.Profils().PointsE.empty());
     QVERIFY(b.C().lblNomFichier[CoteE]->text().isEmpty());
