@@ -77,265 +77,254 @@ class TestProjetFenetre : public QObject {
     Q_OBJECT
 
 private slots:
-    void ouvrir_data();
-    void ouvrir();
-    void lectureInterrompue_data();
-    void lectureInterrompue();
-
-    void saisie_data();
-    void saisie();
-    void couleurs();
-    void allerRetourProjet_data();
-    void allerRetourProjet();
-};
-
-void TestProjetFenetre::ouvrir_data()
-{
-    QTest::addColumn<int>("fleche");
-    QTest::addColumn<int>("diedre");
-    QTest::addColumn<bool>("aligner");
-    QTest::addColumn<int>("flecheAttendue");
-    QTest::addColumn<int>("diedreAttendu");
-    QTest::addColumn<bool>("alignerAttendu");
-    QTest::addColumn<bool>("referencesE"); // the root keeps reference points
-    QTest::addColumn<int>("messages");
-    QTest::newRow("trailing edges, no dihedral") << 2 << -1 << false << 2 << -1 << false << true << 0;
-    QTest::newRow("dihedral alone") << -1 << 3 << false << -1 << 3 << false << true << 0;
-    QTest::newRow("sweep then dihedral") << 0 << 4 << false << 0 << 4 << false << true << 0;
-    QTest::newRow("sweep releases the alignment") << 1 << -1 << true << 1 << -1 << false << true << 0;
-    QTest::newRow("alignment") << -1 << -1 << true << -1 << -1 << true << true << 0;
-    QTest::newRow("alignment without references") << -1 << -1 << true << -1 << -1 << false << false << 1;
-    QTest::newRow("none") << -1 << -1 << false << -1 << -1 << false << true << 0;
-}
-
-void TestProjetFenetre::ouvrir()
-{
-    QFETCH(int, fleche);
-    QFETCH(int, diedre);
-    QFETCH(bool, aligner);
-    QFETCH(int, flecheAttendue);
-    QFETCH(int, diedreAttendu);
-    QFETCH(bool, alignerAttendu);
-    QFETCH(bool, referencesE);
-    QFETCH(int, messages);
-    DonneesProjet projet = Projet();
-    projet.BoutonFleche = fleche;
-    projet.BoutonDiedre = diedre;
-    projet.Aligner = aligner;
-    if (!referencesE)
-        for (PointProfil& p : projet.Profils.PointsE)
-            p.Etat = int16_t(p.Etat & ~EtatReference);
-    // The tip stands where its switches put it, as in a file that the program saved.
-    EtatGeometrie placement;
-    PresserBoutonFleche(projet.Profils, placement, fleche);
-    PresserBoutonDiedre(projet.Profils, placement, diedre);
-    BancFenetre b;
-    const int tailleHistorique = b.S().Historique.Taille();
-    QVERIFY(b.OuvrirProjet(projet, QStringLiteral("aile.gbx")));
-    const SessionEdition& s = b.S();
-    const ControlesFenetre& c = b.C();
-
-    QCOMPARE(int(b.dialogues.messages.size()), messages);
-    const InterrupteursGeometrie i = s.Geometrie.Interrupteurs;
-    QCOMPARE(int(i.IndexFleche), flecheAttendue);
-    QCOMPARE(int(i.IndexDiedre), diedreAttendu);
-    QCOMPARE(i.Aligner, alignerAttendu);
-    for (int b = 0; b < projet::NbBoutonsFleche; ++b)
-        QCOMPARE(c.chkFleche[size_t(b)]->isChecked(), b == flecheAttendue);
-    for (int b = 0; b < projet::NbBoutonsDiedre; ++b)
-        QCOMPARE(c.chkDiedre[size_t(b)]->isChecked(), b == diedreAttendu);
-    QCOMPARE(c.chkAligner->isChecked(), alignerAttendu);
-    QCOMPARE(s.Historique.Taille(), tailleHistorique);
-    // The file was written with the tip placed as its switches say: replaying them moves nothing.
-    QVERIFY(MemesPoints(s.Profils.PointsE, projet.Profils.PointsE));
-    if (!aligner)
-        QVERIFY(MemesPoints(s.Profils.PointsS, projet.Profils.PointsS));
-    QCOMPARE(s.Profils.EcartementZ, 600.0f);
-    QCOMPARE(c.lblNomFichier[CoteE]->text(), QStringLiteral("racine.dat"));
-    QCOMPARE(c.lblNomFichier[CoteS]->text(), QStringLiteral("bout.dxf"));
-    QCOMPARE(c.hscOmega->value(), 100);
-    QCOMPARE(c.hscAlpha->value(), 200);
-    QCOMPARE(s.Vue.Omega, int16_t(100));
-    QCOMPARE(s.Vue.Alpha, int16_t(200));
-    QCOMPARE(s.Vue.CoeffZoom, 12.5f);
-    QCOMPARE(s.Vue.XCentreZoom, 98.25f);
-    QCOMPARE(s.Vue.YCentreZoom, -3.5f);
-    QCOMPARE(c.txtCommentaire->toPlainText(), QStringLiteral("Aile 2412\nsaumon\n fin"));
-    QVERIFY(c.chkVoirCommentaires->isChecked());
-    QVERIFY(!c.txtCommentaire->isHidden());
-    QVERIFY(s.ProjetOuvert);
-    QCOMPARE(b.fenetre.windowTitle(), QStringLiteral("Profils Galbix - ") + b.Fichier(QStringLiteral("aile.gbx")));
-    QCOMPARE(c.txtCorde[CoteE]->text(), QStringLiteral("200.0"));
-    QCOMPARE(c.txtCorde[CoteS]->text(), QStringLiteral("150.0"));
-    QCOMPARE(c.txtEcartementZ->text(), QStringLiteral("600.0"));
-    QVERIFY(c.cmdSauveProfil[2]->isEnabled());
-    QVERIFY(c.chkFil->isEnabled());
-}
-
-void TestProjetFenetre::lectureInterrompue_data()
-{
-    QTest::addColumn<QByteArray>("debut");     // line changed in the file
-    QTest::addColumn<QByteArray>("remplacee"); // its new text; empty: removed
-    QTest::newRow("root point missing") << QByteArray("5=") << QByteArray();
-    QTest::newRow("tip count beyond its keys") << QByteArray("NombrePoints=39") << QByteArray("NombrePoints=45");
-    QTest::newRow("omega out of range") << QByteArray("Omega=") << QByteArray("Omega=360.000000");
-    QTest::newRow("alpha rounds to 0") << QByteArray("Alpha=") << QByteArray("Alpha=0.4");
-}
-
-// The open command ends silently at the fault and the window keeps the project it had; at
-// start-up the same file leaves the window exactly as it started.
-void TestProjetFenetre::lectureInterrompue()
-{
-    QFETCH(QByteArray, debut);
-    QFETCH(QByteArray, remplacee);
-    auto dossier = std::make_shared<tests::DossierProgrammeTemporaire>();
-    const QString chemin = dossier->filePath(QStringLiteral("abime.gbx"));
-    DonneesProjet abime = Projet(20);
-    QVERIFY(EcrireProjet(chemin, abime));
-    QVERIFY(RemplacerLigne(chemin, debut, remplacee));
-    DonneesProjet autre = Projet(30);
-    autre.Omega = 150.0f;
-    autre.BoutonFleche = 1;
+    void ouvrir_data()
     {
-        BancFenetre b(true, QString(), dossier);
-        QVERIFY(b.OuvrirProjet(autre, QStringLiteral("bon.gbx")));
-        const ControlesFenetre& c = b.C();
+        QTest::addColumn<int>("fleche");
+        QTest::addColumn<int>("diedre");
+        QTest::addColumn<bool>("aligner");
+        QTest::addColumn<int>("flecheAttendue");
+        QTest::addColumn<int>("diedreAttendu");
+        QTest::addColumn<bool>("alignerAttendu");
+        QTest::addColumn<bool>("referencesE"); // the root keeps reference points
+        QTest::addColumn<int>("messages");
+        QTest::newRow("trailing edges, no dihedral") << 2 << -1 << false << 2 << -1 << false << true << 0;
+        QTest::newRow("dihedral alone") << -1 << 3 << false << -1 << 3 << false << true << 0;
+        QTest::newRow("sweep then dihedral") << 0 << 4 << false << 0 << 4 << false << true << 0;
+        QTest::newRow("sweep releases the alignment") << 1 << -1 << true << 1 << -1 << false << true << 0;
+        QTest::newRow("alignment") << -1 << -1 << true << -1 << -1 << true << true << 0;
+        QTest::newRow("alignment without references") << -1 << -1 << true << -1 << -1 << false << false << 1;
+        QTest::newRow("none") << -1 << -1 << false << -1 << -1 << false << true << 0;
+    }
+
+    void ouvrir()
+    {
+        QFETCH(int, fleche);
+        QFETCH(int, diedre);
+        QFETCH(bool, aligner);
+        QFETCH(int, flecheAttendue);
+        QFETCH(int, diedreAttendu);
+        QFETCH(bool, alignerAttendu);
+        QFETCH(bool, referencesE);
+        QFETCH(int, messages);
+        DonneesProjet projet = Projet();
+        projet.BoutonFleche = fleche;
+        projet.BoutonDiedre = diedre;
+        projet.Aligner = aligner;
+        if (!referencesE)
+            for (PointProfil& p : projet.Profils.PointsE)
+                p.Etat = int16_t(p.Etat & ~EtatReference);
+        // The tip stands where its switches put it, as in a file that the program saved.
+        EtatGeometrie placement;
+        PresserBoutonFleche(projet.Profils, placement, fleche);
+        PresserBoutonDiedre(projet.Profils, placement, diedre);
+        BancFenetre b;
+        const int tailleHistorique = b.S().Historique.Taille();
+        QVERIFY(b.OuvrirProjet(projet, QStringLiteral("aile.gbx")));
         const SessionEdition& s = b.S();
-        const auto etat = [&] {
-            return QStringList{QString::number(s.Profils.NbPointsE()), QString::number(s.Profils.NbPointsS()),
-                               QString::number(s.Profils.PointsS[3].X), QString::number(c.hscOmega->value()),
-                               QString::number(int(s.Geometrie.Interrupteurs.IndexFleche)), b.fenetre.windowTitle(),
-                               c.lblNomFichier[CoteS]->text(), c.txtCommentaire->toPlainText(),
-                               c.txtFleche->text(), QString::number(s.Historique.Taille())};
-        };
-        const QStringList avant = etat();
-        QVERIFY(!b.fenetre.Fichiers().OuvrirProjet(chemin));
-        QVERIFY(b.dialogues.messages.empty());
-        QCOMPARE(etat(), avant);
+        const ControlesFenetre& c = b.C();
+
+        QCOMPARE(int(b.dialogues.messages.size()), messages);
+        const InterrupteursGeometrie i = s.Geometrie.Interrupteurs;
+        QCOMPARE(int(i.IndexFleche), flecheAttendue);
+        QCOMPARE(int(i.IndexDiedre), diedreAttendu);
+        QCOMPARE(i.Aligner, alignerAttendu);
+        for (int b = 0; b < projet::NbBoutonsFleche; ++b)
+            QCOMPARE(c.chkFleche[size_t(b)]->isChecked(), b == flecheAttendue);
+        for (int b = 0; b < projet::NbBoutonsDiedre; ++b)
+            QCOMPARE(c.chkDiedre[size_t(b)]->isChecked(), b == diedreAttendu);
+        QCOMPARE(c.chkAligner->isChecked(), alignerAttendu);
+        QCOMPARE(s.Historique.Taille(), tailleHistorique);
+        // The file was written with the tip placed as its switches say: replaying them moves nothing.
+        QVERIFY(MemesPoints(s.Profils.PointsE, projet.Profils.PointsE));
+        if (!aligner)
+            QVERIFY(MemesPoints(s.Profils.PointsS, projet.Profils.PointsS));
+        QCOMPARE(s.Profils.EcartementZ, 600.0f);
+        QCOMPARE(c.lblNomFichier[CoteE]->text(), QStringLiteral("racine.dat"));
+        QCOMPARE(c.lblNomFichier[CoteS]->text(), QStringLiteral("bout.dxf"));
+        QCOMPARE(c.hscOmega->value(), 100);
+        QCOMPARE(c.hscAlpha->value(), 200);
+        QCOMPARE(s.Vue.Omega, int16_t(100));
+        QCOMPARE(s.Vue.Alpha, int16_t(200));
+        QCOMPARE(s.Vue.CoeffZoom, 12.5f);
+        QCOMPARE(s.Vue.XCentreZoom, 98.25f);
+        QCOMPARE(s.Vue.YCentreZoom, -3.5f);
+        QCOMPARE(c.txtCommentaire->toPlainText(), QStringLiteral("Aile 2412\nsaumon\n fin"));
+        QVERIFY(c.chkVoirCommentaires->isChecked());
+        QVERIFY(!c.txtCommentaire->isHidden());
         QVERIFY(s.ProjetOuvert);
+        QCOMPARE(b.fenetre.windowTitle(), QStringLiteral("Profils Galbix - ") + b.Fichier(QStringLiteral("aile.gbx")));
+        QCOMPARE(c.txtCorde[CoteE]->text(), QStringLiteral("200.0"));
+        QCOMPARE(c.txtCorde[CoteS]->text(), QStringLiteral("150.0"));
+        QCOMPARE(c.txtEcartementZ->text(), QStringLiteral("600.0"));
+        QVERIFY(c.cmdSauveProfil[2]->isEnabled());
+        QVERIFY(c.chkFil->isEnabled());
     }
-    BancFenetre b(true, QLatin1Char('"') + chemin + QLatin1Char('"'), dossier);
-    QVERIFY(b.dialogues.messages.empty());
-    QCOMPARE(b.Profils().NbPointsE(), 0);
-    QCOMPARE(b.Profils().NbPointsS(), 0);
-    QVERIFY(!b.S().ProjetOuvert);
-    QVERIFY(!b.C().cmdSauveProfil[2]->isEnabled());
-    QVERIFY(b.C().lblNomFichier[CoteE]->text().isEmpty());
-    QCOMPARE(b.C().hscOmega->value(), 120);
-}
 
-// Typing and pasting against the cap; a line break is stored as CR LF, so that it counts as
-// two characters.
-void TestProjetFenetre::saisie_data()
-{
-    QTest::addColumn<QString>("avant");
-    QTest::addColumn<int>("position"); // of the caret; -1: at the end
-    QTest::addColumn<int>("touche");   // 0: paste `colle` instead
-    QTest::addColumn<QString>("colle");
-    QTest::addColumn<QString>("apres");
-    const auto a = [](int n) { return QString(n, QLatin1Char('a')); };
-    QString chiffres;
-    for (int i = 0; i < 300; ++i)
-        chiffres += QChar(u'0' + i % 10);
-    const int x = Qt::Key_X, entree = Qt::Key_Return;
-    QTest::newRow("255 + x") << a(255) << 254 << x << QString() << a(254) + "xa";
-    QTest::newRow("256 + x ignored") << a(256) << 255 << x << QString() << a(256);
-    QTest::newRow("256 + Enter ignored") << a(256) << 255 << entree << QString() << a(256);
-    QTest::newRow("256 + Backspace ignored") << a(256) << 255 << int(Qt::Key_Backspace) << QString() << a(256);
-    QTest::newRow("255 + Backspace") << a(255) << 254 << int(Qt::Key_Backspace) << QString() << a(254);
-    QTest::newRow("256 + Delete erases") << a(256) << 255 << int(Qt::Key_Delete) << QString() << a(255);
-    QTest::newRow("empty + Enter") << QString() << -1 << entree << QString() << "\n";
-    QTest::newRow("254 + break: x ignored") << a(254) + "\n" << -1 << x << QString() << a(254) + "\n";
-    QTest::newRow("253 + break: x accepted") << a(253) + "\n" << -1 << x << QString() << a(253) + "\nx";
-    QTest::newRow("255 + Enter: no room for the break") << a(255) << -1 << entree << QString() << a(255);
-    QTest::newRow("254 + Enter") << a(254) << -1 << entree << QString() << a(254) + "\n";
-    QTest::newRow("300 pasted into an empty box") << QString() << -1 << 0 << chiffres << chiffres.left(256);
-    QTest::newRow("20 pasted into 250") << a(250) << -1 << 0 << chiffres.left(20) << a(250) + chiffres.left(6);
-    QTest::newRow("lines pasted") << QString() << -1 << 0 << QString("a\n").repeated(100)
-                                  << QString("a\n").repeated(85) + "a";
-}
-
-void TestProjetFenetre::saisie()
-{
-    QFETCH(QString, avant);
-    QFETCH(int, position);
-    QFETCH(int, touche);
-    QFETCH(QString, colle);
-    QFETCH(QString, apres);
-    BancFenetre banc;
-    banc.fenetre.ActiverCommandes();
-    QPlainTextEdit* boite = banc.C().txtCommentaire;
-    boite->setPlainText(avant);
-    QTextCursor curseur = boite->textCursor();
-    curseur.setPosition(position < 0 ? int(avant.size()) : position);
-    boite->setTextCursor(curseur);
-    if (touche) {
-        QTest::keyClick(boite, Qt::Key(touche));
-    } else {
-        QGuiApplication::clipboard()->setText(colle);
-        if (QGuiApplication::clipboard()->text() != colle)
-            QSKIP("no clipboard on this platform");
-        boite->paste();
-        QCOMPARE(boite->textCursor().position(), int(apres.size()));
-    }
-    QCOMPARE(boite->toPlainText(), apres);
-}
-
-void TestProjetFenetre::couleurs()
-{
-    BancFenetre banc;
-    FenetrePrincipale& fenetre = banc.fenetre;
-    fenetre.Controles().chkVoirCommentaires->setChecked(true);
-    QVERIFY(banc.Montrer());
-    QPlainTextEdit* boite = fenetre.Controles().txtCommentaire;
-    const QColor face = boite->palette().color(QPalette::Button);
-    QCOMPARE(boite->palette().color(QPalette::Base), face);
-    QTest::mouseClick(boite->viewport(), Qt::LeftButton);
-    QCOMPARE(boite->palette().color(QPalette::Base), QColor(255, 255, 255));
-    banc.Quitter(boite);
-    QCOMPARE(boite->palette().color(QPalette::Base), face);
-}
-
-void TestProjetFenetre::allerRetourProjet_data()
-{
-    QTest::addColumn<QString>("tape");
-    QTest::addColumn<QString>("relu");
-    QTest::newRow("lines") << "ligne 1\nligne 2" << "ligne 1\nligne 2";
-    QTest::newRow("semicolon becomes a line break") << "a;b" << "a\nb";
-    QTest::newRow("cut at 254 in the file") << QString(256, QLatin1Char('z')) << QString(254, QLatin1Char('z'));
-}
-
-// Saved as a project and reopened in a new window, the comment comes back in a shown box; an
-// empty comment leaves the box as it was.
-void TestProjetFenetre::allerRetourProjet()
-{
-    QFETCH(QString, tape);
-    QFETCH(QString, relu);
-    DonneesProjet petit;
-    petit.Profils.PointsE = {{0, 0, 0}, {100, 0, 0}};
-    petit.Profils.PointsS = {{0, 0, 0}, {80, 5, 0}};
-    auto dossier = std::make_shared<tests::DossierProgrammeTemporaire>();
-    const QString sansCommentaire = dossier->filePath(QStringLiteral("vide.gbx"));
-    QVERIFY(EcrireProjet(sansCommentaire, petit));
-    const QString chemin = dossier->filePath(QStringLiteral("c.gbx"));
+    void lectureInterrompue_data()
     {
-        BancFenetre premier(true, sansCommentaire, dossier);
-        premier.C().txtCommentaire->setPlainText(tape);
-        premier.dialogues.fichiers = {ChoixFichier{false, chemin, 1}};
-        premier.fenetre.Fichiers().SauverProfil(2);
+        QTest::addColumn<QByteArray>("debut");     // line changed in the file
+        QTest::addColumn<QByteArray>("remplacee"); // its new text; empty: removed
+        QTest::newRow("root point missing") << QByteArray("5=") << QByteArray();
+        QTest::newRow("tip count beyond its keys") << QByteArray("NombrePoints=39") << QByteArray("NombrePoints=45");
+        QTest::newRow("omega out of range") << QByteArray("Omega=") << QByteArray("Omega=360.000000");
+        QTest::newRow("alpha rounds to 0") << QByteArray("Alpha=") << QByteArray("Alpha=0.4");
     }
 
-    BancFenetre banc(true, QString(), dossier);
-    FenetrePrincipale& fenetre = banc.fenetre;
-    QVERIFY(fenetre.Fichiers().OuvrirProjet(chemin));
-    QCOMPARE(fenetre.Controles().txtCommentaire->toPlainText(), relu);
-    QVERIFY(fenetre.Controles().chkVoirCommentaires->isChecked());
+    // The open command ends silently at the fault and the window keeps the project it had; at
+    // start-up the same file leaves the window exactly as it started.
+    void lectureInterrompue()
+    {
+        QFETCH(QByteArray, debut);
+        QFETCH(QByteArray, remplacee);
+        auto dossier = std::make_shared<tests::DossierProgrammeTemporaire>();
+        const QString chemin = dossier->filePath(QStringLiteral("abime.gbx"));
+        DonneesProjet abime = Projet(20);
+        QVERIFY(EcrireProjet(chemin, abime));
+        QVERIFY(RemplacerLigne(chemin, debut, remplacee));
+        DonneesProjet autre = Projet(30);
+        autre.Omega = 150.0f;
+        autre.BoutonFleche = 1;
+        {
+            BancFenetre b(true, QString(), dossier);
+            QVERIFY(b.OuvrirProjet(autre, QStringLiteral("bon.gbx")));
+            const ControlesFenetre& c = b.C();
+            const SessionEdition& s = b.S();
+            const auto etat = [&] {
+                return QStringList{QString::number(s.Profils.NbPointsE()), QString::number(s.Profils.NbPointsS()),
+                                   QString::number(s.Profils.PointsS[3].X), QString::number(c.hscOmega->value()),
+                                   QString::number(int(s.Geometrie.Interrupteurs.IndexFleche)), b.fenetre.windowTitle(),
+                                   c.lblNomFichier[CoteS]->text(), c.txtCommentaire->toPlainText(),
+                                   c.txtFleche->text(), QString::number(s.Historique.Taille())};
+            };
+            const QStringList avant = etat();
+            QVERIFY(!b.fenetre.Fichiers().OuvrirProjet(chemin));
+            QVERIFY(b.dialogues.messages.empty());
+            QCOMPARE(etat(), avant);
+            QVERIFY(s.ProjetOuvert);
+        }
+        BancFenetre b(true, QLatin1Char('"') + chemin + QLatin1Char('"'), dossier);
+        QVERIFY(b.dialogues.messages.empty());
+        QCOMPARE(b.Profils().NbPointsE(), 0);
+        QCOMPARE(b.Profils().NbPointsS(), 0);
+        QVERIFY(!b.S().ProjetOuvert);
+        QVERIFY(!b.C().cmdSauveProfil[2]->isEnabled());
+        QVERIFY(b.C().lblNomFichier[CoteE]->text().isEmpty());
+        QCOMPARE(b.C().hscOmega->value(), 120);
+    }
 
-    fenetre.Controles().chkVoirCommentaires->setChecked(false);
-    QVERIFY(fenetre.Fichiers().OuvrirProjet(sansCommentaire));
-    QCOMPARE(fenetre.Controles().txtCommentaire->toPlainText(), relu);
-    QVERIFY(!fenetre.Controles().chkVoirCommentaires->isChecked());
-}
+    // Typing and pasting against the cap; a line break is stored as CR LF, so that it counts as
+    // two characters.
+    void saisie_data()
+    {
+        QTest::addColumn<QString>("avant");
+        QTest::addColumn<int>("position"); // of the caret; -1: at the end
+        QTest::addColumn<int>("touche");   // 0: paste `colle` instead
+        QTest::addColumn<QString>("colle");
+        QTest::addColumn<QString>("apres");
+        const auto a = [](int n) { return QString(n, QLatin1Char('a')); };
+        QString chiffres;
+        for (int i = 0; i < 300; ++i)
+            chiffres += QChar(u'0' + i % 10);
+        const int x = Qt::Key_X, entree = Qt::Key_Return;
+        QTest::newRow("255 + x") << a(255) << 254 << x << QString() << a(254) + "xa";
+        QTest::newRow("256 + x ignored") << a(256) << 255 << x << QString() << a(256);
+        QTest::newRow("256 + Enter ignored") << a(256) << 255 << entree << QString() << a(256);
+        QTest::newRow("256 + Backspace ignored") << a(256) << 255 << int(Qt::Key_Backspace) << QString() << a(256);
+        QTest::newRow("255 + Backspace") << a(255) << 254 << int(Qt::Key_Backspace) << QString() << a(254);
+        QTest::newRow("256 + Delete erases") << a(256) << 255 << int(Qt::Key_Delete) << QString() << a(255);
+        QTest::newRow("empty + Enter") << QString() << -1 << entree << QString() << "\n";
+        QTest::newRow("254 + break: x ignored") << a(254) + "\n" << -1 << x << QString() << a(254) + "\n";
+        QTest::newRow("253 + break: x accepted") << a(253) + "\n" << -1 << x << QString() << a(253) + "\nx";
+        QTest::newRow("255 + Enter: no room for the break") << a(255) << -1 << entree << QString() << a(255);
+        QTest::newRow("254 + Enter") << a(254) << -1 << entree << QString() << a(254) + "\n";
+        QTest::newRow("300 pasted into an empty box") << QString() << -1 << 0 << chiffres << chiffres.left(256);
+        QTest::newRow("20 pasted into 250") << a(250) << -1 << 0 << chiffres.left(20) << a(250) + chiffres.left(6);
+        QTest::newRow("lines pasted") << QString() << -1 << 0 << QString("a\n").repeated(100)
+                                      << QString("a\n").repeated(85) + "a";
+    }
+
+    void saisie()
+    {
+        QFETCH(QString, avant);
+        QFETCH(int, position);
+        QFETCH(int, touche);
+        QFETCH(QString, colle);
+        QFETCH(QString, apres);
+        BancFenetre banc;
+        banc.fenetre.ActiverCommandes();
+        QPlainTextEdit* boite = banc.C().txtCommentaire;
+        boite->setPlainText(avant);
+        QTextCursor curseur = boite->textCursor();
+        curseur.setPosition(position < 0 ? int(avant.size()) : position);
+        boite->setTextCursor(curseur);
+        if (touche) {
+            QTest::keyClick(boite, Qt::Key(touche));
+        } else {
+            QGuiApplication::clipboard()->setText(colle);
+            if (QGuiApplication::clipboard()->text() != colle)
+                QSKIP("no clipboard on this platform");
+            boite->paste();
+            QCOMPARE(boite->textCursor().position(), int(apres.size()));
+        }
+        QCOMPARE(boite->toPlainText(), apres);
+    }
+
+    void couleurs()
+    {
+        BancFenetre banc;
+        FenetrePrincipale& fenetre = banc.fenetre;
+        fenetre.Controles().chkVoirCommentaires->setChecked(true);
+        QVERIFY(banc.Montrer());
+        QPlainTextEdit* boite = fenetre.Controles().txtCommentaire;
+        const QColor face = boite->palette().color(QPalette::Button);
+        QCOMPARE(boite->palette().color(QPalette::Base), face);
+        QTest::mouseClick(boite->viewport(), Qt::LeftButton);
+        QCOMPARE(boite->palette().color(QPalette::Base), QColor(255, 255, 255));
+        banc.Quitter(boite);
+        QCOMPARE(boite->palette().color(QPalette::Base), face);
+    }
+
+    void allerRetourProjet_data()
+    {
+        QTest::addColumn<QString>("tape");
+        QTest::addColumn<QString>("relu");
+        QTest::newRow("lines") << "ligne 1\nligne 2" << "ligne 1\nligne 2";
+        QTest::newRow("semicolon becomes a line break") << "a;b" << "a\nb";
+        QTest::newRow("cut at 254 in the file") << QString(256, QLatin1Char('z')) << QString(254, QLatin1Char('z'));
+    }
+
+    // Saved as a project and reopened in a new window, the comment comes back in a shown box; an
+    // empty comment leaves the box as it was.
+    void allerRetourProjet()
+    {
+        QFETCH(QString, tape);
+        QFETCH(QString, relu);
+        DonneesProjet petit;
+        petit.Profils.PointsE = {{0, 0, 0}, {100, 0, 0}};
+        petit.Profils.PointsS = {{0, 0, 0}, {80, 5, 0}};
+        auto dossier = std::make_shared<tests::DossierProgrammeTemporaire>();
+        const QString sansCommentaire = dossier->filePath(QStringLiteral("vide.gbx"));
+        QVERIFY(EcrireProjet(sansCommentaire, petit));
+        const QString chemin = dossier->filePath(QStringLiteral("c.gbx"));
+        {
+            BancFenetre premier(true, sansCommentaire, dossier);
+            premier.C().txtCommentaire->setPlainText(tape);
+            premier.dialogues.fichiers = {ChoixFichier{false, chemin, 1}};
+            premier.fenetre.Fichiers().SauverProfil(2);
+        }
+
+        BancFenetre banc(true, QString(), dossier);
+        FenetrePrincipale& fenetre = banc.fenetre;
+        QVERIFY(fenetre.Fichiers().OuvrirProjet(chemin));
+        QCOMPARE(fenetre.Controles().txtCommentaire->toPlainText(), relu);
+        QVERIFY(fenetre.Controles().chkVoirCommentaires->isChecked());
+
+        fenetre.Controles().chkVoirCommentaires->setChecked(false);
+        QVERIFY(fenetre.Fichiers().OuvrirProjet(sansCommentaire));
+        QCOMPARE(fenetre.Controles().txtCommentaire->toPlainText(), relu);
+        QVERIFY(!fenetre.Controles().chkVoirCommentaires->isChecked());
+    }
+};
 
 GALBIX_GUI_TEST_MAIN(TestProjetFenetre)
 #include "tst_projet_fenetre.moc"
