@@ -69,7 +69,6 @@ private slots:
         QTest::newRow("F1 sur la fenêtre") << "F1" << "fenetre-principale.html";
         QTest::newRow("bouton ?") << "bouton" << "fenetre-principale.html";
         QTest::newRow("F1 dans le champ Etirer") << "F1 txtEtirer" << "fenetre-principale.html#frmEtirer";
-        QTest::newRow("F1 dans le champ Décaler") << "F1 txtDecaler" << "fenetre-principale.html#frmDecaler";
         QTest::newRow("F1 dans le champ Flèche") << "F1 txtFleche" << "fenetre-principale.html#frmFleche";
         QTest::newRow("fenêtre de séquences") << "sequences" << "sequences.html";
     }
@@ -92,8 +91,7 @@ private slots:
             OuvrirAide(&sequences, SectionAideSequences);
         } else {
             QWidget* champ = geste.endsWith(QLatin1String("txtEtirer")) ? static_cast<QWidget*>(c.txtEtirer[0])
-                             : geste.endsWith(QLatin1String("txtDecaler")) ? static_cast<QWidget*>(c.txtDecaler)
-                                                                           : static_cast<QWidget*>(c.txtFleche);
+                                                                          : static_cast<QWidget*>(c.txtFleche);
             champ->setFocus();
             QCOMPARE(fenetre.focusWidget(), champ);
             QTest::keyClick(champ, Qt::Key_F1);
