@@ -69,5 +69,6 @@ void BenchPoints();
 void BenchSequences(const Arguments& arguments);
 void BenchImages(const Arguments& arguments);
 void BenchCasLimites();
+void BenchChainage(const Arguments& arguments);
 
 } // namespace galbix::bench

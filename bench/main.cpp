@@ -26,7 +26,7 @@ int main(int argc, char** argv)
         {"projet", nullptr, galbix::bench::BenchProjet},    {"points", galbix::bench::BenchPoints},
         {"construction", galbix::bench::BenchConstruction}, {"sequences", nullptr, galbix::bench::BenchSequences},
         {"images", nullptr, galbix::bench::BenchImages},    {"limites", galbix::bench::BenchCasLimites},
-        {"gcode", galbix::bench::BenchGCode},
+        {"gcode", galbix::bench::BenchGCode},            {"chainage", nullptr, galbix::bench::BenchChainage},
     };
     int lances = 0;
     for (const Groupe& g : groupes) {
