@@ -70,5 +70,6 @@ void BenchSequences(const Arguments& arguments);
 void BenchImages(const Arguments& arguments);
 void BenchCasLimites();
 void BenchChainage(const Arguments& arguments);
+void BenchMemoire(const Arguments& arguments);
 
 } // namespace galbix::bench

@@ -27,6 +27,7 @@ int main(int argc, char** argv)
         {"construction", galbix::bench::BenchConstruction}, {"sequences", nullptr, galbix::bench::BenchSequences},
         {"images", nullptr, galbix::bench::BenchImages},    {"limites", galbix::bench::BenchCasLimites},
         {"gcode", galbix::bench::BenchGCode},            {"chainage", nullptr, galbix::bench::BenchChainage},
+        {"memoire", nullptr, galbix::bench::BenchMemoire},
     };
     int lances = 0;
     for (const Groupe& g : groupes) {
