@@ -69,5 +69,7 @@ void BenchPoints();
 void BenchSequences(const Arguments& arguments);
 void BenchImages(const Arguments& arguments);
 void BenchCasLimites();
+void BenchChainage(const Arguments& arguments);
+void BenchMemoire(const Arguments& arguments);
 
 } // namespace galbix::bench

@@ -26,7 +26,8 @@ int main(int argc, char** argv)
         {"projet", nullptr, galbix::bench::BenchProjet},    {"points", galbix::bench::BenchPoints},
         {"construction", galbix::bench::BenchConstruction}, {"sequences", nullptr, galbix::bench::BenchSequences},
         {"images", nullptr, galbix::bench::BenchImages},    {"limites", galbix::bench::BenchCasLimites},
-        {"gcode", galbix::bench::BenchGCode},
+        {"gcode", galbix::bench::BenchGCode},            {"chainage", nullptr, galbix::bench::BenchChainage},
+        {"memoire", nullptr, galbix::bench::BenchMemoire},
     };
     int lances = 0;
     for (const Groupe& g : groupes) {

@@ -14,24 +14,51 @@ using courbes::Pt2;
 
 constexpr uint32_t Aucun = UINT32_MAX;
 
-// End points of the open pieces filed by grid cell in an open-addressing hash table. Cells are
-// twice the tolerance wide, so that the points within the tolerance of a point lie in at most
-// four cells. Within a cell, end points at the very same place form one group, whose members
-// are kept in increasing order: a search looks at each place once, however many pieces meet
-// there. End point e is end (e & 1) of piece e / 2: 0 its first point, 1 its last.
+// End points of the open pieces, grouped by place. A place with no other place within the
+// tolerance is "isolated": its nearest unused end point is the first unused one of its own
+// group, found without any search. The other places are filed by grid cell in an
+// open-addressing hash table. Cells are twice the tolerance wide, so that the points within the
+// tolerance of a point lie in at most four cells. Within a group, end points are kept in
+// increasing order: a search looks at each place once, however many pieces meet there. End
+// point e is end (e & 1) of piece e / 2: 0 its first point, 1 its last.
 class GrilleExtremites {
 public:
     GrilleExtremites(const std::vector<Pt2>& points, const std::vector<Trace>& traces, double tolerance)
-        : m_tolerance(tolerance > 0.0 ? tolerance : 1e-9), m_cellule(2.0 * m_tolerance), m_points(2 * traces.size())
+        : m_tolerance(tolerance > 0.0 ? tolerance : 1e-9), m_cellule(2.0 * m_tolerance), m_points(2 * traces.size()),
+          m_groupeDe(2 * traces.size(), Aucun)
     {
         for (size_t e = 0; e < m_points.size(); ++e) {
             const Trace& t = traces[e / 2];
             m_points[e] = points[(e & 1) ? t.debut + t.nombre - 1 : t.debut];
+            m_toutFini = m_toutFini && std::isfinite(m_points[e].x) && std::isfinite(m_points[e].y);
         }
         Classer(traces);
     }
 
     Pt2 Point(uint32_t e) const { return m_points[e]; }
+
+    /// True when every end point is finite (so is every chord).
+    bool ToutFini() const { return m_toutFini; }
+
+    /// True when end points a and b lie at two places known to be more than the tolerance apart.
+    bool Distinctes(uint32_t a, uint32_t b) const
+    {
+        const uint32_t ga = m_groupeDe[a], gb = m_groupeDe[b];
+        return ga != Aucun && gb != Aucun && ga != gb && m_groupes[ga].isole;
+    }
+
+    /// Nearest end point within the tolerance of end point `e`'s place whose piece is unused
+    /// (smallest number on ties), or Aucun.
+    uint32_t PlusProcheDe(uint32_t e, const std::vector<char>& utilise)
+    {
+        const uint32_t g = m_groupeDe[e];
+        if (g == Aucun || !m_groupes[g].isole)
+            return PlusProche(m_points[e], utilise);
+        Groupe& groupe = m_groupes[g];
+        while (groupe.courant < groupe.fin && utilise[m_membres[groupe.courant] / 2])
+            ++groupe.courant;
+        return groupe.courant < groupe.fin ? m_membres[groupe.courant] : Aucun;
+    }
 
     /// Nearest end point within the tolerance of `p` whose piece is unused (smallest number on
     /// ties), or Aucun. End points of used pieces are passed over for good on the way.
@@ -87,9 +114,18 @@ private:
         Pt2 p;
         uint32_t courant = 0, fin = 0;
         uint32_t suivant = Aucun; ///< next group of the same cell
+        bool isole = false;       ///< no other place within the tolerance
     };
 
-    // Sorts the open end points by place and number, then files each place's group in its cell.
+    /// A key whose unsigned order is the numeric order of the doubles (-0 just before +0).
+    static uint64_t Ordre(double v)
+    {
+        const uint64_t b = std::bit_cast<uint64_t>(v);
+        return (b >> 63) ? ~b : b | (uint64_t(1) << 63);
+    }
+
+    // Sorts the open end points by place and number, groups each place's end points, tells the
+    // isolated places, then files the other places in their cells.
     void Classer(const std::vector<Trace>& traces)
     {
         struct Entree {
@@ -101,26 +137,87 @@ private:
         entrees.reserve(m_points.size());
         for (size_t e = 0; e < m_points.size(); ++e)
             if (!traces[e / 2].ferme)
-                entrees.push_back({std::bit_cast<uint64_t>(m_points[e].x), std::bit_cast<uint64_t>(m_points[e].y),
-                                   uint32_t(e)});
+                entrees.push_back({Ordre(m_points[e].x), Ordre(m_points[e].y), uint32_t(e)});
         std::sort(entrees.begin(), entrees.end());
         m_membres.resize(entrees.size());
+        m_groupes.reserve(entrees.size() / 2 + 1);
         for (size_t i = 0; i < entrees.size(); ++i) {
             m_membres[i] = entrees[i].e;
             if (i == 0 || entrees[i].x != entrees[i - 1].x || entrees[i].y != entrees[i - 1].y)
                 m_groupes.push_back({m_points[entrees[i].e], uint32_t(i), uint32_t(i), Aucun});
             m_groupes.back().fin = uint32_t(i + 1);
+            m_groupeDe[entrees[i].e] = uint32_t(m_groupes.size() - 1);
         }
         std::vector<Entree>().swap(entrees);
-        const size_t capacite = std::bit_ceil(2 * m_groupes.size() + 16);
+        Colonnes();
+        size_t voisines = 0;
+        for (size_t g = 0; g < m_groupes.size(); ++g)
+            voisines += (m_groupes[g].isole = Isole(g)) ? 0 : 1;
+        std::vector<uint32_t>().swap(m_debutColonne);
+        std::vector<uint32_t>().swap(m_finColonne);
+        const size_t capacite = std::bit_ceil(2 * voisines + 16);
         m_cases.resize(capacite);
         m_masque = capacite - 1;
         // Linked from the last so that each cell lists its groups in order.
         for (size_t g = m_groupes.size(); g-- > 0;) {
+            if (m_groupes[g].isole)
+                continue;
             Case& c = Trouver(Cellule(m_groupes[g].p), true);
             m_groupes[g].suivant = c.tete;
             c.tete = uint32_t(g);
         }
+    }
+
+    // True when no other place lies within the tolerance of group g's place. The groups are in
+    // increasing x, then y: a place's own column (same x) is looked at through its two
+    // neighbours, the columns within the tolerance in x by a binary search on y. Past a few
+    // columns, or with a place of another column in the tolerance band of y, the place is taken
+    // as not isolated, which only costs a search.
+    bool Isole(size_t g) const
+    {
+        constexpr int ColonnesMax = 8;
+        const Pt2 p = m_groupes[g].p;
+        if (!std::isfinite(p.x) || !std::isfinite(p.y))
+            return false;
+        auto proche = [&](size_t h) {
+            const Pt2 q = m_groupes[h].p;
+            return (q.x - p.x) * (q.x - p.x) + (q.y - p.y) * (q.y - p.y) <= m_tolerance * m_tolerance;
+        };
+        if ((g > m_debutColonne[g] && proche(g - 1)) || (g + 1 < m_finColonne[g] && proche(g + 1)))
+            return false;
+        const uint64_t bas = Ordre(p.y - m_tolerance), haut = Ordre(p.y + m_tolerance);
+        auto bande = [&](size_t debut, size_t fin) {
+            const auto h = std::partition_point(m_groupes.begin() + ptrdiff_t(debut), m_groupes.begin() + ptrdiff_t(fin),
+                                                [&](const Groupe& q) { return Ordre(q.p.y) < bas; });
+            return h != m_groupes.begin() + ptrdiff_t(fin) && Ordre(h->p.y) <= haut;
+        };
+        int colonnes = 0;
+        for (size_t c = m_finColonne[g]; c < m_groupes.size() && !(m_groupes[c].p.x - p.x > m_tolerance);
+             c = m_finColonne[c])
+            if (++colonnes > ColonnesMax || bande(c, m_finColonne[c]))
+                return false;
+        for (size_t c = m_debutColonne[g]; c-- > 0 && !(p.x - m_groupes[c].p.x > m_tolerance);
+             c = m_debutColonne[c])
+            if (++colonnes > 2 * ColonnesMax || bande(m_debutColonne[c], c + 1))
+                return false;
+        return true;
+    }
+
+    // First and past-the-last group of each group's column (the groups with its very x).
+    void Colonnes()
+    {
+        const size_t n = m_groupes.size();
+        m_debutColonne.resize(n);
+        m_finColonne.resize(n);
+        for (size_t g = 0; g < n; ++g)
+            m_debutColonne[g] = (g > 0 && MemeX(g - 1, g)) ? m_debutColonne[g - 1] : uint32_t(g);
+        for (size_t g = n; g-- > 0;)
+            m_finColonne[g] = (g + 1 < n && MemeX(g, g + 1)) ? m_finColonne[g + 1] : uint32_t(g + 1);
+    }
+
+    bool MemeX(size_t a, size_t b) const
+    {
+        return std::bit_cast<uint64_t>(m_groupes[a].p.x) == std::bit_cast<uint64_t>(m_groupes[b].p.x);
     }
 
     int64_t Indice(double v) const
@@ -162,11 +259,14 @@ private:
     double m_tolerance;
     double m_cellule;
     std::vector<Pt2> m_points;
+    std::vector<uint32_t> m_groupeDe; ///< group of each end point, Aucun for closed pieces
     std::vector<uint32_t> m_membres;
+    std::vector<uint32_t> m_debutColonne, m_finColonne; ///< while classing only
     std::vector<Groupe> m_groupes;
     std::vector<Case> m_cases;
     size_t m_masque = 0;
     Case m_vide;
+    bool m_toutFini = true;
 };
 
 struct Morceau {
@@ -206,21 +306,21 @@ private:
     {
         m_avant.clear();
         m_apres.clear();
-        const Pt2 debut = m_grille.Point(2 * i);
-        Pt2 fin = m_grille.Point(2 * i + 1);
+        const uint32_t debut = 2 * i;
+        uint32_t fin = 2 * i + 1;
         bool boucle = false;
         double longueur = Corde(i);
         // A piece whose first point meets the end keeps its direction.
-        for (uint32_t e; !boucle && (e = m_grille.PlusProche(fin, m_utilise)) != Aucun;) {
+        for (uint32_t e; !boucle && (e = m_grille.PlusProcheDe(fin, m_utilise)) != Aucun;) {
             m_apres.push_back({e / 2, (e & 1) != 0});
-            fin = m_grille.Point(e ^ 1);
+            fin = e ^ 1;
             boucle = Boucle(longueur, e, fin, debut);
         }
         // A piece whose last point meets the start keeps its direction.
-        Pt2 tete = debut;
-        for (uint32_t e; !boucle && (e = m_grille.PlusProche(tete, m_utilise)) != Aucun;) {
+        uint32_t tete = debut;
+        for (uint32_t e; !boucle && (e = m_grille.PlusProcheDe(tete, m_utilise)) != Aucun;) {
             m_avant.push_back({e / 2, (e & 1) == 0});
-            tete = m_grille.Point(e ^ 1);
+            tete = e ^ 1;
             boucle = Boucle(longueur, e, tete, fin);
         }
         m_chaine.assign(m_avant.rbegin(), m_avant.rend());
@@ -232,11 +332,20 @@ private:
     // Marks the piece of end point e used and tells whether the chain now closes: its free end
     // meets its other end and the chords of its pieces add up to a few tolerances, so that
     // pieces shorter than the tolerance never close a contour too early.
-    bool Boucle(double& longueur, uint32_t e, Pt2 bout, Pt2 autreBout)
+    bool Boucle(double& longueur, uint32_t e, uint32_t bout, uint32_t autreBout)
     {
         m_utilise[e / 2] = 1;
-        longueur += Corde(e / 2);
-        return longueur > 4.0 * m_tolerance && Distance(bout, autreBout) <= m_tolerance;
+        const double assez = 4.0 * m_tolerance;
+        // Past a few tolerances the sum only matters when a chord is not finite.
+        if (longueur <= assez || !m_grille.ToutFini())
+            longueur += Corde(e / 2);
+        if (longueur <= assez)
+            return false;
+        if (m_grille.Distinctes(bout, autreBout))
+            return false;
+        const Pt2 p = m_grille.Point(bout), q = m_grille.Point(autreBout);
+        return std::abs(p.x - q.x) <= m_tolerance && std::abs(p.y - q.y) <= m_tolerance
+            && Distance(p, q) <= m_tolerance;
     }
 
     double Corde(uint32_t t) const { return Distance(m_grille.Point(2 * t), m_grille.Point(2 * t + 1)); }
