@@ -1,6 +1,8 @@
 // Opening profiles on the root and tip sides: what the model and the fields receive, the
 // refusal of a tip before any root, and loads that fail leaving everything as it was.
 #include "common/Colonnes.h"
+#include "common/DessinDxf.h"
+#include "common/Octets.h"
 #include "common/TestMain.h"
 
 #include "files/Ouverture.h"
@@ -13,12 +15,6 @@
 using namespace galbix;
 
 namespace {
-
-bool Ecrire(const QString& chemin, const QByteArray& contenu)
-{
-    QFile f(chemin);
-    return f.open(QIODevice::WriteOnly) && f.write(contenu) == contenu.size();
-}
 
 // A Selig .dat of a NACA profile of the given chord.
 QByteArray DatNaca(const QString& code, double corde, int nParSurface = 40)
@@ -33,15 +29,12 @@ QByteArray DatNaca(const QString& code, double corde, int nParSurface = 40)
 // divided into many collinear vertices, with a 1 mm thick nose.
 QByteArray DxfPlaque(double corde, int divisions)
 {
-    QByteArray t = "0\nSECTION\n2\nENTITIES\n0\nPOLYLINE\n8\n0\n66\n1\n70\n0\n";
-    auto sommet = [&t](double x, double y) {
-        t += "0\nVERTEX\n8\n0\n10\n" + QByteArray::number(x, 'f', 6) + "\n20\n" + QByteArray::number(y, 'f', 6) + '\n';
-    };
+    tests::ContourDxf plaque;
     for (int i = 0; i <= divisions; ++i)
-        sommet(corde - corde * i / divisions, 1.0);
+        plaque.emplace_back(corde - corde * i / divisions, 1.0);
     for (int i = 0; i <= divisions; ++i)
-        sommet(corde * i / divisions, 0.0);
-    return t + "0\nSEQEND\n0\nENDSEC\n0\nEOF\n";
+        plaque.emplace_back(corde * i / divisions, 0.0);
+    return tests::TexteDxf({plaque});
 }
 
 // An HPGL square of side 80 mm (40 plotter units per mm), each side in four strokes.
@@ -239,7 +232,7 @@ private:
     QString Fichier(const QString& nom, const QByteArray& contenu)
     {
         const QString chemin = m_dossier.filePath(nom);
-        if (!Ecrire(chemin, contenu))
+        if (!tests::EcrireOctets(chemin, contenu))
             qFatal("cannot write the fixture %s", qPrintable(chemin));
         return chemin;
     }

@@ -521,6 +521,48 @@ private slots:
             }
         }
     }
+    void volume()
+    {
+        // One 1 000 000-vertex LWPOLYLINE, then 100 000 lines in random order and direction that
+        // chain into one closed contour (the reading speed is measured by the benchmarks).
+        const int nombreLignes = 100000;
+        const auto point = [](int i, int n) {
+            const double t = 2 * Pi * (i % n) / n;
+            return QPointF(500 * std::cos(t) + 3 * std::sin(37 * t), 200 * std::sin(t) + 2 * std::cos(53 * t));
+        };
+        const int n = 1000000;
+        std::string poly = "0\nSECTION\n2\nENTITIES\n0\nLWPOLYLINE\n90\n1000000\n70\n1\n";
+        char tampon[160];
+        for (int i = 0; i < n; ++i)
+            poly.append(tampon, size_t(std::snprintf(tampon, sizeof tampon, "10\n%.6f\n20\n%.6f\n", point(i, n).x(),
+                                                     point(i, n).y())));
+        std::vector<int> ordre(static_cast<size_t>(nombreLignes));
+        for (int i = 0; i < nombreLignes; ++i)
+            ordre[size_t(i)] = i;
+        std::shuffle(ordre.begin(), ordre.end(), std::mt19937(11));
+        std::string lignes = "  0\r\nSECTION\r\n  2\r\nENTITIES\r\n";
+        for (size_t k = 0; k < ordre.size(); ++k) {
+            QPointF a = point(ordre[k], nombreLignes), b = point(ordre[k] + 1, nombreLignes);
+            if (k % 2)
+                std::swap(a, b);
+            const char* format = "  0\r\nLINE\r\n  8\r\n0\r\n 10\r\n%.6f\r\n 20\r\n%.6f\r\n"
+                                 " 11\r\n%.6f\r\n 21\r\n%.6f\r\n";
+            lignes.append(tampon, size_t(std::snprintf(tampon, sizeof tampon, format, a.x(), a.y(), b.x(), b.y())));
+        }
+        const auto verifier = [](const std::string& texte, int points) {
+            LectureFichier l = formats::LireDxf(texte);
+            formats::Finaliser(l);
+            QVERIFY2(l.ok, qPrintable(l.erreur));
+            QCOMPARE(int(l.points.size()), points);
+            QCOMPARE(int(DebutsContours(l.points).size()), 1);
+        };
+        verifier(poly + "0\nENDSEC\n0\nEOF\n", n + 1);
+        if (QTest::currentTestFailed())
+            return;
+        verifier(lignes + "  0\r\nENDSEC\r\n  0\r\nEOF\r\n", nombreLignes + 1);
+    }
+
+    // Curves made to need endless chords stay within the points one file may produce.
     void budgetDePoints_data()
     {
         tests::Colonnes<QByteArray, int>("texte", "courbes");

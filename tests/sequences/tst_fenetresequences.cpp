@@ -1,5 +1,6 @@
 // The sequence window driven as a user would: opening state, commands and their enabling,
 // the gestures in both views, the held buttons, the own open command, and the write-back.
+#include "view/ui/FenetreAide.h"
 #include "common/DialoguesScript.h"
 #include "common/DossierProgrammeTemporaire.h"
 #include "common/DessinDxf.h"
@@ -390,6 +391,20 @@ private slots:
         QVERIFY(m_dialogues.messages.empty());
     }
 
+    void aide()
+    {
+        Ouvrir();
+        // The button and F1 open the one help window at the manual's page of this window.
+        c().cmdAideSequences->click();
+        QTest::keyClick(m_f.get(), Qt::Key_F1);
+        QList<FenetreAide*> aides;
+        for (QWidget* w : QApplication::topLevelWidgets())
+            if (auto* a = qobject_cast<FenetreAide*>(w); a && a->isVisible())
+                aides << a;
+        QCOMPARE(aides.size(), 1);
+        QCOMPARE(aides[0]->Adresse().fileName(), SectionAideSequences);
+    }
+
     void fermeture_data()
     {
         tests::Colonnes<int, bool>("contours", "valider");
@@ -415,6 +430,21 @@ private slots:
             QCOMPARE(m_tampon.XminFichier, 0.0f);
             QCOMPARE(m_tampon.XmaxFichier, 30.0f);
         }
+    }
+
+    // The wheel zooms the view about the pointer: the model point there stays there.
+    void molette()
+    {
+        Ouvrir();
+        const CadrageVue avant = m_f->CadrageHaut();
+        const QPointF p(40, 30);
+        const PointSequence sous = VersModeleSequence(avant, p.x() * TwipsParPixel, p.y() * TwipsParPixel);
+        QWheelEvent e(p, c().pctSequences->mapToGlobal(p), QPoint(), QPoint(0, 120), Qt::NoButton, Qt::NoModifier,
+                      Qt::NoScrollPhase, false);
+        QCoreApplication::sendEvent(c().pctSequences, &e);
+        QVERIFY(std::fabs(m_f->CadrageHaut().Echelle - avant.Echelle * 1.1) < 1e-9);
+        const PointSequence apres = VersModeleSequence(m_f->CadrageHaut(), p.x() * TwipsParPixel, p.y() * TwipsParPixel);
+        QVERIFY(std::fabs(apres.X - sous.X) < 1e-4 && std::fabs(apres.Y - sous.Y) < 1e-4);
     }
 
     // Resizing the window fits the views to their new size.
