@@ -24,6 +24,7 @@
 
 using namespace galbix;
 using galbix::tests::Naca;
+using galbix::tests::Points;
 using Courses = std::array<double, 4>;
 using galbix::tests::LireGCode;
 using galbix::tests::MouvementLu;
@@ -33,14 +34,6 @@ namespace {
 
 constexpr double ToleranceProfil = 1e-3;  // mm, on each coordinate of each face
 constexpr double ToleranceDuree = 1e-6;   // relative
-
-std::vector<PointProfil> Points(std::initializer_list<std::pair<float, float>> xy)
-{
-    std::vector<PointProfil> points;
-    for (auto [x, y] : xy)
-        points.push_back({x, y, 0});
-    return points;
-}
 
 CoupleProfils Demo()
 {

@@ -2,6 +2,7 @@
 // (count, points, chord, spacing, thinning tolerance) and its refusals.
 #include "common/LanceurCli.h"
 #include "common/Colonnes.h"
+#include "common/Profils.h"
 #include "common/TestMain.h"
 
 #include "geomlib/Tranchex.h"
@@ -15,6 +16,7 @@
 #include <cmath>
 
 using namespace galbix;
+using galbix::tests::Proche;
 
 namespace {
 
@@ -26,11 +28,6 @@ std::vector<PointFichier> Enregistrements(const std::vector<QPointF>& points, do
         r[i].Y = float(points[i].y() * corde);
     }
     return r;
-}
-
-bool Proche(double a, double b, double ecart)
-{
-    return std::abs(a - b) <= ecart;
 }
 
 } // namespace

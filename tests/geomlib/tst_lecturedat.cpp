@@ -25,10 +25,7 @@ QByteArray AvecNom(const char* nom, const QByteArray& donnees)
     return QByteArray(nom) + "\n" + donnees;
 }
 
-LectureFichier Lire(const QByteArray& texte)
-{
-    return tests::LireTexte(texte, formats::LireDat);
-}
+LectureFichier Lire(const QByteArray& texte) { return tests::LireTexte(texte, formats::LireDat); }
 
 } // namespace
 

@@ -16,10 +16,7 @@ namespace {
 using Contour = QList<QPointF>;
 using Contours = QList<Contour>;
 
-LectureFichier Lire(const QByteArray& texte)
-{
-    return tests::LireTexte(texte, formats::LirePlt);
-}
+LectureFichier Lire(const QByteArray& texte) { return tests::LireTexte(texte, formats::LirePlt); }
 
 } // namespace
 
