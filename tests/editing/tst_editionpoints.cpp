@@ -324,20 +324,19 @@ private slots:
                 throw std::bad_alloc();
             });
         }) << "Mémoire insuffisante";
-        QTest::newRow("translation hors des réels") << grand << Commande([](Session& s) {
-            SuitePoints r;
-            r.Suite = ExecuterEntier(s.Ctx, [](ContexteEdition& c) {
-                return CommandeDeplacer(c, SensTranslation(0), 1e38f);
+        const auto forme = [](SuiteCommande (*commande)(ContexteEdition&)) {
+            return Commande([commande](Session& s) {
+                SuitePoints r;
+                r.Suite = ExecuterEntier(s.Ctx, commande);
+                return r;
             });
-            return r;
-        }) << "Erreur de saisie";
-        QTest::newRow("étirement hors des réels") << grand << Commande([](Session& s) {
-            SuitePoints r;
-            r.Suite = ExecuterEntier(s.Ctx, [](ContexteEdition& c) {
-                return CommandeEtirer(c, SensEtirement::Y, 3e38f);
-            });
-            return r;
-        }) << "Erreur de saisie";
+        };
+        QTest::newRow("translation hors des réels")
+            << grand << forme([](ContexteEdition& c) { return CommandeDeplacer(c, SensTranslation(0), 1e38f); })
+            << "Erreur de saisie";
+        QTest::newRow("étirement hors des réels")
+            << grand << forme([](ContexteEdition& c) { return CommandeEtirer(c, SensEtirement::Y, 3e38f); })
+            << "Erreur de saisie";
         QTest::newRow("écartement hors des réels") << cinq << Commande([](Session& s) {
             QString champ;
             return CommandeDupliquer(s.Ctx, Duplication::Miroir, QStringLiteral("1") + QString(39, u'0'), champ);
