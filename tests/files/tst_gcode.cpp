@@ -183,7 +183,6 @@ private slots:
         QTest::newRow("démo, saignée 1.2, G94") << "demo" << 1.2 << false << true << xyuv << 10.0;
         QTest::newRow("démo, emplanture à droite, XYZA") << "demo" << 1.2 << true << false << xyza << 10.0;
         QTest::newRow("flèche et dièdre, saignée 1.2, G93") << "fleche" << 1.2 << false << false << xyuv << 15.0;
-        QTest::newRow("flèche et dièdre, sans saignée, G94") << "fleche" << 0.0 << false << true << xyuv << 15.0;
         QTest::newRow("flèche et dièdre, emplanture à droite, G94") << "fleche" << 1.2 << true << true << xyza << 5.0;
         QTest::newRow("flèche et dièdre, sans entrée") << "fleche" << 0.0 << true << false << xyuv << 0.0;
     }
