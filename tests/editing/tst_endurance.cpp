@@ -165,76 +165,72 @@ QString Commande(Session& s, Hasard& h)
 class TestEndurance : public QObject {
     Q_OBJECT
 private slots:
-    void sequences();
-
-private:
-    bool Verifier(Session& s, QString& erreur);
-};
-
-// The invariants; "Undo" then "Redo" is tried when the current state is the recorded one.
-bool TestEndurance::Verifier(Session& s, QString& erreur)
-{
-    for (int cote : {CoteE, CoteS})
-        for (const PointProfil& p : s.Profils.Points(cote))
-            if (!std::isfinite(p.X) || !std::isfinite(p.Y) || p.Etat < 0 || p.Etat > 7) {
-                erreur = QStringLiteral("side %1: point (%2, %3, %4)").arg(cote).arg(p.X).arg(p.Y).arg(p.Etat);
-                return false;
+    void sequences()
+    {
+        const QByteArray graine = qgetenv("GALBIX_GRAINE");
+        const quint64 base = graine.isEmpty() ? quint64(std::random_device{}()) : graine.toULongLong();
+        qInfo("seed %llu (set GALBIX_GRAINE to replay)", static_cast<unsigned long long>(base));
+        for (int sequence = 0; sequence < Sequences; ++sequence) {
+            Hasard h(base + quint64(sequence));
+            Session s;
+            s.Profils.PointsE = Cote(h);
+            s.Profils.PointsS = Cote(h);
+            s.Profils.EcartementZ = Pile(h, 0.8) ? float(Reel(h, 1, 1000)) : 0.0f;
+            TerminerCommande(s.Ctx);
+            QStringList faites;
+            for (int pas = 0; pas < Pas; ++pas) {
+                s.Edition.BlocageUndo = Pile(h, 0.05);
+                faites << Commande(s, h);
+                QString erreur;
+                if (!Verifier(s, erreur))
+                    QFAIL(qPrintable(QStringLiteral("seed %1 (sequence %2), step %3: %4\nlast commands: %5")
+                                         .arg(base + quint64(sequence)).arg(sequence).arg(pas).arg(erreur)
+                                         .arg(faites.mid(std::max<qsizetype>(0, faites.size() - 12)).join(QStringLiteral(", ")))));
             }
-    CoupleProfils recalcule = s.Profils;
-    CalculerExtremes(recalcule);
-    erreur = Difference(s.Profils, recalcule);
-    if (!erreur.isEmpty()) {
-        erreur.prepend(QStringLiteral("metrics not those of CalculerExtremes: "));
-        return false;
-    }
-    const HistoriqueUndo& hist = s.Historique;
-    if (hist.Position() < 2 || !Difference(s.Profils, hist.Entree(hist.Position()).Modele()).isEmpty()
-        || !(ReglagesActuels(s.Ctx) == hist.Entree(hist.Position()).Reglages))
-        return true;
-    const CoupleProfils avant = s.Profils;
-    const ReglagesUndo reglages = ReglagesActuels(s.Ctx);
-    const int position = hist.Position();
-    CommandeAnnuler(s.Ctx);
-    erreur = Difference(s.Profils, hist.Entree(position - 1).Modele());
-    if (!erreur.isEmpty()) {
-        erreur.prepend(QStringLiteral("undo does not give the previous entry: "));
-        return false;
-    }
-    CommandeRetablir(s.Ctx);
-    erreur = Difference(s.Profils, avant);
-    if (erreur.isEmpty() && !(ReglagesActuels(s.Ctx) == reglages))
-        erreur = QStringLiteral("switches");
-    if (!erreur.isEmpty()) {
-        erreur.prepend(QStringLiteral("undo then redo changed the state: "));
-        return false;
-    }
-    return true;
-}
-
-void TestEndurance::sequences()
-{
-    const QByteArray graine = qgetenv("GALBIX_GRAINE");
-    const quint64 base = graine.isEmpty() ? quint64(std::random_device{}()) : graine.toULongLong();
-    qInfo("seed %llu (set GALBIX_GRAINE to replay)", static_cast<unsigned long long>(base));
-    for (int sequence = 0; sequence < Sequences; ++sequence) {
-        Hasard h(base + quint64(sequence));
-        Session s;
-        s.Profils.PointsE = Cote(h);
-        s.Profils.PointsS = Cote(h);
-        s.Profils.EcartementZ = Pile(h, 0.8) ? float(Reel(h, 1, 1000)) : 0.0f;
-        TerminerCommande(s.Ctx);
-        QStringList faites;
-        for (int pas = 0; pas < Pas; ++pas) {
-            s.Edition.BlocageUndo = Pile(h, 0.05);
-            faites << Commande(s, h);
-            QString erreur;
-            if (!Verifier(s, erreur))
-                QFAIL(qPrintable(QStringLiteral("seed %1 (sequence %2), step %3: %4\nlast commands: %5")
-                                     .arg(base + quint64(sequence)).arg(sequence).arg(pas).arg(erreur)
-                                     .arg(faites.mid(std::max<qsizetype>(0, faites.size() - 12)).join(QStringLiteral(", ")))));
         }
     }
-}
+
+private:
+    // The invariants; "Undo" then "Redo" is tried when the current state is the recorded one.
+    bool Verifier(Session& s, QString& erreur)
+    {
+        for (int cote : {CoteE, CoteS})
+            for (const PointProfil& p : s.Profils.Points(cote))
+                if (!std::isfinite(p.X) || !std::isfinite(p.Y) || p.Etat < 0 || p.Etat > 7) {
+                    erreur = QStringLiteral("side %1: point (%2, %3, %4)").arg(cote).arg(p.X).arg(p.Y).arg(p.Etat);
+                    return false;
+                }
+        CoupleProfils recalcule = s.Profils;
+        CalculerExtremes(recalcule);
+        erreur = Difference(s.Profils, recalcule);
+        if (!erreur.isEmpty()) {
+            erreur.prepend(QStringLiteral("metrics not those of CalculerExtremes: "));
+            return false;
+        }
+        const HistoriqueUndo& hist = s.Historique;
+        if (hist.Position() < 2 || !Difference(s.Profils, hist.Entree(hist.Position()).Modele()).isEmpty()
+            || !(ReglagesActuels(s.Ctx) == hist.Entree(hist.Position()).Reglages))
+            return true;
+        const CoupleProfils avant = s.Profils;
+        const ReglagesUndo reglages = ReglagesActuels(s.Ctx);
+        const int position = hist.Position();
+        CommandeAnnuler(s.Ctx);
+        erreur = Difference(s.Profils, hist.Entree(position - 1).Modele());
+        if (!erreur.isEmpty()) {
+            erreur.prepend(QStringLiteral("undo does not give the previous entry: "));
+            return false;
+        }
+        CommandeRetablir(s.Ctx);
+        erreur = Difference(s.Profils, avant);
+        if (erreur.isEmpty() && !(ReglagesActuels(s.Ctx) == reglages))
+            erreur = QStringLiteral("switches");
+        if (!erreur.isEmpty()) {
+            erreur.prepend(QStringLiteral("undo then redo changed the state: "));
+            return false;
+        }
+        return true;
+    }
+};
 
 GALBIX_TEST_MAIN(TestEndurance)
 #include "tst_endurance.moc"

@@ -1,5 +1,6 @@
 // The kerf offset: each side moves outwards by half the kerf, whichever way it turns, on a
 // copy, with the count and order of the points kept.
+#include "common/Colonnes.h"
 #include "common/TestMain.h"
 
 #include "editing/Saignee.h"
@@ -26,65 +27,58 @@ const std::vector<PointProfil> CarreE = Points({{0, 0}, {20, 0}, {20, 20}, {0, 2
 class TestSaignee : public QObject {
     Q_OBJECT
 private slots:
-    void saignee_data();
-    void saignee();
-    void copie();
-};
-
-void TestSaignee::saignee_data()
-{
-    QTest::addColumn<std::vector<PointProfil>>("points");
-    QTest::addColumn<std::vector<PointProfil>>("attendu");
-    QTest::newRow("carré anti-horaire")
-        << CarreE << Points({{-0.6f, -0.6f}, {20.6f, -0.6f}, {20.6f, 20.6f}, {-0.6f, 20.6f}, {-0.6f, -0.6f}});
-    QTest::newRow("carré horaire")
-        << Points({{0, 0}, {0, 20}, {20, 20}, {20, 0}, {0, 0}})
-        << Points({{-0.6f, -0.6f}, {-0.6f, 20.6f}, {20.6f, 20.6f}, {20.6f, -0.6f}, {-0.6f, -0.6f}});
-    // A point repeated (and one a hair away) follows its neighbour; the count is kept.
-    QTest::newRow("points confondus")
-        << Points({{0, 0}, {20, 0}, {20, 0}, {20.001f, 0.002f}, {20, 20}, {0, 20}, {0, 0}})
-        << Points({{-0.6f, -0.6f}, {20.6f, -0.6f}, {20.6f, -0.6f}, {20.6f, -0.6f}, {20.6f, 20.6f}, {-0.6f, 20.6f},
-                   {-0.6f, -0.6f}});
-    QTest::newRow("ligne ouverte vers +X") << Points({{0, 5}, {10, 5}}) << Points({{0, 5.6f}, {10, 5.6f}});
-    QTest::newRow("un seul point distinct") << Points({{3, 3}, {3.001f, 3}}) << Points({{3, 3}, {3.001f, 3}});
-}
-
-void TestSaignee::saignee()
-{
-    QFETCH(std::vector<PointProfil>, points);
-    QFETCH(std::vector<PointProfil>, attendu);
-    std::vector<PointProfil> obtenu = points;
-    DecalerExterieur(obtenu, CoteE, 0.6);
-    QCOMPARE(obtenu.size(), attendu.size());
-    for (size_t i = 0; i < obtenu.size(); ++i) {
-        QVERIFY2(std::fabs(obtenu[i].X - attendu[i].X) < 1e-4 && std::fabs(obtenu[i].Y - attendu[i].Y) < 1e-4,
-                 qPrintable(QStringLiteral("point %1 : %2 %3").arg(i + 1).arg(obtenu[i].X).arg(obtenu[i].Y)));
-        QCOMPARE(obtenu[i].Etat, points[i].Etat);
+    void saignee_data()
+    {
+        tests::Colonnes<std::vector<PointProfil>, std::vector<PointProfil>>("points", "attendu");
+        QTest::newRow("carré anti-horaire")
+            << CarreE << Points({{-0.6f, -0.6f}, {20.6f, -0.6f}, {20.6f, 20.6f}, {-0.6f, 20.6f}, {-0.6f, -0.6f}});
+        QTest::newRow("carré horaire")
+            << Points({{0, 0}, {0, 20}, {20, 20}, {20, 0}, {0, 0}})
+            << Points({{-0.6f, -0.6f}, {-0.6f, 20.6f}, {20.6f, 20.6f}, {20.6f, -0.6f}, {-0.6f, -0.6f}});
+        // A point repeated (and one a hair away) follows its neighbour; the count is kept.
+        QTest::newRow("points confondus")
+            << Points({{0, 0}, {20, 0}, {20, 0}, {20.001f, 0.002f}, {20, 20}, {0, 20}, {0, 0}})
+            << Points({{-0.6f, -0.6f}, {20.6f, -0.6f}, {20.6f, -0.6f}, {20.6f, -0.6f}, {20.6f, 20.6f}, {-0.6f, 20.6f},
+                       {-0.6f, -0.6f}});
+        QTest::newRow("ligne ouverte vers +X") << Points({{0, 5}, {10, 5}}) << Points({{0, 5.6f}, {10, 5.6f}});
+        QTest::newRow("un seul point distinct") << Points({{3, 3}, {3.001f, 3}}) << Points({{3, 3}, {3.001f, 3}});
     }
-    std::vector<PointProfil> intact = points;
-    DecalerExterieur(intact, CoteE, 0.0);
-    QCOMPARE(intact, points);
-}
-
-// Both sides of a pair move, the model's copy is left as it was, the metrics follow.
-void TestSaignee::copie()
-{
-    CoupleProfils p;
-    p.PointsE = CarreE;
-    p.PointsS = Points({{0, 0}, {0, 10}, {10, 10}, {10, 0}, {0, 0}});
-    p.EcartementZ = 300.0f;
-    CalculerExtremes(p);
-    const CoupleProfils avant = p;
-    const CoupleProfils c = AppliquerSaignee(p, 2.0);
-    QCOMPARE(p.PointsE, avant.PointsE);
-    QCOMPARE(c.XminE, -1.0f);
-    QCOMPARE(c.LargeurE, 22.0f);
-    QCOMPARE(c.LargeurS, 12.0f);
-    QCOMPARE(c.EcartementZ, 300.0f);
-    QCOMPARE(AppliquerSaignee(p, 0.0).PointsS, p.PointsS);
-    QCOMPARE(SensExterieur(p.PointsE), 1);
-    QCOMPARE(SensExterieur(p.PointsS), -1);
-}
+    void saignee()
+    {
+        QFETCH(std::vector<PointProfil>, points);
+        QFETCH(std::vector<PointProfil>, attendu);
+        std::vector<PointProfil> obtenu = points;
+        DecalerExterieur(obtenu, CoteE, 0.6);
+        QCOMPARE(obtenu.size(), attendu.size());
+        for (size_t i = 0; i < obtenu.size(); ++i) {
+            QVERIFY2(std::fabs(obtenu[i].X - attendu[i].X) < 1e-4 && std::fabs(obtenu[i].Y - attendu[i].Y) < 1e-4,
+                     qPrintable(QStringLiteral("point %1 : %2 %3").arg(i + 1).arg(obtenu[i].X).arg(obtenu[i].Y)));
+            QCOMPARE(obtenu[i].Etat, points[i].Etat);
+        }
+        std::vector<PointProfil> intact = points;
+        DecalerExterieur(intact, CoteE, 0.0);
+        QCOMPARE(intact, points);
+    }
+    // Both sides of a pair move, the model's copy is left as it was, the metrics follow.
+    void copie()
+    {
+        CoupleProfils p;
+        p.PointsE = CarreE;
+        p.PointsS = Points({{0, 0}, {0, 10}, {10, 10}, {10, 0}, {0, 0}});
+        p.EcartementZ = 300.0f;
+        CalculerExtremes(p);
+        const CoupleProfils avant = p;
+        const CoupleProfils c = AppliquerSaignee(p, 2.0);
+        QCOMPARE(p.PointsE, avant.PointsE);
+        QCOMPARE(c.XminE, -1.0f);
+        QCOMPARE(c.LargeurE, 22.0f);
+        QCOMPARE(c.LargeurS, 12.0f);
+        QCOMPARE(c.EcartementZ, 300.0f);
+        QCOMPARE(AppliquerSaignee(p, 0.0).PointsS, p.PointsS);
+        QCOMPARE(SensExterieur(p.PointsE), 1);
+        QCOMPARE(SensExterieur(p.PointsS), -1);
+    }
+};
 
 GALBIX_TEST_MAIN(TestSaignee)
 #include "tst_saignee.moc"

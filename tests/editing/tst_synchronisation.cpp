@@ -1,5 +1,6 @@
 // "Synchronisation optimale": the walk on small hand-computed cases, its properties on NACA
 // profiles of very different densities, and the command's refusals.
+#include "common/Colonnes.h"
 #include "common/TestMain.h"
 #include "editing/Synchronisation.h"
 #include "model/Extremes.h"
@@ -94,250 +95,232 @@ std::vector<double> Fractions(const Liste& l, std::vector<double>* longueurs)
 class TestSynchronisation : public QObject {
     Q_OBJECT
 private slots:
-    void marche_data();
-    void marche();
-    void proprietes_data();
-    void proprietes();
-    void commande_data();
-    void commande();
+    void marche_data()
+    {
+        tests::Colonnes<Liste, Liste, Liste, Liste>("e", "s", "attenduE", "attenduS");
+
+        const Liste carre10{{0, 0, S4}, {10, 0, 0}, {10, 10, 0}, {0, 10, 0}, {0, 0, S4}};
+        const Liste carre20{{0, 0, S4}, {20, 0, 0}, {20, 20, 0}, {0, 20, 0}, {0, 0, S4}};
+        QTest::newRow("squares of 10 and 20 mm") << carre10 << carre20 << carre10 << carre20;
+
+        QTest::newRow("3 points against 2")
+            << Liste{{0, 0, S4}, {10, 0, 0}, {20, 0, S4}} << Liste{{0, 0, S4}, {40, 0, S4}}
+            << Liste{{0, 0, S4}, {10, 0, 0}, {20, 0, S4}} << Liste{{0, 0, S4}, {20, 0, 0}, {40, 0, S4}};
+
+        // Inner vertices carry states: kept on the input vertices, 0 on their partners.
+        QTest::newRow("interleaved vertices")
+            << Liste{{0, 0, S4}, {3, 0, 1}, {10, 0, S4}} << Liste{{0, 0, S4}, {5, 0, 2}, {10, 0, S4}}
+            << Liste{{0, 0, S4}, {3, 0, 1}, {5, 0, 0}, {10, 0, S4}} << Liste{{0, 0, S4}, {3, 0, 0}, {5, 0, 2}, {10, 0, S4}};
+
+        QTest::newRow("vertices 0.0009 apart are paired as they stand")
+            << Droite({5, 5}, 1) << Droite({5.0009, 4.9991}, 2) << Droite({5, 5}, 1) << Droite({5.0009, 4.9991}, 2);
+
+        QTest::newRow("vertices 0.002 apart get partners")
+            << Droite({5, 5}, 1) << Droite({5.002, 4.998}, 2)
+            << Liste{{0, 0, S4}, {5, 0, 1}, {5.002f, 0, 0}, {10, 0, S4}}
+            << Liste{{0, 0, S4}, {5, 0, 0}, {5.002f, 0, 2}, {10, 0, S4}};
+
+        // No length on the root: the points are paired as they stand, the tip's surplus vertices
+        // get partners at the root's closing point.
+        QTest::newRow("zero-length root segment, same counts")
+            << Liste{{0, 0, S4}, {0, 0, 0}, {0, 0, S4}} << Liste{{0, 0, S4}, {5, 0, 1}, {10, 0, S4}}
+            << Liste{{0, 0, S4}, {0, 0, 0}, {0, 0, S4}} << Liste{{0, 0, S4}, {5, 0, 1}, {10, 0, S4}};
+        QTest::newRow("zero-length root segment, tip longer")
+            << Liste{{3, 3, S4}, {3, 3, S4}} << Liste{{0, 0, S4}, {5, 0, 1}, {10, 0, S4}}
+            << Liste{{3, 3, S4}, {3, 3, 0}, {3, 3, S4}} << Liste{{0, 0, S4}, {5, 0, 1}, {10, 0, S4}};
+
+        // Two segments on each side, each with its own scale; inner marks close the first one.
+        QTest::newRow("two segments")
+            << Liste{{0, 0, S4}, {10, 0, S4}, {10, 5, 3}, {10, 10, S4}}
+            << Liste{{0, 0, S4}, {5, 0, 1}, {20, 0, S4}, {20, 20, S4}}
+            << Liste{{0, 0, S4}, {2.5, 0, 0}, {10, 0, S4}, {10, 5, 3}, {10, 10, S4}}
+            << Liste{{0, 0, S4}, {5, 0, 1}, {20, 0, S4}, {20, 10, 0}, {20, 20, S4}};
+
+        QTest::newRow("closing point repeated on one side")
+            << Liste{{0, 0, S4}, {10, 0, S4}} << Liste{{0, 0, S4}, {10, 0, 1}, {10, 0, S4}}
+            << Liste{{0, 0, S4}, {10, 0, 0}, {10, 0, S4}} << Liste{{0, 0, S4}, {10, 0, 1}, {10, 0, S4}};
+
+        // Nine pairs 0.0009 apart are paired as they stand: the closing points, 0.0081 apart
+        // along the way, still end the segment together, each placed once.
+        QList<double> aretesS(9, 10.0009);
+        aretesS << 100.0 - 9 * 10.0009;
+        QTest::newRow("closing points apart after pairings")
+            << Droite(QList<double>(10, 10.0), 1) << Droite(aretesS, 2) << Droite(QList<double>(10, 10.0), 1)
+            << Droite(aretesS, 2);
+
+        // The same with one more vertex on E, 0.005 before its end: S reaches its
+        // closing point while E still has that vertex, which then gets a partner there.
+        QList<double> aretesE(9, 10.0);
+        aretesE << 9.995 << 0.005;
+        Liste attenduE = Droite(aretesE, 1);
+        Liste attenduS = Droite(aretesS, 2);
+        attenduS.insert(attenduS.end() - 1, PointProfil{100, 0, 0});
+        QTest::newRow("vertex left after the other side's closing point")
+            << Droite(aretesE, 1) << Droite(aretesS, 2) << attenduE << attenduS;
+    }
+    void marche()
+    {
+        QFETCH(Liste, e);
+        QFETCH(Liste, s);
+        QFETCH(Liste, attenduE);
+        QFETCH(Liste, attenduS);
+        CoupleProfils profils;
+        profils.PointsE = e;
+        profils.PointsS = s;
+        CoupleProfils sortie;
+        QVERIFY(!SynchroOptimale(profils, NbSynchro(e), sortie));
+        QVERIFY2(Ecart(sortie.PointsE, attenduE).isEmpty(), qPrintable(Ecart(sortie.PointsE, attenduE)));
+        QVERIFY2(Ecart(sortie.PointsS, attenduS).isEmpty(), qPrintable(Ecart(sortie.PointsS, attenduS)));
+    }
+    void proprietes_data()
+    {
+        tests::Colonnes<Liste, Liste>("e", "s");
+        QTest::addColumn<bool>("sansAjout"); // corresponding vertices already match
+        QTest::addColumn<bool>("rejouable"); // a second run adds nothing
+
+        const QList<double> bouts{0, 1};
+        QTest::newRow("ends only") << Naca("2412", 40, 200, bouts) << Naca("0012", 25, 120, bouts) << false << true;
+        QTest::newRow("dense against sparse, seven marks")
+            << Naca("2412", 5000, 250, {0, .1, .25, .5, .6, .9, 1}) << Naca("4415", 60, 90, {0, .1, .25, .5, .6, .9, 1})
+            << false << true;
+        QTest::newRow("same shape at half size")
+            << Naca("2412", 50, 200, bouts) << Naca("2412", 50, 100, bouts) << true << true;
+        QList<double> vingt;
+        for (int i = 0; i <= 20; ++i)
+            vingt << i / 20.0;
+        // Near the leading and trailing edges both sides have edges far below the tolerance:
+        // their vertices pair one for one and the sides drift apart there, so the closing
+        // points of a segment are reached with vertices still left on one side.
+        QTest::newRow("21 marks on 100 000 and 60 000 points")
+            << Naca("2412", 50001, 300, vingt) << Naca("0009", 30001, 150, vingt) << false << false;
+    }
+    // Equal lengths; every input vertex kept whole and in order, every created point at Etat 0;
+    // marks paired; partners at the same fraction of their segment; a second run changes nothing
+    // where the sides did not drift apart.
+    void proprietes()
+    {
+        QFETCH(Liste, e);
+        QFETCH(Liste, s);
+        QFETCH(bool, sansAjout);
+        QFETCH(bool, rejouable);
+        CoupleProfils profils;
+        profils.PointsE = e;
+        profils.PointsS = s;
+        CoupleProfils sortie;
+        QVERIFY(!SynchroOptimale(profils, NbSynchro(e), sortie));
+        const Liste& re = sortie.PointsE;
+        const Liste& rs = sortie.PointsS;
+        QCOMPARE(re.size(), rs.size());
+        if (sansAjout)
+            QCOMPARE(re.size(), e.size());
+        QVERIFY(re.size() <= e.size() + s.size() - size_t(NbSynchro(e)));
+
+        for (const auto& [entree, resultat] : {std::pair{&e, &re}, std::pair{&s, &rs}}) {
+            Liste repris;
+            std::copy_if(resultat->begin(), resultat->end(), std::back_inserter(repris),
+                         [](const PointProfil& p) { return p.Etat != 0; });
+            QVERIFY(repris == *entree);
+        }
+        for (size_t i = 0; i < re.size(); ++i)
+            QCOMPARE(AEtat(re[i], S4), AEtat(rs[i], S4));
+
+        // Each pair of input vertices taken together may shift the two sides by up to the
+        // coincidence tolerance; nothing else moves a partner away from its arc-length place
+        // (beyond the rounding of coordinates to 32-bit floats).
+        std::vector<double> longueursE;
+        const std::vector<double> fe = Fractions(re, &longueursE);
+        const std::vector<double> fs = Fractions(rs, nullptr);
+        int appariements = 0;
+        for (size_t i = 1; i < re.size(); ++i) {
+            if (AEtat(re[i - 1], S4))
+                appariements = 0;
+            if (re[i].Etat != 0 && rs[i].Etat != 0)
+                ++appariements;
+            const double ecart = std::fabs(fe[i] - fs[i]) * longueursE[i - 1];
+            QVERIFY2(ecart <= CoincidenceSynchro * appariements + 1e-4, qPrintable(QString::number(i)));
+        }
+
+        CoupleProfils encore;
+        QVERIFY(!SynchroOptimale(sortie, NbSynchro(re), encore));
+        QCOMPARE(encore.PointsE.size(), encore.PointsS.size());
+        if (rejouable) {
+            QVERIFY(encore.PointsE == re);
+            QVERIFY(encore.PointsS == rs);
+        }
+    }
+    void commande_data()
+    {
+        tests::Colonnes<Liste, Liste, IssueSynchro>("e", "s", "issue");
+        QTest::addColumn<QString>("texte"); // of the refusal; empty on success
+        QTest::addColumn<Liste>("attenduE"); // model after the command
+        QTest::addColumn<Liste>("attenduS");
+
+        const Liste carre10{{0, 0, 1}, {10, 0, 0}, {10, 10, 0}, {0, 10, 0}, {0, 0, 0}};
+        const Liste carre20{{0, 0, 0}, {20, 0, 0}, {20, 20, 0}, {0, 20, 2}, {0, 0, 0}};
+        QTest::newRow("no mark: the ends make one segment")
+            << carre10 << carre20 << IssueSynchro::Effectuee << QString()
+            << Liste{{0, 0, 5}, {10, 0, 0}, {10, 10, 0}, {0, 10, 0}, {0, 0, S4}}
+            << Liste{{0, 0, S4}, {20, 0, 0}, {20, 20, 0}, {0, 20, 2}, {0, 0, S4}};
+
+        QTest::newRow("one point on each side")
+            << Liste{{1, 2, 0}} << Liste{{3, 4, 1}} << IssueSynchro::Effectuee << QString()
+            << Liste{{1, 2, S4}} << Liste{{3, 4, 5}};
+
+        const QString differents = QStringLiteral(
+            "Il n'y a pas le même nombre de points de synchronisation à l'emplanture et au saumon.");
+        QTest::newRow("three marks against two: the end marks stay")
+            << Liste{{0, 0, 0}, {5, 0, S4}, {10, 0, 0}} << Liste{{0, 0, 0}, {5, 1, 0}, {10, 0, 0}}
+            << IssueSynchro::NombresDifferents << differents
+            << Liste{{0, 0, S4}, {5, 0, S4}, {10, 0, S4}} << Liste{{0, 0, S4}, {5, 1, 0}, {10, 0, S4}};
+
+        const Liste e3{{0, 0, 0}, {10, 0, S4}, {20, 0, 0}};
+        QTest::newRow("zero length on the tip, model untouched")
+            << e3 << Liste{{0, 0, 1}, {0, 0, S4}, {5, 0, 0}} << IssueSynchro::SegmentNul
+            << QStringLiteral("Le profil du saumon a une longueur nulle entre les points de synchronisation n° 1 et n° 2.")
+            << e3 << Liste{{0, 0, 1}, {0, 0, S4}, {5, 0, 0}};
+
+        // A root segment of no length: every step is a coincidence, the points are paired as
+        // they stand and the tip's extra vertex gets its partner at the root's closing point.
+        QTest::newRow("zero length on the root's last segment")
+            << Liste{{0, 0, 0}, {7, 7, S4}, {7, 7, 0}, {7, 7, 0}} << Liste{{0, 0, 0}, {1, 0, S4}, {2, 0, 0}}
+            << IssueSynchro::Effectuee << QString()
+            << Liste{{0, 0, S4}, {7, 7, S4}, {7, 7, 0}, {7, 7, S4}} << Liste{{0, 0, S4}, {1, 0, S4}, {2, 0, 0}, {2, 0, S4}};
+        QTest::newRow("zero length on both sides: refused on the tip")
+            << Liste{{7, 7, 0}, {7, 7, 0}} << Liste{{2, 2, 0}, {2, 2, 0}} << IssueSynchro::SegmentNul
+            << QStringLiteral("Le profil du saumon a une longueur nulle entre les points de synchronisation n° 1 et n° 2.")
+            << Liste{{7, 7, 0}, {7, 7, 0}} << Liste{{2, 2, 0}, {2, 2, 0}};
+    }
+    void commande()
+    {
+        QFETCH(Liste, e);
+        QFETCH(Liste, s);
+        QFETCH(IssueSynchro, issue);
+        QFETCH(QString, texte);
+        QFETCH(Liste, attenduE);
+        QFETCH(Liste, attenduS);
+        CoupleProfils profils;
+        profils.PointsE = e;
+        profils.PointsS = s;
+        CalculerExtremes(profils);
+        EtatEdition edition;
+        const ResultatSynchro r = ExecuterSynchroOptimale(profils, edition);
+        QCOMPARE(r.Issue, issue);
+        QCOMPARE(edition.ModeSelection, EtatSynchro);
+        QCOMPARE(r.Refus.Texte, texte);
+        QCOMPARE(r.Refus.Titre, texte.isEmpty() ? QString() : QStringLiteral("Synchronisation impossible"));
+        QVERIFY2(Ecart(profils.PointsE, attenduE).isEmpty(), qPrintable(Ecart(profils.PointsE, attenduE)));
+        QVERIFY2(Ecart(profils.PointsS, attenduS).isEmpty(), qPrintable(Ecart(profils.PointsS, attenduS)));
+        QCOMPARE(r.MarquesAjoutees, issue != IssueSynchro::SegmentNul);
+        if (issue == IssueSynchro::Effectuee) {
+            QCOMPARE(r.NbSynchroE, NbSynchro(attenduE));
+            QCOMPARE(r.NbSynchroS, r.NbSynchroE);
+            CoupleProfils recalcule = profils;
+            CalculerExtremes(recalcule);
+            QCOMPARE(profils.LargeurS, recalcule.LargeurS);
+            QCOMPARE(profils.IndXmaxE, recalcule.IndXmaxE);
+        }
+    }
 };
-
-void TestSynchronisation::marche_data()
-{
-    QTest::addColumn<Liste>("e");
-    QTest::addColumn<Liste>("s");
-    QTest::addColumn<Liste>("attenduE");
-    QTest::addColumn<Liste>("attenduS");
-
-    const Liste carre10{{0, 0, S4}, {10, 0, 0}, {10, 10, 0}, {0, 10, 0}, {0, 0, S4}};
-    const Liste carre20{{0, 0, S4}, {20, 0, 0}, {20, 20, 0}, {0, 20, 0}, {0, 0, S4}};
-    QTest::newRow("squares of 10 and 20 mm") << carre10 << carre20 << carre10 << carre20;
-
-    QTest::newRow("3 points against 2")
-        << Liste{{0, 0, S4}, {10, 0, 0}, {20, 0, S4}} << Liste{{0, 0, S4}, {40, 0, S4}}
-        << Liste{{0, 0, S4}, {10, 0, 0}, {20, 0, S4}} << Liste{{0, 0, S4}, {20, 0, 0}, {40, 0, S4}};
-
-    // Inner vertices carry states: kept on the input vertices, 0 on their partners.
-    QTest::newRow("interleaved vertices")
-        << Liste{{0, 0, S4}, {3, 0, 1}, {10, 0, S4}} << Liste{{0, 0, S4}, {5, 0, 2}, {10, 0, S4}}
-        << Liste{{0, 0, S4}, {3, 0, 1}, {5, 0, 0}, {10, 0, S4}} << Liste{{0, 0, S4}, {3, 0, 0}, {5, 0, 2}, {10, 0, S4}};
-
-    QTest::newRow("vertices 0.0009 apart are paired as they stand")
-        << Droite({5, 5}, 1) << Droite({5.0009, 4.9991}, 2) << Droite({5, 5}, 1) << Droite({5.0009, 4.9991}, 2);
-
-    QTest::newRow("vertices 0.002 apart get partners")
-        << Droite({5, 5}, 1) << Droite({5.002, 4.998}, 2)
-        << Liste{{0, 0, S4}, {5, 0, 1}, {5.002f, 0, 0}, {10, 0, S4}}
-        << Liste{{0, 0, S4}, {5, 0, 0}, {5.002f, 0, 2}, {10, 0, S4}};
-
-    // No length on the root: the points are paired as they stand, the tip's surplus vertices
-    // get partners at the root's closing point.
-    QTest::newRow("zero-length root segment, same counts")
-        << Liste{{0, 0, S4}, {0, 0, 0}, {0, 0, S4}} << Liste{{0, 0, S4}, {5, 0, 1}, {10, 0, S4}}
-        << Liste{{0, 0, S4}, {0, 0, 0}, {0, 0, S4}} << Liste{{0, 0, S4}, {5, 0, 1}, {10, 0, S4}};
-    QTest::newRow("zero-length root segment, tip longer")
-        << Liste{{3, 3, S4}, {3, 3, S4}} << Liste{{0, 0, S4}, {5, 0, 1}, {10, 0, S4}}
-        << Liste{{3, 3, S4}, {3, 3, 0}, {3, 3, S4}} << Liste{{0, 0, S4}, {5, 0, 1}, {10, 0, S4}};
-
-    // Two segments on each side, each with its own scale; inner marks close the first one.
-    QTest::newRow("two segments")
-        << Liste{{0, 0, S4}, {10, 0, S4}, {10, 5, 3}, {10, 10, S4}}
-        << Liste{{0, 0, S4}, {5, 0, 1}, {20, 0, S4}, {20, 20, S4}}
-        << Liste{{0, 0, S4}, {2.5, 0, 0}, {10, 0, S4}, {10, 5, 3}, {10, 10, S4}}
-        << Liste{{0, 0, S4}, {5, 0, 1}, {20, 0, S4}, {20, 10, 0}, {20, 20, S4}};
-
-    QTest::newRow("closing point repeated on one side")
-        << Liste{{0, 0, S4}, {10, 0, S4}} << Liste{{0, 0, S4}, {10, 0, 1}, {10, 0, S4}}
-        << Liste{{0, 0, S4}, {10, 0, 0}, {10, 0, S4}} << Liste{{0, 0, S4}, {10, 0, 1}, {10, 0, S4}};
-
-    // Nine pairs 0.0009 apart are paired as they stand: the closing points, 0.0081 apart
-    // along the way, still end the segment together, each placed once.
-    QList<double> aretesS(9, 10.0009);
-    aretesS << 100.0 - 9 * 10.0009;
-    QTest::newRow("closing points apart after pairings")
-        << Droite(QList<double>(10, 10.0), 1) << Droite(aretesS, 2) << Droite(QList<double>(10, 10.0), 1)
-        << Droite(aretesS, 2);
-
-    // The same with one more vertex on E, 0.005 before its end: S reaches its
-    // closing point while E still has that vertex, which then gets a partner there.
-    QList<double> aretesE(9, 10.0);
-    aretesE << 9.995 << 0.005;
-    Liste attenduE = Droite(aretesE, 1);
-    Liste attenduS = Droite(aretesS, 2);
-    attenduS.insert(attenduS.end() - 1, PointProfil{100, 0, 0});
-    QTest::newRow("vertex left after the other side's closing point")
-        << Droite(aretesE, 1) << Droite(aretesS, 2) << attenduE << attenduS;
-}
-
-void TestSynchronisation::marche()
-{
-    QFETCH(Liste, e);
-    QFETCH(Liste, s);
-    QFETCH(Liste, attenduE);
-    QFETCH(Liste, attenduS);
-    CoupleProfils profils;
-    profils.PointsE = e;
-    profils.PointsS = s;
-    CoupleProfils sortie;
-    QVERIFY(!SynchroOptimale(profils, NbSynchro(e), sortie));
-    QVERIFY2(Ecart(sortie.PointsE, attenduE).isEmpty(), qPrintable(Ecart(sortie.PointsE, attenduE)));
-    QVERIFY2(Ecart(sortie.PointsS, attenduS).isEmpty(), qPrintable(Ecart(sortie.PointsS, attenduS)));
-}
-
-void TestSynchronisation::proprietes_data()
-{
-    QTest::addColumn<Liste>("e");
-    QTest::addColumn<Liste>("s");
-    QTest::addColumn<bool>("sansAjout"); // corresponding vertices already match
-    QTest::addColumn<bool>("rejouable"); // a second run adds nothing
-
-    const QList<double> bouts{0, 1};
-    QTest::newRow("ends only") << Naca("2412", 40, 200, bouts) << Naca("0012", 25, 120, bouts) << false << true;
-    QTest::newRow("dense against sparse, seven marks")
-        << Naca("2412", 5000, 250, {0, .1, .25, .5, .6, .9, 1}) << Naca("4415", 60, 90, {0, .1, .25, .5, .6, .9, 1})
-        << false << true;
-    QTest::newRow("same shape at half size")
-        << Naca("2412", 50, 200, bouts) << Naca("2412", 50, 100, bouts) << true << true;
-    QList<double> vingt;
-    for (int i = 0; i <= 20; ++i)
-        vingt << i / 20.0;
-    // Near the leading and trailing edges both sides have edges far below the tolerance:
-    // their vertices pair one for one and the sides drift apart there, so the closing
-    // points of a segment are reached with vertices still left on one side.
-    QTest::newRow("21 marks on 100 000 and 60 000 points")
-        << Naca("2412", 50001, 300, vingt) << Naca("0009", 30001, 150, vingt) << false << false;
-}
-
-// Equal lengths; every input vertex kept whole and in order, every created point at Etat 0;
-// marks paired; partners at the same fraction of their segment; a second run changes nothing
-// where the sides did not drift apart.
-void TestSynchronisation::proprietes()
-{
-    QFETCH(Liste, e);
-    QFETCH(Liste, s);
-    QFETCH(bool, sansAjout);
-    QFETCH(bool, rejouable);
-    CoupleProfils profils;
-    profils.PointsE = e;
-    profils.PointsS = s;
-    CoupleProfils sortie;
-    QVERIFY(!SynchroOptimale(profils, NbSynchro(e), sortie));
-    const Liste& re = sortie.PointsE;
-    const Liste& rs = sortie.PointsS;
-    QCOMPARE(re.size(), rs.size());
-    if (sansAjout)
-        QCOMPARE(re.size(), e.size());
-    QVERIFY(re.size() <= e.size() + s.size() - size_t(NbSynchro(e)));
-
-    for (const auto& [entree, resultat] : {std::pair{&e, &re}, std::pair{&s, &rs}}) {
-        Liste repris;
-        std::copy_if(resultat->begin(), resultat->end(), std::back_inserter(repris),
-                     [](const PointProfil& p) { return p.Etat != 0; });
-        QVERIFY(repris == *entree);
-    }
-    for (size_t i = 0; i < re.size(); ++i)
-        QCOMPARE(AEtat(re[i], S4), AEtat(rs[i], S4));
-
-    // Each pair of input vertices taken together may shift the two sides by up to the
-    // coincidence tolerance; nothing else moves a partner away from its arc-length place
-    // (beyond the rounding of coordinates to 32-bit floats).
-    std::vector<double> longueursE;
-    const std::vector<double> fe = Fractions(re, &longueursE);
-    const std::vector<double> fs = Fractions(rs, nullptr);
-    int appariements = 0;
-    for (size_t i = 1; i < re.size(); ++i) {
-        if (AEtat(re[i - 1], S4))
-            appariements = 0;
-        if (re[i].Etat != 0 && rs[i].Etat != 0)
-            ++appariements;
-        const double ecart = std::fabs(fe[i] - fs[i]) * longueursE[i - 1];
-        QVERIFY2(ecart <= CoincidenceSynchro * appariements + 1e-4, qPrintable(QString::number(i)));
-    }
-
-    CoupleProfils encore;
-    QVERIFY(!SynchroOptimale(sortie, NbSynchro(re), encore));
-    QCOMPARE(encore.PointsE.size(), encore.PointsS.size());
-    if (rejouable) {
-        QVERIFY(encore.PointsE == re);
-        QVERIFY(encore.PointsS == rs);
-    }
-}
-
-void TestSynchronisation::commande_data()
-{
-    QTest::addColumn<Liste>("e");
-    QTest::addColumn<Liste>("s");
-    QTest::addColumn<IssueSynchro>("issue");
-    QTest::addColumn<QString>("texte"); // of the refusal; empty on success
-    QTest::addColumn<Liste>("attenduE"); // model after the command
-    QTest::addColumn<Liste>("attenduS");
-
-    const Liste carre10{{0, 0, 1}, {10, 0, 0}, {10, 10, 0}, {0, 10, 0}, {0, 0, 0}};
-    const Liste carre20{{0, 0, 0}, {20, 0, 0}, {20, 20, 0}, {0, 20, 2}, {0, 0, 0}};
-    QTest::newRow("no mark: the ends make one segment")
-        << carre10 << carre20 << IssueSynchro::Effectuee << QString()
-        << Liste{{0, 0, 5}, {10, 0, 0}, {10, 10, 0}, {0, 10, 0}, {0, 0, S4}}
-        << Liste{{0, 0, S4}, {20, 0, 0}, {20, 20, 0}, {0, 20, 2}, {0, 0, S4}};
-
-    QTest::newRow("one point on each side")
-        << Liste{{1, 2, 0}} << Liste{{3, 4, 1}} << IssueSynchro::Effectuee << QString()
-        << Liste{{1, 2, S4}} << Liste{{3, 4, 5}};
-
-    const QString differents = QStringLiteral(
-        "Il n'y a pas le même nombre de points de synchronisation à l'emplanture et au saumon.");
-    QTest::newRow("three marks against two: the end marks stay")
-        << Liste{{0, 0, 0}, {5, 0, S4}, {10, 0, 0}} << Liste{{0, 0, 0}, {5, 1, 0}, {10, 0, 0}}
-        << IssueSynchro::NombresDifferents << differents
-        << Liste{{0, 0, S4}, {5, 0, S4}, {10, 0, S4}} << Liste{{0, 0, S4}, {5, 1, 0}, {10, 0, S4}};
-
-    const Liste e3{{0, 0, 0}, {10, 0, S4}, {20, 0, 0}};
-    QTest::newRow("zero length on the tip, model untouched")
-        << e3 << Liste{{0, 0, 1}, {0, 0, S4}, {5, 0, 0}} << IssueSynchro::SegmentNul
-        << QStringLiteral("Le profil du saumon a une longueur nulle entre les points de synchronisation n° 1 et n° 2.")
-        << e3 << Liste{{0, 0, 1}, {0, 0, S4}, {5, 0, 0}};
-
-    // A root segment of no length: every step is a coincidence, the points are paired as
-    // they stand and the tip's extra vertex gets its partner at the root's closing point.
-    QTest::newRow("zero length on the root's last segment")
-        << Liste{{0, 0, 0}, {7, 7, S4}, {7, 7, 0}, {7, 7, 0}} << Liste{{0, 0, 0}, {1, 0, S4}, {2, 0, 0}}
-        << IssueSynchro::Effectuee << QString()
-        << Liste{{0, 0, S4}, {7, 7, S4}, {7, 7, 0}, {7, 7, S4}} << Liste{{0, 0, S4}, {1, 0, S4}, {2, 0, 0}, {2, 0, S4}};
-    QTest::newRow("zero length on both sides: refused on the tip")
-        << Liste{{7, 7, 0}, {7, 7, 0}} << Liste{{2, 2, 0}, {2, 2, 0}} << IssueSynchro::SegmentNul
-        << QStringLiteral("Le profil du saumon a une longueur nulle entre les points de synchronisation n° 1 et n° 2.")
-        << Liste{{7, 7, 0}, {7, 7, 0}} << Liste{{2, 2, 0}, {2, 2, 0}};
-}
-
-void TestSynchronisation::commande()
-{
-    QFETCH(Liste, e);
-    QFETCH(Liste, s);
-    QFETCH(IssueSynchro, issue);
-    QFETCH(QString, texte);
-    QFETCH(Liste, attenduE);
-    QFETCH(Liste, attenduS);
-    CoupleProfils profils;
-    profils.PointsE = e;
-    profils.PointsS = s;
-    CalculerExtremes(profils);
-    EtatEdition edition;
-    const ResultatSynchro r = ExecuterSynchroOptimale(profils, edition);
-    QCOMPARE(r.Issue, issue);
-    QCOMPARE(edition.ModeSelection, EtatSynchro);
-    QCOMPARE(r.Refus.Texte, texte);
-    QCOMPARE(r.Refus.Titre, texte.isEmpty() ? QString() : QStringLiteral("Synchronisation impossible"));
-    QVERIFY2(Ecart(profils.PointsE, attenduE).isEmpty(), qPrintable(Ecart(profils.PointsE, attenduE)));
-    QVERIFY2(Ecart(profils.PointsS, attenduS).isEmpty(), qPrintable(Ecart(profils.PointsS, attenduS)));
-    QCOMPARE(r.MarquesAjoutees, issue != IssueSynchro::SegmentNul);
-    if (issue == IssueSynchro::Effectuee) {
-        QCOMPARE(r.NbSynchroE, NbSynchro(attenduE));
-        QCOMPARE(r.NbSynchroS, r.NbSynchroE);
-        CoupleProfils recalcule = profils;
-        CalculerExtremes(recalcule);
-        QCOMPARE(profils.LargeurS, recalcule.LargeurS);
-        QCOMPARE(profils.IndXmaxE, recalcule.IndXmaxE);
-    }
-}
 
 GALBIX_TEST_MAIN(TestSynchronisation)
 #include "tst_synchronisation.moc"

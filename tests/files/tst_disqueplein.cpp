@@ -8,6 +8,8 @@
 #include "common/LanceurCli.h"
 #include "common/Octets.h"
 #include "common/Sauvegardes.h"
+#include "common/Colonnes.h"
+#include "common/Profils.h"
 #include "common/TestMain.h"
 #include "files/Projet.h"
 #include "model/Naca.h"
@@ -41,19 +43,11 @@ ls -A "$D" > "$S/liste"
 exit $statut
 )";
 
-std::vector<PointProfil> Naca(const char* code, double corde, int parSurface)
-{
-    std::vector<PointProfil> points;
-    for (const QPointF& p : ProfilNaca4(QString::fromLatin1(code), parSurface))
-        points.push_back({float(p.x() * corde), float(p.y() * corde), 0});
-    return points;
-}
-
 bool EcrireProjetNaca(const QString& chemin, int parSurface)
 {
     DonneesProjet projet;
-    projet.Profils.PointsE = Naca("2412", 220.0, parSurface);
-    projet.Profils.PointsS = Naca("0012", 160.0, parSurface);
+    projet.Profils.PointsE = tests::Naca("2412", parSurface, 220.0);
+    projet.Profils.PointsS = tests::Naca("0012", parSurface, 160.0);
     projet.Profils.EcartementZ = 600.0f;
     projet.NomFichier[CoteE] = QStringLiteral("Œuvre.dat");
     return EcrireProjet(chemin, projet);
@@ -64,111 +58,103 @@ bool EcrireProjetNaca(const QString& chemin, int parSurface)
 class TestDisquePlein : public QObject {
     Q_OBJECT
 private slots:
-    void initTestCase();
-    void sauvegarde_data();
-    void sauvegarde();
+    void initTestCase()
+    {
+        if (::geteuid() != 0)
+            QSKIP("mounting a small file system needs root");
+        if (QStandardPaths::findExecutable(QStringLiteral("unshare")).isEmpty())
+            QSKIP("the unshare program is missing");
+        QVERIFY(m_racine.isValid());
+        const QString essai = m_racine.filePath(QStringLiteral("essai"));
+        QDir().mkpath(essai);
+        QProcess p;
+        p.start(QStringLiteral("unshare"), {"-m", "sh", "-c", "mount -t tmpfs -o size=64k tmpfs \"$1\"", "sh", essai});
+        if (!p.waitForFinished(30000) || p.exitStatus() != QProcess::NormalExit || p.exitCode() != 0)
+            QSKIP("unshare -m with a tmpfs mount is not allowed here");
+
+        m_sources = m_racine.filePath(QStringLiteral("sources"));
+        QVERIFY(QDir().mkpath(m_sources));
+        QVERIFY(EcrireProjetNaca(m_sources + QStringLiteral("/petit.gbx"), 40));
+        QVERIFY(EcrireProjetNaca(m_sources + QStringLiteral("/grand.gbx"), 3000));
+        QCOMPARE(LancerCli({"exporter", m_sources + QStringLiteral("/grand.gbx"), "--dossier", m_sources}).statut, 0);
+    }
+    void sauvegarde_data()
+    {
+        QTest::addColumn<QStringList>("commande"); // "cli" or "reglages", then the arguments; D is the small disk
+        tests::Colonnes<QStringList, bool, QString>("cibles", "plein", "taille");
+        const QString src = QStringLiteral("SRC");
+        const QStringList paire = {"TempE.dat", "TempS.dat"};
+        QTest::newRow("projet (demo), disque plein") << QStringList{"cli", "demo", "D/projet.gbx"}
+                                                     << QStringList{"projet.gbx"} << true << "1m";
+        QTest::newRow("projet (importer) sans la place")
+            << QStringList{"cli", "importer", "--dossier", src, "D/projet.gbx"} << QStringList{"projet.gbx"} << false
+            << "128k";
+        QTest::newRow("profil .dat (naca), disque plein") << QStringList{"cli", "naca", "2412", "D/profil.dat"}
+                                                          << QStringList{"profil.dat"} << true << "1m";
+        QTest::newRow("profil .dxf (convertir), disque plein")
+            << QStringList{"cli", "convertir", src + "/TempE.dat", "D/profil.dxf"} << QStringList{"profil.dxf"} << true
+            << "1m";
+        QTest::newRow("profil .dat sans la place")
+            << QStringList{"cli", "naca", "0012", "D/profil.dat", "--points", "20000"} << QStringList{"profil.dat"}
+            << false << "256k";
+        QTest::newRow("paire d'échange, disque plein")
+            << QStringList{"cli", "exporter", src + "/petit.gbx", "--dossier", "D"} << paire << true << "1m";
+        QTest::newRow("paire d'échange sans la place")
+            << QStringList{"cli", "exporter", src + "/grand.gbx", "--dossier", "D"} << paire << false << "192k";
+        QTest::newRow("réglages, disque plein") << QStringList{"reglages", "D/Galbix.ini", "C:\\œ", "C:\\€"}
+                                                << QStringList{"Galbix.ini"} << true << "1m";
+        QTest::newRow("réglages sans la place") << QStringList{"reglages", "D/Galbix.ini", "C:\\œ", "C:\\€"}
+                                                << QStringList{"Galbix.ini"} << false << "256k";
+    }
+    void sauvegarde()
+    {
+        QFETCH(QStringList, commande);
+        QFETCH(QStringList, cibles);
+        QFETCH(bool, plein);
+        QFETCH(QString, taille);
+        const QString etape = m_racine.filePath(QString::number(++m_numero));
+        const QString disque = etape + QStringLiteral("/disque");
+        QVERIFY(QDir().mkpath(disque) && QDir().mkpath(etape + QStringLiteral("/ancien")));
+
+        // Old files: a settings file large enough that a second copy does not fit, else bytes.
+        QList<QByteArray> anciens;
+        for (const QString& c : cibles) {
+            anciens << (c == QLatin1String("Galbix.ini") ? ReglagesVolumineux(4000)
+                                                          : QByteArray("ancien contenu de ") + c.toUtf8() + "\r\n");
+            QVERIFY(EcrireOctets(etape + QStringLiteral("/ancien/") + c, anciens.back()));
+        }
+
+        QStringList args = {"-m", "sh", "-c", Script, "sh", disque, etape, plein ? "1" : "0", taille, cibles.join(u' ')};
+        args << (commande[0] == QLatin1String("cli") ? ProgrammeCli() : ProgrammeReglages());
+        for (QString a : commande.mid(1)) {
+            a.replace(QRegularExpression(QStringLiteral("^D(?=/|$)")), disque);
+            a.replace(QRegularExpression(QStringLiteral("^SRC")), m_sources);
+            args << a;
+        }
+        QProcess p;
+        p.start(QStringLiteral("unshare"), args);
+        QVERIFY(p.waitForFinished(60000));
+        QCOMPARE(p.exitStatus(), QProcess::NormalExit);
+        const QByteArray erreurs = LireOctets(etape + QStringLiteral("/erreurs"));
+        QCOMPARE(p.exitCode(), 2);
+        QCOMPARE(erreurs.count('\n'), 1);
+        QVERIFY2(erreurs.startsWith("galbix-"), erreurs.constData());
+        for (int i = 0; i < cibles.size(); ++i)
+            QCOMPARE(LireOctets(etape + QStringLiteral("/apres/") + cibles[i]), anciens[i]);
+        QStringList attendus = cibles;
+        if (plein)
+            attendus << QStringLiteral("plein");
+        attendus.sort();
+        QStringList liste = QString::fromUtf8(LireOctets(etape + QStringLiteral("/liste"))).split(u'\n', Qt::SkipEmptyParts);
+        liste.sort();
+        QCOMPARE(liste, attendus);
+    }
 
 private:
     QTemporaryDir m_racine;
     QString m_sources;
     int m_numero = 0;
 };
-
-void TestDisquePlein::initTestCase()
-{
-    if (::geteuid() != 0)
-        QSKIP("mounting a small file system needs root");
-    if (QStandardPaths::findExecutable(QStringLiteral("unshare")).isEmpty())
-        QSKIP("the unshare program is missing");
-    QVERIFY(m_racine.isValid());
-    const QString essai = m_racine.filePath(QStringLiteral("essai"));
-    QDir().mkpath(essai);
-    QProcess p;
-    p.start(QStringLiteral("unshare"), {"-m", "sh", "-c", "mount -t tmpfs -o size=64k tmpfs \"$1\"", "sh", essai});
-    if (!p.waitForFinished(30000) || p.exitStatus() != QProcess::NormalExit || p.exitCode() != 0)
-        QSKIP("unshare -m with a tmpfs mount is not allowed here");
-
-    m_sources = m_racine.filePath(QStringLiteral("sources"));
-    QVERIFY(QDir().mkpath(m_sources));
-    QVERIFY(EcrireProjetNaca(m_sources + QStringLiteral("/petit.gbx"), 40));
-    QVERIFY(EcrireProjetNaca(m_sources + QStringLiteral("/grand.gbx"), 3000));
-    QCOMPARE(LancerCli({"exporter", m_sources + QStringLiteral("/grand.gbx"), "--dossier", m_sources}).statut, 0);
-}
-
-void TestDisquePlein::sauvegarde_data()
-{
-    QTest::addColumn<QStringList>("commande"); // "cli" or "reglages", then the arguments; D is the small disk
-    QTest::addColumn<QStringList>("cibles");
-    QTest::addColumn<bool>("plein");
-    QTest::addColumn<QString>("taille");
-    const QString src = QStringLiteral("SRC");
-    const QStringList paire = {"TempE.dat", "TempS.dat"};
-    QTest::newRow("projet (demo), disque plein") << QStringList{"cli", "demo", "D/projet.gbx"}
-                                                 << QStringList{"projet.gbx"} << true << "1m";
-    QTest::newRow("projet (importer) sans la place")
-        << QStringList{"cli", "importer", "--dossier", src, "D/projet.gbx"} << QStringList{"projet.gbx"} << false
-        << "128k";
-    QTest::newRow("profil .dat (naca), disque plein") << QStringList{"cli", "naca", "2412", "D/profil.dat"}
-                                                      << QStringList{"profil.dat"} << true << "1m";
-    QTest::newRow("profil .dxf (convertir), disque plein")
-        << QStringList{"cli", "convertir", src + "/TempE.dat", "D/profil.dxf"} << QStringList{"profil.dxf"} << true
-        << "1m";
-    QTest::newRow("profil .dat sans la place")
-        << QStringList{"cli", "naca", "0012", "D/profil.dat", "--points", "20000"} << QStringList{"profil.dat"}
-        << false << "256k";
-    QTest::newRow("paire d'échange, disque plein")
-        << QStringList{"cli", "exporter", src + "/petit.gbx", "--dossier", "D"} << paire << true << "1m";
-    QTest::newRow("paire d'échange sans la place")
-        << QStringList{"cli", "exporter", src + "/grand.gbx", "--dossier", "D"} << paire << false << "192k";
-    QTest::newRow("réglages, disque plein") << QStringList{"reglages", "D/Galbix.ini", "C:\\œ", "C:\\€"}
-                                            << QStringList{"Galbix.ini"} << true << "1m";
-    QTest::newRow("réglages sans la place") << QStringList{"reglages", "D/Galbix.ini", "C:\\œ", "C:\\€"}
-                                            << QStringList{"Galbix.ini"} << false << "256k";
-}
-
-void TestDisquePlein::sauvegarde()
-{
-    QFETCH(QStringList, commande);
-    QFETCH(QStringList, cibles);
-    QFETCH(bool, plein);
-    QFETCH(QString, taille);
-    const QString etape = m_racine.filePath(QString::number(++m_numero));
-    const QString disque = etape + QStringLiteral("/disque");
-    QVERIFY(QDir().mkpath(disque) && QDir().mkpath(etape + QStringLiteral("/ancien")));
-
-    // Old files: a settings file large enough that a second copy does not fit, else bytes.
-    QList<QByteArray> anciens;
-    for (const QString& c : cibles) {
-        anciens << (c == QLatin1String("Galbix.ini") ? ReglagesVolumineux(4000)
-                                                      : QByteArray("ancien contenu de ") + c.toUtf8() + "\r\n");
-        QVERIFY(EcrireOctets(etape + QStringLiteral("/ancien/") + c, anciens.back()));
-    }
-
-    QStringList args = {"-m", "sh", "-c", Script, "sh", disque, etape, plein ? "1" : "0", taille, cibles.join(u' ')};
-    args << (commande[0] == QLatin1String("cli") ? ProgrammeCli() : ProgrammeReglages());
-    for (QString a : commande.mid(1)) {
-        a.replace(QRegularExpression(QStringLiteral("^D(?=/|$)")), disque);
-        a.replace(QRegularExpression(QStringLiteral("^SRC")), m_sources);
-        args << a;
-    }
-    QProcess p;
-    p.start(QStringLiteral("unshare"), args);
-    QVERIFY(p.waitForFinished(60000));
-    QCOMPARE(p.exitStatus(), QProcess::NormalExit);
-    const QByteArray erreurs = LireOctets(etape + QStringLiteral("/erreurs"));
-    QCOMPARE(p.exitCode(), 2);
-    QCOMPARE(erreurs.count('\n'), 1);
-    QVERIFY2(erreurs.startsWith("galbix-"), erreurs.constData());
-    for (int i = 0; i < cibles.size(); ++i)
-        QCOMPARE(LireOctets(etape + QStringLiteral("/apres/") + cibles[i]), anciens[i]);
-    QStringList attendus = cibles;
-    if (plein)
-        attendus << QStringLiteral("plein");
-    attendus.sort();
-    QStringList liste = QString::fromUtf8(LireOctets(etape + QStringLiteral("/liste"))).split(u'\n', Qt::SkipEmptyParts);
-    liste.sort();
-    QCOMPARE(liste, attendus);
-}
 
 GALBIX_TEST_MAIN(TestDisquePlein)
 #include "tst_disqueplein.moc"

@@ -1,6 +1,8 @@
 // Exchange with the cutting program: headers, the import's scaling and placing, failures
 // that leave the model alone, and the round trip of a placed wing.
 #include "common/Octets.h"
+#include "common/Colonnes.h"
+#include "common/Profils.h"
 #include "common/TestMain.h"
 #include "files/Echange.h"
 #include "model/Extremes.h"
@@ -11,6 +13,7 @@
 #include <QTemporaryDir>
 
 using namespace galbix;
+using galbix::tests::Naca;
 
 using galbix::tests::EcrireOctets;
 using galbix::tests::LireOctets;
@@ -21,14 +24,6 @@ QByteArray PremiereLigne(const QString& chemin)
 {
     QFile f(chemin);
     return f.open(QIODevice::ReadOnly) ? f.readLine().trimmed() : QByteArray();
-}
-
-std::vector<PointProfil> Naca(const char* code, int parSurface, float corde, float dx, float dy)
-{
-    std::vector<PointProfil> points;
-    for (const QPointF& p : ProfilNaca4(QString::fromLatin1(code), parSurface))
-        points.push_back({float(p.x() * corde + dx), float(p.y() * corde + dy), 0});
-    return points;
 }
 
 // Root NACA 2412 of chord 220 away from the origin; tip NACA 0012 placed against it.
@@ -47,15 +42,141 @@ CoupleProfils Aile(float corde, float fleche, float diedre, int nS)
 class TestEchange : public QObject {
     Q_OBJECT
 private slots:
-    void decoupage_data();
-    void decoupage();
-    void exemplesImport_data();
-    void exemplesImport();
-    void importRefuse_data();
-    void importRefuse();
-    void exportDeuxFois();
-    void exportPuisImport_data();
-    void exportPuisImport();
+    void decoupage_data()
+    {
+        tests::Colonnes<QString, int>("enTete", "cote");
+        QTest::addColumn<QList<float>>("champs"); // chord, sweep, height, spacing; empty: cannot be split
+        using L = QList<float>;
+        QTest::newRow("tip") << "S;150.000;12.000;3.000;600.000;x" << 1 << L{150, 12, 3, 600};
+        QTest::newRow("blanks and text in fields") << "E; 99.5 mm;-4;x;1e2;" << 1 << L{99.5f, -4, 0, 100};
+        QTest::newRow("tip header read as root's") << "S;150;12;3;600" << 0 << L{150, 0, 0, 0};
+        QTest::newRow("root without ';' after its chord") << "E;200.000" << 0 << L{};
+        QTest::newRow("tip without the last ';'") << "S;150;12;3;600" << 1 << L{};
+        QTest::newRow("';' within the first two characters") << ";;5" << 0 << L{};
+    }
+    void decoupage()
+    {
+        QFETCH(QString, enTete);
+        QFETCH(int, cote);
+        QFETCH(QList<float>, champs);
+        const std::optional<ChampsEchange> lu = LireEnTeteEchange(enTete, cote);
+        QCOMPARE(lu.has_value(), !champs.isEmpty());
+        if (lu)
+            QCOMPARE((QList<float>{lu->Corde, lu->Fleche, lu->DiedreMm, lu->Ecartement}), champs);
+    }
+    void exemplesImport_data()
+    {
+        QTest::addColumn<QByteArray>("fichierE");
+        QTest::addColumn<QList<float>>("attendus"); // X, Y of both root points, then of both tip points
+        QTest::newRow("root scaled by its chord, tip placed")
+            << QByteArray("E;200.000;00000.000;00000.000;00000.000;aile.dat\r\n0 0\r\n1 0.1\r\n")
+            << QList<float>{0, 0, 200, 20, 162, 3, 12, 6};
+        QTest::newRow("root header starting with S;") << QByteArray("  S;50;\n0.5 0.5\n0 0\n")
+                                                      << QList<float>{25, 25, 0, 0, 162, 3, 12, 6};
+    }
+    void exemplesImport()
+    {
+        QFETCH(QByteArray, fichierE);
+        QFETCH(QList<float>, attendus);
+        const QString dossier = Dossier(QStringLiteral("exemples"));
+        QVERIFY(EcrireOctets(CheminEchange(dossier, CoteE), fichierE));
+        QVERIFY(EcrireOctets(CheminEchange(dossier, CoteS), "S;150.000;12.000;3.000;600.000;x\r\n1 0\r\n0 0.02\r\n"));
+        CoupleProfils c;
+        c.PointsE = {{9, 9, 7}};
+        const ResultatImport r = ImporterEchange(dossier, c);
+        QCOMPARE(int(r.Issue), int(IssueImport::Importe));
+        QCOMPARE(c.NbPointsE() + c.NbPointsS(), 4);
+        const PointProfil lus[4] = {c.PointsE[0], c.PointsE[1], c.PointsS[0], c.PointsS[1]};
+        for (int i = 0; i < 4; ++i)
+            QCOMPARE((QList<float>{lus[i].X, lus[i].Y, float(lus[i].Etat)}),
+                     (QList<float>{attendus[2 * i], attendus[2 * i + 1], 0.0f}));
+        QCOMPARE(c.EcartementZ, 600.0f);
+        QCOMPARE((QList<float>{r.EnTeteS.Fleche, r.EnTeteS.DiedreMm}), (QList<float>{12.0f, 3.0f}));
+    }
+    void importRefuse_data()
+    {
+        QTest::addColumn<QByteArray>("fichierE"); // null: no file
+        tests::Colonnes<QByteArray, int>("fichierS", "issue");
+        QTest::addColumn<QString>("nomCite"); // file named in the message
+        const QByteArray e = "E;200;0;0;0;a\n0 0\n1 0\n";
+        const QByteArray s = "S;150;1;2;3;b\n0 0\n1 0\n";
+        const int introuvables = int(IssueImport::Introuvables), impossible = int(IssueImport::Impossible);
+        QTest::newRow("no files") << QByteArray() << QByteArray() << introuvables << "";
+        QTest::newRow("tip missing") << e << QByteArray() << introuvables << "";
+        QTest::newRow("root header cannot be split") << QByteArray("E;200\n0 0\n1 0\n") << s << impossible
+                                                     << "TempE.dat";
+        QTest::newRow("tip header short of a field") << e << QByteArray("S;150;1;2\n0 0\n1 0\n") << impossible
+                                                     << "TempS.dat";
+        QTest::newRow("binary tip") << e << QByteArray("\x00\x01\xfe\xff", 4) << impossible << "TempS.dat";
+        QTest::newRow("tip beyond float once scaled") << e << QByteArray("S;1e38;0;0;0;\n0 0\n10 0\n") << impossible
+                                                      << "TempS.dat";
+    }
+    // A refused import leaves the model as it was.
+    void importRefuse()
+    {
+        QFETCH(QByteArray, fichierE);
+        QFETCH(QByteArray, fichierS);
+        QFETCH(QString, nomCite);
+        const QString dossier = Dossier(QString::fromLatin1(QTest::currentDataTag()));
+        if (!fichierE.isNull())
+            QVERIFY(EcrireOctets(CheminEchange(dossier, CoteE), fichierE));
+        if (!fichierS.isNull())
+            QVERIFY(EcrireOctets(CheminEchange(dossier, CoteS), fichierS));
+        CoupleProfils c = Aile(160.0f, 30.0f, 8.0f, 25);
+        c.PointsE[3].Etat = 5;
+        const CoupleProfils avant = c;
+        const ResultatImport r = ImporterEchange(dossier, c);
+        QTEST(int(r.Issue), "issue");
+        QVERIFY(c.PointsE == avant.PointsE && c.PointsS == avant.PointsS && c.EcartementZ == avant.EcartementZ);
+        if (!nomCite.isEmpty())
+            QVERIFY2(r.Message.contains(QDir::toNativeSeparators(QDir(dossier).filePath(nomCite))), qPrintable(r.Message));
+    }
+    // The second export replaces the first, and nothing else is left beside the pair.
+    void exportDeuxFois()
+    {
+        const QString dossier = Dossier(QStringLiteral("deux_fois"));
+        const QString noms[2] = {QStringLiteral("e.dat"), QStringLiteral("s.dat")};
+        CoupleProfils premier = Aile(160.0f, 30.0f, 8.0f, 40);
+        CoupleProfils second = Aile(120.0f, -4.0f, 0.0f, 12);
+        QVERIFY(ExporterEchange(dossier, premier, noms) && ExporterEchange(dossier, second, noms));
+        QCOMPARE(QDir(dossier).entryList(QDir::Files | QDir::Hidden), (QStringList{"TempE.dat", "TempS.dat"}));
+        QCOMPARE(PremiereLigne(CheminEchange(dossier, CoteS)), EnTeteEchange(CoteS, second, noms[CoteS]).toUtf8());
+        QVERIFY(PremiereLigne(CheminEchange(dossier, CoteS)).startsWith("S;120.000;-4.000;"));
+    }
+    void exportPuisImport_data()
+    {
+        tests::Colonnes<float, float, float, int>("corde", "fleche", "diedre", "nS");
+        QTest::newRow("tapered, swept, dihedral") << 160.0f << 60.0f << 12.0f << 30;
+        QTest::newRow("tip ahead and below") << 180.0f << -25.5f << -7.25f << 30;
+        QTest::newRow("unequal counts") << 100.0f << 3.0f << 0.0f << 17;
+    }
+    // An exported wing imports back moved so that the root's smallest X and Y are 0.
+    void exportPuisImport()
+    {
+        QFETCH(float, corde);
+        QFETCH(float, fleche);
+        QFETCH(float, diedre);
+        QFETCH(int, nS);
+        const QString dossier = Dossier(QStringLiteral("aller_retour"));
+        CoupleProfils aile = Aile(corde, fleche, diedre, nS);
+        aile.PointsE[0].Etat = 4;
+        const QString noms[2] = {QStringLiteral("racine.dat"), QStringLiteral("bout.dxf")};
+        QVERIFY(ExporterEchange(dossier, aile, noms));
+        QCOMPARE(PremiereLigne(CheminEchange(dossier, CoteE)),
+                 QByteArray("E;") + QByteArray::number(aile.LargeurE, 'f', 3) + ";00000.000;00000.000;00000.000;racine.dat");
+        CoupleProfils relu;
+        QCOMPARE(int(ImporterEchange(dossier, relu).Issue), int(IssueImport::Importe));
+        for (int cote : {CoteE, CoteS}) {
+            QCOMPARE(relu.NbPoints(cote), aile.NbPoints(cote));
+            for (size_t i = 0; i < relu.Points(cote).size(); ++i) {
+                const PointProfil& a = aile.Points(cote)[i];
+                const PointProfil& b = relu.Points(cote)[i];
+                QVERIFY2(qAbs(b.X - (a.X - aile.XminE)) < 1e-3f && qAbs(b.Y - (a.Y - aile.YminE)) < 1e-3f && b.Etat == 0,
+                         qPrintable(QStringLiteral("side %1 point %2").arg(cote).arg(i + 1)));
+            }
+        }
+        QCOMPARE(relu.EcartementZ, 600.0f);
+    }
 
 private:
     QString Dossier(const QString& nom)
@@ -66,157 +187,6 @@ private:
     }
     QTemporaryDir m_dossier;
 };
-
-void TestEchange::decoupage_data()
-{
-    QTest::addColumn<QString>("enTete");
-    QTest::addColumn<int>("cote");
-    QTest::addColumn<QList<float>>("champs"); // chord, sweep, height, spacing; empty: cannot be split
-    using L = QList<float>;
-    QTest::newRow("tip") << "S;150.000;12.000;3.000;600.000;x" << 1 << L{150, 12, 3, 600};
-    QTest::newRow("blanks and text in fields") << "E; 99.5 mm;-4;x;1e2;" << 1 << L{99.5f, -4, 0, 100};
-    QTest::newRow("tip header read as root's") << "S;150;12;3;600" << 0 << L{150, 0, 0, 0};
-    QTest::newRow("root without ';' after its chord") << "E;200.000" << 0 << L{};
-    QTest::newRow("tip without the last ';'") << "S;150;12;3;600" << 1 << L{};
-    QTest::newRow("';' within the first two characters") << ";;5" << 0 << L{};
-    QTest::newRow("one character") << "E" << 0 << L{};
-}
-
-void TestEchange::decoupage()
-{
-    QFETCH(QString, enTete);
-    QFETCH(int, cote);
-    QFETCH(QList<float>, champs);
-    const std::optional<ChampsEchange> lu = LireEnTeteEchange(enTete, cote);
-    QCOMPARE(lu.has_value(), !champs.isEmpty());
-    if (lu)
-        QCOMPARE((QList<float>{lu->Corde, lu->Fleche, lu->DiedreMm, lu->Ecartement}), champs);
-}
-
-void TestEchange::exemplesImport_data()
-{
-    QTest::addColumn<QByteArray>("fichierE");
-    QTest::addColumn<QList<float>>("attendus"); // X, Y of both root points, then of both tip points
-    QTest::newRow("root scaled by its chord, tip placed")
-        << QByteArray("E;200.000;00000.000;00000.000;00000.000;aile.dat\r\n0 0\r\n1 0.1\r\n")
-        << QList<float>{0, 0, 200, 20, 162, 3, 12, 6};
-    QTest::newRow("root header starting with S;") << QByteArray("  S;50;\n0.5 0.5\n0 0\n")
-                                                  << QList<float>{25, 25, 0, 0, 162, 3, 12, 6};
-}
-
-void TestEchange::exemplesImport()
-{
-    QFETCH(QByteArray, fichierE);
-    QFETCH(QList<float>, attendus);
-    const QString dossier = Dossier(QStringLiteral("exemples"));
-    QVERIFY(EcrireOctets(CheminEchange(dossier, CoteE), fichierE));
-    QVERIFY(EcrireOctets(CheminEchange(dossier, CoteS), "S;150.000;12.000;3.000;600.000;x\r\n1 0\r\n0 0.02\r\n"));
-    CoupleProfils c;
-    c.PointsE = {{9, 9, 7}};
-    const ResultatImport r = ImporterEchange(dossier, c);
-    QCOMPARE(int(r.Issue), int(IssueImport::Importe));
-    QCOMPARE(c.NbPointsE() + c.NbPointsS(), 4);
-    const PointProfil lus[4] = {c.PointsE[0], c.PointsE[1], c.PointsS[0], c.PointsS[1]};
-    for (int i = 0; i < 4; ++i)
-        QCOMPARE((QList<float>{lus[i].X, lus[i].Y, float(lus[i].Etat)}),
-                 (QList<float>{attendus[2 * i], attendus[2 * i + 1], 0.0f}));
-    QCOMPARE(c.EcartementZ, 600.0f);
-    QCOMPARE((QList<float>{r.EnTeteS.Fleche, r.EnTeteS.DiedreMm}), (QList<float>{12.0f, 3.0f}));
-}
-
-void TestEchange::importRefuse_data()
-{
-    QTest::addColumn<QByteArray>("fichierE"); // null: no file
-    QTest::addColumn<QByteArray>("fichierS");
-    QTest::addColumn<int>("issue");
-    QTest::addColumn<QString>("nomCite"); // file named in the message
-    const QByteArray e = "E;200;0;0;0;a\n0 0\n1 0\n";
-    const QByteArray s = "S;150;1;2;3;b\n0 0\n1 0\n";
-    const int introuvables = int(IssueImport::Introuvables), impossible = int(IssueImport::Impossible);
-    QTest::newRow("no files") << QByteArray() << QByteArray() << introuvables << "";
-    QTest::newRow("tip missing") << e << QByteArray() << introuvables << "";
-    QTest::newRow("root header cannot be split") << QByteArray("E;200\n0 0\n1 0\n") << s << impossible
-                                                 << "TempE.dat";
-    QTest::newRow("tip header short of a field") << e << QByteArray("S;150;1;2\n0 0\n1 0\n") << impossible
-                                                 << "TempS.dat";
-    QTest::newRow("binary tip") << e << QByteArray("\x00\x01\xfe\xff", 4) << impossible << "TempS.dat";
-    QTest::newRow("tip beyond float once scaled") << e << QByteArray("S;1e38;0;0;0;\n0 0\n10 0\n") << impossible
-                                                  << "TempS.dat";
-}
-
-// A refused import leaves the model as it was.
-void TestEchange::importRefuse()
-{
-    QFETCH(QByteArray, fichierE);
-    QFETCH(QByteArray, fichierS);
-    QFETCH(int, issue);
-    QFETCH(QString, nomCite);
-    const QString dossier = Dossier(QString::fromLatin1(QTest::currentDataTag()));
-    if (!fichierE.isNull())
-        QVERIFY(EcrireOctets(CheminEchange(dossier, CoteE), fichierE));
-    if (!fichierS.isNull())
-        QVERIFY(EcrireOctets(CheminEchange(dossier, CoteS), fichierS));
-    CoupleProfils c = Aile(160.0f, 30.0f, 8.0f, 25);
-    c.PointsE[3].Etat = 5;
-    const CoupleProfils avant = c;
-    const ResultatImport r = ImporterEchange(dossier, c);
-    QCOMPARE(int(r.Issue), issue);
-    QVERIFY(c.PointsE == avant.PointsE && c.PointsS == avant.PointsS && c.EcartementZ == avant.EcartementZ);
-    if (!nomCite.isEmpty())
-        QVERIFY2(r.Message.contains(QDir::toNativeSeparators(QDir(dossier).filePath(nomCite))), qPrintable(r.Message));
-}
-
-// The second export replaces the first, and nothing else is left beside the pair.
-void TestEchange::exportDeuxFois()
-{
-    const QString dossier = Dossier(QStringLiteral("deux_fois"));
-    const QString noms[2] = {QStringLiteral("e.dat"), QStringLiteral("s.dat")};
-    CoupleProfils premier = Aile(160.0f, 30.0f, 8.0f, 40);
-    CoupleProfils second = Aile(120.0f, -4.0f, 0.0f, 12);
-    QVERIFY(ExporterEchange(dossier, premier, noms) && ExporterEchange(dossier, second, noms));
-    QCOMPARE(QDir(dossier).entryList(QDir::Files | QDir::Hidden), (QStringList{"TempE.dat", "TempS.dat"}));
-    QCOMPARE(PremiereLigne(CheminEchange(dossier, CoteS)), EnTeteEchange(CoteS, second, noms[CoteS]).toUtf8());
-    QVERIFY(PremiereLigne(CheminEchange(dossier, CoteS)).startsWith("S;120.000;-4.000;"));
-}
-
-void TestEchange::exportPuisImport_data()
-{
-    QTest::addColumn<float>("corde");
-    QTest::addColumn<float>("fleche");
-    QTest::addColumn<float>("diedre");
-    QTest::addColumn<int>("nS");
-    QTest::newRow("tapered, swept, dihedral") << 160.0f << 60.0f << 12.0f << 30;
-    QTest::newRow("tip ahead and below") << 180.0f << -25.5f << -7.25f << 30;
-    QTest::newRow("unequal counts") << 100.0f << 3.0f << 0.0f << 17;
-}
-
-// An exported wing imports back moved so that the root's smallest X and Y are 0.
-void TestEchange::exportPuisImport()
-{
-    QFETCH(float, corde);
-    QFETCH(float, fleche);
-    QFETCH(float, diedre);
-    QFETCH(int, nS);
-    const QString dossier = Dossier(QStringLiteral("aller_retour"));
-    CoupleProfils aile = Aile(corde, fleche, diedre, nS);
-    aile.PointsE[0].Etat = 4;
-    const QString noms[2] = {QStringLiteral("racine.dat"), QStringLiteral("bout.dxf")};
-    QVERIFY(ExporterEchange(dossier, aile, noms));
-    QCOMPARE(PremiereLigne(CheminEchange(dossier, CoteE)),
-             QByteArray("E;") + QByteArray::number(aile.LargeurE, 'f', 3) + ";00000.000;00000.000;00000.000;racine.dat");
-    CoupleProfils relu;
-    QCOMPARE(int(ImporterEchange(dossier, relu).Issue), int(IssueImport::Importe));
-    for (int cote : {CoteE, CoteS}) {
-        QCOMPARE(relu.NbPoints(cote), aile.NbPoints(cote));
-        for (size_t i = 0; i < relu.Points(cote).size(); ++i) {
-            const PointProfil& a = aile.Points(cote)[i];
-            const PointProfil& b = relu.Points(cote)[i];
-            QVERIFY2(qAbs(b.X - (a.X - aile.XminE)) < 1e-3f && qAbs(b.Y - (a.Y - aile.YminE)) < 1e-3f && b.Etat == 0,
-                     qPrintable(QStringLiteral("side %1 point %2").arg(cote).arg(i + 1)));
-        }
-    }
-    QCOMPARE(relu.EcartementZ, 600.0f);
-}
 
 GALBIX_TEST_MAIN(TestEchange)
 #include "tst_echange.moc"

@@ -5,6 +5,8 @@
 #include "common/Emplacements.h"
 #include "common/LecteurGCode.h"
 #include "common/LinuxCnc.h"
+#include "common/Colonnes.h"
+#include "common/Profils.h"
 #include "common/TestMain.h"
 
 #include "editing/Saignee.h"
@@ -21,6 +23,8 @@
 #include <cmath>
 
 using namespace galbix;
+using galbix::tests::Naca;
+using galbix::tests::Points;
 using Courses = std::array<double, 4>;
 using galbix::tests::LireGCode;
 using galbix::tests::MouvementLu;
@@ -30,22 +34,6 @@ namespace {
 
 constexpr double ToleranceProfil = 1e-3;  // mm, on each coordinate of each face
 constexpr double ToleranceDuree = 1e-6;   // relative
-
-std::vector<PointProfil> Naca(const char* code, int parSurface, double corde)
-{
-    std::vector<PointProfil> points;
-    for (const QPointF& p : ProfilNaca4(QString::fromLatin1(code), parSurface))
-        points.push_back({float(p.x() * corde), float(p.y() * corde), 0});
-    return points;
-}
-
-std::vector<PointProfil> Points(std::initializer_list<std::pair<float, float>> xy)
-{
-    std::vector<PointProfil> points;
-    for (auto [x, y] : xy)
-        points.push_back({x, y, 0});
-    return points;
-}
 
 CoupleProfils Demo()
 {
@@ -186,292 +174,260 @@ int Commande(const ProgrammeLu& lu, const QString& texte)
 class TestGCode : public QObject {
     Q_OBJECT
 private slots:
-    void relecture_data();
-    void relecture();
-    void linuxcnc_data() { relecture_data(); }
-    void linuxcnc();
-    void refus_data();
-    void refus();
-    void horsCourse_data();
-    void horsCourse();
-    void enTeteEtFormat();
-    void reglages();
-
-private:
-    ProgrammeGCode Generer(CoupleProfils& profils, MachineDecoupe& machine);
-};
-
-ProgrammeGCode TestGCode::Generer(CoupleProfils& profils, MachineDecoupe& machine)
-{
-    QFETCH(QString, panneau);
-    QFETCH(double, saignee);
-    QFETCH(bool, droite);
-    QFETCH(bool, parMinute);
-    QFETCH(QString, axes);
-    QFETCH(double, entree);
-    profils = panneau == QLatin1String("demo") ? Demo() : PanneauFlecheDiedre();
-    machine.EntreChariots = 1000.0;
-    machine.Emplanture = droite ? 800.0 : 150.0;
-    machine.EmplantureADroite = droite;
-    machine.Saignee = saignee;
-    machine.Avance = parMinute ? ModeAvance::ParMinute : ModeAvance::TempsInverse;
-    machine.Axes = axes;
-    machine.Entree = entree;
-    machine.Vitesse = 4.5;
-    return GenererGCode(profils, machine, Infos());
-}
-
-void TestGCode::relecture_data()
-{
-    QTest::addColumn<QString>("panneau");
-    QTest::addColumn<double>("saignee");
-    QTest::addColumn<bool>("droite");
-    QTest::addColumn<bool>("parMinute");
-    QTest::addColumn<QString>("axes");
-    QTest::addColumn<double>("entree");
-    const QString xyuv = QStringLiteral("XYUV"), xyza = QStringLiteral("XYZA");
-    QTest::newRow("démo, sans saignée, G93") << "demo" << 0.0 << false << false << xyuv << 10.0;
-    QTest::newRow("démo, saignée 1.2, G94") << "demo" << 1.2 << false << true << xyuv << 10.0;
-    QTest::newRow("démo, emplanture à droite, XYZA") << "demo" << 1.2 << true << false << xyza << 10.0;
-    QTest::newRow("flèche et dièdre, saignée 1.2, G93") << "fleche" << 1.2 << false << false << xyuv << 15.0;
-    QTest::newRow("flèche et dièdre, sans saignée, G94") << "fleche" << 0.0 << false << true << xyuv << 15.0;
-    QTest::newRow("flèche et dièdre, emplanture à droite, G94") << "fleche" << 1.2 << true << true << xyza << 5.0;
-    QTest::newRow("flèche et dièdre, sans entrée") << "fleche" << 0.0 << true << false << xyuv << 0.0;
-}
-
-void TestGCode::relecture()
-{
-    CoupleProfils profils;
-    MachineDecoupe m;
-    const ProgrammeGCode g = Generer(profils, m);
-    QVERIFY(!g.Refus);
-    const CoupleProfils avant = profils;
-    const ProgrammeLu lu = LireGCode(g.Texte, m.Axes);
-    QVERIFY2(lu.Erreur.isEmpty(), qPrintable(lu.Erreur));
-    QCOMPARE(g.Lignes, qint64(g.Texte.count('\n')));
-
-    // Expected: the kerf-offset pairs, between the safe point and the return to it.
-    const CoupleProfils p = AppliquerSaignee(profils, m.Saignee);
-    const double zE = m.Emplanture, zS = m.EmplantureADroite ? zE - p.EcartementZ : zE + p.EcartementZ;
-    const Faces sur = m.Entree > 0.0 ? PointSurAttendu(p, m.Entree) : Paire(p, 0);
-    std::vector<Faces> cibles;
-    std::vector<double> durees;
-    for (size_t k = 0; k < p.PointsE.size(); ++k) {
-        cibles.push_back(Paire(p, k));
-        durees.push_back(Duree(k == 0 ? sur : Paire(p, k - 1), Paire(p, k), m.Vitesse));
+    void relecture_data()
+    {
+        tests::Colonnes<QString, double, bool, bool, QString, double>(
+            "panneau", "saignee", "droite", "parMinute", "axes", "entree");
+        const QString xyuv = QStringLiteral("XYUV"), xyza = QStringLiteral("XYZA");
+        QTest::newRow("démo, sans saignée, G93") << "demo" << 0.0 << false << false << xyuv << 10.0;
+        QTest::newRow("démo, saignée 1.2, G94") << "demo" << 1.2 << false << true << xyuv << 10.0;
+        QTest::newRow("démo, emplanture à droite, XYZA") << "demo" << 1.2 << true << false << xyza << 10.0;
+        QTest::newRow("flèche et dièdre, saignée 1.2, G93") << "fleche" << 1.2 << false << false << xyuv << 15.0;
+        QTest::newRow("flèche et dièdre, emplanture à droite, G94") << "fleche" << 1.2 << true << true << xyza << 5.0;
+        QTest::newRow("flèche et dièdre, sans entrée") << "fleche" << 0.0 << true << false << xyuv << 0.0;
     }
-    cibles.push_back(sur);
-    durees.push_back(Duree(Paire(p, p.PointsE.size() - 1), sur, m.Vitesse));
+    void relecture()
+    {
+        CoupleProfils profils;
+        MachineDecoupe m;
+        const ProgrammeGCode g = Generer(profils, m);
+        QVERIFY(!g.Refus);
+        const CoupleProfils avant = profils;
+        const ProgrammeLu lu = LireGCode(g.Texte, m.Axes);
+        QVERIFY2(lu.Erreur.isEmpty(), qPrintable(lu.Erreur));
+        QCOMPARE(g.Lignes, qint64(g.Texte.count('\n')));
 
-    QVERIFY(lu.Mouvements.size() > p.PointsE.size() / 2);
-    QVERIFY(lu.Mouvements[0].Rapide);
-    QVERIFY(Proches(FacesDuFil(lu.Mouvements[0], m, zE, zS), sur));
-    for (size_t k = 1; k < lu.Mouvements.size(); ++k)
-        QVERIFY(!lu.Mouvements[k].Rapide);
-    const QString echec = Parcourir(lu, cibles, durees, m, zE, zS);
-    QVERIFY2(echec.isEmpty(), qPrintable(echec));
-    double total = 0.0;
-    for (double d : durees)
-        total += d;
-    QVERIFY(std::fabs(g.Duree - total) <= ToleranceDuree * total);
+        // Expected: the kerf-offset pairs, between the safe point and the return to it.
+        const CoupleProfils p = AppliquerSaignee(profils, m.Saignee);
+        const double zE = m.Emplanture, zS = m.EmplantureADroite ? zE - p.EcartementZ : zE + p.EcartementZ;
+        const Faces sur = m.Entree > 0.0 ? PointSurAttendu(p, m.Entree) : Paire(p, 0);
+        std::vector<Faces> cibles;
+        std::vector<double> durees;
+        for (size_t k = 0; k < p.PointsE.size(); ++k) {
+            cibles.push_back(Paire(p, k));
+            durees.push_back(Duree(k == 0 ? sur : Paire(p, k - 1), Paire(p, k), m.Vitesse));
+        }
+        cibles.push_back(sur);
+        durees.push_back(Duree(Paire(p, p.PointsE.size() - 1), sur, m.Vitesse));
 
-    // Units and feed mode before any move, heat after the rapid move, then the end.
-    QVERIFY(Commande(lu, QStringLiteral("G21 G90 G17")) == 0 && lu.Commandes[0].MouvementsAvant == 0);
-    QCOMPARE(lu.Commandes[1].Texte, m.Avance == ModeAvance::TempsInverse ? QStringLiteral("G93") : QStringLiteral("G94"));
-    QCOMPARE(lu.Commandes[size_t(Commande(lu, QStringLiteral("M3")))].MouvementsAvant, size_t(1));
-    QCOMPARE(lu.Commandes[size_t(Commande(lu, QStringLiteral("M5")))].MouvementsAvant, lu.Mouvements.size());
-    QCOMPARE(lu.Commandes.back().Texte, QStringLiteral("M2"));
-    QCOMPARE(profils.PointsE, avant.PointsE); // the model never changes
-}
+        QVERIFY(lu.Mouvements.size() > p.PointsE.size() / 2);
+        QVERIFY(lu.Mouvements[0].Rapide);
+        QVERIFY(Proches(FacesDuFil(lu.Mouvements[0], m, zE, zS), sur));
+        for (size_t k = 1; k < lu.Mouvements.size(); ++k)
+            QVERIFY(!lu.Mouvements[k].Rapide);
+        const QString echec = Parcourir(lu, cibles, durees, m, zE, zS);
+        QVERIFY2(echec.isEmpty(), qPrintable(echec));
+        double total = 0.0;
+        for (double d : durees)
+            total += d;
+        QVERIFY(std::fabs(g.Duree - total) <= ToleranceDuree * total);
 
-void TestGCode::linuxcnc()
-{
-    const QString python = tests::PythonLinuxCnc();
-    if (python.isEmpty())
-        QSKIP("L'interpréteur de LinuxCNC (module Python gcode du paquet Debian linuxcnc-uspace) n'est pas "
-              "installé : contrôle sauté.");
-    CoupleProfils profils;
-    MachineDecoupe m;
-    const ProgrammeGCode g = Generer(profils, m);
-    QTemporaryDir dossier;
-    QFile programme(dossier.filePath(QStringLiteral("p.ngc"))), script(dossier.filePath(QStringLiteral("l.py")));
-    QFile parametres(dossier.filePath(QStringLiteral("p.var")));
-    QVERIFY(programme.open(QIODevice::WriteOnly) && programme.write(g.Texte) == g.Texte.size());
-    QVERIFY(script.open(QIODevice::WriteOnly) && script.write(tests::ScriptLinuxCnc) > 0);
-    QVERIFY(parametres.open(QIODevice::WriteOnly));
-    programme.close(), script.close(), parametres.close();
-    QProcess p;
-    p.start(python, {script.fileName(), programme.fileName(), parametres.fileName()});
-    QVERIFY(p.waitForFinished(120000));
-    const QByteArray sortie = p.readAllStandardOutput();
-    QVERIFY2(p.exitCode() == 0, sortie.constData());
-    const QList<QByteArray> lignes = sortie.trimmed().split('\n');
-    const ProgrammeLu lu = LireGCode(g.Texte, m.Axes);
-    QCOMPARE(size_t(lignes.size()), lu.Mouvements.size());
-    // Canonical positions: lengths in inches, the A axis in degrees; order X Y Z A B C U V W.
-    const std::array<int, 4> index = m.Axes == QLatin1String("XYUV") ? std::array<int, 4>{0, 1, 6, 7}
-                                                                    : std::array<int, 4>{0, 1, 2, 3};
-    for (size_t k = 0; k < lu.Mouvements.size(); ++k) {
-        const QList<QByteArray> mots = lignes[qsizetype(k)].split(' ');
-        QCOMPARE(mots.size(), 10);
-        QCOMPARE(mots[0], lu.Mouvements[k].Rapide ? QByteArray("G0") : QByteArray("G1"));
-        for (size_t a = 0; a < 4; ++a) {
-            const double echelle = m.Axes[int(a)] == QLatin1Char('A') ? 1.0 : 25.4;
-            QVERIFY(std::fabs(mots[index[a] + 1].toDouble() * echelle - lu.Mouvements[k].Axes[a]) < 1e-6);
+        // Units and feed mode before any move, heat after the rapid move, then the end.
+        QVERIFY(Commande(lu, QStringLiteral("G21 G90 G17")) == 0 && lu.Commandes[0].MouvementsAvant == 0);
+        QCOMPARE(lu.Commandes[1].Texte, m.Avance == ModeAvance::TempsInverse ? QStringLiteral("G93") : QStringLiteral("G94"));
+        QCOMPARE(lu.Commandes[size_t(Commande(lu, QStringLiteral("M3")))].MouvementsAvant, size_t(1));
+        QCOMPARE(lu.Commandes[size_t(Commande(lu, QStringLiteral("M5")))].MouvementsAvant, lu.Mouvements.size());
+        QCOMPARE(lu.Commandes.back().Texte, QStringLiteral("M2"));
+        QCOMPARE(profils.PointsE, avant.PointsE); // the model never changes
+    }
+    void linuxcnc_data() { relecture_data(); }
+    void linuxcnc()
+    {
+        const QString python = tests::PythonLinuxCnc();
+        if (python.isEmpty())
+            QSKIP("L'interpréteur de LinuxCNC (module Python gcode du paquet Debian linuxcnc-uspace) n'est pas "
+                  "installé : contrôle sauté.");
+        CoupleProfils profils;
+        MachineDecoupe m;
+        const ProgrammeGCode g = Generer(profils, m);
+        QTemporaryDir dossier;
+        QFile programme(dossier.filePath(QStringLiteral("p.ngc"))), script(dossier.filePath(QStringLiteral("l.py")));
+        QFile parametres(dossier.filePath(QStringLiteral("p.var")));
+        QVERIFY(programme.open(QIODevice::WriteOnly) && programme.write(g.Texte) == g.Texte.size());
+        QVERIFY(script.open(QIODevice::WriteOnly) && script.write(tests::ScriptLinuxCnc) > 0);
+        QVERIFY(parametres.open(QIODevice::WriteOnly));
+        programme.close(), script.close(), parametres.close();
+        QProcess p;
+        p.start(python, {script.fileName(), programme.fileName(), parametres.fileName()});
+        QVERIFY(p.waitForFinished(120000));
+        const QByteArray sortie = p.readAllStandardOutput();
+        QVERIFY2(p.exitCode() == 0, sortie.constData());
+        const QList<QByteArray> lignes = sortie.trimmed().split('\n');
+        const ProgrammeLu lu = LireGCode(g.Texte, m.Axes);
+        QCOMPARE(size_t(lignes.size()), lu.Mouvements.size());
+        // Canonical positions: lengths in inches, the A axis in degrees; order X Y Z A B C U V W.
+        const std::array<int, 4> index = m.Axes == QLatin1String("XYUV") ? std::array<int, 4>{0, 1, 6, 7}
+                                                                        : std::array<int, 4>{0, 1, 2, 3};
+        for (size_t k = 0; k < lu.Mouvements.size(); ++k) {
+            const QList<QByteArray> mots = lignes[qsizetype(k)].split(' ');
+            QCOMPARE(mots.size(), 10);
+            QCOMPARE(mots[0], lu.Mouvements[k].Rapide ? QByteArray("G0") : QByteArray("G1"));
+            for (size_t a = 0; a < 4; ++a) {
+                const double echelle = m.Axes[int(a)] == QLatin1Char('A') ? 1.0 : 25.4;
+                QVERIFY(std::fabs(mots[index[a] + 1].toDouble() * echelle - lu.Mouvements[k].Axes[a]) < 1e-6);
+            }
         }
     }
-}
-
-void TestGCode::refus_data()
-{
-    QTest::addColumn<CoupleProfils>("profils");
-    QTest::addColumn<double>("entreChariots");
-    QTest::addColumn<double>("emplanture");
-    QTest::addColumn<bool>("droite");
-    QTest::addColumn<QString>("extrait");
-    CoupleProfils inegal = Carres();
-    inegal.PointsS.pop_back();
-    CoupleProfils vide;
-    QTest::newRow("non synchronisés") << inegal << 1000.0 << 100.0 << false << QStringLiteral("synchronisez");
-    QTest::newRow("aucun profil") << vide << 1000.0 << 100.0 << false << QStringLiteral("au moins deux points");
-    QTest::newRow("écartement nul") << Carres(0.0f) << 1000.0 << 100.0 << false << QStringLiteral("écartement");
-    QTest::newRow("D négatif") << Carres() << 1000.0 << -1.0 << false << QStringLiteral("sort des chariots");
-    QTest::newRow("saumon au-delà du chariot droit") << Carres() << 1000.0 << 900.5 << false
-                                                      << QStringLiteral("sort des chariots");
-    QTest::newRow("bloc juste entre les chariots") << Carres() << 1000.0 << 900.0 << false << QString();
-    QTest::newRow("à droite : saumon avant le chariot gauche") << Carres() << 1000.0 << 99.0 << true
-                                                               << QStringLiteral("sort des chariots");
-    QTest::newRow("à droite : emplanture au-delà") << Carres() << 1000.0 << 1000.5 << true
-                                                   << QStringLiteral("sort des chariots");
-    QTest::newRow("L nul") << Carres() << 0.0 << 0.0 << false << QStringLiteral("entre les chariots");
-}
-
-void TestGCode::refus()
-{
-    QFETCH(CoupleProfils, profils);
-    QFETCH(double, entreChariots);
-    QFETCH(double, emplanture);
-    QFETCH(bool, droite);
-    QFETCH(QString, extrait);
-    MachineDecoupe m;
-    m.EntreChariots = entreChariots;
-    m.Emplanture = emplanture;
-    m.EmplantureADroite = droite;
-    const ProgrammeGCode g = GenererGCode(profils, m, Infos());
-    QCOMPARE(bool(g.Refus), !extrait.isEmpty());
-    if (g.Refus) {
-        QVERIFY2(g.Refus->Texte.contains(extrait), qPrintable(g.Refus->Texte));
-        QVERIFY(g.Texte.isEmpty());
-        QVERIFY(CheminsChariots(profils, m).empty());
-    } else {
-        QCOMPARE(CheminsChariots(profils, m).size(), profils.PointsE.size());
+    void refus_data()
+    {
+        tests::Colonnes<CoupleProfils, double, double, bool, QString>(
+            "profils", "entreChariots", "emplanture", "droite", "extrait");
+        CoupleProfils inegal = Carres();
+        inegal.PointsS.pop_back();
+        CoupleProfils vide;
+        QTest::newRow("non synchronisés") << inegal << 1000.0 << 100.0 << false << QStringLiteral("synchronisez");
+        QTest::newRow("aucun profil") << vide << 1000.0 << 100.0 << false << QStringLiteral("au moins deux points");
+        QTest::newRow("écartement nul") << Carres(0.0f) << 1000.0 << 100.0 << false << QStringLiteral("écartement");
+        QTest::newRow("D négatif") << Carres() << 1000.0 << -1.0 << false << QStringLiteral("sort des chariots");
+        QTest::newRow("saumon au-delà du chariot droit") << Carres() << 1000.0 << 900.5 << false
+                                                          << QStringLiteral("sort des chariots");
+        QTest::newRow("bloc juste entre les chariots") << Carres() << 1000.0 << 900.0 << false << QString();
+        QTest::newRow("à droite : saumon avant le chariot gauche") << Carres() << 1000.0 << 99.0 << true
+                                                                   << QStringLiteral("sort des chariots");
+        QTest::newRow("à droite : emplanture au-delà") << Carres() << 1000.0 << 1000.5 << true
+                                                       << QStringLiteral("sort des chariots");
+        QTest::newRow("L nul") << Carres() << 0.0 << 0.0 << false << QStringLiteral("entre les chariots");
     }
-}
+    void refus()
+    {
+        QFETCH(CoupleProfils, profils);
+        QFETCH(double, entreChariots);
+        QFETCH(double, emplanture);
+        QFETCH(bool, droite);
+        QFETCH(QString, extrait);
+        MachineDecoupe m;
+        m.EntreChariots = entreChariots;
+        m.Emplanture = emplanture;
+        m.EmplantureADroite = droite;
+        const ProgrammeGCode g = GenererGCode(profils, m, Infos());
+        QCOMPARE(bool(g.Refus), !extrait.isEmpty());
+        if (g.Refus) {
+            QVERIFY2(g.Refus->Texte.contains(extrait), qPrintable(g.Refus->Texte));
+            QVERIFY(g.Texte.isEmpty());
+            QVERIFY(CheminsChariots(profils, m).empty());
+        } else {
+            QCOMPARE(CheminsChariots(profils, m).size(), profils.PointsE.size());
+        }
+    }
+    void horsCourse_data()
+    {
+        // Squares 100 mm apart between carriages 300 mm apart, root 100 mm from the left one: the
+        // left carriage runs a square of 30 mm from (dx + 5, dx + 5), the right one stands at the
+        // apex (dx + 20, dx + 20).
+        tests::Colonnes<Courses, double, QString, std::vector<double>>("courses", "dx", "axes", "exces");
+        QTest::newRow("dans les courses") << Courses{100, 100, 100, 100} << 10.0 << "" << std::vector<double>{};
+        QTest::newRow("à gauche sous 0") << Courses{100, 100, 100, 100} << -10.0 << "XY" << std::vector<double>{5.0, 5.0};
+        QTest::newRow("courses courtes") << Courses{30, 50, 25, 40} << 10.0 << "XU" << std::vector<double>{15.0, 5.0};
+    }
+    void horsCourse()
+    {
+        QFETCH(Courses, courses);
+        QFETCH(double, dx);
+        QFETCH(std::vector<double>, exces);
+        CoupleProfils p;
+        p.PointsE = Points({{10, 10}, {30, 10}, {30, 30}, {10, 30}, {10, 10}});
+        p.PointsS = Points({{15, 15}, {25, 15}, {25, 25}, {15, 25}, {15, 15}});
+        for (auto& v : {&p.PointsE, &p.PointsS})
+            for (PointProfil& pt : *v)
+                pt.X += float(dx), pt.Y += float(dx);
+        p.EcartementZ = 100.0f;
+        CalculerExtremes(p);
+        MachineDecoupe m;
+        m.EntreChariots = 300.0;
+        m.Emplanture = 100.0;
+        m.Courses = courses;
+        m.Entree = 0.0;
+        const ProgrammeGCode g = GenererGCode(p, m, Infos());
+        QVERIFY(!g.Refus);
+        QCOMPARE(g.Gauche.XMin, dx + 5.0);
+        QCOMPARE(g.Gauche.YMax, dx + 35.0);
+        QCOMPARE(g.Droite.XMax, dx + 20.0);
+        QString obtenus;
+        for (const DepassementCourse& d : g.HorsCourse)
+            obtenus += d.Axe;
+        QTEST(obtenus, "axes");
+        for (size_t i = 0; i < exces.size(); ++i)
+            QVERIFY(std::fabs(g.HorsCourse[i].Exces - exces[i]) < 1e-9);
+        QCOMPARE(TexteHorsCourse(g.HorsCourse).count(QLatin1Char('\n')), qsizetype(std::max<int>(0, int(exces.size()) - 1)));
+        QCOMPARE(g.Texte.count("(Attention"), qsizetype(exces.size()));
+    }
+    // The header names the machine, the time and the extents, in ASCII; numbers keep "." under a
+    // French locale and never use an exponent, even for the feeds of very short moves.
+    void enTeteEtFormat()
+    {
+        const QLocale avant;
+        QLocale::setDefault(QLocale(QLocale::French, QLocale::France));
+        CoupleProfils p = Carres();
+        p.PointsE.insert(p.PointsE.begin() + 1, {0.0001f, 0.0f, 0});  // a move too short to be written
+        p.PointsS.insert(p.PointsS.begin() + 1, {0.0001f, 0.0f, 0});
+        MachineDecoupe m;
+        m.Emplanture = 100.0;
+        m.LignesDebut = QStringLiteral(" M3 S1 | G4 P2 |");
+        const ProgrammeGCode g = GenererGCode(p, m, Infos());
+        QLocale::setDefault(avant);
+        QVERIFY(!g.Refus);
+        for (char c : g.Texte)
+            QVERIFY(uchar(c) < 128);
+        QVERIFY(g.Texte.contains("(Projet : essai [e])\n"));
+        QVERIFY(g.Texte.contains("emplanture a D = 100.000 mm"));
+        QVERIFY(g.Texte.contains("Duree estimee"));
+        QVERIFY(g.Texte.contains("\nM3 S1\nG4 P2\nG1 "));
+        QVERIFY(!QRegularExpression(QStringLiteral("\\d[eE][-+]?\\d")).match(QString::fromLatin1(g.Texte)).hasMatch());
+        const ProgrammeLu lu = LireGCode(g.Texte, m.Axes);
+        QVERIFY2(lu.Erreur.isEmpty(), qPrintable(lu.Erreur));
+        QCOMPARE(lu.Mouvements.size(), size_t(1 + 1 + 4 + 1)); // rapid, lead-in, 4 sides and the return
+        QVERIFY(std::fabs(g.Duree - 100.0 / m.Vitesse) < 1e-9); // the short move's time is kept
+    }
+    // The machine kept in the settings file comes back as it was written, beside other sections.
+    void reglages()
+    {
+        QTemporaryDir dossier;
+        const QString ini = dossier.filePath(QStringLiteral("Galbix.ini"));
+        QFile f(ini);
+        QVERIFY(f.open(QIODevice::WriteOnly) && f.write("[Fichiers]\r\nOuverture=/tmp\r\n") > 0);
+        f.close();
+        QCOMPARE(LireMachine(ini, 7.5).Vitesse, 7.5);
+        MachineDecoupe m;
+        m.EntreChariots = 1234.5;
+        m.Emplanture = 33.25;
+        m.EmplantureADroite = true;
+        m.Axes = QStringLiteral("XYZA");
+        m.Courses = {900, 400, 910, 410.5};
+        m.Vitesse = 2.25;
+        m.Avance = ModeAvance::ParMinute;
+        m.Saignee = 1.2;
+        m.Entree = 0.0;
+        m.LignesDebut = QStringLiteral("M3 S40|G4 P3");
+        m.LignesFin = QString();
+        QVERIFY(EcrireMachine(ini, m));
+        QCOMPARE(LireMachine(ini, 7.5), m);
+        QCOMPARE(LireIni(QStringLiteral("Fichiers"), QStringLiteral("Ouverture"), ini, QString()), QStringLiteral("/tmp"));
+        QVERIFY(VerifierMachine(m) == std::nullopt);
+        m.Saignee = -1.0;
+        QVERIFY(VerifierMachine(m));
+    }
 
-void TestGCode::horsCourse_data()
-{
-    // Squares 100 mm apart between carriages 300 mm apart, root 100 mm from the left one: the
-    // left carriage runs a square of 30 mm from (dx + 5, dx + 5), the right one stands at the
-    // apex (dx + 20, dx + 20).
-    QTest::addColumn<Courses>("courses");
-    QTest::addColumn<double>("dx");
-    QTest::addColumn<QString>("axes");
-    QTest::addColumn<std::vector<double>>("exces");
-    QTest::newRow("dans les courses") << Courses{100, 100, 100, 100} << 10.0 << "" << std::vector<double>{};
-    QTest::newRow("à gauche sous 0") << Courses{100, 100, 100, 100} << -10.0 << "XY" << std::vector<double>{5.0, 5.0};
-    QTest::newRow("courses courtes") << Courses{30, 50, 25, 40} << 10.0 << "XU" << std::vector<double>{15.0, 5.0};
-}
-
-void TestGCode::horsCourse()
-{
-    QFETCH(Courses, courses);
-    QFETCH(double, dx);
-    QFETCH(QString, axes);
-    QFETCH(std::vector<double>, exces);
-    CoupleProfils p;
-    p.PointsE = Points({{10, 10}, {30, 10}, {30, 30}, {10, 30}, {10, 10}});
-    p.PointsS = Points({{15, 15}, {25, 15}, {25, 25}, {15, 25}, {15, 15}});
-    for (auto& v : {&p.PointsE, &p.PointsS})
-        for (PointProfil& pt : *v)
-            pt.X += float(dx), pt.Y += float(dx);
-    p.EcartementZ = 100.0f;
-    CalculerExtremes(p);
-    MachineDecoupe m;
-    m.EntreChariots = 300.0;
-    m.Emplanture = 100.0;
-    m.Courses = courses;
-    m.Entree = 0.0;
-    const ProgrammeGCode g = GenererGCode(p, m, Infos());
-    QVERIFY(!g.Refus);
-    QCOMPARE(g.Gauche.XMin, dx + 5.0);
-    QCOMPARE(g.Gauche.YMax, dx + 35.0);
-    QCOMPARE(g.Droite.XMax, dx + 20.0);
-    QString obtenus;
-    for (const DepassementCourse& d : g.HorsCourse)
-        obtenus += d.Axe;
-    QCOMPARE(obtenus, axes);
-    for (size_t i = 0; i < exces.size(); ++i)
-        QVERIFY(std::fabs(g.HorsCourse[i].Exces - exces[i]) < 1e-9);
-    QCOMPARE(TexteHorsCourse(g.HorsCourse).count(QLatin1Char('\n')), qsizetype(std::max<int>(0, int(exces.size()) - 1)));
-    QCOMPARE(g.Texte.count("(Attention"), qsizetype(exces.size()));
-}
-
-// The header names the machine, the time and the extents, in ASCII; numbers keep "." under a
-// French locale and never use an exponent, even for the feeds of very short moves.
-void TestGCode::enTeteEtFormat()
-{
-    const QLocale avant;
-    QLocale::setDefault(QLocale(QLocale::French, QLocale::France));
-    CoupleProfils p = Carres();
-    p.PointsE.insert(p.PointsE.begin() + 1, {0.0001f, 0.0f, 0});  // a move too short to be written
-    p.PointsS.insert(p.PointsS.begin() + 1, {0.0001f, 0.0f, 0});
-    MachineDecoupe m;
-    m.Emplanture = 100.0;
-    m.LignesDebut = QStringLiteral(" M3 S1 | G4 P2 |");
-    const ProgrammeGCode g = GenererGCode(p, m, Infos());
-    QLocale::setDefault(avant);
-    QVERIFY(!g.Refus);
-    for (char c : g.Texte)
-        QVERIFY(uchar(c) < 128);
-    QVERIFY(g.Texte.contains("(Projet : essai [e])\n"));
-    QVERIFY(g.Texte.contains("emplanture a D = 100.000 mm"));
-    QVERIFY(g.Texte.contains("Duree estimee"));
-    QVERIFY(g.Texte.contains("\nM3 S1\nG4 P2\nG1 "));
-    QVERIFY(!QRegularExpression(QStringLiteral("\\d[eE][-+]?\\d")).match(QString::fromLatin1(g.Texte)).hasMatch());
-    const ProgrammeLu lu = LireGCode(g.Texte, m.Axes);
-    QVERIFY2(lu.Erreur.isEmpty(), qPrintable(lu.Erreur));
-    QCOMPARE(lu.Mouvements.size(), size_t(1 + 1 + 4 + 1)); // rapid, lead-in, 4 sides and the return
-    QVERIFY(std::fabs(g.Duree - 100.0 / m.Vitesse) < 1e-9); // the short move's time is kept
-}
-
-// The machine kept in the settings file comes back as it was written, beside other sections.
-void TestGCode::reglages()
-{
-    QTemporaryDir dossier;
-    const QString ini = dossier.filePath(QStringLiteral("Galbix.ini"));
-    QFile f(ini);
-    QVERIFY(f.open(QIODevice::WriteOnly) && f.write("[Fichiers]\r\nOuverture=/tmp\r\n") > 0);
-    f.close();
-    QCOMPARE(LireMachine(ini, 7.5).Vitesse, 7.5);
-    MachineDecoupe m;
-    m.EntreChariots = 1234.5;
-    m.Emplanture = 33.25;
-    m.EmplantureADroite = true;
-    m.Axes = QStringLiteral("XYZA");
-    m.Courses = {900, 400, 910, 410.5};
-    m.Vitesse = 2.25;
-    m.Avance = ModeAvance::ParMinute;
-    m.Saignee = 1.2;
-    m.Entree = 0.0;
-    m.LignesDebut = QStringLiteral("M3 S40|G4 P3");
-    m.LignesFin = QString();
-    QVERIFY(EcrireMachine(ini, m));
-    QCOMPARE(LireMachine(ini, 7.5), m);
-    QCOMPARE(LireIni(QStringLiteral("Fichiers"), QStringLiteral("Ouverture"), ini, QString()), QStringLiteral("/tmp"));
-    QVERIFY(VerifierMachine(m) == std::nullopt);
-    m.Saignee = -1.0;
-    QVERIFY(VerifierMachine(m));
-}
+private:
+    ProgrammeGCode Generer(CoupleProfils& profils, MachineDecoupe& machine)
+    {
+        QFETCH(QString, panneau);
+        QFETCH(double, saignee);
+        QFETCH(bool, droite);
+        QFETCH(bool, parMinute);
+        QFETCH(QString, axes);
+        QFETCH(double, entree);
+        profils = panneau == QLatin1String("demo") ? Demo() : PanneauFlecheDiedre();
+        machine.EntreChariots = 1000.0;
+        machine.Emplanture = droite ? 800.0 : 150.0;
+        machine.EmplantureADroite = droite;
+        machine.Saignee = saignee;
+        machine.Avance = parMinute ? ModeAvance::ParMinute : ModeAvance::TempsInverse;
+        machine.Axes = axes;
+        machine.Entree = entree;
+        machine.Vitesse = 4.5;
+        return GenererGCode(profils, machine, Infos());
+    }
+};
 
 GALBIX_TEST_MAIN(TestGCode)
 #include "tst_gcode.moc"

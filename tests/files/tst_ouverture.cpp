@@ -1,5 +1,8 @@
 // Opening profiles on the root and tip sides: what the model and the fields receive, the
 // refusal of a tip before any root, and loads that fail leaving everything as it was.
+#include "common/Colonnes.h"
+#include "common/DessinDxf.h"
+#include "common/Octets.h"
 #include "common/TestMain.h"
 
 #include "files/Ouverture.h"
@@ -12,12 +15,6 @@
 using namespace galbix;
 
 namespace {
-
-bool Ecrire(const QString& chemin, const QByteArray& contenu)
-{
-    QFile f(chemin);
-    return f.open(QIODevice::WriteOnly) && f.write(contenu) == contenu.size();
-}
 
 // A Selig .dat of a NACA profile of the given chord.
 QByteArray DatNaca(const QString& code, double corde, int nParSurface = 40)
@@ -32,15 +29,12 @@ QByteArray DatNaca(const QString& code, double corde, int nParSurface = 40)
 // divided into many collinear vertices, with a 1 mm thick nose.
 QByteArray DxfPlaque(double corde, int divisions)
 {
-    QByteArray t = "0\nSECTION\n2\nENTITIES\n0\nPOLYLINE\n8\n0\n66\n1\n70\n0\n";
-    auto sommet = [&t](double x, double y) {
-        t += "0\nVERTEX\n8\n0\n10\n" + QByteArray::number(x, 'f', 6) + "\n20\n" + QByteArray::number(y, 'f', 6) + '\n';
-    };
+    tests::ContourDxf plaque;
     for (int i = 0; i <= divisions; ++i)
-        sommet(corde - corde * i / divisions, 1.0);
+        plaque.emplace_back(corde - corde * i / divisions, 1.0);
     for (int i = 0; i <= divisions; ++i)
-        sommet(corde * i / divisions, 0.0);
-    return t + "0\nSEQEND\n0\nENDSEC\n0\nEOF\n";
+        plaque.emplace_back(corde * i / divisions, 0.0);
+    return tests::TexteDxf({plaque});
 }
 
 // An HPGL square of side 80 mm (40 plotter units per mm), each side in four strokes.
@@ -71,216 +65,179 @@ bool MemesPoints(const CoupleProfils& a, const CoupleProfils& b)
 class TestOuverture : public QObject {
     Q_OBJECT
 private slots:
-    void initTestCase();
-    void emplanture_data();
-    void emplanture();
-    void ecartementDepuisCorde_data();
-    void ecartementDepuisCorde();
-    void saumonGardeEmplanture();
-    void sansChargement_data();
-    void sansChargement();
-    void cordeNulle();
+    void initTestCase()
+    {
+        QVERIFY(m_dossier.isValid());
+    }
+    void emplanture_data()
+    {
+        tests::Colonnes<QString, QByteArray>("nom", "contenu");
+        QTest::addColumn<int>("nombre");          // points on each side, -1: more than 2
+        QTest::addColumn<float>("corde");         // LargeurE after the load
+        QTest::addColumn<QString>("texteCorde");  // chord fields, empty: unchanged
+        QTest::addColumn<float>("ecartement");
+        QTest::addColumn<float>("tolerance");     // -1: no thinning
+        QTest::addColumn<QString>("commentaire"); // empty: unchanged
+
+        const QString commentaire = QStringLiteral("Commentaire profil: NACA 2412\r\n");
+        QTest::newRow("dat corde unité") << "naca.dat" << DatNaca("2412", 1.0) << 79 << 100.0f << "100.0" << 100.0f
+                                         << -1.0f << commentaire;
+        QTest::newRow("DAT corde 250") << "naca.DAT" << DatNaca("2412", 250.0) << 79 << 100.0f << "100.0" << 100.0f
+                                       << -1.0f << commentaire;
+        QTest::newRow("dxf corde 40") << "plaque.dxf" << DxfPlaque(40.0, 200) << 4 << 40.0f << "40.0" << 50.0f
+                                      << 0.008f << QString();
+        QTest::newRow("DXF corde 5.5") << "plaque.DXF" << DxfPlaque(5.5, 50) << 4 << 5.5f << "5.5" << 5.0f << 0.0011f
+                                       << QString();
+        QTest::newRow("dxf corde 6") << "plaque6.dxf" << DxfPlaque(6.0, 50) << 4 << 6.0f << "6.0" << 10.0f << 0.0012f
+                                     << QString();
+        QTest::newRow("plt carré 80") << "carre.plt" << PltCarre() << 5 << 80.0f << "80.0" << 100.0f << 0.016f
+                                      << QString();
+        // Mixed-case extensions: read, but neither thinned nor scaled.
+        QTest::newRow("Dat sans mise à l'échelle") << "aile.Dat" << DatNaca("2412", 1.0) << 79 << 1.0f << QString()
+                                                   << 5.0f << -1.0f << QString();
+        QTest::newRow("Dxf sans simplification") << "plaque.Dxf" << DxfPlaque(40.0, 20) << 42 << 40.0f << QString()
+                                                 << 50.0f << -1.0f << QString();
+        // Read as a .dat profile, but neither thinned nor scaled: its extension is not "dat".
+        QTest::newRow("txt sans mise à l'échelle") << "naca.txt" << DatNaca("2412", 1.0) << 79 << 1.0f << QString()
+                                                   << 5.0f << -1.0f << QString();
+    }
+    void emplanture()
+    {
+        QFETCH(QString, nom);
+        QFETCH(QByteArray, contenu);
+        QFETCH(float, corde);
+        QFETCH(QString, texteCorde);
+        QFETCH(float, ecartement);
+        QFETCH(QString, commentaire);
+
+        CoupleProfils profils = ModeleCharge();
+        const QString chemin = Fichier(nom, contenu);
+        const ResultatOuverture r = OuvrirProfil(CoteE, chemin, false, profils);
+        QCOMPARE(r.Issue, IssueOuverture::Charge);
+
+        QTEST(profils.NbPointsE(), "nombre");
+        QVERIFY(profils.PointsE == profils.PointsS);
+        for (const PointProfil& p : profils.PointsE)
+            QCOMPARE(p.Etat, int16_t(0));
+        QVERIFY(std::fabs(profils.LargeurE - corde) < 1e-4f);
+        QCOMPARE(profils.LargeurS, profils.LargeurE);
+        QCOMPARE(profils.EcartementZ, ecartement);
+        QCOMPARE(r.EcartementZ.value_or(QString()), TexteChamp(ecartement));
+        QCOMPARE(r.Corde[CoteE].value_or(QString()), texteCorde);
+        QCOMPARE(r.Corde[CoteS].value_or(QString()), texteCorde);
+        QTEST(r.ToleranceContour.value_or(-1.0f), "tolerance");
+        QCOMPARE(r.LigneCommentaire.value_or(QString()), commentaire);
+        QCOMPARE(r.RemplacerCommentaire, !commentaire.isEmpty());
+        QCOMPARE(r.VoirCommentaires, !commentaire.isEmpty());
+        QCOMPARE(r.NomFichier, nom);
+        QVERIFY(r.NouveauProjet);
+        QCOMPARE(r.Diedre.value_or(QString()), QStringLiteral("0.0")); // same profile on both sides
+        QCOMPARE(r.Fleche.value_or(QString()), QStringLiteral("0.0"));
+    }
+    void ecartementDepuisCorde_data()
+    {
+        tests::Colonnes<float, float>("corde", "ecartement");
+        QTest::newRow("5.999") << 5.999f << 5.0f;
+        QTest::newRow("6") << 6.0f << 10.0f;
+        QTest::newRow("11") << 11.0f << 50.0f;
+        QTest::newRow("51") << 51.0f << 100.0f;
+        QTest::newRow("3000") << 3000.0f << 100.0f;
+    }
+    void ecartementDepuisCorde()
+    {
+        QFETCH(float, corde);
+        QTEST(EcartementZDepuisCorde(corde), "ecartement");
+    }
+    void saumonGardeEmplanture()
+    {
+        CoupleProfils profils;
+        QCOMPARE(OuvrirProfil(CoteE, Fichier("racine.dxf", DxfPlaque(40.0, 20)), false, profils).Issue,
+                 IssueOuverture::Charge);
+        const std::vector<PointProfil> racine = profils.PointsE;
+        const float ecartement = profils.EcartementZ;
+
+        const ResultatOuverture r = OuvrirProfil(CoteS, Fichier("bout.dat", DatNaca("0012", 1.0, 30)), true, profils);
+        QCOMPARE(r.Issue, IssueOuverture::Charge);
+        QVERIFY(profils.PointsE == racine);
+        QCOMPARE(profils.EcartementZ, ecartement);
+        QCOMPARE(profils.NbPointsS(), 59);
+        QVERIFY(std::fabs(profils.LargeurS - 100.0f) < 1e-4f);
+        QVERIFY(std::fabs(profils.LargeurE - 40.0f) < 1e-4f); // metrics recomputed for both sides
+        QVERIFY(!r.Corde[CoteE].has_value());
+        QCOMPARE(r.Corde[CoteS].value_or(QString()), QStringLiteral("100.0"));
+        QVERIFY(!r.EcartementZ.has_value());
+        QCOMPARE(r.LigneCommentaire.value_or(QString()), QStringLiteral("Commentaire profil: NACA 0012\r\n"));
+        QVERIFY(!r.RemplacerCommentaire); // appended to the root's comment
+        QVERIFY(!r.VoirCommentaires);
+        QVERIFY(!r.NouveauProjet);
+        QCOMPARE(r.NomFichier, QStringLiteral("bout.dat"));
+    }
+    void sansChargement_data()
+    {
+        tests::Colonnes<int, bool, QString>("cote", "projetOuvert", "nom");
+        QTest::addColumn<QByteArray>("contenu"); // null: the file does not exist
+        QTest::addColumn<IssueOuverture>("issue");
+
+        const auto echec = IssueOuverture::Echec;
+        QByteArray binaire(4096, '\0');
+        for (int i = 0; i < binaire.size(); ++i)
+            binaire[i] = char((i * 7919) & 0xff);
+        for (int cote : {CoteE, CoteS}) {
+            const QByteArray c = cote == CoteE ? "E " : "S ";
+            auto ligne = [&](const char* nom) -> QTestData& { return QTest::newRow((c + nom).constData()) << cote << true; };
+            ligne("absent") << "absent.dat" << QByteArray() << echec;
+            ligne("vide") << "vide.dat" << QByteArray("") << echec;
+            ligne("binaire") << "bruit.dat" << binaire << echec;
+            ligne("dxf sans entité") << "rien.dxf" << QByteArray("0\nSECTION\n2\nENTITIES\n0\nENDSEC\n0\nEOF\n") << echec;
+            ligne("extension inconnue") << "profil.xyz" << DatNaca("2412", 1.0) << echec;
+        }
+        const QByteArray projet("[Emplanture]\n");
+        QTest::newRow("S avant toute emplanture") << int(CoteS) << false << "tot.dat" << DatNaca("0012", 1.0)
+                                                  << IssueOuverture::Refus;
+        QTest::newRow("S projet") << int(CoteS) << true << "projet.gbx" << projet << echec;
+        QTest::newRow("E gbx") << int(CoteE) << false << "p.gbx" << projet << IssueOuverture::Projet;
+        QTest::newRow("E kf") << int(CoteE) << false << "p.kf" << projet << IssueOuverture::ProjetKerfex;
+        QTest::newRow("E Gbx casse mixte") << int(CoteE) << false << "p.Gbx" << projet << echec;
+    }
+    void sansChargement()
+    {
+        QFETCH(int, cote);
+        QFETCH(bool, projetOuvert);
+        QFETCH(QString, nom);
+        QFETCH(QByteArray, contenu);
+        QFETCH(IssueOuverture, issue);
+        const QString chemin = contenu.isNull() ? m_dossier.filePath(nom) : Fichier(nom, contenu);
+        CoupleProfils profils = ModeleCharge();
+        const ResultatOuverture r = OuvrirProfil(cote, chemin, projetOuvert, profils);
+        QCOMPARE(r.Issue, issue);
+        QVERIFY(MemesPoints(profils, ModeleCharge()));
+        QVERIFY(!r.Corde[0] && !r.Corde[1] && !r.EcartementZ && !r.LigneCommentaire && !r.NouveauProjet);
+        if (issue == IssueOuverture::Refus)
+            QCOMPARE(r.Erreur, QStringLiteral("Il faut d'abord charger un profil d'emplanture."));
+        if (issue == IssueOuverture::Echec)
+            QVERIFY(!r.Erreur.isEmpty());
+    }
+    void cordeNulle()
+    {
+        // Every point at the same X: no chord to scale by; the points keep their size.
+        CoupleProfils profils;
+        const ResultatOuverture r = OuvrirProfil(CoteE, Fichier("trait.dat", "trait\n2 0\n2 1\n2 3\n"), false, profils);
+        QCOMPARE(r.Issue, IssueOuverture::Charge);
+        QCOMPARE(profils.PointsE[2].Y, 3.0f);
+        QCOMPARE(r.Corde[CoteE].value_or(QString()), QStringLiteral("0.0"));
+        QCOMPARE(profils.EcartementZ, 5.0f);
+    }
 
 private:
-    QString Fichier(const QString& nom, const QByteArray& contenu);
+    QString Fichier(const QString& nom, const QByteArray& contenu)
+    {
+        const QString chemin = m_dossier.filePath(nom);
+        if (!tests::EcrireOctets(chemin, contenu))
+            qFatal("cannot write the fixture %s", qPrintable(chemin));
+        return chemin;
+    }
     QTemporaryDir m_dossier;
 };
-
-void TestOuverture::initTestCase()
-{
-    QVERIFY(m_dossier.isValid());
-}
-
-QString TestOuverture::Fichier(const QString& nom, const QByteArray& contenu)
-{
-    const QString chemin = m_dossier.filePath(nom);
-    if (!Ecrire(chemin, contenu))
-        qFatal("cannot write the fixture %s", qPrintable(chemin));
-    return chemin;
-}
-
-void TestOuverture::emplanture_data()
-{
-    QTest::addColumn<QString>("nom");
-    QTest::addColumn<QByteArray>("contenu");
-    QTest::addColumn<int>("nombre");          // points on each side, -1: more than 2
-    QTest::addColumn<float>("corde");         // LargeurE after the load
-    QTest::addColumn<QString>("texteCorde");  // chord fields, empty: unchanged
-    QTest::addColumn<float>("ecartement");
-    QTest::addColumn<float>("tolerance");     // -1: no thinning
-    QTest::addColumn<QString>("commentaire"); // empty: unchanged
-
-    const QString commentaire = QStringLiteral("Commentaire profil: NACA 2412\r\n");
-    QTest::newRow("dat corde unité") << "naca.dat" << DatNaca("2412", 1.0) << 79 << 100.0f << "100.0" << 100.0f
-                                     << -1.0f << commentaire;
-    QTest::newRow("DAT corde 250") << "naca.DAT" << DatNaca("2412", 250.0) << 79 << 100.0f << "100.0" << 100.0f
-                                   << -1.0f << commentaire;
-    QTest::newRow("dxf corde 40") << "plaque.dxf" << DxfPlaque(40.0, 200) << 4 << 40.0f << "40.0" << 50.0f
-                                  << 0.008f << QString();
-    QTest::newRow("DXF corde 5.5") << "plaque.DXF" << DxfPlaque(5.5, 50) << 4 << 5.5f << "5.5" << 5.0f << 0.0011f
-                                   << QString();
-    QTest::newRow("dxf corde 6") << "plaque6.dxf" << DxfPlaque(6.0, 50) << 4 << 6.0f << "6.0" << 10.0f << 0.0012f
-                                 << QString();
-    QTest::newRow("plt carré 80") << "carre.plt" << PltCarre() << 5 << 80.0f << "80.0" << 100.0f << 0.016f
-                                  << QString();
-    QTest::newRow("PLT carré 80") << "carre.PLT" << PltCarre() << 5 << 80.0f << "80.0" << 100.0f << 0.016f
-                                  << QString();
-    // Mixed-case extensions: read, but neither thinned nor scaled.
-    QTest::newRow("Dat sans mise à l'échelle") << "aile.Dat" << DatNaca("2412", 1.0) << 79 << 1.0f << QString()
-                                               << 5.0f << -1.0f << QString();
-    QTest::newRow("Dxf sans simplification") << "plaque.Dxf" << DxfPlaque(40.0, 20) << 42 << 40.0f << QString()
-                                             << 50.0f << -1.0f << QString();
-    QTest::newRow("pLT sans simplification") << "carre.pLT" << PltCarre() << 17 << 80.0f << QString() << 100.0f
-                                             << -1.0f << QString();
-    // Read as a .dat profile, but neither thinned nor scaled: its extension is not "dat".
-    QTest::newRow("txt sans mise à l'échelle") << "naca.txt" << DatNaca("2412", 1.0) << 79 << 1.0f << QString()
-                                               << 5.0f << -1.0f << QString();
-}
-
-void TestOuverture::emplanture()
-{
-    QFETCH(QString, nom);
-    QFETCH(QByteArray, contenu);
-    QFETCH(int, nombre);
-    QFETCH(float, corde);
-    QFETCH(QString, texteCorde);
-    QFETCH(float, ecartement);
-    QFETCH(float, tolerance);
-    QFETCH(QString, commentaire);
-
-    CoupleProfils profils = ModeleCharge();
-    const QString chemin = Fichier(nom, contenu);
-    const ResultatOuverture r = OuvrirProfil(CoteE, chemin, false, profils);
-    QCOMPARE(r.Issue, IssueOuverture::Charge);
-
-    QCOMPARE(profils.NbPointsE(), nombre);
-    QVERIFY(profils.PointsE == profils.PointsS);
-    for (const PointProfil& p : profils.PointsE)
-        QCOMPARE(p.Etat, int16_t(0));
-    QVERIFY(std::fabs(profils.LargeurE - corde) < 1e-4f);
-    QCOMPARE(profils.LargeurS, profils.LargeurE);
-    QCOMPARE(profils.EcartementZ, ecartement);
-    QCOMPARE(r.EcartementZ.value_or(QString()), TexteChamp(ecartement));
-    QCOMPARE(r.Corde[CoteE].value_or(QString()), texteCorde);
-    QCOMPARE(r.Corde[CoteS].value_or(QString()), texteCorde);
-    QCOMPARE(r.ToleranceContour.value_or(-1.0f), tolerance);
-    QCOMPARE(r.LigneCommentaire.value_or(QString()), commentaire);
-    QCOMPARE(r.RemplacerCommentaire, !commentaire.isEmpty());
-    QCOMPARE(r.VoirCommentaires, !commentaire.isEmpty());
-    QCOMPARE(r.NomFichier, nom);
-    QVERIFY(r.NouveauProjet);
-    QCOMPARE(r.Diedre.value_or(QString()), QStringLiteral("0.0")); // same profile on both sides
-    QCOMPARE(r.Fleche.value_or(QString()), QStringLiteral("0.0"));
-}
-
-void TestOuverture::ecartementDepuisCorde_data()
-{
-    QTest::addColumn<float>("corde");
-    QTest::addColumn<float>("ecartement");
-    QTest::newRow("0") << 0.0f << 5.0f;
-    QTest::newRow("5.999") << 5.999f << 5.0f;
-    QTest::newRow("6") << 6.0f << 10.0f;
-    QTest::newRow("10.99") << 10.99f << 10.0f;
-    QTest::newRow("11") << 11.0f << 50.0f;
-    QTest::newRow("40") << 40.0f << 50.0f;
-    QTest::newRow("50.99") << 50.99f << 50.0f;
-    QTest::newRow("51") << 51.0f << 100.0f;
-    QTest::newRow("3000") << 3000.0f << 100.0f;
-}
-
-void TestOuverture::ecartementDepuisCorde()
-{
-    QFETCH(float, corde);
-    QFETCH(float, ecartement);
-    QCOMPARE(EcartementZDepuisCorde(corde), ecartement);
-}
-
-void TestOuverture::saumonGardeEmplanture()
-{
-    CoupleProfils profils;
-    QCOMPARE(OuvrirProfil(CoteE, Fichier("racine.dxf", DxfPlaque(40.0, 20)), false, profils).Issue,
-             IssueOuverture::Charge);
-    const std::vector<PointProfil> racine = profils.PointsE;
-    const float ecartement = profils.EcartementZ;
-
-    const ResultatOuverture r = OuvrirProfil(CoteS, Fichier("bout.dat", DatNaca("0012", 1.0, 30)), true, profils);
-    QCOMPARE(r.Issue, IssueOuverture::Charge);
-    QVERIFY(profils.PointsE == racine);
-    QCOMPARE(profils.EcartementZ, ecartement);
-    QCOMPARE(profils.NbPointsS(), 59);
-    QVERIFY(std::fabs(profils.LargeurS - 100.0f) < 1e-4f);
-    QVERIFY(std::fabs(profils.LargeurE - 40.0f) < 1e-4f); // metrics recomputed for both sides
-    QVERIFY(!r.Corde[CoteE].has_value());
-    QCOMPARE(r.Corde[CoteS].value_or(QString()), QStringLiteral("100.0"));
-    QVERIFY(!r.EcartementZ.has_value());
-    QCOMPARE(r.LigneCommentaire.value_or(QString()), QStringLiteral("Commentaire profil: NACA 0012\r\n"));
-    QVERIFY(!r.RemplacerCommentaire); // appended to the root's comment
-    QVERIFY(!r.VoirCommentaires);
-    QVERIFY(!r.NouveauProjet);
-    QCOMPARE(r.NomFichier, QStringLiteral("bout.dat"));
-}
-
-void TestOuverture::sansChargement_data()
-{
-    QTest::addColumn<int>("cote");
-    QTest::addColumn<bool>("projetOuvert");
-    QTest::addColumn<QString>("nom");
-    QTest::addColumn<QByteArray>("contenu"); // null: the file does not exist
-    QTest::addColumn<IssueOuverture>("issue");
-
-    const auto echec = IssueOuverture::Echec;
-    QByteArray binaire(4096, '\0');
-    for (int i = 0; i < binaire.size(); ++i)
-        binaire[i] = char((i * 7919) & 0xff);
-    for (int cote : {CoteE, CoteS}) {
-        const QByteArray c = cote == CoteE ? "E " : "S ";
-        auto ligne = [&](const char* nom) -> QTestData& { return QTest::newRow((c + nom).constData()) << cote << true; };
-        ligne("absent") << "absent.dat" << QByteArray() << echec;
-        ligne("vide") << "vide.dat" << QByteArray("") << echec;
-        ligne("binaire") << "bruit.dat" << binaire << echec;
-        ligne("dxf sans entité") << "rien.dxf" << QByteArray("0\nSECTION\n2\nENTITIES\n0\nENDSEC\n0\nEOF\n") << echec;
-        ligne("extension inconnue") << "profil.xyz" << DatNaca("2412", 1.0) << echec;
-    }
-    const QByteArray projet("[Emplanture]\n");
-    QTest::newRow("S avant toute emplanture") << int(CoteS) << false << "tot.dat" << DatNaca("0012", 1.0)
-                                              << IssueOuverture::Refus;
-    QTest::newRow("S projet") << int(CoteS) << true << "projet.gbx" << projet << echec;
-    QTest::newRow("E gbx") << int(CoteE) << false << "p.gbx" << projet << IssueOuverture::Projet;
-    QTest::newRow("E GBX") << int(CoteE) << false << "p.GBX" << projet << IssueOuverture::Projet;
-    QTest::newRow("E kf") << int(CoteE) << false << "p.kf" << projet << IssueOuverture::ProjetKerfex;
-    QTest::newRow("E KF") << int(CoteE) << false << "p.KF" << projet << IssueOuverture::ProjetKerfex;
-    QTest::newRow("E Gbx casse mixte") << int(CoteE) << false << "p.Gbx" << projet << echec;
-}
-
-void TestOuverture::sansChargement()
-{
-    QFETCH(int, cote);
-    QFETCH(bool, projetOuvert);
-    QFETCH(QString, nom);
-    QFETCH(QByteArray, contenu);
-    QFETCH(IssueOuverture, issue);
-    const QString chemin = contenu.isNull() ? m_dossier.filePath(nom) : Fichier(nom, contenu);
-    CoupleProfils profils = ModeleCharge();
-    const ResultatOuverture r = OuvrirProfil(cote, chemin, projetOuvert, profils);
-    QCOMPARE(r.Issue, issue);
-    QVERIFY(MemesPoints(profils, ModeleCharge()));
-    QVERIFY(!r.Corde[0] && !r.Corde[1] && !r.EcartementZ && !r.LigneCommentaire && !r.NouveauProjet);
-    if (issue == IssueOuverture::Refus)
-        QCOMPARE(r.Erreur, QStringLiteral("Il faut d'abord charger un profil d'emplanture."));
-    if (issue == IssueOuverture::Echec)
-        QVERIFY(!r.Erreur.isEmpty());
-}
-
-void TestOuverture::cordeNulle()
-{
-    // Every point at the same X: no chord to scale by; the points keep their size.
-    CoupleProfils profils;
-    const ResultatOuverture r = OuvrirProfil(CoteE, Fichier("trait.dat", "trait\n2 0\n2 1\n2 3\n"), false, profils);
-    QCOMPARE(r.Issue, IssueOuverture::Charge);
-    QCOMPARE(profils.PointsE[2].Y, 3.0f);
-    QCOMPARE(r.Corde[CoteE].value_or(QString()), QStringLiteral("0.0"));
-    QCOMPARE(profils.EcartementZ, 5.0f);
-}
 
 GALBIX_TEST_MAIN(TestOuverture)
 #include "tst_ouverture.moc"

@@ -1,5 +1,6 @@
 // Project files: what is written, what reads back, and where a damaged file stops the reading.
 #include "common/Octets.h"
+#include "common/Colonnes.h"
 #include "common/TestMain.h"
 #include "files/Ini.h"
 #include "files/Projet.h"
@@ -9,7 +10,6 @@
 #include <QTemporaryDir>
 #include <limits>
 
-#include <sys/stat.h>
 
 using namespace galbix;
 
@@ -57,284 +57,221 @@ QByteArray Remplacer(const char* avant, const char* apres)
 class TestProjet : public QObject {
     Q_OBJECT
 private slots:
-    void allerRetour_data();
-    void allerRetour();
-    void texteDuFichier();
-    void plusPetitSurPlusGrand();
-    void fichierRefuseRemplace();
-    void separateurDecimalFrancais();
-    void valeursLues_data();
-    void valeursLues();
-    void lectureInterrompue_data();
-    void lectureInterrompue();
-    void echecEcriture_data();
-    void echecEcriture();
-    void centMillePointsParCote();
+    void allerRetour_data()
+    {
+        tests::Colonnes<int, int, bool, int, QString, QString>(
+            "fleche", "diedre", "aligner", "nS", "commentaire", "relu");
+        QTest::newRow("no switch, no comment") << -1 << -1 << false << 16 << "" << "";
+        QTest::newRow("leading edges, upper surfaces, ';'") << 0 << 0 << false << 9 << "a;b;;c" << "a\r\nb\r\n\r\nc";
+        QTest::newRow("trailing edges, lower surfaces, lines") << 2 << 4 << false << 30 << "Aile\r\nà couper\n!\r"
+                                                               << "Aile\r\nà couper\r\n!\r\n";
+        QTest::newRow("middles, aligned, cut at 254") << 1 << 2 << true << 1 << QString(300, u'x') << QString(254, u'x');
+    }
+    // Both point lists with their states, the switches, the view and the comment come back.
+    void allerRetour()
+    {
+        QFETCH(int, fleche);
+        QFETCH(int, diedre);
+        QFETCH(bool, aligner);
+        QFETCH(int, nS);
+        QFETCH(QString, commentaire);
+        DonneesProjet ecrit = Modele(16, nS);
+        ecrit.BoutonFleche = fleche;
+        ecrit.BoutonDiedre = diedre;
+        ecrit.Aligner = aligner;
+        ecrit.CoeffZoom = 17.25f;
+        ecrit.XCentreZoom = -42.5f;
+        ecrit.YCentreZoom = 3.125f;
+        ecrit.Omega = 359.0f;
+        ecrit.Alpha = 1.0f;
+        ecrit.Commentaire = commentaire;
+        const QString chemin = m_dossier.filePath(QStringLiteral("aller_retour.gbx"));
+        QVERIFY(EcrireProjet(chemin, ecrit));
+
+        DonneesProjet lu;
+        const LectureProjet r = LireProjet(chemin, lu);
+        QVERIFY2(r.Reussie(), qPrintable(r.Erreur));
+        QVERIFY(lu.Profils.PointsE == ecrit.Profils.PointsE);
+        QVERIFY(lu.Profils.PointsS == ecrit.Profils.PointsS);
+        QCOMPARE(lu.Profils.EcartementZ, 612.5f);
+        QCOMPARE(lu.NomFichier[CoteE], ecrit.NomFichier[CoteE]);
+        QCOMPARE(lu.NomFichier[CoteS], ecrit.NomFichier[CoteS]);
+        QCOMPARE((QList<int>{lu.BoutonFleche, lu.BoutonDiedre, lu.Aligner}), (QList<int>{fleche, diedre, aligner}));
+        QCOMPARE((QList<float>{lu.CoeffZoom, lu.XCentreZoom, lu.YCentreZoom, lu.Omega, lu.Alpha}),
+                 (QList<float>{17.25f, -42.5f, 3.125f, 359.0f, 1.0f}));
+        QTEST(lu.Commentaire, "relu");
+        QCOMPARE(lu.Profils.LargeurE, ecrit.Profils.LargeurE); // metrics recomputed after reading
+    }
+    // The layout of a new file, key by key, with its number formats.
+    void texteDuFichier()
+    {
+        DonneesProjet p;
+        p.Profils.PointsE = {{0.0f, -1.25f, 4}, {200.0f, 0.5f, 7}};
+        p.Profils.PointsS = {{-0.0000004f, 1e-7f, 0}};
+        p.Profils.EcartementZ = 12.5f;
+        p.NomFichier[CoteE] = QStringLiteral("a.dat");
+        p.BoutonFleche = 7; // no such switch: stored as none
+        p.BoutonDiedre = 3;
+        p.CoeffZoom = 0.1f;
+        p.Alpha = 90.0f;
+        p.Commentaire = QStringLiteral("x\ny\r\n");
+        const QString chemin = m_dossier.filePath(QStringLiteral("texte.gbx"));
+        QVERIFY(EcrireProjet(chemin, p));
+        QCOMPARE(LireOctets(chemin),
+                 QByteArray("[Emplanture]\r\nNomFichier=a.dat\r\nNombrePoints=2\r\n1=0.000000:-1.250000:4\r\n"
+                            "2=200.000000:0.500000:7\r\n\r\n[Saumon]\r\nNomFichier=\r\nNombrePoints=1\r\n"
+                            "1=0.000000:0.000000:0\r\n\r\n[Position]\r\nEcartement=12.500000\r\nBoutonFleche=-1\r\n"
+                            "BoutonDiedre=3\r\nBoutonAligner=-1\r\n\r\n[Affichage]\r\nCoeffZoom=0.100000\r\n"
+                            "XCentreZoom=0.000000\r\nYCentreZoom=0.000000\r\nOmega=120.000000\r\nAlpha=90.000000\r\n"
+                            "Commentaire=x;y;\r\n"));
+    }
+    // A file the reader refuses (two byte-order marks before Windows-1252 text) is replaced
+    // whole: none of its old points comes back.
+    void fichierRefuseRemplace()
+    {
+        const QString chemin = m_dossier.filePath(QStringLiteral("refuse.gbx"));
+        QVERIFY(EcrireOctets(chemin, "\xEF\xBB\xBF\xEF\xBB\xBF" + Remplacer("e.dat", "vieux\xE9.dat")));
+        DonneesProjet lu;
+        QVERIFY(!LireProjet(chemin, lu).Reussie());
+        DonneesProjet p = Modele(3, 2);
+        QVERIFY(EcrireProjet(chemin, p));
+        QVERIFY(LireProjet(chemin, lu).Reussie());
+        QVERIFY(lu.Profils.PointsE == p.Profils.PointsE);
+        QVERIFY(!LireOctets(chemin).contains("vieux"));
+    }
+    void separateurDecimalFrancais()
+    {
+        QLocale::setDefault(QLocale(QLocale::French, QLocale::France));
+        DonneesProjet p = Modele(2, 2);
+        p.Profils.EcartementZ = 12.5f;
+        const QString chemin = m_dossier.filePath(QStringLiteral("virgule.gbx"));
+        const bool ecrit = EcrireProjet(chemin, p);
+        DonneesProjet lu;
+        const bool relu = LireProjet(chemin, lu).Reussie();
+        QLocale::setDefault(QLocale::c());
+        QVERIFY(ecrit && relu);
+        QVERIFY(LireOctets(chemin).contains("Ecartement=12.500000\r\n"));
+        QVERIFY(!LireOctets(chemin).contains(','));
+        QVERIFY(lu.Profils.PointsE == p.Profils.PointsE);
+    }
+    void valeursLues_data()
+    {
+        QTest::addColumn<QByteArray>("contenu");
+        QTest::addColumn<QList<int>>("boutons"); // sweep, dihedral, alignment
+        tests::Colonnes<float, PointProfil>("ecartement", "premierE");
+        const PointProfil p1{0, 0, 4};
+        QTest::newRow("no switch keys: first of each group, no alignment")
+            << Remplacer("BoutonFleche=1\r\nBoutonDiedre=4\r\nBoutonAligner=-1\r\n", "") << QList<int>{0, 0, 0} << 100.0f
+            << p1;
+        QTest::newRow("alignment, switch beyond its group")
+            << Remplacer("BoutonAligner=-1", "BoutonAligner=1").replace("BoutonFleche=1", "BoutonFleche=3")
+            << QList<int>{-1, 4, 1} << 100.0f << p1;
+        QTest::newRow("comma ends a number") << Remplacer("Ecartement=100.000000", "Ecartement=12,75")
+                                             << QList<int>{1, 4, 0} << 12.0f << p1;
+        QTest::newRow("blanks inside, text after, state halves to even")
+            << Remplacer("1=0.000000:0.000000:4", "1= - 1 .5 mm : 2e1 :4.5:9") << QList<int>{1, 4, 0} << 100.0f
+            << PointProfil{-1.5f, 20.0f, 4};
+    }
+    void valeursLues()
+    {
+        QFETCH(QByteArray, contenu);
+        const QString chemin = m_dossier.filePath(QStringLiteral("valeurs.gbx"));
+        QVERIFY(EcrireOctets(chemin, contenu));
+        DonneesProjet lu;
+        const LectureProjet r = LireProjet(chemin, lu);
+        QVERIFY2(r.Reussie(), qPrintable(r.Erreur));
+        QTEST((QList<int>{lu.BoutonFleche, lu.BoutonDiedre, lu.Aligner}), "boutons");
+        QTEST(lu.Profils.EcartementZ, "ecartement");
+        QTEST(lu.Profils.PointsE.front(), "premierE");
+    }
+    void lectureInterrompue_data()
+    {
+        QTest::addColumn<QByteArray>("contenu"); // null: no file
+        QTest::addColumn<int>("arret");          // EtapeProjet
+        QTest::addColumn<int>("pointsE");        // points of each side in the record afterwards
+        QTest::addColumn<int>("pointsS");
+        const int e = int(EtapeProjet::Emplanture), s = int(EtapeProjet::Saumon);
+        QTest::newRow("no file") << QByteArray() << int(EtapeProjet::Fichier) << 7 << 7;
+        QTest::newRow("binary bytes") << QByteArray("\x00\x8f\xff[\x01=", 6) << e << 0 << 7;
+        QTest::newRow("huge count") << Remplacer("NombrePoints=2", "NombrePoints=2000000000") << e << 2 << 7;
+        QTest::newRow("coordinate beyond float") << Remplacer("2=10.000000", "2=1e39") << e << 1 << 7;
+        QTest::newRow("missing tip point") << Remplacer("1=2.000000:-1.000000:0\r\n", "") << s << 2 << 0;
+        QTest::newRow("Omega missing") << Remplacer("Omega=120.000000\r\n", "") << int(EtapeProjet::Omega) << 2 << 1;
+        QTest::newRow("Alpha 360") << Remplacer("Alpha=143.000000", "Alpha=359.5") << int(EtapeProjet::Alpha) << 2 << 1;
+    }
+    // The reading stops at the faulty step; what came before it is in the record, what comes
+    // after keeps the record's earlier values.
+    void lectureInterrompue()
+    {
+        QFETCH(QByteArray, contenu);
+        QFETCH(int, arret);
+        const QString chemin = m_dossier.filePath(QStringLiteral("abime.gbx"));
+        QFile::remove(chemin);
+        if (!contenu.isNull())
+            QVERIFY(EcrireOctets(chemin, contenu));
+        DonneesProjet lu = Modele(7, 7);
+        lu.Commentaire = QStringLiteral("avant");
+        const LectureProjet r = LireProjet(chemin, lu);
+        QCOMPARE(int(r.Arret), arret);
+        QVERIFY(!r.Erreur.isEmpty());
+        QTEST(int(lu.Profils.PointsE.size()), "pointsE");
+        QTEST(int(lu.Profils.PointsS.size()), "pointsS");
+        QCOMPARE(lu.Commentaire, QStringLiteral("avant"));
+        QCOMPARE(lu.CoeffZoom, 1.0f);
+        QCOMPARE(lu.BoutonDiedre, arret >= int(EtapeProjet::Omega) ? 4 : -1); // the switches come before the view
+        QCOMPARE(lu.Omega, 120.0f);
+    }
+    void echecEcriture_data()
+    {
+        QTest::addColumn<QString>("cas");
+        QTest::newRow("folder is a file") << "dossier_fichier";
+        QTest::newRow("read-only folder") << "lecture_seule";
+        // A number that is not finite is never written as 0: the save fails as any failed save.
+        QTest::newRow("infinite point") << "point_infini";
+        QTest::newRow("infinite spacing") << "ecartement_infini";
+        QTest::newRow("zoom not a number") << "zoom_nan";
+    }
+    // A failed save reports false and leaves the old file as it was.
+    void echecEcriture()
+    {
+        QFETCH(QString, cas);
+        const QString base = m_dossier.filePath(cas);
+        const QString ancien = base + QStringLiteral("/ancien.gbx");
+        QVERIFY(QDir().mkpath(base) && EcrireOctets(ancien, ProjetValide));
+        QString cible = ancien;
+        if (cas == QLatin1String("dossier_fichier"))
+            cible = ancien + QStringLiteral("/projet.gbx");
+        else if (cas == QLatin1String("lecture_seule"))
+            QFile::setPermissions(base, QFileDevice::ReadOwner | QFileDevice::ExeOwner);
+        DonneesProjet p = Modele(5, 5);
+        if (cas == QLatin1String("point_infini"))
+            p.Profils.PointsS[2].Y = std::numeric_limits<float>::infinity();
+        else if (cas == QLatin1String("ecartement_infini"))
+            p.Profils.EcartementZ = -std::numeric_limits<float>::infinity();
+        else if (cas == QLatin1String("zoom_nan"))
+            p.CoeffZoom = std::numeric_limits<float>::quiet_NaN();
+        const bool ecrit = EcrireProjet(cible, p);
+        const bool protege = !EcrireOctets(base + QStringLiteral("/essai"), "x");
+        QFile::setPermissions(base, QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
+        if (cas == QLatin1String("lecture_seule") && !protege)
+            QSKIP("folder permissions are not enforced for this user");
+        QVERIFY(!ecrit);
+        QCOMPARE(LireOctets(ancien), ProjetValide);
+    }
+    void centMillePointsParCote()
+    {
+        constexpr int n = 100'000;
+        DonneesProjet p = Modele(n, n);
+        const QString chemin = m_dossier.filePath(QStringLiteral("grand.gbx"));
+        QVERIFY(EcrireProjet(chemin, p));
+        DonneesProjet lu;
+        QVERIFY(LireProjet(chemin, lu).Reussie());
+        QVERIFY(lu.Profils.PointsE == p.Profils.PointsE && lu.Profils.PointsS == p.Profils.PointsS);
+    }
 
 private:
     QTemporaryDir m_dossier;
 };
-
-void TestProjet::allerRetour_data()
-{
-    QTest::addColumn<int>("fleche");
-    QTest::addColumn<int>("diedre");
-    QTest::addColumn<bool>("aligner");
-    QTest::addColumn<int>("nS");
-    QTest::addColumn<QString>("commentaire");
-    QTest::addColumn<QString>("relu");
-    QTest::newRow("no switch, no comment") << -1 << -1 << false << 16 << "" << "";
-    QTest::newRow("leading edges, upper surfaces, ';'") << 0 << 0 << false << 9 << "a;b;;c" << "a\r\nb\r\n\r\nc";
-    QTest::newRow("trailing edges, lower surfaces, lines") << 2 << 4 << false << 30 << "Aile\r\nà couper\n!\r"
-                                                           << "Aile\r\nà couper\r\n!\r\n";
-    QTest::newRow("middles, aligned, cut at 254") << 1 << 2 << true << 1 << QString(300, u'x') << QString(254, u'x');
-}
-
-// Both point lists with their states, the switches, the view and the comment come back.
-void TestProjet::allerRetour()
-{
-    QFETCH(int, fleche);
-    QFETCH(int, diedre);
-    QFETCH(bool, aligner);
-    QFETCH(int, nS);
-    QFETCH(QString, commentaire);
-    QFETCH(QString, relu);
-    DonneesProjet ecrit = Modele(16, nS);
-    ecrit.BoutonFleche = fleche;
-    ecrit.BoutonDiedre = diedre;
-    ecrit.Aligner = aligner;
-    ecrit.CoeffZoom = 17.25f;
-    ecrit.XCentreZoom = -42.5f;
-    ecrit.YCentreZoom = 3.125f;
-    ecrit.Omega = 359.0f;
-    ecrit.Alpha = 1.0f;
-    ecrit.Commentaire = commentaire;
-    const QString chemin = m_dossier.filePath(QStringLiteral("aller_retour.gbx"));
-    QVERIFY(EcrireProjet(chemin, ecrit));
-
-    DonneesProjet lu;
-    const LectureProjet r = LireProjet(chemin, lu);
-    QVERIFY2(r.Reussie(), qPrintable(r.Erreur));
-    QVERIFY(lu.Profils.PointsE == ecrit.Profils.PointsE);
-    QVERIFY(lu.Profils.PointsS == ecrit.Profils.PointsS);
-    QCOMPARE(lu.Profils.EcartementZ, 612.5f);
-    QCOMPARE(lu.NomFichier[CoteE], ecrit.NomFichier[CoteE]);
-    QCOMPARE(lu.NomFichier[CoteS], ecrit.NomFichier[CoteS]);
-    QCOMPARE((QList<int>{lu.BoutonFleche, lu.BoutonDiedre, lu.Aligner}), (QList<int>{fleche, diedre, aligner}));
-    QCOMPARE((QList<float>{lu.CoeffZoom, lu.XCentreZoom, lu.YCentreZoom, lu.Omega, lu.Alpha}),
-             (QList<float>{17.25f, -42.5f, 3.125f, 359.0f, 1.0f}));
-    QCOMPARE(lu.Commentaire, relu);
-    QCOMPARE(lu.Profils.LargeurE, ecrit.Profils.LargeurE); // metrics recomputed after reading
-}
-
-// The layout of a new file, key by key, with its number formats.
-void TestProjet::texteDuFichier()
-{
-    DonneesProjet p;
-    p.Profils.PointsE = {{0.0f, -1.25f, 4}, {200.0f, 0.5f, 7}};
-    p.Profils.PointsS = {{-0.0000004f, 1e-7f, 0}};
-    p.Profils.EcartementZ = 12.5f;
-    p.NomFichier[CoteE] = QStringLiteral("a.dat");
-    p.BoutonFleche = 7; // no such switch: stored as none
-    p.BoutonDiedre = 3;
-    p.CoeffZoom = 0.1f;
-    p.Alpha = 90.0f;
-    p.Commentaire = QStringLiteral("x\ny\r\n");
-    const QString chemin = m_dossier.filePath(QStringLiteral("texte.gbx"));
-    QVERIFY(EcrireProjet(chemin, p));
-    QCOMPARE(LireOctets(chemin),
-             QByteArray("[Emplanture]\r\nNomFichier=a.dat\r\nNombrePoints=2\r\n1=0.000000:-1.250000:4\r\n"
-                        "2=200.000000:0.500000:7\r\n\r\n[Saumon]\r\nNomFichier=\r\nNombrePoints=1\r\n"
-                        "1=0.000000:0.000000:0\r\n\r\n[Position]\r\nEcartement=12.500000\r\nBoutonFleche=-1\r\n"
-                        "BoutonDiedre=3\r\nBoutonAligner=-1\r\n\r\n[Affichage]\r\nCoeffZoom=0.100000\r\n"
-                        "XCentreZoom=0.000000\r\nYCentreZoom=0.000000\r\nOmega=120.000000\r\nAlpha=90.000000\r\n"
-                        "Commentaire=x;y;\r\n"));
-}
-
-// Saving a smaller model over a project leaves none of its point keys and keeps foreign sections.
-void TestProjet::plusPetitSurPlusGrand()
-{
-    const QString chemin = m_dossier.filePath(QStringLiteral("reduit.gbx"));
-    DonneesProjet grand = Modele(40, 35);
-    QVERIFY(EcrireProjet(chemin, grand));
-    QVERIFY(EcrireIni(QStringLiteral("Autre"), QStringLiteral("cle"), QStringLiteral("garde"), chemin));
-    DonneesProjet petit = Modele(3, 2);
-    QVERIFY(EcrireProjet(chemin, petit));
-    const FichierIni ini = FichierIni::Charger(chemin);
-    for (int i = 1; i <= 40; ++i) {
-        QCOMPARE(ini.Contient(projet::SectionEmplanture, QString::number(i)), i <= 3);
-        QCOMPARE(ini.Contient(projet::SectionSaumon, QString::number(i)), i <= 2);
-    }
-    QCOMPARE(ini.Lire(QStringLiteral("Autre"), QStringLiteral("cle"), QString()), QStringLiteral("garde"));
-}
-
-// A file the reader refuses (two byte-order marks before Windows-1252 text) is replaced
-// whole: none of its old points comes back.
-void TestProjet::fichierRefuseRemplace()
-{
-    const QString chemin = m_dossier.filePath(QStringLiteral("refuse.gbx"));
-    QVERIFY(EcrireOctets(chemin, "\xEF\xBB\xBF\xEF\xBB\xBF" + Remplacer("e.dat", "vieux\xE9.dat")));
-    DonneesProjet lu;
-    QVERIFY(!LireProjet(chemin, lu).Reussie());
-    DonneesProjet p = Modele(3, 2);
-    QVERIFY(EcrireProjet(chemin, p));
-    QVERIFY(LireProjet(chemin, lu).Reussie());
-    QVERIFY(lu.Profils.PointsE == p.Profils.PointsE);
-    QVERIFY(!LireOctets(chemin).contains("vieux"));
-}
-
-void TestProjet::separateurDecimalFrancais()
-{
-    QLocale::setDefault(QLocale(QLocale::French, QLocale::France));
-    DonneesProjet p = Modele(2, 2);
-    p.Profils.EcartementZ = 12.5f;
-    const QString chemin = m_dossier.filePath(QStringLiteral("virgule.gbx"));
-    const bool ecrit = EcrireProjet(chemin, p);
-    DonneesProjet lu;
-    const bool relu = LireProjet(chemin, lu).Reussie();
-    QLocale::setDefault(QLocale::c());
-    QVERIFY(ecrit && relu);
-    QVERIFY(LireOctets(chemin).contains("Ecartement=12.500000\r\n"));
-    QVERIFY(!LireOctets(chemin).contains(','));
-    QVERIFY(lu.Profils.PointsE == p.Profils.PointsE);
-}
-
-void TestProjet::valeursLues_data()
-{
-    QTest::addColumn<QByteArray>("contenu");
-    QTest::addColumn<QList<int>>("boutons"); // sweep, dihedral, alignment
-    QTest::addColumn<float>("ecartement");
-    QTest::addColumn<PointProfil>("premierE");
-    const PointProfil p1{0, 0, 4};
-    QTest::newRow("no switch keys: first of each group, no alignment")
-        << Remplacer("BoutonFleche=1\r\nBoutonDiedre=4\r\nBoutonAligner=-1\r\n", "") << QList<int>{0, 0, 0} << 100.0f
-        << p1;
-    QTest::newRow("alignment, switch beyond its group")
-        << Remplacer("BoutonAligner=-1", "BoutonAligner=1").replace("BoutonFleche=1", "BoutonFleche=3")
-        << QList<int>{-1, 4, 1} << 100.0f << p1;
-    QTest::newRow("comma ends a number") << Remplacer("Ecartement=100.000000", "Ecartement=12,75")
-                                         << QList<int>{1, 4, 0} << 12.0f << p1;
-    QTest::newRow("blanks inside, text after, state halves to even")
-        << Remplacer("1=0.000000:0.000000:4", "1= - 1 .5 mm : 2e1 :4.5:9") << QList<int>{1, 4, 0} << 100.0f
-        << PointProfil{-1.5f, 20.0f, 4};
-}
-
-void TestProjet::valeursLues()
-{
-    QFETCH(QByteArray, contenu);
-    QFETCH(QList<int>, boutons);
-    QFETCH(float, ecartement);
-    QFETCH(PointProfil, premierE);
-    const QString chemin = m_dossier.filePath(QStringLiteral("valeurs.gbx"));
-    QVERIFY(EcrireOctets(chemin, contenu));
-    DonneesProjet lu;
-    const LectureProjet r = LireProjet(chemin, lu);
-    QVERIFY2(r.Reussie(), qPrintable(r.Erreur));
-    QCOMPARE((QList<int>{lu.BoutonFleche, lu.BoutonDiedre, lu.Aligner}), boutons);
-    QCOMPARE(lu.Profils.EcartementZ, ecartement);
-    QCOMPARE(lu.Profils.PointsE.front(), premierE);
-}
-
-void TestProjet::lectureInterrompue_data()
-{
-    QTest::addColumn<QByteArray>("contenu"); // null: no file
-    QTest::addColumn<int>("arret");          // EtapeProjet
-    QTest::addColumn<int>("pointsE");        // points of each side in the record afterwards
-    QTest::addColumn<int>("pointsS");
-    const int e = int(EtapeProjet::Emplanture), s = int(EtapeProjet::Saumon);
-    QTest::newRow("no file") << QByteArray() << int(EtapeProjet::Fichier) << 7 << 7;
-    QTest::newRow("binary bytes") << QByteArray("\x00\x8f\xff[\x01=", 6) << e << 0 << 7;
-    QTest::newRow("huge count") << Remplacer("NombrePoints=2", "NombrePoints=2000000000") << e << 2 << 7;
-    QTest::newRow("two pieces") << Remplacer("2=10.000000:1.500000:3", "2=10.000000:1.500000") << e << 1 << 7;
-    QTest::newRow("state beyond 16 bits") << Remplacer(":3\r\n", ":40000\r\n") << e << 1 << 7;
-    QTest::newRow("coordinate beyond float") << Remplacer("2=10.000000", "2=1e39") << e << 1 << 7;
-    QTest::newRow("missing tip point") << Remplacer("1=2.000000:-1.000000:0\r\n", "") << s << 2 << 0;
-    QTest::newRow("Omega missing") << Remplacer("Omega=120.000000\r\n", "") << int(EtapeProjet::Omega) << 2 << 1;
-    QTest::newRow("Alpha 360") << Remplacer("Alpha=143.000000", "Alpha=359.5") << int(EtapeProjet::Alpha) << 2 << 1;
-}
-
-// The reading stops at the faulty step; what came before it is in the record, what comes
-// after keeps the record's earlier values.
-void TestProjet::lectureInterrompue()
-{
-    QFETCH(QByteArray, contenu);
-    QFETCH(int, arret);
-    QFETCH(int, pointsE);
-    QFETCH(int, pointsS);
-    const QString chemin = m_dossier.filePath(QStringLiteral("abime.gbx"));
-    QFile::remove(chemin);
-    if (!contenu.isNull())
-        QVERIFY(EcrireOctets(chemin, contenu));
-    DonneesProjet lu = Modele(7, 7);
-    lu.Commentaire = QStringLiteral("avant");
-    const LectureProjet r = LireProjet(chemin, lu);
-    QCOMPARE(int(r.Arret), arret);
-    QVERIFY(!r.Erreur.isEmpty());
-    QCOMPARE(int(lu.Profils.PointsE.size()), pointsE);
-    QCOMPARE(int(lu.Profils.PointsS.size()), pointsS);
-    QCOMPARE(lu.Commentaire, QStringLiteral("avant"));
-    QCOMPARE(lu.CoeffZoom, 1.0f);
-    QCOMPARE(lu.BoutonDiedre, arret >= int(EtapeProjet::Omega) ? 4 : -1); // the switches come before the view
-    QCOMPARE(lu.Omega, 120.0f);
-}
-
-void TestProjet::echecEcriture_data()
-{
-    QTest::addColumn<QString>("cas");
-    QTest::newRow("folder is a file") << "dossier_fichier";
-    QTest::newRow("target is a folder") << "cible_dossier";
-    QTest::newRow("read-only folder") << "lecture_seule";
-    QTest::newRow("target is a pipe") << "tube";
-    // A number that is not finite is never written as 0: the save fails as any failed save.
-    QTest::newRow("infinite point") << "point_infini";
-    QTest::newRow("infinite spacing") << "ecartement_infini";
-    QTest::newRow("zoom not a number") << "zoom_nan";
-}
-
-// A failed save reports false and leaves the old file as it was.
-void TestProjet::echecEcriture()
-{
-    QFETCH(QString, cas);
-    const QString base = m_dossier.filePath(cas);
-    const QString ancien = base + QStringLiteral("/ancien.gbx");
-    QVERIFY(QDir().mkpath(base) && EcrireOctets(ancien, ProjetValide));
-    QString cible = ancien;
-    if (cas == QLatin1String("dossier_fichier"))
-        cible = ancien + QStringLiteral("/projet.gbx");
-    else if (cas == QLatin1String("cible_dossier"))
-        cible = base;
-    else if (cas == QLatin1String("tube")) {
-        cible = base + QStringLiteral("/tube.gbx");
-        QCOMPARE(::mkfifo(QFile::encodeName(cible).constData(), 0600), 0);
-    } else if (cas == QLatin1String("lecture_seule")) {
-        QFile::setPermissions(base, QFileDevice::ReadOwner | QFileDevice::ExeOwner);
-    }
-    DonneesProjet p = Modele(5, 5);
-    if (cas == QLatin1String("point_infini"))
-        p.Profils.PointsS[2].Y = std::numeric_limits<float>::infinity();
-    else if (cas == QLatin1String("ecartement_infini"))
-        p.Profils.EcartementZ = -std::numeric_limits<float>::infinity();
-    else if (cas == QLatin1String("zoom_nan"))
-        p.CoeffZoom = std::numeric_limits<float>::quiet_NaN();
-    const bool ecrit = EcrireProjet(cible, p);
-    const bool protege = !EcrireOctets(base + QStringLiteral("/essai"), "x");
-    QFile::setPermissions(base, QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
-    if (cas == QLatin1String("lecture_seule") && !protege)
-        QSKIP("folder permissions are not enforced for this user");
-    QVERIFY(!ecrit);
-    QCOMPARE(LireOctets(ancien), ProjetValide);
-}
-
-void TestProjet::centMillePointsParCote()
-{
-    constexpr int n = 100'000;
-    DonneesProjet p = Modele(n, n);
-    const QString chemin = m_dossier.filePath(QStringLiteral("grand.gbx"));
-    QVERIFY(EcrireProjet(chemin, p));
-    DonneesProjet lu;
-    QVERIFY(LireProjet(chemin, lu).Reussie());
-    QVERIFY(lu.Profils.PointsE == p.Profils.PointsE && lu.Profils.PointsS == p.Profils.PointsS);
-}
 
 GALBIX_TEST_MAIN(TestProjet)
 #include "tst_projet.moc"

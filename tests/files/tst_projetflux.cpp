@@ -123,103 +123,95 @@ const QByteArray Petit = "[Emplanture]\r\nNomFichier=e.dat\r\nNombrePoints=3\r\n
 class TestProjetFlux : public QObject {
     Q_OBJECT
 private slots:
-    void memesOctets_data();
-    void memesOctets();
-    void memeLecture_data();
-    void memeLecture();
+    void memesOctets_data()
+    {
+        QTest::addColumn<QByteArray>("existant");
+        QTest::addColumn<int>("projet"); // 0 demo, 1 random, 2 empty tip
+        const QByteArray demo = LireOctets(tests::DossierSources() + QStringLiteral("/data/demo/demo.gbx"));
+        QTest::newRow("demo, new file") << QByteArray() << 0;
+        QTest::newRow("demo over itself") << demo << 0;
+        QTest::newRow("random, new file") << QByteArray() << 1;
+        QTest::newRow("random over the demo") << demo << 1;
+        QTest::newRow("other sections and comments kept")
+            << QByteArray("; tête\r\n[Autre]\r\nCle=valeur\r\n\r\n[emplanture]\r\n; note\r\n1=1:2:3\r\n2=4:5:6\r\n"
+                          "[Fin]\r\nA=b")
+            << 1;
+        QTest::newRow("section closed by a blank line")
+            << QByteArray("[Emplanture]\nNombrePoints=1\n1=1:1:1\n\n[X]\nY=1\n") << 1;
+        QTest::newRow("points out of order") << PointsRenverses(demo) << 1;
+        QTest::newRow("marker text already there")
+            << QByteArray("[Autre]\r\n1=\x01points de l'emplanture\x01\r\n") << 1;
+        QTest::newRow("UTF-8 with its mark") << QByteArray("\xEF\xBB\xBF[Note]\r\nT=\xE2\x98\x83\r\n") << 0;
+        QTest::newRow("empty tip") << QByteArray("[Saumon]\r\n1=1:1:1\r\n") << 2;
+    }
+    void memesOctets()
+    {
+        QFETCH(QByteArray, existant);
+        QFETCH(int, projet);
+        DonneesProjet p = projet == 0 ? Demo() : ProjetAleatoire(projet == 1 ? 3000 : 5);
+        if (projet == 2)
+            p.Profils.PointsS.clear();
+        QVERIFY(!p.Profils.PointsE.empty());
+        QTemporaryDir dossier;
+        const QString chemin = dossier.filePath(QStringLiteral("p.gbx"));
+        if (!existant.isEmpty())
+            QVERIFY(EcrireOctets(chemin, existant));
+        QVERIFY(EcrireProjet(chemin, p));
+        const QByteArray ecrits = LireOctets(chemin);
+        QCOMPARE(ecrits, EcritureReference(existant, p));
+        projet::PointsEnFlux flux; // what was written reads in one pass
+        QVERIFY(projet::SeparerPoints(ecrits, flux));
+        QCOMPARE(flux.Points[CoteE].size(), p.Profils.PointsE.size());
+        QCOMPARE(flux.Points[CoteS].size(), p.Profils.PointsS.size());
+        // Read back: the demo (six decimals at most) exactly, any project as it was written.
+        DonneesProjet relu;
+        QCOMPARE(LireProjet(chemin, relu).Reussie(), projet != 2);
+        if (projet == 0)
+            QVERIFY(MemesDonnees(relu, p));
+        if (projet == 1)
+            QCOMPARE(EcritureReference(existant, relu), ecrits);
+    }
+    void memeLecture_data()
+    {
+        QTest::addColumn<QByteArray>("octets");
+        QTest::addColumn<int>("arret"); // EtapeProjet
+        auto remplacer = [](const char* avant, const QByteArray& apres) { return QByteArray(Petit).replace(avant, apres); };
+        const auto complete = int(EtapeProjet::Complete), emplanture = int(EtapeProjet::Emplanture),
+                   saumon = int(EtapeProjet::Saumon);
+        QTest::newRow("valid") << Petit << complete;
+        QTest::newRow("point missing") << remplacer("2=10.000000:1.500000:3\r\n", "") << emplanture;
+        QTest::newRow("two pieces") << remplacer("2=5:5:5", "2=5:5") << saumon;
+        QTest::newRow("state beyond 16 bits") << remplacer("3=1:2:3", "3=1:2:40000") << emplanture;
+        QTest::newRow("bad point past the count") << remplacer("NombrePoints=3", "NombrePoints=2") << complete;
+        QTest::newRow("fewer points than the count") << remplacer("NombrePoints=2", "NombrePoints=3") << saumon;
+        QTest::newRow("repeated key, the first counts") << remplacer("3=1:2:3", "3=1:2:3\r\n;\r\n2=9:9:9") << complete;
+        QTest::newRow("blanks, tabs, NUL, long value")
+            << remplacer("3=1:2:3", " 3 \t=  1 2.5 : -2 :3" + QByteArray(1, '\0') + ":9" + QByteArray(300, '7'))
+            << complete;
+        QTest::newRow("key with a leading zero") << remplacer("3=1:2:3", "03=1:2:3") << emplanture;
+        QTest::newRow("section named in capitals") << remplacer("[Saumon]", "[ SAUMON ]") << complete;
+        QTest::newRow("section twice") << Petit + "[Emplanture]\r\n1=7:7:7\r\n" << complete;
+        QTest::newRow("byte beyond ASCII") << remplacer("3=1:2:3", "3=1\xE9:2:3") << complete;
+        QTest::newRow("exponent, sign") << remplacer("3=1:2:3", "3=+1e2:-.5:2.5") << complete;
+        QTest::newRow("lone CR ends, mark") << "\xEF\xBB\xBF" + QByteArray(Petit).replace("\r\n", "\r") << complete;
+        QTest::newRow("no count") << remplacer("NombrePoints=3\r\n", "") << emplanture;
+    }
+    void memeLecture()
+    {
+        QFETCH(QByteArray, octets);
+        QFETCH(int, arret);
+        QTemporaryDir dossier;
+        const QString enOrdre = dossier.filePath(QStringLiteral("a.gbx")), desordre = dossier.filePath(QStringLiteral("b.gbx"));
+        QVERIFY(EcrireOctets(enOrdre, octets));
+        QVERIFY(EcrireOctets(desordre, PointsRenverses(octets)));
+        DonneesProjet a, b;
+        const LectureProjet la = LireProjet(enOrdre, a), lb = LireProjet(desordre, b);
+        QCOMPARE(int(la.Arret), arret);
+        QCOMPARE(int(lb.Arret), arret);
+        QCOMPARE(la.Erreur, lb.Erreur);
+        QVERIFY(MemesDonnees(a, b));
+    }
 };
-
-void TestProjetFlux::memesOctets_data()
-{
-    QTest::addColumn<QByteArray>("existant");
-    QTest::addColumn<int>("projet"); // 0 demo, 1 random, 2 empty tip
-    const QByteArray demo = LireOctets(tests::DossierSources() + QStringLiteral("/data/demo/demo.gbx"));
-    QTest::newRow("demo, new file") << QByteArray() << 0;
-    QTest::newRow("demo over itself") << demo << 0;
-    QTest::newRow("random, new file") << QByteArray() << 1;
-    QTest::newRow("random over the demo") << demo << 1;
-    QTest::newRow("other sections and comments kept")
-        << QByteArray("; tête\r\n[Autre]\r\nCle=valeur\r\n\r\n[emplanture]\r\n; note\r\n1=1:2:3\r\n2=4:5:6\r\n"
-                      "[Fin]\r\nA=b")
-        << 1;
-    QTest::newRow("section closed by a blank line")
-        << QByteArray("[Emplanture]\nNombrePoints=1\n1=1:1:1\n\n[X]\nY=1\n") << 1;
-    QTest::newRow("points out of order") << PointsRenverses(demo) << 1;
-    QTest::newRow("marker text already there")
-        << QByteArray("[Autre]\r\n1=\x01points de l'emplanture\x01\r\n") << 1;
-    QTest::newRow("UTF-8 with its mark") << QByteArray("\xEF\xBB\xBF[Note]\r\nT=\xE2\x98\x83\r\n") << 0;
-    QTest::newRow("empty tip") << QByteArray("[Saumon]\r\n1=1:1:1\r\n") << 2;
-}
-
-void TestProjetFlux::memesOctets()
-{
-    QFETCH(QByteArray, existant);
-    QFETCH(int, projet);
-    DonneesProjet p = projet == 0 ? Demo() : ProjetAleatoire(projet == 1 ? 3000 : 5);
-    if (projet == 2)
-        p.Profils.PointsS.clear();
-    QVERIFY(!p.Profils.PointsE.empty());
-    QTemporaryDir dossier;
-    const QString chemin = dossier.filePath(QStringLiteral("p.gbx"));
-    if (!existant.isEmpty())
-        QVERIFY(EcrireOctets(chemin, existant));
-    QVERIFY(EcrireProjet(chemin, p));
-    const QByteArray ecrits = LireOctets(chemin);
-    QCOMPARE(ecrits, EcritureReference(existant, p));
-    projet::PointsEnFlux flux; // what was written reads in one pass
-    QVERIFY(projet::SeparerPoints(ecrits, flux));
-    QCOMPARE(flux.Points[CoteE].size(), p.Profils.PointsE.size());
-    QCOMPARE(flux.Points[CoteS].size(), p.Profils.PointsS.size());
-    // Read back: the demo (six decimals at most) exactly, any project as it was written.
-    DonneesProjet relu;
-    QCOMPARE(LireProjet(chemin, relu).Reussie(), projet != 2);
-    if (projet == 0)
-        QVERIFY(MemesDonnees(relu, p));
-    if (projet == 1)
-        QCOMPARE(EcritureReference(existant, relu), ecrits);
-}
-
-void TestProjetFlux::memeLecture_data()
-{
-    QTest::addColumn<QByteArray>("octets");
-    QTest::addColumn<int>("arret"); // EtapeProjet
-    auto remplacer = [](const char* avant, const QByteArray& apres) { return QByteArray(Petit).replace(avant, apres); };
-    const auto complete = int(EtapeProjet::Complete), emplanture = int(EtapeProjet::Emplanture),
-               saumon = int(EtapeProjet::Saumon);
-    QTest::newRow("valid") << Petit << complete;
-    QTest::newRow("point missing") << remplacer("2=10.000000:1.500000:3\r\n", "") << emplanture;
-    QTest::newRow("two pieces") << remplacer("2=5:5:5", "2=5:5") << saumon;
-    QTest::newRow("state beyond 16 bits") << remplacer("3=1:2:3", "3=1:2:40000") << emplanture;
-    QTest::newRow("bad point past the count") << remplacer("NombrePoints=3", "NombrePoints=2") << complete;
-    QTest::newRow("fewer points than the count") << remplacer("NombrePoints=2", "NombrePoints=3") << saumon;
-    QTest::newRow("repeated key, the first counts") << remplacer("3=1:2:3", "3=1:2:3\r\n;\r\n2=9:9:9") << complete;
-    QTest::newRow("blanks, tabs, NUL, long value")
-        << remplacer("3=1:2:3", " 3 \t=  1 2.5 : -2 :3" + QByteArray(1, '\0') + ":9" + QByteArray(300, '7'))
-        << complete;
-    QTest::newRow("key with a leading zero") << remplacer("3=1:2:3", "03=1:2:3") << emplanture;
-    QTest::newRow("section named in capitals") << remplacer("[Saumon]", "[ SAUMON ]") << complete;
-    QTest::newRow("section twice") << Petit + "[Emplanture]\r\n1=7:7:7\r\n" << complete;
-    QTest::newRow("byte beyond ASCII") << remplacer("3=1:2:3", "3=1\xE9:2:3") << complete;
-    QTest::newRow("exponent, sign") << remplacer("3=1:2:3", "3=+1e2:-.5:2.5") << complete;
-    QTest::newRow("lone CR ends, mark") << "\xEF\xBB\xBF" + QByteArray(Petit).replace("\r\n", "\r") << complete;
-    QTest::newRow("no count") << remplacer("NombrePoints=3\r\n", "") << emplanture;
-}
-
-void TestProjetFlux::memeLecture()
-{
-    QFETCH(QByteArray, octets);
-    QFETCH(int, arret);
-    QTemporaryDir dossier;
-    const QString enOrdre = dossier.filePath(QStringLiteral("a.gbx")), desordre = dossier.filePath(QStringLiteral("b.gbx"));
-    QVERIFY(EcrireOctets(enOrdre, octets));
-    QVERIFY(EcrireOctets(desordre, PointsRenverses(octets)));
-    DonneesProjet a, b;
-    const LectureProjet la = LireProjet(enOrdre, a), lb = LireProjet(desordre, b);
-    QCOMPARE(int(la.Arret), arret);
-    QCOMPARE(int(lb.Arret), arret);
-    QCOMPARE(la.Erreur, lb.Erreur);
-    QVERIFY(MemesDonnees(a, b));
-}
 
 GALBIX_TEST_MAIN(TestProjetFlux)
 #include "tst_projetflux.moc"

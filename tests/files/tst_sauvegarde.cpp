@@ -1,4 +1,5 @@
 // The save command after its dialog: dialog settings, headers, and what each choice writes.
+#include "common/Colonnes.h"
 #include "common/TestMain.h"
 #include "files/Sauvegarde.h"
 #include "geomlib/Tranchex.h"
@@ -36,151 +37,117 @@ CoupleProfils Aile(int nE, int nS)
 class TestSauvegarde : public QObject {
     Q_OBJECT
 private slots:
-    void dialogues_data();
-    void dialogues();
-    void enTetes_data();
-    void enTetes();
-    void profils_data();
-    void profils();
-    void projetOu3D_data();
-    void projetOu3D();
+    void dialogues_data()
+    {
+        tests::Colonnes<int, QString, QString, QString, int>("index", "nomE", "titre", "nomPropose", "filtre");
+        const QString racine = QStringLiteral("Enregistrer le profil emplanture en .dxf ou en .dat...");
+        QTest::newRow("root .dat") << 0 << "aile.dat" << racine << "aile" << 2;
+        QTest::newRow("root .DXF") << 0 << "aile.DXF" << racine << "aile" << 1;
+        QTest::newRow("root .Dat, any case") << 0 << "aile.Dat" << racine << "aile" << 2;
+        QTest::newRow("root empty label") << 0 << "" << racine << "" << 1;
+        QTest::newRow("root two dots") << 0 << "mon.aile.dat" << racine << "mon.aile" << 2;
+        QTest::newRow("tip uses its own label") << 1 << "aile.dxf"
+                                                << "Enregistrer le profil saumon en .dxf ou en .dat..." << "saumon" << 2;
+        QTest::newRow("project") << 2 << "aile.dat" << "Enregistrer le projet ou l'image 3D..." << "" << 1;
+    }
+    void dialogues()
+    {
+        QFETCH(int, index);
+        QFETCH(QString, nomE);
+        const QString noms[2] = {nomE, QStringLiteral("saumon.dat")};
+        const DialogueSauvegarde d = DialoguePourSauvegarde(index, noms);
+        QTEST(d.Titre, "titre");
+        QTEST(d.NomPropose, "nomPropose");
+        QTEST(d.IndexFiltre, "filtre");
+    }
+    void enTetes_data()
+    {
+        QTest::addColumn<int>("cote");
+        QTest::addColumn<float>("dx"); // tip moved by this
+        tests::Colonnes<float, QString>("dy", "enTete");
+        QTest::newRow("root") << 0 << 0.0f << 0.0f << "Corde: 200.000";
+        QTest::newRow("tip, zero sweep and dihedral written") << 1 << -12.5f << -5.0f
+                                                              << "Corde: 180.000 Flèche: 0.000 Cale dièdre: 0.000";
+        QTest::newRow("tip ahead and below") << 1 << -16.0f << -9.0f
+                                             << "Corde: 180.000 Flèche: -3.500 Cale dièdre: -4.000";
+    }
+    void enTetes()
+    {
+        QFETCH(int, cote);
+        QFETCH(float, dx);
+        QFETCH(float, dy);
+        CoupleProfils c = Aile(5, 5);
+        for (PointProfil& p : c.PointsS)
+            p = {p.X + dx, p.Y + dy, 0};
+        CalculerExtremes(c);
+        QTEST(EnTeteProfil(cote, c), "enTete");
+    }
+    void profils_data()
+    {
+        tests::Colonnes<int, QString>("cote", "nom");
+        QTest::addColumn<bool>("uniteCorde"); // .dat: relative to the smallest X and Y, in chords
+        QTest::newRow("root .dat") << 0 << "e.dat" << true;
+        QTest::newRow("tip .DAT") << 1 << "s.DAT" << true;
+        QTest::newRow("tip .dxf") << 1 << "s.dxf" << false;
+    }
+    // The saved side reads back through the library with its header; the model is not changed.
+    void profils()
+    {
+        QFETCH(int, cote);
+        QFETCH(QString, nom);
+        QFETCH(bool, uniteCorde);
+        CoupleProfils c = Aile(7, 9);
+        const CoupleProfils avant = c;
+        const QString chemin = m_dossier.filePath(nom);
+        QVERIFY(SauverProfil(cote, chemin, c));
+        const LectureFichier l = LireFichierDetaille(chemin);
+        QVERIFY2(l.ok, qPrintable(l.erreur));
+        QCOMPARE(l.enTete, EnTeteProfil(cote, c));
+        const std::vector<PointProfil>& source = avant.Points(cote);
+        QCOMPARE(l.points.size(), source.size());
+        const float echelle = !uniteCorde ? 1.0f : cote == CoteE ? 200.0f : 180.0f;
+        const float x0 = !uniteCorde ? 0.0f : cote == CoteE ? avant.XminE : avant.XminS;
+        const float y0 = !uniteCorde ? 0.0f : cote == CoteE ? avant.YminE : avant.YminS;
+        for (size_t i = 0; i < source.size(); ++i)
+            QVERIFY(qAbs(l.points[i].X * echelle + x0 - source[i].X) < 1e-3f
+                    && qAbs(l.points[i].Y * echelle + y0 - source[i].Y) < 1e-3f);
+        QVERIFY(c.PointsE == avant.PointsE && c.PointsS == avant.PointsS);
+    }
+    void projetOu3D_data()
+    {
+        tests::Colonnes<int, int, QString, int>("filtre", "nS", "nom", "issue");
+        QTest::addColumn<QByteArray>("debut"); // start of the file written, empty when none
+        QTest::newRow("project, unequal counts") << 1 << 118 << "p.gbx" << int(IssueSauvegarde::Ecrit)
+                                                 << QByteArray("[Emplanture]");
+        QTest::newRow("project filter wins over .dxf") << 1 << 120 << "aile.dxf" << int(IssueSauvegarde::Ecrit)
+                                                       << QByteArray("[Emplanture]");
+        QTest::newRow("3D, unequal counts refused") << 2 << 118 << "a3d.dxf" << int(IssueSauvegarde::Refus3D)
+                                                    << QByteArray();
+        QTest::newRow("3D") << 2 << 120 << "b3d.dxf" << int(IssueSauvegarde::Ecrit) << QByteArray("  0\r\nSECTION");
+        QTest::newRow("3D without .dxf: library writes nothing") << 2 << 120 << "c3d.gbx"
+                                                                 << int(IssueSauvegarde::EchecEcriture) << QByteArray();
+        QTest::newRow("all files: nothing") << 3 << 120 << "tous.gbx" << int(IssueSauvegarde::RienAEcrire)
+                                            << QByteArray();
+    }
+    void projetOu3D()
+    {
+        QFETCH(int, filtre);
+        QFETCH(int, nS);
+        QFETCH(QString, nom);
+        QFETCH(QByteArray, debut);
+        DonneesProjet projet;
+        projet.Profils = Aile(120, nS);
+        const QString chemin = m_dossier.filePath(nom);
+        QTEST(int(SauverProjetOu3D(chemin, filtre, projet)), "issue");
+        QFile f(chemin);
+        QCOMPARE(f.open(QIODevice::ReadOnly), !debut.isEmpty());
+        if (!debut.isEmpty())
+            QVERIFY(f.readAll().startsWith(debut));
+    }
 
 private:
     QTemporaryDir m_dossier;
 };
-
-void TestSauvegarde::dialogues_data()
-{
-    QTest::addColumn<int>("index");
-    QTest::addColumn<QString>("nomE");
-    QTest::addColumn<QString>("titre");
-    QTest::addColumn<QString>("nomPropose");
-    QTest::addColumn<int>("filtre");
-    const QString racine = QStringLiteral("Enregistrer le profil emplanture en .dxf ou en .dat...");
-    QTest::newRow("root .dat") << 0 << "aile.dat" << racine << "aile" << 2;
-    QTest::newRow("root .DXF") << 0 << "aile.DXF" << racine << "aile" << 1;
-    QTest::newRow("root .Dat, any case") << 0 << "aile.Dat" << racine << "aile" << 2;
-    QTest::newRow("root empty label") << 0 << "" << racine << "" << 1;
-    QTest::newRow("root two dots") << 0 << "mon.aile.dat" << racine << "mon.aile" << 2;
-    QTest::newRow("tip uses its own label") << 1 << "aile.dxf"
-                                            << "Enregistrer le profil saumon en .dxf ou en .dat..." << "saumon" << 2;
-    QTest::newRow("project") << 2 << "aile.dat" << "Enregistrer le projet ou l'image 3D..." << "" << 1;
-}
-
-void TestSauvegarde::dialogues()
-{
-    QFETCH(int, index);
-    QFETCH(QString, nomE);
-    QFETCH(QString, titre);
-    QFETCH(QString, nomPropose);
-    QFETCH(int, filtre);
-    const QString noms[2] = {nomE, QStringLiteral("saumon.dat")};
-    const DialogueSauvegarde d = DialoguePourSauvegarde(index, noms);
-    QCOMPARE(d.Titre, titre);
-    QCOMPARE(d.Filtres, index == 2 ? QStringLiteral("Projet Galbix(*.gbx)|*.gbx|DAO 3D (*.dxf)|*.dxf|"
-                                                    "Tous les fichiers (*.*)|*.*")
-                                   : QStringLiteral("DAO (*.dxf)|*.dxf|Profil (*.dat)|*.dat|"
-                                                    "Tous les fichiers (*.*)|*.*"));
-    QCOMPARE(d.NomPropose, nomPropose);
-    QCOMPARE(d.IndexFiltre, filtre);
-}
-
-void TestSauvegarde::enTetes_data()
-{
-    QTest::addColumn<int>("cote");
-    QTest::addColumn<float>("dx"); // tip moved by this
-    QTest::addColumn<float>("dy");
-    QTest::addColumn<QString>("enTete");
-    QTest::newRow("root") << 0 << 0.0f << 0.0f << "Corde: 200.000";
-    QTest::newRow("tip, zero sweep and dihedral written") << 1 << -12.5f << -5.0f
-                                                          << "Corde: 180.000 Flèche: 0.000 Cale dièdre: 0.000";
-    QTest::newRow("tip ahead and below") << 1 << -16.0f << -9.0f
-                                         << "Corde: 180.000 Flèche: -3.500 Cale dièdre: -4.000";
-}
-
-void TestSauvegarde::enTetes()
-{
-    QFETCH(int, cote);
-    QFETCH(float, dx);
-    QFETCH(float, dy);
-    QFETCH(QString, enTete);
-    CoupleProfils c = Aile(5, 5);
-    for (PointProfil& p : c.PointsS)
-        p = {p.X + dx, p.Y + dy, 0};
-    CalculerExtremes(c);
-    QCOMPARE(EnTeteProfil(cote, c), enTete);
-}
-
-void TestSauvegarde::profils_data()
-{
-    QTest::addColumn<int>("cote");
-    QTest::addColumn<QString>("nom");
-    QTest::addColumn<bool>("uniteCorde"); // .dat: relative to the smallest X and Y, in chords
-    QTest::newRow("root .dat") << 0 << "e.dat" << true;
-    QTest::newRow("tip .DAT") << 1 << "s.DAT" << true;
-    QTest::newRow("tip .dxf") << 1 << "s.dxf" << false;
-}
-
-// The saved side reads back through the library with its header; the model is not changed.
-void TestSauvegarde::profils()
-{
-    QFETCH(int, cote);
-    QFETCH(QString, nom);
-    QFETCH(bool, uniteCorde);
-    CoupleProfils c = Aile(7, 9);
-    const CoupleProfils avant = c;
-    const QString chemin = m_dossier.filePath(nom);
-    QVERIFY(SauverProfil(cote, chemin, c));
-    const LectureFichier l = LireFichierDetaille(chemin);
-    QVERIFY2(l.ok, qPrintable(l.erreur));
-    QCOMPARE(l.enTete, EnTeteProfil(cote, c));
-    const std::vector<PointProfil>& source = avant.Points(cote);
-    QCOMPARE(l.points.size(), source.size());
-    const float echelle = !uniteCorde ? 1.0f : cote == CoteE ? 200.0f : 180.0f;
-    const float x0 = !uniteCorde ? 0.0f : cote == CoteE ? avant.XminE : avant.XminS;
-    const float y0 = !uniteCorde ? 0.0f : cote == CoteE ? avant.YminE : avant.YminS;
-    for (size_t i = 0; i < source.size(); ++i)
-        QVERIFY(qAbs(l.points[i].X * echelle + x0 - source[i].X) < 1e-3f
-                && qAbs(l.points[i].Y * echelle + y0 - source[i].Y) < 1e-3f);
-    QVERIFY(c.PointsE == avant.PointsE && c.PointsS == avant.PointsS);
-}
-
-void TestSauvegarde::projetOu3D_data()
-{
-    QTest::addColumn<int>("filtre");
-    QTest::addColumn<int>("nS");
-    QTest::addColumn<QString>("nom");
-    QTest::addColumn<int>("issue");
-    QTest::addColumn<QByteArray>("debut"); // start of the file written, empty when none
-    QTest::newRow("project, unequal counts") << 1 << 118 << "p.gbx" << int(IssueSauvegarde::Ecrit)
-                                             << QByteArray("[Emplanture]");
-    QTest::newRow("project filter wins over .dxf") << 1 << 120 << "aile.dxf" << int(IssueSauvegarde::Ecrit)
-                                                   << QByteArray("[Emplanture]");
-    QTest::newRow("3D, unequal counts refused") << 2 << 118 << "a3d.dxf" << int(IssueSauvegarde::Refus3D)
-                                                << QByteArray();
-    QTest::newRow("3D") << 2 << 120 << "b3d.dxf" << int(IssueSauvegarde::Ecrit) << QByteArray("  0\r\nSECTION");
-    QTest::newRow("3D without .dxf: library writes nothing") << 2 << 120 << "c3d.gbx"
-                                                             << int(IssueSauvegarde::EchecEcriture) << QByteArray();
-    QTest::newRow("all files: nothing") << 3 << 120 << "tous.gbx" << int(IssueSauvegarde::RienAEcrire)
-                                        << QByteArray();
-}
-
-void TestSauvegarde::projetOu3D()
-{
-    QFETCH(int, filtre);
-    QFETCH(int, nS);
-    QFETCH(QString, nom);
-    QFETCH(int, issue);
-    QFETCH(QByteArray, debut);
-    DonneesProjet projet;
-    projet.Profils = Aile(120, nS);
-    const QString chemin = m_dossier.filePath(nom);
-    QCOMPARE(int(SauverProjetOu3D(chemin, filtre, projet)), issue);
-    QFile f(chemin);
-    QCOMPARE(f.open(QIODevice::ReadOnly), !debut.isEmpty());
-    if (!debut.isEmpty())
-        QVERIFY(f.readAll().startsWith(debut));
-}
 
 GALBIX_TEST_MAIN(TestSauvegarde)
 #include "tst_sauvegarde.moc"

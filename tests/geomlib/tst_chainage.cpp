@@ -1,6 +1,7 @@
 // Chaining of drawn pieces: the grouped search gives the very contours, in the very order and
-// with the very tie-breaking, of the plain search it replaced (kept below as the reference),
-// on random drawings, stars of pieces meeting at one point and clusters of nearby ends.
+// with the very tie-breaking, of a plain search that scans every end point (below, as the
+// reference), on random drawings, stars of pieces meeting at one point and clusters of nearby ends.
+#include "common/Colonnes.h"
 #include "common/TestMain.h"
 
 #include "geomlib/Chainage.h"
@@ -16,136 +17,49 @@ using namespace galbix::chainage;
 
 namespace reference {
 
-// The former search: every end point of a cell in one list, scanned whole at each search.
 namespace {
-
 
 using courbes::Distance;
 using courbes::Pt2;
 
 constexpr uint32_t Aucun = UINT32_MAX;
 
-// End points of the open pieces filed by grid cell in an open-addressing hash table; each
-// cell holds a singly linked list of its end points. Cells are twice the tolerance wide, so
-// that the points within the tolerance of a point lie in at most four cells. End point e is
-// end (e & 1) of piece e / 2: 0 its first point, 1 its last.
+// The end points of the pieces, all scanned at each search. End point e is end (e & 1) of
+// piece e / 2: 0 its first point, 1 its last.
 class GrilleExtremites {
 public:
     GrilleExtremites(const std::vector<Pt2>& points, const std::vector<Trace>& traces, double tolerance)
-        : m_tolerance(tolerance > 0.0 ? tolerance : 1e-9), m_cellule(2.0 * m_tolerance), m_noeuds(2 * traces.size())
+        : m_traces(traces), m_tolerance(tolerance > 0.0 ? tolerance : 1e-9)
     {
-        const size_t capacite = std::bit_ceil(4 * traces.size() + 16);
-        m_cases.resize(capacite);
-        m_masque = capacite - 1;
-        for (size_t e = 0; e < m_noeuds.size(); ++e) {
+        for (size_t e = 0; e < 2 * traces.size(); ++e) {
             const Trace& t = traces[e / 2];
-            m_noeuds[e].p = points[(e & 1) ? t.debut + t.nombre - 1 : t.debut];
-        }
-        // Filed from the last so that every list runs in increasing order.
-        for (size_t e = m_noeuds.size(); e-- > 0;) {
-            if (traces[e / 2].ferme)
-                continue;
-            Case& c = Trouver(Cellule(m_noeuds[e].p), true);
-            m_noeuds[e].suivant = c.tete;
-            c.tete = uint32_t(e);
+            m_points.push_back(points[(e & 1) ? t.debut + t.nombre - 1 : t.debut]);
         }
     }
 
-    Pt2 Point(uint32_t e) const { return m_noeuds[e].p; }
+    Pt2 Point(uint32_t e) const { return m_points[e]; }
 
-    /// Nearest end point within the tolerance of `p` whose piece is unused (smallest number on
-    /// ties), or Aucun. End points of used pieces are unlinked on the way.
-    uint32_t PlusProche(Pt2 p, const std::vector<char>& utilise)
+    /// Nearest end point closer than the tolerance to `p` whose open piece is unused (smallest
+    /// number on ties), or Aucun.
+    uint32_t PlusProche(Pt2 p, const std::vector<char>& utilise) const
     {
-        // The point's own cell first: an exact match there ends the search.
-        const Cle propre = Cellule(p);
-        Cle cellules[4] = {propre};
-        int n = 1;
-        for (const int64_t x : {Indice(p.x - m_tolerance), Indice(p.x + m_tolerance)})
-            for (const int64_t y : {Indice(p.y - m_tolerance), Indice(p.y + m_tolerance)})
-                if (n < 4 && std::find(cellules, cellules + n, Cle{x, y}) == cellules + n)
-                    cellules[n++] = {x, y};
         uint32_t meilleur = Aucun;
         double meilleureDistance = m_tolerance * m_tolerance;
-        for (int k = 0; k < n; ++k) {
-            Case* c = &Trouver(cellules[k], false);
-            for (uint32_t* lien = &c->tete; *lien != Aucun;) {
-                const uint32_t e = *lien;
-                if (utilise[e / 2]) {
-                    *lien = m_noeuds[e].suivant;
-                    continue;
-                }
-                const Pt2 q = m_noeuds[e].p;
-                const double d2 = (q.x - p.x) * (q.x - p.x) + (q.y - p.y) * (q.y - p.y);
-                if (d2 < meilleureDistance || (d2 == meilleureDistance && e < meilleur)) {
-                    meilleur = e;
-                    meilleureDistance = d2;
-                }
-                lien = &m_noeuds[e].suivant;
+        for (uint32_t e = 0; e < uint32_t(m_points.size()); ++e) {
+            const Pt2 q = m_points[e];
+            const double d2 = (q.x - p.x) * (q.x - p.x) + (q.y - p.y) * (q.y - p.y);
+            if (!utilise[e / 2] && !m_traces[e / 2].ferme && d2 < meilleureDistance) {
+                meilleur = e;
+                meilleureDistance = d2;
             }
-            if (k == 0 && meilleur != Aucun && meilleureDistance == 0.0)
-                break;
         }
         return meilleur;
     }
 
 private:
-    struct Cle {
-        int64_t x = 0, y = 0;
-        bool operator==(const Cle&) const = default;
-    };
-    struct Case {
-        Cle cle;
-        uint32_t tete = Aucun;
-        bool occupee = false;
-    };
-    struct Noeud {
-        Pt2 p;
-        uint32_t suivant = Aucun;
-    };
-
-    int64_t Indice(double v) const
-    {
-        double q = std::floor(v / m_cellule);
-        if (!(q > -4e15)) // also catches NaN
-            q = -4e15;
-        if (q > 4e15)
-            q = 4e15;
-        return int64_t(q);
-    }
-
-    Cle Cellule(Pt2 p) const { return {Indice(p.x), Indice(p.y)}; }
-
-    /// The case of a cell; with `creer`, the cell is added when missing, otherwise a missing
-    /// cell gives an empty case.
-    Case& Trouver(Cle c, bool creer)
-    {
-        uint64_t h = uint64_t(c.x) * 0x9E3779B97F4A7C15ULL ^ (uint64_t(c.y) + 0x632BE59BD9B4E019ULL);
-        h ^= h >> 29;
-        h *= 0xBF58476D1CE4E5B9ULL;
-        h ^= h >> 32;
-        for (size_t i = size_t(h) & m_masque;; i = (i + 1) & m_masque) {
-            Case& k = m_cases[i];
-            if (!k.occupee) {
-                if (!creer) {
-                    m_vide = Case{};
-                    return m_vide;
-                }
-                k.occupee = true;
-                k.cle = c;
-                return k;
-            }
-            if (k.cle == c)
-                return k;
-        }
-    }
-
+    const std::vector<Trace>& m_traces;
     double m_tolerance;
-    double m_cellule;
-    std::vector<Noeud> m_noeuds;
-    std::vector<Case> m_cases;
-    size_t m_masque = 0;
-    Case m_vide;
+    std::vector<Pt2> m_points;
 };
 
 struct Morceau {
@@ -331,51 +245,42 @@ bool Identiques(const std::vector<PointFichier>& a, const std::vector<PointFichi
 class TestChainage : public QObject {
     Q_OBJECT
 private slots:
-    void commeAvant_data();
-    void commeAvant();
-    void etoileLineaire();
-};
+    void commeAvant_data()
+    {
+        tests::Colonnes<int, int, int, double>("genre", "pieces", "lieux", "etalement");
 
-void TestChainage::commeAvant_data()
-{
-    QTest::addColumn<int>("genre");
-    QTest::addColumn<int>("pieces");
-    QTest::addColumn<int>("lieux");
-    QTest::addColumn<double>("etalement");
-
-    QTest::newRow("dessin épars") << 0 << 300 << 200 << 100.0;
-    QTest::newRow("peu de lieux partagés") << 0 << 400 << 12 << 100.0;
-    QTest::newRow("lieux dans la tolérance") << 0 << 300 << 40 << 0.004;
-    QTest::newRow("un seul lieu") << 0 << 200 << 1 << 1.0;
-    QTest::newRow("loin de l'origine") << 0 << 300 << 30 << 1e6;
-    QTest::newRow("étoile") << 1 << 301 << 0 << 0.0;
-    QTest::newRow("étoile sur un bord de cellule") << 2 << 300 << 0 << 0.0;
-}
-
-void TestChainage::commeAvant()
-{
-    QFETCH(int, genre);
-    QFETCH(int, pieces);
-    QFETCH(int, lieux);
-    QFETCH(double, etalement);
-    const double tolerance = 0.001;
-    for (quint32 graine = 1; graine <= (genre == 0 ? 25u : 1u); ++graine) {
-        const Dessin d = genre == 0 ? DessinAleatoire(graine, pieces, lieux, etalement, tolerance)
-                                    : Etoile(pieces, genre == 1 ? courbes::Pt2{3, 4} : courbes::Pt2{0.002, -0.004});
-        QVERIFY2(Identiques(Chainer(d.points, d.traces, tolerance), reference::Chainer(d.points, d.traces, tolerance)),
-                 qPrintable(QStringLiteral("graine %1").arg(graine)));
+        QTest::newRow("dessin épars") << 0 << 300 << 200 << 100.0;
+        QTest::newRow("peu de lieux partagés") << 0 << 400 << 12 << 100.0;
+        QTest::newRow("lieux dans la tolérance") << 0 << 300 << 40 << 0.004;
+        QTest::newRow("un seul lieu") << 0 << 200 << 1 << 1.0;
+        QTest::newRow("loin de l'origine") << 0 << 300 << 30 << 1e6;
+        QTest::newRow("étoile") << 1 << 301 << 0 << 0.0;
+        QTest::newRow("étoile sur un bord de cellule") << 2 << 300 << 0 << 0.0;
     }
-}
-
-void TestChainage::etoileLineaire()
-{
-    // A million lines from one point: a search that scans every end at the centre would take
-    // the better part of an hour. Each contour joins two lines through the centre.
-    const Dessin d = Etoile(1000000, {1, 1});
-    const std::vector<PointFichier> sortie = Chainer(d.points, d.traces, 0.001);
-    QCOMPARE(sortie.size(), size_t(1500000));
-    QVERIFY(!MemeContour(sortie.front(), sortie.back()));
-}
+    void commeAvant()
+    {
+        QFETCH(int, genre);
+        QFETCH(int, pieces);
+        QFETCH(int, lieux);
+        QFETCH(double, etalement);
+        const double tolerance = 0.001;
+        for (quint32 graine = 1; graine <= (genre == 0 ? 25u : 1u); ++graine) {
+            const Dessin d = genre == 0 ? DessinAleatoire(graine, pieces, lieux, etalement, tolerance)
+                                        : Etoile(pieces, genre == 1 ? courbes::Pt2{3, 4} : courbes::Pt2{0.002, -0.004});
+            QVERIFY2(Identiques(Chainer(d.points, d.traces, tolerance), reference::Chainer(d.points, d.traces, tolerance)),
+                     qPrintable(QStringLiteral("graine %1").arg(graine)));
+        }
+    }
+    void etoileLineaire()
+    {
+        // A million lines from one point: a search that scans every end at the centre would take
+        // the better part of an hour. Each contour joins two lines through the centre.
+        const Dessin d = Etoile(1000000, {1, 1});
+        const std::vector<PointFichier> sortie = Chainer(d.points, d.traces, 0.001);
+        QCOMPARE(sortie.size(), size_t(1500000));
+        QVERIFY(!MemeContour(sortie.front(), sortie.back()));
+    }
+};
 
 GALBIX_TEST_MAIN(TestChainage)
 #include "tst_chainage.moc"

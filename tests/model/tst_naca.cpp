@@ -1,6 +1,7 @@
 // NACA profiles from their codes: each series against its defining formula at a dozen
 // stations, its maximum thickness and camber with their positions and its leading-edge
 // radius; the conventions of the point list; the refusals with their messages.
+#include "common/Colonnes.h"
 #include "common/TestMain.h"
 #include "model/Naca.h"
 
@@ -94,199 +95,182 @@ double DemiEpaisseur(double t, int I, int T, double x)
 class TestNaca : public QObject {
     Q_OBJECT
 private slots:
-    void series_data();
-    void series();
-    void conventions_data();
-    void conventions();
-    void refus_data();
-    void refus();
+    void series_data()
+    {
+        QTest::addColumn<QString>("code");
+        QTest::addColumn<QString>("serie");        // "4", "5" standard, "5r" reflexed
+        QTest::addColumn<QList<double>>("ligne");  // constants of the mean line
+        QTest::addColumn<QList<int>>("epaisseur"); // {I, T} of the modified series, {0, 0} otherwise
+        QTest::addColumn<double>("t");
+        QTest::addColumn<double>("xEpaisseur");    // position of the maximum thickness
+        QTest::addColumn<double>("cambrure");      // maximum camber and its position
+        QTest::addColumn<double>("xCambrure");
+        QTest::addColumn<double>("rayon");         // leading-edge radius
+        const QList<int> normale{0, 0};
+        const double r12 = 1.1019 * 0.12 * 0.12;
+        QTest::newRow("0012") << "0012" << "4" << QList<double>{0, 0} << normale << 0.12 << 0.2995 << 0.0 << -1.0 << r12;
+        QTest::newRow("2412") << "2412" << "4" << QList<double>{0.02, 0.4} << normale << 0.12 << 0.2995 << 0.02 << 0.4 << r12;
+        QTest::newRow("4415") << "4415" << "4" << QList<double>{0.04, 0.4} << normale << 0.15 << 0.2995 << 0.04 << 0.4
+                              << 1.1019 * 0.15 * 0.15;
+        // Five-digit standard lines (design lift 0.3): the camber peaks at 0.05·P.
+        QTest::newRow("21012") << "21012" << "5" << QList<double>{0.0580, 361.4, 0} << normale << 0.12 << 0.2995 << 0.011134
+                               << 0.05 << r12;
+        QTest::newRow("22012") << "22012" << "5" << QList<double>{0.1260, 51.64, 0} << normale << 0.12 << 0.2995 << 0.015344
+                               << 0.10 << r12;
+        QTest::newRow("23012") << "23012" << "5" << QList<double>{0.2025, 15.957, 0} << normale << 0.12 << 0.2995 << 0.018386
+                               << 0.15 << r12;
+        QTest::newRow("24012") << "24012" << "5" << QList<double>{0.2900, 6.643, 0} << normale << 0.12 << 0.2995 << 0.020795
+                               << 0.20 << r12;
+        QTest::newRow("25012") << "25012" << "5" << QList<double>{0.3910, 3.230, 0} << normale << 0.12 << 0.2995 << 0.022626
+                               << 0.25 << r12;
+        // Other design lifts: the ordinates scale with the lift (k1 × L/2).
+        QTest::newRow("43015") << "43015" << "5" << QList<double>{0.2025, 2 * 15.957, 0} << normale << 0.15 << 0.2995
+                               << 0.036773 << 0.15 << 1.1019 * 0.15 * 0.15;
+        QTest::newRow("13009") << "13009" << "5" << QList<double>{0.2025, 0.5 * 15.957, 0} << normale << 0.09 << 0.2995
+                               << 0.009193 << 0.15 << 1.1019 * 0.09 * 0.09;
+        // Reflexed lines.
+        QTest::newRow("22112") << "22112" << "5r" << QList<double>{0.1300, 51.99, 0.000764} << normale << 0.12 << 0.2995
+                               << 0.016463 << 0.10 << r12;
+        QTest::newRow("23112") << "23112" << "5r" << QList<double>{0.2170, 15.793, 0.00677} << normale << 0.12 << 0.2995
+                               << 0.020787 << 0.15 << r12;
+        QTest::newRow("24112") << "24112" << "5r" << QList<double>{0.3180, 6.520, 0.0303} << normale << 0.12 << 0.2995
+                               << 0.024081 << 0.20 << r12;
+        QTest::newRow("25112") << "25112" << "5r" << QList<double>{0.4410, 3.191, 0.1355} << normale << 0.12 << 0.2995
+                               << 0.027357 << 0.25 << r12;
+        QTest::newRow("63112") << "63112" << "5r" << QList<double>{0.2170, 3 * 15.793, 0.00677} << normale << 0.12 << 0.2995
+                               << 3 * 0.020787 << 0.15 << r12;
+        // Modified four-digit: radius 1.1019·(t·I/6)², index 9 three times the normal one.
+        QTest::newRow("0012-64") << "0012-64" << "4" << QList<double>{0, 0} << QList<int>{6, 4} << 0.12 << 0.4 << 0.0 << -1.0
+                                 << r12;
+        QTest::newRow("0012-34") << "0012-34" << "4" << QList<double>{0, 0} << QList<int>{3, 4} << 0.12 << 0.4 << 0.0 << -1.0
+                                 << 1.1019 * 0.06 * 0.06;
+        QTest::newRow("0010-05 sharp") << "0010-05" << "4" << QList<double>{0, 0} << QList<int>{0, 5} << 0.10 << 0.5 << 0.0
+                                       << -1.0 << 0.0;
+        QTest::newRow("0015-96") << "0015-96" << "4" << QList<double>{0, 0} << QList<int>{9, 6} << 0.15 << 0.6 << 0.0 << -1.0
+                                 << 3 * 1.1019 * 0.15 * 0.15;
+        QTest::newRow("0008-82") << "0008-82" << "4" << QList<double>{0, 0} << QList<int>{8, 2} << 0.08 << 0.2 << 0.0 << -1.0
+                                 << 1.1019 * std::pow(0.08 * 8 / 6, 2);
+        QTest::newRow("2412-63") << "2412-63" << "4" << QList<double>{0.02, 0.4} << QList<int>{6, 3} << 0.12 << 0.3 << 0.02
+                                 << 0.4 << r12;
+        QTest::newRow("23015-64") << "23015-64" << "5" << QList<double>{0.2025, 15.957, 0} << QList<int>{6, 4} << 0.15 << 0.4
+                                  << 0.018386 << 0.15 << 1.1019 * 0.15 * 0.15;
+    }
+    void series()
+    {
+        QFETCH(QString, code);
+        QFETCH(QString, serie);
+        QFETCH(QList<double>, ligne);
+        QFETCH(QList<int>, epaisseur);
+        QFETCH(double, t);
+        QFETCH(double, xEpaisseur);
+        QFETCH(double, cambrure);
+        QFETCH(double, xCambrure);
+        QFETCH(double, rayon);
+        constexpr int n = 401;
+        const ProfilNacaCalcule profil = ProfilNaca(code, n);
+        QVERIFY2(profil.erreur.isEmpty(), qPrintable(profil.erreur));
+        QCOMPARE(profil.points.size(), size_t(2 * n - 1));
+        const std::vector<StationLue> s = Stations(profil.points, n);
+
+        // A dozen stations against the formula.
+        for (int k = 1; k <= 12; ++k) {
+            const StationLue& st = s[size_t(k * (n - 1) / 13)];
+            const double yc = LigneMoyenne(serie, ligne, st.x);
+            const double yt = DemiEpaisseur(t, epaisseur[0], epaisseur[1], st.x);
+            QVERIFY2(std::abs(st.yc - yc) < 1e-9, qPrintable(QStringLiteral("x=%1 yc=%2 formula %3").arg(st.x).arg(st.yc).arg(yc)));
+            QVERIFY2(std::abs(st.yt - yt) < 1e-9, qPrintable(QStringLiteral("x=%1 yt=%2 formula %3").arg(st.x).arg(st.yt).arg(yt)));
+        }
+
+        // Maxima over every station, and the trailing edge closed at zero camber.
+        const auto plusEpais = std::max_element(s.begin(), s.end(), [](auto& a, auto& b) { return a.yt < b.yt; });
+        const auto plusCambre = std::max_element(s.begin(), s.end(), [](auto& a, auto& b) { return a.yc < b.yc; });
+        QVERIFY2(std::abs(2 * plusEpais->yt - t) < 2e-4, qPrintable(QString::number(2 * plusEpais->yt)));
+        QVERIFY2(std::abs(plusEpais->x - xEpaisseur) < 3e-3, qPrintable(QString::number(plusEpais->x)));
+        if (cambrure > 0) {
+            QVERIFY2(std::abs(plusCambre->yc - cambrure) < 1e-5, qPrintable(QString::number(plusCambre->yc, 'f', 7)));
+            QVERIFY2(std::abs(plusCambre->x - xCambrure) < 3e-3, qPrintable(QString::number(plusCambre->x)));
+        } else {
+            QCOMPARE(plusCambre->yc, 0.0);
+        }
+        QVERIFY(std::abs(s.back().yt) < 1e-12 && std::abs(s.back().yc) < 1e-12);
+
+        // Leading-edge radius from the first station off the nose (y² ≈ 2·r·x there).
+        const double r = s[1].yt * s[1].yt / (2 * s[1].x);
+        if (rayon > 0)
+            QVERIFY2(std::abs(r / rayon - 1) < 0.02, qPrintable(QStringLiteral("%1 / %2").arg(r).arg(rayon)));
+        else
+            QVERIFY2(r < 1e-4, qPrintable(QString::number(r)));
+    }
+    void conventions_data()
+    {
+        tests::Colonnes<QString, QString, int>("code", "nom", "n");
+        QTest::newRow("four digits") << "4415" << "NACA 4415" << 30;
+        QTest::newRow("five digits, prefixed") << "NACA 23012" << "NACA 23012" << 61;
+        QTest::newRow("reflexed, lower-case prefix") << " naca23112 " << "NACA 23112" << 40;
+        QTest::newRow("modified") << "0012-64" << "NACA 0012-64" << 2;
+        QTest::newRow("modified five digits") << "23015-64" << "NACA 23015-64" << 25;
+    }
+    // Trailing edge, upper surface, leading edge, lower surface, trailing edge; unit chord with
+    // closed ends; the same points as the four-digit routine for a four-digit code.
+    void conventions()
+    {
+        QFETCH(QString, code);
+        QFETCH(QString, nom);
+        QFETCH(int, n);
+        const ProfilNacaCalcule profil = ProfilNaca(code, n);
+        QCOMPARE(profil.nom, nom);
+        QVERIFY(profil.erreur.isEmpty());
+        const std::vector<QPointF>& p = profil.points;
+        QCOMPARE(p.size(), size_t(2 * n - 1));
+        QCOMPARE(p.front(), QPointF(1, 0));
+        QCOMPARE(p.back(), QPointF(1, 0));
+        QCOMPARE(p[size_t(n - 1)], QPointF(0, 0));
+        const std::vector<StationLue> s = Stations(p, n);
+        for (int i = 1; i + 1 < n; ++i) {
+            QVERIFY(s[size_t(i)].x > s[size_t(i - 1)].x);
+            QVERIFY(p[size_t(n - 1 - i)].y() > p[size_t(n - 1 + i)].y()); // upper surface first
+        }
+        const QString chiffres = nom.mid(5);
+        if (chiffres.size() == 4)
+            QCOMPARE(p, ProfilNaca4(chiffres, n));
+    }
+    void refus_data()
+    {
+        tests::Colonnes<QString, int, QString>("code", "n", "message");
+        const QString forme = QStringLiteral("il faut quatre chiffres (2412), cinq chiffres (23012) ou l'un de ces codes "
+                                             "suivi d'un suffixe de deux chiffres (0012-64).");
+        const auto refus = [](const char* code, const QString& pourquoi) {
+            return QStringLiteral("Code NACA « %1 » refusé : %2").arg(QString::fromUtf8(code), pourquoi);
+        };
+        QTest::newRow("empty") << "  " << 61 << "Entrez un code NACA, par exemple 2412, 23012 ou 0012-64.";
+        QTest::newRow("letters") << "24x2" << 61 << refus("24x2", forme);
+        QTest::newRow("six digits") << "230120" << 61 << refus("230120", forme);
+        QTest::newRow("one-digit suffix") << "0012-6" << 61 << refus("0012-6", forme);
+        QTest::newRow("zero thickness") << "2400" << 61
+                                        << refus("2400", "l'épaisseur (deux derniers chiffres) ne peut pas être nulle.");
+        QTest::newRow("camber without position") << "2012" << 61
+            << refus("2012", "une cambrure (premier chiffre) demande sa position (deuxième chiffre).");
+        QTest::newRow("no design lift") << "03012" << 61
+            << refus("03012", "le premier chiffre (portance de calcul) doit être de 1 à 9.");
+        QTest::newRow("camber position 6") << "26012" << 61
+            << refus("26012", "le deuxième chiffre (position de la cambrure) doit être de 1 à 5.");
+        QTest::newRow("third digit 2") << "23212" << 61
+            << refus("23212", "le troisième chiffre doit être 0 (ligne moyenne normale) ou 1 (ligne moyenne à double courbure).");
+        QTest::newRow("reflexed 211") << "21112" << 61
+            << refus("21112", "la ligne moyenne à double courbure 211 n'existe pas (221 à 251).");
+        QTest::newRow("thickness at 0.7") << "NACA 0012-67" << 61
+            << refus("0012-67", "la position de l'épaisseur maximale (dernier chiffre) doit être de 2 à 6 dixièmes de corde.");
+        QTest::newRow("one point per surface") << "2412" << 1 << "Il faut au moins 2 points par surface.";
+    }
+    void refus()
+    {
+        QFETCH(QString, code);
+        QFETCH(int, n);
+        const ProfilNacaCalcule profil = ProfilNaca(code, n);
+        QVERIFY(profil.points.empty());
+        QTEST(profil.erreur, "message");
+    }
 };
-
-void TestNaca::series_data()
-{
-    QTest::addColumn<QString>("code");
-    QTest::addColumn<QString>("serie");        // "4", "5" standard, "5r" reflexed
-    QTest::addColumn<QList<double>>("ligne");  // constants of the mean line
-    QTest::addColumn<QList<int>>("epaisseur"); // {I, T} of the modified series, {0, 0} otherwise
-    QTest::addColumn<double>("t");
-    QTest::addColumn<double>("xEpaisseur");    // position of the maximum thickness
-    QTest::addColumn<double>("cambrure");      // maximum camber and its position
-    QTest::addColumn<double>("xCambrure");
-    QTest::addColumn<double>("rayon");         // leading-edge radius
-    const QList<int> normale{0, 0};
-    const double r12 = 1.1019 * 0.12 * 0.12;
-    QTest::newRow("0012") << "0012" << "4" << QList<double>{0, 0} << normale << 0.12 << 0.2995 << 0.0 << -1.0 << r12;
-    QTest::newRow("2412") << "2412" << "4" << QList<double>{0.02, 0.4} << normale << 0.12 << 0.2995 << 0.02 << 0.4 << r12;
-    QTest::newRow("4415") << "4415" << "4" << QList<double>{0.04, 0.4} << normale << 0.15 << 0.2995 << 0.04 << 0.4
-                          << 1.1019 * 0.15 * 0.15;
-    // Five-digit standard lines (design lift 0.3): the camber peaks at 0.05·P.
-    QTest::newRow("21012") << "21012" << "5" << QList<double>{0.0580, 361.4, 0} << normale << 0.12 << 0.2995 << 0.011134
-                           << 0.05 << r12;
-    QTest::newRow("22012") << "22012" << "5" << QList<double>{0.1260, 51.64, 0} << normale << 0.12 << 0.2995 << 0.015344
-                           << 0.10 << r12;
-    QTest::newRow("23012") << "23012" << "5" << QList<double>{0.2025, 15.957, 0} << normale << 0.12 << 0.2995 << 0.018386
-                           << 0.15 << r12;
-    QTest::newRow("24012") << "24012" << "5" << QList<double>{0.2900, 6.643, 0} << normale << 0.12 << 0.2995 << 0.020795
-                           << 0.20 << r12;
-    QTest::newRow("25012") << "25012" << "5" << QList<double>{0.3910, 3.230, 0} << normale << 0.12 << 0.2995 << 0.022626
-                           << 0.25 << r12;
-    // Other design lifts: the ordinates scale with the lift (k1 × L/2).
-    QTest::newRow("43015") << "43015" << "5" << QList<double>{0.2025, 2 * 15.957, 0} << normale << 0.15 << 0.2995
-                           << 0.036773 << 0.15 << 1.1019 * 0.15 * 0.15;
-    QTest::newRow("13009") << "13009" << "5" << QList<double>{0.2025, 0.5 * 15.957, 0} << normale << 0.09 << 0.2995
-                           << 0.009193 << 0.15 << 1.1019 * 0.09 * 0.09;
-    // Reflexed lines.
-    QTest::newRow("22112") << "22112" << "5r" << QList<double>{0.1300, 51.99, 0.000764} << normale << 0.12 << 0.2995
-                           << 0.016463 << 0.10 << r12;
-    QTest::newRow("23112") << "23112" << "5r" << QList<double>{0.2170, 15.793, 0.00677} << normale << 0.12 << 0.2995
-                           << 0.020787 << 0.15 << r12;
-    QTest::newRow("24112") << "24112" << "5r" << QList<double>{0.3180, 6.520, 0.0303} << normale << 0.12 << 0.2995
-                           << 0.024081 << 0.20 << r12;
-    QTest::newRow("25112") << "25112" << "5r" << QList<double>{0.4410, 3.191, 0.1355} << normale << 0.12 << 0.2995
-                           << 0.027357 << 0.25 << r12;
-    QTest::newRow("63112") << "63112" << "5r" << QList<double>{0.2170, 3 * 15.793, 0.00677} << normale << 0.12 << 0.2995
-                           << 3 * 0.020787 << 0.15 << r12;
-    // Modified four-digit: radius 1.1019·(t·I/6)², index 9 three times the normal one.
-    QTest::newRow("0012-64") << "0012-64" << "4" << QList<double>{0, 0} << QList<int>{6, 4} << 0.12 << 0.4 << 0.0 << -1.0
-                             << r12;
-    QTest::newRow("0012-34") << "0012-34" << "4" << QList<double>{0, 0} << QList<int>{3, 4} << 0.12 << 0.4 << 0.0 << -1.0
-                             << 1.1019 * 0.06 * 0.06;
-    QTest::newRow("0010-05 sharp") << "0010-05" << "4" << QList<double>{0, 0} << QList<int>{0, 5} << 0.10 << 0.5 << 0.0
-                                   << -1.0 << 0.0;
-    QTest::newRow("0015-96") << "0015-96" << "4" << QList<double>{0, 0} << QList<int>{9, 6} << 0.15 << 0.6 << 0.0 << -1.0
-                             << 3 * 1.1019 * 0.15 * 0.15;
-    QTest::newRow("0008-82") << "0008-82" << "4" << QList<double>{0, 0} << QList<int>{8, 2} << 0.08 << 0.2 << 0.0 << -1.0
-                             << 1.1019 * std::pow(0.08 * 8 / 6, 2);
-    QTest::newRow("2412-63") << "2412-63" << "4" << QList<double>{0.02, 0.4} << QList<int>{6, 3} << 0.12 << 0.3 << 0.02
-                             << 0.4 << r12;
-    QTest::newRow("23015-64") << "23015-64" << "5" << QList<double>{0.2025, 15.957, 0} << QList<int>{6, 4} << 0.15 << 0.4
-                              << 0.018386 << 0.15 << 1.1019 * 0.15 * 0.15;
-}
-
-void TestNaca::series()
-{
-    QFETCH(QString, code);
-    QFETCH(QString, serie);
-    QFETCH(QList<double>, ligne);
-    QFETCH(QList<int>, epaisseur);
-    QFETCH(double, t);
-    QFETCH(double, xEpaisseur);
-    QFETCH(double, cambrure);
-    QFETCH(double, xCambrure);
-    QFETCH(double, rayon);
-    constexpr int n = 401;
-    const ProfilNacaCalcule profil = ProfilNaca(code, n);
-    QVERIFY2(profil.erreur.isEmpty(), qPrintable(profil.erreur));
-    QCOMPARE(profil.points.size(), size_t(2 * n - 1));
-    const std::vector<StationLue> s = Stations(profil.points, n);
-
-    // A dozen stations against the formula.
-    for (int k = 1; k <= 12; ++k) {
-        const StationLue& st = s[size_t(k * (n - 1) / 13)];
-        const double yc = LigneMoyenne(serie, ligne, st.x);
-        const double yt = DemiEpaisseur(t, epaisseur[0], epaisseur[1], st.x);
-        QVERIFY2(std::abs(st.yc - yc) < 1e-9, qPrintable(QStringLiteral("x=%1 yc=%2 formula %3").arg(st.x).arg(st.yc).arg(yc)));
-        QVERIFY2(std::abs(st.yt - yt) < 1e-9, qPrintable(QStringLiteral("x=%1 yt=%2 formula %3").arg(st.x).arg(st.yt).arg(yt)));
-    }
-
-    // Maxima over every station, and the trailing edge closed at zero camber.
-    const auto plusEpais = std::max_element(s.begin(), s.end(), [](auto& a, auto& b) { return a.yt < b.yt; });
-    const auto plusCambre = std::max_element(s.begin(), s.end(), [](auto& a, auto& b) { return a.yc < b.yc; });
-    QVERIFY2(std::abs(2 * plusEpais->yt - t) < 2e-4, qPrintable(QString::number(2 * plusEpais->yt)));
-    QVERIFY2(std::abs(plusEpais->x - xEpaisseur) < 3e-3, qPrintable(QString::number(plusEpais->x)));
-    if (cambrure > 0) {
-        QVERIFY2(std::abs(plusCambre->yc - cambrure) < 1e-5, qPrintable(QString::number(plusCambre->yc, 'f', 7)));
-        QVERIFY2(std::abs(plusCambre->x - xCambrure) < 3e-3, qPrintable(QString::number(plusCambre->x)));
-    } else {
-        QCOMPARE(plusCambre->yc, 0.0);
-    }
-    QVERIFY(std::abs(s.back().yt) < 1e-12 && std::abs(s.back().yc) < 1e-12);
-
-    // Leading-edge radius from the first station off the nose (y² ≈ 2·r·x there).
-    const double r = s[1].yt * s[1].yt / (2 * s[1].x);
-    if (rayon > 0)
-        QVERIFY2(std::abs(r / rayon - 1) < 0.02, qPrintable(QStringLiteral("%1 / %2").arg(r).arg(rayon)));
-    else
-        QVERIFY2(r < 1e-4, qPrintable(QString::number(r)));
-}
-
-void TestNaca::conventions_data()
-{
-    QTest::addColumn<QString>("code");
-    QTest::addColumn<QString>("nom");
-    QTest::addColumn<int>("n");
-    QTest::newRow("four digits") << "4415" << "NACA 4415" << 30;
-    QTest::newRow("five digits, prefixed") << "NACA 23012" << "NACA 23012" << 61;
-    QTest::newRow("reflexed, lower-case prefix") << " naca23112 " << "NACA 23112" << 40;
-    QTest::newRow("modified") << "0012-64" << "NACA 0012-64" << 2;
-    QTest::newRow("modified five digits") << "23015-64" << "NACA 23015-64" << 25;
-}
-
-// Trailing edge, upper surface, leading edge, lower surface, trailing edge; unit chord with
-// closed ends; the same points as the four-digit routine for a four-digit code.
-void TestNaca::conventions()
-{
-    QFETCH(QString, code);
-    QFETCH(QString, nom);
-    QFETCH(int, n);
-    const ProfilNacaCalcule profil = ProfilNaca(code, n);
-    QCOMPARE(profil.nom, nom);
-    QVERIFY(profil.erreur.isEmpty());
-    const std::vector<QPointF>& p = profil.points;
-    QCOMPARE(p.size(), size_t(2 * n - 1));
-    QCOMPARE(p.front(), QPointF(1, 0));
-    QCOMPARE(p.back(), QPointF(1, 0));
-    QCOMPARE(p[size_t(n - 1)], QPointF(0, 0));
-    const std::vector<StationLue> s = Stations(p, n);
-    for (int i = 1; i + 1 < n; ++i) {
-        QVERIFY(s[size_t(i)].x > s[size_t(i - 1)].x);
-        QVERIFY(p[size_t(n - 1 - i)].y() > p[size_t(n - 1 + i)].y()); // upper surface first
-    }
-    const QString chiffres = nom.mid(5);
-    if (chiffres.size() == 4)
-        QCOMPARE(p, ProfilNaca4(chiffres, n));
-}
-
-void TestNaca::refus_data()
-{
-    QTest::addColumn<QString>("code");
-    QTest::addColumn<int>("n");
-    QTest::addColumn<QString>("message");
-    const QString forme = QStringLiteral("il faut quatre chiffres (2412), cinq chiffres (23012) ou l'un de ces codes "
-                                         "suivi d'un suffixe de deux chiffres (0012-64).");
-    const auto refus = [](const char* code, const QString& pourquoi) {
-        return QStringLiteral("Code NACA « %1 » refusé : %2").arg(QString::fromUtf8(code), pourquoi);
-    };
-    QTest::newRow("empty") << "  " << 61 << "Entrez un code NACA, par exemple 2412, 23012 ou 0012-64.";
-    QTest::newRow("letters") << "24x2" << 61 << refus("24x2", forme);
-    QTest::newRow("six digits") << "230120" << 61 << refus("230120", forme);
-    QTest::newRow("one-digit suffix") << "0012-6" << 61 << refus("0012-6", forme);
-    QTest::newRow("zero thickness") << "2400" << 61
-                                    << refus("2400", "l'épaisseur (deux derniers chiffres) ne peut pas être nulle.");
-    QTest::newRow("camber without position") << "2012" << 61
-        << refus("2012", "une cambrure (premier chiffre) demande sa position (deuxième chiffre).");
-    QTest::newRow("no design lift") << "03012" << 61
-        << refus("03012", "le premier chiffre (portance de calcul) doit être de 1 à 9.");
-    QTest::newRow("camber position 6") << "26012" << 61
-        << refus("26012", "le deuxième chiffre (position de la cambrure) doit être de 1 à 5.");
-    QTest::newRow("third digit 2") << "23212" << 61
-        << refus("23212", "le troisième chiffre doit être 0 (ligne moyenne normale) ou 1 (ligne moyenne à double courbure).");
-    QTest::newRow("reflexed 211") << "21112" << 61
-        << refus("21112", "la ligne moyenne à double courbure 211 n'existe pas (221 à 251).");
-    QTest::newRow("thickness at 0.7") << "NACA 0012-67" << 61
-        << refus("0012-67", "la position de l'épaisseur maximale (dernier chiffre) doit être de 2 à 6 dixièmes de corde.");
-    QTest::newRow("one point per surface") << "2412" << 1 << "Il faut au moins 2 points par surface.";
-}
-
-void TestNaca::refus()
-{
-    QFETCH(QString, code);
-    QFETCH(int, n);
-    QFETCH(QString, message);
-    const ProfilNacaCalcule profil = ProfilNaca(code, n);
-    QVERIFY(profil.points.empty());
-    QCOMPARE(profil.erreur, message);
-}
 
 GALBIX_TEST_MAIN(TestNaca)
 #include "tst_naca.moc"

@@ -1,3 +1,4 @@
+#include "common/Colonnes.h"
 #include "common/TestMain.h"
 #include "model/NumericText.h"
 
@@ -56,20 +57,17 @@ private slots:
     void saisie()
     {
         QFETCH(QString, texte);
-        QFETCH(bool, accepte);
         QFETCH(QString, valeur);
         QCOMPARE(ValeurSaisie(texte), valeur);
         QCOMPARE(ValeurSaisieReelle(texte), valeur.toFloat());
         QString verifie = texte;
-        QCOMPARE(EstNombreDecimal(verifie), accepte);
+        QTEST(EstNombreDecimal(verifie), "accepte");
         QCOMPARE(verifie, texte.endsWith(u'.') ? texte + u'0' : texte);
     }
 
     void formaterNombre_data()
     {
-        QTest::addColumn<double>("valeur");
-        QTest::addColumn<QString>("motif");
-        QTest::addColumn<QString>("attendu");
+        tests::Colonnes<double, QString, QString>("valeur", "motif", "attendu");
         const double inf = std::numeric_limits<double>::infinity();
         const struct { double valeur; const char *motif, *attendu; } cas[] = {
             {3.14159, "#####0.0#", "3.14"}, {2, "#####0.0#", "2.0"}, {3.14159, "#####0.0##", "3.142"},
@@ -92,14 +90,12 @@ private slots:
     {
         QFETCH(double, valeur);
         QFETCH(QString, motif);
-        QFETCH(QString, attendu);
-        QCOMPARE(FormaterNombre(valeur, motif), attendu);
+        QTEST(FormaterNombre(valeur, motif), "attendu");
     }
 
     void lireNombreDebut_data()
     {
-        QTest::addColumn<QString>("texte");
-        QTest::addColumn<double>("attendu");
+        tests::Colonnes<QString, double>("texte", "attendu");
         const struct { const char* texte; double attendu; } cas[] = {
             {"12abc", 12}, {"abc", 0}, {"1,5", 1}, {"", 0}, {"-.5", -0.5}, {" \t3.5", 3.5}, {"+2", 2}, {"1.5E-2x", 0.015},
             {"1e", 1}, {"inf", 0}, {"nan", 0}, {".", 0}, {"--5", 0}, {"0x1A", 0}, {"1e400", 0}, {"-0.000000", 0},

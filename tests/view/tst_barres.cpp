@@ -1,4 +1,5 @@
 // Status bar texts, availability of the selection-dependent commands and the zoom bar steps.
+#include "common/Colonnes.h"
 #include "common/TestMain.h"
 
 #include "view/BarreEtat.h"
@@ -29,10 +30,7 @@ class TestBarres : public QObject {
 private slots:
     void barreEtat_data()
     {
-        QTest::addColumn<Cote>("e");
-        QTest::addColumn<Cote>("s");
-        QTest::addColumn<int>("mode");
-        QTest::addColumn<QStringList>("panneaux");
+        tests::Colonnes<Cote, Cote, int, QStringList>("e", "s", "mode", "panneaux");
         const QString un = ": 1 points     Sél.: 0 pts    X:0.0mm   Y:0.0mm  D:0.0mm";
         const QString unSel = ": 1 points     Sél.: 1 pts    X:0.0mm   Y:0.0mm  D:0.0mm";
         const QString deuxSel = ": 2 points     Sél.: 1 pts    X:0.0mm   Y:0.0mm  D:0.0mm";
@@ -56,24 +54,21 @@ private slots:
         QFETCH(Cote, e);
         QFETCH(Cote, s);
         QFETCH(int, mode);
-        QFETCH(QStringList, panneaux);
         CoupleProfils m;
         m.PointsE = e;
         m.PointsS = s;
         int32_t nbE = -1, nbS = -1;
         const auto obtenus = MettreAJourBarreEtat(m, int16_t(mode), nbE, nbS);
-        QCOMPARE(QStringList({obtenus[0], obtenus[1], obtenus[2]}), panneaux);
+        QTEST(QStringList({obtenus[0], obtenus[1], obtenus[2]}), "panneaux");
         QCOMPARE(nbE, BoiteDuBit(e, int16_t(mode)).Nombre);
         QCOMPARE(nbS, BoiteDuBit(s, int16_t(mode)).Nombre);
     }
 
     void disponibilite_data()
     {
-        QTest::addColumn<int>("nbE");
-        QTest::addColumn<int>("nbS");
+        tests::Colonnes<int, int>("nbE", "nbS");
         QTest::addColumn<bool>("insertion"); // "Insérer un profil" enabled before
-        QTest::addColumn<QString>("regle");
-        QTest::addColumn<QString>("drapeaux");
+        tests::Colonnes<QString, QString>("regle", "drapeaux");
         // Order: insert point, delete, mirror, reverse, intersection, smooth, cut/copy/paste,
         // move, offset, rotate, renumber, stretch, insert profile.
         const QString a = "0000000000000", b = "0100001100000", c = "0100001100001", d = "1111111111010",
@@ -96,18 +91,15 @@ private slots:
         QFETCH(int, nbE);
         QFETCH(int, nbS);
         QFETCH(bool, insertion);
-        QFETCH(QString, regle);
-        QFETCH(QString, drapeaux);
-        QCOMPARE(QString(QChar::fromLatin1(RegleDisponibilite(nbE, nbS))), regle);
-        QCOMPARE(Drapeaux(Disponibilites(nbE, nbS, insertion)), drapeaux);
+        QTEST(QString(QChar::fromLatin1(RegleDisponibilite(nbE, nbS))), "regle");
+        QTEST(Drapeaux(Disponibilites(nbE, nbS, insertion)), "drapeaux");
     }
 
     void zoom_data()
     {
         // Steps: "c N" the bar reaches N, "r" the timer puts it back to the middle, "g N" a
         // refused thumb drag left it at N.
-        QTest::addColumn<QString>("etapes");
-        QTest::addColumn<float>("coeff");
+        tests::Colonnes<QString, float>("etapes", "coeff");
         QTest::addColumn<bool>("recalcule"); // by the last step
         QTest::newRow("un clic à droite") << "c10001" << 2.2f << true;
         QTest::newRow("un clic à gauche") << "c9999" << 1.8f << true;
@@ -122,8 +114,6 @@ private slots:
     void zoom()
     {
         QFETCH(QString, etapes);
-        QFETCH(float, coeff);
-        QFETCH(bool, recalcule);
         EtatVue vue;
         vue.DefinirTailleDessin(9000, 6000);
         vue.CoeffZoom = 2.0f;
@@ -145,8 +135,8 @@ private slots:
                 QCOMPARE(barre.PositionZoom, position);
             }
         }
-        QCOMPARE(vue.CoeffZoom, coeff);
-        QCOMPARE(action.RecalculerEcran, recalcule);
+        QTEST(vue.CoeffZoom, "coeff");
+        QTEST(action.RecalculerEcran, "recalcule");
         QVERIFY(action.ArreterMinuterie && action.Rafraichir && action.DemarrerMinuterie);
         QCOMPARE(vue.XCentreZoom, 12.0f); // the zoom is about the view centre
         QCOMPARE(vue.Rectangle.x2, 9000.0f);

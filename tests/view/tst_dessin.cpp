@@ -1,6 +1,8 @@
 // The drawing: colours of lines, markers and rulings by mode and options, the overlay,
 // the background image and the automatic unticking of "Surface", checked on the pixels.
 #include "common/Emplacements.h"
+#include "common/Colonnes.h"
+#include "common/Profils.h"
 #include "common/TestMain.h"
 
 #include "files/Projet.h"
@@ -13,6 +15,7 @@
 #include "view/ui/DessinProfils.h"
 #include "view/ui/VueProfils.h"
 
+#include <QHash>
 #include <QPainter>
 #include <QSignalSpy>
 
@@ -73,27 +76,15 @@ bool CouleurPres(const QImage& image, QPointF p, const QColor& couleur)
     return false;
 }
 
+// Where each probe of the colour table looks: model point and pixel offset.
 QPointF Sonde(const QString& nom, const EtatVue& v)
 {
-    if (nom == "traitE")
-        return Pixel(v, 15, 0);
-    if (nom == "traitS")
-        return Pixel(v, 15, 40);
-    if (nom == "pointE2")
-        return Pixel(v, 50, 0);
-    if (nom == "centreRefE")
-        return Pixel(v, 25, 0);
-    if (nom == "centreRefS")
-        return Pixel(v, 25, 40);
-    if (nom == "inter")
-        return Pixel(v, 75, 20);
-    if (nom == "regle")
-        return Pixel(v, 50, 20);
-    if (nom == "cercleE")
-        return Pixel(v, 0, 0, 0, -5);
-    if (nom == "cercleS")
-        return Pixel(v, 0, 40, 0, -5);
-    return {};
+    static const QHash<QString, std::array<float, 3>> sondes = {
+        {"traitE", {15, 0, 0}},      {"traitS", {15, 40, 0}},      {"pointE2", {50, 0, 0}},
+        {"centreRefE", {25, 0, 0}},  {"centreRefS", {25, 40, 0}},  {"inter", {75, 20, 0}},
+        {"regle", {50, 20, 0}},      {"cercleE", {0, 0, -5}},      {"cercleS", {0, 40, -5}}};
+    const std::array<float, 3> s = sondes.value(nom);
+    return Pixel(v, s[0], s[1], 0, s[2]);
 }
 
 // The base layer drawn by `d` on an image of the test size.
@@ -135,12 +126,8 @@ void Aile(Scene& s, int parSurface)
         QVERIFY(LireProjet(galbix::tests::DossierSources() + QStringLiteral("/data/demo/demo.gbx"), projet).Reussie());
         s.modele = projet.Profils;
     } else {
-        s.modele.PointsE.clear();
-        s.modele.PointsS.clear();
-        for (const QPointF& q : ProfilNaca4(QStringLiteral("2412"), parSurface))
-            s.modele.PointsE.push_back({float(q.x() * 300.0), float(q.y() * 300.0), 0});
-        for (const QPointF& q : ProfilNaca4(QStringLiteral("0012"), parSurface))
-            s.modele.PointsS.push_back({float(q.x() * 180.0 + 60.0), float(q.y() * 180.0 + 15.0), 0});
+        s.modele.PointsE = tests::Naca("2412", parSurface, 300.0);
+        s.modele.PointsS = tests::Naca("0012", parSurface, 180.0, 60.0, 15.0);
         s.modele.EcartementZ = 600.0f;
     }
     for (auto* cote : {&s.modele.PointsE, &s.modele.PointsS}) {
@@ -160,284 +147,255 @@ void Aile(Scene& s, int parSurface)
 class TestDessin : public QObject {
     Q_OBJECT
 private slots:
-    void couleurs_data();
-    void couleurs();
-    void imageDeFond();
-    void surfaceDecocheeQuandLesNombresDifferent();
-    void surcoucheEtFil();
-    void coordonneesExtremes();
-    void profilDenseCommeDessinComplet_data();
-    void profilDenseCommeDessinComplet();
-    void reductionCommeDessinComplet_data();
-    void reductionCommeDessinComplet();
-};
+    void couleurs_data()
+    {
+        tests::Colonnes<QList<int>, QList<int>, int>("etatsE", "etatsS", "mode");
+        QTest::addColumn<QString>("options"); // s: "Surface", e: root lines hidden, i: intermediate profile
+        tests::Colonnes<QString, QColor, bool>("sonde", "couleur", "present");
 
-void TestDessin::couleurs_data()
-{
-    QTest::addColumn<QList<int>>("etatsE");
-    QTest::addColumn<QList<int>>("etatsS");
-    QTest::addColumn<int>("mode");
-    QTest::addColumn<QString>("options"); // s: "Surface", e: root lines hidden, i: intermediate profile
-    QTest::addColumn<QString>("sonde");
-    QTest::addColumn<QColor>("couleur");
-    QTest::addColumn<bool>("present");
-
-    const QColor rouge(255, 0, 0), bleu(0, 0, 255), vert(0, 176, 10), violet(240, 0, 225), cyan(0, 207, 169);
-    const QList<int> rien;
-    QTest::newRow("emplanture rouge") << rien << rien << 1 << "" << "traitE" << rouge << true;
-    QTest::newRow("saumon bleu") << rien << rien << 1 << "" << "traitS" << bleu << true;
-    QTest::newRow("segment choisi") << QList<int>{1, 1} << rien << 1 << "" << "traitE" << vert << true;
-    QTest::newRow("choisi, mode référence") << QList<int>{1, 1} << rien << 2 << "" << "traitE" << rouge << true;
-    QTest::newRow("segment de référence") << QList<int>{2, 2} << rien << 2 << "" << "traitE" << violet << true;
-    QTest::newRow("point choisi") << QList<int>{0, 1} << rien << 1 << "" << "pointE2" << vert << true;
-    QTest::newRow("choisi et référence: violet") << QList<int>{0, 3} << rien << 2 << "e" << "pointE2" << violet
-                                                 << true;
-    QTest::newRow("synchro") << QList<int>{0, 4} << rien << 4 << "" << "pointE2" << cyan << true;
-    QTest::newRow("synchro hors mode") << QList<int>{0, 4} << rien << 1 << "" << "pointE2" << cyan << false;
-    QTest::newRow("centre des références E") << QList<int>{2, 2} << rien << 2 << "" << "centreRefE"
-                                             << QColor(112, 49, 255) << true;
-    QTest::newRow("centre E: profil caché") << QList<int>{2, 2} << rien << 2 << "e" << "centreRefE"
-                                            << QColor(112, 49, 255) << false;
-    QTest::newRow("pas de centre sans référence") << rien << rien << 2 << "" << "centreRefE"
-                                                  << QColor(112, 49, 255) << false;
-    QTest::newRow("centre des références S") << rien << QList<int>{2, 2} << 2 << "" << "centreRefS"
-                                             << QColor(0, 169, 207) << true;
-    QTest::newRow("surface") << rien << rien << 1 << "s" << "regle" << QColor(255, 193, 113) << true;
-    QTest::newRow("profil intermédiaire") << rien << rien << 1 << "i" << "inter" << vert << true;
-    QTest::newRow("départ de l'emplanture") << rien << rien << 1 << "" << "cercleE" << rouge << true;
-    QTest::newRow("départ du saumon") << rien << rien << 1 << "" << "cercleS" << bleu << true;
-}
-
-void TestDessin::couleurs()
-{
-    QFETCH(QList<int>, etatsE);
-    QFETCH(QList<int>, etatsS);
-    QFETCH(int, mode);
-    QFETCH(QString, options);
-    QFETCH(QString, sonde);
-    QFETCH(QColor, couleur);
-    QFETCH(bool, present);
-    Scene s;
-    Preparer(s, etatsE, etatsS, mode);
-    s.vue.Options.Surface = options.contains(u's');
-    s.vue.Options.AfficherProfil[CoteE] = !options.contains(u'e');
-    s.vue.Options.ProfilIntermediaire = options.contains(u'i');
-    s.vue.EcartementIntermediaire = 100;
-    CoupleProfils inter; // at mid-height, between root and tip
-    inter.PointsE = {{0, 20, 0}, {50, 20, 0}, {100, 20, 0}};
-    const QImage image = Dessiner(s, QImage(), &inter);
-    QCOMPARE(CouleurPres(image, Sonde(sonde, s.vue), couleur), present);
-}
-
-void TestDessin::imageDeFond()
-{
-    Scene s;
-    Preparer(s, {}, {}, 1);
-    QImage fond(40, 30, QImage::Format_RGB32);
-    fond.fill(QColor(10, 20, 30));
-    s.vue.Options.ImageFond = true;
-    s.vue.ImageFondPresente = true;
-    s.vue.LargeurImage = 40 * TwipsParPixel;
-    s.vue.HauteurImage = 30 * TwipsParPixel;
-    s.vue.EchelleImage = EchelleImageFond(s.vue.LargeurImage, s.vue.HauteurImage, s.vue.LargeurDessin,
-                                          s.vue.HauteurDessin);
-    QCOMPARE(s.vue.EchelleImage, 10.0f); // 400 x 300 from 40 x 30
-    const QImage image = Dessiner(s, fond);
-    QCOMPARE(image.pixelColor(5, 150), QColor(10, 20, 30));  // fills the area, under the profiles
-    QVERIFY(CouleurPres(image, Sonde("traitE", s.vue), QColor(255, 0, 0)));
-    s.vue.Options.ImageFond = false;
-    QCOMPARE(Dessiner(s, fond).pixelColor(5, 150), QColor(Qt::white));
-}
-
-void TestDessin::surfaceDecocheeQuandLesNombresDifferent()
-{
-    Scene s;
-    Preparer(s, {}, {}, 1);
-    s.modele.PointsS.push_back({150, 40, 0});
-    s.vue.Options.Fil = true;
-    s.vue.Options.Surface = true;
-    VueProfils vue(s.modele, s.edition, s.vue);
-    QSignalSpy decochee(&vue, &VueProfils::surfaceDecochee);
-    vue.resize(Largeur, Hauteur);
-    vue.show();
-    vue.AjusterVue();
-    QVERIFY(!s.vue.Options.Surface);
-    QVERIFY(!s.vue.BlocageDessin);
-    QVERIFY(decochee.count() >= 1);
-    QVERIFY(!CouleurPres(vue.Base(), Sonde("regle", s.vue), QColor(255, 193, 113)));
-}
-
-void TestDessin::surcoucheEtFil()
-{
-    Scene s;
-    Preparer(s, {}, {}, 1);
-    s.edition.PointCourantE = 2;
-    s.edition.PointCourantS = 3;
-    s.vue.Options.Fil = true;
-    s.vue.CoteCourant = QStringLiteral("E");
-    VueProfils vue(s.modele, s.edition, s.vue);
-    vue.resize(Largeur, Hauteur);
-    vue.show();
-    QCOMPARE(s.vue.LargeurDessin, float(Largeur * TwipsParPixel));
-    vue.AjusterVue();
-    vue.RafraichirSurcouche();
-    const QImage capture = vue.Capture();
-    const double demi = 70.0 / TwipsParPixel;
-    QVERIFY(CouleurPres(capture, Pixel(s.vue, 50, 0, demi, 0), QColor(144, 26, 0)));
-    QVERIFY(CouleurPres(capture, Pixel(s.vue, 100, 40, 0, -demi), QColor(0, 6, 112)));
-    QVERIFY(CouleurPres(capture, Pixel(s.vue, 50, 20), QColor(0, 0, 0))); // wire from tip 2 to root 2
-    // The overlay is not part of the base layer.
-    QVERIFY(!CouleurPres(vue.Base(), Pixel(s.vue, 50, 20), QColor(0, 0, 0)));
-    // The list of the tip moved last: the wire joins the tip's current point number.
-    s.vue.CoteCourant = QStringLiteral("S");
-    vue.RafraichirSurcouche();
-    QVERIFY(CouleurPres(vue.Capture(), Pixel(s.vue, 100, 20), QColor(0, 0, 0)));
-    QVERIFY(!CouleurPres(vue.Capture(), Pixel(s.vue, 50, 20), QColor(0, 0, 0)));
-    // No list moved yet, or the tip's points hidden: no wire.
-    for (bool pointsS : {true, false}) {
-        s.vue.CoteCourant = pointsS ? QString() : QStringLiteral("E");
-        s.vue.Options.AfficherPoints[CoteS] = pointsS;
+        const QColor rouge(255, 0, 0), bleu(0, 0, 255), vert(0, 176, 10), violet(240, 0, 225), cyan(0, 207, 169);
+        const QList<int> rien;
+        QTest::newRow("emplanture rouge") << rien << rien << 1 << "" << "traitE" << rouge << true;
+        QTest::newRow("saumon bleu") << rien << rien << 1 << "" << "traitS" << bleu << true;
+        QTest::newRow("segment choisi") << QList<int>{1, 1} << rien << 1 << "" << "traitE" << vert << true;
+        QTest::newRow("choisi, mode référence") << QList<int>{1, 1} << rien << 2 << "" << "traitE" << rouge << true;
+        QTest::newRow("segment de référence") << QList<int>{2, 2} << rien << 2 << "" << "traitE" << violet << true;
+        QTest::newRow("point choisi") << QList<int>{0, 1} << rien << 1 << "" << "pointE2" << vert << true;
+        QTest::newRow("choisi et référence: violet") << QList<int>{0, 3} << rien << 2 << "e" << "pointE2" << violet
+                                                     << true;
+        QTest::newRow("synchro") << QList<int>{0, 4} << rien << 4 << "" << "pointE2" << cyan << true;
+        QTest::newRow("synchro hors mode") << QList<int>{0, 4} << rien << 1 << "" << "pointE2" << cyan << false;
+        QTest::newRow("centre des références E") << QList<int>{2, 2} << rien << 2 << "" << "centreRefE"
+                                                 << QColor(112, 49, 255) << true;
+        QTest::newRow("centre E: profil caché") << QList<int>{2, 2} << rien << 2 << "e" << "centreRefE"
+                                                << QColor(112, 49, 255) << false;
+        QTest::newRow("pas de centre sans référence") << rien << rien << 2 << "" << "centreRefE"
+                                                      << QColor(112, 49, 255) << false;
+        QTest::newRow("centre des références S") << rien << QList<int>{2, 2} << 2 << "" << "centreRefS"
+                                                 << QColor(0, 169, 207) << true;
+        QTest::newRow("surface") << rien << rien << 1 << "s" << "regle" << QColor(255, 193, 113) << true;
+        QTest::newRow("profil intermédiaire") << rien << rien << 1 << "i" << "inter" << vert << true;
+        QTest::newRow("départ de l'emplanture") << rien << rien << 1 << "" << "cercleE" << rouge << true;
+        QTest::newRow("départ du saumon") << rien << rien << 1 << "" << "cercleS" << bleu << true;
+    }
+    void couleurs()
+    {
+        QFETCH(QList<int>, etatsE);
+        QFETCH(QList<int>, etatsS);
+        QFETCH(int, mode);
+        QFETCH(QString, options);
+        QFETCH(QString, sonde);
+        QFETCH(QColor, couleur);
+        Scene s;
+        Preparer(s, etatsE, etatsS, mode);
+        s.vue.Options.Surface = options.contains(u's');
+        s.vue.Options.AfficherProfil[CoteE] = !options.contains(u'e');
+        s.vue.Options.ProfilIntermediaire = options.contains(u'i');
+        s.vue.EcartementIntermediaire = 100;
+        CoupleProfils inter; // at mid-height, between root and tip
+        inter.PointsE = {{0, 20, 0}, {50, 20, 0}, {100, 20, 0}};
+        const QImage image = Dessiner(s, QImage(), &inter);
+        QTEST(CouleurPres(image, Sonde(sonde, s.vue), couleur), "present");
+    }
+    void imageDeFond()
+    {
+        Scene s;
+        Preparer(s, {}, {}, 1);
+        QImage fond(40, 30, QImage::Format_RGB32);
+        fond.fill(QColor(10, 20, 30));
+        s.vue.Options.ImageFond = true;
+        s.vue.ImageFondPresente = true;
+        s.vue.LargeurImage = 40 * TwipsParPixel;
+        s.vue.HauteurImage = 30 * TwipsParPixel;
+        s.vue.EchelleImage = EchelleImageFond(s.vue.LargeurImage, s.vue.HauteurImage, s.vue.LargeurDessin,
+                                              s.vue.HauteurDessin);
+        QCOMPARE(s.vue.EchelleImage, 10.0f); // 400 x 300 from 40 x 30
+        const QImage image = Dessiner(s, fond);
+        QCOMPARE(image.pixelColor(5, 150), QColor(10, 20, 30));  // fills the area, under the profiles
+        QVERIFY(CouleurPres(image, Sonde("traitE", s.vue), QColor(255, 0, 0)));
+        s.vue.Options.ImageFond = false;
+        QCOMPARE(Dessiner(s, fond).pixelColor(5, 150), QColor(Qt::white));
+    }
+    void surfaceDecocheeQuandLesNombresDifferent()
+    {
+        Scene s;
+        Preparer(s, {}, {}, 1);
+        s.modele.PointsS.push_back({150, 40, 0});
+        s.vue.Options.Fil = true;
+        s.vue.Options.Surface = true;
+        VueProfils vue(s.modele, s.edition, s.vue);
+        QSignalSpy decochee(&vue, &VueProfils::surfaceDecochee);
+        vue.resize(Largeur, Hauteur);
+        vue.show();
+        vue.AjusterVue();
+        QVERIFY(!s.vue.Options.Surface);
+        QVERIFY(!s.vue.BlocageDessin);
+        QVERIFY(decochee.count() >= 1);
+        QVERIFY(!CouleurPres(vue.Base(), Sonde("regle", s.vue), QColor(255, 193, 113)));
+    }
+    void surcoucheEtFil()
+    {
+        Scene s;
+        Preparer(s, {}, {}, 1);
+        s.edition.PointCourantE = 2;
+        s.edition.PointCourantS = 3;
+        s.vue.Options.Fil = true;
+        s.vue.CoteCourant = QStringLiteral("E");
+        VueProfils vue(s.modele, s.edition, s.vue);
+        vue.resize(Largeur, Hauteur);
+        vue.show();
+        QCOMPARE(s.vue.LargeurDessin, float(Largeur * TwipsParPixel));
+        vue.AjusterVue();
         vue.RafraichirSurcouche();
+        const QImage capture = vue.Capture();
+        const double demi = 70.0 / TwipsParPixel;
+        QVERIFY(CouleurPres(capture, Pixel(s.vue, 50, 0, demi, 0), QColor(144, 26, 0)));
+        QVERIFY(CouleurPres(capture, Pixel(s.vue, 100, 40, 0, -demi), QColor(0, 6, 112)));
+        QVERIFY(CouleurPres(capture, Pixel(s.vue, 50, 20), QColor(0, 0, 0))); // wire from tip 2 to root 2
+        // The overlay is not part of the base layer.
+        QVERIFY(!CouleurPres(vue.Base(), Pixel(s.vue, 50, 20), QColor(0, 0, 0)));
+        // The list of the tip moved last: the wire joins the tip's current point number.
+        s.vue.CoteCourant = QStringLiteral("S");
+        vue.RafraichirSurcouche();
+        QVERIFY(CouleurPres(vue.Capture(), Pixel(s.vue, 100, 20), QColor(0, 0, 0)));
         QVERIFY(!CouleurPres(vue.Capture(), Pixel(s.vue, 50, 20), QColor(0, 0, 0)));
-        QVERIFY(!CouleurPres(vue.Capture(), Pixel(s.vue, 100, 20), QColor(0, 0, 0)));
+        // No list moved yet, or the tip's points hidden: no wire.
+        for (bool pointsS : {true, false}) {
+            s.vue.CoteCourant = pointsS ? QString() : QStringLiteral("E");
+            s.vue.Options.AfficherPoints[CoteS] = pointsS;
+            vue.RafraichirSurcouche();
+            QVERIFY(!CouleurPres(vue.Capture(), Pixel(s.vue, 50, 20), QColor(0, 0, 0)));
+            QVERIFY(!CouleurPres(vue.Capture(), Pixel(s.vue, 100, 20), QColor(0, 0, 0)));
+        }
     }
-}
-
-void TestDessin::coordonneesExtremes()
-{
-    // A huge zoom, a point far away and non-finite values: drawn without trouble, and the
-    // visible part of a segment reaching far outside is still there.
-    Scene s;
-    Preparer(s, {}, {}, 1);
-    s.modele.PointsE = {{0, 0, 0}, {1e30f, 0, 0}, {std::nanf(""), 5, 0}, {2, 0, 0}};
-    AjusterVue(s.modele, s.vue, nullptr);
-    s.vue.CoeffZoom = 1e6f;
-    s.vue.XCentreZoom = 0;
-    s.vue.YCentreZoom = 0;
-    RecalculerEcran(s.vue);
-    QImage image(Largeur, Hauteur, QImage::Format_ARGB32_Premultiplied);
-    QPainter p(&image);
-    DessinateurProfils().Dessiner(p, s.modele, s.edition, s.vue, QImage());
-    p.end();
-    QVERIFY(CouleurPres(image, QPointF(Largeur * 0.75, Hauteur / 2.0), QColor(255, 0, 0)));
-}
-
-void TestDessin::profilDenseCommeDessinComplet_data()
-{
-    QTest::addColumn<int>("parSurface");
-    QTest::addColumn<bool>("points");
-    QTest::newRow("lines, 200 000 points") << 100000 << false;
-    QTest::newRow("lines and markers, 20 000 points") << 10000 << true;
-    QTest::newRow("lines and markers, sparse") << 40 << true;
-}
-
-// Many points per pixel: the batched drawing (one vertex per pixel, one marker per pixel)
-// paints exactly what drawing every segment and every marker paints.
-void TestDessin::profilDenseCommeDessinComplet()
-{
-    QFETCH(int, parSurface);
-    QFETCH(bool, points);
-    Scene s;
-    Preparer(s, {}, {}, EtatSelection);
-    s.modele.PointsE.clear();
-    s.modele.PointsS.clear();
-    for (const QPointF& q : ProfilNaca4(QStringLiteral("2412"), parSurface))
-        s.modele.PointsE.push_back({float(q.x() * 300.0), float(q.y() * 300.0), 0});
-    s.modele.PointsS = {s.modele.PointsE.front()}; // a single tip point: no line, no start marker
-    s.modele.PointsS.front().X = 1e6f; // far outside: nothing of it shows
-    CalculerExtremes(s.modele);
-    s.vue.Options.AfficherPoints[CoteE] = points;
-    s.vue.Options.AfficherPoints[CoteS] = false;
-    s.vue.Options.AfficherProfil[CoteS] = false;
-    s.vue.Omega = VuePerspective.Omega;
-    s.vue.Alpha = VuePerspective.Alpha;
-    const QImage image = Dessiner(s);
-    QImage attendu(Largeur, Hauteur, QImage::Format_ARGB32_Premultiplied);
-    attendu.fill(Qt::white);
-    QPainter p(&attendu);
-    QPen crayon(QColor(255, 0, 0));
-    crayon.setCosmetic(true);
-    p.setPen(crayon);
-    const auto& ecran = s.vue.Copies.ProfilsEcran.PointsE;
-    auto pixel = [](const PointProfil& q) {
-        return QPoint(int(std::lround(q.X / double(TwipsParPixel))), int(std::lround(q.Y / double(TwipsParPixel))));
-    };
-    for (size_t i = 0; i + 1 < ecran.size(); ++i)
-        p.drawLine(pixel(ecran[i]), pixel(ecran[i + 1]));
-    if (points) {
-        const int demi = int(std::ceil(40.0 / TwipsParPixel - 0.25));
-        for (const PointProfil& q : ecran)
-            p.drawRect(QRect(pixel(q) - QPoint(demi, demi), QSize(2 * demi, 2 * demi)));
-        // The start marker, drawn by the routine under test's own rules, is left out of the
-        // comparison: it covers a few pixels around the first point.
+    void coordonneesExtremes()
+    {
+        // A huge zoom, a point far away and non-finite values: drawn without trouble, and the
+        // visible part of a segment reaching far outside is still there.
+        Scene s;
+        Preparer(s, {}, {}, 1);
+        s.modele.PointsE = {{0, 0, 0}, {1e30f, 0, 0}, {std::nanf(""), 5, 0}, {2, 0, 0}};
+        AjusterVue(s.modele, s.vue, nullptr);
+        s.vue.CoeffZoom = 1e6f;
+        s.vue.XCentreZoom = 0;
+        s.vue.YCentreZoom = 0;
+        RecalculerEcran(s.vue);
+        QImage image(Largeur, Hauteur, QImage::Format_ARGB32_Premultiplied);
+        QPainter p(&image);
+        DessinateurProfils().Dessiner(p, s.modele, s.edition, s.vue, QImage());
+        p.end();
+        QVERIFY(CouleurPres(image, QPointF(Largeur * 0.75, Hauteur / 2.0), QColor(255, 0, 0)));
     }
-    p.end();
-    const QPoint debut = pixel(ecran.front());
-    int differences = 0;
-    for (int y = 0; y < Hauteur; ++y)
-        for (int x = 0; x < Largeur; ++x)
-            if (std::abs(x - debut.x()) > 40 || std::abs(y - debut.y()) > 40)
-                differences += image.pixel(x, y) != attendu.pixel(x, y);
-    QCOMPARE(differences, 0);
-}
-
-void TestDessin::reductionCommeDessinComplet_data()
-{
-    QTest::addColumn<int>("parSurface"); // 0: the demo project
-    QTest::addColumn<int>("mode");
-    QTest::addColumn<float>("zoom");     // times the fitted scale
-    QTest::addColumn<bool>("perspective");
-    QTest::newRow("demo, synchronised points, side view") << 0 << int(EtatSynchro) << 1.0f << false;
-    QTest::newRow("demo, selection, zoomed, perspective") << 0 << int(EtatSelection) << 6.0f << true;
-    QTest::newRow("10^6 points, selection, perspective") << 250000 << int(EtatSelection) << 1.0f << true;
-    QTest::newRow("10^6 points, synchronised, zoomed in") << 250000 << int(EtatSynchro) << 30.0f << false;
-    QTest::newRow("10^6 points, beyond the safe area") << 250000 << int(EtatSelection) << 150.0f << false;
-}
-
-// The drawing from the copies reduced to the pixels paints what the drawing of every point
-// paints, lines and markers, as fitted, after a drag of the selection and a pan by parts of a
-// pixel (the reduction kept), and after a change of selection; so does the cut player's
-// shading of the part already cut.
-void TestDessin::reductionCommeDessinComplet()
-{
-    QFETCH(int, parSurface);
-    QFETCH(int, mode);
-    QFETCH(float, zoom);
-    QFETCH(bool, perspective);
-    Scene s;
-    Preparer(s, {}, {}, mode);
-    Aile(s, parSurface);
-    if (perspective) {
+    void profilDenseCommeDessinComplet_data()
+    {
+        tests::Colonnes<int, bool>("parSurface", "points");
+        QTest::newRow("lines, 200 000 points") << 100000 << false;
+        QTest::newRow("lines and markers, 20 000 points") << 10000 << true;
+        QTest::newRow("lines and markers, sparse") << 40 << true;
+    }
+    // Many points per pixel: the batched drawing (one vertex per pixel, one marker per pixel)
+    // paints exactly what drawing every segment and every marker paints.
+    void profilDenseCommeDessinComplet()
+    {
+        QFETCH(int, parSurface);
+        QFETCH(bool, points);
+        Scene s;
+        Preparer(s, {}, {}, EtatSelection);
+        s.modele.PointsE = tests::Naca("2412", parSurface, 300.0);
+        s.modele.PointsS = {s.modele.PointsE.front()}; // a single tip point: no line, no start marker
+        s.modele.PointsS.front().X = 1e6f; // far outside: nothing of it shows
+        CalculerExtremes(s.modele);
+        s.vue.Options.AfficherPoints[CoteE] = points;
+        s.vue.Options.AfficherPoints[CoteS] = false;
+        s.vue.Options.AfficherProfil[CoteS] = false;
         s.vue.Omega = VuePerspective.Omega;
         s.vue.Alpha = VuePerspective.Alpha;
-    }
-    AjusterVue(s.modele, s.vue, nullptr);
-    s.vue.CoeffZoom *= zoom;
-    RecalculerEcran(s.vue);
-    DessinateurProfils reduit, complet;
-    complet.ReduireAuxPixels(false);
-    const int32_t segment = int32_t(s.modele.PointsE.size() * 3 / 5);
-    const char* etapes[] = {"fitted", "drag", "pan", "selection"};
-    for (const char* etape : etapes) {
-        if (etape == etapes[1])
-            DecalerCopieDessin(s.vue, s.modele, 15.0f, -30.0f, true);
-        else if (etape == etapes[2])
-            DecalerCopieDessin(s.vue, s.modele, 7.0f, 4.5f, false);
-        else if (etape == etapes[3]) {
-            for (PointProfil& q : s.modele.PointsE)
-                q.Etat = int16_t(q.Etat ^ EtatSelection);
-            CalculerRafraichissement(s.modele, s.edition, s.vue, false);
+        const QImage image = Dessiner(s);
+        QImage attendu(Largeur, Hauteur, QImage::Format_ARGB32_Premultiplied);
+        attendu.fill(Qt::white);
+        QPainter p(&attendu);
+        QPen crayon(QColor(255, 0, 0));
+        crayon.setCosmetic(true);
+        p.setPen(crayon);
+        const auto& ecran = s.vue.Copies.ProfilsEcran.PointsE;
+        auto pixel = [](const PointProfil& q) {
+            return QPoint(int(std::lround(q.X / double(TwipsParPixel))), int(std::lround(q.Y / double(TwipsParPixel))));
+        };
+        for (size_t i = 0; i + 1 < ecran.size(); ++i)
+            p.drawLine(pixel(ecran[i]), pixel(ecran[i + 1]));
+        if (points) {
+            const int demi = int(std::ceil(40.0 / TwipsParPixel - 0.25));
+            for (const PointProfil& q : ecran)
+                p.drawRect(QRect(pixel(q) - QPoint(demi, demi), QSize(2 * demi, 2 * demi)));
+            // The start marker, drawn by the routine under test's own rules, is left out of the
+            // comparison: it covers a few pixels around the first point.
         }
-        const QImage image = Peindre(reduit, s);
-        QCOMPARE(Differences(image, Peindre(complet, s)), 0);
-        const ReductionsDecoupe reductions{reduit.Reduction(CoteE, s.vue), reduit.Reduction(CoteS, s.vue)};
-        QVERIFY(reductions.E != nullptr && reductions.S != nullptr);
-        if (parSurface > 0 && zoom == 1.0f)
-            QVERIFY(reductions.E->Plages().size() < s.modele.PointsE.size() / 20);
-        QCOMPARE(Differences(Remplir(ContourDejaCoupe(s.vue, segment, 0.3, reductions)),
-                             Remplir(ContourDejaCoupe(s.vue, segment, 0.3))), 0);
+        p.end();
+        const QPoint debut = pixel(ecran.front());
+        int differences = 0;
+        for (int y = 0; y < Hauteur; ++y)
+            for (int x = 0; x < Largeur; ++x)
+                if (std::abs(x - debut.x()) > 40 || std::abs(y - debut.y()) > 40)
+                    differences += image.pixel(x, y) != attendu.pixel(x, y);
+        QCOMPARE(differences, 0);
     }
-}
+    void reductionCommeDessinComplet_data()
+    {
+        QTest::addColumn<int>("parSurface"); // 0: the demo project
+        QTest::addColumn<int>("mode");
+        QTest::addColumn<float>("zoom");     // times the fitted scale
+        QTest::addColumn<bool>("perspective");
+        QTest::newRow("demo, synchronised points, side view") << 0 << int(EtatSynchro) << 1.0f << false;
+        QTest::newRow("demo, selection, zoomed, perspective") << 0 << int(EtatSelection) << 6.0f << true;
+        QTest::newRow("10^6 points, selection, perspective") << 250000 << int(EtatSelection) << 1.0f << true;
+        QTest::newRow("10^6 points, synchronised, zoomed in") << 250000 << int(EtatSynchro) << 30.0f << false;
+        QTest::newRow("10^6 points, beyond the safe area") << 250000 << int(EtatSelection) << 150.0f << false;
+    }
+    // The drawing from the copies reduced to the pixels paints what the drawing of every point
+    // paints, lines and markers, as fitted, after a drag of the selection and a pan by parts of a
+    // pixel (the reduction kept), and after a change of selection; so does the cut player's
+    // shading of the part already cut.
+    void reductionCommeDessinComplet()
+    {
+        QFETCH(int, parSurface);
+        QFETCH(int, mode);
+        QFETCH(float, zoom);
+        QFETCH(bool, perspective);
+        Scene s;
+        Preparer(s, {}, {}, mode);
+        Aile(s, parSurface);
+        if (perspective) {
+            s.vue.Omega = VuePerspective.Omega;
+            s.vue.Alpha = VuePerspective.Alpha;
+        }
+        AjusterVue(s.modele, s.vue, nullptr);
+        s.vue.CoeffZoom *= zoom;
+        RecalculerEcran(s.vue);
+        DessinateurProfils reduit, complet;
+        complet.ReduireAuxPixels(false);
+        const int32_t segment = int32_t(s.modele.PointsE.size() * 3 / 5);
+        const char* etapes[] = {"fitted", "drag", "pan", "selection"};
+        for (const char* etape : etapes) {
+            if (etape == etapes[1])
+                DecalerCopieDessin(s.vue, s.modele, 15.0f, -30.0f, true);
+            else if (etape == etapes[2])
+                DecalerCopieDessin(s.vue, s.modele, 7.0f, 4.5f, false);
+            else if (etape == etapes[3]) {
+                for (PointProfil& q : s.modele.PointsE)
+                    q.Etat = int16_t(q.Etat ^ EtatSelection);
+                CalculerRafraichissement(s.modele, s.edition, s.vue, false);
+            }
+            const QImage image = Peindre(reduit, s);
+            QCOMPARE(Differences(image, Peindre(complet, s)), 0);
+            const ReductionsDecoupe reductions{reduit.Reduction(CoteE, s.vue), reduit.Reduction(CoteS, s.vue)};
+            QVERIFY(reductions.E != nullptr && reductions.S != nullptr);
+            if (parSurface > 0 && zoom == 1.0f)
+                QVERIFY(reductions.E->Plages().size() < s.modele.PointsE.size() / 20);
+            QCOMPARE(Differences(Remplir(ContourDejaCoupe(s.vue, segment, 0.3, reductions)),
+                                 Remplir(ContourDejaCoupe(s.vue, segment, 0.3))), 0);
+        }
+    }
+};
 
 GALBIX_GUI_TEST_MAIN(TestDessin)
 #include "tst_dessin.moc"

@@ -1,5 +1,6 @@
 // Point lists: bar bounds by point count, the five rows around the current point, and the
 // moves of the bars (with the Ctrl range selection).
+#include "common/Colonnes.h"
 #include "common/TestMain.h"
 
 #include "view/ListesPoints.h"
@@ -61,7 +62,6 @@ private slots:
     void bornes()
     {
         QFETCH(int, n);
-        QFETCH(QList<int>, attendues);
         CoupleProfils m;
         m.PointsE.resize(size_t(n));
         m.PointsS.resize(3);
@@ -74,15 +74,13 @@ private slots:
         const QList<int> points{edition.PointCourantE, edition.PointCourantS, listes.PointPrecedentE, listes.PointPrecedentS};
         QCOMPARE(points, QList<int>({1, 1, 1, 1}));
         const BornesBarresListe& b = bornes[CoteE];
-        QCOMPARE(QList<int>({b.UnitesMax, b.MilliersMax, b.MilliersVisible, b.GaucheUnites}), attendues);
+        QTEST(QList<int>({b.UnitesMax, b.MilliersMax, b.MilliersVisible, b.GaucheUnites}), "attendues");
         QCOMPARE(QList<int>({b.UnitesMin, b.Unites, b.Milliers, bornes[CoteS].UnitesMax}), QList<int>({1, 1, 0, 3}));
     }
 
     void lignes_data()
     {
-        QTest::addColumn<int>("mode");
-        QTest::addColumn<int>("courant");
-        QTest::addColumn<QString>("codes");
+        tests::Colonnes<int, int, QString>("mode", "courant", "codes");
         // States of points 1 to 6: 0, 1, 2, 4, 7, 0.
         QTest::newRow("normal, premier point") << 1 << 1 << "--SGS";
         QTest::newRow("référence, point 4") << 2 << 4 << "SVSVS";
@@ -94,9 +92,8 @@ private slots:
     {
         QFETCH(int, mode);
         QFETCH(int, courant);
-        QFETCH(QString, codes);
         const auto lignes = LignesDeListe(Points({0, 1, 2, 4, 7, 0}), courant, int16_t(mode));
-        QCOMPARE(Codes(lignes), codes);
+        QTEST(Codes(lignes), "codes");
         QCOMPARE(lignes[2].Numero, QString::number(courant)); // row 2 is the current point
         QCOMPARE(lignes[2].X, QString::number(1.5 * courant, 'f', 2));
         if (courant == 2) {
@@ -110,9 +107,7 @@ private slots:
     void barre_data()
     {
         QTest::addColumn<QList<int>>("entree"); // points, previous, thousands, max thousands, units, Ctrl, mouse lock
-        QTest::addColumn<int>("courant");
-        QTest::addColumn<int>("maxUnites");
-        QTest::addColumn<QString>("marques");
+        tests::Colonnes<int, int, QString>("courant", "maxUnites", "marques");
         using L = QList<int>;
         QTest::newRow("simple déplacement") << L{10, 8, 0, 0, 5, 0, 0} << 5 << 10 << "0100010000";
         QTest::newRow("Ctrl de 8 à 5") << L{10, 8, 0, 0, 5, 1, 0} << 5 << 10 << "0100111100";
@@ -128,7 +123,6 @@ private slots:
         QFETCH(QList<int>, entree);
         QFETCH(int, courant);
         QFETCH(int, maxUnites);
-        QFETCH(QString, marques);
         const bool ctrl = entree[5] != 0;
         CoupleProfils m;
         m.PointsS.resize(size_t(entree[0]));
@@ -148,7 +142,7 @@ private slots:
         QString obtenues;
         for (int i = 0; i < 10; ++i)
             obtenues += AEtat(m.PointsS[size_t(i)], EtatReference) ? u'1' : u'0';
-        QCOMPARE(obtenues, marques);
+        QTEST(obtenues, "marques");
         QCOMPARE(m.PointsS[5].Etat, int16_t(EtatReference | EtatSelection)); // a bit already there is not added twice
         QCOMPARE(edition.PointCourantE, 1);
     }

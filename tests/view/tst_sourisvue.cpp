@@ -1,5 +1,6 @@
 // The gesture arithmetic without the window: degenerate zoom rectangles, wheel steps, the
 // drawing copy during a drag, and the outline of a dragged rectangle on the drawing widget.
+#include "common/Colonnes.h"
 #include "common/TestMain.h"
 
 #include "view/Souris.h"
@@ -51,9 +52,7 @@ private slots:
     // The zoom bar's steps, one per notch; the model point under the cursor stays there.
     void molette_data()
     {
-        QTest::addColumn<int>("crans");
-        QTest::addColumn<float>("u");
-        QTest::addColumn<float>("v");
+        tests::Colonnes<int, float, float>("crans", "u", "v");
         QTest::newRow("un cran au centre") << 1 << 3000.0f << 1500.0f;
         QTest::newRow("trois crans dans un coin") << 3 << 15.0f << 2985.0f;
         QTest::newRow("deux crans arrière") << -2 << 4500.0f << 300.0f;
