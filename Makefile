@@ -49,10 +49,13 @@ fuzz: deps
 	cmake --build build-fuzz -j $(JOBS)
 	bash fuzz/lancer $(FUZZ_SECONDS) build-fuzz
 
-# Pictures of the windows, drawn on the offscreen platform, into build/screenshots/.
-screenshots: build
-	QT_QPA_PLATFORM=offscreen $(BUILD)/src/app/galbix/galbix-captures $(BUILD)/screenshots
-	cp $(BUILD)/screenshots/*.png doc/manuel/images/ && rm -f doc/manuel/images/icones.png
+# Pictures of the windows on a 1024x768 screen with a window manager (offscreen when Xvfb or
+# openbox is missing), into build/screenshots/, then those of the manual into its images.
+screenshots: configure
+	cmake --build $(BUILD) -j $(JOBS) --target galbix-captures
+	sh scripts/captures $(BUILD)/src/app/galbix/galbix-captures $(BUILD)/screenshots
+	cp $(BUILD)/screenshots/*.png doc/manuel/images/
+	rm -f doc/manuel/images/icones.png doc/manuel/images/sequences_ouverture.png
 
 # Installs both programs, the menu entry, icon, file type, manual pages and manual under PREFIX
 # (DESTDIR is honoured, for staged installs).

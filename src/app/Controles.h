@@ -98,6 +98,7 @@ struct ControlesFenetre {
     QLineEdit* txtEcartementIntermediaire = nullptr;
     QCheckBox* chkInsertionProfils = nullptr;
     QLabel* lblInsertionProfils = nullptr;
+    QLabel* lblAccueil = nullptr; ///< the empty window's hint: how to open a profile, the demo project
 
     // Drawing area, comment, zoom and view bar, status bar.
     QWidget* pctProfils = nullptr;

@@ -46,6 +46,17 @@ bool EstDossierInstalle(const QString& dossierExecutable)
            && QFileInfo(dossier.filePath(QStringLiteral("../share/galbix"))).isDir();
 }
 
+QString CheminProjetDemo(const QString& dossierExecutable)
+{
+    const QString relatif = QStringLiteral("share/galbix/demo.gbx");
+    const QStringList candidats = {QDir(dossierExecutable).filePath(QStringLiteral("../") + relatif),
+                                   QStringLiteral("/usr/local/") + relatif, QStringLiteral("/usr/") + relatif};
+    for (const QString& chemin : candidats)
+        if (QFileInfo(chemin).isFile())
+            return QDir::cleanPath(chemin);
+    return {};
+}
+
 QString DossierConfigurationUtilisateur()
 {
     const QString base = QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation);

@@ -35,6 +35,10 @@ bool EstDossierInstalle(const QString& dossierExecutable);
 /// when it chooses it).
 QString DossierConfigurationUtilisateur();
 
+/// The demo project shipped with the program: "../share/galbix/demo.gbx" beside the executable's
+/// folder, else the one of a system installation; empty when there is none.
+QString CheminProjetDemo(const QString& dossierExecutable);
+
 /// The folder where an open dialog starts: `dernier` (the last folder used), unless it is
 /// missing or is the user's hidden settings folder `dossierReglages`, in which case `accueil`.
 QString DossierInitialOuverture(const QString& dernier, const QString& dossierReglages, const QString& accueil);

@@ -8,6 +8,7 @@
 #include "app/FenetrePrincipale.h"
 
 #include "app/PiloteEdition.h"
+#include "app/PiloteEditionPoints.h"
 #include "app/PiloteFichiers.h"
 #include "app/PiloteVue.h"
 
@@ -24,6 +25,7 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QScrollBar>
+#include <QShortcut>
 #include <QToolButton>
 
 namespace galbix {
@@ -38,6 +40,15 @@ void FenetrePrincipale::ConnecterCommandes()
     });
     connect(m_c.cmdAPropos, &QToolButton::clicked, this, &FenetrePrincipale::AfficherAPropos);
     connect(m_c.chkVoirCommentaires, &QCheckBox::toggled, this, &FenetrePrincipale::VoirCommentaires);
+    // Ctrl+O opens the root, Ctrl+S saves the project: the buttons' own commands, while enabled.
+    const auto raccourci = [this](const QKeySequence& touches, QAbstractButton* bouton) {
+        connect(new QShortcut(touches, this), &QShortcut::activated, bouton, [bouton] {
+            if (bouton->isEnabled())
+                bouton->click();
+        });
+    };
+    raccourci(QKeySequence(Qt::CTRL | Qt::Key_O), m_c.cmdOuvrirProfil[CoteE]);
+    raccourci(QKeySequence(Qt::CTRL | Qt::Key_S), m_c.cmdSauveProfil[2]);
 }
 
 std::vector<QWidget*> FenetrePrincipale::CommandesBasculees() const
@@ -82,6 +93,8 @@ void FenetrePrincipale::DesactiverCommandes()
         w->setEnabled(false);
     for (QWidget* w : CommandesDesactiveesSeulement())
         w->setEnabled(false);
+    // The profile-insertion mode empties the window too, but then waits for its own profile.
+    m_c.lblAccueil->setVisible(!m_pilotes.editionPoints || !m_pilotes.editionPoints->InsertionActive());
 }
 
 void FenetrePrincipale::ActiverCommandes()
@@ -89,6 +102,7 @@ void FenetrePrincipale::ActiverCommandes()
     for (QWidget* w : CommandesBasculees())
         w->setEnabled(true);
     m_c.frmSynchroniser->setEnabled(true);
+    m_c.lblAccueil->hide();
 }
 
 void FenetrePrincipale::FermerProfil(int cote)
@@ -124,7 +138,10 @@ void FenetrePrincipale::FermerProfil(int cote)
 
 void FenetrePrincipale::AfficherAide()
 {
-    OuvrirAide(this, SectionAideContexte(this, SectionAideFenetrePrincipale));
+    // Over the drawing (or with the focus in it) F1 opens the section on the view and zoom.
+    const bool dessin = m_c.pctProfils->underMouse() || m_c.pctProfils->hasFocus();
+    OuvrirAide(this, dessin ? SectionAideFenetrePrincipale + QStringLiteral("#frmProfils")
+                            : SectionAideContexte(this, SectionAideFenetrePrincipale));
 }
 
 void FenetrePrincipale::AfficherAPropos()
@@ -137,6 +154,13 @@ void FenetrePrincipale::VoirCommentaires(bool visibles)
 {
     m_c.txtTitreCommentaire->setVisible(visibles);
     m_c.txtCommentaire->setVisible(visibles);
+    // The next fits keep the drawing clear of the box: its size, its margin and a gap as large.
+    EtatVue& vue = m_session.Vue;
+    const int marge = 2 * 6;
+    vue.ReserveLargeur = visibles ? float((m_c.txtCommentaire->width() + marge) * TwipsParPixel) : 0.0f;
+    vue.ReserveHauteur = visibles ? float((m_c.txtCommentaire->height() + m_c.txtTitreCommentaire->sizeHint().height() +
+                                           marge) * TwipsParPixel)
+                                  : 0.0f;
 }
 
 bool FenetrePrincipale::SauverProfil(int index) { return m_pilotes.fichiers->SauverProfil(index); }

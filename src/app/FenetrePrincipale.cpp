@@ -14,6 +14,7 @@
 #include "app/PiloteSouris.h"
 #include "app/PiloteVue.h"
 
+#include <QCoreApplication>
 #include <QCloseEvent>
 #include <QHBoxLayout>
 #include <QKeyEvent>
@@ -35,6 +36,7 @@ FenetrePrincipale::FenetrePrincipale(Dialogues& dialogues, QWidget* parent)
     setWindowIcon(Icone(IconeGalbix::Application));
     m_pilotes.decoupe = std::make_unique<PiloteDecoupe>(*this);
     Construire();
+    DefinirProjetDemo(CheminProjetDemo(QCoreApplication::applicationDirPath()));
     ConnecterCommandes();
     m_pilotes.vue = std::make_unique<PiloteVue>(*this);
     m_pilotes.edition = std::make_unique<PiloteEdition>(*this);

@@ -50,6 +50,9 @@ public:
     /// Disables the editing commands as a whole.
     void DesactiverCommandes();
 
+    /// The demo project the empty window offers to open (none when empty).
+    void DefinirProjetDemo(const QString& chemin);
+
     /// The editing session the window works on.
     SessionEdition& Session() { return m_session; }
     /// The window's controls.
@@ -149,6 +152,7 @@ private:
     QWidget* m_contenu = nullptr;
     QString m_dossierProgramme;
     QString m_fichierReglages;
+    QString m_projetDemo;
     std::optional<QSize> m_tailleExterieureDemandee;
     int m_essaisCadre = 0;
     struct Pilotes {

@@ -85,6 +85,19 @@ QWidget* FenetrePrincipale::ConstruireZoneDessin()
         "QLabel { background: rgb(200, 40, 40); color: white; font-weight: bold; padding: 3px 8px; }"));
     grille->addWidget(m_c.lblInsertionProfils, 0, 0, Qt::AlignHCenter | Qt::AlignTop);
 
+    // Shown while nothing is loaded.
+    m_c.lblAccueil = new QLabel;
+    m_c.lblAccueil->setObjectName(QStringLiteral("lblAccueil"));
+    m_c.lblAccueil->setAlignment(Qt::AlignCenter);
+    m_c.lblAccueil->setWordWrap(true);
+    m_c.lblAccueil->setTextFormat(Qt::RichText);
+    m_c.lblAccueil->setStyleSheet(QStringLiteral("QLabel { background: white; padding: 8px; }"));
+    connect(m_c.lblAccueil, &QLabel::linkActivated, this, [this] {
+        if (!m_projetDemo.isEmpty())
+            OuvrirProjet(m_projetDemo);
+    });
+    grille->addWidget(m_c.lblAccueil, 0, 0, Qt::AlignCenter);
+
     m_c.imgFond = new QLabel(zone);
     m_c.imgFond->setObjectName(QStringLiteral("imgFond"));
     m_c.imgFond->hide();
@@ -92,6 +105,17 @@ QWidget* FenetrePrincipale::ConstruireZoneDessin()
     m_c.txtCommentaire->raise();
     m_c.lblInsertionProfils->raise();
     return zone;
+}
+
+void FenetrePrincipale::DefinirProjetDemo(const QString& chemin)
+{
+    m_projetDemo = chemin;
+    QString texte = tr("<p><b>Aucun profil chargé.</b></p>"
+                       "<p>Ouvrir le profil d'emplanture : bouton « Ouvrir... » du cadre Emplanture, ou Ctrl+O.</p>");
+    if (!chemin.isEmpty())
+        texte += tr("<p>Pour découvrir Galbix : <a href=\"demo\">ouvrir le projet de démonstration</a><br>"
+                    "<small>%1</small></p>").arg(chemin.toHtmlEscaped());
+    m_c.lblAccueil->setText(texte);
 }
 
 QWidget* FenetrePrincipale::ConstruireBarreVue()

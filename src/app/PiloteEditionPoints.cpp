@@ -8,6 +8,8 @@
 #include "editing/Transaction.h"
 #include "model/Extremes.h"
 
+#include <QAbstractSpinBox>
+#include <QApplication>
 #include <QCheckBox>
 #include <QClipboard>
 #include <QGroupBox>
@@ -18,10 +20,22 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QShortcut>
+#include <QTextEdit>
 #include <QToolButton>
 #include <new>
 
 namespace galbix {
+
+namespace {
+
+// A field the user types text into: the editing keys belong to it, even when it is read-only.
+bool EstChampTexte(const QWidget* w)
+{
+    return qobject_cast<const QLineEdit*>(w) || qobject_cast<const QPlainTextEdit*>(w) ||
+           qobject_cast<const QTextEdit*>(w) || qobject_cast<const QAbstractSpinBox*>(w);
+}
+
+} // namespace
 
 PiloteEditionPoints::PiloteEditionPoints(FenetrePrincipale& fenetre) : m_fenetre(fenetre) {}
 
@@ -37,6 +51,8 @@ void PiloteEditionPoints::Connecter()
     for (int i = 0; i < int(c.cmdDupliquer.size()); ++i)
         connect(c.cmdDupliquer[size_t(i)], &QAbstractButton::clicked, this, [this, i] { Dupliquer(i); });
     connect(c.chkInsertionProfils, &QCheckBox::toggled, this, &PiloteEditionPoints::InsertionCochee);
+    if (const QClipboard* systeme = QGuiApplication::clipboard())
+        connect(systeme, &QClipboard::dataChanged, this, [this] { m_copieRemplacee = true; });
     ConnecterRaccourcis();
 }
 
@@ -61,8 +77,11 @@ void PiloteEditionPoints::Appliquer(const SuitePoints& suite)
 void PiloteEditionPoints::AppliquerSuite(const SuitePoints& suite)
 {
     if (suite.CopieFaite)
-        if (QClipboard* systeme = QGuiApplication::clipboard())
-            systeme->setText(TexteDuPressePapiers(m_fenetre.Session().PressePapier));
+        if (QClipboard* systeme = QGuiApplication::clipboard()) {
+            m_texteCopie = TexteDuPressePapiers(m_fenetre.Session().PressePapier);
+            systeme->setText(m_texteCopie);
+            m_copieRemplacee = false;
+        }
     if (suite.BornesListes && !suite.Suite.Refuse)
         m_fenetre.Vue().BornesListes();
     if (!suite.Ajuster) {
@@ -100,21 +119,43 @@ void PiloteEditionPoints::Couper()
 
 void PiloteEditionPoints::Coller()
 {
-    const PressePapiers& interne = m_fenetre.Session().PressePapier;
     std::optional<PressePapiers> texte;
-    if (interne.Vide()) {
-        if (const QClipboard* systeme = QGuiApplication::clipboard()) {
-            bool horsLimites = false;
-            texte = LireTextePoints(systeme->text(), &horsLimites);
-            if (horsLimites) {
-                m_fenetre.Dialogue().Message(TitreErreurSaisie, TexteErreurSaisie, IconeMessage::Critique,
-                                             BoutonsMessage::Ok);
-                return;
-            }
-        }
-    }
-    const PressePapiers& pp = texte ? *texte : interne;
+    if (!LirePressePapiersSysteme(texte))
+        return;
+    const PressePapiers& pp = texte ? *texte : m_fenetre.Session().PressePapier;
     Executer([&pp](ContexteEdition& ctx) { return CommandeColler(ctx, pp); });
+}
+
+// Text another program put on the system clipboard after this window's last copy wins over
+// the session's clipboard; so does any text while the session's clipboard is empty. False
+// (with a message) when that text cannot be pasted.
+bool PiloteEditionPoints::LirePressePapiersSysteme(std::optional<PressePapiers>& texte)
+{
+    const QClipboard* systeme = QGuiApplication::clipboard();
+    const QString brut = systeme ? systeme->text() : QString();
+    const bool externe = m_copieRemplacee && brut != m_texteCopie;
+    if (brut.trimmed().isEmpty() || (!m_fenetre.Session().PressePapier.Vide() && !externe))
+        return true;
+    bool horsLimites = false;
+    int ligne = 0;
+    texte = LireTextePoints(brut, &horsLimites, &ligne);
+    if (texte)
+        return true;
+    if (horsLimites) {
+        m_fenetre.Dialogue().Message(TitreErreurSaisie, TexteErreurSaisie, IconeMessage::Critique, BoutonsMessage::Ok);
+        return false;
+    }
+    QString message;
+    if (ligne > 0) {
+        const QString contenu = brut.split(brut.contains(u'\n') ? u'\n' : u'\r').value(ligne - 1).trimmed();
+        message = tr("La ligne %1 du presse-papiers ne se lit pas comme deux nombres :\n%2\n\n"
+                     "Rien n'a été collé.").arg(ligne).arg(contenu.left(80));
+    } else {
+        message = tr("Le texte du presse-papiers ne contient aucun point (deux nombres par ligne).\n\n"
+                     "Rien n'a été collé.");
+    }
+    m_fenetre.Dialogue().Message(tr("Collage impossible"), message, IconeMessage::Critique, BoutonsMessage::Ok);
+    return false;
 }
 
 void PiloteEditionPoints::Renumeroter()
@@ -139,32 +180,26 @@ void PiloteEditionPoints::Dupliquer(int index)
     Appliquer(suite);
 }
 
-// The keys act like the buttons, only while those are enabled and only when the drawing or a
-// point list has the focus: elsewhere they keep their meaning for the text fields.
+// The keys act like the buttons, only while those are enabled, wherever the focus lies in the
+// window except in a text field, where they keep their meaning for the text.
 void PiloteEditionPoints::ConnecterRaccourcis()
 {
     ControlesFenetre& c = m_fenetre.Controles();
     c.pctProfils->setFocusPolicy(Qt::ClickFocus);
-    std::vector<QWidget*> zones = {c.pctProfils};
-    for (QGroupBox* liste : c.frmPoints) {
+    for (QGroupBox* liste : c.frmPoints)
         liste->setFocusPolicy(Qt::ClickFocus);
-        zones.push_back(liste);
-    }
-    const auto raccourci = [this](QWidget* zone, const QKeySequence& touches, QAbstractButton* bouton,
+    const auto raccourci = [this](const QKeySequence& touches, QAbstractButton* bouton,
                                   void (PiloteEditionPoints::*action)()) {
-        auto* s = new QShortcut(touches, zone);
-        s->setContext(Qt::WidgetWithChildrenShortcut);
+        auto* s = new QShortcut(touches, &m_fenetre);
         connect(s, &QShortcut::activated, this, [this, bouton, action] {
-            if (bouton->isEnabled())
+            if (bouton->isEnabled() && !EstChampTexte(QApplication::focusWidget()))
                 (this->*action)();
         });
     };
-    for (QWidget* zone : zones) {
-        raccourci(zone, QKeySequence(QKeySequence::Copy), c.cmdCopier, &PiloteEditionPoints::Copier);
-        raccourci(zone, QKeySequence(QKeySequence::Cut), c.cmdCouper, &PiloteEditionPoints::Couper);
-        raccourci(zone, QKeySequence(QKeySequence::Paste), c.cmdColler, &PiloteEditionPoints::Coller);
-        raccourci(zone, QKeySequence(Qt::Key_Delete), c.cmdSupprimer, &PiloteEditionPoints::Supprimer);
-    }
+    raccourci(QKeySequence(QKeySequence::Copy), c.cmdCopier, &PiloteEditionPoints::Copier);
+    raccourci(QKeySequence(QKeySequence::Cut), c.cmdCouper, &PiloteEditionPoints::Couper);
+    raccourci(QKeySequence(QKeySequence::Paste), c.cmdColler, &PiloteEditionPoints::Coller);
+    raccourci(QKeySequence(Qt::Key_Delete), c.cmdSupprimer, &PiloteEditionPoints::Supprimer);
 }
 
 void PiloteEditionPoints::InsertionCochee(bool coche)

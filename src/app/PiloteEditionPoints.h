@@ -9,6 +9,7 @@
 #include <QObject>
 #include <QString>
 #include <functional>
+#include <optional>
 
 namespace galbix {
 
@@ -29,8 +30,9 @@ public:
     void Copier();
     /// "Couper".
     void Couper();
-    /// "Coller": the session's clipboard, or the points of the system clipboard's text when
-    /// the session's clipboard is empty.
+    /// "Coller": the points of the system clipboard's text when that text was put there after
+    /// this window's last copy (or when the session's clipboard is empty), else the session's
+    /// clipboard. A text with a line that does not read as two numbers is refused with a message.
     void Coller();
     /// "Renuméroter".
     void Renumeroter();
@@ -45,12 +47,15 @@ private:
     void Appliquer(const SuitePoints& suite);
     void AppliquerSuite(const SuitePoints& suite);
     void ConnecterRaccourcis();
+    bool LirePressePapiersSysteme(std::optional<PressePapiers>& texte);
     void InsertionCochee(bool coche);
     void EntrerInsertion();
     void QuitterInsertion();
 
     FenetrePrincipale& m_fenetre;
     EtatInsertion m_insertion;
+    QString m_texteCopie;          ///< the text this window last put on the system clipboard
+    bool m_copieRemplacee = false; ///< the system clipboard changed after that copy
     struct FenetreSauvee {
         QString Titre;
         QString Commentaire;

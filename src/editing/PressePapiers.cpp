@@ -53,6 +53,10 @@ std::optional<PointProfil> LireLigne(QStringView ligne, bool& horsLimites)
         if (i > debut)
             champs[n++] = ligne.mid(debut, i - debut);
     }
+    while (i < ligne.size() && EstSeparateur(ligne[i]))
+        ++i;
+    if (i < ligne.size())
+        return std::nullopt; // a third field: "1 234,5<tab>6" is no point (1, 234.5)
     bool virgule = true;
     if (n == 1) {
         const qsizetype v = champs[0].indexOf(u',');
@@ -70,6 +74,17 @@ std::optional<PointProfil> LireLigne(QStringView ligne, bool& horsLimites)
     if (!x || !y)
         return std::nullopt;
     return PointProfil{*x, *y, EtatSelection};
+}
+
+// A line that starts like a number ("12", "-3", ".5", ",5") is meant as a point line.
+bool CommenceParNombre(QStringView ligne)
+{
+    qsizetype i = 0;
+    if (i < ligne.size() && (ligne[i] == u'-' || ligne[i] == u'+'))
+        ++i;
+    if (i < ligne.size() && (ligne[i] == u'.' || ligne[i] == u','))
+        ++i;
+    return i < ligne.size() && ligne[i].isDigit();
 }
 
 } // namespace
@@ -91,14 +106,18 @@ QString TexteDuPressePapiers(const PressePapiers& pp)
     return QString::fromLatin1(texte.data(), qsizetype(texte.size()));
 }
 
-std::optional<PressePapiers> LireTextePoints(const QString& texte, bool* horsLimites)
+std::optional<PressePapiers> LireTextePoints(const QString& texte, bool* horsLimites, int* ligneIllisible)
 {
+    if (ligneIllisible)
+        *ligneIllisible = 0;
     bool horsPlage = false;
+    int numero = 0;
     PressePapiers pp;
     int cote = CoteE;
     // Lines end with LF or CR LF, or with CR alone when the text holds no LF.
     const QChar finLigne = texte.contains(u'\n') ? QChar(u'\n') : QChar(u'\r');
     for (QStringView brute : QStringView(texte).split(finLigne)) {
+        ++numero;
         const QStringView ligne = brute.trimmed();
         if (ligne.compare(EnteteTexteE, Qt::CaseInsensitive) == 0) {
             cote = CoteE;
@@ -106,6 +125,10 @@ std::optional<PressePapiers> LireTextePoints(const QString& texte, bool* horsLim
             cote = CoteS;
         } else if (const auto p = LireLigne(ligne, horsPlage)) {
             pp.Points(cote).push_back(*p);
+        } else if (!horsPlage && CommenceParNombre(ligne)) {
+            if (ligneIllisible)
+                *ligneIllisible = numero;
+            return std::nullopt;
         }
     }
     if (horsLimites)

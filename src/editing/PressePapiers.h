@@ -36,10 +36,13 @@ QString TexteDuPressePapiers(const PressePapiers& pp);
 
 /// Reads points from text (the form above, or two columns pasted from a spreadsheet): a line
 /// holding only a heading switches side (lines before any heading go to side E); a point line
-/// holds two numbers separated by tabs, spaces or ';' (a decimal ',' is accepted then), or by
-/// one ',' between two integers-or-"."-decimals; other lines are skipped. The points read are
-/// selected (Etat 1), like copied ones. Nothing when the text holds no point, and nothing when
-/// a number lies beyond the 32-bit float range (`horsLimites`, when given, is then set).
-std::optional<PressePapiers> LireTextePoints(const QString& texte, bool* horsLimites = nullptr);
+/// holds exactly two numbers separated by tabs, spaces or ';' (a decimal ',' is accepted then),
+/// or by one ',' between two integers-or-"."-decimals; lines that do not start like a number are
+/// skipped. The points read are selected (Etat 1), like copied ones. Nothing when the text holds
+/// no point; nothing when a number lies beyond the 32-bit float range (`horsLimites`, when given,
+/// is then set); nothing when a line starts like a number but is not such a point line
+/// (`ligneIllisible`, when given, receives its 1-based number, else 0).
+std::optional<PressePapiers> LireTextePoints(const QString& texte, bool* horsLimites = nullptr,
+                                             int* ligneIllisible = nullptr);
 
 } // namespace galbix

@@ -31,4 +31,8 @@ constexpr int SegmentsMaxParCourbe = 100000;
 /// their coarsest cut (one chord per eighth of a turn, per knot span, per fit point).
 constexpr long long PointsMaxCourbesFichier = 500000;
 
+/// A contour drawn as a straight line (extents of zero height or width) is caught by a click
+/// this close to it (drawing units: 4 pixels).
+constexpr double PinceeTrait = 60.0;
+
 } // namespace galbix::tol

@@ -88,19 +88,33 @@ bool ZoomerCadrage(CadrageVue& c, double u, double v, int crans)
     return true;
 }
 
-int BasculerParRectangle(ListeSequences& liste, const ListeSequences& ecran, const RectangleEcran& r)
+int BasculerParRectangle(ListeSequences& liste, const ListeSequences& ecran, const RectangleEcran& r, double pincee)
 {
+    // An axis along which the contour is thinner than the pinch is widened by it.
+    const auto elargi = [pincee](double a, double b) {
+        return b - a < 2.0 * pincee ? std::pair(a - pincee, b + pincee) : std::pair(a, b);
+    };
     int n = 0;
     for (size_t k = 0; k < liste.size() && k < ecran.size(); ++k) {
         const Sequence& e = ecran[k];
         const bool entoure = r.Gauche < e.Xmin && r.Droite > e.Xmax && r.Haut < e.Ymin && r.Bas > e.Ymax;
-        const bool dedans = r.Gauche > e.Xmin && r.Droite < e.Xmax && r.Haut > e.Ymin && r.Bas < e.Ymax;
+        const auto [x0, x1] = elargi(e.Xmin, e.Xmax);
+        const auto [y0, y1] = elargi(e.Ymin, e.Ymax);
+        const bool dedans = r.Gauche > x0 && r.Droite < x1 && r.Haut > y0 && r.Bas < y1;
         if (entoure || dedans) {
             liste[k].Selectionnee = liste[k].EstSelectionnee() ? 0 : 1;
             ++n;
         }
     }
     return n;
+}
+
+bool HorsVue(const CadrageVue& c, const ListeSequences& ecran)
+{
+    for (const Sequence& e : ecran)
+        if (!e.Points.empty() && (e.Xmin < 0.0 || e.Xmax > c.W || e.Ymin < 0.0 || e.Ymax > c.H))
+            return true;
+    return false;
 }
 
 std::optional<RepereSequence> PointSousCurseur(const ListeSequences& ecran, double u, double v, double distance)

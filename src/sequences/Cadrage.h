@@ -57,8 +57,14 @@ PointSequence VersModeleSequence(const CadrageVue& cadrage, double u, double v);
 bool ZoomerCadrage(CadrageVue& cadrage, double u, double v, int crans);
 
 /// Toggles the selection of every contour whose display extents the rectangle strictly
-/// encloses or lies strictly inside; the number of contours toggled.
-int BasculerParRectangle(ListeSequences& liste, const ListeSequences& ecran, const RectangleEcran& r);
+/// encloses or lies strictly inside; the number of contours toggled. For the "inside" test an
+/// extent thinner than twice `pincee` along an axis is widened by `pincee` on both sides, so
+/// that a straight-line contour can be clicked.
+int BasculerParRectangle(ListeSequences& liste, const ListeSequences& ecran, const RectangleEcran& r,
+                         double pincee = 0.0);
+
+/// Whether a contour of the display copy reaches outside the drawing area.
+bool HorsVue(const CadrageVue& cadrage, const ListeSequences& ecran);
 
 /// The display point nearest to (u, v) within `distance` in both X and Y, if any.
 std::optional<RepereSequence> PointSousCurseur(const ListeSequences& ecran, double u, double v,

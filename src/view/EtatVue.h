@@ -23,6 +23,11 @@ struct AnglesVue {
 constexpr AnglesVue VuePerspective{120, 143}; ///< default perspective (also the start-up angles)
 constexpr AnglesVue VueDeCote{90, 180};       ///< side view: the projection is the identity
 
+/// The comment box over the drawing's lower left corner as laid out at the designed size (its
+/// margin included), drawing units: what a project framed without a window keeps clear.
+constexpr float LargeurCommentaireNominale = 5700.0f;
+constexpr float HauteurCommentaireNominale = 1800.0f;
+
 /// Display options, as the check boxes of the main window show them.
 struct OptionsAffichage {
     bool AfficherProfil[2] = {true, true}; ///< "Afficher Emplanture", "Afficher Saumon"
@@ -64,6 +69,9 @@ struct EtatVue {
     float LargeurDessin = 0.0f, HauteurDessin = 0.0f; ///< drawing area, drawing units
     float XCentreDessin = 0.0f, YCentreDessin = 0.0f;
     float MargeDessin = 180.0f;           ///< free border kept on each side by a fit
+    /// The lower left corner that a fit keeps clear (the comment box while it is shown), drawing
+    /// units; none when either is 0.
+    float ReserveLargeur = 0.0f, ReserveHauteur = 0.0f;
     RectangleZoom Rectangle;
     int32_t NbSelE = 0, NbSelS = 0;       ///< selected counts (see the refresh)
     QString CoteCourant;                  ///< "E" or "S": side of the last list movement

@@ -49,6 +49,45 @@ size_t NbIntermediaire(const CoupleProfils& modele, const CoupleProfils* interme
     return size_t(std::min(modele.NbPointsE(), intermediaire->NbPointsE()));
 }
 
+// Drawing units per millimetre that fit an extent of w by h into utileX by utileY.
+float EchelleCadrage(float w, float h, double utileX, double utileY)
+{
+    if (w == 0.0f && h == 0.0f)
+        return 1.0f;
+    if (w == 0.0f)
+        return float(utileY / double(h));
+    if (h == 0.0f)
+        return float(utileX / double(w));
+    const float a = float(utileX / double(w));
+    const float b = float(utileY / double(h));
+    return b <= a ? b : a;
+}
+
+// The fit just made keeps clear of the reserved lower left corner: the profiles go either
+// above it or to its right, whichever draws them larger, centred in that part of the area.
+void EviterReserve(EtatVue& vue, float w, float h, double utileX, double utileY)
+{
+    const double rl = vue.ReserveLargeur, rh = vue.ReserveHauteur, m = vue.MargeDessin;
+    const double dessus = utileY - rh, droite = utileX - rl;
+    const float kDessus = dessus > 0.0 ? EchelleCadrage(w, h, utileX, dessus) : 0.0f;
+    const float kDroite = droite > 0.0 ? EchelleCadrage(w, h, droite, utileY) : 0.0f;
+    if (!(std::max(kDessus, kDroite) > 0.0f))
+        return;
+    // Centre of the usable part, drawing units (y downwards).
+    double ux = m + utileX / 2.0, uy = m + utileY / 2.0;
+    if (kDessus >= kDroite) {
+        vue.CoeffZoom = std::min(vue.CoeffZoom, kDessus);
+        uy = m + dessus / 2.0;
+    } else {
+        vue.CoeffZoom = std::min(vue.CoeffZoom, kDroite);
+        ux = m + rl + droite / 2.0;
+    }
+    const double k = vue.CoeffZoom;
+    vue.XCentreZoom = float(double(vue.XCentreZoom) - (ux - double(vue.XCentreDessin)) / k);
+    vue.YCentreZoom =
+        float(double(vue.YCentreZoom) - (double(vue.HauteurDessin) - double(vue.YCentreDessin) - uy) / k);
+}
+
 } // namespace
 
 Projecteur::Projecteur(int16_t omega, int16_t alpha)
@@ -112,17 +151,9 @@ bool CadrerVue(EtatVue& vue)
     vue.YCentreZoom = float((double(ymin) + double(ymax)) / 2.0);
     const double utileX = double(vue.LargeurDessin) - 2.0 * double(vue.MargeDessin);
     const double utileY = double(vue.HauteurDessin) - 2.0 * double(vue.MargeDessin);
-    if (w == 0.0f && h == 0.0f) {
-        vue.CoeffZoom = 1.0f;
-    } else if (w == 0.0f) {
-        vue.CoeffZoom = float(utileY / double(h));
-    } else if (h == 0.0f) {
-        vue.CoeffZoom = float(utileX / double(w));
-    } else {
-        const float a = float(utileX / double(w));
-        const float b = float(utileY / double(h));
-        vue.CoeffZoom = b <= a ? b : a;
-    }
+    vue.CoeffZoom = EchelleCadrage(w, h, utileX, utileY);
+    if (vue.ReserveLargeur > 0.0f && vue.ReserveHauteur > 0.0f)
+        EviterReserve(vue, w, h, utileX, utileY);
     return true;
 }
 

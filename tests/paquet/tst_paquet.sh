@@ -55,6 +55,12 @@ verifier_arbre() {
     version=$("$racine/bin/galbix-cli" --version) || echec "galbix-cli --version status"
     echo "$version" | grep -Eq '^galbix-cli [0-9]+\.[0-9]+\.[0-9]+$' || echec "galbix-cli --version: $version"
     "$racine/bin/galbix-cli" --help | grep -q '^Sous-commandes :' || echec "galbix-cli --help"
+    # The manual page lists every subcommand that --help lists.
+    for nom in $("$racine/bin/galbix-cli" --help | sed -n '/^Sous-commandes :/,/^$/p' | grep '^  [^ ]' | awk '{print $1}'); do
+        grep -qF ".B $(echo "$nom" | sed 's/-/\\-/g')" "$racine/share/man/man1/galbix-cli.1" \
+            || echec "galbix-cli.1 lacks the subcommand $nom"
+    done
+    grep -qF 'share/galbix/demo.gbx' "$racine/share/man/man1/galbix.1" || echec "galbix.1 does not name the demo"
     version=$("$racine/bin/galbix" --version) || echec "galbix --version status"
     echo "$version" | grep -Eq '^galbix [0-9]+\.[0-9]+\.[0-9]+$' || echec "galbix --version: $version"
 }

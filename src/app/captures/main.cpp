@@ -155,6 +155,12 @@ bool CapturesSequences(DialoguesSilencieux& dialogues, const QDir& dossier)
     c.chkVisuSens->setChecked(true);
     c.chkAideSequences->setChecked(true);
     ok &= Enregistrer(fenetre, dossier, QStringLiteral("sequences_assemblage.png"));
+    // The commands of the assembly at their real size: the whole window, shrunk to the
+    // manual's width, leaves their captions too small to read.
+    if (QWidget* commandes = fenetre.findChild<QWidget*>(QStringLiteral("frmCommandesAssemblage"))) {
+        c.cmdSelectionSequenceFinal[0]->click();
+        ok &= Enregistrer(*commandes, dossier, QStringLiteral("sequences_commandes.png"));
+    }
     fenetre.close();
     return ok;
 }

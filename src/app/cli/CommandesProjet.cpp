@@ -125,6 +125,11 @@ void CadrerProjet(DonneesProjet& projet, AnglesVue angles)
     vue.Omega = angles.Omega;
     vue.Alpha = angles.Alpha;
     vue.DefinirTailleDessin(LargeurDessinNominale, HauteurDessinNominale);
+    // A comment is shown at opening, over the drawing's lower left corner.
+    if (!projet.Commentaire.isEmpty()) {
+        vue.ReserveLargeur = LargeurCommentaireNominale;
+        vue.ReserveHauteur = HauteurCommentaireNominale;
+    }
     AjusterVue(projet.Profils, vue, nullptr);
     projet.CoeffZoom = vue.CoeffZoom;
     projet.XCentreZoom = vue.XCentreZoom;

@@ -193,6 +193,30 @@ QString AideOutil(const std::vector<Commande>& commandes)
     return texte;
 }
 
+namespace {
+
+// Text as roff prints it: backslashes and hyphens escaped, no line taken for a request.
+QString Roff(const QString& texte)
+{
+    QString r = texte;
+    r.replace(u'\\', QStringLiteral("\\e")).replace(u'-', QStringLiteral("\\-"));
+    if (r.startsWith(u'.') || r.startsWith(u'\''))
+        r.prepend(QStringLiteral("\\&"));
+    return r;
+}
+
+} // namespace
+
+QString PageManSousCommandes(const std::vector<Commande>& commandes)
+{
+    QString page = QStringLiteral(".SH SOUS-COMMANDES\n");
+    for (const Commande& c : commandes) {
+        page += QStringLiteral(".TP\n.B ") + Roff(QLatin1String(c.usage)) + u'\n';
+        page += Roff(QString::fromUtf8(c.description ? c.description : "")) + u'\n';
+    }
+    return page;
+}
+
 QString AideSousCommande(const Commande& commande)
 {
     QString texte = QStringLiteral("usage : galbix-cli ") + QLatin1String(commande.usage) + u'\n';
@@ -214,6 +238,9 @@ QString AideSousCommande(const Commande& commande)
 
 IssueCli AnalyserLigneCli(const QStringList& arguments, const std::vector<Commande>& commandes, const QString& version)
 {
+    // For the build, which writes the manual page from it.
+    if (arguments == QStringList{QStringLiteral("--page-man")})
+        return Texte(PageManSousCommandes(commandes));
     QCommandLineParser analyseur;
     analyseur.setOptionsAfterPositionalArgumentsMode(QCommandLineParser::ParseAsPositionalArguments);
     analyseur.setSingleDashWordOptionMode(QCommandLineParser::ParseAsLongOptions);

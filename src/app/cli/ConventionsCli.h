@@ -28,6 +28,9 @@ IssueCli AnalyserLigneCli(const QStringList& arguments, const std::vector<Comman
 
 /// The tool's help text: usage, every subcommand with its description, the common options.
 QString AideOutil(const std::vector<Commande>& commandes);
+/// The SUBCOMMANDS section of the tool's manual page (roff), made from the same table as the
+/// help text so that both list the same subcommands; `galbix-cli --page-man` prints it.
+QString PageManSousCommandes(const std::vector<Commande>& commandes);
 /// The help text of one subcommand: its usage, description and options.
 QString AideSousCommande(const Commande& commande);
 

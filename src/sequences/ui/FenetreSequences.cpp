@@ -267,7 +267,17 @@ void FenetreSequences::ToucherAssemblage(bool reajuster)
     if (reajuster)
         AjusterBas();
     else
-        MapperBas();
+        MapperOuAjusterBas();
+}
+
+// The zoom is kept while every contour stays in the lower view; a change that takes one out
+// of it brings a fit (a view the wheel already zoomed past its contours stays as it is).
+void FenetreSequences::MapperOuAjusterBas()
+{
+    const bool dejaHors = HorsVue(m_cadrageBas, m_finalesEcran);
+    MapperBas();
+    if (!dejaHors && HorsVue(m_cadrageBas, m_finalesEcran))
+        AjusterBas();
 }
 
 void FenetreSequences::keyPressEvent(QKeyEvent* evenement)

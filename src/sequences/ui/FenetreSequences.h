@@ -108,6 +108,7 @@ private:
     void AjusterBas();
     void MapperHaut();
     void MapperBas();
+    void MapperOuAjusterBas();
     void DessinerHaut();
     void DessinerBas();
     void RafraichirHaut();

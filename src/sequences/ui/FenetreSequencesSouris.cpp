@@ -4,6 +4,8 @@
 
 #include "sequences/ui/FenetreSequences.h"
 
+#include "geomlib/Tolerances.h"
+
 #include "view/ui/Dialogues.h"
 #include "sequences/ui/VueSequences.h"
 
@@ -40,7 +42,7 @@ void FenetreSequences::RelacheHaut(double u, double v, Qt::MouseButton bouton)
         return;
     m_gesteHaut = Geste::Aucun;
     m_c.pctSequences->EffacerSurcouche();
-    BasculerParRectangle(m_sequences, m_sequencesEcran, RectangleEcran::Depuis(m_u0, m_v0, u, v));
+    BasculerParRectangle(m_sequences, m_sequencesEcran, RectangleEcran::Depuis(m_u0, m_v0, u, v), tol::PinceeTrait);
     RafraichirHaut();
 }
 
@@ -116,7 +118,8 @@ void FenetreSequences::RelacheBas(double u, double v, Qt::MouseButton bouton)
     case Geste::Rectangle:
         vue->EffacerSurcouche();
         BasculerParRectangle(m_finales, m_finalesEcran,
-                             RectangleEcran::Depuis(m_u0, m_v0, u, v).Agrandi(cadrage::AgrandissementClic));
+                             RectangleEcran::Depuis(m_u0, m_v0, u, v).Agrandi(cadrage::AgrandissementClic),
+                             tol::PinceeTrait + cadrage::AgrandissementClic);
         RafraichirBas();
         return;
     case Geste::Glissement:
@@ -129,7 +132,7 @@ void FenetreSequences::RelacheBas(double u, double v, Qt::MouseButton bouton)
             DeplacerPoint(m_finales, *m_pointMarque, u - m_u0, v - m_v0, m_cadrageBas.Echelle);
         m_pointMarque.reset();
         vue->EffacerSurcouche();
-        MapperBas();
+        MapperOuAjusterBas();
         RafraichirBas();
         return;
     case Geste::Aucun:

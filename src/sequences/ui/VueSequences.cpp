@@ -15,6 +15,7 @@ namespace {
 const QColor Vert(0, 176, 10);
 const QColor Magenta(255, 0, 255);
 constexpr double Unite = 1.0 / TwipsParPixel; // pixels per drawing unit
+constexpr double RayonPointSeul = 3.0;          // pixels
 
 QPointF Pixel(const PointSequence& p) { return {p.X * Unite, p.Y * Unite}; }
 
@@ -47,7 +48,10 @@ void VueSequences::DessinerListe(QPainter& p, bool selectionnees, bool autres) c
         for (size_t i = 0; i < s.Points.size(); ++i)
             ligne[qsizetype(i)] = Pixel(s.Points[i]);
         if (ligne.size() == 1) {
-            p.drawPoint(ligne[0]);
+            // A one-point link: a dot large enough to be seen and clicked.
+            p.setBrush(p.pen().color());
+            p.drawEllipse(ligne[0], RayonPointSeul, RayonPointSeul);
+            p.setBrush(Qt::NoBrush);
         } else {
             p.drawPolyline(ligne);
             // Width 2 as two one-pixel lines side by side: the same look, without the

@@ -8,10 +8,13 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QRegularExpression>
+#include <QScrollBar>
 #include <QShortcut>
 #include <QSplitter>
 #include <QStyle>
 #include <QTextBrowser>
+#include <QAbstractTextDocumentLayout>
+#include <QTextBlock>
 #include <QTextDocument>
 #include <QToolButton>
 #include <QTreeWidget>
@@ -115,6 +118,11 @@ FenetreAide::FenetreAide(QWidget* parent)
     m_sommaire->setObjectName(QStringLiteral("lstSommaire"));
     m_sommaire->setHeaderHidden(true);
     m_sommaire->header()->setSectionResizeMode(QHeaderView::ResizeToContents);
+    // The entry of the section shown stays marked while the reader works in the text.
+    QPalette couleurs = m_sommaire->palette();
+    for (QPalette::ColorRole role : {QPalette::Highlight, QPalette::HighlightedText})
+        couleurs.setColor(QPalette::Inactive, role, couleurs.color(QPalette::Active, role));
+    m_sommaire->setPalette(couleurs);
     m_texte = new QTextBrowser;
     m_texte->setObjectName(QStringLiteral("txtAide"));
     m_texte->setOpenExternalLinks(true);
@@ -171,6 +179,7 @@ void FenetreAide::Relier(QToolButton* accueil)
     connect(m_texte, &QTextBrowser::backwardAvailable, m_precedent, &QToolButton::setEnabled);
     connect(m_texte, &QTextBrowser::forwardAvailable, m_suivant, &QToolButton::setEnabled);
     connect(m_texte, &QTextBrowser::sourceChanged, this, &FenetreAide::MarquerSommaire);
+    connect(m_texte->verticalScrollBar(), &QScrollBar::valueChanged, this, &FenetreAide::SuivreDefilement);
     connect(m_sommaire, &QTreeWidget::itemClicked, this, &FenetreAide::SuivreSommaire);
     connect(m_sommaire, &QTreeWidget::itemActivated, this, &FenetreAide::SuivreSommaire);
     connect(m_recherche, &QLineEdit::returnPressed, this, &FenetreAide::RechercheDemandee);
@@ -200,12 +209,18 @@ void FenetreAide::SuivreSommaire(QTreeWidgetItem* element)
         Afficher(element->data(0, Qt::UserRole).toString());
 }
 
-// Highlights the table-of-contents entry of the page shown and opens its sections.
+// Highlights the table-of-contents entry of the page and anchor shown, and opens its sections.
 void FenetreAide::MarquerSommaire()
 {
     const QUrl adresse = m_texte->source();
     const QString fichier = adresse.fileName();
-    const QString complet = adresse.hasFragment() ? fichier + u'#' + adresse.fragment() : fichier;
+    MarquerSection(adresse.hasFragment() ? fichier + u'#' + adresse.fragment() : fichier);
+}
+
+// `section`: "page.html" or "page.html#ancre"; the page's entry when the anchor has none.
+void FenetreAide::MarquerSection(const QString& section)
+{
+    const QString fichier = section.section(u'#', 0, 0);
     QTreeWidgetItem* choisi = nullptr;
     for (int i = 0; i < m_sommaire->topLevelItemCount(); ++i) {
         QTreeWidgetItem* page = m_sommaire->topLevelItem(i);
@@ -215,11 +230,40 @@ void FenetreAide::MarquerSommaire()
             continue;
         choisi = page;
         for (int j = 0; j < page->childCount(); ++j)
-            if (page->child(j)->data(0, Qt::UserRole).toString() == complet)
+            if (page->child(j)->data(0, Qt::UserRole).toString() == section)
                 choisi = page->child(j);
     }
     const QSignalBlocker blocage(m_sommaire);
     m_sommaire->setCurrentItem(choisi);
+    if (choisi)
+        m_sommaire->scrollToItem(choisi);
+}
+
+// While the reader scrolls, the entry follows the section at the top of the text: the last one
+// whose heading has reached it (at the end of the page, the upper half of the text).
+void FenetreAide::SuivreDefilement()
+{
+    const QTextDocument* document = m_texte->document();
+    const QScrollBar* barre = m_texte->verticalScrollBar();
+    const double limite = barre->value() + (barre->value() >= barre->maximum() && barre->maximum() > 0
+                                                ? m_texte->viewport()->height() / 2.0
+                                                : double(m_texte->fontMetrics().height()));
+    const QString fichier = m_texte->source().fileName();
+    QStringList connues;
+    for (const PageManuel& page : m_pages)
+        if (page.fichier == fichier)
+            for (const auto& ancreTitre : page.sections)
+                connues << ancreTitre.first;
+    QString section = fichier;
+    for (QTextBlock bloc = document->begin(); bloc.isValid(); bloc = bloc.next()) {
+        if (document->documentLayout()->blockBoundingRect(bloc).top() > limite)
+            break;
+        for (auto it = bloc.begin(); !it.atEnd(); ++it)
+            for (const QString& ancre : it.fragment().charFormat().anchorNames())
+                if (connues.contains(ancre))
+                    section = fichier + u'#' + ancre;
+    }
+    MarquerSection(section);
 }
 
 void FenetreAide::Afficher(const QString& section)

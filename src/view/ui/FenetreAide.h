@@ -60,6 +60,8 @@ private:
     void Relier(QToolButton* accueil);
     void SuivreSommaire(QTreeWidgetItem* element);
     void MarquerSommaire();
+    void MarquerSection(const QString& section);
+    void SuivreDefilement();
     void RechercheDemandee();
 
     QTextBrowser* m_texte = nullptr;
