@@ -328,6 +328,28 @@ private slots:
         QCOMPARE(champ->text(), avant);
     }
 
+
+    // Outside the fields the keys act like their buttons; Ctrl+A selects the current side.
+    void raccourcis()
+    {
+        Banc b;
+        QVERIFY(b.Activer());
+        if (QApplication::focusWidget())
+            QApplication::focusWidget()->clearFocus();
+        const QString bf = QStringLiteral("chkFleche_2");
+        b.Cliquer(bf);
+        const std::tuple<Qt::Key, Qt::KeyboardModifiers, bool> touches[] = {
+            {Qt::Key_Z, Qt::ControlModifier, false}, {Qt::Key_Y, Qt::ControlModifier, true},
+            {Qt::Key_Z, Qt::ControlModifier, false}, {Qt::Key_Z, Qt::ControlModifier | Qt::ShiftModifier, true}};
+        for (const auto& [touche, modificateurs, enfonce] : touches) {
+            QTest::keyClick(&b.fenetre, touche, modificateurs);
+            QCOMPARE(b.Bouton(bf)->isChecked(), enfonce);
+        }
+        b.S().Vue.CoteCourant = QStringLiteral("S");
+        QTest::keyClick(&b.fenetre, Qt::Key_A, Qt::ControlModifier);
+        QCOMPARE(Compter(b.Profils().PointsS, EtatSelection), b.Profils().NbPointsS());
+        QCOMPARE(Compter(b.Profils().PointsE, EtatSelection), 0);
+    }
 };
 
 GALBIX_GUI_TEST_MAIN(TestEdition)

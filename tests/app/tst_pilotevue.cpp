@@ -433,6 +433,16 @@ private slots:
         QCOMPARE(b.S().Historique.Taille(), historique);
     }
 
+
+    // The tip's NACA command refuses before any dialog while no root is loaded.
+    void saumonAvantEmplanture()
+    {
+        BancFenetre b;
+        b.fenetre.ExecuterNaca = [](DialogueNaca&) { QFAIL("no dialog without a root"); };
+        b.fenetre.Vue().OuvrirNaca(CoteS);
+        QCOMPARE(b.dialogues.Vus(), QStringList{"Action impossible (Critique)"});
+        QVERIFY(b.Profils().PointsS.empty());
+    }
 };
 
 GALBIX_GUI_TEST_MAIN(TestPiloteVue)

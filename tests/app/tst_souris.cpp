@@ -1,6 +1,6 @@
 // The mouse on the drawing area, driven by synthetic mouse events on the offscreen platform:
 // picking by click and rectangle, zoom rectangle, pan, Ctrl move of the selection and its
-// refusal, wheel zoom; and the "Synchronisation optimale" button
+// refusal, cursor read-out, wheel zoom; and the "Synchronisation optimale" button
 // (its walk and refusals are tested with the editing commands).
 //
 // The view is set in side view with 15 drawing units per millimetre and the centres chosen
@@ -300,6 +300,14 @@ private slots:
         QCOMPARE(b.s.Vue.CoeffZoom, attendu);
         QVERIFY(!b.fenetre.Controles().chkZoomSelection->isChecked());
         QCOMPARE(Etats(b.s.Profils.PointsE), QList<int>{0});
+    }
+
+    void lectureCurseur()
+    {
+        Banc b;
+        QVERIFY(b.Preparer(Points({{150, 150}}), Points({{160, 160}})));
+        QTest::mouseMove(b.dessin, b.Pixel(QPoint(42, 17)));
+        QCOMPARE(b.fenetre.Controles().panneauxEtat[3]->text(), QStringLiteral("X:42.0mm  Y:17.0mm"));
     }
 
     // The wheel zooms by the zoom bar's steps and keeps the point under the cursor in place.
