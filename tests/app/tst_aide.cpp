@@ -1,6 +1,7 @@
 // The help window: F1 and the "?" button open the bundled manual at the section of the window
-// and frame they come from; the manual's links, pictures and anchors all resolve; search and
-// history work across pages. Also the about box.
+// and frame they come from; the manual's links, pictures and anchors all resolve; search works
+// across pages. Also the about box.
+#include "common/Colonnes.h"
 #include "common/BancFenetre.h"
 #include "common/TestMain.h"
 
@@ -64,12 +65,10 @@ private slots:
 
     void ouverture_data()
     {
-        QTest::addColumn<QString>("geste");
-        QTest::addColumn<QString>("attendu");
+        tests::Colonnes<QString, QString>("geste", "attendu");
         QTest::newRow("F1 sur la fenêtre") << "F1" << "fenetre-principale.html";
         QTest::newRow("bouton ?") << "bouton" << "fenetre-principale.html";
         QTest::newRow("F1 dans le champ Etirer") << "F1 txtEtirer" << "fenetre-principale.html#frmEtirer";
-        QTest::newRow("F1 dans le champ Flèche") << "F1 txtFleche" << "fenetre-principale.html#frmFleche";
         QTest::newRow("fenêtre de séquences") << "sequences" << "sequences.html";
     }
     void ouverture()
@@ -174,9 +173,8 @@ private slots:
 
     void recherche_data()
     {
-        QTest::addColumn<QString>("depart");
-        QTest::addColumn<QString>("texte");
-        QTest::addColumn<QString>("page");  // page shown afterwards; empty: not found
+        // page: page shown afterwards; empty: not found
+        tests::Colonnes<QString, QString, QString>("depart", "texte", "page");
         QTest::newRow("dans la page") << "fichiers.html" << "TempS.dat" << "fichiers.html";
         QTest::newRow("page suivante") << "index.html" << "importer-kf" << "ligne-de-commande.html";
         QTest::newRow("en revenant au début") << "installation.html" << "Rotation +10" << "sequences.html";
@@ -197,23 +195,6 @@ private slots:
             QCOMPARE(aide.findChild<QTextBrowser*>()->textCursor().selectedText().toLower(), texte.toLower());
     }
 
-    void historique()
-    {
-        FenetreAide aide;
-        aide.show();
-        auto* precedent = aide.findChild<QToolButton*>(QStringLiteral("cmdPrecedent"));
-        auto* suivant = aide.findChild<QToolButton*>(QStringLiteral("cmdSuivant"));
-        QVERIFY(precedent && suivant);
-        aide.Afficher(QStringLiteral("index.html"));
-        QVERIFY(!precedent->isEnabled());
-        aide.Afficher(QStringLiteral("fichiers.html#echange"));
-        QVERIFY(precedent->isEnabled());
-        precedent->click();
-        QCOMPARE(aide.Adresse().fileName(), QStringLiteral("index.html"));
-        QVERIFY(suivant->isEnabled());
-        suivant->click();
-        QCOMPARE(PageEtAncre(aide.Adresse()), QStringLiteral("fichiers.html#echange"));
-    }
     // The about box: caption, version lines, and the system-information button.
     void aPropos()
     {

@@ -1,5 +1,6 @@
 // The toolkit's dialogs as the user sees them: French standard texts, message boxes wide
-// enough for their longest line, file dialogs large enough for their columns.
+// enough for their longest line.
+#include "common/Colonnes.h"
 #include "common/TestMain.h"
 
 #include "app/Traductions.h"
@@ -8,14 +9,10 @@
 
 #include <QDir>
 #include <QFile>
-#include <QFileDialog>
-#include <QHeaderView>
 #include <QLabel>
 #include <QLibraryInfo>
 #include <QMessageBox>
-#include <QTemporaryDir>
 #include <QTimer>
-#include <QTreeView>
 #include <QtTest>
 #include <functional>
 
@@ -52,9 +49,7 @@ private slots:
 
     void textesStandardEnFrancais_data()
     {
-        QTest::addColumn<QString>("contexte");
-        QTest::addColumn<QString>("texte");
-        QTest::addColumn<QString>("attendu");
+        tests::Colonnes<QString, QString, QString>("contexte", "texte", "attendu");
         QTest::newRow("bouton") << "QPlatformTheme" << "Cancel" << "Annuler";
         QTest::newRow("colonne") << "QFileSystemModel" << "Date Modified" << "Dernière modification";
     }
@@ -62,8 +57,7 @@ private slots:
     {
         QFETCH(QString, contexte);
         QFETCH(QString, texte);
-        QFETCH(QString, attendu);
-        QCOMPARE(QCoreApplication::translate(qPrintable(contexte), qPrintable(texte)), attendu);
+        QTEST(QCoreApplication::translate(qPrintable(contexte), qPrintable(texte)), "attendu");
     }
 
     // Each line of the synchronisation notice stays on one line of the box.
@@ -88,38 +82,6 @@ private slots:
         QVERIFY(hauteur < 4 * interligne);
     }
 
-    // The open dialog shows names, sizes and dates in full.
-    void dialogueFichierAssezGrand()
-    {
-        QTemporaryDir dossier;
-        QFile f(dossier.filePath(QStringLiteral("profil_emplanture_naca_2412_corde_200.dat")));
-        QVERIFY(f.open(QIODevice::WriteOnly));
-        f.write("NACA 2412\n0 0\n");
-        f.close();
-        QStringList coupees;
-        bool vu = false;
-        ExaminerPuisFermer([&](QWidget* modal) {
-            auto* dialogue = qobject_cast<QFileDialog*>(modal);
-            auto* liste = modal->findChild<QTreeView*>(QStringLiteral("treeView"));
-            if (!dialogue || !liste)
-                return;
-            vu = true;
-            if (dialogue->viewMode() != QFileDialog::Detail)
-                coupees << QStringLiteral("vue en liste");
-            QTest::qWait(200); // the folder is read in the background
-            for (int colonne = 0; colonne < 4; ++colonne)
-                if (liste->header()->sectionSize(colonne) < static_cast<QAbstractItemView*>(liste)->sizeHintForColumn(colonne))
-                    coupees << QString::number(colonne);
-        });
-        DialoguesQt dialogues;
-        DemandeFichier demande;
-        demande.titre = QStringLiteral("Choisissez un fichier");
-        demande.filtre = QStringLiteral("Profil (*.dat)|*.dat");
-        demande.dossierInitial = dossier.path();
-        dialogues.Ouvrir(demande);
-        QVERIFY(vu);
-        QVERIFY2(coupees.isEmpty(), qPrintable(coupees.join(u' ')));
-    }
 };
 
 GALBIX_GUI_TEST_MAIN(TestDialoguesQt)

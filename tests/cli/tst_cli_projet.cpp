@@ -1,6 +1,7 @@
 // galbix-cli on projects, as a script sees it: the demo project and projet-info, the exchange
 // pair through exporter and importer, the cut (parcours), the G-code program, the intermediate
 // profile and the import of a cutting-program project. The refusals are in tst_cli.
+#include "common/Colonnes.h"
 #include "common/Emplacements.h"
 #include "common/LanceurCli.h"
 #include "common/LecteurGCode.h"
@@ -91,10 +92,8 @@ private slots:
         const QJsonObject parcours = LancerCli({QStringLiteral("parcours"), chemin}).Json();
         const double le = parcours.value("longueur_e").toDouble(), ls = parcours.value("longueur_s").toDouble();
         QCOMPARE(parcours.value("nombre_points").toInt(), o.value("nombre_points_s").toInt());
-        QVERIFY(le > ls && ls > 0.0);
-        QVERIFY(parcours.value("duree_s").toDouble() >= le / 3.0 - 1e-9);
-        QVERIFY(parcours.value("ecart_max").toDouble() >= 1.0);
-        QVERIFY(parcours.value("segments_a_verifier").isArray());
+        QVERIFY(le > ls && ls > 0.0 && parcours.value("duree_s").toDouble() >= le / 3.0 - 1e-9);
+        QVERIFY(parcours.value("ecart_max").toDouble() >= 1.0 && parcours.value("segments_a_verifier").isArray());
     }
 
     // exporter writes the pair, importer reads it back into a project at the root's origin.
@@ -122,8 +121,7 @@ private slots:
 
     void parcours_data()
     {
-        QTest::addColumn<QStringList>("options");
-        QTest::addColumn<double>("duree");
+        tests::Colonnes<QStringList, double>("options", "duree");
         QTest::newRow("vitesse par défaut") << QStringList{} << 80.0 / 3.0;
         QTest::newRow("4 mm/s") << QStringList{QStringLiteral("--vitesse"), QStringLiteral("4")} << 20.0;
     }
@@ -144,9 +142,7 @@ private slots:
 
     void gcode_data()
     {
-        QTest::addColumn<QStringList>("options");
-        QTest::addColumn<MachineDecoupe>("machine");
-        QTest::addColumn<QByteArray>("mode");
+        tests::Colonnes<QStringList, MachineDecoupe, QByteArray>("options", "machine", "mode");
         MachineDecoupe m;
         m.EntreChariots = 1000.0;
         m.Emplanture = 100.0;
@@ -222,8 +218,7 @@ private slots:
         CalculerProfilIntermediaire(projet.Profils, 212.5f, attendu);
         const QStringList lignes = LignesRapportIntermediaire(projet.Profils, attendu, 212.5f, sortie, projet.NomFichier);
         QCOMPARE(LireOctets(sortie + QStringLiteral("_datas.txt")), OctetsRapport(lignes));
-        QVERIFY(lignes[4].endsWith(QStringLiteral(":212.5")));
-        QVERIFY(lignes[2].endsWith(QStringLiteral(": naca2412.dat")));
+        QVERIFY(lignes[4].endsWith(QStringLiteral(":212.5")) && lignes[2].endsWith(QStringLiteral(": naca2412.dat")));
         const LectureFichier relu = LireFichierDetaille(sortie);
         QVERIFY(relu.ok);
         QCOMPARE(relu.points.size(), projet.Profils.PointsE.size());
@@ -251,8 +246,7 @@ private slots:
         for (int cote : {CoteE, CoteS})
             QVERIFY(tests::MemesPoints(relu.Profils.Points(cote), session.Profils.Points(cote), 1e-5f, false));
         QCOMPARE(relu.Profils.EcartementZ, 450.0f);
-        QVERIFY(qAbs(relu.Profils.FlecheBA - 12.5f) < 1e-4f);
-        QVERIFY(qAbs(relu.Profils.DiedreMm - 3.0f) < 1e-4f);
+        QVERIFY(qAbs(relu.Profils.FlecheBA - 12.5f) < 1e-4f && qAbs(relu.Profils.DiedreMm - 3.0f) < 1e-4f);
         QVERIFY(qAbs(relu.Profils.HauteurE - 15.0f) < 1e-4f);
         QCOMPARE(relu.NomFichier[CoteE], QStringLiteral("racine.dat"));
         QCOMPARE(relu.NomFichier[CoteS], QStringLiteral("bout.dat"));

@@ -1,12 +1,13 @@
 // `galbix-cli synchro`: both sides loaded as the open buttons load them, synchronised between
 // their ends and written back; `galbix-cli assembler`: contours cut from a drawing and chained
 // right to left in the order given. Their refusals are in tst_cli.
+#include "common/Colonnes.h"
 #include "common/DessinDxf.h"
 #include "common/LanceurCli.h"
+#include "common/Profils.h"
 #include "common/TestMain.h"
 
 #include "geomlib/Tranchex.h"
-#include "model/Naca.h"
 
 #include <QJsonArray>
 #include <QTemporaryDir>
@@ -18,15 +19,6 @@ using Resultat = galbix::tests::ResultatCli;
 using galbix::tests::EcrireOctets;
 
 Resultat Lancer(const QStringList& args) { return galbix::tests::LancerCli(args); }
-
-// A NACA profile of unit chord as an airfoil file.
-QByteArray DatNaca(const QString& code, int parSurface)
-{
-    QByteArray texte = "NACA " + code.toLatin1() + '\n';
-    for (const QPointF& p : galbix::ProfilNaca4(code, parSurface))
-        texte += QByteArray::number(p.x(), 'f', 6) + ' ' + QByteArray::number(p.y(), 'f', 6) + '\n';
-    return texte;
-}
 
 // A 10 mm square drawn with a point every 0.25 mm (40 plotter units per mm).
 QByteArray PltCarre()
@@ -61,8 +53,7 @@ private slots:
         QTemporaryDir dossier;
         const QString racine = dossier.filePath(QStringLiteral("carre.dat"));
         const QString saumon = dossier.filePath(QStringLiteral("carre.plt"));
-        QVERIFY(EcrireOctets(racine, "carre\n0 0\n1 0\n1 1\n0 1\n0 0\n"));
-        QVERIFY(EcrireOctets(saumon, PltCarre()));
+        QVERIFY(EcrireOctets(racine, "carre\n0 0\n1 0\n1 1\n0 1\n0 0\n") && EcrireOctets(saumon, PltCarre()));
         const Resultat r = Lancer({QStringLiteral("synchro"), racine, saumon});
         QCOMPARE(r.statut, 0);
         const QJsonObject o = r.Json();
@@ -82,8 +73,7 @@ private slots:
         const QString saumon = dossier.filePath(QStringLiteral("s.dat"));
         const QString sortieE = dossier.filePath(QStringLiteral("e.dat"));
         const QString sortieS = dossier.filePath(QStringLiteral("s.dxf"));
-        QVERIFY(EcrireOctets(racine, DatNaca(QStringLiteral("2412"), 40)));
-        QVERIFY(EcrireOctets(saumon, DatNaca(QStringLiteral("0012"), 25)));
+        QVERIFY(galbix::tests::EcrireNaca(racine, "2412", 40) && galbix::tests::EcrireNaca(saumon, "0012", 25));
         const Resultat r = Lancer({QStringLiteral("synchro"), racine, saumon, QStringLiteral("--sortie-e"), sortieE,
                                    QStringLiteral("--sortie-s"), sortieS});
         QCOMPARE(r.statut, 0);
@@ -119,10 +109,7 @@ private slots:
     // x -41..-31; square 2 starts at (100, 50) and follows square 1's end (-41, 5): x -63..-43.
     void assembler_data()
     {
-        QTest::addColumn<QString>("ordre");
-        QTest::addColumn<QList<int>>("numeros");
-        QTest::addColumn<QList<double>>("xmins");
-        QTest::addColumn<QList<double>>("ymins");
+        galbix::tests::Colonnes<QString, QList<int>, QList<double>, QList<double>>("ordre", "numeros", "xmins", "ymins");
         QTest::newRow("3,1r,2") << "3,1r,2" << QList<int>{3, 1, 2} << QList<double>{-30, -41, -63} << QList<double>{5, 5, 5};
         QTest::newRow("1,2") << "1,2" << QList<int>{1, 2} << QList<double>{0, -22} << QList<double>{0, 0};
         QTest::newRow("un seul") << "2" << QList<int>{2} << QList<double>{100} << QList<double>{50};
@@ -155,8 +142,7 @@ private slots:
             QVERIFY(c.value("ymax").toDouble() > c.value("ymin").toDouble());
         }
         const galbix::LectureFichier relu = galbix::LireFichierDetaille(sortie);
-        QVERIFY(relu.ok);
-        QVERIFY(relu.points.size() >= size_t(4 * numeros.size()));
+        QVERIFY(relu.ok && relu.points.size() >= size_t(4 * numeros.size()));
         QVERIFY(std::fabs(relu.Xmin - xmins.last()) < 1e-3);
     }
 };

@@ -3,6 +3,7 @@
 // whole and nothing to scroll, and a start-quit-start cycle leaves the settings file as it was.
 
 #include "common/BancFenetre.h"
+#include "common/Octets.h"
 #include "common/TestMain.h"
 
 #include "app/PiloteDecoupe.h"
@@ -11,7 +12,6 @@
 #include "sequences/ui/FenetreSequences.h"
 
 #include <QAbstractButton>
-#include <QFile>
 #include <QLabel>
 #include <QScreen>
 #include <QScrollArea>
@@ -24,23 +24,19 @@ using namespace galbix::tests;
 
 namespace {
 
-/// The window manager frames a window some time after it is shown.
+/// Shown, framed by the window manager, and no longer resized by it (it may resize a window
+/// once or twice after mapping it).
 bool AttendreCadre(QWidget& w)
 {
-    if (!QTest::qWaitForWindowExposed(&w))
+    if (!QTest::qWaitForWindowExposed(&w)
+        || !QTest::qWaitFor([&] { return !w.windowHandle()->frameMargins().isNull(); }, 3000))
         return false;
-    return QTest::qWaitFor([&] { return !w.windowHandle()->frameMargins().isNull(); }, 3000);
-}
-
-/// Waits until the window has kept the same size for a little while (the manager may resize
-/// it once or twice after mapping it).
-void AttendreStable(QWidget& w)
-{
     QSize avant;
     for (int i = 0; i < 40 && w.size() != avant; ++i) {
         avant = w.size();
         QTest::qWait(50);
     }
+    return true;
 }
 
 /// The controls of `racine` whose caption does not fit in their width, by name and caption.
@@ -81,12 +77,6 @@ TamponLecture Contours(int n)
     return t;
 }
 
-QByteArray Contenu(const QString& chemin)
-{
-    QFile f(chemin);
-    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
-}
-
 } // namespace
 
 class TestEcran : public QObject {
@@ -97,10 +87,6 @@ private slots:
     {
         if (QGuiApplication::platformName() == u"offscreen")
             QSKIP("needs a real screen and window manager: run through lancer_ecran.sh");
-        qInfo("screen %dx%d, available %dx%d", QGuiApplication::primaryScreen()->size().width(),
-              QGuiApplication::primaryScreen()->size().height(),
-              QGuiApplication::primaryScreen()->availableGeometry().width(),
-              QGuiApplication::primaryScreen()->availableGeometry().height());
     }
 
     void fenetrePrincipale_data()
@@ -115,9 +101,7 @@ private slots:
         BancFenetre banc;
         banc.Charger(Naca("2412", 40, 100.0), Naca("0012", 40, 70.0));
         agrandie ? banc.fenetre.showMaximized() : banc.fenetre.show();
-        QVERIFY(AttendreCadre(banc.fenetre));
-        AttendreStable(banc.fenetre);
-        QVERIFY(DansEcran(banc.fenetre));
+        QVERIFY(AttendreCadre(banc.fenetre) && DansEcran(banc.fenetre));
         const auto* defilement = banc.fenetre.findChild<QScrollArea*>(QStringLiteral("defilementFenetre"));
         const QSize contenu = defilement->widget()->minimumSize(), vue = defilement->viewport()->size();
         const QString tailles = QStringLiteral("content %1x%2 in %3x%4")
@@ -146,12 +130,11 @@ private slots:
         FenetreSequences f(dialogues, tampon, CoteE, dossier.filePath(QStringLiteral("Galbix.ini")), dossier.path());
         f.show();
         QVERIFY(AttendreCadre(f));
-        AttendreStable(f);
         QVERIFY2(DansEcran(f), qPrintable(QStringLiteral("%1x%2").arg(f.frameGeometry().width()).arg(f.frameGeometry().height())));
         QCOMPARE(LegendesCoupees(f).join(u", "), QString());
         f.showMaximized();
         QTest::qWait(200);
-        AttendreStable(f);
+        AttendreCadre(f);
         QCOMPARE(LegendesCoupees(f).join(u", "), QString());
     }
 
@@ -165,10 +148,8 @@ private slots:
             BancFenetre banc(true, QString(), dossier);
             banc.fenetre.show();
             QVERIFY(AttendreCadre(banc.fenetre));
-            AttendreStable(banc.fenetre);
-            QVERIFY(banc.fenetre.close());
-            const QByteArray contenu = Contenu(banc.Fichier(QStringLiteral("Galbix.ini")));
-            qInfo("cycle %d: %s", cycle, contenu.simplified().constData());
+                QVERIFY(banc.fenetre.close());
+            const QByteArray contenu = LireOctets(banc.Fichier(QStringLiteral("Galbix.ini")));
             if (cycle > 1)
                 QCOMPARE(contenu, precedent);
             precedent = contenu;
