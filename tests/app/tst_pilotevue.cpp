@@ -314,6 +314,22 @@ private slots:
         QCOMPARE(v.XCentreZoom, (projetes.XminE + projetes.XmaxE) / 2);
     }
 
+    // Ctrl held while the list bar moves selects the run between the two points.
+    void ctrlEtendLaSelection()
+    {
+        Banc b;
+        b.OuvrirProfil(CoteE, QStringLiteral("racine.dat"));
+        QScrollBar* unites = b.C().vscPoints[CoteE][0];
+        unites->setValue(8);
+        QTest::keyPress(&b.fenetre, Qt::Key_Control, Qt::ControlModifier);
+        const int historique = b.S().Historique.Taille();
+        unites->setValue(5);
+        QTest::keyRelease(&b.fenetre, Qt::Key_Control);
+        QCOMPARE(tests::Etats(b.Profils().PointsE).mid(0, 10), (QList<int>{0, 0, 0, 0, 1, 1, 1, 1, 0, 0}));
+        QCOMPARE(b.S().Historique.Taille(), historique + 1);
+        QVERIFY(b.C().panneauxEtat[0]->text().contains(QStringLiteral("Sél.: 4 pts")));
+    }
+
     void clicSurLigne_data()
     {
         tests::Colonnes<QString, int>("etiquette", "point");
