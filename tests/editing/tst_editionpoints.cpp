@@ -245,8 +245,6 @@ private slots:
         QTest::newRow("reliée, écart 10")
             << 1 << "10"
             << "4 0 0|0 0 0|10 5 0|20 0 0|24 0 0|24 -5 0|24 -10 0|20 -10 0|10 -15 0|0 -10 0|4 -10 0" << "10.0";
-        QTest::newRow("écart décimal") << 0 << "2.5"
-                                                     << "0 0 0|10 5 0|20 0 0|20 -2.5 0|10 -7.5 0|0 -2.5 0" << "2.5";
     }
     void dupliquer()
     {
@@ -333,9 +331,6 @@ private slots:
         };
         QTest::newRow("translation hors des réels")
             << grand << forme([](ContexteEdition& c) { return CommandeDeplacer(c, SensTranslation(0), 1e38f); })
-            << "Erreur de saisie";
-        QTest::newRow("étirement hors des réels")
-            << grand << forme([](ContexteEdition& c) { return CommandeEtirer(c, SensEtirement::Y, 3e38f); })
             << "Erreur de saisie";
         QTest::newRow("écartement hors des réels") << cinq << Commande([](Session& s) {
             QString champ;

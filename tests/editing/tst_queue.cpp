@@ -37,7 +37,7 @@ struct Session {
 };
 
 enum Commande {
-    Miroir_, EtirerSansSelection, Tourner_, Deplacer_, Corde, CordeNulle, Ecartement, EcartementNul, DiedreDeg,
+    Miroir_, Tourner_, Corde, CordeNulle, Ecartement, EcartementNul, DiedreDeg,
     PresserFleche, RelacherFleche, AlignerRefuse, AlignerAccepte, ToutSelectionner, XminXmax, Ligne, LigneVide, Inverser
 };
 
@@ -46,9 +46,7 @@ SuiteCommande Executer(Session& s, int commande)
     ContexteEdition& c = s.Ctx;
     switch (commande) {
     case Miroir_: return CommandeMiroir(c, SensMiroir::Vertical);
-    case EtirerSansSelection: return CommandeEtirer(c, SensEtirement::X, 80);
     case Tourner_: s.SelectionnerTout(CoteS); return CommandeTourner(c, 5);
-    case Deplacer_: return CommandeDeplacer(c, SensTranslation::Y, 3);
     case Corde: return CommandeCorde(c, CoteS, 120);
     case CordeNulle:
         for (PointProfil& p : s.Profils.PointsS)
@@ -88,9 +86,7 @@ private slots:
         tests::Colonnes<bool, int>("refuse", "vue");
         const int R = int(MiseAJourVue::Reprojeter), F = int(MiseAJourVue::Rafraichir), A = int(MiseAJourVue::Aucune);
         QTest::newRow("miroir") << int(Miroir_) << 0 << true << false << R;
-        QTest::newRow("étirer sans sélection") << int(EtirerSansSelection) << 0 << true << false << R;
         QTest::newRow("tourner") << int(Tourner_) << 2 << true << false << R;
-        QTest::newRow("déplacer: rien avant") << int(Deplacer_) << 0 << true << false << R;
         QTest::newRow("corde") << int(Corde) << 1 << true << false << R;
         QTest::newRow("corde d'un profil de corde nulle") << int(CordeNulle) << 0 << false << true << A;
         QTest::newRow("écartement") << int(Ecartement) << 1 << true << false << R;

@@ -187,25 +187,6 @@ private slots:
 
     // One key per point as in project files: 200 000 keys in a section that is not the last,
     // written, saved, reloaded and read back. A quadratic index would take minutes here.
-    void deuxCentMilleCles()
-    {
-        constexpr int n = 200'000;
-        const auto valeur = [](int i) { return QStringLiteral("%1.000000:0.500000:0").arg(i); };
-        const QString chemin = m_dossier.filePath(QStringLiteral("grand.gbx"));
-        FichierIni ini = FichierIni::Charger(chemin);
-        ini.ViderSection("Emplanture");
-        ini.ViderSection("Saumon");
-        for (int i = 1; i <= n; ++i)
-            ini.Ecrire("Emplanture", QString::number(i), valeur(i));
-        ini.Ecrire("Saumon", "NombrePoints", QString::number(n));
-        QVERIFY(ini.Enregistrer(chemin));
-        const FichierIni relu = FichierIni::Charger(chemin);
-        for (int i = 1; i <= n; ++i)
-            if (relu.Lire("emplanture", QString::number(i), QString()) != valeur(i))
-                QFAIL(qPrintable(QStringLiteral("key %1").arg(i)));
-        QCOMPARE(relu.VersOctets(), ini.VersOctets());
-        QCOMPARE(LireIni("SAUMON", "NombrePoints", chemin, QString()), QString::number(n));
-    }
 
 private:
     QTemporaryDir m_dossier;

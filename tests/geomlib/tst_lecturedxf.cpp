@@ -411,8 +411,6 @@ private slots:
         QTest::newRow("nothing") << QByteArray() << QString() << "-";
         QTest::newRow("inches") << h("9\n$INSUNITS\n70\n1\n") << QString() << "pouces";
         QTest::newRow("millimetres") << h("9\n$INSUNITS\n70\n     4\n") << QString() << "millimètres";
-        QTest::newRow("unitless, metric") << h("9\n$INSUNITS\n70\n0\n9\n$MEASUREMENT\n70\n1\n") << QString()
-                                          << "métriques";
         QTest::newRow("imperial") << h("9\n$MEASUREMENT\n70\n0\n") << QString() << "impériales";
         QTest::newRow("unknown code, metric") << h("9\n$INSUNITS\n70\n99\n9\n$MEASUREMENT\n70\n1\n") << QString()
                                               << "métriques";
@@ -444,7 +442,6 @@ private slots:
         QTest::newRow("binary DXF") << QByteArray("AutoCAD Binary DXF\r\n\x1a\0\0SECTION\0", 29) << 0;
         QTest::newRow("text, not DXF") << QByteArray("NACA 2412\n1.0 0.0\n0.5 0.1\n") << 0;
         QTest::newRow("code line not a number") << entites + "abc\nLINE\n" + ligne + "0\nENDSEC\n0\nEOF\n" << 0;
-        QTest::newRow("blank code line") << entites + "\nLINE\n" + ligne + "0\nENDSEC\n0\nEOF\n" << 0;
         QTest::newRow("value missing at the end") << entites + ligne + "0" << 0;
         QTest::newRow("coordinate not a number") << entites + "0\nLINE\n10\nabc\n20\n0\n11\n1\n21\n0\n0\nENDSEC\n" << 0;
         QTest::newRow("coordinate infinite") << entites + "0\nLINE\n10\ninf\n20\n0\n11\n1\n21\n0\n0\nENDSEC\n" << 0;
