@@ -111,24 +111,6 @@ private slots:
         QTEST(LireOctets(chemin), "apres");
     }
 
-    // The save sequence of a project: empty four sections, then fill the first two.
-    // A second, smaller save leaves none of the first save's keys behind.
-    void projetNeuf()
-    {
-        const QString chemin = m_dossier.filePath(QStringLiteral("projet.gbx"));
-        QFile::remove(chemin);
-        for (int passe = 0; passe < 2; ++passe) {
-            for (const char* s : {"Emplanture", "Saumon", "Position", "Affichage"})
-                QVERIFY(ViderSectionIni(QString(s), chemin));
-            const int n = passe == 0 ? 3 : 1;
-            for (const char* s : {"Emplanture", "Saumon"})
-                for (int i = 1; i <= n; ++i)
-                    QCOMPARE(EcrireIni(QString(s), QString::number(i), QStringLiteral("%1.0").arg(i), chemin), 1);
-        }
-        QCOMPARE(LireOctets(chemin), QByteArray("[Emplanture]\r\n1=1.0\r\n\r\n[Saumon]\r\n1=1.0\r\n\r\n"
-                                                "[Position]\r\n\r\n[Affichage]\r\n"));
-    }
-
     // Missing folder, a "folder" that is a file, a path that is a folder: nothing is written.
     void echecEcriture()
     {

@@ -80,7 +80,6 @@ private slots:
         QTest::newRow("SC de type immense") << B("SC0,0,0,1,6536265362;PU0,0;PD1,1;") << unite;
         QTest::newRow("SC de type 2.5 pris pour 2") << B("SC0,2,0,2,2.5;PU0,0;PD1,1;") << C{{{0, 0}, {0.05, 0.05}}};
         QTest::newRow("SC de type 0") << B("IP0,0,400,400;SC0,10,0,10,0;PU0,0;PD1,1;") << C{{{0, 0}, {1, 1}}};
-        QTest::newRow("DF arrête l'échelle") << B("SC0,1,0,1;DF;PU40,0;PD80,0;") << C{{{1, 0}, {2, 0}}};
     }
 
     void traces()
