@@ -66,6 +66,7 @@ private slots:
         QTest::newRow("texte final") << AvecNom("F", selig + "\nsource : relevé à la main\nhttp://x/y?z=9\n") << "F"
                                      << Profil;
         QTest::newRow("fin de fichier DOS") << AvecNom("D", B(Selig).chopped(1) + "\x1a") << "D" << Profil;
+        QTest::newRow("texte après la fin DOS") << AvecNom("D", selig + "\x1a" + "2 3\nxx") << "D" << Profil;
         QTest::newRow("nom rogné, marque d'ordre UTF-8")
             << AvecNom("\xEF\xBB\xBF  Clark Y  \t", selig) << "Clark Y" << Profil;
         QTest::newRow("nom commençant par un nombre") << AvecNom("2412 modifié", selig)
@@ -103,15 +104,18 @@ private slots:
         QTest::newRow("vide") << B();
         QTest::newRow("nom seul") << B("NACA 0012\n\n  \n");
         QTest::newRow("nombre isolé") << AvecNom("N", "1 0\n0.5\n0 0\n");
+        QTest::newRow("nombre isolé final sans fin de ligne") << AvecNom("N", "0 0\n0.5 0.1\n1.0000000 ");
         QTest::newRow("trois nombres") << AvecNom("N", "1 0 0\n0 0 0\n");
         QTest::newRow("texte au milieu des données") << AvecNom("N", "1 0\nabc\n0 0\n");
         QTest::newRow("nombre suivi de texte") << AvecNom("N", "1 0\n0.5 0.1 x\n0 0\n");
         QTest::newRow("virgules décimales") << AvecNom("N", "1,0 0,0\n0,5 0,1\n");
         QTest::newRow("comptes Lednicer trop grands") << B("L\n3. 3.\n0 0\n0.5 0.1\n1 0\n0 0\n1 0\n");
+        QTest::newRow("comptes Lednicer trop petits") << B("L\n2. 2.\n0 0\n0.5 0.1\n1 0\n0 0\n1 0\n");
         QTest::newRow("comptes Lednicer négatifs") << B("L\n-3. -3.\n0 0\n0.5 0.1\n1 0\n\n0 0\n0.5 -0.1\n1 0\n");
         QTest::newRow("comptes Lednicer sans points") << B("L\n61. 61.\n");
         QTest::newRow("octet nul") << B("N\n1 0\n0 0\n\0\x01\x02", 13);
         QTest::newRow("NaN") << AvecNom("N", "1 0\nnan 0.1\n0 0\n");
+        QTest::newRow("infini") << AvecNom("N", "1 0\n0.5 inf\n0 0\n");
         QTest::newRow("hors des flottants") << AvecNom("N", "1 0\n1e39 0\n0 0\n");
     }
 

@@ -442,6 +442,7 @@ private slots:
         QTest::newRow("binary DXF") << QByteArray("AutoCAD Binary DXF\r\n\x1a\0\0SECTION\0", 29) << 0;
         QTest::newRow("text, not DXF") << QByteArray("NACA 2412\n1.0 0.0\n0.5 0.1\n") << 0;
         QTest::newRow("code line not a number") << entites + "abc\nLINE\n" + ligne + "0\nENDSEC\n0\nEOF\n" << 0;
+        QTest::newRow("blank code line") << entites + "\nLINE\n" + ligne + "0\nENDSEC\n0\nEOF\n" << 0;
         QTest::newRow("value missing at the end") << entites + ligne + "0" << 0;
         QTest::newRow("coordinate not a number") << entites + "0\nLINE\n10\nabc\n20\n0\n11\n1\n21\n0\n0\nENDSEC\n" << 0;
         QTest::newRow("coordinate infinite") << entites + "0\nLINE\n10\ninf\n20\n0\n11\n1\n21\n0\n0\nENDSEC\n" << 0;

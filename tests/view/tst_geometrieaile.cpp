@@ -45,6 +45,8 @@ private slots:
         using A = ActionGeometrie;
         QTest::newRow("flèche relâche Aligner") << Inter{-1, -1, true} << int(A::PresserFleche) << 2 << Inter{2, -1, false};
         QTest::newRow("dièdre relâche Aligner") << Inter{-1, -1, true} << int(A::PresserDiedre) << 0 << Inter{-1, 0, false};
+        QTest::newRow("saisie de flèche") << Inter{2, 3, true} << int(A::SaisirFleche) << 0 << Inter{-1, 3, false};
+        QTest::newRow("saisie de dièdre") << Inter{2, 3, true} << int(A::SaisirDiedre) << 0 << Inter{2, -1, false};
         QTest::newRow("relâcher la flèche") << Inter{2, 3, false} << int(A::RelacherFleche) << 0 << Inter{-1, 3, false};
         QTest::newRow("relâcher Aligner") << Inter{-1, -1, true} << int(A::RelacherAligner) << 0 << Inter{-1, -1, false};
     }

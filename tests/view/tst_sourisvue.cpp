@@ -1,5 +1,5 @@
-// The gesture arithmetic without the window: degenerate zoom rectangles and the drawing copy
-// during a drag (the window's own gestures are driven by the main window tests).
+// The gesture arithmetic without the window: degenerate zoom rectangles, wheel steps both ways
+// and the drawing copy during a drag (the window's own gestures are driven by the main window tests).
 #include "common/TestMain.h"
 
 #include "view/Souris.h"
@@ -45,6 +45,24 @@ private slots:
             QVERIFY(c.accepte || vue.CoeffZoom == 20.0f);
             QVERIFY(std::isfinite(vue.CoeffZoom) && vue.CoeffZoom > 0.0f);
         }
+    }
+
+    // A notch back, then two forward, about a corner: the zoom bar's steps, and the model
+    // point under the cursor stays there.
+    void molette()
+    {
+        EtatVue vue = VueType();
+        const PointVue avant = VersModele(vue, 15, 2985);
+        QVERIFY(!ZoomerMolette(vue, 15, 2985, 0));
+        double attendu = 20.0;
+        for (const int crans : {-1, 2}) {
+            QVERIFY(ZoomerMolette(vue, 15, 2985, crans));
+            for (int i = 0; i < std::abs(crans); ++i)
+                attendu = float(attendu * (crans > 0 ? 1.1 : 0.9));
+            QCOMPARE(vue.CoeffZoom, float(attendu));
+        }
+        const PointVue apres = VersModele(vue, 15, 2985);
+        QVERIFY(std::abs(apres.x - avant.x) < 1e-4f && std::abs(apres.y - avant.y) < 1e-4f);
     }
 
     // A drawing copy shorter than the model (not yet resized) is walked only as far as it goes.
