@@ -4,6 +4,7 @@
 #include "common/Colonnes.h"
 #include "common/TestMain.h"
 
+#include "app/SessionEdition.h"
 #include "editing/Duplication.h"
 #include "editing/EditionPoints.h"
 #include "editing/InsertionProfils.h"
@@ -56,14 +57,9 @@ QString Xs(const std::vector<PointProfil>& points)
     return t.join(u' ');
 }
 
-struct Session {
-    CoupleProfils Profils;
-    EtatEdition Edition;
-    EtatGeometrie Geometrie;
-    HistoriqueUndo Historique;
-    OptionsAffichage Affichage;
-    PressePapiers Pp;
-    ContexteEdition Ctx{Profils, Edition, Geometrie, Historique, Affichage};
+struct Session : SessionEdition {
+    PressePapiers& Pp = PressePapier;
+    ContexteEdition Ctx = Contexte();
 
     Session(const std::vector<PointProfil>& e, const std::vector<PointProfil>& s)
     {

@@ -1,6 +1,7 @@
 #include "common/Colonnes.h"
 #include "common/Profils.h"
 #include "common/TestMain.h"
+#include "app/SessionEdition.h"
 #include "editing/Queue.h"
 #include "model/Extremes.h"
 #include "model/Naca.h"
@@ -14,13 +15,8 @@ namespace {
 
 // Everything a command works on, as the window holds it: a root NACA 2412 of chord 200 and a
 // tip NACA 0012 of chord 150, placed once, and one snapshot of that state.
-struct Session {
-    CoupleProfils Profils;
-    EtatEdition Edition;
-    EtatGeometrie Geometrie;
-    HistoriqueUndo Historique;
-    OptionsAffichage Affichage;
-    ContexteEdition Ctx{Profils, Edition, Geometrie, Historique, Affichage};
+struct Session : SessionEdition {
+    ContexteEdition Ctx = Contexte();
 
     Session()
     {
@@ -153,7 +149,7 @@ private slots:
         CommandeFleche(s.Ctx, 0);
         const CoupleProfils sansFleche = s.Profils;
         s.Edition.PointCourantE = 7;
-        s.Affichage.AfficherPoints[CoteS] = false;
+        s.Vue.Options.AfficherPoints[CoteS] = false;
         CommandeModeSelection(s.Ctx, 1);
         CommandeBoutonFleche(s.Ctx, FlecheAlignerBF, true);
         CommandeBoutonDiedre(s.Ctx, DiedreAlignerIntrados, true);
@@ -171,7 +167,7 @@ private slots:
         QCOMPARE(s.Geometrie.Interrupteurs, InterrupteursGeometrie{});
         QCOMPARE(s.Profils.PointsS, sansFleche.PointsS);
         QCOMPARE(s.Edition.PointCourantE, 1);
-        QVERIFY(s.Affichage.AfficherPoints[CoteS]);
+        QVERIFY(s.Vue.Options.AfficherPoints[CoteS]);
         QCOMPARE(suite.Textes->Fleche, QStringLiteral("50.0"));
 
         // The undone "Aligner les BF" must not come back with the next shape change.
