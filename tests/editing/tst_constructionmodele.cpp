@@ -118,9 +118,6 @@ private slots:
         QTest::newRow("parallèles E") << paralleles << Numeros{1, 2, 3, 4} << 0 << paralleles
                                       << QStringLiteral("Pas d'intersection à l'emplanture")
                                       << QStringLiteral("Les deux segments de l'emplanture sont parallèles.");
-        QTest::newRow("parallèles S") << paralleles << Numeros{1, 2, 3, 4} << 1 << paralleles
-                                      << QStringLiteral("Pas d'intersection au saumon")
-                                      << QStringLiteral("Les deux segments du saumon sont parallèles.");
         const Points disjoints{{0, 0}, {10, 0}, {20, -5}, {20, 5}};
         QTest::newRow("ne se touchent pas") << disjoints << Numeros{1, 2, 3, 4} << 1 << disjoints
                                             << QStringLiteral("Pas d'intersection au saumon")
@@ -176,8 +173,6 @@ private slots:
 
         QTest::newRow("coin") << Points{{0, 0}, {10, 0}, {10, 10}} << Numeros{1, 2, 3} << 2.0
                               << Points{{0, -2}, {12, -2}, {12, 10}};
-        QTest::newRow("milieu aligné") << Points{{0, 0}, {5, 0}, {10, 0}} << Numeros{1, 2, 3} << 1.5
-                                       << Points{{0, -1.5}, {5, -1.5}, {10, -1.5}};
         QTest::newRow("négatif à gauche") << Points{{0, 0}, {10, 0}, {10, 10}} << Numeros{1, 2, 3} << -1.0
                                           << Points{{0, 1}, {9, 1}, {9, 10}};
         QTest::newRow("troncon partiel") << Points{{0, 0}, {10, 0}, {10, 10}, {0, 10}} << Numeros{1, 2, 3} << 1.0
@@ -244,8 +239,6 @@ private slots:
                                                  << Points{{0, 0}, {1, 0}, {2, 0}, {3, 0}, {4, 0}} << Numeros{1, 5};
         QTest::newRow("trois points en coin") << Points{{0, 0}, {1, 0}, {1, 1}} << Points{{0, 0}, {1, 0}, {2, 0}}
                                               << Numeros{1, 2, 3};
-        QTest::newRow("trois points alignés") << Points{{0, 0}, {1, 0}, {2, 0}} << Points{{0, 0}, {1, 0}, {2, 0}}
-                                              << Numeros{1, 3};
     }
     void nettoyageSynchrone()
     {

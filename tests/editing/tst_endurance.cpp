@@ -9,6 +9,7 @@
 // the step and the last commands.
 
 #include "common/TestMain.h"
+#include "app/SessionEdition.h"
 #include "editing/Queue.h"
 #include "editing/Synchronisation.h"
 #include "model/Extremes.h"
@@ -63,13 +64,8 @@ std::vector<PointProfil> Cote(Hasard& h)
     return points;
 }
 
-struct Session {
-    CoupleProfils Profils;
-    EtatEdition Edition;
-    EtatGeometrie Geometrie;
-    HistoriqueUndo Historique;
-    OptionsAffichage Affichage;
-    ContexteEdition Ctx{Profils, Edition, Geometrie, Historique, Affichage};
+struct Session : SessionEdition {
+    ContexteEdition Ctx = Contexte();
 };
 
 // Every metric of the model, for bitwise comparisons. The reference means and counts are

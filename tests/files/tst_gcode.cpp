@@ -182,7 +182,6 @@ private slots:
         QTest::newRow("démo, sans saignée, G93") << "demo" << 0.0 << false << false << xyuv << 10.0;
         QTest::newRow("démo, saignée 1.2, G94") << "demo" << 1.2 << false << true << xyuv << 10.0;
         QTest::newRow("démo, emplanture à droite, XYZA") << "demo" << 1.2 << true << false << xyza << 10.0;
-        QTest::newRow("flèche et dièdre, saignée 1.2, G93") << "fleche" << 1.2 << false << false << xyuv << 15.0;
         QTest::newRow("flèche et dièdre, emplanture à droite, G94") << "fleche" << 1.2 << true << true << xyza << 5.0;
         QTest::newRow("flèche et dièdre, sans entrée") << "fleche" << 0.0 << true << false << xyuv << 0.0;
     }
@@ -284,8 +283,6 @@ private slots:
         QTest::newRow("bloc juste entre les chariots") << Carres() << 1000.0 << 900.0 << false << QString();
         QTest::newRow("à droite : saumon avant le chariot gauche") << Carres() << 1000.0 << 99.0 << true
                                                                    << QStringLiteral("sort des chariots");
-        QTest::newRow("à droite : emplanture au-delà") << Carres() << 1000.0 << 1000.5 << true
-                                                       << QStringLiteral("sort des chariots");
         QTest::newRow("L nul") << Carres() << 0.0 << 0.0 << false << QStringLiteral("entre les chariots");
     }
     void refus()

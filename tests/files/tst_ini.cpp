@@ -111,24 +111,6 @@ private slots:
         QTEST(LireOctets(chemin), "apres");
     }
 
-    // The save sequence of a project: empty four sections, then fill the first two.
-    // A second, smaller save leaves none of the first save's keys behind.
-    void projetNeuf()
-    {
-        const QString chemin = m_dossier.filePath(QStringLiteral("projet.gbx"));
-        QFile::remove(chemin);
-        for (int passe = 0; passe < 2; ++passe) {
-            for (const char* s : {"Emplanture", "Saumon", "Position", "Affichage"})
-                QVERIFY(ViderSectionIni(QString(s), chemin));
-            const int n = passe == 0 ? 3 : 1;
-            for (const char* s : {"Emplanture", "Saumon"})
-                for (int i = 1; i <= n; ++i)
-                    QCOMPARE(EcrireIni(QString(s), QString::number(i), QStringLiteral("%1.0").arg(i), chemin), 1);
-        }
-        QCOMPARE(LireOctets(chemin), QByteArray("[Emplanture]\r\n1=1.0\r\n\r\n[Saumon]\r\n1=1.0\r\n\r\n"
-                                                "[Position]\r\n\r\n[Affichage]\r\n"));
-    }
-
     // Missing folder, a "folder" that is a file, a path that is a folder: nothing is written.
     void echecEcriture()
     {
@@ -187,25 +169,6 @@ private slots:
 
     // One key per point as in project files: 200 000 keys in a section that is not the last,
     // written, saved, reloaded and read back. A quadratic index would take minutes here.
-    void deuxCentMilleCles()
-    {
-        constexpr int n = 200'000;
-        const auto valeur = [](int i) { return QStringLiteral("%1.000000:0.500000:0").arg(i); };
-        const QString chemin = m_dossier.filePath(QStringLiteral("grand.gbx"));
-        FichierIni ini = FichierIni::Charger(chemin);
-        ini.ViderSection("Emplanture");
-        ini.ViderSection("Saumon");
-        for (int i = 1; i <= n; ++i)
-            ini.Ecrire("Emplanture", QString::number(i), valeur(i));
-        ini.Ecrire("Saumon", "NombrePoints", QString::number(n));
-        QVERIFY(ini.Enregistrer(chemin));
-        const FichierIni relu = FichierIni::Charger(chemin);
-        for (int i = 1; i <= n; ++i)
-            if (relu.Lire("emplanture", QString::number(i), QString()) != valeur(i))
-                QFAIL(qPrintable(QStringLiteral("key %1").arg(i)));
-        QCOMPARE(relu.VersOctets(), ini.VersOctets());
-        QCOMPARE(LireIni("SAUMON", "NombrePoints", chemin, QString()), QString::number(n));
-    }
 
 private:
     QTemporaryDir m_dossier;

@@ -46,14 +46,6 @@ struct Sauvegarde {
     QStringList cibles;
 };
 
-/// What a kill found.
-struct Bilan {
-    int anciens = 0;  // every target still old
-    int nouveaux = 0; // every target new
-    int melanges = 0; // a pair with one old and one new file (allowed: each is whole)
-    int restes = 0;   // kills that left a temporary file behind: the kill came mid-write
-};
-
 QStringList Temporaires(const QString& dossier)
 {
     return QDir(dossier).entryList({QStringLiteral(".~*")}, QDir::Files | QDir::Hidden);
@@ -191,7 +183,7 @@ private slots:
         }
         const qint64 ecriture = vu ? std::max<qint64>(total - debutEcriture, 200) : total;
 
-        Bilan bilan;
+        int enCours = 0; // kills that left a temporary file behind: they came mid-write
         for (int essai = 0; essai < Interruptions; ++essai) {
             QVERIFY(remettre());
             guet.Oublier();
@@ -213,25 +205,18 @@ private slots:
             }
             QCOMPARE(p.state(), QProcess::NotRunning);
 
-            int nAnciens = 0;
-            int nNouveaux = 0;
+            // Each target whole, old or new (a pair may mix an old and a new file).
             for (int i = 0; i < s.cibles.size(); ++i) {
                 const QByteArray apres = LireOctets(s.cibles[i]);
-                nAnciens += apres == anciens[i];
-                nNouveaux += apres == nouveaux[i];
                 if (apres != anciens[i] && apres != nouveaux[i])
                     QFAIL(qPrintable(QStringLiteral("seed %1, kill %2 after %3 µs: %4 holds %5 bytes, neither the old "
                                                     "(%6) nor the new (%7) content")
                                          .arg(m_graine).arg(essai).arg(attente).arg(s.cibles[i])
                                          .arg(apres.size()).arg(anciens[i].size()).arg(nouveaux[i].size())));
             }
-            bilan.anciens += nAnciens == s.cibles.size();
-            bilan.nouveaux += nNouveaux == s.cibles.size();
-            bilan.melanges += nAnciens != s.cibles.size() && nNouveaux != s.cibles.size();
-            bilan.restes += !Temporaires(dossier).isEmpty();
+            enCours += !Temporaires(dossier).isEmpty();
         }
-        qInfo("%s: %d kills, %d old, %d new, %d mixed pairs, %d mid-write (run %lld µs, write %lld µs)",
-              qPrintable(genre), Interruptions, bilan.anciens, bilan.nouveaux, bilan.melanges, bilan.restes,
+        qInfo("%s: %d kills, %d mid-write (run %lld µs, write %lld µs)", qPrintable(genre), Interruptions, enCours,
               static_cast<long long>(total), static_cast<long long>(ecriture));
     }
 

@@ -80,16 +80,10 @@ private slots:
         QTest::addColumn<QString>("commentaire"); // empty: unchanged
 
         const QString commentaire = QStringLiteral("Commentaire profil: NACA 2412\r\n");
-        QTest::newRow("dat corde unité") << "naca.dat" << DatNaca("2412", 1.0) << 79 << 100.0f << "100.0" << 100.0f
-                                         << -1.0f << commentaire;
         QTest::newRow("DAT corde 250") << "naca.DAT" << DatNaca("2412", 250.0) << 79 << 100.0f << "100.0" << 100.0f
                                        << -1.0f << commentaire;
         QTest::newRow("dxf corde 40") << "plaque.dxf" << DxfPlaque(40.0, 200) << 4 << 40.0f << "40.0" << 50.0f
                                       << 0.008f << QString();
-        QTest::newRow("DXF corde 5.5") << "plaque.DXF" << DxfPlaque(5.5, 50) << 4 << 5.5f << "5.5" << 5.0f << 0.0011f
-                                       << QString();
-        QTest::newRow("dxf corde 6") << "plaque6.dxf" << DxfPlaque(6.0, 50) << 4 << 6.0f << "6.0" << 10.0f << 0.0012f
-                                     << QString();
         QTest::newRow("plt carré 80") << "carre.plt" << PltCarre() << 5 << 80.0f << "80.0" << 100.0f << 0.016f
                                       << QString();
         // Mixed-case extensions: read, but neither thinned nor scaled.
@@ -186,7 +180,6 @@ private slots:
             const QByteArray c = cote == CoteE ? "E " : "S ";
             auto ligne = [&](const char* nom) -> QTestData& { return QTest::newRow((c + nom).constData()) << cote << true; };
             ligne("absent") << "absent.dat" << QByteArray() << echec;
-            ligne("vide") << "vide.dat" << QByteArray("") << echec;
             ligne("binaire") << "bruit.dat" << binaire << echec;
             ligne("dxf sans entité") << "rien.dxf" << QByteArray("0\nSECTION\n2\nENTITIES\n0\nENDSEC\n0\nEOF\n") << echec;
             ligne("extension inconnue") << "profil.xyz" << DatNaca("2412", 1.0) << echec;

@@ -43,7 +43,6 @@ private slots:
         const QString racine = QStringLiteral("Enregistrer le profil emplanture en .dxf ou en .dat...");
         QTest::newRow("root .dat") << 0 << "aile.dat" << racine << "aile" << 2;
         QTest::newRow("root .DXF") << 0 << "aile.DXF" << racine << "aile" << 1;
-        QTest::newRow("root .Dat, any case") << 0 << "aile.Dat" << racine << "aile" << 2;
         QTest::newRow("root empty label") << 0 << "" << racine << "" << 1;
         QTest::newRow("root two dots") << 0 << "mon.aile.dat" << racine << "mon.aile" << 2;
         QTest::newRow("tip uses its own label") << 1 << "aile.dxf"
@@ -87,7 +86,6 @@ private slots:
         tests::Colonnes<int, QString>("cote", "nom");
         QTest::addColumn<bool>("uniteCorde"); // .dat: relative to the smallest X and Y, in chords
         QTest::newRow("root .dat") << 0 << "e.dat" << true;
-        QTest::newRow("tip .DAT") << 1 << "s.DAT" << true;
         QTest::newRow("tip .dxf") << 1 << "s.dxf" << false;
     }
     // The saved side reads back through the library with its header; the model is not changed.

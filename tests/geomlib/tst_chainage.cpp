@@ -24,55 +24,22 @@ using courbes::Pt2;
 
 constexpr uint32_t Aucun = UINT32_MAX;
 
-// The end points of the pieces, all scanned at each search. End point e is end (e & 1) of
-// piece e / 2: 0 its first point, 1 its last.
-class GrilleExtremites {
-public:
-    GrilleExtremites(const std::vector<Pt2>& points, const std::vector<Trace>& traces, double tolerance)
-        : m_traces(traces), m_tolerance(tolerance > 0.0 ? tolerance : 1e-9)
-    {
-        for (size_t e = 0; e < 2 * traces.size(); ++e) {
-            const Trace& t = traces[e / 2];
-            m_points.push_back(points[(e & 1) ? t.debut + t.nombre - 1 : t.debut]);
-        }
-    }
-
-    Pt2 Point(uint32_t e) const { return m_points[e]; }
-
-    /// Nearest end point closer than the tolerance to `p` whose open piece is unused (smallest
-    /// number on ties), or Aucun.
-    uint32_t PlusProche(Pt2 p, const std::vector<char>& utilise) const
-    {
-        uint32_t meilleur = Aucun;
-        double meilleureDistance = m_tolerance * m_tolerance;
-        for (uint32_t e = 0; e < uint32_t(m_points.size()); ++e) {
-            const Pt2 q = m_points[e];
-            const double d2 = (q.x - p.x) * (q.x - p.x) + (q.y - p.y) * (q.y - p.y);
-            if (!utilise[e / 2] && !m_traces[e / 2].ferme && d2 < meilleureDistance) {
-                meilleur = e;
-                meilleureDistance = d2;
-            }
-        }
-        return meilleur;
-    }
-
-private:
-    const std::vector<Trace>& m_traces;
-    double m_tolerance;
-    std::vector<Pt2> m_points;
-};
-
 struct Morceau {
     uint32_t trace;
     bool inverse;
 };
 
+// End point e is end (e & 1) of piece e / 2: 0 its first point, 1 its last; every search
+// scans them all.
 class Chaineur {
 public:
     Chaineur(const std::vector<Pt2>& points, const std::vector<Trace>& traces, double tolerance)
-        : m_points(points), m_traces(traces), m_tolerance(tolerance), m_grille(points, traces, tolerance),
-          m_utilise(traces.size(), 0)
+        : m_points(points), m_traces(traces), m_tolerance(tolerance), m_utilise(traces.size(), 0)
     {
+        for (size_t e = 0; e < 2 * traces.size(); ++e) {
+            const Trace& t = traces[e / 2];
+            m_extremites.push_back(points[(e & 1) ? t.debut + t.nombre - 1 : t.debut]);
+        }
     }
 
     std::vector<PointFichier> Contours()
@@ -94,26 +61,45 @@ public:
     }
 
 private:
+    Pt2 Point(uint32_t e) const { return m_extremites[e]; }
+
+    // Nearest end point closer than the tolerance to `p` whose open piece is unused (smallest
+    // number on ties), or Aucun.
+    uint32_t PlusProche(Pt2 p) const
+    {
+        uint32_t meilleur = Aucun;
+        double meilleureDistance = m_tolerance > 0.0 ? m_tolerance * m_tolerance : 1e-18;
+        for (uint32_t e = 0; e < uint32_t(m_extremites.size()); ++e) {
+            const double d2 = (m_extremites[e].x - p.x) * (m_extremites[e].x - p.x)
+                            + (m_extremites[e].y - p.y) * (m_extremites[e].y - p.y);
+            if (!m_utilise[e / 2] && !m_traces[e / 2].ferme && d2 < meilleureDistance) {
+                meilleur = e;
+                meilleureDistance = d2;
+            }
+        }
+        return meilleur;
+    }
+
     // Grows the chain of piece i at its end, then at its start; true when it closes.
     bool Chaine(uint32_t i)
     {
         m_avant.clear();
         m_apres.clear();
-        const Pt2 debut = m_grille.Point(2 * i);
-        Pt2 fin = m_grille.Point(2 * i + 1);
+        const Pt2 debut = Point(2 * i);
+        Pt2 fin = Point(2 * i + 1);
         bool boucle = false;
         double longueur = Corde(i);
         // A piece whose first point meets the end keeps its direction.
-        for (uint32_t e; !boucle && (e = m_grille.PlusProche(fin, m_utilise)) != Aucun;) {
+        for (uint32_t e; !boucle && (e = PlusProche(fin)) != Aucun;) {
             m_apres.push_back({e / 2, (e & 1) != 0});
-            fin = m_grille.Point(e ^ 1);
+            fin = Point(e ^ 1);
             boucle = Boucle(longueur, e, fin, debut);
         }
         // A piece whose last point meets the start keeps its direction.
         Pt2 tete = debut;
-        for (uint32_t e; !boucle && (e = m_grille.PlusProche(tete, m_utilise)) != Aucun;) {
+        for (uint32_t e; !boucle && (e = PlusProche(tete)) != Aucun;) {
             m_avant.push_back({e / 2, (e & 1) == 0});
-            tete = m_grille.Point(e ^ 1);
+            tete = Point(e ^ 1);
             boucle = Boucle(longueur, e, tete, fin);
         }
         m_chaine.assign(m_avant.rbegin(), m_avant.rend());
@@ -132,7 +118,7 @@ private:
         return longueur > 4.0 * m_tolerance && Distance(bout, autreBout) <= m_tolerance;
     }
 
-    double Corde(uint32_t t) const { return Distance(m_grille.Point(2 * t), m_grille.Point(2 * t + 1)); }
+    double Corde(uint32_t t) const { return Distance(Point(2 * t), Point(2 * t + 1)); }
 
     // Appends the points of the chain, the shared points once.
     void Emettre(bool boucle)
@@ -158,7 +144,7 @@ private:
     const std::vector<Pt2>& m_points;
     const std::vector<Trace>& m_traces;
     double m_tolerance;
-    GrilleExtremites m_grille;
+    std::vector<Pt2> m_extremites;
     std::vector<char> m_utilise;
     std::vector<Morceau> m_avant, m_apres, m_chaine;
     std::vector<PointFichier> m_sortie;

@@ -44,7 +44,6 @@ private slots:
         QTest::addColumn<QString>("enTete");
         QTest::addColumn<float>("corde");     // chord of the profile given, in mm
         QTest::addColumn<double>("diviseur"); // expected divisor
-        QTest::newRow("corde annoncée") << "200 mm" << 200.0f << 200.0;
         QTest::newRow("corde annoncée autre que l'étendue") << "Corde: 100.000" << 200.0f << 100.0;
         QTest::newRow("décimale initiale") << "profil .5 m" << 1.0f << 0.5;
         QTest::newRow("sans nombre") << "profil" << 180.0f << 180.0;

@@ -90,7 +90,6 @@ private slots:
         QTest::newRow("deux nombres") << "200 3" << "Profil 200 3";
         QTest::newRow("compte Lednicer") << "61. 61." << "Profil 61. 61.";
         QTest::newRow("commentaire") << "# essai" << "Profil # essai";
-        QTest::newRow("trois nombres") << "1 2 3" << "1 2 3";
         QTest::newRow("un nombre") << "200" << "200";
         QTest::newRow("octet nul") << QStringLiteral("a") + QChar(0) + "b" << "a b";
         QTest::newRow("fin de fichier DOS") << QStringLiteral("1") + QChar(0x1a) + "2" << "Profil 1 2";

@@ -78,11 +78,8 @@ private slots:
         // in error: the drawing stays in plotter units.
         const Contours unite{{{0, 0}, {0.025, 0.025}}};
         QTest::newRow("SC de type immense") << B("SC0,0,0,1,6536265362;PU0,0;PD1,1;") << unite;
-        QTest::newRow("SC de type au-delà de int") << B("SC0,10,0,10,2147483648;PU0,0;PD1,1;") << unite;
-        QTest::newRow("SC de type 3") << B("SC0,10,0,10,3;PU0,0;PD1,1;") << unite;
         QTest::newRow("SC de type 2.5 pris pour 2") << B("SC0,2,0,2,2.5;PU0,0;PD1,1;") << C{{{0, 0}, {0.05, 0.05}}};
         QTest::newRow("SC de type 0") << B("IP0,0,400,400;SC0,10,0,10,0;PU0,0;PD1,1;") << C{{{0, 0}, {1, 1}}};
-        QTest::newRow("DF arrête l'échelle") << B("SC0,1,0,1;DF;PU40,0;PD80,0;") << C{{{1, 0}, {2, 0}}};
     }
 
     void traces()

@@ -78,8 +78,6 @@ private slots:
                                         << 0.0f << Valeurs{100, 12, 20, 10, -1, 12.5};
         QTest::newRow("45 degrés") << XY{{0, 0}, {100, 10}} << XY{{0, 100}, {80, 110}} << 100.0f
                                    << Valeurs{100, 110, 0, 20, 100, 45};
-        QTest::newRow("-45 degrés") << XY{{0, 0}, {100, 10}} << XY{{0, -100}, {80, -90}} << 100.0f
-                                    << Valeurs{100, 110, 0, 20, -100, -45};
         // (2^24 + 2^24 + 2) / 2 is 2^24 + 1 in double but 2^24 in float: middles are taken in double.
         QTest::newRow("milieux en double") << XY{{0, 16777216}, {1, 16777216}} << XY{{0, 16777216}, {1, 16777218}}
                                            << 1.0f << Valeurs{1, 2, 0, 0, 0, 45};

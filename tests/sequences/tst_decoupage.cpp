@@ -68,7 +68,6 @@ private slots:
         tests::Colonnes<int, int>("points", "attendus");
         QTest::newRow("4 points alignés gardés") << 4 << 4;
         QTest::newRow("5 points alignés") << 5 << 2;
-        QTest::newRow("100 points alignés") << 100 << 2;
     }
     void amincissement()
     {

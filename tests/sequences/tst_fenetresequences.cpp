@@ -144,34 +144,6 @@ private slots:
         }
     }
 
-    // Side colours: unselected contours in the side's pure colour, selected ones in green.
-    void couleurs_data()
-    {
-        tests::Colonnes<int, QColor>("cote", "couleur");
-        QTest::newRow("emplanture") << CoteE << QColor(255, 0, 0);
-        QTest::newRow("saumon") << CoteS << QColor(0, 0, 255);
-    }
-    void couleurs()
-    {
-        QFETCH(int, cote);
-        QFETCH(QColor, couleur);
-        Ouvrir(cote);
-        c().cmdSelectionSequence[0]->click();
-        Cliquer(1);
-        QCOMPARE(Selection(m_f->Sequences()), QStringLiteral("101"));
-        const QImage image = c().pctSequences->Capture();
-        const auto compte = [&image](const QColor& q) {
-            int n = 0;
-            for (int y = 0; y < image.height(); ++y)
-                for (int x = 0; x < image.width(); ++x)
-                    n += image.pixelColor(x, y) == q ? 1 : 0;
-            return n;
-        };
-        QVERIFY(compte(couleur) > 20);
-        QVERIFY(compte(QColor(0, 176, 10)) > 40);
-        QCOMPARE(compte(cote == CoteE ? QColor(0, 0, 255) : QColor(255, 0, 0)), 0);
-    }
-
     // Rectangle around contours 1 and 2 with 1 selected swaps them; a rectangle cutting
     // through contour 3 leaves it; a label click toggles its entry.
     void selectionHaut()

@@ -197,7 +197,6 @@ private slots:
         QTest::newRow("dernière sélectionnée") << 0 << "0001" << "0123" << 1;
         QTest::newRow("première sélectionnée") << 1 << "1000" << "0123" << 2;
         QTest::newRow("une seule, vers la fin") << 0 << "0" << "0" << 1;
-        QTest::newRow("une seule, vers le début") << 1 << "0" << "0" << 2;
     }
     void ordre()
     {
@@ -220,7 +219,6 @@ private slots:
         QTest::newRow("avancer, fermé") << 0 << true << 1.0 << 0.0;
         QTest::newRow("reculer, fermé") << 1 << true << 0.0 << 1.0;
         QTest::newRow("avancer, ouvert: aucun changement") << 0 << false << 0.0 << 0.0;
-        QTest::newRow("reculer, ouvert: aucun changement") << 1 << false << 0.0 << 0.0;
     }
     void pointEntree()
     {

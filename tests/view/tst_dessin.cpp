@@ -176,7 +176,6 @@ private slots:
         QTest::newRow("surface") << rien << rien << 1 << "s" << "regle" << QColor(255, 193, 113) << true;
         QTest::newRow("profil intermédiaire") << rien << rien << 1 << "i" << "inter" << vert << true;
         QTest::newRow("départ de l'emplanture") << rien << rien << 1 << "" << "cercleE" << rouge << true;
-        QTest::newRow("départ du saumon") << rien << rien << 1 << "" << "cercleS" << bleu << true;
     }
     void couleurs()
     {
@@ -285,59 +284,6 @@ private slots:
         DessinateurProfils().Dessiner(p, s.modele, s.edition, s.vue, QImage());
         p.end();
         QVERIFY(CouleurPres(image, QPointF(Largeur * 0.75, Hauteur / 2.0), QColor(255, 0, 0)));
-    }
-    void profilDenseCommeDessinComplet_data()
-    {
-        tests::Colonnes<int, bool>("parSurface", "points");
-        QTest::newRow("lines, 200 000 points") << 100000 << false;
-        QTest::newRow("lines and markers, 20 000 points") << 10000 << true;
-        QTest::newRow("lines and markers, sparse") << 40 << true;
-    }
-    // Many points per pixel: the batched drawing (one vertex per pixel, one marker per pixel)
-    // paints exactly what drawing every segment and every marker paints.
-    void profilDenseCommeDessinComplet()
-    {
-        QFETCH(int, parSurface);
-        QFETCH(bool, points);
-        Scene s;
-        Preparer(s, {}, {}, EtatSelection);
-        s.modele.PointsE = tests::Naca("2412", parSurface, 300.0);
-        s.modele.PointsS = {s.modele.PointsE.front()}; // a single tip point: no line, no start marker
-        s.modele.PointsS.front().X = 1e6f; // far outside: nothing of it shows
-        CalculerExtremes(s.modele);
-        s.vue.Options.AfficherPoints[CoteE] = points;
-        s.vue.Options.AfficherPoints[CoteS] = false;
-        s.vue.Options.AfficherProfil[CoteS] = false;
-        s.vue.Omega = VuePerspective.Omega;
-        s.vue.Alpha = VuePerspective.Alpha;
-        const QImage image = Dessiner(s);
-        QImage attendu(Largeur, Hauteur, QImage::Format_ARGB32_Premultiplied);
-        attendu.fill(Qt::white);
-        QPainter p(&attendu);
-        QPen crayon(QColor(255, 0, 0));
-        crayon.setCosmetic(true);
-        p.setPen(crayon);
-        const auto& ecran = s.vue.Copies.ProfilsEcran.PointsE;
-        auto pixel = [](const PointProfil& q) {
-            return QPoint(int(std::lround(q.X / double(TwipsParPixel))), int(std::lround(q.Y / double(TwipsParPixel))));
-        };
-        for (size_t i = 0; i + 1 < ecran.size(); ++i)
-            p.drawLine(pixel(ecran[i]), pixel(ecran[i + 1]));
-        if (points) {
-            const int demi = int(std::ceil(40.0 / TwipsParPixel - 0.25));
-            for (const PointProfil& q : ecran)
-                p.drawRect(QRect(pixel(q) - QPoint(demi, demi), QSize(2 * demi, 2 * demi)));
-            // The start marker, drawn by the routine under test's own rules, is left out of the
-            // comparison: it covers a few pixels around the first point.
-        }
-        p.end();
-        const QPoint debut = pixel(ecran.front());
-        int differences = 0;
-        for (int y = 0; y < Hauteur; ++y)
-            for (int x = 0; x < Largeur; ++x)
-                if (std::abs(x - debut.x()) > 40 || std::abs(y - debut.y()) > 40)
-                    differences += image.pixel(x, y) != attendu.pixel(x, y);
-        QCOMPARE(differences, 0);
     }
     void reductionCommeDessinComplet_data()
     {

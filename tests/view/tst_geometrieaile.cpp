@@ -43,10 +43,8 @@ private slots:
     {
         tests::Colonnes<Inter, int, int, Inter>("avant", "action", "index", "apres");
         using A = ActionGeometrie;
-        QTest::newRow("flèche remplace flèche") << Inter{1, 3, false} << int(A::PresserFleche) << 0 << Inter{0, 3, false};
         QTest::newRow("flèche relâche Aligner") << Inter{-1, -1, true} << int(A::PresserFleche) << 2 << Inter{2, -1, false};
         QTest::newRow("dièdre relâche Aligner") << Inter{-1, -1, true} << int(A::PresserDiedre) << 0 << Inter{-1, 0, false};
-        QTest::newRow("Aligner relâche tout") << Inter{2, 3, false} << int(A::PresserAligner) << 0 << Inter{-1, -1, true};
         QTest::newRow("saisie de flèche") << Inter{2, 3, true} << int(A::SaisirFleche) << 0 << Inter{-1, 3, false};
         QTest::newRow("saisie de dièdre") << Inter{2, 3, true} << int(A::SaisirDiedre) << 0 << Inter{2, -1, false};
         QTest::newRow("relâcher la flèche") << Inter{2, 3, false} << int(A::RelacherFleche) << 0 << Inter{-1, 3, false};
@@ -223,7 +221,6 @@ private slots:
         QTest::addColumn<QList<double>>("valeurs"); // stored sweep and dihedral, FlecheBA and DiedreMm afterwards
         QTest::addColumn<QString>("flags");         // F(lèche) D(ièdre) re-applied by button
         using L = QList<double>;
-        QTest::newRow("rien depuis le démarrage") << Inter{} << L{0, 0, 0, 0} << "";
         QTest::newRow("valeurs saisies") << Inter{} << L{12.5, -7, 12.5, -7} << "";
         QTest::newRow("BF et intrados") << Inter{2, 4, false} << L{99, 99, 50, 0} << "FD";
         QTest::newRow("milieux et valeur") << Inter{1, -1, false} << L{99, 4, 25, 4} << "F";

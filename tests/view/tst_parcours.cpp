@@ -79,7 +79,6 @@ private slots:
         QTest::newRow("avant le début") << -5.0 << 1 << 0.0 << 0.0;
         QTest::newRow("premier coin") << 10.0 << 2 << 20.0 << 0.0;
         QTest::newRow("troisième côté") << 25.0 << 3 << 10.0 << 10.0;
-        QTest::newRow("fin") << 40.0 << 5 << 0.0 << 0.0;
         QTest::newRow("après la fin") << 1e9 << 5 << 0.0 << 0.0;
         QTest::newRow("temps non fini") << qQNaN() << 1 << 0.0 << 0.0;
     }

@@ -1,10 +1,8 @@
-// The gesture arithmetic without the window: degenerate zoom rectangles, wheel steps, the
-// drawing copy during a drag, and the outline of a dragged rectangle on the drawing widget.
-#include "common/Colonnes.h"
+// The gesture arithmetic without the window: degenerate zoom rectangles, wheel steps both ways
+// and the drawing copy during a drag (the window's own gestures are driven by the main window tests).
 #include "common/TestMain.h"
 
 #include "view/Souris.h"
-#include "view/ui/VueProfils.h"
 
 #include <QtTest>
 #include <cmath>
@@ -49,31 +47,22 @@ private slots:
         }
     }
 
-    // The zoom bar's steps, one per notch; the model point under the cursor stays there.
-    void molette_data()
-    {
-        tests::Colonnes<int, float, float>("crans", "u", "v");
-        QTest::newRow("un cran au centre") << 1 << 3000.0f << 1500.0f;
-        QTest::newRow("trois crans dans un coin") << 3 << 15.0f << 2985.0f;
-        QTest::newRow("deux crans arrière") << -2 << 4500.0f << 300.0f;
-    }
+    // A notch back, then two forward, about a corner: the zoom bar's steps, and the model
+    // point under the cursor stays there.
     void molette()
     {
-        QFETCH(int, crans);
-        QFETCH(float, u);
-        QFETCH(float, v);
         EtatVue vue = VueType();
-        const PointVue avant = VersModele(vue, u, v);
-        QVERIFY(ZoomerMolette(vue, u, v, crans));
+        const PointVue avant = VersModele(vue, 15, 2985);
+        QVERIFY(!ZoomerMolette(vue, 15, 2985, 0));
         double attendu = 20.0;
-        for (int i = 0; i < std::abs(crans); ++i)
-            attendu = float(attendu * (crans > 0 ? 1.1 : 0.9));
-        QCOMPARE(vue.CoeffZoom, float(attendu));
-        const PointVue apres = VersModele(vue, u, v);
-        QVERIFY(std::abs(apres.x - avant.x) < 1e-4f);
-        QVERIFY(std::abs(apres.y - avant.y) < 1e-4f);
-        EtatVue immobile = VueType();
-        QVERIFY(!ZoomerMolette(immobile, u, v, 0));
+        for (const int crans : {-1, 2}) {
+            QVERIFY(ZoomerMolette(vue, 15, 2985, crans));
+            for (int i = 0; i < std::abs(crans); ++i)
+                attendu = float(attendu * (crans > 0 ? 1.1 : 0.9));
+            QCOMPARE(vue.CoeffZoom, float(attendu));
+        }
+        const PointVue apres = VersModele(vue, 15, 2985);
+        QVERIFY(std::abs(apres.x - avant.x) < 1e-4f && std::abs(apres.y - avant.y) < 1e-4f);
     }
 
     // A drawing copy shorter than the model (not yet resized) is walked only as far as it goes.
@@ -90,27 +79,6 @@ private slots:
         QVERIFY(r.SelectionModifiee);
         QCOMPARE(modele.PointsE[0].Etat, int16_t(0));
         QCOMPARE(modele.PointsE[1].Etat, int16_t(1));
-    }
-
-    void rectangleDessine()
-    {
-        CoupleProfils modele;
-        EtatEdition edition;
-        EtatVue vue;
-        VueProfils dessin(modele, edition, vue);
-        dessin.resize(200, 100);
-        vue.DefinirTailleDessin(3000.0f, 1500.0f);
-        dessin.DessinerProfils();
-        const QImage fond = dessin.Capture();
-        QCOMPARE(QColor(fond.pixel(20, 50)), QColor(Qt::white));
-        // Drawn from its lower right corner to its upper left one: pixels (20, 20) to (100, 80).
-        dessin.DefinirRectangleSouris(QRectF(QPointF(1500, 1200), QPointF(300, 300)), Qt::SolidLine);
-        const QImage image = dessin.Capture();
-        QCOMPARE(QColor(image.pixel(20, 50)), QColor(Qt::black));
-        QCOMPARE(QColor(image.pixel(60, 80)), QColor(Qt::black));
-        QCOMPARE(QColor(image.pixel(60, 50)), QColor(Qt::white));
-        dessin.DefinirRectangleSouris({});
-        QCOMPARE(dessin.Capture(), fond);
     }
 };
 
