@@ -473,10 +473,6 @@ of the point lists.</translation>
         <translation>The intermediate profile must be placed between the root and the tip</translation>
     </message>
     <message>
-        <source>ProfilIntermédiare - Caractéristiques dans le fichier datas.txt créé en même temps</source>
-        <translation>Intermediate profile - Characteristics in the file datas.txt created at the same time</translation>
-    </message>
-    <message>
         <source>Profil intermédiaire impossible</source>
         <translation>Intermediate profile impossible</translation>
     </message>
