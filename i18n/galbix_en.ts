@@ -2,7 +2,7 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="en" sourcelanguage="fr">
 <context>
-    <name>Galbix</name>
+    <name>galbix</name>
     <message>
         <source>Ouverture d&apos;un projet</source>
         <translation>Opening a project</translation>
@@ -307,9 +307,6 @@
         <source>Annuler</source>
         <translation>Cancel</translation>
     </message>
-</context>
-<context>
-    <name>galbix</name>
     <message>
         <source>Galbix est déjà ouvert : la demande a été transmise à sa fenêtre.
 </source>
@@ -359,10 +356,6 @@ Press the &apos;Side view&apos; button to use this function</translation>
     <message>
         <source>Erreur de saisie de l&apos;écartement</source>
         <translation>Spacing input error</translation>
-    </message>
-    <message>
-        <source>Erreur de sélection</source>
-        <translation>Selection error</translation>
     </message>
     <message>
         <source>Il faut conserver au moins deux points non sélectionnés de chaque côté.</source>

@@ -38,8 +38,8 @@ void RecevoirDemandeInstance(FenetrePrincipale& fenetre, const QString& argument
     }
     if (fenetre.Session().ProjetOuvert) {
         const ReponseMessage reponse = fenetre.Dialogue().Message(
-            QCoreApplication::translate("Galbix", "Ouverture d'un projet"),
-            QCoreApplication::translate("Galbix", "Voulez-vous effectuer une sauvegarde du projet en cours?"), IconeMessage::Exclamation,
+            QCoreApplication::translate("galbix", "Ouverture d'un projet"),
+            QCoreApplication::translate("galbix", "Voulez-vous effectuer une sauvegarde du projet en cours?"), IconeMessage::Exclamation,
             BoutonsMessage::OuiNonAnnuler);
         if (reponse == ReponseMessage::Annuler)
             return;

@@ -28,7 +28,8 @@ namespace galbix {
 
 namespace {
 
-constexpr TexteTraduit FiltreGCode{QT_TRANSLATE_NOOP("galbix", "Programme G-code (*.ngc)|*.ngc|Tous les fichiers (*.*)|*.*")};
+constexpr TexteTraduit FiltreGCode{QT_TRANSLATE_NOOP("galbix",
+    "Programme G-code (*.ngc)|*.ngc|Tous les fichiers (*.*)|*.*")};
 constexpr TexteTraduit TitreMessage{QT_TRANSLATE_NOOP("galbix", "Programme G-code")};
 
 QString Texte(double v)

@@ -47,7 +47,7 @@ std::optional<MessageRefus> RefusTropDePoints(long long nbE, long long nbS)
     if (nbE <= tol::PointsMaxParCote && nbS <= tol::PointsMaxParCote)
         return std::nullopt;
     return MessageRefus{TitreTropDePoints,
-                        QCoreApplication::translate("Galbix", "Cette commande donnerait plus de %1 points sur un côté : elle n'est pas "
+                        QCoreApplication::translate("galbix", "Cette commande donnerait plus de %1 points sur un côté : elle n'est pas "
                                        "exécutée.")
                             .arg(tol::PointsMaxParCote)};
 }

@@ -112,8 +112,8 @@ float NettoyerCote(std::vector<PointProfil>& points)
 std::optional<MessageRefus> NettoyerSynchrone(CoupleProfils& profils)
 {
     if (profils.NbPointsE() != profils.NbPointsS())
-        return MessageRefus{QCoreApplication::translate("Galbix", "Choix impossible"),
-                            QCoreApplication::translate("Galbix", "Les profils n'ont pas le même nombre de points, le nettoyage "
+        return MessageRefus{QCoreApplication::translate("galbix", "Choix impossible"),
+                            QCoreApplication::translate("galbix", "Les profils n'ont pas le même nombre de points, le nettoyage "
                                            "synchrone est impossible.")};
     std::vector<PointProfil>& e = profils.PointsE;
     std::vector<PointProfil>& s = profils.PointsS;
@@ -137,8 +137,8 @@ std::optional<MessageRefus> NettoyerSynchrone(CoupleProfils& profils)
 std::optional<MessageRefus> RefusLissage(const CoupleProfils& profils)
 {
     if (BoutsSelectionnes(profils.PointsE) || BoutsSelectionnes(profils.PointsS))
-        return MessageRefus{QCoreApplication::translate("Galbix", "Erreur de sélection"),
-                            QCoreApplication::translate("Galbix", "Le premier et le dernier segment ne peuvent pas être lissés. Pour les "
+        return MessageRefus{QCoreApplication::translate("galbix", "Erreur de sélection"),
+                            QCoreApplication::translate("galbix", "Le premier et le dernier segment ne peuvent pas être lissés. Pour les "
                                            "traiter, il faut renuméroter le profil")};
     return std::nullopt;
 }

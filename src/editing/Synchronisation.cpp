@@ -153,8 +153,8 @@ int32_t CompterSynchro(const Points& points)
 
 QString TexteSegmentNul(const SegmentNul& segment)
 {
-    const QString cote = segment.Cote == CoteE ? QCoreApplication::translate("Galbix", "de l'emplanture") : QCoreApplication::translate("Galbix", "du saumon");
-    return QCoreApplication::translate("Galbix", "Le profil %1 a une longueur nulle entre les points de synchronisation n° %2 et n° %3.")
+    const QString cote = segment.Cote == CoteE ? QCoreApplication::translate("galbix", "de l'emplanture") : QCoreApplication::translate("galbix", "du saumon");
+    return QCoreApplication::translate("galbix", "Le profil %1 a une longueur nulle entre les points de synchronisation n° %2 et n° %3.")
         .arg(cote)
         .arg(segment.Debut)
         .arg(segment.Fin);

@@ -28,8 +28,10 @@ inline const QString ChampVide = QStringLiteral("00000.000"); ///< root header: 
 inline constexpr TexteTraduit TitreQuestion{QT_TRANSLATE_NOOP("galbix", "Demande d'importation")};
 inline constexpr TexteTraduit TexteQuestion{QT_TRANSLATE_NOOP("galbix",
     "Voulez-vous importer un projet qui effacera le projet en cours?")};
-inline constexpr TexteTraduit TitreIntrouvables{QT_TRANSLATE_NOOP("galbix", "TempE.dat ou/et TempS.dat introuvable(s)")};
-inline constexpr TexteTraduit TexteIntrouvables{QT_TRANSLATE_NOOP("galbix", "Les fichiers d'importation n'ont pas été trouvés")};
+inline constexpr TexteTraduit TitreIntrouvables{QT_TRANSLATE_NOOP("galbix",
+    "TempE.dat ou/et TempS.dat introuvable(s)")};
+inline constexpr TexteTraduit TexteIntrouvables{QT_TRANSLATE_NOOP("galbix",
+    "Les fichiers d'importation n'ont pas été trouvés")};
 inline constexpr TexteTraduit TitreImpossible{QT_TRANSLATE_NOOP("galbix", "Importation impossible")};
 inline constexpr TexteTraduit TitreExportImpossible{QT_TRANSLATE_NOOP("galbix", "Exportation impossible")};
 /// Text of the refused export; %1 is the program's folder.

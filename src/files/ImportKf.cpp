@@ -93,7 +93,7 @@ bool LireLigne(const QString& ligne, ProjetKerfex& projet, bool& fin, QString& e
     auto nombre = [&](QStringView texte, double& v) {
         const std::optional<double> n = NombreKerfex(texte);
         if (!n)
-            erreur = QCoreApplication::translate("Galbix", "« %1 » n'est pas un nombre").arg(Extrait(texte));
+            erreur = QCoreApplication::translate("galbix", "« %1 » n'est pas un nombre").arg(Extrait(texte));
         else
             v = *n;
         return n.has_value();
@@ -105,7 +105,7 @@ bool LireLigne(const QString& ligne, ProjetKerfex& projet, bool& fin, QString& e
         const qsizetype pv = valeur.indexOf(u';');
         double x = 0.0, y = 0.0;
         if (pv < 0) {
-            erreur = QCoreApplication::translate("Galbix", "point sans « ; » : « %1 »").arg(Extrait(valeur));
+            erreur = QCoreApplication::translate("galbix", "point sans « ; » : « %1 »").arg(Extrait(valeur));
             return false;
         }
         if (!nombre(QStringView(valeur).left(pv), x) || !nombre(QStringView(valeur).mid(pv + 1), y))
@@ -204,8 +204,8 @@ LectureKerfex LireProjetKerfex(const QString& chemin, ProjetKerfex& projet)
     const ContenuFichier contenu = LireFichierBorne(chemin);
     if (!contenu.ok) {
         LectureKerfex lecture;
-        lecture.Erreur = (contenu.tropVolumineux ? QCoreApplication::translate("Galbix", "fichier trop volumineux : ")
-                                                 : QCoreApplication::translate("Galbix", "lecture impossible : "))
+        lecture.Erreur = (contenu.tropVolumineux ? QCoreApplication::translate("galbix", "fichier trop volumineux : ")
+                                                 : QCoreApplication::translate("galbix", "lecture impossible : "))
                          + chemin;
         return lecture;
     }

@@ -99,7 +99,7 @@ bool LireTampon(const QString& chemin, TamponLecture& tampon, QString& erreur)
 {
     LectureFichier lecture = LireFichierDetaille(chemin);
     if (!lecture.ok || lecture.points.empty()) {
-        erreur = lecture.erreur.isEmpty() ? QCoreApplication::translate("Galbix", "aucun point dans le fichier") : lecture.erreur;
+        erreur = lecture.erreur.isEmpty() ? QCoreApplication::translate("galbix", "aucun point dans le fichier") : lecture.erreur;
         return false;
     }
     tampon = TamponDepuisLecture(std::move(lecture));
@@ -154,7 +154,7 @@ ResultatOuverture AppliquerTamponGenre(int cote, GenreProfil genre, const QStrin
     ResultatOuverture r;
     r.Cote = cote;
     if (tampon.Points.empty()) {
-        r.Erreur = QCoreApplication::translate("Galbix", "aucun point dans le fichier");
+        r.Erreur = QCoreApplication::translate("galbix", "aucun point dans le fichier");
         return r;
     }
     const bool dessin = genre == GenreProfil::Dessin;
@@ -186,7 +186,7 @@ ResultatOuverture AppliquerTamponGenre(int cote, GenreProfil genre, const QStrin
     if (!ToutFini(essai.PointsE) || !ToutFini(essai.PointsS)) {
         r = ResultatOuverture{};
         r.Cote = cote;
-        r.Erreur = QCoreApplication::translate("Galbix", "coordonnées hors limites après mise à l'échelle");
+        r.Erreur = QCoreApplication::translate("galbix", "coordonnées hors limites après mise à l'échelle");
         return r;
     }
     r.NomFichier = nomFichier;

@@ -21,7 +21,8 @@ namespace galbix {
 
 /// Texts of the open command (dialog, refusal, caption).
 namespace ouverture {
-inline constexpr TexteTraduit TitreDialogue{QT_TRANSLATE_NOOP("galbix", "Choisissez un fichier profil (.dat, .dxf, .plt)")};
+inline constexpr TexteTraduit TitreDialogue{QT_TRANSLATE_NOOP("galbix",
+    "Choisissez un fichier profil (.dat, .dxf, .plt)")};
 inline constexpr TexteTraduit FiltreEmplanture{QT_TRANSLATE_NOOP("galbix",
     "DAO (*.dxf)|*.dxf|Profil (*.dat)|*.dat|Plotter (*.plt)|*.plt|Projet Galbix (*.gbx)|*.gbx|"
     "Projet Kerfex (*.kf)|*.kf|Tous les fichiers connus|*.dxf;*.dat;*.plt;*.gbx;*.kf")};
@@ -30,7 +31,8 @@ inline constexpr TexteTraduit FiltreSaumon{QT_TRANSLATE_NOOP("galbix",
 constexpr int FiltrePreselectionneEmplanture = 6; ///< 1-based entry of the filter list
 constexpr int FiltrePreselectionneSaumon = 4;
 inline constexpr TexteTraduit TitreRefusSaumon{QT_TRANSLATE_NOOP("galbix", "Action impossible")};
-inline constexpr TexteTraduit TexteRefusSaumon{QT_TRANSLATE_NOOP("galbix", "Il faut d'abord charger un profil d'emplanture.")};
+inline constexpr TexteTraduit TexteRefusSaumon{QT_TRANSLATE_NOOP("galbix",
+    "Il faut d'abord charger un profil d'emplanture.")};
 inline constexpr TexteTraduit TitreNouveauProjet{QT_TRANSLATE_NOOP("galbix", "Profils Galbix - Nouveau projet")};
 inline const QString DebutCommentaire = QStringLiteral("Commentaire profil: ");
 } // namespace ouverture

@@ -14,8 +14,10 @@ namespace galbix {
 
 /// Texts and filter numbers of the save dialogs.
 namespace sauvegarde {
-inline constexpr TexteTraduit TitreEmplanture{QT_TRANSLATE_NOOP("galbix", "Enregistrer le profil emplanture en .dxf ou en .dat...")};
-inline constexpr TexteTraduit TitreSaumon{QT_TRANSLATE_NOOP("galbix", "Enregistrer le profil saumon en .dxf ou en .dat...")};
+inline constexpr TexteTraduit TitreEmplanture{QT_TRANSLATE_NOOP("galbix",
+    "Enregistrer le profil emplanture en .dxf ou en .dat...")};
+inline constexpr TexteTraduit TitreSaumon{QT_TRANSLATE_NOOP("galbix",
+    "Enregistrer le profil saumon en .dxf ou en .dat...")};
 inline constexpr TexteTraduit TitreProjet{QT_TRANSLATE_NOOP("galbix", "Enregistrer le projet ou l'image 3D...")};
 inline constexpr TexteTraduit TitreIntermediaire{QT_TRANSLATE_NOOP("galbix",
     "Enregistrer le profil intermédiaire en .dxf ou en .dat...")};

@@ -77,12 +77,12 @@ private:
     bool Reel(const Groupe& g, double& v)
     {
         return LireReelDxf(g.valeur, v)
-            || Echec(QCoreApplication::translate("Galbix", "valeur numérique invalide à la ligne %1").arg(m_lecteur.NumeroLigne() + 1));
+            || Echec(QCoreApplication::translate("galbix", "valeur numérique invalide à la ligne %1").arg(m_lecteur.NumeroLigne() + 1));
     }
     bool Entier(const Groupe& g, long long& v)
     {
         return LireEntierDxf(g.valeur, v)
-            || Echec(QCoreApplication::translate("Galbix", "valeur entière invalide à la ligne %1").arg(m_lecteur.NumeroLigne() + 1));
+            || Echec(QCoreApplication::translate("galbix", "valeur entière invalide à la ligne %1").arg(m_lecteur.NumeroLigne() + 1));
     }
 
     LecteurGroupes m_lecteur;

@@ -22,7 +22,8 @@ constexpr int16_t AngleMaximum = 359;
 constexpr int16_t PasAngle = 1;
 constexpr int16_t GrandPasAngle = 10;
 inline constexpr TexteTraduit TitreGlissement{QT_TRANSLATE_NOOP("galbix", "Opération impossible")};
-inline constexpr TexteTraduit TexteGlissement{QT_TRANSLATE_NOOP("galbix", "Zoom + et - uniquement par clic sur les flèches.")};
+inline constexpr TexteTraduit TexteGlissement{QT_TRANSLATE_NOOP("galbix",
+    "Zoom + et - uniquement par clic sur les flèches.")};
 } // namespace zoom
 
 /// State of the zoom bar.
