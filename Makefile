@@ -10,7 +10,7 @@ export CCACHE_BASEDIR := $(CURDIR)
 export CCACHE_NOHASHDIR := 1
 
 .PHONY: deps configure build run test asan bench screenshots clean
-.PHONY: install package
+.PHONY: install package traductions
 
 deps:
 	@bash scripts/install-deps
@@ -48,6 +48,11 @@ fuzz: deps
 	test -f build-fuzz/build.ninja || CC=clang CXX=clang++ cmake -S fuzz -B build-fuzz -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo
 	cmake --build build-fuzz -j $(JOBS)
 	bash fuzz/lancer $(FUZZ_SECONDS) build-fuzz
+
+# Refreshes i18n/galbix_en.ts from the texts of the sources (lupdate); translate the new
+# entries (Qt Linguist, or by hand) before committing.
+traductions: configure
+	cmake --build $(BUILD) --target traductions
 
 # Pictures of the windows on a 1024x768 screen with a window manager (offscreen when Xvfb or
 # openbox is missing), into build/screenshots/, then those of the manual into its images.

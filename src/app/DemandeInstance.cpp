@@ -5,6 +5,7 @@
 #include "app/PiloteFichiers.h"
 #include "view/ui/Dialogues.h"
 
+#include <QCoreApplication>
 #include <QApplication>
 
 namespace galbix {
@@ -37,8 +38,8 @@ void RecevoirDemandeInstance(FenetrePrincipale& fenetre, const QString& argument
     }
     if (fenetre.Session().ProjetOuvert) {
         const ReponseMessage reponse = fenetre.Dialogue().Message(
-            QStringLiteral("Ouverture d'un projet"),
-            QStringLiteral("Voulez-vous effectuer une sauvegarde du projet en cours?"), IconeMessage::Exclamation,
+            QCoreApplication::translate("galbix", "Ouverture d'un projet"),
+            QCoreApplication::translate("galbix", "Voulez-vous effectuer une sauvegarde du projet en cours?"), IconeMessage::Exclamation,
             BoutonsMessage::OuiNonAnnuler);
         if (reponse == ReponseMessage::Annuler)
             return;

@@ -36,17 +36,17 @@ QString VersionProgramme()
 
 QString TexteInformationsSysteme()
 {
-    return QStringLiteral("Système : ") + QSysInfo::prettyProductName() + u'\n'
-           + QStringLiteral("Noyau : ") + QSysInfo::kernelType() + u' ' + QSysInfo::kernelVersion() + u'\n'
-           + QStringLiteral("Processeur : ") + QSysInfo::currentCpuArchitecture() + u'\n'
-           + QStringLiteral("Qt : ") + QString::fromLatin1(qVersion()) + QStringLiteral(" (construit avec ")
+    return FenetreAPropos::tr("Système : ") + QSysInfo::prettyProductName() + u'\n'
+           + FenetreAPropos::tr("Noyau : ") + QSysInfo::kernelType() + u' ' + QSysInfo::kernelVersion() + u'\n'
+           + FenetreAPropos::tr("Processeur : ") + QSysInfo::currentCpuArchitecture() + u'\n'
+           + FenetreAPropos::tr("Qt : ") + QString::fromLatin1(qVersion()) + FenetreAPropos::tr(" (construit avec ")
            + QStringLiteral(QT_VERSION_STR) + u')' + u'\n'
-           + QStringLiteral("Galbix : ") + VersionProgramme();
+           + FenetreAPropos::tr("Galbix : ") + VersionProgramme();
 }
 
 QString LigneVersionBibliotheque(int version)
 {
-    return QStringLiteral("Version de Tranchex.dll : 0.0.") + QString::number(version);
+    return FenetreAPropos::tr("Version de Tranchex.dll : 0.0.") + QString::number(version);
 }
 
 FenetreAPropos::FenetreAPropos(Dialogues& dialogues, QWidget* parent)
@@ -54,7 +54,7 @@ FenetreAPropos::FenetreAPropos(Dialogues& dialogues, QWidget* parent)
     , m_dialogues(dialogues)
 {
     setObjectName(QStringLiteral("formAbout"));
-    setWindowTitle(QStringLiteral("À propos de ") + TitreProgramme);
+    setWindowTitle(tr("À propos de ") + TitreProgramme);
     setModal(true);
 
     auto* icone = new QLabel;
@@ -67,10 +67,10 @@ FenetreAPropos::FenetreAPropos(Dialogues& dialogues, QWidget* parent)
     police.setPointSizeF(police.pointSizeF() * 1.8);
     police.setBold(true);
     titre->setFont(police);
-    auto* version = Texte(QStringLiteral("lblVersion"), QStringLiteral("Version ") + VersionProgramme());
+    auto* version = Texte(QStringLiteral("lblVersion"), tr("Version ") + VersionProgramme());
     auto* bibliotheque = Texte(QStringLiteral("lblVersionTranchex"), LigneVersionBibliotheque(Version()));
     auto* description = Texte(QStringLiteral("lblDescription"),
-        QStringLiteral("Préparation des profils d'emplanture et de saumon pour la découpe au fil chaud "
+        tr("Préparation des profils d'emplanture et de saumon pour la découpe au fil chaud "
                        "des ailes et des volumes réglés."));
     description->setWordWrap(true);
     auto* ligne = new QFrame;
@@ -81,7 +81,7 @@ FenetreAPropos::FenetreAPropos(Dialogues& dialogues, QWidget* parent)
     auto* ok = boutons->addButton(QStringLiteral("OK"), QDialogButtonBox::AcceptRole);
     ok->setObjectName(QStringLiteral("cmdOK"));
     ok->setDefault(true);
-    auto* systeme = boutons->addButton(QStringLiteral("Infos système..."), QDialogButtonBox::ActionRole);
+    auto* systeme = boutons->addButton(tr("Infos système..."), QDialogButtonBox::ActionRole);
     systeme->setObjectName(QStringLiteral("cmdInfosSysteme"));
     connect(boutons, &QDialogButtonBox::accepted, this, &QDialog::accept);
     connect(systeme, &QPushButton::clicked, this, &FenetreAPropos::InformationsSysteme);
@@ -107,7 +107,7 @@ void FenetreAPropos::InformationsSysteme()
     if (m_dialogues.LancerInformationsSysteme())
         return;
     m_dialogues.Message(windowTitle(),
-                        QStringLiteral("Les informations système ne sont pas disponibles actuellement") +
+                        tr("Les informations système ne sont pas disponibles actuellement") +
                             QStringLiteral("\n\n") + TexteInformationsSysteme(),
                         IconeMessage::Information, BoutonsMessage::Ok);
 }

@@ -114,9 +114,9 @@ void FenetrePrincipale::FermerProfil(int cote)
         return;
     const PointProfil premier = points.front();
     if (premier.X == points.back().X && premier.Y == points.back().Y) {
-        m_dialogues.Message(QStringLiteral("Opération impossible"),
-                            cote == CoteE ? QStringLiteral("Le profil d'emplanture est déjà fermé")
-                                          : QStringLiteral("Le profil de saumon est déjà fermé"),
+        m_dialogues.Message(tr("Opération impossible"),
+                            cote == CoteE ? tr("Le profil d'emplanture est déjà fermé")
+                                          : tr("Le profil de saumon est déjà fermé"),
                             IconeMessage::Information, BoutonsMessage::Ok);
     } else {
         if (!edition.BlocageUndo)

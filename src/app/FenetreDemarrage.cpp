@@ -195,8 +195,8 @@ void FenetrePrincipale::VerifierVersionBibliotheque()
 {
     if (Version() >= VersionMinimaleBibliotheque)
         return;
-    m_dialogues.Message(QStringLiteral("Numero de version de Tranchex.dll"),
-                        QStringLiteral("Le numéro de version de Tranchex.dll est insuffisant pour bénéficier de "
+    m_dialogues.Message(tr("Numero de version de Tranchex.dll"),
+                        tr("Le numéro de version de Tranchex.dll est insuffisant pour bénéficier de "
                                        "toutes les fonctionnalités\r\nVous devez utiliser au moins Tranchex.dll v0.30"),
                         IconeMessage::Critique, BoutonsMessage::Ok);
 }

@@ -1,4 +1,5 @@
 #include "app/FenetreMachine.h"
+#include "model/TexteTraduit.h"
 
 #include "app/FabriqueControles.h"
 #include "app/FenetreAPropos.h"
@@ -27,8 +28,9 @@ namespace galbix {
 
 namespace {
 
-const QString FiltreGCode = QStringLiteral("Programme G-code (*.ngc)|*.ngc|Tous les fichiers (*.*)|*.*");
-const QString TitreMessage = QStringLiteral("Programme G-code");
+constexpr TexteTraduit FiltreGCode{QT_TRANSLATE_NOOP("galbix",
+    "Programme G-code (*.ngc)|*.ngc|Tous les fichiers (*.*)|*.*")};
+constexpr TexteTraduit TitreMessage{QT_TRANSLATE_NOOP("galbix", "Programme G-code")};
 
 QString Texte(double v)
 {
@@ -52,10 +54,10 @@ QString NomPropose(const QString& nomRacine)
 QString Resume(const ProgrammeGCode& g, const MachineDecoupe& m, const QString& chemin)
 {
     const auto etendue = [](const EtendueChariot& e, QChar h, QChar v) {
-        return QStringLiteral("%1 de %2 à %3 mm, %4 de %5 à %6 mm")
+        return FenetreMachine::tr("%1 de %2 à %3 mm, %4 de %5 à %6 mm")
             .arg(QString(h), Texte(e.XMin), Texte(e.XMax), QString(v), Texte(e.YMin), Texte(e.YMax));
     };
-    QString t = QStringLiteral("Programme écrit dans %1 : %2 lignes, durée estimée %3.\n\nChariot gauche : %4\n"
+    QString t = FenetreMachine::tr("Programme écrit dans %1 : %2 lignes, durée estimée %3.\n\nChariot gauche : %4\n"
                                "Chariot droit : %5")
                     .arg(chemin)
                     .arg(g.Lignes)
@@ -73,7 +75,7 @@ QHBoxLayout* RangeeCourses(std::array<QLineEdit*, 4>& champs, std::array<QLabel*
     auto* rangee = new QHBoxLayout;
     for (size_t i = 0; i < 4; ++i) {
         champs[i] = fabrique::ChampNombre(fabrique::NomIndexe(QStringLiteral("txtCourse"), int(i)),
-                                          QStringLiteral("Course de l'axe, à partir de 0"));
+                                          FenetreMachine::tr("Course de l'axe, à partir de 0"));
         lettres[i] = fabrique::Legende(QString(), champs[i]);
         rangee->addWidget(lettres[i]);
         rangee->addWidget(champs[i]);
@@ -86,14 +88,14 @@ QHBoxLayout* RangeeCourses(std::array<QLineEdit*, 4>& champs, std::array<QLabel*
 FenetreMachine::FenetreMachine(FenetrePrincipale& fenetre) : QDialog(&fenetre), m_fenetre(fenetre)
 {
     setObjectName(QStringLiteral("frmMachineDecoupe"));
-    setWindowTitle(QStringLiteral("Machine de découpe"));
+    setWindowTitle(tr("Machine de découpe"));
     auto* pile = new QVBoxLayout(this);
     pile->addWidget(ConstruireChamps());
     auto* boutons = new QDialogButtonBox;
-    auto* ecrire = boutons->addButton(QStringLiteral("Écrire le programme…"), QDialogButtonBox::ActionRole);
+    auto* ecrire = boutons->addButton(tr("Écrire le programme…"), QDialogButtonBox::ActionRole);
     ecrire->setObjectName(QStringLiteral("cmdEcrireProgramme"));
     ecrire->setDefault(true);
-    auto* fermer = boutons->addButton(QStringLiteral("Fermer"), QDialogButtonBox::RejectRole);
+    auto* fermer = boutons->addButton(tr("Fermer"), QDialogButtonBox::RejectRole);
     fermer->setObjectName(QStringLiteral("cmdFermerMachine"));
     pile->addWidget(boutons);
     connect(ecrire, &QPushButton::clicked, this, [this] {
@@ -137,39 +139,39 @@ QWidget* FenetreMachine::ConstruireChamps()
         g->addWidget(Legende(texte), ligne, 0);
         g->addLayout(rangee, ligne++, 1, 1, 3);
     };
-    nombre(m_entreChariots, QStringLiteral("txtEntreChariots"), QStringLiteral("Distance entre les chariots L"),
-           QStringLiteral("mm"), QStringLiteral("Distance entre les plans des deux chariots"));
+    nombre(m_entreChariots, QStringLiteral("txtEntreChariots"), tr("Distance entre les chariots L"),
+           QStringLiteral("mm"), tr("Distance entre les plans des deux chariots"));
     nombre(m_emplanture, QStringLiteral("txtEmplantureMachine"),
-           QStringLiteral("Du chariot gauche à l'emplanture D"), QStringLiteral("mm"),
-           QStringLiteral("Distance du chariot gauche à la face d'emplanture du bloc"));
+           tr("Du chariot gauche à l'emplanture D"), QStringLiteral("mm"),
+           tr("Distance du chariot gauche à la face d'emplanture du bloc"));
     m_cote = {Option(QStringLiteral("optCoteEmplanture_0"), QStringLiteral("gauche")),
               Option(QStringLiteral("optCoteEmplanture_1"), QStringLiteral("droit"))};
-    options(m_cote, QStringLiteral("Emplanture du côté du chariot"));
+    options(m_cote, tr("Emplanture du côté du chariot"));
     m_axes = new QComboBox;
     m_axes->setObjectName(QStringLiteral("cboAxes"));
     m_axes->addItems({QStringLiteral("X Y (gauche), U V (droit)"), QStringLiteral("X Y (gauche), Z A (droit)")});
-    g->addWidget(Legende(QStringLiteral("Axes des chariots"), m_axes), ligne, 0);
+    g->addWidget(Legende(tr("Axes des chariots"), m_axes), ligne, 0);
     g->addWidget(m_axes, ligne++, 1, 1, 3);
-    g->addWidget(Legende(QStringLiteral("Courses (mm)")), ligne, 0);
+    g->addWidget(Legende(tr("Courses (mm)")), ligne, 0);
     g->addLayout(RangeeCourses(m_courses, m_nomsCourses), ligne++, 1, 1, 3);
-    nombre(m_vitesse, QStringLiteral("txtVitesseMachine"), QStringLiteral("Vitesse de coupe"),
-           QStringLiteral("mm/s"), QStringLiteral("Vitesse du point de profil le plus rapide"));
-    m_avance = {Option(QStringLiteral("optAvance_0"), QStringLiteral("temps inverse (G93)")),
-                Option(QStringLiteral("optAvance_1"), QStringLiteral("mm/min sur les 4 axes (G94)"))};
-    options(m_avance, QStringLiteral("Avance"));
-    nombre(m_saignee, QStringLiteral("txtSaignee"), QStringLiteral("Saignée du fil"), QStringLiteral("mm"),
-           QStringLiteral("Largeur fondue par le fil : chaque profil est décalé de la moitié vers l'extérieur"));
-    nombre(m_entree, QStringLiteral("txtEntree"), QStringLiteral("Entrée"), QStringLiteral("mm"),
-           QStringLiteral("Le fil part d'un point situé à cette distance avant la première paire et y revient"));
+    nombre(m_vitesse, QStringLiteral("txtVitesseMachine"), tr("Vitesse de coupe"),
+           QStringLiteral("mm/s"), tr("Vitesse du point de profil le plus rapide"));
+    m_avance = {Option(QStringLiteral("optAvance_0"), tr("temps inverse (G93)")),
+                Option(QStringLiteral("optAvance_1"), tr("mm/min sur les 4 axes (G94)"))};
+    options(m_avance, tr("Avance"));
+    nombre(m_saignee, QStringLiteral("txtSaignee"), tr("Saignée du fil"), QStringLiteral("mm"),
+           tr("Largeur fondue par le fil : chaque profil est décalé de la moitié vers l'extérieur"));
+    nombre(m_entree, QStringLiteral("txtEntree"), tr("Entrée"), QStringLiteral("mm"),
+           tr("Le fil part d'un point situé à cette distance avant la première paire et y revient"));
     const auto lignes = [&](QLineEdit*& champ, const QString& nom, const QString& texte) {
         champ = new QLineEdit;
         champ->setObjectName(nom);
-        champ->setToolTip(QStringLiteral("Lignes G-code séparées par |"));
+        champ->setToolTip(tr("Lignes G-code séparées par |"));
         g->addWidget(Legende(texte, champ), ligne, 0);
         g->addWidget(champ, ligne++, 1, 1, 3);
     };
-    lignes(m_debut, QStringLiteral("txtLignesDebut"), QStringLiteral("Lignes avant la découpe"));
-    lignes(m_fin, QStringLiteral("txtLignesFin"), QStringLiteral("Lignes après la découpe"));
+    lignes(m_debut, QStringLiteral("txtLignesDebut"), tr("Lignes avant la découpe"));
+    lignes(m_fin, QStringLiteral("txtLignesFin"), tr("Lignes après la découpe"));
     g->setColumnStretch(3, 1);
     return champs;
 }
@@ -257,7 +259,7 @@ bool FenetreMachine::EcrireProgramme()
         return false;
     }
     DemandeFichier demande;
-    demande.titre = QStringLiteral("Enregistrer le programme G-code");
+    demande.titre = tr("Enregistrer le programme G-code");
     demande.filtre = FiltreGCode;
     demande.nomPropose = NomPropose(c.lblNomFichier[CoteE]->text());
     demande.dossierInitial = session.DossierSauvegarde;
@@ -268,7 +270,7 @@ bool FenetreMachine::EcrireProgramme()
     const QString chemin = AvecExtensionDuFiltre(choix.chemin, demande.filtre, choix.indexFiltre);
     session.DossierSauvegarde = RetenirDossierSauvegarde(chemin, m_fenetre.FichierReglages());
     if (!EcrireFichierAtomique(chemin, programme.Texte)) {
-        d.Message(TitreMessage, QStringLiteral("Le programme n'a pas pu être écrit dans %1.").arg(chemin),
+        d.Message(TitreMessage, tr("Le programme n'a pas pu être écrit dans %1.").arg(chemin),
                   IconeMessage::Critique, BoutonsMessage::Ok);
         return false;
     }

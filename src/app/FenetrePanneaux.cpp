@@ -65,11 +65,11 @@ QWidget* FenetrePrincipale::ConstruireColonneGauche()
     auto* modes = new QHBoxLayout;
     modes->setSpacing(4);
     modes->addWidget(ConstruireModeSelection(), 1);
-    m_c.frmSynchroniser = Cadre(QStringLiteral("frmSynchroniser"), QStringLiteral("Synchro"));
+    m_c.frmSynchroniser = Cadre(QStringLiteral("frmSynchroniser"), tr("Synchro"));
     auto* synchro = new QVBoxLayout(m_c.frmSynchroniser);
     synchro->setContentsMargins(5, 4, 5, 5);
-    m_c.cmdSynchroOptimale = Bouton(QStringLiteral("cmdSynchroOptimale"), QStringLiteral("Synchronisation optimale"),
-        QStringLiteral("Donner aux deux profils le même nombre de points, répartis entre les points de synchronisation"));
+    m_c.cmdSynchroOptimale = Bouton(QStringLiteral("cmdSynchroOptimale"), tr("Synchronisation optimale"),
+        tr("Donner aux deux profils le même nombre de points, répartis entre les points de synchronisation"));
     synchro->addWidget(m_c.cmdSynchroOptimale, 0, Qt::AlignVCenter);
     modes->addWidget(m_c.frmSynchroniser);
     pile->addLayout(modes);
@@ -81,7 +81,7 @@ QGroupBox* FenetrePrincipale::ConstruirePanneauCote(int cote)
 {
     const bool e = cote == CoteE;
     auto* cadre = Cadre(e ? QStringLiteral("frmOuvrirEmplanture") : QStringLiteral("frmOuvrirSaumon"),
-                        e ? QStringLiteral("Emplanture") : QStringLiteral("Saumon"));
+                        e ? tr("Emplanture") : tr("Saumon"));
     m_c.frmOuvrir[cote] = cadre;
     auto* pile = new QVBoxLayout(cadre);
     pile->setSpacing(3);
@@ -90,11 +90,11 @@ QGroupBox* FenetrePrincipale::ConstruirePanneauCote(int cote)
     pile->addLayout(ConstruireLigneFichier(cote));
 
     auto* corde = new QHBoxLayout;
-    m_c.txtCorde[cote] = ChampNombre(NomIndexe(QStringLiteral("txtCorde"), cote), QStringLiteral("Corde du profil (mm)"));
+    m_c.txtCorde[cote] = ChampNombre(NomIndexe(QStringLiteral("txtCorde"), cote), tr("Corde du profil (mm)"));
     m_c.cmdFermerProfil[cote] = Bouton(NomIndexe(QStringLiteral("cmdFermerProfil"), cote),
-        e ? QStringLiteral("Fermer emplanture") : QStringLiteral("Fermer saumon"),
-        QStringLiteral("Ajouter à la fin du contour une copie de son premier point"));
-    corde->addWidget(Legende(QStringLiteral("Corde du profil"), m_c.txtCorde[cote]));
+        e ? tr("Fermer emplanture") : tr("Fermer saumon"),
+        tr("Ajouter à la fin du contour une copie de son premier point"));
+    corde->addWidget(Legende(tr("Corde du profil"), m_c.txtCorde[cote]));
     corde->addWidget(m_c.txtCorde[cote]);
     corde->addWidget(Legende(QStringLiteral("mm")));
     corde->addStretch(1);
@@ -109,13 +109,13 @@ QGroupBox* FenetrePrincipale::ConstruirePanneauCote(int cote)
 
     auto* affichage = new QHBoxLayout;
     m_c.chkAfficherProfil[cote] = Case(NomIndexe(QStringLiteral("chkAfficherProfil"), cote),
-        e ? QStringLiteral("Afficher Emplanture") : QStringLiteral("Afficher Saumon"));
+        e ? tr("Afficher Emplanture") : tr("Afficher Saumon"));
     m_c.chkAfficherPoints[cote] = Case(NomIndexe(QStringLiteral("chkAfficherPoints"), cote),
-        e ? QStringLiteral("Points Emplanture") : QStringLiteral("Points Saumon"));
+        e ? tr("Points Emplanture") : tr("Points Saumon"));
     m_c.chkAfficherProfil[cote]->setChecked(true);
     m_c.chkAfficherPoints[cote]->setChecked(true);
     m_c.cmdUndo[cote] = BoutonImage(NomIndexe(QStringLiteral("cmdUndo"), cote),
-        e ? IconeGalbix::Annuler : IconeGalbix::Retablir, e ? QStringLiteral("Undo") : QStringLiteral("Redo"));
+        e ? IconeGalbix::Annuler : IconeGalbix::Retablir, e ? tr("Undo") : tr("Redo"));
     affichage->addWidget(m_c.chkAfficherProfil[cote]);
     affichage->addWidget(m_c.chkAfficherPoints[cote]);
     affichage->addStretch(1);
@@ -128,9 +128,9 @@ QHBoxLayout* FenetrePrincipale::ConstruireLigneFichier(int cote)
 {
     const bool e = cote == CoteE;
     auto* ouverture = new QHBoxLayout;
-    m_c.cmdOuvrirProfil[cote] = Bouton(NomIndexe(QStringLiteral("cmdOuvrirProfil"), cote), QStringLiteral("Ouvrir..."),
-        e ? QStringLiteral("Ouvrir un profil (.dat, .dxf, .plt), un projet Galbix (.gbx) ou un projet Kerfex (.kf)")
-          : QStringLiteral("Ouvrir le profil du saumon (.dat, .dxf, .plt)"));
+    m_c.cmdOuvrirProfil[cote] = Bouton(NomIndexe(QStringLiteral("cmdOuvrirProfil"), cote), tr("Ouvrir..."),
+        e ? tr("Ouvrir un profil (.dat, .dxf, .plt), un projet Galbix (.gbx) ou un projet Kerfex (.kf)")
+          : tr("Ouvrir le profil du saumon (.dat, .dxf, .plt)"));
     m_c.cmdOuvrirProfil[cote]->setIcon(Icone(IconeGalbix::Ouvrir));
     m_c.cmdNaca[cote] = Bouton(NomIndexe(QStringLiteral("cmdNaca"), cote), tr("NACA..."),
         e ? tr("Calculer le profil de l'emplanture à partir de son code NACA (2412, 23012, 0012-64)")
@@ -143,8 +143,8 @@ QHBoxLayout* FenetrePrincipale::ConstruireLigneFichier(int cote)
     m_c.lblNomFichier[cote]->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Preferred);
     m_c.cmdSauveProfil[cote] = BoutonImage(NomIndexe(QStringLiteral("cmdSauveProfil"), cote),
         e ? IconeGalbix::SauverEmplanture : IconeGalbix::SauverSaumon,
-        e ? QStringLiteral("Sauver le profil de l'emplanture (.dat ou .dxf)")
-          : QStringLiteral("Sauver le profil du saumon (.dat ou .dxf)"));
+        e ? tr("Sauver le profil de l'emplanture (.dat ou .dxf)")
+          : tr("Sauver le profil du saumon (.dat ou .dxf)"));
     ouverture->addWidget(m_c.cmdOuvrirProfil[cote]);
     ouverture->addWidget(m_c.cmdNaca[cote]);
     ouverture->addWidget(m_c.lblNomFichier[cote], 1);
@@ -159,19 +159,19 @@ QWidget* FenetrePrincipale::ConstruireBoutonsSelectionCote(int cote)
     pile->setContentsMargins(0, 0, 0, 0);
     pile->setSpacing(3);
     auto* tout = new QHBoxLayout;
-    m_c.cmdSelectAll[cote] = Bouton(NomIndexe(QStringLiteral("cmdSelectAll"), cote), QStringLiteral("Tout sélectionner"));
+    m_c.cmdSelectAll[cote] = Bouton(NomIndexe(QStringLiteral("cmdSelectAll"), cote), tr("Tout sélectionner"));
     m_c.cmdRAZSelection[cote] = BoutonImage(NomIndexe(QStringLiteral("cmdRAZSelection"), cote),
-                                            IconeGalbix::ToutDeselectionner, QStringLiteral("Tout déselectionner"));
+                                            IconeGalbix::ToutDeselectionner, tr("Tout déselectionner"));
     tout->addWidget(m_c.cmdSelectAll[cote], 1);
     tout->addWidget(m_c.cmdRAZSelection[cote]);
     pile->addLayout(tout);
     m_c.cmdSelectionAuto[2 * cote] = Bouton(NomIndexe(QStringLiteral("cmdSelectionAuto"), 2 * cote),
-                                            QStringLiteral("Sélection Xmin Xmax"));
+                                            tr("Sélection Xmin Xmax"));
     m_c.cmdSelectionAuto[2 * cote + 1] = Bouton(NomIndexe(QStringLiteral("cmdSelectionAuto"), 2 * cote + 1),
-                                                QStringLiteral("Sélection Ymin Ymax"));
+                                                tr("Sélection Ymin Ymax"));
     m_c.cmdSelectionAngle[cote] = Bouton(NomIndexe(QStringLiteral("cmdSelectionAngle"), cote),
-                                         QStringLiteral("Sélection >30"),
-                                         QStringLiteral("Sélectionner les angles d'au moins 30 degrés"));
+                                         tr("Sélection >30"),
+                                         tr("Sélectionner les angles d'au moins 30 degrés"));
     pile->addWidget(m_c.cmdSelectionAuto[2 * cote]);
     pile->addWidget(m_c.cmdSelectionAuto[2 * cote + 1]);
     pile->addWidget(m_c.cmdSelectionAngle[cote]);
@@ -206,7 +206,7 @@ QGroupBox* FenetrePrincipale::ConstruireListePoints(int cote)
     for (int index = 0; index < 2; ++index)
         m_c.vscPoints[cote][index] = BarreListe(NomIndexe(QStringLiteral("vscPoints") + s, index), index == 0);
     m_c.vscPoints[cote][1]->setRange(0, 0);
-    m_c.vscPoints[cote][1]->setToolTip(QStringLiteral("Milliers"));
+    m_c.vscPoints[cote][1]->setToolTip(tr("Milliers"));
     grille->addWidget(m_c.vscPoints[cote][1], 0, 3, 6, 1);
     grille->addWidget(m_c.vscPoints[cote][0], 0, 4, 6, 1);
     return cadre;
@@ -214,25 +214,25 @@ QGroupBox* FenetrePrincipale::ConstruireListePoints(int cote)
 
 QGroupBox* FenetrePrincipale::ConstruireCadreSelection()
 {
-    m_c.frmSelection = Cadre(QStringLiteral("frmSelection"), QStringLiteral("Selection"));
+    m_c.frmSelection = Cadre(QStringLiteral("frmSelection"), tr("Selection"));
     auto* pile = new QVBoxLayout(m_c.frmSelection);
     pile->setSpacing(3);
     pile->setContentsMargins(5, 4, 5, 5);
-    m_c.cmdCopier = Bouton(QStringLiteral("cmdCopier"), QStringLiteral("Copier"));
-    m_c.cmdCouper = Bouton(QStringLiteral("cmdCouper"), QStringLiteral("Couper"));
-    m_c.cmdColler = Bouton(QStringLiteral("cmdColler"), QStringLiteral("Coller"));
-    m_c.cmdSupprimer = Bouton(QStringLiteral("cmdSupprimer"), QStringLiteral("Supprimer"));
-    m_c.cmdInsererPoint = Bouton(QStringLiteral("cmdInsererPoint"), QStringLiteral("Insérer un point"));
-    m_c.cmdRenumeroter = Bouton(QStringLiteral("cmdRenumeroter"), QStringLiteral("Renuméroter"),
-                                QStringLiteral("Faire commencer le contour sélectionné au point courant"));
-    m_c.cmdIntersection = Bouton(QStringLiteral("cmdIntersection"), QStringLiteral("Créer l'intersection"));
-    m_c.cmdLisser = Bouton(QStringLiteral("cmdLisser"), QStringLiteral("Lisser (spline)"));
-    m_c.cmdNettoyage = Bouton(QStringLiteral("cmdNettoyage"), QStringLiteral("Nettoyer"),
-                              QStringLiteral("Retirer les points superflus"));
-    m_c.cmdSymetrie[0] = BoutonImage(QStringLiteral("cmdSymetrie_0"), IconeGalbix::MiroirVertical, QStringLiteral("Miroir vertical"));
-    m_c.cmdSymetrie[1] = BoutonImage(QStringLiteral("cmdSymetrie_1"), IconeGalbix::MiroirHorizontal, QStringLiteral("Miroir horizontal"));
+    m_c.cmdCopier = Bouton(QStringLiteral("cmdCopier"), tr("Copier"));
+    m_c.cmdCouper = Bouton(QStringLiteral("cmdCouper"), tr("Couper"));
+    m_c.cmdColler = Bouton(QStringLiteral("cmdColler"), tr("Coller"));
+    m_c.cmdSupprimer = Bouton(QStringLiteral("cmdSupprimer"), tr("Supprimer"));
+    m_c.cmdInsererPoint = Bouton(QStringLiteral("cmdInsererPoint"), tr("Insérer un point"));
+    m_c.cmdRenumeroter = Bouton(QStringLiteral("cmdRenumeroter"), tr("Renuméroter"),
+                                tr("Faire commencer le contour sélectionné au point courant"));
+    m_c.cmdIntersection = Bouton(QStringLiteral("cmdIntersection"), tr("Créer l'intersection"));
+    m_c.cmdLisser = Bouton(QStringLiteral("cmdLisser"), tr("Lisser (spline)"));
+    m_c.cmdNettoyage = Bouton(QStringLiteral("cmdNettoyage"), tr("Nettoyer"),
+                              tr("Retirer les points superflus"));
+    m_c.cmdSymetrie[0] = BoutonImage(QStringLiteral("cmdSymetrie_0"), IconeGalbix::MiroirVertical, tr("Miroir vertical"));
+    m_c.cmdSymetrie[1] = BoutonImage(QStringLiteral("cmdSymetrie_1"), IconeGalbix::MiroirHorizontal, tr("Miroir horizontal"));
     m_c.cmdInverserSelection = BoutonImage(QStringLiteral("cmdInverserSelection"), IconeGalbix::InverserSens,
-                                           QStringLiteral("Inverser le sens"));
+                                           tr("Inverser le sens"));
     const std::initializer_list<std::initializer_list<QWidget*>> rangees = {
         {m_c.cmdCopier, m_c.cmdCouper, m_c.cmdColler, m_c.cmdSymetrie[0], m_c.cmdSymetrie[1], m_c.cmdInverserSelection},
         {m_c.cmdSupprimer, m_c.cmdInsererPoint, m_c.cmdRenumeroter},
@@ -249,15 +249,15 @@ QGroupBox* FenetrePrincipale::ConstruireCadreSelection()
 
 QGroupBox* FenetrePrincipale::ConstruireModeSelection()
 {
-    m_c.frmModeSelection = Cadre(QStringLiteral("frmModeSelection"), QStringLiteral("Mode de sélection"));
+    m_c.frmModeSelection = Cadre(QStringLiteral("frmModeSelection"), tr("Mode de sélection"));
     auto* grille = new QVBoxLayout(m_c.frmModeSelection);
     grille->setContentsMargins(5, 4, 5, 5);
     grille->setSpacing(2);
-    const QString textes[3] = {QStringLiteral("Sélection Normale"), QStringLiteral("Sélection Points Réf."),
-                               QStringLiteral("Points de Synchro")};
-    const QString bulles[3] = {QStringLiteral("Sélectionner des points"),
-                               QStringLiteral("Marquer les points de référence (sélection violette)"),
-                               QStringLiteral("Marquer les points de synchronisation")};
+    const QString textes[3] = {tr("Sélection Normale"), tr("Sélection Points Réf."),
+                               tr("Points de Synchro")};
+    const QString bulles[3] = {tr("Sélectionner des points"),
+                               tr("Marquer les points de référence (sélection violette)"),
+                               tr("Marquer les points de synchronisation")};
     for (int i = 0; i < 3; ++i) {
         m_c.optSelection[i] = new QRadioButton(textes[i]);
         m_c.optSelection[i]->setObjectName(NomIndexe(QStringLiteral("optSelection"), i));

@@ -32,7 +32,7 @@ FenetrePrincipale::FenetrePrincipale(Dialogues& dialogues, QWidget* parent)
     , m_fichierReglages(CheminDansDossierProgramme(NomFichierReglages))
 {
     setObjectName(QStringLiteral("formGalbix"));
-    setWindowTitle(QStringLiteral("Profils Galbix"));
+    setWindowTitle(tr("Profils Galbix"));
     setWindowIcon(Icone(IconeGalbix::Application));
     m_pilotes.decoupe = std::make_unique<PiloteDecoupe>(*this);
     Construire();
@@ -110,8 +110,8 @@ void FenetrePrincipale::closeEvent(QCloseEvent* evenement)
 {
     if (m_session.ProjetOuvert) {
         const ReponseMessage reponse = m_dialogues.Message(
-            QStringLiteral("Fermeture de Galbix"),
-            QStringLiteral("Voulez-vous effectuer une sauvegarde du projet en cours?"),
+            tr("Fermeture de Galbix"),
+            tr("Voulez-vous effectuer une sauvegarde du projet en cours?"),
             IconeMessage::Exclamation, BoutonsMessage::OuiNonAnnuler);
         if (reponse == ReponseMessage::Annuler) {
             evenement->ignore();

@@ -55,10 +55,10 @@ QWidget* FenetrePrincipale::ConstruireZoneDessin()
     grille->addWidget(m_c.pctProfils, 0, 0);
 
     // The comment box lies over the lower left corner of the drawing; hidden, it takes no room.
-    m_c.txtTitreCommentaire = new QLineEdit(QStringLiteral("Commentaires - Explications (256 caractères maxi)"));
+    m_c.txtTitreCommentaire = new QLineEdit(tr("Commentaires - Explications (256 caractères maxi)"));
     m_c.txtTitreCommentaire->setObjectName(QStringLiteral("txtTitreCommentaire"));
     m_c.txtTitreCommentaire->setReadOnly(true);
-    m_c.txtTitreCommentaire->setToolTip(QStringLiteral("Cliquer pour modifier"));
+    m_c.txtTitreCommentaire->setToolTip(tr("Cliquer pour modifier"));
     m_c.txtCommentaire = new QPlainTextEdit;
     m_c.txtCommentaire->setObjectName(QStringLiteral("txtCommentaire"));
     m_c.txtCommentaire->setBackgroundRole(QPalette::Button);
@@ -124,13 +124,13 @@ QWidget* FenetrePrincipale::ConstruireBarreVue()
     auto* ligne = new QHBoxLayout(barre);
     ligne->setContentsMargins(0, 0, 0, 0);
     ligne->setSpacing(4);
-    m_c.chkVoirCommentaires = Case(QStringLiteral("chkVoirCommentaires"), QStringLiteral("Bla - bla"),
-                                   QStringLiteral("Commentaires"));
+    m_c.chkVoirCommentaires = Case(QStringLiteral("chkVoirCommentaires"), tr("Bla - bla"),
+                                   tr("Commentaires"));
     ligne->addWidget(m_c.chkVoirCommentaires);
     ligne->addStretch(1);
 
-    m_c.cmdAPropos = BoutonImage(QStringLiteral("cmdAPropos"), IconeGalbix::APropos, QStringLiteral("À propos de Galbix"));
-    m_c.cmdAide = BoutonImage(QStringLiteral("cmdAide"), IconeGalbix::Aide, QStringLiteral("Aide (F1)"));
+    m_c.cmdAPropos = BoutonImage(QStringLiteral("cmdAPropos"), IconeGalbix::APropos, tr("À propos de Galbix"));
+    m_c.cmdAide = BoutonImage(QStringLiteral("cmdAide"), IconeGalbix::Aide, tr("Aide (F1)"));
     ligne->addWidget(m_c.cmdAPropos);
     ligne->addWidget(m_c.cmdAide);
 
@@ -140,31 +140,31 @@ QWidget* FenetrePrincipale::ConstruireBarreVue()
     m_c.lblZoom->setObjectName(QStringLiteral("lblZoom"));
     m_c.lblZoom->setAlignment(Qt::AlignCenter);
     m_c.hscZoom = BarreHorizontale(QStringLiteral("hscZoom"), 0, 20000, 10000, 1,
-                                   QStringLiteral("Zoom : cliquer sur les flèches"));
+                                   tr("Zoom : cliquer sur les flèches"));
     m_c.hscZoom->setFixedWidth(96);
     zoom->addWidget(m_c.lblZoom);
     zoom->addWidget(m_c.hscZoom);
     ligne->addLayout(zoom);
 
     m_c.chkZoomSelection = BoutonImage(QStringLiteral("chkZoomSelection"), IconeGalbix::ZoomRectangle,
-                                       QStringLiteral("Zoom sur un rectangle tracé à la souris"), true);
-    m_c.cmdZoom = BoutonImage(QStringLiteral("cmdZoom"), IconeGalbix::ZoomAjuster, QStringLiteral("Ajuster la vue à la fenêtre"));
-    m_c.cmdRAZVueCote = BoutonImage(QStringLiteral("cmdRAZVueCote"), IconeGalbix::VueCote, QStringLiteral("Vue de côté"));
+                                       tr("Zoom sur un rectangle tracé à la souris"), true);
+    m_c.cmdZoom = BoutonImage(QStringLiteral("cmdZoom"), IconeGalbix::ZoomAjuster, tr("Ajuster la vue à la fenêtre"));
+    m_c.cmdRAZVueCote = BoutonImage(QStringLiteral("cmdRAZVueCote"), IconeGalbix::VueCote, tr("Vue de côté"));
     ligne->addWidget(m_c.chkZoomSelection);
     ligne->addWidget(m_c.cmdZoom);
     ligne->addWidget(m_c.cmdRAZVueCote);
 
     auto* angles = new QVBoxLayout;
     angles->setSpacing(2);
-    m_c.hscOmega = BarreHorizontale(QStringLiteral("hscOmega"), 1, 359, 120, 10, QStringLiteral("Angle de vue horizontal"));
-    m_c.hscAlpha = BarreHorizontale(QStringLiteral("hscAlpha"), 1, 359, 143, 10, QStringLiteral("Angle de vue vertical"));
+    m_c.hscOmega = BarreHorizontale(QStringLiteral("hscOmega"), 1, 359, 120, 10, tr("Angle de vue horizontal"));
+    m_c.hscAlpha = BarreHorizontale(QStringLiteral("hscAlpha"), 1, 359, 143, 10, tr("Angle de vue vertical"));
     m_c.hscOmega->setFixedWidth(96);
     m_c.hscAlpha->setFixedWidth(96);
     angles->addWidget(m_c.hscOmega);
     angles->addWidget(m_c.hscAlpha);
     ligne->addLayout(angles);
     m_c.cmdRAZPerspective = BoutonImage(QStringLiteral("cmdRAZPerspective"), IconeGalbix::Perspective,
-                                        QStringLiteral("Perspective par défaut"));
+                                        tr("Perspective par défaut"));
     ligne->addWidget(m_c.cmdRAZPerspective);
     return barre;
 }

@@ -30,7 +30,7 @@ ResultatOuverture OuvrirProfilFenetre(FenetrePrincipale& fenetre, int cote, cons
         if (!sequences.Fermee())
             sequences.done(QDialog::Rejected);
         if (!sequences.SequencesValidees()) {
-            r.Erreur = QStringLiteral("aucune séquence assemblée");
+            r.Erreur = QCoreApplication::translate("galbix", "aucune séquence assemblée");
             return r;
         }
     }

@@ -45,8 +45,8 @@ void PiloteConstruction::Nettoyer()
     bool synchrone = false;
     if (ctx.Profils.NbPointsE() == ctx.Profils.NbPointsS())
         synchrone = m_fenetre.Dialogue().Message(
-                        QStringLiteral("Nettoyage"),
-                        QStringLiteral("Le nettoyage peut être total ou conserver les points synchrones si les "
+                        tr("Nettoyage"),
+                        tr("Le nettoyage peut être total ou conserver les points synchrones si les "
                                        "profils ont le même nombre de points.\nVoulez-vous conserver les points "
                                        "synchrones?"),
                         IconeMessage::Question, BoutonsMessage::OuiNon)

@@ -87,39 +87,39 @@ PiloteDecoupe::PiloteDecoupe(FenetrePrincipale& fenetre) : m_fenetre(fenetre)
 QGroupBox* PiloteDecoupe::ConstruireCadre()
 {
     using namespace fabrique;
-    m_cadre = Cadre(QStringLiteral("frmDecoupe"), QStringLiteral("Découpe"));
+    m_cadre = Cadre(QStringLiteral("frmDecoupe"), tr("Découpe"));
     auto* grille = new QGridLayout(m_cadre);
     grille->setContentsMargins(5, 2, 5, 4);
     grille->setHorizontalSpacing(3);
     grille->setVerticalSpacing(3);
     m_precedent = BoutonLecteur(QStringLiteral("cmdDecoupePrecedent"), QStyle::SP_MediaSkipBackward,
-                                QStringLiteral("Point précédent"));
+                                tr("Point précédent"));
     m_lecture = BoutonLecteur(QStringLiteral("chkDecoupeLecture"), QStyle::SP_MediaPlay,
-                              QStringLiteral("Jouer la découpe / pause"));
+                              tr("Jouer la découpe / pause"));
     m_lecture->setCheckable(true);
     m_suivant = BoutonLecteur(QStringLiteral("cmdDecoupeSuivant"), QStyle::SP_MediaSkipForward,
-                              QStringLiteral("Point suivant"));
+                              tr("Point suivant"));
     m_champVitesse = ChampNombre(QStringLiteral("txtVitesseDecoupe"),
-                                 QStringLiteral("Vitesse de coupe : celle du chariot le plus rapide"));
+                                 tr("Vitesse de coupe : celle du chariot le plus rapide"));
     m_champVitesse->setText(FormaterNombre(m_vitesse, u"#####0.0#"));
     m_champVitesse->setMaximumWidth(m_champVitesse->fontMetrics().horizontalAdvance(QStringLiteral("00000.0")) + 8);
     m_curseur = new QSlider(Qt::Horizontal);
     m_curseur->setObjectName(QStringLiteral("hscDecoupe"));
-    m_curseur->setToolTip(QStringLiteral("Position dans la découpe"));
-    m_segments = Bouton(QStringLiteral("cmdSegmentsAVerifier"), QStringLiteral("Segments à vérifier"),
-                        QStringLiteral("Segments où un chariot se précipite pendant que l'autre se traîne"));
+    m_curseur->setToolTip(tr("Position dans la découpe"));
+    m_segments = Bouton(QStringLiteral("cmdSegmentsAVerifier"), tr("Segments à vérifier"),
+                        tr("Segments où un chariot se précipite pendant que l'autre se traîne"));
     grille->addWidget(m_precedent, 0, 0);
     grille->addWidget(m_lecture, 0, 1);
     grille->addWidget(m_suivant, 0, 2);
     grille->addWidget(m_curseur, 0, 3, 1, 2);
-    grille->addWidget(Legende(QStringLiteral("Vitesse")), 1, 0, 1, 3);
+    grille->addWidget(Legende(tr("Vitesse")), 1, 0, 1, 3);
     grille->addWidget(m_champVitesse, 1, 3);
     grille->addWidget(Legende(QStringLiteral("mm/s"), m_champVitesse), 1, 4);
     m_chariots = new QToolButton;
     m_chariots->setObjectName(QStringLiteral("chkDecoupeChariots"));
     m_chariots->setIcon(IconeChariots());
     m_chariots->setCheckable(true);
-    m_chariots->setToolTip(QStringLiteral("Chariots : montrer les trajets des deux chariots de la machine "
+    m_chariots->setToolTip(tr("Chariots : montrer les trajets des deux chariots de la machine "
                                           "(réglages de « Programme G-code… ») au lieu des points des profils"));
     grille->addWidget(m_segments, 2, 0, 1, 4);
     grille->addWidget(m_chariots, 2, 4);
@@ -273,8 +273,8 @@ void PiloteDecoupe::Arreter()
 void PiloteDecoupe::ChangerVitesse(float vitesse)
 {
     if (!(vitesse > 0.0f)) {
-        m_fenetre.Dialogue().Message(QStringLiteral("Erreur de saisie"),
-                                     QStringLiteral("La vitesse de coupe doit être supérieure à 0 mm/s."),
+        m_fenetre.Dialogue().Message(tr("Erreur de saisie"),
+                                     tr("La vitesse de coupe doit être supérieure à 0 mm/s."),
                                      IconeMessage::Critique, BoutonsMessage::Ok);
         m_champVitesse->setText(FormaterNombre(m_vitesse, u"#####0.0#"));
         return;
@@ -309,7 +309,7 @@ void PiloteDecoupe::Montrer()
     m_blocageCurseur = true;
     m_curseur->setValue(int(std::lround(m_temps / PasCurseur)));
     m_blocageCurseur = false;
-    m_etat->setText(QStringLiteral("Paire %1 / %2   %3 écoulées, %4 restantes   E %5 mm/s   S %6 mm/s")
+    m_etat->setText(tr("Paire %1 / %2   %3 écoulées, %4 restantes   E %5 mm/s   S %6 mm/s")
                         .arg(pos.Paire)
                         .arg(m_analyse.NombrePoints)
                         .arg(TexteDuree(pos.Ecoule), TexteDuree(pos.Restant), Nombre(pos.VitesseE, 2),
@@ -344,7 +344,7 @@ void PiloteDecoupe::MontrerSegmentsAVerifier()
     const AnalyseParcours analyse = m_actif ? m_analyse : AnalyserParcours(m_fenetre.Session().Profils);
     QString texte;
     if (analyse.SegmentsAVerifier.empty()) {
-        texte = QStringLiteral("Aucun segment à vérifier : sur chaque segment, les deux chariots avancent "
+        texte = tr("Aucun segment à vérifier : sur chaque segment, les deux chariots avancent "
                                "dans un rapport proche de celui des deux profils (écart maximal %1).")
                     .arg(Nombre(analyse.EcartMax, 2));
     } else {
@@ -353,16 +353,16 @@ void PiloteDecoupe::MontrerSegmentsAVerifier()
             const int32_t k = analyse.SegmentsAVerifier[i];
             numeros << QStringLiteral("%1-%2").arg(k).arg(k + 1);
         }
-        texte = QStringLiteral("%1 segment(s) où un chariot se précipite pendant que l'autre se traîne "
+        texte = tr("%1 segment(s) où un chariot se précipite pendant que l'autre se traîne "
                                "(entre les points n°) :\n%2")
                     .arg(analyse.SegmentsAVerifier.size())
                     .arg(numeros.join(QStringLiteral(", ")));
         if (analyse.SegmentsAVerifier.size() > size_t(SegmentsListesAuPlus))
             texte += QStringLiteral(" et %1 autres").arg(analyse.SegmentsAVerifier.size() - SegmentsListesAuPlus);
-        texte += QStringLiteral(".\n\nAjoutez des points de synchronisation autour de ces segments, "
+        texte += tr(".\n\nAjoutez des points de synchronisation autour de ces segments, "
                                 "puis relancez la synchronisation optimale.");
     }
-    m_fenetre.Dialogue().Message(QStringLiteral("Segments à vérifier"), texte, IconeMessage::Information,
+    m_fenetre.Dialogue().Message(tr("Segments à vérifier"), texte, IconeMessage::Information,
                                  BoutonsMessage::Ok);
 }
 

@@ -127,7 +127,7 @@ void PiloteFichiers::Exporter()
                                      IconeMessage::Critique, BoutonsMessage::Ok);
     else // the status bar says where the cutting program will find the pair
         m_fenetre.statusBar()->showMessage(
-            QStringLiteral("TempE.dat et TempS.dat écrits dans %1").arg(QDir::toNativeSeparators(dossier)), 20000);
+            tr("TempE.dat et TempS.dat écrits dans %1").arg(QDir::toNativeSeparators(dossier)), 20000);
 }
 
 void PiloteFichiers::AbandonnerImport()

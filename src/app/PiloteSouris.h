@@ -3,6 +3,8 @@
 // fit, pan, move of the selection, wheel zoom, cursor read-out and cursor shapes) and the
 // "Synchronisation optimale" command.
 
+#include "model/TexteTraduit.h"
+
 #include <QObject>
 #include <QPointF>
 #include <QString>
@@ -26,10 +28,10 @@ enum class ModeSouris : int16_t {
 };
 
 /// Title and text of the refusal of a Ctrl drag outside side view.
-inline const QString TitreDeplacementImpossible = QStringLiteral("Action impossible");
-inline const QString TexteDeplacementImpossible = QStringLiteral(
+inline constexpr TexteTraduit TitreDeplacementImpossible{QT_TRANSLATE_NOOP("galbix", "Action impossible")};
+inline constexpr TexteTraduit TexteDeplacementImpossible{QT_TRANSLATE_NOOP("galbix",
     "Le déplacement de la sélection par appui sur la touche Ctrl ne peut se faire qu'en vue de côté.\n"
-    "Appuyez sur le bouton 'Vue de côté' pour avoir accès à cette fonction");
+    "Appuyez sur le bouton 'Vue de côté' pour avoir accès à cette fonction")};
 
 class PiloteSouris : public QObject {
     Q_OBJECT

@@ -1,5 +1,7 @@
 #include "app/Traductions.h"
 
+#include "files/Reglages.h"
+
 #include <QCoreApplication>
 #include <QLibraryInfo>
 #include <QLocale>
@@ -16,6 +18,20 @@ bool InstallerTraductionsQt(QCoreApplication& application)
         return false;
     }
     return QCoreApplication::installTranslator(traducteur);
+}
+
+bool InstallerTraductions(QCoreApplication& application, Langue langue)
+{
+    if (langue == Langue::Francais)
+        return InstallerTraductionsQt(application);
+    return InstallerLangue(application, langue);
+}
+
+Langue LangueDemandee(const std::optional<QString>& code, const QString& fichierReglages)
+{
+    if (code)
+        return LangueDuCode(*code).value_or(Langue::Francais);
+    return fichierReglages.isEmpty() ? Langue::Francais : LireLangue(fichierReglages);
 }
 
 } // namespace galbix

@@ -1,19 +1,23 @@
 #include "editing/Construction.h"
+#include "model/TexteTraduit.h"
 
 #include "model/Intersection.h"
 
+#include <QCoreApplication>
 #include <cmath>
 
 namespace galbix {
 
 namespace {
 
-const QString TexteQuatrePoints = QStringLiteral("Il faut sélectionner quatre points consécutifs deux à deux.");
-const QString TexteSegmentConfondu =
-    QStringLiteral("Deux points consécutifs sont confondus, impossible de définir un des deux segments.");
-const QString TexteOffsetConfondu =
-    QStringLiteral("Deux points consécutifs sont confondus, impossible de définir un des segments.");
-const QString TexteSuperpose = QStringLiteral("Attention, vous venez de créer un point superposé à un point existant");
+constexpr TexteTraduit TexteQuatrePoints{QT_TRANSLATE_NOOP("galbix",
+    "Il faut sélectionner quatre points consécutifs deux à deux.")};
+constexpr TexteTraduit TexteSegmentConfondu{QT_TRANSLATE_NOOP("galbix",
+    "Deux points consécutifs sont confondus, impossible de définir un des deux segments.")};
+constexpr TexteTraduit TexteOffsetConfondu{QT_TRANSLATE_NOOP("galbix",
+    "Deux points consécutifs sont confondus, impossible de définir un des segments.")};
+constexpr TexteTraduit TexteSuperpose{QT_TRANSLATE_NOOP("galbix",
+    "Attention, vous venez de créer un point superposé à un point existant")};
 
 struct Vec {
     double x = 0.0, y = 0.0;
@@ -56,8 +60,8 @@ struct Troncon {
 
 QString TitreErreurSelectionCote(int cote)
 {
-    return cote == CoteE ? QStringLiteral("Erreur de sélection à l'emplanture")
-                         : QStringLiteral("Erreur de sélection au saumon");
+    return cote == CoteE ? QCoreApplication::translate("galbix", "Erreur de sélection à l'emplanture")
+                         : QCoreApplication::translate("galbix", "Erreur de sélection au saumon");
 }
 
 std::optional<AvisConstruction> IntersecterCote(std::vector<PointProfil>& points, int cote)
@@ -76,16 +80,16 @@ std::optional<AvisConstruction> IntersecterCote(std::vector<PointProfil>& points
         return Refus(titre, TexteSegmentConfondu);
 
     const bool e = cote == CoteE;
-    const QString titreAucune = e ? QStringLiteral("Pas d'intersection à l'emplanture")
-                                  : QStringLiteral("Pas d'intersection au saumon");
+    const QString titreAucune = e ? QCoreApplication::translate("galbix", "Pas d'intersection à l'emplanture")
+                                  : QCoreApplication::translate("galbix", "Pas d'intersection au saumon");
     const Intersection i = IntersectionSegments(a1.X, a1.Y, a2.X, a2.Y, b1.X, b1.Y, b2.X, b2.Y);
     switch (i.Code) {
     case CodeIntersection::Paralleles:
-        return Refus(titreAucune, e ? QStringLiteral("Les deux segments de l'emplanture sont parallèles.")
-                                    : QStringLiteral("Les deux segments du saumon sont parallèles."));
+        return Refus(titreAucune, e ? QCoreApplication::translate("galbix", "Les deux segments de l'emplanture sont parallèles.")
+                                    : QCoreApplication::translate("galbix", "Les deux segments du saumon sont parallèles."));
     case CodeIntersection::Exterieure:
-        return Refus(titreAucune, e ? QStringLiteral("Les deux segments de l'emplanture ne se touchent pas.")
-                                    : QStringLiteral("Les deux segments du saumon ne se touchent pas."));
+        return Refus(titreAucune, e ? QCoreApplication::translate("galbix", "Les deux segments de l'emplanture ne se touchent pas.")
+                                    : QCoreApplication::translate("galbix", "Les deux segments du saumon ne se touchent pas."));
     default:
         break;
     }
@@ -94,8 +98,8 @@ std::optional<AvisConstruction> IntersecterCote(std::vector<PointProfil>& points
     points.insert(points.begin() + std::ptrdiff_t(position), PointProfil{float(i.X), float(i.Y), 0});
     if (i.Code == CodeIntersection::Interieure)
         return std::nullopt;
-    return AvisConstruction{e ? QStringLiteral("Intersection en bout de segment à l'emplanture")
-                              : QStringLiteral("Intersection en bout de segment au saumon"),
+    return AvisConstruction{e ? QCoreApplication::translate("galbix", "Intersection en bout de segment à l'emplanture")
+                              : QCoreApplication::translate("galbix", "Intersection en bout de segment au saumon"),
                             TexteSuperpose, true};
 }
 

@@ -17,6 +17,7 @@
 // profile itself reaches beyond its last point. A side of n points becomes 2n + 5 points.
 
 #include "model/Types.h"
+#include "model/TexteTraduit.h"
 
 #include <QString>
 
@@ -25,7 +26,8 @@ namespace galbix {
 /// Gap in X of the connecting points.
 constexpr float DecalageConnexion = 4.0f;
 
-inline const QString TitreErreurEcartementAiles = QStringLiteral("Erreur de saisie de l'écartement");
+inline constexpr TexteTraduit TitreErreurEcartementAiles{QT_TRANSLATE_NOOP("galbix",
+    "Erreur de saisie de l'écartement")};
 
 /// The two "Deux ailes dans le bloc" buttons.
 enum class Duplication { Miroir = 0, Reliee = 1 };

@@ -2,6 +2,7 @@
 
 #include "geomlib/Tolerances.h"
 
+#include <QCoreApplication>
 #include <algorithm>
 #include <cmath>
 
@@ -46,7 +47,7 @@ std::optional<MessageRefus> RefusTropDePoints(long long nbE, long long nbS)
     if (nbE <= tol::PointsMaxParCote && nbS <= tol::PointsMaxParCote)
         return std::nullopt;
     return MessageRefus{TitreTropDePoints,
-                        QStringLiteral("Cette commande donnerait plus de %1 points sur un côté : elle n'est pas "
+                        QCoreApplication::translate("galbix", "Cette commande donnerait plus de %1 points sur un côté : elle n'est pas "
                                        "exécutée.")
                             .arg(tol::PointsMaxParCote)};
 }

@@ -9,17 +9,18 @@
 #include "editing/PressePapiers.h"
 #include "model/Fonctions.h"
 #include "model/Types.h"
+#include "model/TexteTraduit.h"
 
 #include <array>
 #include <optional>
 
 namespace galbix {
 
-inline const QString TitreErreurSelection = QStringLiteral("Erreur de sélection");
-inline const QString TexteErreurSelection =
-    QStringLiteral("Il faut conserver au moins deux points non sélectionnés de chaque côté.");
+inline constexpr TexteTraduit TitreErreurSelection{QT_TRANSLATE_NOOP("galbix", "Erreur de sélection")};
+inline constexpr TexteTraduit TexteErreurSelection{QT_TRANSLATE_NOOP("galbix",
+    "Il faut conserver au moins deux points non sélectionnés de chaque côté.")};
 
-inline const QString TitreTropDePoints = QStringLiteral("Trop de points");
+inline constexpr TexteTraduit TitreTropDePoints{QT_TRANSLATE_NOOP("galbix", "Trop de points")};
 
 /// The refusal of a command whose result would hold more than tol::PointsMaxParCote points on
 /// a side, given the counts it would leave; nothing when both counts fit.

@@ -6,15 +6,16 @@
 #include "editing/Undo.h"
 #include "model/Types.h"
 #include "view/GeometrieAile.h"
+#include "model/TexteTraduit.h"
 
 #include <QString>
 #include <array>
 
 namespace galbix {
 
-inline const QString TitreSansPointInsertion = QStringLiteral("Pas de sélection sur un profil");
-inline const QString TexteSansPointInsertion = QStringLiteral(
-    "Si vous ne sélectionnez pas de point d'insertion sur un profil, l'insertion se fera sur le dernier point.");
+inline constexpr TexteTraduit TitreSansPointInsertion{QT_TRANSLATE_NOOP("galbix", "Pas de sélection sur un profil")};
+inline constexpr TexteTraduit TexteSansPointInsertion{QT_TRANSLATE_NOOP("galbix",
+    "Si vous ne sélectionnez pas de point d'insertion sur un profil, l'insertion se fera sur le dernier point.")};
 inline const QString LibelleModeInsertion = QStringLiteral(" MODE INSERTION DE PROFILS ");
 
 /// What the mode keeps of the main work while it runs.

@@ -3,6 +3,7 @@
 #include "files/Simplification.h"
 #include "geomlib/Tranchex.h"
 
+#include <QCoreApplication>
 #include <algorithm>
 
 namespace galbix {
@@ -111,8 +112,8 @@ float NettoyerCote(std::vector<PointProfil>& points)
 std::optional<MessageRefus> NettoyerSynchrone(CoupleProfils& profils)
 {
     if (profils.NbPointsE() != profils.NbPointsS())
-        return MessageRefus{QStringLiteral("Choix impossible"),
-                            QStringLiteral("Les profils n'ont pas le même nombre de points, le nettoyage "
+        return MessageRefus{QCoreApplication::translate("galbix", "Choix impossible"),
+                            QCoreApplication::translate("galbix", "Les profils n'ont pas le même nombre de points, le nettoyage "
                                            "synchrone est impossible.")};
     std::vector<PointProfil>& e = profils.PointsE;
     std::vector<PointProfil>& s = profils.PointsS;
@@ -136,8 +137,8 @@ std::optional<MessageRefus> NettoyerSynchrone(CoupleProfils& profils)
 std::optional<MessageRefus> RefusLissage(const CoupleProfils& profils)
 {
     if (BoutsSelectionnes(profils.PointsE) || BoutsSelectionnes(profils.PointsS))
-        return MessageRefus{QStringLiteral("Erreur de sélection"),
-                            QStringLiteral("Le premier et le dernier segment ne peuvent pas être lissés. Pour les "
+        return MessageRefus{QCoreApplication::translate("galbix", "Erreur de sélection"),
+                            QCoreApplication::translate("galbix", "Le premier et le dernier segment ne peuvent pas être lissés. Pour les "
                                            "traiter, il faut renuméroter le profil")};
     return std::nullopt;
 }

@@ -2,6 +2,7 @@
 
 #include "model/Extremes.h"
 
+#include <QCoreApplication>
 #include <algorithm>
 #include <array>
 #include <cmath>
@@ -152,8 +153,8 @@ int32_t CompterSynchro(const Points& points)
 
 QString TexteSegmentNul(const SegmentNul& segment)
 {
-    const QString cote = segment.Cote == CoteE ? QStringLiteral("de l'emplanture") : QStringLiteral("du saumon");
-    return QStringLiteral("Le profil %1 a une longueur nulle entre les points de synchronisation n° %2 et n° %3.")
+    const QString cote = segment.Cote == CoteE ? QCoreApplication::translate("galbix", "de l'emplanture") : QCoreApplication::translate("galbix", "du saumon");
+    return QCoreApplication::translate("galbix", "Le profil %1 a une longueur nulle entre les points de synchronisation n° %2 et n° %3.")
         .arg(cote)
         .arg(segment.Debut)
         .arg(segment.Fin);

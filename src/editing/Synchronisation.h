@@ -16,6 +16,7 @@
 #include "model/Fonctions.h"
 #include "geomlib/Tolerances.h"
 #include "model/Types.h"
+#include "model/TexteTraduit.h"
 
 #include <QString>
 #include <cstdint>
@@ -27,18 +28,18 @@ namespace galbix {
 constexpr double CoincidenceSynchro = tol::CoincidenceSynchro;
 
 /// Title of both refusals of the command.
-inline const QString TitreSynchroImpossible = QStringLiteral("Synchronisation impossible");
+inline constexpr TexteTraduit TitreSynchroImpossible{QT_TRANSLATE_NOOP("galbix", "Synchronisation impossible")};
 /// Refusal when the two sides carry different numbers of synchronisation points.
-inline const QString TexteNombresSynchroDifferents = QStringLiteral(
-    "Il n'y a pas le même nombre de points de synchronisation à l'emplanture et au saumon.");
+inline constexpr TexteTraduit TexteNombresSynchroDifferents{QT_TRANSLATE_NOOP("galbix",
+    "Il n'y a pas le même nombre de points de synchronisation à l'emplanture et au saumon.")};
 /// Title of the notice shown after a successful run (information icon).
-inline const QString TitreSynchroEffectuee = QStringLiteral("Synchronisation effectuée");
+inline constexpr TexteTraduit TitreSynchroEffectuee{QT_TRANSLATE_NOOP("galbix", "Synchronisation effectuée")};
 /// Text of that notice: three lines joined by CR LF.
-inline const QString TexteSynchroEffectuee = QStringLiteral(
+inline constexpr TexteTraduit TexteSynchroEffectuee{QT_TRANSLATE_NOOP("galbix",
     "Veuillez contrôler que la synchronisation s'est faite avec des profils qui tournaient dans le bon sens\r\n"
     "et dont le premier point était bien placé. Pour cela il suffit de faire bouger le fil avec un ascenseur "
     "d'une\r\n"
-    "des listes de points.");
+    "des listes de points.")};
 
 /// A stretch between two consecutive synchronisation points that cannot be walked: on the tip,
 /// a length of 0 (or not a finite number), which leaves the scale between the sides

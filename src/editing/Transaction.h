@@ -9,6 +9,7 @@
 #include "editing/Queue.h"
 #include "editing/QueuePoints.h"
 #include "editing/QueueConstruction.h"
+#include "model/TexteTraduit.h"
 
 #include <new>
 #include <optional>
@@ -16,12 +17,12 @@
 
 namespace galbix {
 
-inline const QString TitreMemoireInsuffisante = QStringLiteral("Mémoire insuffisante");
-inline const QString TexteMemoireInsuffisante =
-    QStringLiteral("La mémoire manque pour cette commande : les profils restent tels qu'ils étaient.");
+inline constexpr TexteTraduit TitreMemoireInsuffisante{QT_TRANSLATE_NOOP("galbix", "Mémoire insuffisante")};
+inline constexpr TexteTraduit TexteMemoireInsuffisante{QT_TRANSLATE_NOOP("galbix",
+    "La mémoire manque pour cette commande : les profils restent tels qu'ils étaient.")};
 /// Text of the refusal of a value whose result leaves the float range (title: the field's).
-inline const QString TexteHorsLimites =
-    QStringLiteral("Cette valeur placerait des points hors des limites des nombres réels.");
+inline constexpr TexteTraduit TexteHorsLimites{QT_TRANSLATE_NOOP("galbix",
+    "Cette valeur placerait des points hors des limites des nombres réels.")};
 
 /// True when every coordinate and the spacing are finite 32-bit floats.
 bool ModeleFini(const CoupleProfils& profils);

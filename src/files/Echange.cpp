@@ -5,6 +5,7 @@
 #include "model/Extremes.h"
 #include "model/NumericText.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -53,15 +54,15 @@ bool LireCote(const QString& dossier, int cote, std::vector<PointProfil>& points
     const QString chemin = CheminEchange(dossier, cote);
     const LectureFichier lecture = LireFichierDetaille(chemin);
     if (!lecture.ok) {
-        message = QStringLiteral("Le fichier %1 n'a pas pu être lu (%2).").arg(Natif(chemin), lecture.erreur);
+        message = QCoreApplication::translate("galbix", "Le fichier %1 n'a pas pu être lu (%2).").arg(Natif(chemin), lecture.erreur);
         return false;
     }
     const std::optional<ChampsEchange> lus = LireEnTeteEchange(SansEspacesAuxBouts(lecture.enTete), cote);
     if (!lus) {
         message = cote == CoteE
-            ? QStringLiteral("L'en-tête du fichier %1 ne peut pas être découpé : la corde doit y être "
+            ? QCoreApplication::translate("galbix", "L'en-tête du fichier %1 ne peut pas être découpé : la corde doit y être "
                              "suivie d'un « ; ».").arg(Natif(chemin))
-            : QStringLiteral("L'en-tête du fichier %1 ne peut pas être découpé : la corde, la flèche, la "
+            : QCoreApplication::translate("galbix", "L'en-tête du fichier %1 ne peut pas être découpé : la corde, la flèche, la "
                              "cale dièdre et l'écartement doivent y être suivis chacun d'un « ; ».").arg(Natif(chemin));
         return false;
     }
@@ -73,7 +74,7 @@ bool LireCote(const QString& dossier, int cote, std::vector<PointProfil>& points
         points[i].X = float(double(lecture.points[i].X) * double(champs.Corde) + dx);
         points[i].Y = float(double(lecture.points[i].Y) * double(champs.Corde) + dy);
         if (!std::isfinite(points[i].X) || !std::isfinite(points[i].Y)) {
-            message = QStringLiteral("Les points du fichier %1 sortent des limites une fois mis à l'échelle "
+            message = QCoreApplication::translate("galbix", "Les points du fichier %1 sortent des limites une fois mis à l'échelle "
                                      "de la corde %2.").arg(Natif(chemin), std::isinf(champs.Corde) ? QStringLiteral("infinie") : Nombre3(champs.Corde));
             return false;
         }
@@ -150,7 +151,7 @@ ResultatImport ImporterEchange(const QString& dossier, CoupleProfils& profils)
         r.Issue = IssueImport::Importe;
     } catch (const std::exception&) {
         r.Issue = IssueImport::Impossible;
-        r.Message = QStringLiteral("Mémoire insuffisante pour importer les fichiers de %1.").arg(Natif(dossier));
+        r.Message = QCoreApplication::translate("galbix", "Mémoire insuffisante pour importer les fichiers de %1.").arg(Natif(dossier));
     }
     return r;
 }

@@ -13,6 +13,7 @@
 // the text of the result, which names the file.
 
 #include "model/Types.h"
+#include "model/TexteTraduit.h"
 
 #include <QString>
 #include <optional>
@@ -24,17 +25,19 @@ namespace echange {
 inline const QString NomFichierE = QStringLiteral("TempE.dat");
 inline const QString NomFichierS = QStringLiteral("TempS.dat");
 inline const QString ChampVide = QStringLiteral("00000.000"); ///< root header: no sweep, height, spacing
-inline const QString TitreQuestion = QStringLiteral("Demande d'importation");
-inline const QString TexteQuestion =
-    QStringLiteral("Voulez-vous importer un projet qui effacera le projet en cours?");
-inline const QString TitreIntrouvables = QStringLiteral("TempE.dat ou/et TempS.dat introuvable(s)");
-inline const QString TexteIntrouvables = QStringLiteral("Les fichiers d'importation n'ont pas été trouvés");
-inline const QString TitreImpossible = QStringLiteral("Importation impossible");
-inline const QString TitreExportImpossible = QStringLiteral("Exportation impossible");
+inline constexpr TexteTraduit TitreQuestion{QT_TRANSLATE_NOOP("galbix", "Demande d'importation")};
+inline constexpr TexteTraduit TexteQuestion{QT_TRANSLATE_NOOP("galbix",
+    "Voulez-vous importer un projet qui effacera le projet en cours?")};
+inline constexpr TexteTraduit TitreIntrouvables{QT_TRANSLATE_NOOP("galbix",
+    "TempE.dat ou/et TempS.dat introuvable(s)")};
+inline constexpr TexteTraduit TexteIntrouvables{QT_TRANSLATE_NOOP("galbix",
+    "Les fichiers d'importation n'ont pas été trouvés")};
+inline constexpr TexteTraduit TitreImpossible{QT_TRANSLATE_NOOP("galbix", "Importation impossible")};
+inline constexpr TexteTraduit TitreExportImpossible{QT_TRANSLATE_NOOP("galbix", "Exportation impossible")};
 /// Text of the refused export; %1 is the program's folder.
-inline const QString TexteExportImpossible = QStringLiteral(
+inline constexpr TexteTraduit TexteExportImpossible{QT_TRANSLATE_NOOP("galbix",
     "Les fichiers TempE.dat et TempS.dat n'ont pas pu être écrits dans %1 : les fichiers "
-    "précédents sont restés tels quels.");
+    "précédents sont restés tels quels.")};
 } // namespace echange
 
 /// Full path of the exchange file of side `cote` in `dossier`.

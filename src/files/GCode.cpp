@@ -3,6 +3,7 @@
 #include "editing/Saignee.h"
 #include "view/Parcours.h"
 
+#include <QCoreApplication>
 #include <algorithm>
 #include <array>
 #include <charconv>
@@ -249,12 +250,12 @@ double DureeEntre(const PointsFaces& a, const PointsFaces& b, double vitesse)
 std::optional<MessageRefus> VerifierPaires(const CoupleProfils& p)
 {
     if (p.NbPointsE() != p.NbPointsS())
-        return Refus(QStringLiteral("Les deux profils n'ont pas le même nombre de points (%1 à l'emplanture, "
+        return Refus(QCoreApplication::translate("galbix", "Les deux profils n'ont pas le même nombre de points (%1 à l'emplanture, "
                                     "%2 au saumon) : synchronisez-les avant d'écrire le programme.")
                          .arg(p.NbPointsE())
                          .arg(p.NbPointsS()));
     if (p.NbPointsE() < 2)
-        return Refus(QStringLiteral("Il faut deux profils d'au moins deux points pour écrire un programme."));
+        return Refus(QCoreApplication::translate("galbix", "Il faut deux profils d'au moins deux points pour écrire un programme."));
     return std::nullopt;
 }
 
@@ -336,13 +337,13 @@ void EcrireCorps(Redacteur& r, const CoupleProfils& p, const AnalyseParcours& an
 std::optional<MessageRefus> PlacerBloc(double ecartement, const MachineDecoupe& m, PlacementBloc& bloc)
 {
     if (!(ecartement > 0.0))
-        return Refus(QStringLiteral("L'écartement entre l'emplanture et le saumon est nul : le fil ne peut pas "
+        return Refus(QCoreApplication::translate("galbix", "L'écartement entre l'emplanture et le saumon est nul : le fil ne peut pas "
                                     "être placé."));
     bloc.ZEmplanture = m.Emplanture;
     bloc.ZSaumon = m.EmplantureADroite ? m.Emplanture - ecartement : m.Emplanture + ecartement;
     const double z0 = std::min(bloc.ZEmplanture, bloc.ZSaumon), z1 = std::max(bloc.ZEmplanture, bloc.ZSaumon);
     if (z0 < 0.0 || z1 > m.EntreChariots)
-        return Refus(QStringLiteral("Le bloc sort des chariots : ses faces sont à z = %1 et z = %2 mm du chariot "
+        return Refus(QCoreApplication::translate("galbix", "Le bloc sort des chariots : ses faces sont à z = %1 et z = %2 mm du chariot "
                                     "gauche, les chariots à 0 et %3 mm.")
                          .arg(Mm(z0), Mm(z1), Mm(m.EntreChariots)));
     return std::nullopt;
@@ -385,7 +386,7 @@ ProgrammeGCode GenererGCode(const CoupleProfils& profils, const MachineDecoupe& 
     Redacteur mesure(m, nullptr);
     EcrireCorps(mesure, p, analyse, m, bloc);
     if (!mesure.Fini()) {
-        g.Refus = Refus(QStringLiteral("Une position des chariots n'est pas calculable : vérifiez les profils."));
+        g.Refus = Refus(QCoreApplication::translate("galbix", "Une position des chariots n'est pas calculable : vérifiez les profils."));
         return g;
     }
     g.Duree = mesure.Duree();
@@ -405,7 +406,7 @@ QString TexteHorsCourse(const std::vector<DepassementCourse>& depassements)
 {
     QStringList lignes;
     for (const DepassementCourse& d : depassements)
-        lignes << QStringLiteral("L'axe %1 sort de sa course de %2 mm.").arg(d.Axe).arg(Mm(d.Exces));
+        lignes << QCoreApplication::translate("galbix", "L'axe %1 sort de sa course de %2 mm.").arg(d.Axe).arg(Mm(d.Exces));
     return lignes.join(QLatin1Char('\n'));
 }
 

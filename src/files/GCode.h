@@ -13,6 +13,7 @@
 
 #include "files/MachineDecoupe.h"
 #include "model/Types.h"
+#include "model/TexteTraduit.h"
 
 #include <QByteArray>
 #include <QDateTime>
@@ -22,7 +23,7 @@
 
 namespace galbix {
 
-inline const QString TitreRefusGCode = QStringLiteral("Programme G-code impossible");
+inline constexpr TexteTraduit TitreRefusGCode{QT_TRANSLATE_NOOP("galbix", "Programme G-code impossible")};
 
 /// Where the two faces of the block lie, measured from the left carriage (mm).
 struct PlacementBloc {

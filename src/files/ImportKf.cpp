@@ -2,6 +2,7 @@
 
 #include "geomlib/LectureBornee.h"
 
+#include <QCoreApplication>
 #include <QLocale>
 #include <QStringDecoder>
 #include <charconv>
@@ -92,7 +93,7 @@ bool LireLigne(const QString& ligne, ProjetKerfex& projet, bool& fin, QString& e
     auto nombre = [&](QStringView texte, double& v) {
         const std::optional<double> n = NombreKerfex(texte);
         if (!n)
-            erreur = QStringLiteral("« %1 » n'est pas un nombre").arg(Extrait(texte));
+            erreur = QCoreApplication::translate("galbix", "« %1 » n'est pas un nombre").arg(Extrait(texte));
         else
             v = *n;
         return n.has_value();
@@ -104,7 +105,7 @@ bool LireLigne(const QString& ligne, ProjetKerfex& projet, bool& fin, QString& e
         const qsizetype pv = valeur.indexOf(u';');
         double x = 0.0, y = 0.0;
         if (pv < 0) {
-            erreur = QStringLiteral("point sans « ; » : « %1 »").arg(Extrait(valeur));
+            erreur = QCoreApplication::translate("galbix", "point sans « ; » : « %1 »").arg(Extrait(valeur));
             return false;
         }
         if (!nombre(QStringView(valeur).left(pv), x) || !nombre(QStringView(valeur).mid(pv + 1), y))
@@ -203,8 +204,8 @@ LectureKerfex LireProjetKerfex(const QString& chemin, ProjetKerfex& projet)
     const ContenuFichier contenu = LireFichierBorne(chemin);
     if (!contenu.ok) {
         LectureKerfex lecture;
-        lecture.Erreur = (contenu.tropVolumineux ? QStringLiteral("fichier trop volumineux : ")
-                                                 : QStringLiteral("lecture impossible : "))
+        lecture.Erreur = (contenu.tropVolumineux ? QCoreApplication::translate("galbix", "fichier trop volumineux : ")
+                                                 : QCoreApplication::translate("galbix", "lecture impossible : "))
                          + chemin;
         return lecture;
     }

@@ -3,6 +3,7 @@
 #include "files/Ini.h"
 #include "model/NumericText.h"
 
+#include <QCoreApplication>
 #include <cmath>
 
 namespace galbix {
@@ -92,20 +93,20 @@ std::optional<MessageRefus> VerifierMachine(const MachineDecoupe& m)
 {
     const auto fini = [](double v) { return std::isfinite(v); };
     if (!fini(m.EntreChariots) || !(m.EntreChariots > 0.0))
-        return Refus(QStringLiteral("La distance entre les chariots doit être supérieure à 0 mm."));
+        return Refus(QCoreApplication::translate("galbix", "La distance entre les chariots doit être supérieure à 0 mm."));
     if (!fini(m.Emplanture))
-        return Refus(QStringLiteral("La distance du chariot gauche à l'emplanture n'est pas un nombre."));
+        return Refus(QCoreApplication::translate("galbix", "La distance du chariot gauche à l'emplanture n'est pas un nombre."));
     for (double c : m.Courses)
         if (!fini(c) || !(c > 0.0))
-            return Refus(QStringLiteral("La course de chaque axe doit être supérieure à 0 mm."));
+            return Refus(QCoreApplication::translate("galbix", "La course de chaque axe doit être supérieure à 0 mm."));
     if (!fini(m.Vitesse) || !(m.Vitesse > 0.0))
-        return Refus(QStringLiteral("La vitesse de coupe doit être supérieure à 0 mm/s."));
+        return Refus(QCoreApplication::translate("galbix", "La vitesse de coupe doit être supérieure à 0 mm/s."));
     if (!fini(m.Saignee) || m.Saignee < 0.0)
-        return Refus(QStringLiteral("La saignée ne peut pas être négative."));
+        return Refus(QCoreApplication::translate("galbix", "La saignée ne peut pas être négative."));
     if (!fini(m.Entree) || m.Entree < 0.0)
-        return Refus(QStringLiteral("La distance d'entrée ne peut pas être négative."));
+        return Refus(QCoreApplication::translate("galbix", "La distance d'entrée ne peut pas être négative."));
     if (!AxesPossibles.contains(m.Axes))
-        return Refus(QStringLiteral("Les axes doivent être XYUV ou XYZA."));
+        return Refus(QCoreApplication::translate("galbix", "Les axes doivent être XYUV ou XYZA."));
     return std::nullopt;
 }
 

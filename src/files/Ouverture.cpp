@@ -7,6 +7,7 @@
 #include "model/Extremes.h"
 #include "model/NumericText.h"
 
+#include <QCoreApplication>
 #include <cmath>
 
 namespace galbix {
@@ -98,7 +99,7 @@ bool LireTampon(const QString& chemin, TamponLecture& tampon, QString& erreur)
 {
     LectureFichier lecture = LireFichierDetaille(chemin);
     if (!lecture.ok || lecture.points.empty()) {
-        erreur = lecture.erreur.isEmpty() ? QStringLiteral("aucun point dans le fichier") : lecture.erreur;
+        erreur = lecture.erreur.isEmpty() ? QCoreApplication::translate("galbix", "aucun point dans le fichier") : lecture.erreur;
         return false;
     }
     tampon = TamponDepuisLecture(std::move(lecture));
@@ -153,7 +154,7 @@ ResultatOuverture AppliquerTamponGenre(int cote, GenreProfil genre, const QStrin
     ResultatOuverture r;
     r.Cote = cote;
     if (tampon.Points.empty()) {
-        r.Erreur = QStringLiteral("aucun point dans le fichier");
+        r.Erreur = QCoreApplication::translate("galbix", "aucun point dans le fichier");
         return r;
     }
     const bool dessin = genre == GenreProfil::Dessin;
@@ -185,7 +186,7 @@ ResultatOuverture AppliquerTamponGenre(int cote, GenreProfil genre, const QStrin
     if (!ToutFini(essai.PointsE) || !ToutFini(essai.PointsS)) {
         r = ResultatOuverture{};
         r.Cote = cote;
-        r.Erreur = QStringLiteral("coordonnées hors limites après mise à l'échelle");
+        r.Erreur = QCoreApplication::translate("galbix", "coordonnées hors limites après mise à l'échelle");
         return r;
     }
     r.NomFichier = nomFichier;

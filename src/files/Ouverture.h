@@ -10,6 +10,7 @@
 #include "geomlib/PointFichier.h"
 #include "geomlib/Tranchex.h"
 #include "model/Types.h"
+#include "model/TexteTraduit.h"
 
 #include <QString>
 #include <QStringList>
@@ -20,17 +21,19 @@ namespace galbix {
 
 /// Texts of the open command (dialog, refusal, caption).
 namespace ouverture {
-inline const QString TitreDialogue = QStringLiteral("Choisissez un fichier profil (.dat, .dxf, .plt)");
-inline const QString FiltreEmplanture = QStringLiteral(
+inline constexpr TexteTraduit TitreDialogue{QT_TRANSLATE_NOOP("galbix",
+    "Choisissez un fichier profil (.dat, .dxf, .plt)")};
+inline constexpr TexteTraduit FiltreEmplanture{QT_TRANSLATE_NOOP("galbix",
     "DAO (*.dxf)|*.dxf|Profil (*.dat)|*.dat|Plotter (*.plt)|*.plt|Projet Galbix (*.gbx)|*.gbx|"
-    "Projet Kerfex (*.kf)|*.kf|Tous les fichiers connus|*.dxf;*.dat;*.plt;*.gbx;*.kf");
-inline const QString FiltreSaumon = QStringLiteral(
-    "DAO (*.dxf)|*.dxf|Profil (*.dat)|*.dat|Plotter (*.plt)|*.plt|Tous les fichiers saumon|*.dxf;*.dat;*.plt");
+    "Projet Kerfex (*.kf)|*.kf|Tous les fichiers connus|*.dxf;*.dat;*.plt;*.gbx;*.kf")};
+inline constexpr TexteTraduit FiltreSaumon{QT_TRANSLATE_NOOP("galbix",
+    "DAO (*.dxf)|*.dxf|Profil (*.dat)|*.dat|Plotter (*.plt)|*.plt|Tous les fichiers saumon|*.dxf;*.dat;*.plt")};
 constexpr int FiltrePreselectionneEmplanture = 6; ///< 1-based entry of the filter list
 constexpr int FiltrePreselectionneSaumon = 4;
-inline const QString TitreRefusSaumon = QStringLiteral("Action impossible");
-inline const QString TexteRefusSaumon = QStringLiteral("Il faut d'abord charger un profil d'emplanture.");
-inline const QString TitreNouveauProjet = QStringLiteral("Profils Galbix - Nouveau projet");
+inline constexpr TexteTraduit TitreRefusSaumon{QT_TRANSLATE_NOOP("galbix", "Action impossible")};
+inline constexpr TexteTraduit TexteRefusSaumon{QT_TRANSLATE_NOOP("galbix",
+    "Il faut d'abord charger un profil d'emplanture.")};
+inline constexpr TexteTraduit TitreNouveauProjet{QT_TRANSLATE_NOOP("galbix", "Profils Galbix - Nouveau projet")};
 inline const QString DebutCommentaire = QStringLiteral("Commentaire profil: ");
 } // namespace ouverture
 

@@ -6,6 +6,7 @@
 // lower-surface dihedrals of the two panels it cuts the wing into.
 
 #include "model/Types.h"
+#include "model/TexteTraduit.h"
 
 #include <QByteArray>
 #include <QString>
@@ -15,14 +16,14 @@ namespace galbix {
 
 /// Texts of the intermediate profile.
 namespace intermediaire {
-inline const QString TitreErreurDimension = QStringLiteral("Erreur de dimension");
-inline const QString TexteErreurDimension =
-    QStringLiteral("Le profil intermediaire doit être placé entre l'emplanture et le saumon");
+inline constexpr TexteTraduit TitreErreurDimension{QT_TRANSLATE_NOOP("galbix", "Erreur de dimension")};
+inline constexpr TexteTraduit TexteErreurDimension{QT_TRANSLATE_NOOP("galbix",
+    "Le profil intermediaire doit être placé entre l'emplanture et le saumon")};
 inline const QString EnTeteProfil =
     QStringLiteral("ProfilIntermédiare - Caractéristiques dans le fichier datas.txt créé en même temps");
-inline const QString TitreNombresDifferents = QStringLiteral("Profil intermédiaire impossible");
-inline const QString TexteNombresDifferents =
-    QStringLiteral("L'emplanture et le saumon doivent avoir le même nombre de points.");
+inline constexpr TexteTraduit TitreNombresDifferents{QT_TRANSLATE_NOOP("galbix", "Profil intermédiaire impossible")};
+inline constexpr TexteTraduit TexteNombresDifferents{QT_TRANSLATE_NOOP("galbix",
+    "L'emplanture et le saumon doivent avoir le même nombre de points.")};
 inline const QString SuffixeRapport = QStringLiteral("_datas.txt");
 constexpr int NbLignesRapport = 17;
 } // namespace intermediaire

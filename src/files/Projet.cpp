@@ -6,6 +6,7 @@
 #include "model/Extremes.h"
 #include "model/NumericText.h"
 
+#include <QCoreApplication>
 #include <QFileInfo>
 #include <algorithm>
 #include <cfloat>
@@ -149,7 +150,7 @@ bool LireCote(const FichierIni& ini, const QString& section, std::vector<PointPr
     points.clear();
     int n = 0;
     if (!EntierDans(Nombre(ini.Lire(section, CleNombrePoints, QString())), 1, INT32_MAX, n)) {
-        erreur = QStringLiteral("section %1 : nombre de points absent ou incorrect").arg(section);
+        erreur = QCoreApplication::translate("galbix", "section %1 : nombre de points absent ou incorrect").arg(section);
         return false;
     }
     if (enFlux) {
@@ -158,14 +159,14 @@ bool LireCote(const FichierIni& ini, const QString& section, std::vector<PointPr
             points.resize(size_t(n));
             return true;
         }
-        erreur = QStringLiteral("section %1 : point %2 absent ou illisible").arg(section).arg(points.size() + 1);
+        erreur = QCoreApplication::translate("galbix", "section %1 : point %2 absent ou illisible").arg(section).arg(points.size() + 1);
         return false;
     }
     points.reserve(std::min(size_t(n), ReserveMaxPoints));
     for (int i = 1; i <= n; ++i) {
         PointProfil p;
         if (!LirePoint(ini.Lire(section, QString::number(i), QString()), p)) {
-            erreur = QStringLiteral("section %1 : point %2 absent ou illisible").arg(section).arg(i);
+            erreur = QCoreApplication::translate("galbix", "section %1 : point %2 absent ou illisible").arg(section).arg(i);
             return false;
         }
         points.push_back(p);
@@ -197,7 +198,7 @@ bool LireAngle(const FichierIni& ini, const QString& cle, float& angle, QString&
     int position = 0;
     if (!EntierDans(Nombre(ini.Lire(SectionAffichage, cle, QString())), PositionAngleMin, PositionAngleMax,
                     position)) {
-        erreur = QStringLiteral("%1 absent ou hors de la plage 1 à 359").arg(cle);
+        erreur = QCoreApplication::translate("galbix", "%1 absent ou hors de la plage 1 à 359").arg(cle);
         return false;
     }
     angle = float(position);
@@ -317,13 +318,13 @@ LectureProjet LireProjet(const QString& chemin, DonneesProjet& projet)
         QByteArray octets;
         ChargerEnFlux(chemin, lu, separe, flux, octets);
         if (!info.isFile() || !lu)
-            return Arret(EtapeProjet::Fichier, QStringLiteral("fichier absent ou illisible : ") + chemin);
+            return Arret(EtapeProjet::Fichier, QCoreApplication::translate("galbix", "fichier absent ou illisible : ") + chemin);
         const FichierIni ini = FichierIni::DepuisOctets(separe ? flux.Reste : octets);
         octets.clear();
         flux.Reste.clear();
         return LireDocument(ini, separe ? &flux : nullptr, projet);
     } catch (const std::exception&) {
-        return Arret(EtapeProjet::Fichier, QStringLiteral("mémoire insuffisante pour lire ") + chemin);
+        return Arret(EtapeProjet::Fichier, QCoreApplication::translate("galbix", "mémoire insuffisante pour lire ") + chemin);
     }
 }
 

@@ -8,6 +8,7 @@
 // shows the comment.
 
 #include "model/Types.h"
+#include "model/TexteTraduit.h"
 
 #include <QString>
 
@@ -34,7 +35,7 @@ inline const QString CleCommentaire = QStringLiteral("Commentaire");
 /// Pattern of every real number in the file.
 inline const QString MotifReel = QStringLiteral("#####0.000000");
 /// Start of the window caption while a project file is open.
-inline const QString DebutTitre = QStringLiteral("Profils Galbix - ");
+inline constexpr TexteTraduit DebutTitre{QT_TRANSLATE_NOOP("galbix", "Profils Galbix - ")};
 constexpr int AucunBouton = -1;   ///< no switch of the group is ticked
 constexpr int NbBoutonsFleche = 3;
 constexpr int NbBoutonsDiedre = 5;

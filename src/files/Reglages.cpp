@@ -19,6 +19,7 @@ const QString CleHeight = QStringLiteral("Height");
 const QString CleWindowState = QStringLiteral("WindowState");
 const QString CleSauvegarde = QStringLiteral("Sauvegarde");
 const QString CleOuverture = QStringLiteral("Ouverture");
+const QString CleLangue = QStringLiteral("Langue");
 
 float LireReel(const QString& fichier, const QString& cle, float defaut)
 {
@@ -121,6 +122,11 @@ void EcrireGeometrie(const QString& fichier, const GeometrieFenetre& g, bool ave
 QString LireDossierSauvegarde(const QString& fichier, const QString& dossierProgramme)
 {
     return LireIni(SectionFichiers, CleSauvegarde, fichier, dossierProgramme);
+}
+
+Langue LireLangue(const QString& fichier)
+{
+    return LangueDuCode(LireIni(SectionFenetre, CleLangue, fichier, QString())).value_or(Langue::Francais);
 }
 
 QString LireDossierOuverture(const QString& fichier, const QString& dossierProgramme)

@@ -1,5 +1,8 @@
 #pragma once
-// The settings file "Galbix.ini": window geometry in twips and the last folders used.
+// The settings file "Galbix.ini": window geometry in twips, the last folders used and the
+// language of the interface.
+
+#include "files/Langue.h"
 
 #include <QRectF>
 #include <QString>
@@ -54,6 +57,9 @@ void EcrireGeometrie(const QString& fichier, const GeometrieFenetre& geometrie, 
 QString LireDossierSauvegarde(const QString& fichier, const QString& dossierProgramme);
 /// Last folder used for opening (default: the program folder).
 QString LireDossierOuverture(const QString& fichier, const QString& dossierProgramme);
+/// The language of key "Langue" in section "Fenêtre" ("en" or "fr"); French when the key is
+/// missing or holds any other value.
+Langue LireLangue(const QString& fichier);
 /// Writes "Sauvegarde" and "Ouverture".
 void EcrireDossiers(const QString& fichier, const QString& sauvegarde, const QString& ouverture);
 /// What the exit writes, in one replacement of the file: the geometry keys as

@@ -6,6 +6,7 @@
 
 #include "files/Projet.h"
 #include "model/Types.h"
+#include "model/TexteTraduit.h"
 
 #include <QString>
 
@@ -13,15 +14,17 @@ namespace galbix {
 
 /// Texts and filter numbers of the save dialogs.
 namespace sauvegarde {
-inline const QString TitreEmplanture = QStringLiteral("Enregistrer le profil emplanture en .dxf ou en .dat...");
-inline const QString TitreSaumon = QStringLiteral("Enregistrer le profil saumon en .dxf ou en .dat...");
-inline const QString TitreProjet = QStringLiteral("Enregistrer le projet ou l'image 3D...");
-inline const QString TitreIntermediaire =
-    QStringLiteral("Enregistrer le profil intermédiaire en .dxf ou en .dat...");
-inline const QString FiltresProfil =
-    QStringLiteral("DAO (*.dxf)|*.dxf|Profil (*.dat)|*.dat|Tous les fichiers (*.*)|*.*");
-inline const QString FiltresProjet =
-    QStringLiteral("Projet Galbix(*.gbx)|*.gbx|DAO 3D (*.dxf)|*.dxf|Tous les fichiers (*.*)|*.*");
+inline constexpr TexteTraduit TitreEmplanture{QT_TRANSLATE_NOOP("galbix",
+    "Enregistrer le profil emplanture en .dxf ou en .dat...")};
+inline constexpr TexteTraduit TitreSaumon{QT_TRANSLATE_NOOP("galbix",
+    "Enregistrer le profil saumon en .dxf ou en .dat...")};
+inline constexpr TexteTraduit TitreProjet{QT_TRANSLATE_NOOP("galbix", "Enregistrer le projet ou l'image 3D...")};
+inline constexpr TexteTraduit TitreIntermediaire{QT_TRANSLATE_NOOP("galbix",
+    "Enregistrer le profil intermédiaire en .dxf ou en .dat...")};
+inline constexpr TexteTraduit FiltresProfil{QT_TRANSLATE_NOOP("galbix",
+    "DAO (*.dxf)|*.dxf|Profil (*.dat)|*.dat|Tous les fichiers (*.*)|*.*")};
+inline constexpr TexteTraduit FiltresProjet{QT_TRANSLATE_NOOP("galbix",
+    "Projet Galbix(*.gbx)|*.gbx|DAO 3D (*.dxf)|*.dxf|Tous les fichiers (*.*)|*.*")};
 constexpr int FiltreDxf = 1;          ///< profile filters, 1-based
 constexpr int FiltreDat = 2;
 constexpr int FiltreProjetGalbix = 1; ///< project filters, 1-based
@@ -31,9 +34,9 @@ constexpr int IndexEmplanture = 0;    ///< buttons of the save command
 constexpr int IndexSaumon = 1;
 constexpr int IndexProjet = 2;
 constexpr int IndexIntermediaire = 3;
-inline const QString TitreRefus3D = QStringLiteral("Sauvegarde en .dxf 3D impossible");
-inline const QString TexteRefus3D = QStringLiteral(
-    "Pour le .dxf 3D, l'emplanture et le saumon doivent avoir le même nombre de points.");
+inline constexpr TexteTraduit TitreRefus3D{QT_TRANSLATE_NOOP("galbix", "Sauvegarde en .dxf 3D impossible")};
+inline constexpr TexteTraduit TexteRefus3D{QT_TRANSLATE_NOOP("galbix",
+    "Pour le .dxf 3D, l'emplanture et le saumon doivent avoir le même nombre de points.")};
 inline const QString SectionReglages = QStringLiteral("Fichiers"); ///< settings file: last save folder
 inline const QString CleReglages = QStringLiteral("Sauvegarde");
 } // namespace sauvegarde

@@ -6,6 +6,7 @@
 #include "geomlib/DxfDessin.h"
 #include "geomlib/DxfGroupes.h"
 
+#include <QCoreApplication>
 #include <QString>
 
 namespace galbix::dxf::analyse {
@@ -76,12 +77,12 @@ private:
     bool Reel(const Groupe& g, double& v)
     {
         return LireReelDxf(g.valeur, v)
-            || Echec(QStringLiteral("valeur numérique invalide à la ligne %1").arg(m_lecteur.NumeroLigne() + 1));
+            || Echec(QCoreApplication::translate("galbix", "valeur numérique invalide à la ligne %1").arg(m_lecteur.NumeroLigne() + 1));
     }
     bool Entier(const Groupe& g, long long& v)
     {
         return LireEntierDxf(g.valeur, v)
-            || Echec(QStringLiteral("valeur entière invalide à la ligne %1").arg(m_lecteur.NumeroLigne() + 1));
+            || Echec(QCoreApplication::translate("galbix", "valeur entière invalide à la ligne %1").arg(m_lecteur.NumeroLigne() + 1));
     }
 
     LecteurGroupes m_lecteur;

@@ -17,7 +17,7 @@ bool Analyseur::Boucle()
         }
         if (m_attendNomSection) {
             if (g.code != 2)
-                return Echec(QStringLiteral("nom de section attendu à la ligne ") + Ligne());
+                return Echec(QCoreApplication::translate("galbix", "nom de section attendu à la ligne ") + Ligne());
             m_attendNomSection = false;
             m_section = g.valeur == "HEADER" ? Section::EnTete
                 : g.valeur == "ENTITIES"     ? Section::Entites
@@ -33,21 +33,21 @@ bool Analyseur::Boucle()
             continue;
         }
         if (m_section == Section::Aucune)
-            return Echec(QStringLiteral("structure DXF invalide à la ligne ") + Ligne());
+            return Echec(QCoreApplication::translate("galbix", "structure DXF invalide à la ligne ") + Ligne());
         if (!Valeur(g))
             return false;
     }
     switch (m_lecteur.Defaut()) {
     case DefautGroupes::CodeInvalide:
-        return Echec(QStringLiteral("code de groupe invalide à la ligne ") + Ligne());
+        return Echec(QCoreApplication::translate("galbix", "code de groupe invalide à la ligne ") + Ligne());
     case DefautGroupes::ValeurManquante:
-        return Echec(QStringLiteral("fichier DXF tronqué : valeur manquante après la ligne ") + Ligne());
+        return Echec(QCoreApplication::translate("galbix", "fichier DXF tronqué : valeur manquante après la ligne ") + Ligne());
     case DefautGroupes::Aucun: break;
     }
     if (!m_sectionVue)
-        return Echec(QStringLiteral("aucune section DXF dans le fichier"));
+        return Echec(QCoreApplication::translate("galbix", "aucune section DXF dans le fichier"));
     if (m_section != Section::Aucune || m_attendNomSection)
-        return Echec(QStringLiteral("fichier DXF tronqué : section non terminée"));
+        return Echec(QCoreApplication::translate("galbix", "fichier DXF tronqué : section non terminée"));
     return true;
 }
 
@@ -58,7 +58,7 @@ bool Analyseur::Zero(std::string_view type)
         TerminerPolyligne();
     if (type == "SECTION") {
         if (m_section != Section::Aucune)
-            return Echec(QStringLiteral("section non terminée avant la ligne ") + Ligne());
+            return Echec(QCoreApplication::translate("galbix", "section non terminée avant la ligne ") + Ligne());
         m_attendNomSection = true;
         m_sectionVue = true;
         return true;
@@ -68,7 +68,7 @@ bool Analyseur::Zero(std::string_view type)
         return true;
     }
     if (m_section == Section::Aucune)
-        return Echec(QStringLiteral("SECTION attendue à la ligne ") + Ligne());
+        return Echec(QCoreApplication::translate("galbix", "SECTION attendue à la ligne ") + Ligne());
     if (type == "ENDSEC") {
         m_section = Section::Aucune;
         m_bloc = -1;
@@ -287,7 +287,7 @@ int IndexBloc(Dessin& dessin, std::string_view nom)
 bool LireDessin(std::string_view texte, Dessin& dessin, QString& erreur)
 {
     if (texte.substr(0, 18) == "AutoCAD Binary DXF") {
-        erreur = QStringLiteral("DXF binaire non pris en charge");
+        erreur = QCoreApplication::translate("galbix", "DXF binaire non pris en charge");
         return false;
     }
     analyse::Analyseur analyseur(texte, dessin);

@@ -2,6 +2,7 @@
 
 #include "geomlib/Tolerances.h"
 
+#include <QCoreApplication>
 #include <algorithm>
 #include <cctype>
 #include <cmath>
@@ -67,7 +68,7 @@ private:
     bool Une(const Entite& e, const Affine2& T, int profondeur)
     {
         if (++m_entites > EntitesMaxDessin)
-            return Trop(QStringLiteral("trop d'entités dans le dessin (blocs imbriqués)"));
+            return Trop(QCoreApplication::translate("galbix", "trop d'entités dans le dessin (blocs imbriqués)"));
         switch (e.type) {
         case TypeEntite::Ligne: Ligne(m_d.lignes[e.indice], T); break;
         case TypeEntite::Arc: Arc(m_d.arcs[e.indice], T); break;
@@ -77,7 +78,7 @@ private:
         case TypeEntite::Insert: return Insert(m_d.inserts[e.indice], T, profondeur);
         }
         if (m_t.points.size() > PointsMaxDessin)
-            return Trop(QStringLiteral("dessin trop volumineux (plus de %1 points)").arg(PointsMaxDessin));
+            return Trop(QCoreApplication::translate("galbix", "dessin trop volumineux (plus de %1 points)").arg(PointsMaxDessin));
         return true;
     }
 
@@ -177,7 +178,7 @@ private:
         const long long places
             = static_cast<long long>(i.rangees) * i.colonnes * static_cast<long long>(bloc.entites.size());
         if (places > EntitesMaxDessin - m_entites)
-            return Trop(QStringLiteral("trop d'entités dans le dessin (blocs imbriqués)"));
+            return Trop(QCoreApplication::translate("galbix", "trop d'entités dans le dessin (blocs imbriqués)"));
         const Affine2 ocs = T.Apres(Ocs(i.normale, i.point.z));
         const Affine2 rotation = Affine2::Rotation(Radians(i.rotation));
         const Affine2 local = rotation.Apres(Affine2::Echelle(i.echelleX, i.echelleY))

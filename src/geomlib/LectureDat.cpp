@@ -7,6 +7,7 @@
 #include "geomlib/Formats.h"
 #include "geomlib/Texte.h"
 
+#include <QCoreApplication>
 #include <QStringDecoder>
 #include <algorithm>
 #include <cmath>
@@ -191,7 +192,7 @@ LectureFichier Lire(std::string_view texte)
 {
     LectureFichier lecture;
     if (std::memchr(texte.data(), '\0', texte.size()) != nullptr) {
-        lecture.erreur = QStringLiteral("fichier binaire : octet nul dans le texte");
+        lecture.erreur = QCoreApplication::translate("galbix", "fichier binaire : octet nul dans le texte");
         return lecture;
     }
     Brut brut;
@@ -207,7 +208,7 @@ LectureFichier Lire(std::string_view texte)
         lecture.points = OrdreSelig(brut.points, size_t(brut.premierX));
         break;
     case Disposition::ComptesFaux:
-        lecture.erreur = QStringLiteral("format Lednicer : les nombres de points annoncés (%1 et %2) "
+        lecture.erreur = QCoreApplication::translate("galbix", "format Lednicer : les nombres de points annoncés (%1 et %2) "
                                         "ne correspondent pas aux %3 points lus")
                              .arg(brut.premierX).arg(brut.premierY).arg(brut.points.size() - 1);
         break;

@@ -7,6 +7,7 @@
 #include "geomlib/Formats.h"
 #include "geomlib/Tolerances.h"
 
+#include <QCoreApplication>
 #include <QStringDecoder>
 #include <array>
 #include <new>
@@ -50,9 +51,9 @@ std::optional<QString> UnitesDeclarees(const dxf::Dessin& dessin)
     if (dessin.insunits && *dessin.insunits > 0 && *dessin.insunits < static_cast<long long>(NomsUnites.size()))
         return QString::fromUtf8(NomsUnites[size_t(*dessin.insunits)]);
     if (dessin.measurement == 0)
-        return QStringLiteral("impériales");
+        return QCoreApplication::translate("galbix", "impériales");
     if (dessin.measurement == 1)
-        return QStringLiteral("métriques");
+        return QCoreApplication::translate("galbix", "métriques");
     return std::nullopt;
 }
 
@@ -80,7 +81,7 @@ LectureFichier Lire(std::string_view texte)
         return lecture;
     lecture.points = chainage::Chainer(traces.points, traces.traces, tol::Chainage);
     if (lecture.points.empty())
-        lecture.erreur = QStringLiteral("aucune entité géométrique lisible dans le fichier DXF");
+        lecture.erreur = QCoreApplication::translate("galbix", "aucune entité géométrique lisible dans le fichier DXF");
     return lecture;
 }
 
@@ -92,7 +93,7 @@ LectureFichier LireDxf(std::string_view texte)
         return Lire(texte);
     } catch (const std::bad_alloc&) {
         LectureFichier lecture;
-        lecture.erreur = QStringLiteral("mémoire insuffisante pour lire le fichier DXF");
+        lecture.erreur = QCoreApplication::translate("galbix", "mémoire insuffisante pour lire le fichier DXF");
         return lecture;
     } catch (const std::exception& e) {
         LectureFichier lecture;

@@ -6,6 +6,7 @@
 #include "geomlib/HpglEchelle.h"
 #include "geomlib/Tolerances.h"
 
+#include <QCoreApplication>
 #include <algorithm>
 #include <charconv>
 #include <exception>
@@ -252,7 +253,7 @@ LectureFichier Lire(std::string_view texte)
     LectureFichier lecture;
     lecture.points = std::move(t.points);
     if (lecture.points.empty())
-        lecture.erreur = QStringLiteral("aucun tracé plume baissée (PD) dans le fichier HPGL");
+        lecture.erreur = QCoreApplication::translate("galbix", "aucun tracé plume baissée (PD) dans le fichier HPGL");
     return lecture;
 }
 

@@ -6,6 +6,7 @@
 #include "geomlib/LectureBornee.h"
 #include "geomlib/Tolerances.h"
 
+#include <QCoreApplication>
 #include <cmath>
 
 namespace galbix {
@@ -57,7 +58,7 @@ void Finaliser(LectureFichier& lecture)
     }
     if (lecture.points.empty()) {
         lecture.ok = false;
-        lecture.erreur = QStringLiteral("aucun point dans le fichier");
+        lecture.erreur = QCoreApplication::translate("galbix", "aucun point dans le fichier");
         return;
     }
     float xmin = lecture.points[0].X, xmax = xmin;
@@ -66,7 +67,7 @@ void Finaliser(LectureFichier& lecture)
         if (!std::isfinite(p.X) || !std::isfinite(p.Y)) {
             lecture.ok = false;
             lecture.points.clear();
-            lecture.erreur = QStringLiteral("coordonnée non finie dans le fichier");
+            lecture.erreur = QCoreApplication::translate("galbix", "coordonnée non finie dans le fichier");
             return;
         }
         xmin = std::min(xmin, p.X);
@@ -87,16 +88,16 @@ LectureFichier LireFichierDetaille(const QString& nomFichier)
 {
     const Format format = FormatDuNom(nomFichier);
     if (format == Format::Inconnu)
-        return Echec(QStringLiteral("extension de fichier non reconnue : ") + nomFichier);
+        return Echec(QCoreApplication::translate("galbix", "extension de fichier non reconnue : ") + nomFichier);
 
     const ContenuFichier contenu = LireFichierBorne(nomFichier);
     if (contenu.tropVolumineux)
-        return Echec(QStringLiteral("fichier trop volumineux : ") + nomFichier);
+        return Echec(QCoreApplication::translate("galbix", "fichier trop volumineux : ") + nomFichier);
     if (!contenu.ok)
-        return Echec(QStringLiteral("impossible de lire le fichier ") + nomFichier);
+        return Echec(QCoreApplication::translate("galbix", "impossible de lire le fichier ") + nomFichier);
     const QByteArray& octets = contenu.octets;
     if (octets.isEmpty())
-        return Echec(QStringLiteral("fichier vide : ") + nomFichier);
+        return Echec(QCoreApplication::translate("galbix", "fichier vide : ") + nomFichier);
 
     const std::string_view texte(octets.constData(), size_t(octets.size()));
     LectureFichier lecture;
@@ -108,7 +109,7 @@ LectureFichier LireFichierDetaille(const QString& nomFichier)
         case Format::Inconnu: break;
         }
     } catch (const std::exception& e) {
-        return Echec(QStringLiteral("lecture impossible : ") + QString::fromLocal8Bit(e.what()));
+        return Echec(QCoreApplication::translate("galbix", "lecture impossible : ") + QString::fromLocal8Bit(e.what()));
     }
     formats::Finaliser(lecture);
     return lecture;

@@ -3,6 +3,7 @@
 // of the selected points of each side, and the number texts written back into the fields.
 
 #include "model/Types.h"
+#include "model/TexteTraduit.h"
 
 #include <QString>
 #include <array>
@@ -48,8 +49,8 @@ struct MessageRefus {
 };
 
 /// Title and text of the message for a text that is not a decimal number.
-inline const QString TitreErreurSaisie = QStringLiteral("Erreur de saisie");
-inline const QString TexteErreurSaisie = QStringLiteral("Veuillez entrer un nombre décimal.");
+inline constexpr TexteTraduit TitreErreurSaisie{QT_TRANSLATE_NOOP("galbix", "Erreur de saisie")};
+inline constexpr TexteTraduit TexteErreurSaisie{QT_TRANSLATE_NOOP("galbix", "Veuillez entrer un nombre décimal.")};
 
 /// A value as the numeric fields show it: pattern "#####0.0#", "." as separator.
 QString FormaterChamp(double valeur);

@@ -56,7 +56,7 @@ void CoefficientsAvant(LoiEpaisseur& loi, double courbure)
 
 std::optional<FormeNaca> Refus(QString& raison, const QString& code, const QString& pourquoi)
 {
-    raison = Tr("Code NACA « %1 » refusé : %2").arg(code, pourquoi);
+    raison = Tr(QT_TRANSLATE_NOOP("galbix::naca", "Code NACA « %1 » refusé : %2")).arg(code, pourquoi);
     return std::nullopt;
 }
 
@@ -162,43 +162,43 @@ std::optional<FormeNaca> LireCodeNaca(const QString& code, QString& raison)
     if (s.startsWith(QLatin1String("NACA"), Qt::CaseInsensitive))
         s = s.mid(4).trimmed();
     if (s.isEmpty()) {
-        raison = Tr("Entrez un code NACA, par exemple 2412, 23012 ou 0012-64.");
+        raison = Tr(QT_TRANSLATE_NOOP("galbix::naca", "Entrez un code NACA, par exemple 2412, 23012 ou 0012-64."));
         return std::nullopt;
     }
     static const QRegularExpression forme(QStringLiteral("^([0-9]{4,5})(?:-([0-9])([0-9]))?$"));
     const QRegularExpressionMatch lu = forme.match(s);
     if (!lu.hasMatch())
-        return Refus(raison, s, Tr("il faut quatre chiffres (2412), cinq chiffres (23012) ou l'un de ces codes "
-                                   "suivi d'un suffixe de deux chiffres (0012-64)."));
+        return Refus(raison, s, Tr(QT_TRANSLATE_NOOP("galbix::naca", "il faut quatre chiffres (2412), cinq chiffres (23012) ou l'un de ces codes "
+                                   "suivi d'un suffixe de deux chiffres (0012-64).")));
     const QString chiffres = lu.captured(1);
     const double t = chiffres.right(2).toInt() / 100.0;
     if (t <= 0.0)
-        return Refus(raison, s, Tr("l'épaisseur (deux derniers chiffres) ne peut pas être nulle."));
+        return Refus(raison, s, Tr(QT_TRANSLATE_NOOP("galbix::naca", "l'épaisseur (deux derniers chiffres) ne peut pas être nulle.")));
     FormeNaca f;
     f.nom = QStringLiteral("NACA ") + s;
     if (chiffres.size() == 4) {
         if (Chiffre(chiffres, 0) > 0 && Chiffre(chiffres, 1) == 0)
-            return Refus(raison, s, Tr("une cambrure (premier chiffre) demande sa position (deuxième chiffre)."));
+            return Refus(raison, s, Tr(QT_TRANSLATE_NOOP("galbix::naca", "une cambrure (premier chiffre) demande sa position (deuxième chiffre).")));
         f.ligne = LigneQuatreChiffres(Chiffre(chiffres, 0) / 100.0, Chiffre(chiffres, 1) / 10.0);
     } else {
         const int L = Chiffre(chiffres, 0), P = Chiffre(chiffres, 1), Q = Chiffre(chiffres, 2);
         if (L == 0)
-            return Refus(raison, s, Tr("le premier chiffre (portance de calcul) doit être de 1 à 9."));
+            return Refus(raison, s, Tr(QT_TRANSLATE_NOOP("galbix::naca", "le premier chiffre (portance de calcul) doit être de 1 à 9.")));
         if (P < 1 || P > 5)
-            return Refus(raison, s, Tr("le deuxième chiffre (position de la cambrure) doit être de 1 à 5."));
+            return Refus(raison, s, Tr(QT_TRANSLATE_NOOP("galbix::naca", "le deuxième chiffre (position de la cambrure) doit être de 1 à 5.")));
         if (Q > 1)
-            return Refus(raison, s, Tr("le troisième chiffre doit être 0 (ligne moyenne normale) ou 1 (ligne "
-                                       "moyenne à double courbure)."));
+            return Refus(raison, s, Tr(QT_TRANSLATE_NOOP("galbix::naca", "le troisième chiffre doit être 0 (ligne moyenne normale) ou 1 (ligne "
+                                       "moyenne à double courbure).")));
         const std::optional<LigneMoyenne> ligne = LigneCinqChiffres(L, P, Q);
         if (!ligne)
-            return Refus(raison, s, Tr("la ligne moyenne à double courbure 211 n'existe pas (221 à 251)."));
+            return Refus(raison, s, Tr(QT_TRANSLATE_NOOP("galbix::naca", "la ligne moyenne à double courbure 211 n'existe pas (221 à 251).")));
         f.ligne = *ligne;
     }
     if (!lu.captured(2).isEmpty()) {
         const int T = lu.captured(3).toInt();
         if (T < 2 || T > 6)
-            return Refus(raison, s, Tr("la position de l'épaisseur maximale (dernier chiffre) doit être de 2 à 6 "
-                                       "dixièmes de corde."));
+            return Refus(raison, s, Tr(QT_TRANSLATE_NOOP("galbix::naca", "la position de l'épaisseur maximale (dernier chiffre) doit être de 2 à 6 "
+                                       "dixièmes de corde.")));
         f.epaisseur = EpaisseurModifiee(t, lu.captured(2).toInt(), T);
     } else {
         f.epaisseur = EpaisseurQuatreChiffres(t);

@@ -2,6 +2,8 @@
 // One contour of a drawing ("séquence") as the sequence window handles it, and the texts
 // the window shows. Lists are 0-based vectors; the numbers shown to the user are 1-based.
 
+#include "model/TexteTraduit.h"
+
 #include <QString>
 #include <cstdint>
 #include <vector>
@@ -31,25 +33,25 @@ struct Sequence {
 using ListeSequences = std::vector<Sequence>;
 
 namespace sequences {
-inline const QString TitreFenetre = QStringLiteral("Choix de séquences");
-inline const QString TitreImpossible = QStringLiteral("Opération impossible");
-inline const QString TexteRefusFin = QStringLiteral(
+inline constexpr TexteTraduit TitreFenetre{QT_TRANSLATE_NOOP("galbix", "Choix de séquences")};
+inline constexpr TexteTraduit TitreImpossible{QT_TRANSLATE_NOOP("galbix", "Opération impossible")};
+inline constexpr TexteTraduit TexteRefusFin{QT_TRANSLATE_NOOP("galbix",
     "Il faut au moins deux séquences et la dernière séquence ne doit pas être sélectionnée pour pouvoir "
-    "utiliser cet outil");
-inline const QString TexteRefusDebut = QStringLiteral(
+    "utiliser cet outil")};
+inline constexpr TexteTraduit TexteRefusDebut{QT_TRANSLATE_NOOP("galbix",
     "Il faut au moins deux séquences et la première séquence ne doit pas être sélectionnée pour pouvoir "
-    "utiliser cet outil");
-inline const QString TextePasDePoint = QStringLiteral("Pas de point sélectionné sur la figure");
-inline const QString FiltreOuverture = QStringLiteral(
+    "utiliser cet outil")};
+inline constexpr TexteTraduit TextePasDePoint{QT_TRANSLATE_NOOP("galbix", "Pas de point sélectionné sur la figure")};
+inline constexpr TexteTraduit FiltreOuverture{QT_TRANSLATE_NOOP("galbix",
     "DAO (*.dxf)|*.dxf|Profil (*.dat)|*.dat|Plotter (*.plt)|*.plt|Projet Galbix (*.gbx)|*.gbx|"
-    "Tous les fichiers connus|*.dxf;*.dat;*.plt;*.gbx");
+    "Tous les fichiers connus|*.dxf;*.dat;*.plt;*.gbx")};
 constexpr int FiltrePreselectionne = 5;
 /// Lines of the help label, joined by CR LF.
-inline const QString TexteAide = QStringLiteral(
+inline constexpr TexteTraduit TexteAide{QT_TRANSLATE_NOOP("galbix",
     "Clic gauche en haut et en bas = Sélection d'une séquence par clic simple ou rectangle\r\n"
     "Ctrl + clic gauche en bas = saisir les séquences sélectionnées pour les déplacer\r\n"
     "Alt + déplacement en bas = afficher le point sous le curseur\r\n"
-    "Alt + clic en bas = déplacer le point affiché sous le curseur");
+    "Alt + clic en bas = déplacer le point affiché sous le curseur")};
 } // namespace sequences
 
 /// Recomputes Xmin, Xmax, Ymin, Ymax, Largeur and Hauteur from the points (all 0 when empty).

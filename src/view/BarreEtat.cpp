@@ -2,6 +2,7 @@
 
 #include "model/NumericText.h"
 
+#include <QCoreApplication>
 #include <cmath>
 
 namespace galbix {
@@ -30,7 +31,7 @@ QString PanneauCote(int32_t nbPoints, const BoiteEtat& boite)
         dx = Ecart(boite.Xmax, boite.Xmin);
         dy = Ecart(boite.Ymax, boite.Ymin);
     }
-    return QStringLiteral(": ") + QString::number(nbPoints) + QStringLiteral(" points     Sél.: ")
+    return QStringLiteral(": ") + QString::number(nbPoints) + QCoreApplication::translate("galbix", " points     Sél.: ")
         + QString::number(boite.Nombre) + QStringLiteral(" pts") + QStringLiteral("    X:") + Mm(dx)
         + QStringLiteral("mm   Y:") + Mm(dy) + QStringLiteral("mm  D:") + Mm(Norme(dx, dy)) + QStringLiteral("mm");
 }

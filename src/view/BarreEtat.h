@@ -3,6 +3,7 @@
 // between the two selections (panel 4, the cursor position, belongs to the mouse).
 
 #include "model/Types.h"
+#include "model/TexteTraduit.h"
 
 #include <QString>
 #include <array>
@@ -10,7 +11,7 @@
 namespace galbix {
 
 /// Text of panel 3 when the two selections cannot be compared.
-inline const QString TexteDistanceSelection = QStringLiteral("Dist. Sel.");
+inline constexpr TexteTraduit TexteDistanceSelection{QT_TRANSLATE_NOOP("galbix", "Dist. Sel.")};
 
 /// The box of the points carrying a state bit on one side.
 struct BoiteEtat {

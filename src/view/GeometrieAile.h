@@ -20,6 +20,7 @@
 
 #include "model/Fonctions.h"
 #include "model/Types.h"
+#include "model/TexteTraduit.h"
 
 #include <QString>
 #include <array>
@@ -78,13 +79,13 @@ struct EtatGeometrie {
     float DiedreDegSaisi = 0.0f; ///< dihedral angle last entered or obtained
 };
 
-inline const QString TexteEcartementRefuse =
-    QStringLiteral("Il n'est pas possible d'entrer un écartement négatif ou nul.");
-inline const QString TexteCordeNulle =
-    QStringLiteral("La corde de ce profil est nulle : il n'est pas possible de la changer.");
-inline const QString TitreSansReference = QStringLiteral("Pas de sélection violette");
-inline const QString TexteSansReference =
-    QStringLiteral("Pas de point de référence défini à l'emplanture ou au saumon, alignement impossible");
+inline constexpr TexteTraduit TexteEcartementRefuse{QT_TRANSLATE_NOOP("galbix",
+    "Il n'est pas possible d'entrer un écartement négatif ou nul.")};
+inline constexpr TexteTraduit TexteCordeNulle{QT_TRANSLATE_NOOP("galbix",
+    "La corde de ce profil est nulle : il n'est pas possible de la changer.")};
+inline constexpr TexteTraduit TitreSansReference{QT_TRANSLATE_NOOP("galbix", "Pas de sélection violette")};
+inline constexpr TexteTraduit TexteSansReference{QT_TRANSLATE_NOOP("galbix",
+    "Pas de point de référence défini à l'emplanture ou au saumon, alignement impossible")};
 
 /// Scales side `cote` about the origin to the chord `corde`; refused (points unchanged)
 /// while the side's chord is 0. Both sides must be loaded.

@@ -5,6 +5,7 @@
 // by one position. Dragging the thumb is refused.
 
 #include "view/EtatVue.h"
+#include "model/TexteTraduit.h"
 
 #include <QString>
 #include <cstdint>
@@ -20,8 +21,9 @@ constexpr int16_t AngleMinimum = 1;
 constexpr int16_t AngleMaximum = 359;
 constexpr int16_t PasAngle = 1;
 constexpr int16_t GrandPasAngle = 10;
-inline const QString TitreGlissement = QStringLiteral("Opération impossible");
-inline const QString TexteGlissement = QStringLiteral("Zoom + et - uniquement par clic sur les flèches.");
+inline constexpr TexteTraduit TitreGlissement{QT_TRANSLATE_NOOP("galbix", "Opération impossible")};
+inline constexpr TexteTraduit TexteGlissement{QT_TRANSLATE_NOOP("galbix",
+    "Zoom + et - uniquement par clic sur les flèches.")};
 } // namespace zoom
 
 /// State of the zoom bar.

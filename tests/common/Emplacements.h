@@ -12,5 +12,7 @@ QString DossierSources();
 QString DossierCorpus();
 /// The galbix-cli program built with the tests.
 QString ProgrammeCli();
+/// Qt's lupdate, which extracts the texts to translate from the sources.
+QString ProgrammeLupdate();
 
 } // namespace galbix::tests

@@ -3,7 +3,19 @@
 // the class named on its command line (or every class) with the C locale pinned, so that number
 // formatting never depends on the machine.
 
+#include "model/TexteTraduit.h"
+
 #include <QTest>
+
+namespace galbix {
+
+/// A translated constant enters a test table as the QString it stands for.
+inline QTestData& operator<<(QTestData& donnees, const TexteTraduit& texte)
+{
+    return donnees << texte.Texte();
+}
+
+} // namespace galbix
 
 namespace galbix::tests {
 

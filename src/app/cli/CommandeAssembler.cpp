@@ -8,6 +8,7 @@
 #include "sequences/Decoupage.h"
 #include "sequences/Operations.h"
 
+#include <QCoreApplication>
 #include <QFileInfo>
 #include <algorithm>
 #include <cstdio>
@@ -97,7 +98,7 @@ int CommandeAssembler(const QStringList& args)
     ListeSequences source = DecouperSequences(tampon.Points);
     for (const Choix& c : *choix)
         if (c.numero < 1 || c.numero > int(source.size()))
-            return Erreur(QStringLiteral("séquence %1 inexistante (le fichier en a %2)").arg(c.numero).arg(source.size()));
+            return Erreur(QCoreApplication::translate("galbix-cli", "séquence %1 inexistante (le fichier en a %2)").arg(c.numero).arg(source.size()));
 
     // Each contour goes after the one inserted before it (the selected one), as selecting it
     // alone in the source and inserting it would do.
@@ -117,7 +118,7 @@ int CommandeAssembler(const QStringList& args)
     }
     EcrireAssemblage(assemblage, tampon);
     if (EcrireFichier(tampon.Points, QFileInfo(positionnels[1]).absoluteFilePath(), tampon.EnTete) != 1)
-        return Erreur(QStringLiteral("écriture impossible : %1").arg(positionnels[1]));
+        return Erreur(QCoreApplication::translate("galbix-cli", "écriture impossible : %1").arg(positionnels[1]));
 
     ImprimerAssemblage(assemblage, *choix, tampon.Points.size());
     return 0;

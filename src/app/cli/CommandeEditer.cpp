@@ -7,6 +7,7 @@
 #include "files/Projet.h"
 #include "model/Extremes.h"
 
+#include <QCoreApplication>
 #include <cstdio>
 
 namespace galbix::cli {
@@ -66,11 +67,11 @@ void OuvrirSession(SessionEdition& session, const DonneesProjet& projet)
 
 QString AideVerbesEditer()
 {
-    QString texte = QStringLiteral("\nVerbes :\n");
+    QString texte = QCoreApplication::translate("galbix-cli", "\nVerbes :\n");
     for (const auto* table : {&VerbesEditionPoints(), &VerbesConstruction()})
         for (const VerbeEditer& verbe : *table) {
             const QString gauche = (QLatin1String(verbe.nom) + u' ' + QLatin1String(verbe.arguments)).trimmed();
-            texte += QStringLiteral("  ") + gauche.leftJustified(28) + u' ' + QString::fromUtf8(verbe.aide) + u'\n';
+            texte += QStringLiteral("  ") + gauche.leftJustified(28) + u' ' + QCoreApplication::translate("galbix-cli", verbe.aide) + u'\n';
         }
     return texte;
 }
@@ -84,16 +85,16 @@ int CommandeEditer(const QStringList& args)
     if (!lecture.Reussie())
         return Erreur(lecture.Erreur);
     if (projet.Profils.PointsE.empty() || projet.Profils.PointsS.empty())
-        return Erreur(QStringLiteral("le projet n'a pas de profil à éditer : ") + args[0]);
+        return Erreur(QCoreApplication::translate("galbix-cli", "le projet n'a pas de profil à éditer : ") + args[0]);
     SessionEdition session;
     OuvrirSession(session, projet);
 
     for (int i = 2; i < args.size();) {
         const VerbeEditer* verbe = TrouverVerbe(args[i]);
         if (!verbe)
-            return Usage(QStringLiteral("verbe inconnu : ") + args[i]);
+            return Usage(QCoreApplication::translate("galbix-cli", "verbe inconnu : ") + args[i]);
         if (verbe->nbArguments > args.size() - i - 1)
-            return Usage(QStringLiteral("arguments manquants après ") + args[i]);
+            return Usage(QCoreApplication::translate("galbix-cli", "arguments manquants après ") + args[i]);
         const QStringList arguments = args.mid(i + 1, verbe->nbArguments);
         QString erreurUsage;
         const ResultatVerbe refus = verbe->executer(session, arguments, erreurUsage);
@@ -110,7 +111,7 @@ int CommandeEditer(const QStringList& args)
     projet.BoutonDiedre = inter.IndexDiedre;
     projet.Aligner = inter.Aligner;
     if (!EcrireProjet(args[1], projet))
-        return Erreur(QStringLiteral("écriture impossible : ") + args[1]);
+        return Erreur(QCoreApplication::translate("galbix-cli", "écriture impossible : ") + args[1]);
     return 0;
 }
 

@@ -6,6 +6,7 @@
 #include "files/Projet.h"
 #include "geomlib/EcritureAtomique.h"
 
+#include <QCoreApplication>
 #include <QFileInfo>
 #include <QLocale>
 #include <cmath>
@@ -126,7 +127,7 @@ int CommandeGCode(const QStringList& args)
     if (programme.Refus)
         return Erreur(programme.Refus->Texte);
     if (!EcrireFichierAtomique(chemins[1], programme.Texte))
-        return Erreur(QStringLiteral("écriture impossible : ") + chemins[1]);
+        return Erreur(QCoreApplication::translate("galbix-cli", "écriture impossible : ") + chemins[1]);
     Json json;
     json.DebutObjet();
     json.Cle("lignes").Valeur(static_cast<long long>(programme.Lignes));

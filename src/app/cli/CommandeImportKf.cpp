@@ -8,6 +8,7 @@
 #include "files/Projet.h"
 #include "view/Projection.h"
 
+#include <QCoreApplication>
 #include <cstdio>
 
 namespace galbix::cli {
@@ -53,7 +54,7 @@ int CommandeImportKf(const QStringList& args)
     CadrerProjet(projet, VueDeCote);
     projet.Commentaire = kf.Commentaire.left(LongueurCommentaire);
     if (!EcrireProjet(args[1], projet))
-        return Erreur(QStringLiteral("écriture impossible : ") + args[1]);
+        return Erreur(QCoreApplication::translate("galbix-cli", "écriture impossible : ") + args[1]);
     return 0;
 }
 

@@ -7,6 +7,7 @@
 #include "model/Fonctions.h"
 #include "model/NumericText.h"
 
+#include <QCoreApplication>
 #include <cstdio>
 
 namespace galbix::cli {
@@ -54,9 +55,9 @@ int CommandeIntermediaire(const QStringList& args)
     const SauvegardeIntermediaire ecrit =
         SauverProfilIntermediaire(args[2], profils, profil, distance, projet.NomFichier);
     if (!ecrit.ProfilEcrit)
-        return Erreur(QStringLiteral("écriture impossible : ") + args[2]);
+        return Erreur(QCoreApplication::translate("galbix-cli", "écriture impossible : ") + args[2]);
     if (!ecrit.RapportEcrit)
-        return Erreur(QStringLiteral("écriture impossible : ") + CheminRapportIntermediaire(args[2]));
+        return Erreur(QCoreApplication::translate("galbix-cli", "écriture impossible : ") + CheminRapportIntermediaire(args[2]));
     return 0;
 }
 

@@ -4,6 +4,7 @@
 #include "app/cli/Json.h"
 #include "files/Ouverture.h"
 
+#include <QCoreApplication>
 #include <QFileInfo>
 #include <cstdio>
 
@@ -23,7 +24,7 @@ int CommandeOuvrir(const QStringList& args)
     if (r.Issue != IssueOuverture::Charge) {
         const QString raison = r.Issue == IssueOuverture::Echec
             ? r.Erreur
-            : QStringLiteral("fichier de projet : aucun profil chargé par cette commande");
+            : QCoreApplication::translate("galbix-cli", "fichier de projet : aucun profil chargé par cette commande");
         std::fprintf(stderr, "galbix-cli: %s\n", raison.toLocal8Bit().constData());
         return 2;
     }

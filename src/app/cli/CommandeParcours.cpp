@@ -5,6 +5,7 @@
 #include "files/Projet.h"
 #include "view/Parcours.h"
 
+#include <QCoreApplication>
 #include <QLocale>
 #include <cmath>
 #include <cstdio>
@@ -63,7 +64,7 @@ int CommandeParcours(const QStringList& args)
         return Erreur(lecture.Erreur);
     const CoupleProfils& p = projet.Profils;
     if (p.NbPointsE() != p.NbPointsS())
-        return Erreur(QStringLiteral("les deux profils n'ont pas le même nombre de points (%1 et %2)")
+        return Erreur(QCoreApplication::translate("galbix-cli", "les deux profils n'ont pas le même nombre de points (%1 et %2)")
                           .arg(p.NbPointsE())
                           .arg(p.NbPointsS()));
     const AnalyseParcours analyse = AnalyserParcours(p);

@@ -10,6 +10,7 @@
 #include "model/Extremes.h"
 #include "model/NumericText.h"
 
+#include <QCoreApplication>
 #include <QFileInfo>
 #include <cstdio>
 #include <optional>
@@ -61,7 +62,7 @@ QString Charger(int cote, const QString& chemin, CoupleProfils& profils)
         return {};
     if (r.Issue == IssueOuverture::Echec)
         return chemin + QStringLiteral(" : ") + r.Erreur;
-    return chemin + QStringLiteral(" : fichier de projet, aucun profil chargé par cette commande");
+    return chemin + QCoreApplication::translate("galbix-cli", " : fichier de projet, aucun profil chargé par cette commande");
 }
 
 QString Nombre(float valeur)
@@ -119,7 +120,7 @@ int CommandeSynchro(const QStringList& args)
         return Echec(r.Refus.Texte);
     for (int cote : {CoteE, CoteS})
         if (a->sortie[cote] && !Ecrire(cote, *a->sortie[cote], profils))
-            return Echec(QStringLiteral("écriture impossible : ") + *a->sortie[cote]);
+            return Echec(QCoreApplication::translate("galbix-cli", "écriture impossible : ") + *a->sortie[cote]);
 
     Json json;
     json.DebutObjet();

@@ -5,6 +5,7 @@
 #include "geomlib/Tranchex.h"
 #include "model/Naca.h"
 
+#include <QCoreApplication>
 #include <cstdio>
 
 namespace galbix::cli {
@@ -65,17 +66,17 @@ const std::vector<Commande>& Commandes()
          "gcode FICHIER.gbx SORTIE.ngc --entre-chariots L --emplanture D [--vitesse V] [--saignee K] "
          "[--axes XYUV|XYZA] [--avance g93|g94] [--entree E] [--emplanture-droite] [--courses X,Y,U,V]",
          CommandeGCode,
-         "Écrit le programme G-code d'un projet synchronisé pour une machine 4 axes : le fil prolongé jusqu'aux "
-         "deux chariots, chaque mouvement à la vitesse de coupe du point de profil le plus rapide.",
-         OptionsCli{{"--entre-chariots", "L", "distance entre les deux chariots (mm, obligatoire)"},
-                    {"--emplanture", "D", "distance du chariot gauche à la face d'emplanture (mm, obligatoire)"},
-                    {"--vitesse", "V", "vitesse de coupe (3 mm/s par défaut)"},
-                    {"--saignee", "K", "largeur de la saignée du fil (0 par défaut)"},
-                    {"--axes", "XYUV|XYZA", "lettres des axes des chariots gauche et droit (XYUV par défaut)"},
-                    {"--avance", "g93|g94", "temps inverse (g93, par défaut) ou mm/min sur les quatre axes (g94)"},
-                    {"--entree", "E", "distance du point d'entrée avant la première paire (10 mm par défaut)"},
-                    {"--emplanture-droite", nullptr, "l'emplanture est du côté du chariot droit"},
-                    {"--courses", "X,Y,U,V", "course de chaque axe (1000,500,1000,500 par défaut)"}}},
+         QT_TRANSLATE_NOOP("galbix-cli", "Écrit le programme G-code d'un projet synchronisé pour une machine 4 axes : le fil prolongé jusqu'aux "
+         "deux chariots, chaque mouvement à la vitesse de coupe du point de profil le plus rapide."),
+         OptionsCli{{"--entre-chariots", "L", QT_TRANSLATE_NOOP("galbix-cli", "distance entre les deux chariots (mm, obligatoire)")},
+                    {"--emplanture", "D", QT_TRANSLATE_NOOP("galbix-cli", "distance du chariot gauche à la face d'emplanture (mm, obligatoire)")},
+                    {"--vitesse", "V", QT_TRANSLATE_NOOP("galbix-cli", "vitesse de coupe (3 mm/s par défaut)")},
+                    {"--saignee", "K", QT_TRANSLATE_NOOP("galbix-cli", "largeur de la saignée du fil (0 par défaut)")},
+                    {"--axes", "XYUV|XYZA", QT_TRANSLATE_NOOP("galbix-cli", "lettres des axes des chariots gauche et droit (XYUV par défaut)")},
+                    {"--avance", "g93|g94", QT_TRANSLATE_NOOP("galbix-cli", "temps inverse (g93, par défaut) ou mm/min sur les quatre axes (g94)")},
+                    {"--entree", "E", QT_TRANSLATE_NOOP("galbix-cli", "distance du point d'entrée avant la première paire (10 mm par défaut)")},
+                    {"--emplanture-droite", nullptr, QT_TRANSLATE_NOOP("galbix-cli", "l'emplanture est du côté du chariot droit")},
+                    {"--courses", "X,Y,U,V", QT_TRANSLATE_NOOP("galbix-cli", "course de chaque axe (1000,500,1000,500 par défaut)")}}},
     };
     return commandes;
 }
@@ -137,7 +138,7 @@ int CommandeConvertir(const QStringList& args)
     if (!lecture.ok)
         return Erreur(lecture.erreur);
     if (EcrireFichier(lecture.points, positionnels[1], enTete.value_or(lecture.enTete)) == 0)
-        return Erreur(QStringLiteral("écriture impossible : ") + positionnels[1]);
+        return Erreur(QCoreApplication::translate("galbix-cli", "écriture impossible : ") + positionnels[1]);
     return 0;
 }
 
@@ -172,7 +173,7 @@ int CommandeNaca(const QStringList& args)
     }
     const QString enTete = QStringLiteral("Corde: 100.000 ") + calcul.nom;
     if (EcrireFichier(points, positionnels[1], enTete) == 0)
-        return Erreur(QStringLiteral("écriture impossible : ") + positionnels[1]);
+        return Erreur(QCoreApplication::translate("galbix-cli", "écriture impossible : ") + positionnels[1]);
     return 0;
 }
 

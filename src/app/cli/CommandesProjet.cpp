@@ -9,6 +9,7 @@
 #include "model/Naca.h"
 #include "view/Projection.h"
 
+#include <QCoreApplication>
 #include <cstdio>
 
 namespace galbix::cli {
@@ -181,7 +182,7 @@ int CommandeExporter(const QStringList& args)
     if (!Lire(positionnels[0], projet))
         return 2;
     if (!ExporterEchange(dossier, projet.Profils, projet.NomFichier))
-        return Erreur(QStringLiteral("écriture impossible de %1 et %2 dans %3")
+        return Erreur(QCoreApplication::translate("galbix-cli", "écriture impossible de %1 et %2 dans %3")
                           .arg(echange::NomFichierE, echange::NomFichierS, dossier));
     return 0;
 }
@@ -202,7 +203,7 @@ int CommandeImporter(const QStringList& args)
     projet.NomFichier[CoteS] = echange::NomFichierS;
     CadrerProjet(projet);
     if (!EcrireProjet(positionnels[0], projet))
-        return Erreur(QStringLiteral("écriture impossible : ") + positionnels[0]);
+        return Erreur(QCoreApplication::translate("galbix-cli", "écriture impossible : ") + positionnels[0]);
     return 0;
 }
 
@@ -212,7 +213,7 @@ int CommandeDemo(const QStringList& args)
         return Usage(UsageDemo);
     DonneesProjet projet = ProjetDemo();
     if (!EcrireProjet(args[0], projet))
-        return Erreur(QStringLiteral("écriture impossible : ") + args[0]);
+        return Erreur(QCoreApplication::translate("galbix-cli", "écriture impossible : ") + args[0]);
     return 0;
 }
 

@@ -1,5 +1,6 @@
 #include "app/cli/ConventionsCli.h"
 
+#include <QCoreApplication>
 #include <QCommandLineParser>
 #include <QRegularExpression>
 #include <cstdio>
@@ -132,10 +133,10 @@ std::optional<QString> ErreurOptions(const Commande& commande, const QStringList
     const QString prefixe = Outil + u' ' + QLatin1String(commande.nom) + QStringLiteral(" : ");
     const QString usage = QStringLiteral(" (usage : galbix-cli ") + QLatin1String(commande.usage) + u')';
     if (!analyseur.unknownOptionNames().isEmpty()) {
-        return prefixe + QStringLiteral("option inconnue « ")
+        return prefixe + QCoreApplication::translate("galbix-cli", "option inconnue « ")
                + OptionTapee(arguments, analyseur.unknownOptionNames().constFirst()) + QStringLiteral(" »") + usage;
     }
-    return prefixe + QStringLiteral("valeur manquante après « ") + arguments.constLast() + QStringLiteral(" »") + usage;
+    return prefixe + QCoreApplication::translate("galbix-cli", "valeur manquante après « ") + arguments.constLast() + QStringLiteral(" »") + usage;
 }
 
 IssueCli AnalyserSousCommande(const Commande& commande, const QStringList& brut)
@@ -177,7 +178,7 @@ QString Usages(const std::vector<Commande>& commandes)
 
 QString AideOutil(const std::vector<Commande>& commandes)
 {
-    QString texte = QStringLiteral("usage : galbix-cli SOUS-COMMANDE [ARGUMENTS...]\n"
+    QString texte = QCoreApplication::translate("galbix-cli", "usage : galbix-cli SOUS-COMMANDE [ARGUMENTS...]\n"
                                    "        galbix-cli SOUS-COMMANDE --help\n\n"
                                    "Les routines de Galbix pour les scripts : lecture et conversion de profils,\n"
                                    "projets, échange avec Kerfex. Chaque sous-commande écrit un objet JSON ou des\n"
@@ -185,11 +186,13 @@ QString AideOutil(const std::vector<Commande>& commandes)
                                    "ou 2 (fichier illisible ou impossible à écrire, opération refusée).\n\n"
                                    "Sous-commandes :\n");
     for (const Commande& c : commandes)
-        texte += LigneDeuxColonnes(QLatin1String(c.nom), QString::fromUtf8(c.description));
-    texte += QStringLiteral("\nOptions :\n");
-    texte += LigneDeuxColonnes(QStringLiteral("-h, --help"), QStringLiteral("affiche cette aide"));
-    texte += LigneDeuxColonnes(QStringLiteral("-v, --version"), QStringLiteral("affiche la version"));
-    texte += QStringLiteral("\nLe manuel de Galbix (touche F1 dans le programme) décrit chaque sous-commande.\n");
+        texte += LigneDeuxColonnes(QLatin1String(c.nom), QCoreApplication::translate("galbix-cli", c.description));
+    texte += QCoreApplication::translate("galbix-cli", "\nOptions :\n");
+    texte += LigneDeuxColonnes(QStringLiteral("-h, --help"), QCoreApplication::translate("galbix-cli", "affiche cette aide"));
+    texte += LigneDeuxColonnes(QStringLiteral("-v, --version"), QCoreApplication::translate("galbix-cli", "affiche la version"));
+    texte += LigneDeuxColonnes(QStringLiteral("--langue fr|en"),
+                               QCoreApplication::translate("galbix-cli", "langue des messages : fr (par défaut) ou en"));
+    texte += QCoreApplication::translate("galbix-cli", "\nLe manuel de Galbix (touche F1 dans le programme) décrit chaque sous-commande.\n");
     return texte;
 }
 
@@ -221,18 +224,18 @@ QString AideSousCommande(const Commande& commande)
 {
     QString texte = QStringLiteral("usage : galbix-cli ") + QLatin1String(commande.usage) + u'\n';
     if (commande.description && *commande.description)
-        texte += u'\n' + QString::fromUtf8(commande.description) + u'\n';
+        texte += u'\n' + QCoreApplication::translate("galbix-cli", commande.description) + u'\n';
     if (commande.complement)
         texte += commande.complement();
-    texte += QStringLiteral("\nOptions :\n");
+    texte += QCoreApplication::translate("galbix-cli", "\nOptions :\n");
     if (commande.options)
         for (const OptionCli& option : *commande.options) {
             QString gauche = QLatin1String(option.nom);
             if (option.valeur)
                 gauche += u' ' + QLatin1String(option.valeur);
-            texte += LigneDeuxColonnes(gauche, QString::fromUtf8(option.aide));
+            texte += LigneDeuxColonnes(gauche, QCoreApplication::translate("galbix-cli", option.aide));
         }
-    texte += LigneDeuxColonnes(QStringLiteral("-h, --help"), QStringLiteral("affiche cette aide"));
+    texte += LigneDeuxColonnes(QStringLiteral("-h, --help"), QCoreApplication::translate("galbix-cli", "affiche cette aide"));
     return texte;
 }
 
@@ -251,7 +254,7 @@ IssueCli AnalyserLigneCli(const QStringList& arguments, const std::vector<Comman
     if (!analyseur.parse(QStringList{Outil} + arguments)) {
         const QStringList inconnues = analyseur.unknownOptionNames();
         const QString nom = inconnues.isEmpty() ? arguments.value(0) : OptionTapee(arguments, inconnues.constFirst());
-        return Refus(Outil + QStringLiteral(" : option inconnue « ") + nom + QStringLiteral(" » (galbix-cli --help donne l'aide)"));
+        return Refus(Outil + QCoreApplication::translate("galbix-cli", " : option inconnue « ") + nom + QCoreApplication::translate("galbix-cli", " » (galbix-cli --help donne l'aide)"));
     }
     if (analyseur.isSet(aide))
         return Texte(AideOutil(commandes));
@@ -266,8 +269,8 @@ IssueCli AnalyserLigneCli(const QStringList& arguments, const std::vector<Comman
     for (const Commande& c : commandes)
         if (positionnels[0] == QLatin1String(c.nom))
             return AnalyserSousCommande(c, positionnels.mid(1));
-    return Refus(Outil + QStringLiteral(" : sous-commande inconnue « ") + positionnels[0]
-                 + QStringLiteral(" » (galbix-cli --help donne la liste)"));
+    return Refus(Outil + QCoreApplication::translate("galbix-cli", " : sous-commande inconnue « ") + positionnels[0]
+                 + QCoreApplication::translate("galbix-cli", " » (galbix-cli --help donne la liste)"));
 }
 
 // Out of memory anywhere in a subcommand, the tool says so and ends with status 2: nothing

@@ -67,9 +67,9 @@ ResultatVerbe VerbeLisser(SessionEdition& session, const QStringList&, QString&)
 const std::vector<VerbeEditer>& VerbesConstruction()
 {
     static const std::vector<VerbeEditer> verbes = {
-        {"intersection", 0, VerbeIntersection, "", "« Créer l'intersection » (avis sur la sortie d'erreur)"},
-        {"decaler", 1, VerbeDecaler, "DISTANCE", "décale les profils de DISTANCE mm (nombre comme dans le champ)"},
-        {"nettoyer", 1, VerbeNettoyer, "total|synchrone", "« Nettoyer », avec ou sans les points synchrones"},
+        {"intersection", 0, VerbeIntersection, "", QT_TRANSLATE_NOOP("galbix-cli", "« Créer l'intersection » (avis sur la sortie d'erreur)")},
+        {"decaler", 1, VerbeDecaler, "DISTANCE", QT_TRANSLATE_NOOP("galbix-cli", "décale les profils de DISTANCE mm (nombre comme dans le champ)")},
+        {"nettoyer", 1, VerbeNettoyer, "total|synchrone", QT_TRANSLATE_NOOP("galbix-cli", "« Nettoyer », avec ou sans les points synchrones")},
         {"lisser", 0, VerbeLisser, "", "« Lisser (spline) »"},
     };
     return verbes;

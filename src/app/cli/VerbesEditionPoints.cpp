@@ -24,7 +24,7 @@ std::vector<int> Cotes(const QString& texte)
 // The refusal of a point number beyond the side's last point, the side named "E" or "S".
 MessageRefus RefusPointAbsent(int cote, int32_t nbPoints)
 {
-    return {QStringLiteral("Point absent"), QStringLiteral("le côté %1 n'a que %2 points")
+    return {QCoreApplication::translate("galbix-cli", "Point absent"), QCoreApplication::translate("galbix-cli", "le côté %1 n'a que %2 points")
                                                 .arg(cote == CoteE ? QStringLiteral("E") : QStringLiteral("S"))
                                                 .arg(nbPoints)};
 }
@@ -118,15 +118,15 @@ ResultatVerbe Dupliquer(SessionEdition& session, const QStringList& args, QStrin
 const std::vector<VerbeEditer>& VerbesEditionPoints()
 {
     static const std::vector<VerbeEditer> verbes = {
-        {"selectionner", 2, Selectionner, "E|S|ES A[-B]", "sélectionne les points A à B du ou des côtés"},
-        {"deselectionner", 0, Deselectionner, "", "désélectionne tous les points"},
-        {"courant", 2, Courant, "E|S|ES N", "fait du point N le point courant"},
+        {"selectionner", 2, Selectionner, "E|S|ES A[-B]", QT_TRANSLATE_NOOP("galbix-cli", "sélectionne les points A à B du ou des côtés")},
+        {"deselectionner", 0, Deselectionner, "", QT_TRANSLATE_NOOP("galbix-cli", "désélectionne tous les points")},
+        {"courant", 2, Courant, "E|S|ES N", QT_TRANSLATE_NOOP("galbix-cli", "fait du point N le point courant")},
         {"supprimer", 0,
          [](SessionEdition& s, const QStringList&, QString&) { return Executer(s, CommandeSupprimer); }, "",
          "« Supprimer »"},
         {"inserer", 0,
          [](SessionEdition& s, const QStringList&, QString&) { return Executer(s, CommandeInsererPoint); }, "",
-         "« Insérer un point »"},
+         QT_TRANSLATE_NOOP("galbix-cli", "« Insérer un point »")},
         {"copier", 0,
          [](SessionEdition& s, const QStringList&, QString&) {
              return Executer(s, [&](ContexteEdition& ctx) { return CommandeCopier(ctx, s.PressePapier); });
@@ -146,8 +146,8 @@ const std::vector<VerbeEditer>& VerbesEditionPoints()
          [](SessionEdition& s, const QStringList&, QString&) {
              return Executer(s, [&](ContexteEdition& ctx) { return CommandeRenumeroter(ctx, s.ToleranceContour); });
          },
-         "", "« Renuméroter » depuis le point courant"},
-        {"dupliquer", 2, Dupliquer, "0|1 ECART", "« Deux ailes dans le bloc » (0 miroir, 1 reliées), écart en mm"},
+         "", QT_TRANSLATE_NOOP("galbix-cli", "« Renuméroter » depuis le point courant")},
+        {"dupliquer", 2, Dupliquer, "0|1 ECART", QT_TRANSLATE_NOOP("galbix-cli", "« Deux ailes dans le bloc » (0 miroir, 1 reliées), écart en mm")},
     };
     return verbes;
 }

@@ -10,6 +10,7 @@
 #include "app/LigneCommande.h"
 #include "app/Traductions.h"
 #include "app/OptionsProgramme.h"
+#include "files/Reglages.h"
 
 #include "editing/Transaction.h"
 
@@ -61,13 +62,22 @@ QString ArgumentAbsolu(const QString& argument)
 
 int main(int argc, char** argv)
 {
-    // --help and --version answer before any window, so that they work without a display.
     QStringList arguments;
     for (int i = 1; i < argc; ++i)
         arguments << QString::fromLocal8Bit(argv[i]);
-    if (const auto reponse = galbix::OptionsProgramme(arguments, galbix::VersionProgramme())) {
-        std::fputs(reponse->texte.toLocal8Bit().constData(), stdout);
-        return reponse->statut;
+    const std::optional<QString> code = galbix::ExtraireOptionLangue(arguments);
+    if (code && !galbix::LangueDuCode(*code)) {
+        std::fputs("galbix : --langue attend fr ou en\n", stderr);
+        return 2;
+    }
+    // --help and --version answer before any window, so that they work without a display.
+    {
+        QCoreApplication noyau(argc, argv);
+        galbix::InstallerLangue(noyau, galbix::LangueDemandee(code, QString()));
+        if (const auto reponse = galbix::OptionsProgramme(arguments, galbix::VersionProgramme())) {
+            std::fputs(reponse->texte.toLocal8Bit().constData(), stdout);
+            return reponse->statut;
+        }
     }
 
     ApplicationGalbix application(argc, argv);
@@ -75,15 +85,18 @@ int main(int argc, char** argv)
     QApplication::setApplicationVersion(galbix::VersionProgramme());
     QApplication::setDesktopFileName(galbix::IdentifiantBureau);
     QApplication::setWindowIcon(galbix::Icone(galbix::IconeGalbix::Application));
-    galbix::InstallerTraductionsQt(application);
+    galbix::InstallerTraductions(application, galbix::LangueDemandee(
+        code, galbix::CheminDansDossierProgramme(galbix::NomFichierReglages)));
 
-    const QString argument = galbix::ArgumentLigneCommande(QApplication::arguments());
+    QStringList argumentsProgramme = QApplication::arguments();
+    galbix::ExtraireOptionLangue(argumentsProgramme);
+    const QString argument = galbix::ArgumentLigneCommande(argumentsProgramme);
     galbix::RelaisInstance relais(galbix::NomRelaisInstance(galbix::DossierProgramme()));
     galbix::InstanceUnique instance;
     if (!instance.Verrouiller()) {
         const bool transmis = relais.Transmettre(ArgumentAbsolu(argument), DelaiRelaisMs);
-        std::fputs(transmis ? "Galbix est déjà ouvert : la demande a été transmise à sa fenêtre.\n"
-                            : "Galbix est déjà ouvert, mais sa fenêtre ne répond pas.\n",
+        std::fputs(qPrintable(transmis ? QCoreApplication::translate("galbix", "Galbix est déjà ouvert : la demande a été transmise à sa fenêtre.\n")
+                                       : QCoreApplication::translate("galbix", "Galbix est déjà ouvert, mais sa fenêtre ne répond pas.\n")),
                    stderr);
         return 0;
     }

@@ -2,6 +2,7 @@
 // assembly commands on the right, the file, help and validation commands along the bottom.
 
 #include "sequences/ui/FenetreSequences.h"
+#include "model/TexteTraduit.h"
 
 #include "sequences/ui/IconesSequences.h"
 #include "sequences/ui/RepetitionBouton.h"
@@ -72,12 +73,12 @@ void FenetreSequences::Construire()
     m_c.frmVues->setObjectName(QStringLiteral("frmVues"));
     auto* vues = new QVBoxLayout(m_c.frmVues);
     vues->setContentsMargins(6, 6, 6, 6);
-    auto* source = Groupe(QStringLiteral("Séquences du fichier"));
+    auto* source = Groupe(tr("Séquences du fichier"));
     auto* sourceBoite = new QVBoxLayout(source);
     sourceBoite->addWidget(ConstruireListe(false), 1);
     sourceBoite->addWidget(ConstruireCommandesSource());
     vues->addWidget(source, 1);
-    auto* assemblage = Groupe(QStringLiteral("Assemblage"));
+    auto* assemblage = Groupe(tr("Assemblage"));
     auto* assemblageBoite = new QVBoxLayout(assemblage);
     assemblageBoite->addWidget(ConstruireListe(true), 1);
     vues->addWidget(assemblage, 1);
@@ -126,8 +127,8 @@ QWidget* FenetreSequences::ConstruireListe(bool finale)
     auto* selection = new QHBoxLayout;
     auto& boutons = finale ? m_c.cmdSelectionSequenceFinal : m_c.cmdSelectionSequence;
     const char* nom = finale ? "cmdSelectionSequenceFinal" : "cmdSelectionSequence";
-    boutons[0] = BoutonImage(Indexe(nom, 0), IconeSequence::ToutSelectionnerE, QStringLiteral("Tout sélectionner"));
-    boutons[1] = BoutonImage(Indexe(nom, 1), IconeSequence::RienSelectionnerE, QStringLiteral("Tout désélectionner"));
+    boutons[0] = BoutonImage(Indexe(nom, 0), IconeSequence::ToutSelectionnerE, tr("Tout sélectionner"));
+    boutons[1] = BoutonImage(Indexe(nom, 1), IconeSequence::RienSelectionnerE, tr("Tout désélectionner"));
     selection->addWidget(boutons[0]);
     selection->addWidget(boutons[1]);
     colonne->addLayout(selection);
@@ -143,7 +144,7 @@ QWidget* FenetreSequences::ConstruireListe(bool finale)
         lbl[size_t(k)]->setFrameShape(QFrame::StyledPanel);
         lbl[size_t(k)]->setFixedSize(56, 24);
         lbl[size_t(k)]->setCursor(Qt::PointingHandCursor);
-        lbl[size_t(k)]->setToolTip(QStringLiteral("Clic: sélectionner ou désélectionner cette séquence"));
+        lbl[size_t(k)]->setToolTip(tr("Clic: sélectionner ou désélectionner cette séquence"));
         lbl[size_t(k)]->installEventFilter(this);
         etiquettes->addWidget(lbl[size_t(k)]);
     }
@@ -171,20 +172,20 @@ QWidget* FenetreSequences::ConstruireCommandesSource()
     auto* zone = new QWidget;
     auto* grille = new QGridLayout(zone);
     grille->setContentsMargins(0, 0, 0, 0);
-    m_c.cmdSensSequence = Bouton(QStringLiteral("cmdSensSequence"), QStringLiteral("Inverser le sens"), IconeSequence::Sens);
-    m_c.cmdRotation90 = Bouton(QStringLiteral("cmdRotation90"), QStringLiteral("Rotation 90°"), IconeSequence::QuartDeTour,
-                               QStringLiteral("Tourner d'un quart de tour les séquences sélectionnées"));
-    m_c.cmdSymetrieSequence = Bouton(QStringLiteral("cmdSymetrieSequence"), QStringLiteral("Symétrie"), IconeSequence::Miroir,
-                                     QStringLiteral("Symétrie gauche-droite des séquences sélectionnées"));
+    m_c.cmdSensSequence = Bouton(QStringLiteral("cmdSensSequence"), tr("Inverser le sens"), IconeSequence::Sens);
+    m_c.cmdRotation90 = Bouton(QStringLiteral("cmdRotation90"), tr("Rotation 90°"), IconeSequence::QuartDeTour,
+                               tr("Tourner d'un quart de tour les séquences sélectionnées"));
+    m_c.cmdSymetrieSequence = Bouton(QStringLiteral("cmdSymetrieSequence"), tr("Symétrie"), IconeSequence::Miroir,
+                                     tr("Symétrie gauche-droite des séquences sélectionnées"));
     m_c.cmdQuelquesSequences =
-        Bouton(QStringLiteral("cmdQuelquesSequences"), QStringLiteral("Prendre la sélection"), IconeSequence::Prendre,
-               QStringLiteral("Mettre les séquences sélectionnées dans l'assemblage, telles quelles"));
+        Bouton(QStringLiteral("cmdQuelquesSequences"), tr("Prendre la sélection"), IconeSequence::Prendre,
+               tr("Mettre les séquences sélectionnées dans l'assemblage, telles quelles"));
     m_c.cmdInsererSequence[0] =
-        Bouton(Indexe("cmdInsererSequence", 0), QStringLiteral("Insérer après"), IconeSequence::InsererApres,
-               QStringLiteral("Insérer après la séquence sélectionnée de l'assemblage"));
+        Bouton(Indexe("cmdInsererSequence", 0), tr("Insérer après"), IconeSequence::InsererApres,
+               tr("Insérer après la séquence sélectionnée de l'assemblage"));
     m_c.cmdInsererSequence[1] =
-        Bouton(Indexe("cmdInsererSequence", 1), QStringLiteral("Insérer avant"), IconeSequence::InsererAvant,
-               QStringLiteral("Insérer avant la séquence sélectionnée de l'assemblage"));
+        Bouton(Indexe("cmdInsererSequence", 1), tr("Insérer avant"), IconeSequence::InsererAvant,
+               tr("Insérer avant la séquence sélectionnée de l'assemblage"));
     // Two rows of three: every caption stays whole in the narrow window of a small screen.
     int rang = 0;
     for (QPushButton* b : {m_c.cmdSensSequence, m_c.cmdRotation90, m_c.cmdSymetrieSequence, m_c.cmdQuelquesSequences,
@@ -198,24 +199,24 @@ QWidget* FenetreSequences::ConstruireCommandesSource()
 
 QWidget* FenetreSequences::ConstruireCommandesAssemblage()
 {
-    auto* groupe = Groupe(QStringLiteral("Séquences sélectionnées de l'assemblage"));
+    auto* groupe = Groupe(tr("Séquences sélectionnées de l'assemblage"));
     groupe->setObjectName(QStringLiteral("frmCommandesAssemblage"));
     auto* grille = new QGridLayout(groupe);
-    const QString ordre = QStringLiteral("Modifier l'ordre des séquences");
-    m_c.cmdOrdreSequence[0] = Bouton(Indexe("cmdOrdreSequence", 0), QStringLiteral("Vers la fin"), IconeSequence::VersLaFin,
-                                     ordre + QStringLiteral(": d'une place vers la fin"));
-    m_c.cmdOrdreSequence[1] = Bouton(Indexe("cmdOrdreSequence", 1), QStringLiteral("Vers le début"),
-                                     IconeSequence::VersLeDebut, ordre + QStringLiteral(": d'une place vers le début"));
-    m_c.cmdRotationSequence[0] = Bouton(Indexe("cmdRotationSequence", 0), QStringLiteral("Rotation -10"), IconeSequence::TournerMoins);
-    m_c.cmdRotationSequence[1] = Bouton(Indexe("cmdRotationSequence", 1), QStringLiteral("Rotation +10"), IconeSequence::TournerPlus);
-    m_c.cmdTaille[0] = Bouton(Indexe("cmdTaille", 0), QStringLiteral("Agrandir"), IconeSequence::Agrandir);
-    m_c.cmdTaille[1] = Bouton(Indexe("cmdTaille", 1), QStringLiteral("Rétrécir"), IconeSequence::Retrecir);
-    m_c.cmdIntervale[0] = Bouton(Indexe("cmdIntervale", 0), QStringLiteral("Ecarter"), IconeSequence::Ecarter);
-    m_c.cmdIntervale[1] = Bouton(Indexe("cmdIntervale", 1), QStringLiteral("Rapprocher"), IconeSequence::Rapprocher);
+    constexpr TexteTraduit ordre{QT_TRANSLATE_NOOP("galbix", "Modifier l'ordre des séquences")};
+    m_c.cmdOrdreSequence[0] = Bouton(Indexe("cmdOrdreSequence", 0), tr("Vers la fin"), IconeSequence::VersLaFin,
+                                     ordre + tr(": d'une place vers la fin"));
+    m_c.cmdOrdreSequence[1] = Bouton(Indexe("cmdOrdreSequence", 1), tr("Vers le début"),
+                                     IconeSequence::VersLeDebut, ordre + tr(": d'une place vers le début"));
+    m_c.cmdRotationSequence[0] = Bouton(Indexe("cmdRotationSequence", 0), tr("Rotation -10"), IconeSequence::TournerMoins);
+    m_c.cmdRotationSequence[1] = Bouton(Indexe("cmdRotationSequence", 1), tr("Rotation +10"), IconeSequence::TournerPlus);
+    m_c.cmdTaille[0] = Bouton(Indexe("cmdTaille", 0), tr("Agrandir"), IconeSequence::Agrandir);
+    m_c.cmdTaille[1] = Bouton(Indexe("cmdTaille", 1), tr("Rétrécir"), IconeSequence::Retrecir);
+    m_c.cmdIntervale[0] = Bouton(Indexe("cmdIntervale", 0), tr("Ecarter"), IconeSequence::Ecarter);
+    m_c.cmdIntervale[1] = Bouton(Indexe("cmdIntervale", 1), tr("Rapprocher"), IconeSequence::Rapprocher);
     m_c.cmdPremierPointSequence[0] = Bouton(Indexe("cmdPremierPointSequence", 0),
-                                            QStringLiteral("Avancer le point d'entrée"), IconeSequence::EntreeAvant);
+                                            tr("Avancer le point d'entrée"), IconeSequence::EntreeAvant);
     m_c.cmdPremierPointSequence[1] = Bouton(Indexe("cmdPremierPointSequence", 1),
-                                            QStringLiteral("Reculer le point d'entrée"), IconeSequence::EntreeArriere);
+                                            tr("Reculer le point d'entrée"), IconeSequence::EntreeArriere);
     int rangee = 0;
     grille->addWidget(new QLabel(ordre), rangee++, 0, 1, 2);
     for (const auto* paire : {&m_c.cmdOrdreSequence, &m_c.cmdRotationSequence, &m_c.cmdTaille, &m_c.cmdIntervale}) {
@@ -224,13 +225,13 @@ QWidget* FenetreSequences::ConstruireCommandesAssemblage()
     }
     grille->addWidget(m_c.cmdPremierPointSequence[0], rangee++, 0, 1, 2);
     grille->addWidget(m_c.cmdPremierPointSequence[1], rangee++, 0, 1, 2);
-    m_c.cmdInverserFinal = Bouton(QStringLiteral("cmdInverserFinal"), QStringLiteral("Inverser le sens"), IconeSequence::Sens);
+    m_c.cmdInverserFinal = Bouton(QStringLiteral("cmdInverserFinal"), tr("Inverser le sens"), IconeSequence::Sens);
     m_c.cmdInsererPointSequence = Bouton(QStringLiteral("cmdInsererPointSequence"),
-                                         QStringLiteral("Insérer un point entre séquences"), IconeSequence::PointEntre);
-    m_c.cmdEffacer = Bouton(QStringLiteral("cmdEffacer"), QStringLiteral("Supprimer"), IconeSequence::Supprimer,
-                            QStringLiteral("Retirer de l'assemblage les séquences sélectionnées"));
-    m_c.cmdUndoSequence = Bouton(QStringLiteral("cmdUndoSequence"), QStringLiteral("Annuler"), IconeSequence::TournerMoins,
-                                 QStringLiteral("Revenir à l'état précédent de l'assemblage"));
+                                         tr("Insérer un point entre séquences"), IconeSequence::PointEntre);
+    m_c.cmdEffacer = Bouton(QStringLiteral("cmdEffacer"), tr("Supprimer"), IconeSequence::Supprimer,
+                            tr("Retirer de l'assemblage les séquences sélectionnées"));
+    m_c.cmdUndoSequence = Bouton(QStringLiteral("cmdUndoSequence"), tr("Annuler"), IconeSequence::TournerMoins,
+                                 tr("Revenir à l'état précédent de l'assemblage"));
     for (QPushButton* b : {m_c.cmdInverserFinal, m_c.cmdInsererPointSequence, m_c.cmdEffacer})
         grille->addWidget(b, rangee++, 0, 1, 2);
     grille->setRowMinimumHeight(rangee++, 12);
@@ -248,17 +249,17 @@ QWidget* FenetreSequences::ConstruireBas()
     auto* zone = new QWidget;
     auto* ligne = new QHBoxLayout(zone);
     ligne->setContentsMargins(0, 0, 0, 0);
-    m_c.chkVisuSens = new QCheckBox(QStringLiteral("Voir le sens de parcours"));
+    m_c.chkVisuSens = new QCheckBox(tr("Voir le sens de parcours"));
     m_c.chkVisuSens->setObjectName(QStringLiteral("chkVisuSens"));
-    m_c.chkAideSequences = new QCheckBox(QStringLiteral("Aide à la souris"));
+    m_c.chkAideSequences = new QCheckBox(tr("Aide à la souris"));
     m_c.chkAideSequences->setObjectName(QStringLiteral("chkAideSequences"));
-    m_c.cmdOuvrirFichierSequences = new QPushButton(QStringLiteral("Ouvrir un fichier..."));
+    m_c.cmdOuvrirFichierSequences = new QPushButton(tr("Ouvrir un fichier..."));
     m_c.cmdOuvrirFichierSequences->setObjectName(QStringLiteral("cmdOuvrirFichierSequences"));
-    m_c.cmdOuvrirFichierSequences->setToolTip(QStringLiteral("Lire les séquences d'un autre fichier"));
-    m_c.cmdAideSequences = new QPushButton(QStringLiteral("Aide (F1)"));
+    m_c.cmdOuvrirFichierSequences->setToolTip(tr("Lire les séquences d'un autre fichier"));
+    m_c.cmdAideSequences = new QPushButton(tr("Aide (F1)"));
     m_c.cmdAideSequences->setObjectName(QStringLiteral("cmdAideSequences"));
-    m_c.cmdValiderSequence = Bouton(QStringLiteral("cmdValiderSequence"), QStringLiteral("Valider l'assemblage"),
-                                    IconeSequence::Valider, QStringLiteral("Fermer la fenêtre et charger l'assemblage"));
+    m_c.cmdValiderSequence = Bouton(QStringLiteral("cmdValiderSequence"), tr("Valider l'assemblage"),
+                                    IconeSequence::Valider, tr("Fermer la fenêtre et charger l'assemblage"));
     for (QPushButton* b : {m_c.cmdOuvrirFichierSequences, m_c.cmdAideSequences})
         b->setAutoDefault(false);
     ligne->addWidget(m_c.chkVisuSens);

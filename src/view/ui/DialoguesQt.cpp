@@ -2,6 +2,7 @@
 
 #include "files/ExtensionFiltre.h"
 
+#include <QCoreApplication>
 #include <QApplication>
 #include <QDesktopServices>
 #include <QDir>
@@ -135,7 +136,7 @@ ReponseMessage DialoguesQt::Message(const QString& titre, const QString& texte, 
         non = boite.addButton(QStringLiteral("&Non"), QMessageBox::NoRole);
     }
     if (boutons == BoutonsMessage::OkAnnuler || boutons == BoutonsMessage::OuiNonAnnuler)
-        annuler = boite.addButton(QStringLiteral("Annuler"), QMessageBox::RejectRole);
+        annuler = boite.addButton(QCoreApplication::translate("galbix", "Annuler"), QMessageBox::RejectRole);
     GarderLignesEntieres(boite);
     boite.setDefaultButton(ok ? ok : oui);
     if (annuler)

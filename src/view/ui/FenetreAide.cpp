@@ -107,7 +107,7 @@ FenetreAide::FenetreAide(QWidget* parent)
     , m_pages(PagesManuel())
 {
     setObjectName(QStringLiteral("formAide"));
-    setWindowTitle(QStringLiteral("Aide de Galbix"));
+    setWindowTitle(tr("Aide de Galbix"));
     if (parent)
         setWindowIcon(parent->windowIcon());
 
@@ -134,6 +134,14 @@ FenetreAide::FenetreAide(QWidget* parent)
 
     auto* colonne = new QVBoxLayout(this);
     colonne->setContentsMargins(2, 2, 2, 2);
+    // Translated interfaces open with a line saying that the manual itself is in French.
+    static const char* const avisLangue = QT_TR_NOOP("Le manuel est en français.");
+    if (tr(avisLangue) != QString::fromUtf8(avisLangue)) {
+        auto* avis = new QLabel(tr(avisLangue));
+        avis->setObjectName(QStringLiteral("lblLangueManuel"));
+        avis->setContentsMargins(4, 4, 4, 0);
+        colonne->addWidget(avis);
+    }
     colonne->addLayout(barre);
     colonne->addWidget(separation, 1);
     ConstruireSommaire();
@@ -144,15 +152,15 @@ FenetreAide::FenetreAide(QWidget* parent)
 
 QHBoxLayout* FenetreAide::ConstruireBarre(QToolButton*& accueil)
 {
-    m_precedent = Bouton(QStringLiteral("cmdPrecedent"), QStyle::SP_ArrowBack, QStringLiteral("Précédent"),
-                         QStringLiteral("Page précédente (Alt+Gauche)"));
-    m_suivant = Bouton(QStringLiteral("cmdSuivant"), QStyle::SP_ArrowForward, QStringLiteral("Suivant"),
-                       QStringLiteral("Page suivante (Alt+Droite)"));
-    accueil = Bouton(QStringLiteral("cmdSommaire"), QStyle::SP_DirHomeIcon, QStringLiteral("Sommaire"),
-                     QStringLiteral("Première page du manuel"));
+    m_precedent = Bouton(QStringLiteral("cmdPrecedent"), QStyle::SP_ArrowBack, tr("Précédent"),
+                         tr("Page précédente (Alt+Gauche)"));
+    m_suivant = Bouton(QStringLiteral("cmdSuivant"), QStyle::SP_ArrowForward, tr("Suivant"),
+                       tr("Page suivante (Alt+Droite)"));
+    accueil = Bouton(QStringLiteral("cmdSommaire"), QStyle::SP_DirHomeIcon, tr("Sommaire"),
+                     tr("Première page du manuel"));
     m_recherche = new QLineEdit;
     m_recherche->setObjectName(QStringLiteral("txtRecherche"));
-    m_recherche->setPlaceholderText(QStringLiteral("Rechercher dans le manuel (Ctrl+F)"));
+    m_recherche->setPlaceholderText(tr("Rechercher dans le manuel (Ctrl+F)"));
     m_recherche->setClearButtonEnabled(true);
     m_recherche->setMinimumWidth(240);
     m_resultat = new QLabel;
@@ -285,7 +293,7 @@ void FenetreAide::RechercheDemandee()
         return;
     }
     const bool trouve = Rechercher(texte);
-    m_resultat->setText(trouve ? QString() : QStringLiteral("Aucun résultat pour « ") + texte + QStringLiteral(" »"));
+    m_resultat->setText(trouve ? QString() : tr("Aucun résultat pour « ") + texte + QStringLiteral(" »"));
 }
 
 bool FenetreAide::Rechercher(const QString& texte)
