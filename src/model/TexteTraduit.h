@@ -30,6 +30,8 @@ struct TexteTraduit {
 /// Concatenations with a translated text.
 inline QString operator+(const TexteTraduit& a, const QString& b) { return a.Texte() + b; }
 inline QString operator+(const QString& a, const TexteTraduit& b) { return a + b.Texte(); }
+inline QString operator+(const TexteTraduit& a, const char* b) { return a.Texte() + QString::fromUtf8(b); }
+inline QString operator+(const char* a, const TexteTraduit& b) { return QString::fromUtf8(a) + b.Texte(); }
 inline bool operator==(const QString& a, const TexteTraduit& b) { return a == b.Texte(); }
 inline bool operator==(const TexteTraduit& a, const QString& b) { return a.Texte() == b; }
 

@@ -152,7 +152,8 @@ private slots:
         tests::BancFenetre b;
         b.Charger(tests::Naca("2412", 30, 200.0), tests::Naca("0012", 30, 150.0));
         b.Entrer(champ, saisie);
-        QCOMPARE(b.dialogues.Titres(), QStringList{titre});
+        QCOMPARE(b.dialogues.messages.size(), 1);
+        QCOMPARE(b.dialogues.messages.front().titre, titre);
         QCOMPARE(b.dialogues.messages.front().texte, message);
     }
 

@@ -50,6 +50,14 @@ bool DialoguesScript::LancerInformationsSysteme()
     return informationsSystemeDisponibles;
 }
 
+QStringList DialoguesScript::Titres() const
+{
+    QStringList titres;
+    for (const MessageAffiche& m : messages)
+        titres << m.titre;
+    return titres;
+}
+
 QStringList DialoguesScript::Vus() const
 {
     static const char* const icones[] = {"Aucune", "Critique", "Question", "Exclamation", "Information"};

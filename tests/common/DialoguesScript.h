@@ -47,6 +47,8 @@ public:
     /// The messages shown, one line each: "titre (Icône)", or "titre (Icône, Boutons)" when the
     /// box offers more than OK.
     QStringList Vus() const;
+    /// The titles of the message boxes shown, in order.
+    QStringList Titres() const;
 
 private:
     ChoixFichier ChoixSuivant();
