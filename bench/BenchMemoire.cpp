@@ -2,6 +2,7 @@
 // given): the editor opening a project, and the whole-profile insertion and duplication with
 // their undo snapshots. Peak memory is read from the kernel (VmHWM, reset before each step).
 #include "Bench.h"
+#include "DialoguesMuets.h"
 
 #include "app/DossierProgramme.h"
 #include "app/FenetrePrincipale.h"
@@ -20,19 +21,6 @@
 namespace galbix::bench {
 
 namespace {
-
-// Answers every question with its default button and cancels every file dialog.
-class DialoguesMuets : public Dialogues {
-public:
-    ReponseMessage Message(const QString&, const QString&, IconeMessage, BoutonsMessage) override
-    {
-        return ReponseMessage::Non;
-    }
-    ChoixFichier Ouvrir(const DemandeFichier&) override { return {}; }
-    ChoixFichier Enregistrer(const DemandeFichier&) override { return {}; }
-    bool OuvrirDocument(const QString&) override { return false; }
-    bool LancerInformationsSysteme() override { return false; }
-};
 
 /// A "VmRSS:" or "VmHWM:" figure of this process, in MiB.
 double MemoireMiB(const char* champ)

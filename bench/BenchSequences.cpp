@@ -2,6 +2,7 @@
 // all. Opening (cut, thin, fit, map, draw), taking everything into the assembly (fit and draw
 // the lower view), one move of a Ctrl-drag of 500 contours, and its release.
 #include "Bench.h"
+#include "DialoguesMuets.h"
 
 #include "view/ui/Dialogues.h"
 #include "sequences/Decoupage.h"
@@ -21,18 +22,6 @@
 namespace galbix::bench {
 
 namespace {
-
-class DialoguesMuets : public Dialogues {
-public:
-    ReponseMessage Message(const QString&, const QString&, IconeMessage, BoutonsMessage) override
-    {
-        return ReponseMessage::Ok;
-    }
-    ChoixFichier Ouvrir(const DemandeFichier&) override { return {}; }
-    ChoixFichier Enregistrer(const DemandeFichier&) override { return {}; }
-    bool OuvrirDocument(const QString&) override { return false; }
-    bool LancerInformationsSysteme() override { return false; }
-};
 
 // `contours` rough closed outlines of `points` points each on a grid: radii jittered well
 // above the thinning tolerance, so that every point survives the thinning.
