@@ -1703,6 +1703,14 @@ You must use at least Tranchex.dll v0.30</translation>
         <source>Perspective par défaut</source>
         <translation>Default perspective</translation>
     </message>
+    <message>
+        <source>&lt;p&gt;&lt;b&gt;Aucun profil chargé.&lt;/b&gt;&lt;/p&gt;&lt;p&gt;Ouvrir le profil d&apos;emplanture : bouton « Ouvrir... » du cadre Emplanture, ou Ctrl+O.&lt;/p&gt;</source>
+        <translation>&lt;p&gt;&lt;b&gt;No profile loaded.&lt;/b&gt;&lt;/p&gt;&lt;p&gt;Open the root profile: « Open... » button of the Root frame, or Ctrl+O.&lt;/p&gt;</translation>
+    </message>
+    <message>
+        <source>&lt;p&gt;Pour découvrir Galbix : &lt;a href=&quot;demo&quot;&gt;ouvrir le projet de démonstration&lt;/a&gt;&lt;br&gt;&lt;small&gt;%1&lt;/small&gt;&lt;/p&gt;</source>
+        <translation>&lt;p&gt;To discover Galbix: &lt;a href=&quot;demo&quot;&gt;open the demonstration project&lt;/a&gt;&lt;br&gt;&lt;small&gt;%1&lt;/small&gt;&lt;/p&gt;</translation>
+    </message>
 </context>
 <context>
     <name>galbix::FenetreSequences</name>
@@ -1955,6 +1963,31 @@ Ajoutez des points de synchronisation autour de ces segments, puis relancez la s
         <translation>.
 
 Add synchronisation points around these segments, then run the optimal synchronisation again.</translation>
+    </message>
+</context>
+<context>
+    <name>galbix::PiloteEditionPoints</name>
+    <message>
+        <source>La ligne %1 du presse-papiers ne se lit pas comme deux nombres :
+%2
+
+Rien n&apos;a été collé.</source>
+        <translation>Line %1 of the clipboard does not read as two numbers:
+%2
+
+Nothing was pasted.</translation>
+    </message>
+    <message>
+        <source>Le texte du presse-papiers ne contient aucun point (deux nombres par ligne).
+
+Rien n&apos;a été collé.</source>
+        <translation>The clipboard text holds no point (two numbers per line).
+
+Nothing was pasted.</translation>
+    </message>
+    <message>
+        <source>Collage impossible</source>
+        <translation>Paste impossible</translation>
     </message>
 </context>
 <context>
