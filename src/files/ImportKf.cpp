@@ -78,6 +78,32 @@ bool FormeNombre(QStringView t)
     return i == t.size();
 }
 
+// Reads a number of the file; false with `erreur` naming the text otherwise.
+bool Nombre(QStringView texte, double& v, QString& erreur)
+{
+    const std::optional<double> n = NombreKerfex(texte);
+    if (!n)
+        erreur = QCoreApplication::translate("galbix", "« %1 » n'est pas un nombre").arg(Extrait(texte));
+    else
+        v = *n;
+    return n.has_value();
+}
+
+// Reads the value "x;y" of a point line into `points`; false with `erreur` set otherwise.
+bool LirePoint(const QString& valeur, std::vector<PointProfil>& points, QString& erreur)
+{
+    const qsizetype pv = valeur.indexOf(u';');
+    double x = 0.0, y = 0.0;
+    if (pv < 0) {
+        erreur = QCoreApplication::translate("galbix", "point sans « ; » : « %1 »").arg(Extrait(valeur));
+        return false;
+    }
+    if (!Nombre(QStringView(valeur).left(pv), x, erreur) || !Nombre(QStringView(valeur).mid(pv + 1), y, erreur))
+        return false;
+    points.push_back({float(x), float(y), 0});
+    return true;
+}
+
 // Reads one line into `projet`; false with `erreur` set on a value that is not a number.
 // `fin` is set by the key "in".
 bool LireLigne(const QString& ligne, ProjetKerfex& projet, bool& fin, QString& erreur)
@@ -90,27 +116,12 @@ bool LireLigne(const QString& ligne, ProjetKerfex& projet, bool& fin, QString& e
     }
     const int cote = ligne.front() == u'E' ? CoteE : CoteS;
     const QString cle = (egal < 0 ? ligne.mid(1) : ligne.mid(1, egal - 1)).trimmed();
-    auto nombre = [&](QStringView texte, double& v) {
-        const std::optional<double> n = NombreKerfex(texte);
-        if (!n)
-            erreur = QCoreApplication::translate("galbix", "« %1 » n'est pas un nombre").arg(Extrait(texte));
-        else
-            v = *n;
-        return n.has_value();
-    };
+    auto nombre = [&](QStringView texte, double& v) { return Nombre(texte, v, erreur); };
     double v = 0.0;
     if (cle == CleFin) {
         fin = true;
     } else if (!cle.isEmpty() && FormeNombre(cle)) {
-        const qsizetype pv = valeur.indexOf(u';');
-        double x = 0.0, y = 0.0;
-        if (pv < 0) {
-            erreur = QCoreApplication::translate("galbix", "point sans « ; » : « %1 »").arg(Extrait(valeur));
-            return false;
-        }
-        if (!nombre(QStringView(valeur).left(pv), x) || !nombre(QStringView(valeur).mid(pv + 1), y))
-            return false;
-        projet.Points[cote].push_back({float(x), float(y), 0});
+        return LirePoint(valeur, projet.Points[cote], erreur);
     } else if (cle == CleHauteur) {
         if (!nombre(valeur, v))
             return false;
