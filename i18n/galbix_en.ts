@@ -611,6 +611,114 @@ The manual (in French) opens in the program with the F1 key; see also man galbix
 and galbix-cli --help for the command-line tool.
 </translation>
     </message>
+    <message>
+        <source>ligne %1 : %2</source>
+        <translation>line %1: %2</translation>
+    </message>
+    <message>
+        <source>coordonnées après le texte qui suit les données</source>
+        <translation>coordinates after the text that follows the data</translation>
+    </message>
+    <message>
+        <source>une paire de coordonnées est attendue</source>
+        <translation>a pair of coordinates is expected</translation>
+    </message>
+    <message>
+        <source>pouces</source>
+        <translation>inches</translation>
+    </message>
+    <message>
+        <source>pieds</source>
+        <translation>feet</translation>
+    </message>
+    <message>
+        <source>milles</source>
+        <translation>miles</translation>
+    </message>
+    <message>
+        <source>millimètres</source>
+        <translation>millimetres</translation>
+    </message>
+    <message>
+        <source>centimètres</source>
+        <translation>centimetres</translation>
+    </message>
+    <message>
+        <source>mètres</source>
+        <translation>metres</translation>
+    </message>
+    <message>
+        <source>kilomètres</source>
+        <translation>kilometres</translation>
+    </message>
+    <message>
+        <source>micropouces</source>
+        <translation>microinches</translation>
+    </message>
+    <message>
+        <source>millièmes de pouce</source>
+        <translation>mils</translation>
+    </message>
+    <message>
+        <source>yards</source>
+        <translation>yards</translation>
+    </message>
+    <message>
+        <source>angströms</source>
+        <translation>ångströms</translation>
+    </message>
+    <message>
+        <source>nanomètres</source>
+        <translation>nanometres</translation>
+    </message>
+    <message>
+        <source>micromètres</source>
+        <translation>micrometres</translation>
+    </message>
+    <message>
+        <source>décimètres</source>
+        <translation>decimetres</translation>
+    </message>
+    <message>
+        <source>décamètres</source>
+        <translation>decametres</translation>
+    </message>
+    <message>
+        <source>hectomètres</source>
+        <translation>hectometres</translation>
+    </message>
+    <message>
+        <source>gigamètres</source>
+        <translation>gigametres</translation>
+    </message>
+    <message>
+        <source>unités astronomiques</source>
+        <translation>astronomical units</translation>
+    </message>
+    <message>
+        <source>années-lumière</source>
+        <translation>light years</translation>
+    </message>
+    <message>
+        <source>parsecs</source>
+        <translation>parsecs</translation>
+    </message>
+    <message>
+        <source>pieds US</source>
+        <translation>US survey feet</translation>
+    </message>
+    <message>
+        <source>pouces US</source>
+        <translation>US survey inches</translation>
+    </message>
+    <message>
+        <source>yards US</source>
+        <translation>US survey yards</translation>
+    </message>
+    <message>
+        <source>milles US</source>
+        <translation>US survey miles</translation>
+    </message>
 </context>
 <context>
     <name>galbix-cli</name>

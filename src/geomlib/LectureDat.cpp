@@ -82,7 +82,9 @@ struct Brut {
 
 QString Ligne(int numero, const char* quoi)
 {
-    return QStringLiteral("ligne %1 : %2").arg(numero).arg(QString::fromUtf8(quoi));
+    return QCoreApplication::translate("galbix", "ligne %1 : %2")
+        .arg(numero)
+        .arg(QCoreApplication::translate("galbix", quoi));
 }
 
 /// Scans the lines; returns an empty text on success, the reason otherwise.
@@ -100,7 +102,7 @@ QString Balayer(std::string_view texte, Brut& brut)
             break;
         case Genre::Couple: {
             if (piedDePage)
-                return Ligne(lignes.Numero(), "coordonnées après le texte qui suit les données");
+                return Ligne(lignes.Numero(), QT_TRANSLATE_NOOP("galbix", "coordonnées après le texte qui suit les données"));
             if (brut.points.empty()) {
                 brut.premierX = x;
                 brut.premierY = y;
@@ -118,7 +120,7 @@ QString Balayer(std::string_view texte, Brut& brut)
                 brut.nom = texte::Rogner(ligne);
                 nomVu = true;
             } else if (!piedDePage) {
-                return Ligne(lignes.Numero(), "une paire de coordonnées est attendue");
+                return Ligne(lignes.Numero(), QT_TRANSLATE_NOOP("galbix", "une paire de coordonnées est attendue"));
             }
             break;
         case Genre::Texte:

@@ -19,37 +19,37 @@ namespace {
 /// Units named by the $INSUNITS codes 1 to 24.
 constexpr std::array<const char*, 25> NomsUnites = {
     "",
-    "pouces",
-    "pieds",
-    "milles",
-    "millimètres",
-    "centimètres",
-    "mètres",
-    "kilomètres",
-    "micropouces",
-    "millièmes de pouce",
-    "yards",
-    "angströms",
-    "nanomètres",
-    "micromètres",
-    "décimètres",
-    "décamètres",
-    "hectomètres",
-    "gigamètres",
-    "unités astronomiques",
-    "années-lumière",
-    "parsecs",
-    "pieds US",
-    "pouces US",
-    "yards US",
-    "milles US",
+    QT_TRANSLATE_NOOP("galbix", "pouces"),
+    QT_TRANSLATE_NOOP("galbix", "pieds"),
+    QT_TRANSLATE_NOOP("galbix", "milles"),
+    QT_TRANSLATE_NOOP("galbix", "millimètres"),
+    QT_TRANSLATE_NOOP("galbix", "centimètres"),
+    QT_TRANSLATE_NOOP("galbix", "mètres"),
+    QT_TRANSLATE_NOOP("galbix", "kilomètres"),
+    QT_TRANSLATE_NOOP("galbix", "micropouces"),
+    QT_TRANSLATE_NOOP("galbix", "millièmes de pouce"),
+    QT_TRANSLATE_NOOP("galbix", "yards"),
+    QT_TRANSLATE_NOOP("galbix", "angströms"),
+    QT_TRANSLATE_NOOP("galbix", "nanomètres"),
+    QT_TRANSLATE_NOOP("galbix", "micromètres"),
+    QT_TRANSLATE_NOOP("galbix", "décimètres"),
+    QT_TRANSLATE_NOOP("galbix", "décamètres"),
+    QT_TRANSLATE_NOOP("galbix", "hectomètres"),
+    QT_TRANSLATE_NOOP("galbix", "gigamètres"),
+    QT_TRANSLATE_NOOP("galbix", "unités astronomiques"),
+    QT_TRANSLATE_NOOP("galbix", "années-lumière"),
+    QT_TRANSLATE_NOOP("galbix", "parsecs"),
+    QT_TRANSLATE_NOOP("galbix", "pieds US"),
+    QT_TRANSLATE_NOOP("galbix", "pouces US"),
+    QT_TRANSLATE_NOOP("galbix", "yards US"),
+    QT_TRANSLATE_NOOP("galbix", "milles US"),
 };
 
 /// The units the drawing declares: $INSUNITS when set and known, else $MEASUREMENT.
 std::optional<QString> UnitesDeclarees(const dxf::Dessin& dessin)
 {
     if (dessin.insunits && *dessin.insunits > 0 && *dessin.insunits < static_cast<long long>(NomsUnites.size()))
-        return QString::fromUtf8(NomsUnites[size_t(*dessin.insunits)]);
+        return QCoreApplication::translate("galbix", NomsUnites[size_t(*dessin.insunits)]);
     if (dessin.measurement == 0)
         return QCoreApplication::translate("galbix", "impériales");
     if (dessin.measurement == 1)
