@@ -2,6 +2,8 @@
 // `galbix-bench` runs them all; `galbix-bench images limites` only the groups named. A number
 // after a group's name sets its size (points, or contours), a path ending in ".gbx" after the
 // project group keeps the file it writes: `galbix-bench images 2000000 projet 1000000 p.gbx`.
+// `chainage 100000` reads that many shuffled DXF lines step by step; `memoire 1000000` gives the
+// CPU and peak memory of the editor opening a project and of the heavy edits at that size.
 #include "Bench.h"
 #include "BenchConstruction.h"
 #include "BenchEdition.h"
