@@ -195,15 +195,22 @@ ResultatOuverture AppliquerTamponGenre(int cote, GenreProfil genre, const QStrin
     return r;
 }
 
-ResultatOuverture OuvrirProfil(int cote, const QString& chemin, bool projetOuvert, CoupleProfils& profils)
+ResultatOuverture DebutOuverture(int cote, bool projetOuvert)
 {
     ResultatOuverture r;
     r.Cote = cote;
     if (cote == CoteS && !projetOuvert) {
         r.Issue = IssueOuverture::Refus;
         r.Erreur = ouverture::TexteRefusSaumon;
-        return r;
     }
+    return r;
+}
+
+ResultatOuverture OuvrirProfil(int cote, const QString& chemin, bool projetOuvert, CoupleProfils& profils)
+{
+    ResultatOuverture r = DebutOuverture(cote, projetOuvert);
+    if (r.Issue == IssueOuverture::Refus)
+        return r;
     if (cote == CoteE) {
         const QString extension = ExtensionFichier(chemin);
         if (EstExtension(extension, QStringLiteral("gbx"))) {

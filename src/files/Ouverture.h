@@ -112,6 +112,9 @@ ResultatOuverture AppliquerTamponGenre(int cote, GenreProfil genre, const QStrin
 /// AppliquerTampon.
 ResultatOuverture OuvrirProfil(int cote, const QString& chemin, bool projetOuvert, CoupleProfils& profils);
 
+/// A result for `cote`; refused with its message when a tip is opened before any root.
+ResultatOuverture DebutOuverture(int cote, bool projetOuvert);
+
 /// Remembers the folder of `chemin` as the last open folder in the settings file at once; returns it.
 QString RetenirDossierOuverture(const QString& chemin, const QString& fichierIni);
 

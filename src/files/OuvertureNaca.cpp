@@ -28,13 +28,9 @@ TamponLecture TamponNaca(const ProfilNacaCalcule& profil)
 
 ResultatOuverture OuvrirNaca(int cote, const ProfilNacaCalcule& profil, bool projetOuvert, CoupleProfils& profils)
 {
-    ResultatOuverture r;
-    r.Cote = cote;
-    if (cote == CoteS && !projetOuvert) {
-        r.Issue = IssueOuverture::Refus;
-        r.Erreur = ouverture::TexteRefusSaumon;
+    ResultatOuverture r = DebutOuverture(cote, projetOuvert);
+    if (r.Issue == IssueOuverture::Refus)
         return r;
-    }
     if (profil.points.empty()) {
         r.Erreur = profil.erreur;
         return r;
