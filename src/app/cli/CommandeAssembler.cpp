@@ -43,12 +43,6 @@ std::optional<std::vector<Choix>> LireOrdre(const QString& texte)
     return choix;
 }
 
-int Erreur(const QString& texte)
-{
-    std::fprintf(stderr, "galbix-cli: %s\n", texte.toLocal8Bit().constData());
-    return 2;
-}
-
 /// Prints the JSON summary of an assembly: its contours in order, with their numbers given.
 void ImprimerAssemblage(const ListeSequences& assemblage, const std::vector<Choix>& choix, size_t nbPoints)
 {

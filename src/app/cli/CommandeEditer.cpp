@@ -16,18 +16,12 @@ namespace {
 
 constexpr const char* UsageEditer = "editer FICHIER.gbx SORTIE.gbx VERBE [ARGUMENTS] ...";
 
-int Usage(const QString& detail)
+int RefusEditer(const QString& detail)
 {
-    std::fprintf(stderr, "usage: galbix-cli %s\n", UsageEditer);
+    Usage(UsageEditer);
     if (!detail.isEmpty())
         std::fprintf(stderr, "galbix-cli: %s\n", detail.toLocal8Bit().constData());
     return 1;
-}
-
-int Erreur(const QString& message)
-{
-    std::fprintf(stderr, "galbix-cli: %s\n", message.toLocal8Bit().constData());
-    return 2;
 }
 
 const VerbeEditer* TrouverVerbe(const QString& nom)
@@ -79,7 +73,7 @@ QString AideVerbesEditer()
 int CommandeEditer(const QStringList& args)
 {
     if (args.size() < 2 || args[0].startsWith(QLatin1String("--")) || args[1].startsWith(QLatin1String("--")))
-        return Usage({});
+        return RefusEditer({});
     DonneesProjet projet;
     const LectureProjet lecture = LireProjet(args[0], projet);
     if (!lecture.Reussie())
@@ -92,14 +86,14 @@ int CommandeEditer(const QStringList& args)
     for (int i = 2; i < args.size();) {
         const VerbeEditer* verbe = TrouverVerbe(args[i]);
         if (!verbe)
-            return Usage(QCoreApplication::translate("galbix-cli", "verbe inconnu : ") + args[i]);
+            return RefusEditer(QCoreApplication::translate("galbix-cli", "verbe inconnu : ") + args[i]);
         if (verbe->nbArguments > args.size() - i - 1)
-            return Usage(QCoreApplication::translate("galbix-cli", "arguments manquants après ") + args[i]);
+            return RefusEditer(QCoreApplication::translate("galbix-cli", "arguments manquants après ") + args[i]);
         const QStringList arguments = args.mid(i + 1, verbe->nbArguments);
         QString erreurUsage;
         const ResultatVerbe refus = verbe->executer(session, arguments, erreurUsage);
         if (!erreurUsage.isEmpty())
-            return Usage(erreurUsage);
+            return RefusEditer(erreurUsage);
         if (refus)
             return Erreur(refus->Titre + QStringLiteral(" : ") + refus->Texte);
         i += 1 + verbe->nbArguments;

@@ -24,18 +24,6 @@ constexpr const char* UsageGCode =
     "gcode FICHIER.gbx SORTIE.ngc --entre-chariots L --emplanture D [--vitesse V] [--saignee K] "
     "[--axes XYUV|XYZA] [--avance g93|g94] [--entree E] [--emplanture-droite] [--courses X,Y,U,V]";
 
-int Usage()
-{
-    std::fprintf(stderr, "usage: galbix-cli %s\n", UsageGCode);
-    return 1;
-}
-
-int Erreur(const QString& message)
-{
-    std::fprintf(stderr, "galbix-cli: %s\n", message.toLocal8Bit().constData());
-    return 2;
-}
-
 bool Nombre(const QString& texte, double& valeur)
 {
     bool ok = false;
@@ -116,7 +104,7 @@ int CommandeGCode(const QStringList& args)
     QStringList chemins;
     MachineDecoupe machine;
     if (!Arguments(args, chemins, machine))
-        return Usage();
+        return Usage(UsageGCode);
     DonneesProjet projet;
     const LectureProjet lecture = LireProjet(chemins[0], projet);
     if (!lecture.Reussie())

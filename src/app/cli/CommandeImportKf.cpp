@@ -19,12 +19,6 @@ constexpr const char* UsageImportKf = "importer-kf FICHIER.kf SORTIE.gbx";
 
 constexpr int LongueurCommentaire = 256;
 
-int Erreur(const QString& message)
-{
-    std::fprintf(stderr, "galbix-cli: %s\n", message.toLocal8Bit().constData());
-    return 2;
-}
-
 } // namespace
 
 int CommandeImportKf(const QStringList& args)

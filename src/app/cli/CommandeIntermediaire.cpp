@@ -16,12 +16,6 @@ namespace {
 
 constexpr const char* UsageIntermediaire = "intermediaire FICHIER.gbx DISTANCE SORTIE";
 
-int Erreur(const QString& message)
-{
-    std::fprintf(stderr, "galbix-cli: %s\n", message.toLocal8Bit().constData());
-    return 2;
-}
-
 int Refus(const QString& titre, const QString& texte)
 {
     return Erreur(titre + QStringLiteral(" : ") + texte);

@@ -16,18 +16,6 @@ namespace {
 
 constexpr const char* UsageParcours = "parcours FICHIER.gbx [--vitesse MM_S]";
 
-int Usage()
-{
-    std::fprintf(stderr, "usage: galbix-cli %s\n", UsageParcours);
-    return 1;
-}
-
-int Erreur(const QString& message)
-{
-    std::fprintf(stderr, "galbix-cli: %s\n", message.toLocal8Bit().constData());
-    return 2;
-}
-
 // The project path and the speed; false on a malformed argument.
 bool Arguments(const QStringList& args, QString& chemin, double& vitesse)
 {
@@ -57,7 +45,7 @@ int CommandeParcours(const QStringList& args)
     QString chemin;
     double vitesse = VitesseDecoupeDefaut;
     if (!Arguments(args, chemin, vitesse))
-        return Usage();
+        return Usage(UsageParcours);
     DonneesProjet projet;
     const LectureProjet lecture = LireProjet(chemin, projet);
     if (!lecture.Reussie())

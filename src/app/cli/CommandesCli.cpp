@@ -12,18 +12,6 @@ namespace galbix::cli {
 
 namespace {
 
-int Erreur(const QString& message)
-{
-    std::fprintf(stderr, "galbix-cli: %s\n", message.toLocal8Bit().constData());
-    return 2;
-}
-
-int Usage(const char* usage)
-{
-    std::fprintf(stderr, "usage: galbix-cli %s\n", usage);
-    return 1;
-}
-
 void Imprimer(const Json& json)
 {
     std::fwrite(json.Texte().data(), 1, json.Texte().size(), stdout);

@@ -30,6 +30,11 @@ struct Commande {
 /// as a project written by the command line stores it.
 void CadrerProjet(DonneesProjet& projet, AnglesVue angles = VuePerspective);
 
+/// Prints "usage: galbix-cli `usage`" on stderr; returns the usage error status, 1.
+int Usage(const char* usage);
+/// Prints "galbix-cli: `message`" on stderr; returns the status of a file error, 2.
+int Erreur(const QString& message);
+
 /// Every subcommand, in the order of the help text.
 const std::vector<Commande>& Commandes();
 

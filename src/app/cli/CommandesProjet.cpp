@@ -22,18 +22,6 @@ constexpr const char* UsageImporter = "importer --dossier DOSSIER SORTIE.gbx";
 constexpr const char* UsageDemo = "demo SORTIE.gbx";
 
 
-int Usage(const char* usage)
-{
-    std::fprintf(stderr, "usage: galbix-cli %s\n", usage);
-    return 1;
-}
-
-int Erreur(const QString& message)
-{
-    std::fprintf(stderr, "galbix-cli: %s\n", message.toLocal8Bit().constData());
-    return 2;
-}
-
 // Positional arguments and the value of "--dossier"; false on a malformed option.
 bool Arguments(const QStringList& args, QStringList& positionnels, QString& dossier)
 {

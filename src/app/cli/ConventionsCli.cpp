@@ -293,4 +293,16 @@ int ExecuterLigneCli(const QStringList& arguments, const std::vector<Commande>& 
     return issue.statut;
 }
 
+int Usage(const char* usage)
+{
+    std::fprintf(stderr, "usage: galbix-cli %s\n", usage);
+    return 1;
+}
+
+int Erreur(const QString& message)
+{
+    std::fprintf(stderr, "galbix-cli: %s\n", message.toLocal8Bit().constData());
+    return 2;
+}
+
 } // namespace galbix::cli
