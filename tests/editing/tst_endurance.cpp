@@ -35,8 +35,7 @@ double Reel(Hasard& h, double min, double max) { return std::uniform_real_distri
 bool Pile(Hasard& h, double probabilite) { return std::bernoulli_distribution(probabilite)(h); }
 
 /// A value typed in a field: ordinary, or one of the values that make commands refuse or degenerate.
-float Valeur(Hasard& h, double min, double max)
-{
+float Valeur(Hasard& h, double min, double max) {
     static constexpr float speciales[] = {0.0f, -1.0f, 1e-6f, 90.0f, -90.0f, 100.0f, 45.0f, 1000.0f};
     if (Pile(h, 0.25))
         return speciales[Entier(h, 0, int(std::size(speciales)) - 1)];
@@ -44,8 +43,7 @@ float Valeur(Hasard& h, double min, double max)
 }
 
 /// A side: a closed profile-like loop, a cloud, a line, or every point at one place.
-std::vector<PointProfil> Cote(Hasard& h)
-{
+std::vector<PointProfil> Cote(Hasard& h) {
     const int n = Pile(h, 0.3) ? Entier(h, 1, 3) : Entier(h, 4, 80);
     const int forme = Entier(h, 0, 3);
     const double corde = Reel(h, 1.0, 400.0), x0 = Reel(h, -100, 100), y0 = Reel(h, -100, 100);
@@ -89,8 +87,7 @@ constexpr int32_t CoupleProfils::*Entiers[] = {
 bool MemesBits(float a, float b) { return std::bit_cast<uint32_t>(a) == std::bit_cast<uint32_t>(b); }
 
 /// The first difference between two models (points bit for bit, then the metrics), or empty.
-QString Difference(const CoupleProfils& a, const CoupleProfils& b)
-{
+QString Difference(const CoupleProfils& a, const CoupleProfils& b) {
     for (int cote : {CoteE, CoteS}) {
         const auto& pa = a.Points(cote);
         const auto& pb = b.Points(cote);
@@ -112,8 +109,7 @@ QString Difference(const CoupleProfils& a, const CoupleProfils& b)
 }
 
 /// The window's work after a successful "Synchronisation optimale".
-void Synchroniser(Session& s)
-{
+void Synchroniser(Session& s) {
     if (ExecuterSynchroOptimale(s.Profils, s.Edition).Issue != IssueSynchro::Effectuee)
         return;
     for (int cote : {CoteE, CoteS})
@@ -123,8 +119,7 @@ void Synchroniser(Session& s)
 }
 
 /// Runs one random command; returns its name for the failure report.
-QString Commande(Session& s, Hasard& h)
-{
+QString Commande(Session& s, Hasard& h) {
     ContexteEdition& c = s.Ctx;
     const int cote = Entier(h, 0, 1);
     const int choix = Entier(h, 0, 23);
@@ -161,8 +156,7 @@ QString Commande(Session& s, Hasard& h)
 class TestEndurance : public QObject {
     Q_OBJECT
 private slots:
-    void sequences()
-    {
+    void sequences() {
         const QByteArray graine = qgetenv("GALBIX_GRAINE");
         const quint64 base = graine.isEmpty() ? quint64(std::random_device{}()) : graine.toULongLong();
         qInfo("seed %llu (set GALBIX_GRAINE to replay)", static_cast<unsigned long long>(base));
@@ -188,8 +182,7 @@ private slots:
 
 private:
     // The invariants; "Undo" then "Redo" is tried when the current state is the recorded one.
-    bool Verifier(Session& s, QString& erreur)
-    {
+    bool Verifier(Session& s, QString& erreur) {
         for (int cote : {CoteE, CoteS})
             for (const PointProfil& p : s.Profils.Points(cote))
                 if (!std::isfinite(p.X) || !std::isfinite(p.Y) || p.Etat < 0 || p.Etat > 7) {

@@ -83,7 +83,7 @@ private slots:
 
     // Callers never pass an empty side; if one slips through, nothing changes and nothing breaks.
     void coteVideSansEffet() {
-        CoupleProfils c{.PointsE = Points({{1, 2}})};
+        CoupleProfils c{.PointsE = Points({{1, 2}}), .PointsS = {}};
         c.XminE = 42;
         CalculerExtremes(c);
         QCOMPARE(c.XminE, 42.0f);
