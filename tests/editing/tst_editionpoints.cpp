@@ -206,45 +206,22 @@ private slots:
         QCOMPARE(x.Historique.Taille(), 2);
     }
 
-    // "Undo" right after each command gives back exactly the model before it.
-    void annuler_data() {
-        QTest::addColumn<CommandePoints>("commande");
-        QTest::newRow("supprimer") << CommandePoints([](SessionPoints& s) { return CommandeSupprimer(s.Ctx); });
-        QTest::newRow("insérer") << CommandePoints([](SessionPoints& s) { return CommandeInsererPoint(s.Ctx); });
-        QTest::newRow("couper") << CommandePoints([](SessionPoints& s) { return CommandeCouper(s.Ctx, s.PressePapier); });
-        QTest::newRow("coller") << CommandePoints([](SessionPoints& s) {
-            s.PressePapier.PointsE = CotePoints("0 0|3 3|4 4");
-            return CommandeColler(s.Ctx, s.PressePapier);
-        });
-        QTest::newRow("renuméroter") << CommandePoints([](SessionPoints& s) { return CommandeRenumeroter(s.Ctx, 0.0f); });
-        QTest::newRow("dupliquer") << CommandePoints([](SessionPoints& s) {
-            QString champ;
-            return CommandeDupliquer(s.Ctx, Duplication::Reliee, QStringLiteral("7"), champ);
-        });
-    }
-    void annuler() {
-        QFETCH(CommandePoints, commande);
-        SessionPoints x(MotifPoints("0111100"), MotifPoints("1011110"));
-        x.Edition.PointCourantE = x.Edition.PointCourantS = 3;
-        x.Geometrie.Interrupteurs.IndexFleche = FlecheAlignerBF;
-        const CoupleProfils avant = x.Profils;
-        commande(x);
-        QVERIFY(x.Profils.PointsE != avant.PointsE || x.Profils.PointsS != avant.PointsS);
-        CommandeAnnuler(x.Ctx);
-        QCOMPARE(x.Profils.PointsE, avant.PointsE);
-        QCOMPARE(x.Profils.PointsS, avant.PointsS);
-        QCOMPARE(x.Edition.PointCourantE, 3);
-        CommandeRetablir(x.Ctx);
-        QVERIFY(x.Profils.PointsE != avant.PointsE || x.Profils.PointsS != avant.PointsS);
-    }
-
     // A command runs whole or not at all: beyond the point budget, out of memory, or with a
-    // result beyond the float range, the model and the history stay as they were.
+    // result beyond the float range, the model and the history stay as they were. "Undo" right
+    // after a command that ran gives back exactly the model before it, current points included.
     void entierOuRien_data() {
-        tests::Colonnes<QString, CommandePoints>("cotes", "commande");
-        QTest::addColumn<QString>("titre"); // empty: the command runs
+        tests::Colonnes<QString, CommandePoints, QString>("cotes", "commande", "titre"); // titre "": the command runs
         const QString cinq = QStringLiteral("0 0 1|1 1 1|2 2 1|3 3 1|4 4 1|5 5 0|6 6 0");
         const QString grand = QStringLiteral("3e38 0 1|1 2000 1|2 0 0");
+        using C = CommandePoints;
+        QTest::newRow("supprimer") << cinq << C([](SessionPoints& s) { return CommandeSupprimer(s.Ctx); }) << "";
+        QTest::newRow("insérer") << cinq << C([](SessionPoints& s) { return CommandeInsererPoint(s.Ctx); }) << "";
+        QTest::newRow("couper") << cinq << C([](SessionPoints& s) { return CommandeCouper(s.Ctx, s.PressePapier); }) << "";
+        QTest::newRow("renuméroter") << cinq << C([](SessionPoints& s) { return CommandeRenumeroter(s.Ctx, 0.0f); }) << "";
+        QTest::newRow("dupliquer") << cinq << C([](SessionPoints& s) {
+            QString champ;
+            return CommandeDupliquer(s.Ctx, Duplication::Reliee, QStringLiteral("7"), champ);
+        }) << "";
         const auto coller = [](std::vector<PointProfil> liste) {
             return CommandePoints([liste](SessionPoints& s) {
                 s.PressePapier.PointsE = liste;
@@ -288,13 +265,24 @@ private slots:
     void entierOuRien() {
         QFETCH(QString, cotes); QFETCH(CommandePoints, commande); QFETCH(QString, titre);
         SessionPoints x(CotePoints(cotes), CotePoints(cotes));
+        x.Edition.PointCourantE = x.Edition.PointCourantS = 3;
+        x.Geometrie.Interrupteurs.IndexFleche = FlecheAlignerBF;
+        EnregistrerUndo(x.Ctx);
+        const int taille = x.Historique.Taille();
         const CoupleProfils avant = x.Profils;
         const SuitePoints r = commande(x);
         QCOMPARE(r.Suite.Refuse, !titre.isEmpty());
         QCOMPARE(r.Suite.Message ? r.Suite.Message->Titre : QString(), titre);
         QCOMPARE(x.Profils.PointsE == avant.PointsE, r.Suite.Refuse);
-        QCOMPARE(x.Historique.Taille(), r.Suite.Refuse ? 1 : 2);
+        QCOMPARE(x.Historique.Taille(), taille + (r.Suite.Refuse ? 0 : 1));
         QVERIFY(ModeleFini(x.Profils));
+        if (r.Suite.Refuse)
+            return;
+        CommandeAnnuler(x.Ctx);
+        QVERIFY(x.Profils.PointsE == avant.PointsE && x.Profils.PointsS == avant.PointsS);
+        QCOMPARE(x.Edition.PointCourantE, 3);
+        CommandeRetablir(x.Ctx);
+        QVERIFY(x.Profils.PointsE != avant.PointsE);
     }
 
     void modeInsertion() {

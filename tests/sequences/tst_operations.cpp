@@ -36,8 +36,7 @@ private slots:
         ListeSequences l{Contour({{0, 0}, {4, 0}, {4, 2}}, 1), Contour({{0, 0}, {1, 0}})};
         TournerQuartDeTour(l);
         QCOMPARE(PointsSequence(l[0]), QStringLiteral("3 -1|3 3|1 3"));
-        QCOMPARE(l[0].Largeur, 2.0f);
-        QCOMPARE(l[0].Hauteur, 4.0f);
+        QVERIFY(l[0].Largeur == 2.0f && l[0].Hauteur == 4.0f);
         QCOMPARE(PointsSequence(l[1]), QStringLiteral("0 0|1 0"));
 
         ListeSequences m{Contour({{1, 0}, {2, 5}, {5, 1}}, 1)};
@@ -57,8 +56,7 @@ private slots:
         ListeSequences a;
         PrendreQuelques(source, a);
         QCOMPARE(a.size(), size_t(2));
-        QCOMPARE(a[0].Xmin, 0.0f);
-        QCOMPARE(a[1].Xmin, 9.0f);
+        QVERIFY(a[0].Xmin == 0.0f && a[1].Xmin == 9.0f);
         QCOMPARE(NombreSelectionnees(source), 0);
     }
 
@@ -166,18 +164,26 @@ private slots:
         }
     }
 
-    void ordre_data() {
+    // Unit squares in a row; index -1 erases the selected ones, 0 and 1 move them towards the
+    // end or the start (refus: the message refusing the move, 0 for none).
+    void ordreEtEffacement_data() {
         tests::Colonnes<int, QString, QString, int>("index", "selection", "attendu", "refus");
         QTest::newRow("vers la fin") << 0 << "1100" << "2013" << 0;
         QTest::newRow("vers le début") << 1 << "0011" << "0231" << 0;
         QTest::newRow("dernière sélectionnée") << 0 << "0001" << "0123" << 1;
         QTest::newRow("première sélectionnée") << 1 << "1000" << "0123" << 2;
         QTest::newRow("une seule, vers la fin") << 0 << "0" << "0" << 1;
+        QTest::newRow("effacer une au milieu") << -1 << "010" << "02" << 0;
+        QTest::newRow("effacer toutes") << -1 << "111" << "" << 0;
+        QTest::newRow("effacer aucune") << -1 << "000" << "012" << 0;
     }
-    void ordre() {
+    void ordreEtEffacement() {
         QFETCH(int, index); QFETCH(QString, selection);
         ListeSequences a = essai::Rangee(selection);
-        QTEST(int(ChangerOrdre(a, index)), "refus");
+        if (index < 0)
+            QVERIFY(EffacerSequences(a));
+        else
+            QTEST(int(ChangerOrdre(a, index)), "refus");
         QTEST(essai::Ordre(a), "attendu");
     }
 
@@ -225,26 +231,12 @@ private slots:
             QVERIFY2(Proche(a[size_t(i)].Xmin, xmins[i]), qPrintable(QString::number(a[size_t(i)].Xmin)));
     }
 
-    void effacer_data() {
-        tests::Colonnes<QString, QString>("selection", "reste");
-        QTest::newRow("une au milieu") << "010" << "02";
-        QTest::newRow("toutes") << "111" << "";
-        QTest::newRow("aucune") << "000" << "012";
-    }
-    void effacer() {
-        QFETCH(QString, selection);
-        ListeSequences a = essai::Rangee(selection);
-        QVERIFY(EffacerSequences(a));
-        QTEST(essai::Ordre(a), "reste");
-    }
-
     void pointEntreSequences() {
         ListeSequences a{Contour({{10, 0}, {20, 4}}, 1), Contour({{0, 8}, {5, 5}}, 1), Contour({{-9, 0}, {-8, 0}})};
         QVERIFY(InsererPointEntreSequences(a));
         QCOMPARE(a.size(), size_t(4));
         QCOMPARE(PointsSequence(a[1]), QStringLiteral("10 6"));
-        QCOMPARE(a[1].Xmin, 10.0f);
-        QCOMPARE(a[2].Points.front().X, 0.0f);
+        QVERIFY(a[1].Xmin == 10.0f && a[2].Points.front().X == 0.0f);
         ListeSequences seul{Carre(0, 0, 1, 1)};
         QVERIFY(!InsererPointEntreSequences(seul));
     }
@@ -259,13 +251,10 @@ private slots:
         QVERIFY(!pile.PeutAnnuler());
         QVERIFY(!pile.Annuler(etat));
         pile.Vider();
-        for (int i = 1; i <= 11; ++i) {
-            const ListeSequences a(static_cast<size_t>(i));
-            pile.Empiler(a, i);
-        }
+        for (int i = 1; i <= 11; ++i)
+            pile.Empiler(ListeSequences(size_t(i)), i);
         QCOMPARE(pile.Nombre(), 10);
-        int annulations = 0;
-        int dernier = 0;
+        int annulations = 0, dernier = 0;
         while (pile.Annuler(etat)) {
             ++annulations;
             dernier = int(etat.Assemblage.size());
