@@ -86,16 +86,38 @@ private slots:
                  selection.size());
     }
 
-    // Both sides are handled independently: a refusal on one does not stop the other.
-    void intersectionDeuxCotes() {
-        tests::SessionChargee b(ProfilConstruction({{0, 0}, {10, 0}, {10, 3}, {0, 3}}, {1, 2, 3, 4}),
-                                ProfilConstruction({{-5, 3}, {0, 0}, {10, 0}, {5, -5}, {5, 5}}, {2, 3, 4, 5}));
-        const SuiteConstruction s = CommandeIntersection(b.Ctx);
-        QCOMPARE(s.Avis.size(), size_t(1));
-        QCOMPARE(s.Avis[0].Titre, QStringLiteral("Pas d'intersection à l'emplanture"));
-        QCOMPARE(b.Profils.NbPointsE(), 4);
-        QCOMPARE(b.Profils.NbPointsS(), 6);
-        QVERIFY(s.NombresModifies && !s.Suite.Refuse);
+    // A command on a loaded session: each side handled on its own (a refusal on one does not
+    // stop the other: nombres are the point counts after), or the whole command refused with the
+    // model and the history untouched.
+    void commandes_data() {
+        tests::Colonnes<int, Points, Numeros, Points, Numeros, QString, bool, QList<int>>(
+            "commande", "e", "selE", "s", "selS", "titre", "refuse", "nombres");
+        QTest::newRow("intersection, E parallèles") << 0 << Points{{0, 0}, {10, 0}, {10, 3}, {0, 3}} << Numeros{1, 2, 3, 4}
+            << Points{{-5, 3}, {0, 0}, {10, 0}, {5, -5}, {5, 5}} << Numeros{2, 3, 4, 5}
+            << "Pas d'intersection à l'emplanture" << false << QList<int>{4, 6};
+        QTest::newRow("nettoyage synchrone, nombres différents") << 1 << Points{{0, 0}, {1, 0}, {2, 0}} << Numeros{}
+            << Points{{0, 0}, {2, 0}} << Numeros{} << "Choix impossible" << true << QList<int>{3, 2};
+        Points arc;
+        for (int i = 0; i < 8; ++i)
+            arc.append({10 * std::cos(i * 0.3), 10 * std::sin(i * 0.3)});
+        QTest::newRow("lissage, deux premiers E") << 2 << arc << Numeros{1, 2, 3} << arc << Numeros{}
+                                                  << "Erreur de sélection" << true << QList<int>{8, 8};
+        QTest::newRow("lissage, deux derniers S") << 2 << arc << Numeros{4, 5} << arc << Numeros{7, 8}
+                                                  << "Erreur de sélection" << true << QList<int>{8, 8};
+    }
+    void commandes() {
+        QFETCH(int, commande); QFETCH(Points, e); QFETCH(Numeros, selE); QFETCH(Points, s); QFETCH(Numeros, selS);
+        QFETCH(bool, refuse);
+        tests::SessionChargee b(ProfilConstruction(e, selE), ProfilConstruction(s, selS));
+        const CoupleProfils avant = b.Profils;
+        const SuiteConstruction r = commande == 0   ? CommandeIntersection(b.Ctx)
+                                    : commande == 1 ? CommandeNettoyer(b.Ctx, true, b.ToleranceContour)
+                                                    : CommandeLisser(b.Ctx);
+        QCOMPARE(r.Suite.Refuse, refuse);
+        QCOMPARE(r.Avis.size(), size_t(1));
+        QTEST(r.Avis[0].Titre, "titre");
+        QTEST(QList<int>({b.Profils.NbPointsE(), b.Profils.NbPointsS()}), "nombres");
+        QVERIFY(refuse ? MemesCotes(b.Profils, avant) && b.Historique.Taille() == 1 : r.NombresModifies);
     }
 
     void decalage_data() {
@@ -175,16 +197,6 @@ private slots:
         }
     }
 
-    void nettoyageSynchroneRefuse() {
-        tests::SessionChargee b(ProfilConstruction({{0, 0}, {1, 0}, {2, 0}}), ProfilConstruction({{0, 0}, {2, 0}}));
-        const CoupleProfils avant = b.Profils;
-        const SuiteConstruction s = CommandeNettoyer(b.Ctx, true, b.ToleranceContour);
-        QVERIFY(s.Suite.Refuse);
-        QCOMPARE(s.PremierRefus()->Titre, QStringLiteral("Choix impossible"));
-        QVERIFY(MemesCotes(b.Profils, avant));
-        QCOMPARE(b.Historique.Taille(), 1);
-    }
-
     // A 200 mm profile: tolerance 0.04 mm, every dropped point within it of what is kept.
     void nettoyageTotal() {
         std::vector<PointProfil> p = tests::Naca("2412", 400, 200);
@@ -225,24 +237,6 @@ private slots:
         b.Edition.PointCourantE = 3;
         CommandeRenumeroter(b.Ctx, b.ToleranceContour);
         QTEST(b.Profils.NbPointsE() - 5, "ajoutes");
-    }
-
-    void lissageRefuse_data() {
-        tests::Colonnes<Numeros, Numeros>("selectionE", "selectionS");
-        QTest::newRow("deux premiers E") << Numeros{1, 2, 3} << Numeros{};
-        QTest::newRow("deux derniers S") << Numeros{4, 5} << Numeros{7, 8};
-    }
-    void lissageRefuse() {
-        QFETCH(Numeros, selectionE); QFETCH(Numeros, selectionS);
-        Points arc;
-        for (int i = 0; i < 8; ++i)
-            arc.append({10 * std::cos(i * 0.3), 10 * std::sin(i * 0.3)});
-        tests::SessionChargee b(ProfilConstruction(arc, selectionE), ProfilConstruction(arc, selectionS));
-        const CoupleProfils avant = b.Profils;
-        const SuiteConstruction s = CommandeLisser(b.Ctx);
-        QVERIFY(s.Suite.Refuse);
-        QCOMPARE(s.PremierRefus()->Titre, QStringLiteral("Erreur de sélection"));
-        QVERIFY(MemesCotes(b.Profils, avant));
     }
 
     // Which points a smoothing replaces: from the unselected point before each stretch to the

@@ -89,8 +89,7 @@ bool MemesBits(float a, float b) { return std::bit_cast<uint32_t>(a) == std::bit
 /// The first difference between two models (points bit for bit, then the metrics), or empty.
 QString Difference(const CoupleProfils& a, const CoupleProfils& b) {
     for (int cote : {CoteE, CoteS}) {
-        const auto& pa = a.Points(cote);
-        const auto& pb = b.Points(cote);
+        const auto &pa = a.Points(cote), &pb = b.Points(cote);
         if (pa.size() != pb.size())
             return QStringLiteral("side %1: %2 points instead of %3").arg(cote).arg(pa.size()).arg(pb.size());
         for (size_t i = 0; i < pa.size(); ++i)
@@ -171,8 +170,7 @@ private slots:
             for (int pas = 0; pas < Pas; ++pas) {
                 s.Edition.BlocageUndo = Pile(h, 0.05);
                 faites << Commande(s, h);
-                QString erreur;
-                if (!Verifier(s, erreur))
+                if (const QString erreur = Verifier(s); !erreur.isEmpty())
                     QFAIL(qPrintable(QStringLiteral("seed %1 (sequence %2), step %3: %4\nlast commands: %5")
                                          .arg(base + quint64(sequence)).arg(sequence).arg(pas).arg(erreur)
                                          .arg(faites.mid(std::max<qsizetype>(0, faites.size() - 12)).join(QStringLiteral(", ")))));
@@ -181,43 +179,32 @@ private slots:
     }
 
 private:
-    // The invariants; "Undo" then "Redo" is tried when the current state is the recorded one.
-    bool Verifier(Session& s, QString& erreur) {
+    // The first invariant broken, empty when all hold; "Undo" then "Redo" is tried when the
+    // current state is the recorded one.
+    QString Verifier(Session& s) {
         for (int cote : {CoteE, CoteS})
             for (const PointProfil& p : s.Profils.Points(cote))
-                if (!std::isfinite(p.X) || !std::isfinite(p.Y) || p.Etat < 0 || p.Etat > 7) {
-                    erreur = QStringLiteral("side %1: point (%2, %3, %4)").arg(cote).arg(p.X).arg(p.Y).arg(p.Etat);
-                    return false;
-                }
+                if (!std::isfinite(p.X) || !std::isfinite(p.Y) || p.Etat < 0 || p.Etat > 7)
+                    return QStringLiteral("side %1: point (%2, %3, %4)").arg(cote).arg(p.X).arg(p.Y).arg(p.Etat);
         CoupleProfils recalcule = s.Profils;
         CalculerExtremes(recalcule);
-        erreur = Difference(s.Profils, recalcule);
-        if (!erreur.isEmpty()) {
-            erreur.prepend(QStringLiteral("metrics not those of CalculerExtremes: "));
-            return false;
-        }
+        if (const QString e = Difference(s.Profils, recalcule); !e.isEmpty())
+            return QStringLiteral("metrics not those of CalculerExtremes: ") + e;
         const HistoriqueUndo& hist = s.Historique;
         if (hist.Position() < 2 || !Difference(s.Profils, hist.Entree(hist.Position()).Modele()).isEmpty()
             || !(ReglagesActuels(s.Ctx) == hist.Entree(hist.Position()).Reglages))
-            return true;
+            return {};
         const CoupleProfils avant = s.Profils;
         const ReglagesUndo reglages = ReglagesActuels(s.Ctx);
         const int position = hist.Position();
         CommandeAnnuler(s.Ctx);
-        erreur = Difference(s.Profils, hist.Entree(position - 1).Modele());
-        if (!erreur.isEmpty()) {
-            erreur.prepend(QStringLiteral("undo does not give the previous entry: "));
-            return false;
-        }
+        if (const QString e = Difference(s.Profils, hist.Entree(position - 1).Modele()); !e.isEmpty())
+            return QStringLiteral("undo does not give the previous entry: ") + e;
         CommandeRetablir(s.Ctx);
-        erreur = Difference(s.Profils, avant);
-        if (erreur.isEmpty() && !(ReglagesActuels(s.Ctx) == reglages))
-            erreur = QStringLiteral("switches");
-        if (!erreur.isEmpty()) {
-            erreur.prepend(QStringLiteral("undo then redo changed the state: "));
-            return false;
-        }
-        return true;
+        const QString e = Difference(s.Profils, avant);
+        if (!e.isEmpty() || !(ReglagesActuels(s.Ctx) == reglages))
+            return QStringLiteral("undo then redo changed the state: ") + (e.isEmpty() ? QStringLiteral("switches") : e);
+        return {};
     }
 };
 

@@ -123,21 +123,17 @@ private slots:
 
         // Nine pairs 0.0009 apart are paired as they stand: the closing points, 0.0081 apart
         // along the way, still end the segment together, each placed once.
-        QList<double> aretesS(9, 10.0009);
-        aretesS << 100.0 - 9 * 10.0009;
+        const QList<double> dix(10, 10.0), aretesS = QList<double>(9, 10.0009) << 100.0 - 9 * 10.0009;
         QTest::newRow("closing points apart after pairings")
-            << Droite(QList<double>(10, 10.0), 1) << Droite(aretesS, 2) << Droite(QList<double>(10, 10.0), 1)
-            << Droite(aretesS, 2);
+            << Droite(dix, 1) << Droite(aretesS, 2) << Droite(dix, 1) << Droite(aretesS, 2);
 
         // The same with one more vertex on E, 0.005 before its end: S reaches its
         // closing point while E still has that vertex, which then gets a partner there.
-        QList<double> aretesE(9, 10.0);
-        aretesE << 9.995 << 0.005;
-        Liste attenduE = Droite(aretesE, 1);
+        const QList<double> aretesE = QList<double>(9, 10.0) << 9.995 << 0.005;
         Liste attenduS = Droite(aretesS, 2);
         attenduS.insert(attenduS.end() - 1, PointProfil{100, 0, 0});
         QTest::newRow("vertex left after the other side's closing point")
-            << Droite(aretesE, 1) << Droite(aretesS, 2) << attenduE << attenduS;
+            << Droite(aretesE, 1) << Droite(aretesS, 2) << Droite(aretesE, 1) << attenduS;
     }
     void marche() {
         QFETCH(Liste, e); QFETCH(Liste, s); QFETCH(Liste, attenduE); QFETCH(Liste, attenduS);
@@ -158,9 +154,8 @@ private slots:
             << NacaMarque("2412", 5000, 250, sept) << NacaMarque("4415", 60, 90, sept) << false << true;
         QTest::newRow("same shape at half size")
             << NacaMarque("2412", 50, 200, bouts) << NacaMarque("2412", 50, 100, bouts) << true << true;
-        QList<double> vingt;
-        for (int i = 0; i <= 20; ++i)
-            vingt << i / 20.0;
+        QList<double> vingt(21);
+        std::generate(vingt.begin(), vingt.end(), [i = 0]() mutable { return i++ / 20.0; });
         // Near the leading and trailing edges both sides have edges far below the tolerance:
         // their vertices pair one for one and the sides drift apart there, so the closing
         // points of a segment are reached with vertices still left on one side.

@@ -25,33 +25,32 @@ namespace {
 
 constexpr int Largeur = 400, Hauteur = 300; // pixels
 
-struct Scene {
+// Root (0,0) (50,0) (100,0) and tip (0,40) (50,40) (100,40) with the states given, in side view.
+struct SceneDessin {
     CoupleProfils modele;
     EtatEdition edition;
     EtatVue vue;
+    explicit SceneDessin(const QList<int>& etatsE = {}, const QList<int>& etatsS = {}, int mode = 1) {
+        modele.PointsE = tests::Points({{0, 0}, {50, 0}, {100, 0}}, etatsE);
+        modele.PointsS = tests::Points({{0, 40}, {50, 40}, {100, 40}}, etatsS);
+        modele.EcartementZ = 200;
+        CalculerExtremes(modele);
+        edition.ModeSelection = int16_t(mode);
+        vue.Omega = VueDeCote.Omega;
+        vue.Alpha = VueDeCote.Alpha;
+        vue.DefinirTailleDessin(Largeur * TwipsParPixel, Hauteur * TwipsParPixel);
+    }
 };
 
-// Root (0,0) (50,0) (100,0) and tip (0,40) (50,40) (100,40), in side view, fitted.
-void Preparer(Scene& s, const QList<int>& etatsE, const QList<int>& etatsS, int mode) {
-    s.modele.PointsE = tests::Points({{0, 0}, {50, 0}, {100, 0}}, etatsE);
-    s.modele.PointsS = tests::Points({{0, 40}, {50, 40}, {100, 40}}, etatsS);
-    s.modele.EcartementZ = 200;
-    CalculerExtremes(s.modele);
-    s.edition.ModeSelection = int16_t(mode);
-    s.vue.Omega = VueDeCote.Omega;
-    s.vue.Alpha = VueDeCote.Alpha;
-    s.vue.DefinirTailleDessin(Largeur * TwipsParPixel, Hauteur * TwipsParPixel);
-}
-
 // The base layer drawn by `d` on an image of the test size.
-QImage Peindre(DessinateurProfils& d, Scene& s, const QImage& fond = QImage()) {
+QImage Peindre(DessinateurProfils& d, SceneDessin& s, const QImage& fond = QImage()) {
     QImage image(Largeur, Hauteur, QImage::Format_ARGB32_Premultiplied);
     QPainter p(&image);
     d.Dessiner(p, s.modele, s.edition, s.vue, fond);
     return image;
 }
 
-QImage Dessiner(Scene& s, const QImage& fond = QImage(), const CoupleProfils* intermediaire = nullptr) {
+QImage Dessiner(SceneDessin& s, const QImage& fond = QImage(), const CoupleProfils* intermediaire = nullptr) {
     AjusterVue(s.modele, s.vue, intermediaire);
     DessinateurProfils d;
     return Peindre(d, s, fond);
@@ -97,7 +96,7 @@ QImage Remplir(const QPolygonF& poly) {
 
 // Both sides: the demo project's, or NACA 2412 and 0012 of 2 x `parSurface` points; the
 // first quarter of each selected and about fifty points synchronised.
-void Aile(Scene& s, int parSurface) {
+void Aile(SceneDessin& s, int parSurface) {
     if (parSurface == 0) {
         DonneesProjet projet;
         QVERIFY(LireProjet(galbix::tests::DossierSources() + QStringLiteral("/data/demo/demo.gbx"), projet).Reussie());
@@ -151,8 +150,7 @@ private slots:
     void couleurs() {
         QFETCH(QList<int>, etatsE); QFETCH(QList<int>, etatsS); QFETCH(int, mode); QFETCH(QString, options);
         QFETCH(QString, sonde); QFETCH(QColor, couleur);
-        Scene s;
-        Preparer(s, etatsE, etatsS, mode);
+        SceneDessin s(etatsE, etatsS, mode);
         s.vue.Options.Surface = options.contains(u's');
         s.vue.Options.AfficherProfil[CoteE] = !options.contains(u'e');
         s.vue.Options.ProfilIntermediaire = options.contains(u'i');
@@ -163,12 +161,10 @@ private slots:
         QTEST(CouleurPres(image, Sonde(sonde, s.vue), couleur), "present");
     }
     void imageDeFond() {
-        Scene s;
-        Preparer(s, {}, {}, 1);
+        SceneDessin s;
         QImage fond(40, 30, QImage::Format_RGB32);
         fond.fill(QColor(10, 20, 30));
-        s.vue.Options.ImageFond = true;
-        s.vue.ImageFondPresente = true;
+        s.vue.Options.ImageFond = s.vue.ImageFondPresente = true;
         s.vue.LargeurImage = 40 * TwipsParPixel;
         s.vue.HauteurImage = 30 * TwipsParPixel;
         s.vue.EchelleImage = EchelleImageFond(s.vue.LargeurImage, s.vue.HauteurImage, s.vue.LargeurDessin,
@@ -181,24 +177,19 @@ private slots:
         QCOMPARE(Dessiner(s, fond).pixelColor(5, 150), QColor(Qt::white));
     }
     void surfaceDecocheeQuandLesNombresDifferent() {
-        Scene s;
-        Preparer(s, {}, {}, 1);
+        SceneDessin s;
         s.modele.PointsS.push_back({150, 40, 0});
-        s.vue.Options.Fil = true;
-        s.vue.Options.Surface = true;
+        s.vue.Options.Fil = s.vue.Options.Surface = true;
         VueProfils vue(s.modele, s.edition, s.vue);
         QSignalSpy decochee(&vue, &VueProfils::surfaceDecochee);
         vue.resize(Largeur, Hauteur);
         vue.show();
         vue.AjusterVue();
-        QVERIFY(!s.vue.Options.Surface);
-        QVERIFY(!s.vue.BlocageDessin);
-        QVERIFY(decochee.count() >= 1);
+        QVERIFY(!s.vue.Options.Surface && !s.vue.BlocageDessin && decochee.count() >= 1);
         QVERIFY(!CouleurPres(vue.Base(), Sonde("regle", s.vue), QColor(255, 193, 113)));
     }
     void surcoucheEtFil() {
-        Scene s;
-        Preparer(s, {}, {}, 1);
+        SceneDessin s;
         s.edition.PointCourantE = 2;
         s.edition.PointCourantS = 3;
         s.vue.Options.Fil = true;
@@ -232,8 +223,7 @@ private slots:
     void coordonneesExtremes() {
         // A huge zoom, a point far away and non-finite values: drawn without trouble, and the
         // visible part of a segment reaching far outside is still there.
-        Scene s;
-        Preparer(s, {}, {}, 1);
+        SceneDessin s;
         s.modele.PointsE = {{0, 0, 0}, {1e30f, 0, 0}, {std::nanf(""), 5, 0}, {2, 0, 0}};
         AjusterVue(s.modele, s.vue, nullptr);
         s.vue.CoeffZoom = 1e6f;
@@ -258,8 +248,7 @@ private slots:
     // shading of the part already cut.
     void reductionCommeDessinComplet() {
         QFETCH(int, parSurface); QFETCH(int, mode); QFETCH(float, zoom); QFETCH(bool, perspective);
-        Scene s;
-        Preparer(s, {}, {}, mode);
+        SceneDessin s({}, {}, mode);
         Aile(s, parSurface);
         if (perspective) {
             s.vue.Omega = VuePerspective.Omega;

@@ -55,9 +55,7 @@ private slots:
 
     void bornes() {
         QFETCH(int, n);
-        CoupleProfils m;
-        m.PointsE.resize(size_t(n));
-        m.PointsS.resize(3);
+        CoupleProfils m{.PointsE = std::vector<PointProfil>(size_t(n)), .PointsS = std::vector<PointProfil>(3)};
         EtatEdition edition;
         edition.PointCourantE = 40;
         edition.PointCourantS = 2;
@@ -108,11 +106,9 @@ private slots:
     void barre() {
         QFETCH(QList<int>, entree); QFETCH(int, courant); QFETCH(int, maxUnites);
         const bool ctrl = entree[5] != 0;
-        CoupleProfils m;
-        m.PointsS.resize(size_t(entree[0]));
+        CoupleProfils m{.PointsE = std::vector<PointProfil>(4), .PointsS = std::vector<PointProfil>(size_t(entree[0]))};
         m.PointsS[1].Etat = EtatReference;
         m.PointsS[5].Etat = EtatReference | EtatSelection;
-        m.PointsE.resize(4);
         EtatEdition edition;
         edition.ModeSelection = EtatReference;
         edition.PointCourantS = 7;
