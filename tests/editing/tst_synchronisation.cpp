@@ -56,27 +56,21 @@ Liste NacaMarque(const char* code, int parSurface, double corde, const QList<dou
     return l;
 }
 
-double Distance(const PointProfil& a, const PointProfil& b) {
-    return std::hypot(double(a.X) - double(b.X), double(a.Y) - double(b.Y));
-}
-
 // Fraction of arc length reached at each point, restarting at every synchronisation point.
 std::vector<double> Fractions(const Liste& l, std::vector<double>* longueurs) {
     std::vector<double> f(l.size(), 0.0);
-    size_t debut = 0;
     double cumul = 0;
-    for (size_t i = 1; i < l.size(); ++i) {
-        cumul += Distance(l[i], l[i - 1]);
-        f[i] = cumul;
-        if (AEtat(l[i], S4) || i + 1 == l.size()) {
-            for (size_t j = debut + 1; j <= i; ++j) {
-                f[j] /= cumul;
-                if (longueurs)
-                    longueurs->push_back(cumul);
-            }
-            debut = i;
-            cumul = 0;
+    for (size_t i = 1, debut = 0; i < l.size(); ++i) {
+        f[i] = cumul += std::hypot(double(l[i].X) - l[i - 1].X, double(l[i].Y) - l[i - 1].Y);
+        if (!AEtat(l[i], S4) && i + 1 < l.size())
+            continue;
+        for (size_t j = debut + 1; j <= i; ++j) {
+            f[j] /= cumul;
+            if (longueurs)
+                longueurs->push_back(cumul);
         }
+        debut = i;
+        cumul = 0;
     }
     return f;
 }
@@ -233,7 +227,8 @@ private slots:
         const QString nulle = QStringLiteral(
             "Le profil du saumon a une longueur nulle entre les points de synchronisation n° 1 et n° 2.");
         QTest::newRow("zero length on the tip, model untouched")
-            << e3 << Liste{{0, 0, 1}, {0, 0, S4}, {5, 0, 0}} << IssueSynchro::SegmentNul << nulle << e3 << Liste{{0, 0, 1}, {0, 0, S4}, {5, 0, 0}};
+            << e3 << Liste{{0, 0, 1}, {0, 0, S4}, {5, 0, 0}} << IssueSynchro::SegmentNul << nulle << e3
+            << Liste{{0, 0, 1}, {0, 0, S4}, {5, 0, 0}};
 
         // A root segment of no length: every step is a coincidence, the points are paired as
         // they stand and the tip's extra vertex gets its partner at the root's closing point.

@@ -1,6 +1,7 @@
 #include "common/Colonnes.h"
 #include "common/TestMain.h"
 #include "editing/Undo.h"
+#include <numeric>
 
 #include <QRegularExpression>
 
@@ -27,9 +28,8 @@ Ids Contenu(const HistoriqueUndo& h) {
 }
 
 Ids Suite(int de, int a) {
-    Ids ids;
-    for (int i = de; i <= a; ++i)
-        ids << i;
+    Ids ids(a - de + 1);
+    std::iota(ids.begin(), ids.end(), de);
     return ids;
 }
 

@@ -23,16 +23,14 @@ private slots:
         const QByteArray c = codes.toLatin1();
         const ListeSequences liste = DecouperSequences(essai::Enregistrements(c.constData()));
         QList<int> obtenues;
+        float x = 0;
         for (const Sequence& s : liste) {
             obtenues << s.NbPoints();
             QCOMPARE(s.Selectionnee, int16_t(0));
+            for (const PointSequence& p : s.Points) // points keep file order across contours
+                QCOMPARE(p.X, x++);
         }
         QTEST(obtenues, "tailles");
-        // Points keep file order across contours.
-        float x = 0;
-        for (const Sequence& s : liste)
-            for (const PointSequence& p : s.Points)
-                QCOMPARE(p.X, x++);
     }
 
     // Contours numbered by the readers: the last never takes the first one's code, whatever

@@ -21,18 +21,12 @@ std::vector<PointProfil> PointsListe(std::initializer_list<int16_t> etats) {
 QString Codes(const std::array<LignePoint, LignesListe>& lignes) {
     QString codes;
     for (const LignePoint& l : lignes) {
-        if (l.Numero.isEmpty())
-            codes += l.FondSysteme ? u'-' : u'?';
-        else if (l.FondSysteme)
-            codes += l.Texte == couleurs::Noir ? u'S' : u'?';
-        else if (l.Fond == couleurs::Selection && l.Texte == couleurs::Blanc)
-            codes += u'G';
-        else if (l.Fond == couleurs::Reference && l.Texte == couleurs::Blanc)
-            codes += u'V';
-        else if (l.Fond == couleurs::Synchro && l.Texte == couleurs::Noir)
-            codes += u'C';
-        else
-            codes += u'?';
+        const auto est = [&l](CouleurRvb fond, CouleurRvb texte) { return l.Fond == fond && l.Texte == texte; };
+        codes += l.Numero.isEmpty() ? (l.FondSysteme ? u'-' : u'?')
+                 : l.FondSysteme    ? (l.Texte == couleurs::Noir ? u'S' : u'?')
+                 : est(couleurs::Selection, couleurs::Blanc) ? u'G'
+                 : est(couleurs::Reference, couleurs::Blanc) ? u'V'
+                 : est(couleurs::Synchro, couleurs::Noir)    ? u'C' : u'?';
     }
     return codes;
 }
