@@ -205,8 +205,8 @@ private slots:
         const std::vector<PointProfil> avant = p;
         QVERIFY(std::fabs(NettoyerCote(p) - 0.04f) < 1e-5f);
         QVERIFY(p.size() < avant.size() / 2);
-        QVERIFY(p.front() == (PointProfil{avant.front().X, avant.front().Y, 0}));
-        QVERIFY(p.back() == (PointProfil{avant.back().X, avant.back().Y, 0}));
+        QVERIFY(p.front() == (PointProfil{avant.front().X, avant.front().Y, 0})
+                && p.back() == (PointProfil{avant.back().X, avant.back().Y, 0}));
         size_t k = 0;
         for (const PointProfil& q : avant) {
             QCOMPARE(p[k].Etat, int16_t(0));

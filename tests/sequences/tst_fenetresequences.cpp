@@ -204,8 +204,7 @@ private slots:
         const PointSequence coin = m_f->SequencesFinalesEcran()[1].Points[2];
         const QPointF p = Pixel(coin.X + 20, coin.Y - 20);
         Souris(vue, QEvent::MouseMove, p, Qt::NoButton, Qt::NoButton, Qt::AltModifier);
-        QVERIFY(c().pctSequencesFinal->Marque().has_value());
-        QCOMPARE(c().pctSequencesFinal->Marque()->X, coin.X);
+        QVERIFY(c().pctSequencesFinal->Marque().has_value() && c().pctSequencesFinal->Marque()->X == coin.X);
         QCOMPARE(c().pctSequencesFinal->Capture().pixelColor(Pixel(coin.X, coin.Y).toPoint()), QColor(255, 0, 255));
         const double s = m_f->CadrageBas().Echelle;
         Glisser(vue, p, p + QPointF(-10, 0), Qt::AltModifier);
@@ -226,8 +225,7 @@ private slots:
         c().cmdSelectionSequenceFinal[0]->click();
         const ListeSequences avant = m_f->SequencesFinales();
         c().cmdOrdreSequence[size_t(index)]->click();
-        QCOMPARE(int(m_dialogues.messages.size()), 1);
-        QVERIFY(m_dialogues.messages[0].texte.contains(texte));
+        QVERIFY(m_dialogues.messages.size() == 1 && m_dialogues.messages[0].texte.contains(texte));
         QCOMPARE(m_f->SequencesFinales(), avant);
     }
 
@@ -282,9 +280,9 @@ private slots:
             // The first square's entry: (10, 0) after the click, then three more steps round
             // to (0, 0); the open triangle keeps its entry point.
             QCOMPARE(entree0, (PointSequence{10, 0, 0}));
-            QCOMPARE(m_f->SequencesFinales()[0].Points.front(), (PointSequence{0, 0, 0}));
-            QCOMPARE(m_f->SequencesFinales()[0].Points.back(), (PointSequence{0, 0, 0}));
-            QCOMPARE(m_f->SequencesFinales()[2].Points.front(), (PointSequence{40, 0, 0}));
+            const ListeSequences& fin = m_f->SequencesFinales();
+            QVERIFY(fin[0].Points.front() == PointSequence{} && fin[0].Points.back() == PointSequence{}
+                    && fin[2].Points.front() == (PointSequence{40, 0, 0}));
         }
     }
 
@@ -299,8 +297,7 @@ private slots:
         QCOMPARE(int(m_f->Sequences().size()), 3);
         m_dialogues.fichiers.push_back({false, dxf, 1});
         c().cmdOuvrirFichierSequences->click();
-        QCOMPARE(int(m_f->Sequences().size()), 4);
-        QCOMPARE(int(m_f->SequencesFinales().size()), 1); // the assembly stays
+        QVERIFY(m_f->Sequences().size() == 4 && m_f->SequencesFinales().size() == 1); // the assembly stays
         QVERIFY(tests::LireOctets(m_dossier->filePath("Galbix.ini")).contains("dessins"));
         // An unreadable file changes nothing, silently.
         m_dialogues.fichiers.push_back({false, m_dossier->filePath("absent.dxf"), 1});

@@ -96,8 +96,7 @@ private slots:
         QFETCH(QString, etapes);
         EtatVue vue;
         vue.DefinirTailleDessin(9000, 6000);
-        vue.CoeffZoom = 2.0f;
-        vue.XCentreZoom = 12.0f;
+        std::tie(vue.CoeffZoom, vue.XCentreZoom) = std::tuple(2.0f, 12.0f);
         vue.Rectangle = {10, 20, 30, 40};
         EtatBarreZoom barre;
         ActionZoom action;

@@ -36,8 +36,7 @@ struct SceneDessin {
         modele.EcartementZ = 200;
         CalculerExtremes(modele);
         edition.ModeSelection = int16_t(mode);
-        vue.Omega = VueDeCote.Omega;
-        vue.Alpha = VueDeCote.Alpha;
+        std::tie(vue.Omega, vue.Alpha) = std::tuple(VueDeCote.Omega, VueDeCote.Alpha);
         vue.DefinirTailleDessin(Largeur * TwipsParPixel, Hauteur * TwipsParPixel);
     }
 };
@@ -227,8 +226,7 @@ private slots:
         s.modele.PointsE = {{0, 0, 0}, {1e30f, 0, 0}, {std::nanf(""), 5, 0}, {2, 0, 0}};
         AjusterVue(s.modele, s.vue, nullptr);
         s.vue.CoeffZoom = 1e6f;
-        s.vue.XCentreZoom = 0;
-        s.vue.YCentreZoom = 0;
+        s.vue.XCentreZoom = s.vue.YCentreZoom = 0;
         RecalculerEcran(s.vue);
         DessinateurProfils d;
         QVERIFY(CouleurPres(Peindre(d, s), QPointF(Largeur * 0.75, Hauteur / 2.0), QColor(255, 0, 0)));
@@ -250,10 +248,8 @@ private slots:
         QFETCH(int, parSurface); QFETCH(int, mode); QFETCH(float, zoom); QFETCH(bool, perspective);
         SceneDessin s({}, {}, mode);
         Aile(s, parSurface);
-        if (perspective) {
-            s.vue.Omega = VuePerspective.Omega;
-            s.vue.Alpha = VuePerspective.Alpha;
-        }
+        if (perspective)
+            std::tie(s.vue.Omega, s.vue.Alpha) = std::tuple(VuePerspective.Omega, VuePerspective.Alpha);
         AjusterVue(s.modele, s.vue, nullptr);
         s.vue.CoeffZoom *= zoom;
         RecalculerEcran(s.vue);

@@ -79,8 +79,7 @@ private slots:
             PresserBoutonDiedre(c, geo, index);
             QVERIFY(Proche(geo.DiedreMmSaisi, hauteurs[index]) && Proche(c.DiedreMm, hauteurs[index]));
             const double niveauS[] = {c.YmaxS, c.YaXminS, (c.YminS + c.YmaxS) / 2.0, c.YaXmaxS, c.YminS};
-            QVERIFY(Proche(niveauS[index] - c.YminE, ecartsE[index]));
-            QVERIFY(Proche(geo.DiedreDegSaisi, c.DiedreDeg));
+            QVERIFY(Proche(niveauS[index] - c.YminE, ecartsE[index]) && Proche(geo.DiedreDegSaisi, c.DiedreDeg));
             QCOMPARE(geo.Interrupteurs, (Inter{1, int16_t(index), false}));
             QCOMPARE(c.XminS, 0.0f);
         }

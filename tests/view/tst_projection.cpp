@@ -21,8 +21,7 @@ CoupleProfils Panneau(std::vector<PointProfil> e, std::vector<PointProfil> s, fl
 EtatVue Vue(float largeur, float hauteur, AnglesVue angles) {
     EtatVue v;
     v.DefinirTailleDessin(largeur, hauteur);
-    v.Omega = angles.Omega;
-    v.Alpha = angles.Alpha;
+    std::tie(v.Omega, v.Alpha) = std::tuple(angles.Omega, angles.Alpha);
     return v;
 }
 
