@@ -35,8 +35,7 @@ double Reel(Hasard& h, double min, double max) { return std::uniform_real_distri
 bool Pile(Hasard& h, double probabilite) { return std::bernoulli_distribution(probabilite)(h); }
 
 /// A value typed in a field: ordinary, or one of the values that make commands refuse or degenerate.
-float Valeur(Hasard& h, double min, double max)
-{
+float Valeur(Hasard& h, double min, double max) {
     static constexpr float speciales[] = {0.0f, -1.0f, 1e-6f, 90.0f, -90.0f, 100.0f, 45.0f, 1000.0f};
     if (Pile(h, 0.25))
         return speciales[Entier(h, 0, int(std::size(speciales)) - 1)];
@@ -44,8 +43,7 @@ float Valeur(Hasard& h, double min, double max)
 }
 
 /// A side: a closed profile-like loop, a cloud, a line, or every point at one place.
-std::vector<PointProfil> Cote(Hasard& h)
-{
+std::vector<PointProfil> Cote(Hasard& h) {
     const int n = Pile(h, 0.3) ? Entier(h, 1, 3) : Entier(h, 4, 80);
     const int forme = Entier(h, 0, 3);
     const double corde = Reel(h, 1.0, 400.0), x0 = Reel(h, -100, 100), y0 = Reel(h, -100, 100);
@@ -89,11 +87,9 @@ constexpr int32_t CoupleProfils::*Entiers[] = {
 bool MemesBits(float a, float b) { return std::bit_cast<uint32_t>(a) == std::bit_cast<uint32_t>(b); }
 
 /// The first difference between two models (points bit for bit, then the metrics), or empty.
-QString Difference(const CoupleProfils& a, const CoupleProfils& b)
-{
+QString Difference(const CoupleProfils& a, const CoupleProfils& b) {
     for (int cote : {CoteE, CoteS}) {
-        const auto& pa = a.Points(cote);
-        const auto& pb = b.Points(cote);
+        const auto &pa = a.Points(cote), &pb = b.Points(cote);
         if (pa.size() != pb.size())
             return QStringLiteral("side %1: %2 points instead of %3").arg(cote).arg(pa.size()).arg(pb.size());
         for (size_t i = 0; i < pa.size(); ++i)
@@ -112,8 +108,7 @@ QString Difference(const CoupleProfils& a, const CoupleProfils& b)
 }
 
 /// The window's work after a successful "Synchronisation optimale".
-void Synchroniser(Session& s)
-{
+void Synchroniser(Session& s) {
     if (ExecuterSynchroOptimale(s.Profils, s.Edition).Issue != IssueSynchro::Effectuee)
         return;
     for (int cote : {CoteE, CoteS})
@@ -123,8 +118,7 @@ void Synchroniser(Session& s)
 }
 
 /// Runs one random command; returns its name for the failure report.
-QString Commande(Session& s, Hasard& h)
-{
+QString Commande(Session& s, Hasard& h) {
     ContexteEdition& c = s.Ctx;
     const int cote = Entier(h, 0, 1);
     const int choix = Entier(h, 0, 23);
@@ -161,8 +155,7 @@ QString Commande(Session& s, Hasard& h)
 class TestEndurance : public QObject {
     Q_OBJECT
 private slots:
-    void sequences()
-    {
+    void sequences() {
         const QByteArray graine = qgetenv("GALBIX_GRAINE");
         const quint64 base = graine.isEmpty() ? quint64(std::random_device{}()) : graine.toULongLong();
         qInfo("seed %llu (set GALBIX_GRAINE to replay)", static_cast<unsigned long long>(base));
@@ -177,8 +170,7 @@ private slots:
             for (int pas = 0; pas < Pas; ++pas) {
                 s.Edition.BlocageUndo = Pile(h, 0.05);
                 faites << Commande(s, h);
-                QString erreur;
-                if (!Verifier(s, erreur))
+                if (const QString erreur = Verifier(s); !erreur.isEmpty())
                     QFAIL(qPrintable(QStringLiteral("seed %1 (sequence %2), step %3: %4\nlast commands: %5")
                                          .arg(base + quint64(sequence)).arg(sequence).arg(pas).arg(erreur)
                                          .arg(faites.mid(std::max<qsizetype>(0, faites.size() - 12)).join(QStringLiteral(", ")))));
@@ -187,44 +179,32 @@ private slots:
     }
 
 private:
-    // The invariants; "Undo" then "Redo" is tried when the current state is the recorded one.
-    bool Verifier(Session& s, QString& erreur)
-    {
+    // The first invariant broken, empty when all hold; "Undo" then "Redo" is tried when the
+    // current state is the recorded one.
+    QString Verifier(Session& s) {
         for (int cote : {CoteE, CoteS})
             for (const PointProfil& p : s.Profils.Points(cote))
-                if (!std::isfinite(p.X) || !std::isfinite(p.Y) || p.Etat < 0 || p.Etat > 7) {
-                    erreur = QStringLiteral("side %1: point (%2, %3, %4)").arg(cote).arg(p.X).arg(p.Y).arg(p.Etat);
-                    return false;
-                }
+                if (!std::isfinite(p.X) || !std::isfinite(p.Y) || p.Etat < 0 || p.Etat > 7)
+                    return QStringLiteral("side %1: point (%2, %3, %4)").arg(cote).arg(p.X).arg(p.Y).arg(p.Etat);
         CoupleProfils recalcule = s.Profils;
         CalculerExtremes(recalcule);
-        erreur = Difference(s.Profils, recalcule);
-        if (!erreur.isEmpty()) {
-            erreur.prepend(QStringLiteral("metrics not those of CalculerExtremes: "));
-            return false;
-        }
+        if (const QString e = Difference(s.Profils, recalcule); !e.isEmpty())
+            return QStringLiteral("metrics not those of CalculerExtremes: ") + e;
         const HistoriqueUndo& hist = s.Historique;
         if (hist.Position() < 2 || !Difference(s.Profils, hist.Entree(hist.Position()).Modele()).isEmpty()
             || !(ReglagesActuels(s.Ctx) == hist.Entree(hist.Position()).Reglages))
-            return true;
+            return {};
         const CoupleProfils avant = s.Profils;
         const ReglagesUndo reglages = ReglagesActuels(s.Ctx);
         const int position = hist.Position();
         CommandeAnnuler(s.Ctx);
-        erreur = Difference(s.Profils, hist.Entree(position - 1).Modele());
-        if (!erreur.isEmpty()) {
-            erreur.prepend(QStringLiteral("undo does not give the previous entry: "));
-            return false;
-        }
+        if (const QString e = Difference(s.Profils, hist.Entree(position - 1).Modele()); !e.isEmpty())
+            return QStringLiteral("undo does not give the previous entry: ") + e;
         CommandeRetablir(s.Ctx);
-        erreur = Difference(s.Profils, avant);
-        if (erreur.isEmpty() && !(ReglagesActuels(s.Ctx) == reglages))
-            erreur = QStringLiteral("switches");
-        if (!erreur.isEmpty()) {
-            erreur.prepend(QStringLiteral("undo then redo changed the state: "));
-            return false;
-        }
-        return true;
+        const QString e = Difference(s.Profils, avant);
+        if (!e.isEmpty() || !(ReglagesActuels(s.Ctx) == reglages))
+            return QStringLiteral("undo then redo changed the state: ") + (e.isEmpty() ? QStringLiteral("switches") : e);
+        return {};
     }
 };
 

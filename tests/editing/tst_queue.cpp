@@ -18,15 +18,13 @@ namespace {
 struct Session : SessionEdition {
     ContexteEdition Ctx = Contexte();
 
-    Session()
-    {
+    Session() {
         Profils.PointsE = tests::Naca("2412", 40, 200);
         Profils.PointsS = tests::Naca("0012", 40, 150, 30, 8);
         Profils.EcartementZ = 500;
         TerminerCommande(Ctx);
     }
-    void SelectionnerTout(int cote)
-    {
+    void SelectionnerTout(int cote) {
         for (PointProfil& p : Profils.Points(cote))
             PoserEtat(p, EtatSelection);
     }
@@ -37,8 +35,7 @@ enum Commande {
     PresserFleche, RelacherFleche, AlignerRefuse, AlignerAccepte, ToutSelectionner, XminXmax, Ligne, LigneVide, Inverser
 };
 
-SuiteCommande Executer(Session& s, int commande)
-{
+SuiteCommande Executer(Session& s, int commande) {
     ContexteEdition& c = s.Ctx;
     switch (commande) {
     case Miroir_: return CommandeMiroir(c, SensMiroir::Vertical);
@@ -72,14 +69,10 @@ SuiteCommande Executer(Session& s, int commande)
 class TestQueue : public QObject {
     Q_OBJECT
 private slots:
-    void instantanes_data()
-    {
-        QTest::addColumn<int>("commande");
-        // Snapshots added without BlocageUndo: a state equal to the current one is not kept, so a
-        // command that moves nothing (no selection) adds none.
-        QTest::addColumn<int>("entrees");
-        QTest::addColumn<bool>("debloque");    // the command clears BlocageUndo
-        tests::Colonnes<bool, int>("refuse", "vue");
+    void instantanes_data() {
+        // entrees: snapshots added without BlocageUndo; a state equal to the current one is not kept, so
+        // a command that moves nothing (no selection) adds none. debloque: the command clears BlocageUndo.
+        tests::Colonnes<int, int, bool, bool, int>("commande", "entrees", "debloque", "refuse", "vue");
         const int R = int(MiseAJourVue::Reprojeter), F = int(MiseAJourVue::Rafraichir), A = int(MiseAJourVue::Aucune);
         QTest::newRow("miroir") << int(Miroir_) << 0 << true << false << R;
         QTest::newRow("tourner") << int(Tourner_) << 2 << true << false << R;
@@ -101,11 +94,8 @@ private slots:
 
     // How many snapshots each command records, none while BlocageUndo is set, and the
     // guard cleared by every command that ends with the tail.
-    void instantanes()
-    {
-        QFETCH(int, commande);
-        QFETCH(int, entrees);
-        QFETCH(bool, debloque);
+    void instantanes() {
+        QFETCH(int, commande); QFETCH(int, entrees); QFETCH(bool, debloque);
         for (const bool bloque : {false, true}) {
             Session s;
             const int avant = s.Historique.Taille();
@@ -120,8 +110,7 @@ private slots:
 
     // A mirror right after another recorded command: the first "Undo" goes back before the
     // mirror, the second shows no change, and "Redo" twice brings the mirror back.
-    void miroirApresCommande()
-    {
+    void miroirApresCommande() {
         Session s;
         s.SelectionnerTout(CoteE);
         CommandeFleche(s.Ctx, 12);
@@ -129,22 +118,22 @@ private slots:
         CommandeMiroir(s.Ctx, SensMiroir::Horizontal);
         const CoupleProfils apresMiroir = s.Profils;
         QVERIFY(apresMiroir.PointsE != avantMiroir.PointsE);
+        const auto comme = [&](const CoupleProfils& c) {
+            return s.Profils.PointsE == c.PointsE && s.Profils.PointsS == c.PointsS;
+        };
         CommandeAnnuler(s.Ctx);
-        QCOMPARE(s.Profils.PointsE, avantMiroir.PointsE);
-        QCOMPARE(s.Profils.PointsS, avantMiroir.PointsS);
-        CommandeAnnuler(s.Ctx);
+        QVERIFY(comme(avantMiroir));
+        CommandeAnnuler(s.Ctx); // back before the sweep: the root as before the mirror all the same
         QCOMPARE(s.Profils.PointsE, avantMiroir.PointsE);
         CommandeRetablir(s.Ctx);
         QCOMPARE(s.Profils.PointsE, avantMiroir.PointsE);
         CommandeRetablir(s.Ctx);
-        QCOMPARE(s.Profils.PointsE, apresMiroir.PointsE);
-        QCOMPARE(s.Profils.PointsS, apresMiroir.PointsS);
+        QVERIFY(comme(apresMiroir));
     }
 
     // "Undo" gives back every switch, option and check box, and the tip stays where the
     // restored state shows it at the next re-application.
-    void restauration()
-    {
+    void restauration() {
         Session s;
         CommandeFleche(s.Ctx, 0);
         const CoupleProfils sansFleche = s.Profils;
@@ -176,20 +165,16 @@ private slots:
         QVERIFY(std::fabs(s.Profils.FlecheBA) < 1e-4);
     }
 
-    void reapplication_data()
-    {
+    void reapplication_data() {
         QTest::addColumn<int>("commande");
-        QTest::newRow("rotation") << 0;
-        QTest::newRow("étirement") << 1;
-        QTest::newRow("translation") << 2;
-        QTest::newRow("miroir") << 3;
-        QTest::newRow("corde") << 4;
+        int k = 0;
+        for (const char* nom : {"rotation", "étirement", "translation", "miroir", "corde"})
+            QTest::newRow(nom) << k++;
     }
 
     // With "Aligner les BF" and "Aligner les extrados" down, the trailing edges and the upper
     // surfaces are level again after every shape change of the tip.
-    void reapplication()
-    {
+    void reapplication() {
         QFETCH(int, commande);
         Session s;
         CommandeBoutonFleche(s.Ctx, FlecheAlignerBF, true);
@@ -204,8 +189,7 @@ private slots:
         case 3: suite = CommandeMiroir(s.Ctx, SensMiroir::Horizontal); break;
         case 4: suite = CommandeCorde(s.Ctx, CoteS, 90); break;
         }
-        QVERIFY(std::fabs(s.Profils.XmaxE - s.Profils.XmaxS) < 1e-3);
-        QVERIFY(std::fabs(s.Profils.YmaxE - s.Profils.YmaxS) < 1e-3);
+        QVERIFY(std::fabs(s.Profils.XmaxE - s.Profils.XmaxS) < 1e-3 && std::fabs(s.Profils.YmaxE - s.Profils.YmaxS) < 1e-3);
         QCOMPARE(s.Geometrie.Interrupteurs, (InterrupteursGeometrie{FlecheAlignerBF, DiedreAlignerExtrados, false}));
         QVERIFY(!suite.InterrupteursModifies && !suite.Message);
         QCOMPARE(s.Profils.LargeurE, largeurE);
@@ -216,14 +200,13 @@ private slots:
 
     // In the reference mode with "Aligner" down, a selection gesture re-runs the alignment;
     // once a side has no reference point left the alignment is refused and "Aligner" pops up.
-    void realignement()
-    {
+    void realignement() {
         Session s;
         CommandeModeSelection(s.Ctx, 1);
         s.Edition.PointCourantE = 40;
         s.Edition.PointCourantS = 1;
-        CommandeLigne(s.Ctx, CoteE, 2);
-        CommandeLigne(s.Ctx, CoteS, 2);
+        for (int cote : {CoteE, CoteS})
+            CommandeLigne(s.Ctx, cote, 2);
         CommandeAligner(s.Ctx, true);
         QCOMPARE(s.Profils.PointsS[0].X, s.Profils.PointsE[39].X);
 
@@ -241,8 +224,7 @@ private slots:
 
         CommandeModeSelection(s.Ctx, 1);
         const SuiteCommande suite = CommandePanneau(s.Ctx, CoteS, CommandeCote::ToutDeselectionner);
-        QVERIFY(suite.Message);
-        QCOMPARE(suite.Message->Titre, QStringLiteral("Pas de sélection violette"));
+        QCOMPARE(suite.Message ? suite.Message->Titre : QString(), QStringLiteral("Pas de sélection violette"));
         QVERIFY(suite.InterrupteursModifies);
         QVERIFY(!s.Geometrie.Interrupteurs.Aligner);
     }

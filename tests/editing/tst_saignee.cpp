@@ -1,6 +1,7 @@
 // The kerf offset: each side moves outwards by half the kerf, whichever way it turns, on a
 // copy, with the count and order of the points kept.
 #include "common/Colonnes.h"
+#include "common/Profils.h"
 #include "common/TestMain.h"
 
 #include "editing/Saignee.h"
@@ -12,8 +13,7 @@ using namespace galbix;
 
 namespace {
 
-std::vector<PointProfil> Points(std::initializer_list<std::pair<float, float>> xy)
-{
+std::vector<PointProfil> Points(std::initializer_list<std::pair<float, float>> xy) {
     std::vector<PointProfil> points;
     for (auto [x, y] : xy)
         points.push_back({x, y, int16_t(points.size() % 3 == 0 ? EtatSynchro : 0)});
@@ -27,13 +27,11 @@ const std::vector<PointProfil> CarreE = Points({{0, 0}, {20, 0}, {20, 20}, {0, 2
 class TestSaignee : public QObject {
     Q_OBJECT
 private slots:
-    void saignee_data()
-    {
+    void saignee_data() {
         tests::Colonnes<std::vector<PointProfil>, std::vector<PointProfil>>("points", "attendu");
         QTest::newRow("carré anti-horaire")
             << CarreE << Points({{-0.6f, -0.6f}, {20.6f, -0.6f}, {20.6f, 20.6f}, {-0.6f, 20.6f}, {-0.6f, -0.6f}});
-        QTest::newRow("carré horaire")
-            << Points({{0, 0}, {0, 20}, {20, 20}, {20, 0}, {0, 0}})
+        QTest::newRow("carré horaire") << Points({{0, 0}, {0, 20}, {20, 20}, {20, 0}, {0, 0}})
             << Points({{-0.6f, -0.6f}, {-0.6f, 20.6f}, {20.6f, 20.6f}, {20.6f, -0.6f}, {-0.6f, -0.6f}});
         // A point repeated (and one a hair away) follows its neighbour; the count is kept.
         QTest::newRow("points confondus")
@@ -43,40 +41,26 @@ private slots:
         QTest::newRow("ligne ouverte vers +X") << Points({{0, 5}, {10, 5}}) << Points({{0, 5.6f}, {10, 5.6f}});
         QTest::newRow("un seul point distinct") << Points({{3, 3}, {3.001f, 3}}) << Points({{3, 3}, {3.001f, 3}});
     }
-    void saignee()
-    {
-        QFETCH(std::vector<PointProfil>, points);
-        QFETCH(std::vector<PointProfil>, attendu);
+    void saignee() {
+        QFETCH(std::vector<PointProfil>, points); QFETCH(std::vector<PointProfil>, attendu);
         std::vector<PointProfil> obtenu = points;
         DecalerExterieur(obtenu, CoteE, 0.6);
-        QCOMPARE(obtenu.size(), attendu.size());
-        for (size_t i = 0; i < obtenu.size(); ++i) {
-            QVERIFY2(std::fabs(obtenu[i].X - attendu[i].X) < 1e-4 && std::fabs(obtenu[i].Y - attendu[i].Y) < 1e-4,
-                     qPrintable(QStringLiteral("point %1 : %2 %3").arg(i + 1).arg(obtenu[i].X).arg(obtenu[i].Y)));
-            QCOMPARE(obtenu[i].Etat, points[i].Etat);
-        }
+        QVERIFY(tests::MemesPoints(obtenu, attendu)); // the states are those of `points`
         std::vector<PointProfil> intact = points;
         DecalerExterieur(intact, CoteE, 0.0);
         QCOMPARE(intact, points);
     }
     // Both sides of a pair move, the model's copy is left as it was, the metrics follow.
-    void copie()
-    {
-        CoupleProfils p;
-        p.PointsE = CarreE;
-        p.PointsS = Points({{0, 0}, {0, 10}, {10, 10}, {10, 0}, {0, 0}});
+    void copie() {
+        CoupleProfils p{.PointsE = CarreE, .PointsS = Points({{0, 0}, {0, 10}, {10, 10}, {10, 0}, {0, 0}})};
         p.EcartementZ = 300.0f;
         CalculerExtremes(p);
         const CoupleProfils avant = p;
         const CoupleProfils c = AppliquerSaignee(p, 2.0);
         QCOMPARE(p.PointsE, avant.PointsE);
-        QCOMPARE(c.XminE, -1.0f);
-        QCOMPARE(c.LargeurE, 22.0f);
-        QCOMPARE(c.LargeurS, 12.0f);
-        QCOMPARE(c.EcartementZ, 300.0f);
+        QCOMPARE(QList<float>({c.XminE, c.LargeurE, c.LargeurS, c.EcartementZ}), QList<float>({-1, 22, 12, 300}));
         QCOMPARE(AppliquerSaignee(p, 0.0).PointsS, p.PointsS);
-        QCOMPARE(SensExterieur(p.PointsE), 1);
-        QCOMPARE(SensExterieur(p.PointsS), -1);
+        QVERIFY(SensExterieur(p.PointsE) == 1 && SensExterieur(p.PointsS) == -1);
     }
 };
 

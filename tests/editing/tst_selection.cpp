@@ -1,26 +1,16 @@
 #include "common/Colonnes.h"
+#include "common/Profils.h"
 #include "common/TestMain.h"
 #include "model/Fonctions.h"
 #include "editing/Selection.h"
 
-#include <QPointF>
 
 using namespace galbix;
-using Points = QList<QPointF>;
 using Numeros = QList<int>;
 
 namespace {
 
-std::vector<PointProfil> Cote(const Points& xy, const Numeros& etats = {})
-{
-    std::vector<PointProfil> p;
-    for (qsizetype i = 0; i < xy.size(); ++i)
-        p.push_back({float(xy[i].x()), float(xy[i].y()), int16_t(i < etats.size() ? etats[i] : 0)});
-    return p;
-}
-
-Numeros AvecBit(const std::vector<PointProfil>& points, int16_t bit)
-{
+Numeros AvecBit(const std::vector<PointProfil>& points, int16_t bit) {
     Numeros n;
     for (size_t i = 0; i < points.size(); ++i)
         if (AEtat(points[i], bit))
@@ -33,10 +23,8 @@ Numeros AvecBit(const std::vector<PointProfil>& points, int16_t bit)
 class TestSelection : public QObject {
     Q_OBJECT
 private slots:
-    void angleSegment_data()
-    {
-        QTest::addColumn<QPointF>("vers"); // segment from (0, 0)
-        QTest::addColumn<double>("degres");
+    void angleSegment_data() {
+        tests::Colonnes<QPointF, double>("vers", "degres"); // vers: the segment's end, from (0, 0)
         QTest::newRow("+X") << QPointF(4, 0) << 0.0;
         QTest::newRow("vers le haut") << QPointF(0, 3) << 90.0;
         QTest::newRow("longueur nulle") << QPointF(0, 0) << 90.0;
@@ -44,35 +32,31 @@ private slots:
         QTest::newRow("quatrième quadrant") << QPointF(1, -1) << 315.0;
     }
 
-    void angleSegment()
-    {
-        QFETCH(QPointF, vers);
-        QFETCH(double, degres);
+    void angleSegment() {
+        QFETCH(QPointF, vers); QFETCH(double, degres);
         const double a = AngleSegment(0, 0, float(vers.x()), float(vers.y()));
         QVERIFY(a >= 0.0 && a < DeuxPiEdition);
         QVERIFY(std::fabs(a * 180.0 / PiEdition - degres) < 1e-4);
     }
 
-    void coins_data()
-    {
-        tests::Colonnes<Points, Numeros>("points", "coins");
-        QTest::newRow("alignés") << Points{{0, 0}, {1, 1}, {2, 2}, {3, 3}} << Numeros{};
-        QTest::newRow("carré") << Points{{0, 0}, {10, 0}, {10, 10}, {0, 10}} << Numeros{2, 3};
-        QTest::newRow("20 degrés à travers 0") << Points{{0, 0}, {10, -1.7632698}, {20, 0}} << Numeros{};
-        QTest::newRow("40 degrés à travers 0") << Points{{0, 0}, {10, -3.6397023}, {20, 0}} << Numeros{2};
-        QTest::newRow("29 degrés") << Points{{0, 0}, {10, 0}, {20, 5.5430905}} << Numeros{};
-        QTest::newRow("31 degrés") << Points{{0, 0}, {10, 0}, {20, 6.0086062}} << Numeros{2};
-        QTest::newRow("demi-tour") << Points{{0, 0}, {10, 0}, {0, 0}} << Numeros{2};
-        QTest::newRow("point double") << Points{{0, 0}, {10, 0}, {10, 0}, {20, 0}} << Numeros{2, 3};
+    void coins_data() {
+        tests::Colonnes<QList<QPointF>, Numeros>("points", "coins");
+        QTest::newRow("alignés") << QList<QPointF>{{0, 0}, {1, 1}, {2, 2}, {3, 3}} << Numeros{};
+        QTest::newRow("carré") << QList<QPointF>{{0, 0}, {10, 0}, {10, 10}, {0, 10}} << Numeros{2, 3};
+        QTest::newRow("20 degrés à travers 0") << QList<QPointF>{{0, 0}, {10, -1.7632698}, {20, 0}} << Numeros{};
+        QTest::newRow("40 degrés à travers 0") << QList<QPointF>{{0, 0}, {10, -3.6397023}, {20, 0}} << Numeros{2};
+        QTest::newRow("29 degrés") << QList<QPointF>{{0, 0}, {10, 0}, {20, 5.5430905}} << Numeros{};
+        QTest::newRow("31 degrés") << QList<QPointF>{{0, 0}, {10, 0}, {20, 6.0086062}} << Numeros{2};
+        QTest::newRow("demi-tour") << QList<QPointF>{{0, 0}, {10, 0}, {0, 0}} << Numeros{2};
+        QTest::newRow("point double") << QList<QPointF>{{0, 0}, {10, 0}, {10, 0}, {20, 0}} << Numeros{2, 3};
     }
 
     // "Sélection >30": turns of 30 degrees and more, by their true size across 0/360; the
     // ends never. Only the mode's bit is touched.
-    void coins()
-    {
-        QFETCH(Points, points);
+    void coins() {
+        QFETCH(QList<QPointF>, points);
         for (const int16_t mode : {EtatSelection, EtatReference, EtatSynchro}) {
-            std::vector<PointProfil> p = Cote(points, Numeros(points.size(), EtatAConserver));
+            std::vector<PointProfil> p = tests::Points(points, Numeros(points.size(), EtatAConserver));
             SelectionnerAngles(p, mode);
             QTEST(AvecBit(p, mode), "coins");
             for (const PointProfil& pt : p)
@@ -80,10 +64,8 @@ private slots:
         }
     }
 
-    void inverser_data()
-    {
-        QTest::addColumn<Numeros>("selection"); // among points 1 to 10
-        QTest::addColumn<Numeros>("ordre");
+    void inverser_data() {
+        tests::Colonnes<Numeros, Numeros>("selection", "ordre"); // selection: among points 1 to 10
         QTest::newRow("deux runs") << Numeros{3, 4, 5, 8, 9} << Numeros{1, 2, 5, 4, 3, 6, 7, 9, 8, 10};
         QTest::newRow("jusqu'au dernier") << Numeros{1, 2, 8, 9, 10} << Numeros{2, 1, 3, 4, 5, 6, 7, 10, 9, 8};
         QTest::newRow("points isolés") << Numeros{1, 3, 10} << Numeros{1, 2, 3, 4, 5, 6, 7, 8, 9, 10};
@@ -91,10 +73,8 @@ private slots:
     }
 
     // Runs of selected points are reversed on both sides; the points keep all their marks.
-    void inverser()
-    {
-        QFETCH(Numeros, selection);
-        QFETCH(Numeros, ordre);
+    void inverser() {
+        QFETCH(Numeros, selection); QFETCH(Numeros, ordre);
         CoupleProfils c;
         for (int i = 1; i <= 10; ++i) {
             const int16_t etat = int16_t((selection.contains(i) ? EtatSelection : 0) + (i % 2 ? EtatReference : 0));
@@ -108,10 +88,8 @@ private slots:
             QCOMPARE(c.PointsE[i], avant[size_t(ordre[qsizetype(i)] - 1)]);
     }
 
-    void panneau_data()
-    {
-        tests::Colonnes<int, int>("commande", "mode");
-        QTest::addColumn<Numeros>("etats"); // before: 1, 2, 4, 7, 0
+    void panneau_data() {
+        tests::Colonnes<int, int, Numeros>("commande", "mode", "etats"); // etats before: 1, 2, 4, 7, 0
         QTest::newRow("tout, synchro") << int(CommandeCote::ToutSelectionner) << 4 << Numeros{5, 6, 4, 7, 4};
         QTest::newRow("rien, synchro") << int(CommandeCote::ToutDeselectionner) << 4 << Numeros{1, 2, 0, 3, 0};
         QTest::newRow("Xmin Xmax, égalité") << int(CommandeCote::XminXmax) << 1 << Numeros{1, 2, 5, 7, 0};
@@ -120,26 +98,18 @@ private slots:
     }
 
     // The panel commands set or clear the mode bit on their own side only.
-    void panneau()
-    {
-        QFETCH(int, commande);
-        QFETCH(int, mode);
+    void panneau() {
+        QFETCH(int, commande); QFETCH(int, mode);
         CoupleProfils c;
-        c.PointsE = Cote({{5, 0}, {0, 1}, {10, 2}, {0, 3}, {5, -4}}, {1, 2, 4, 7, 0});
-        c.PointsS = c.PointsE;
+        c.PointsE = c.PointsS = tests::Points({{5, 0}, {0, 1}, {10, 2}, {0, 3}, {5, -4}}, {1, 2, 4, 7, 0});
         const auto s = c.PointsS;
         ExecuterCommandeCote(c, CoteE, int16_t(mode), CommandeCote(commande));
-        Numeros obtenus;
-        for (const PointProfil& p : c.PointsE)
-            obtenus << p.Etat;
-        QTEST(obtenus, "etats");
+        QTEST(tests::Etats(c.PointsE), "etats");
         QCOMPARE(c.PointsS, s);
     }
 
-    void ligne_data()
-    {
-        tests::Colonnes<int, int>("courant", "ligne");
-        QTest::addColumn<int>("point"); // 0: the row shows no point
+    void ligne_data() {
+        tests::Colonnes<int, int, int>("courant", "ligne", "point"); // point 0: the row shows no point
         QTest::newRow("ligne du milieu") << 4 << 2 << 4;
         QTest::newRow("première ligne") << 4 << 0 << 2;
         QTest::newRow("libellé Y de la dernière ligne") << 4 << LigneDuLibelle(9) << 6;
@@ -148,13 +118,10 @@ private slots:
     }
 
     // A row click toggles the mode bit of the row's point; a second click gives it back.
-    void ligne()
-    {
-        QFETCH(int, courant);
-        QFETCH(int, ligne);
-        QFETCH(int, point);
+    void ligne() {
+        QFETCH(int, courant); QFETCH(int, ligne); QFETCH(int, point);
         CoupleProfils c;
-        c.PointsE = c.PointsS = Cote(Points(6), {1, 0, 1, 0, 1, 0});
+        c.PointsE = c.PointsS = tests::Points(QList<QPointF>(6), {1, 0, 1, 0, 1, 0});
         EtatEdition ed;
         ed.ModeSelection = EtatReference;
         ed.PointCourantS = courant;

@@ -11,11 +11,9 @@ using Valeurs = QList<double>;
 class TestExtremes : public QObject {
     Q_OBJECT
 private slots:
-    void egalites_data()
-    {
-        QTest::addColumn<XY>("points");
-        QTest::addColumn<QList<int>>("indices"); // Xmin, Xmax, Ymin, Ymax
-        QTest::addColumn<Valeurs>("compagnons"); // YaXmin, YaXmax, XaYmin, XaYmax
+    void egalites_data() {
+        // indices: Xmin, Xmax, Ymin, Ymax; compagnons: YaXmin, YaXmax, XaYmin, XaYmax
+        tests::Colonnes<XY, QList<int>, Valeurs>("points", "indices", "compagnons");
         QTest::newRow("un point") << XY{{3, 4}} << QList<int>{1, 1, 1, 1} << Valeurs{4, 4, 3, 3};
         QTest::newRow("tous égaux") << XY{{1, 1}, {1, 1}, {1, 1}} << QList<int>{3, 3, 3, 3} << Valeurs{1, 1, 1, 1};
         QTest::newRow("Xmin") << XY{{0, 2}, {10, 0}, {0, -2}, {5, 1}} << QList<int>{3, 2, 3, 1} << Valeurs{-2, 0, 0, 0};
@@ -26,14 +24,9 @@ private slots:
 
     // Ties go to the highest point number. Each row runs on side E, then on side S, so all
     // eight indices meet their tie.
-    void egalites()
-    {
-        QFETCH(XY, points);
-        QFETCH(QList<int>, indices);
-        QFETCH(Valeurs, compagnons);
-        CoupleProfils c;
-        c.PointsE = Points(points);
-        c.PointsS = Points({{100, 100}});
+    void egalites() {
+        QFETCH(XY, points); QFETCH(QList<int>, indices); QFETCH(Valeurs, compagnons);
+        CoupleProfils c{.PointsE = Points(points), .PointsS = Points({{100, 100}})};
         CalculerExtremes(c);
         QCOMPARE(QList<int>({c.IndXminE, c.IndXmaxE, c.IndYminE, c.IndYmaxE}), indices);
         QCOMPARE(Valeurs({c.YaXminE, c.YaXmaxE, c.XaYminE, c.XaYmaxE}), compagnons);
@@ -43,25 +36,20 @@ private slots:
         QCOMPARE(Valeurs({c.YaXminS, c.YaXmaxS, c.XaYminS, c.XaYmaxS}), compagnons);
     }
 
-    void references_data()
-    {
-        QTest::addColumn<QList<int>>("etatsE"); // side E points: (1,10) (2,20) (4,40)
-        QTest::addColumn<QList<int>>("etatsS"); // side S points: (10,1) (30,3) (50,5)
-        QTest::addColumn<QList<int>>("nbRef");
-        QTest::addColumn<Valeurs>("refs"); // XrefE, YrefE, XrefS, YrefS
+    void references_data() {
+        // States of side E's points (1,10) (2,20) (4,40) and side S's (10,1) (30,3) (50,5); refs: XrefE,
+        // YrefE, XrefS, YrefS
+        tests::Colonnes<QList<int>, QList<int>, QList<int>, Valeurs>("etatsE", "etatsS", "nbRef", "refs");
         QTest::newRow("deux côtés: moyennes") << QList<int>{2, 0, 2} << QList<int>{0, 2, 2} << QList<int>{2, 2} << Valeurs{2.5, 25, 40, 4};
         QTest::newRow("emplanture seule: sommes") << QList<int>{2, 2, 0} << QList<int>{1, 4, 5} << QList<int>{2, 0} << Valeurs{3, 30, 0, 0};
         QTest::newRow("saumon seul: sommes") << QList<int>{1, 1, 1} << QList<int>{2, 2, 2} << QList<int>{0, 3} << Valeurs{0, 0, 90, 9};
         QTest::newRow("état 7 compte") << QList<int>{7, 1, 4} << QList<int>{7, 3, 4} << QList<int>{1, 2} << Valeurs{1, 10, 20, 2};
     }
 
-    void references()
-    {
-        QFETCH(QList<int>, etatsE);
-        QFETCH(QList<int>, etatsS);
-        CoupleProfils c;
-        c.PointsE = Points({{1, 10}, {2, 20}, {4, 40}}, etatsE);
-        c.PointsS = Points({{10, 1}, {30, 3}, {50, 5}}, etatsS);
+    void references() {
+        QFETCH(QList<int>, etatsE); QFETCH(QList<int>, etatsS);
+        CoupleProfils c{.PointsE = Points({{1, 10}, {2, 20}, {4, 40}}, etatsE),
+                         .PointsS = Points({{10, 1}, {30, 3}, {50, 5}}, etatsS)};
         const auto avant = c.PointsE;
         CalculerExtremes(c);
         QTEST(QList<int>({c.NbRefE, c.NbRefS}), "nbRef");
@@ -69,10 +57,9 @@ private slots:
         QCOMPARE(c.PointsE, avant); // no point is touched
     }
 
-    void metriques_data()
-    {
-        tests::Colonnes<XY, XY, float>("e", "s", "ecartement");
-        QTest::addColumn<Valeurs>("attendu"); // Largeur, Hauteur, FlecheBA, FlecheBF, DiedreMm, DiedreDeg
+    void metriques_data() {
+        // attendu: Largeur, Hauteur, FlecheBA, FlecheBF, DiedreMm, DiedreDeg
+        tests::Colonnes<XY, XY, float, Valeurs>("e", "s", "ecartement", "attendu");
         // DiedreDeg starts at 12.5: a zero spacing keeps it.
         QTest::newRow("écartement nul") << XY{{0, -2}, {100, 0}, {50, 8}} << XY{{20, -1}, {90, 1}, {60, 9}, {30, -3}}
                                         << 0.0f << Valeurs{100, 12, 20, 10, -1, 12.5};
@@ -83,15 +70,9 @@ private slots:
                                            << 1.0f << Valeurs{1, 2, 0, 0, 0, 45};
     }
 
-    void metriques()
-    {
-        QFETCH(XY, e);
-        QFETCH(XY, s);
-        QFETCH(float, ecartement);
-        QFETCH(Valeurs, attendu);
-        CoupleProfils c;
-        c.PointsE = Points(e);
-        c.PointsS = Points(s);
+    void metriques() {
+        QFETCH(XY, e); QFETCH(XY, s); QFETCH(float, ecartement); QFETCH(Valeurs, attendu);
+        CoupleProfils c{.PointsE = Points(e), .PointsS = Points(s)};
         c.EcartementZ = ecartement;
         c.DiedreDeg = 12.5f;
         CalculerExtremes(c);
@@ -101,10 +82,8 @@ private slots:
     }
 
     // Callers never pass an empty side; if one slips through, nothing changes and nothing breaks.
-    void coteVideSansEffet()
-    {
-        CoupleProfils c;
-        c.PointsE = Points({{1, 2}});
+    void coteVideSansEffet() {
+        CoupleProfils c{.PointsE = Points({{1, 2}}), .PointsS = {}};
         c.XminE = 42;
         CalculerExtremes(c);
         QCOMPARE(c.XminE, 42.0f);

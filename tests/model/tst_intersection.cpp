@@ -4,17 +4,14 @@
 #include "common/TestMain.h"
 #include "model/Intersection.h"
 
-#include <QtTest>
 
 using namespace galbix;
 
 class TestIntersection : public QObject {
     Q_OBJECT
 private slots:
-    void codes_data()
-    {
-        QTest::addColumn<QList<double>>("segments"); // x1 y1 x2 y2 x3 y3 x4 y4
-        tests::Colonnes<int, QPointF>("code", "point");
+    void codes_data() {
+        tests::Colonnes<QList<double>, int, QPointF>("segments", "code", "point"); // segments: x1 y1 x2 y2 x3 y3 x4 y4
         using L = QList<double>;
         QTest::newRow("parallèles") << L{0, 0, 10, 0, 0, 1, 10, 1} << 0 << QPointF();
         QTest::newRow("confondus") << L{0, 0, 10, 0, 5, 0, 15, 0} << 0 << QPointF();
@@ -30,18 +27,14 @@ private slots:
         QTest::newRow("fin de A à l'arrondi") << L{0, 0, 1, 0, 1 - 1e-9, -1, 1 - 1e-9, 1} << 4 << QPointF(1, 0);
         QTest::newRow("fin de B à l'arrondi") << L{0, 0, 10, 0, 5, 8, 5, -1e-9} << 6 << QPointF(5, -1e-9);
     }
-    void codes()
-    {
-        QFETCH(QList<double>, segments);
-        QFETCH(int, code);
-        QFETCH(QPointF, point);
+    void codes() {
+        QFETCH(QList<double>, segments); QFETCH(int, code); QFETCH(QPointF, point);
         const QList<double>& s = segments;
         const Intersection i = IntersectionSegments(s[0], s[1], s[2], s[3], s[4], s[5], s[6], s[7]);
         QCOMPARE(int(i.Code), code);
-        if (code != 0) { // the parameter is a 32-bit float: the crossing is exact to its rounding
-            QVERIFY2(std::abs(i.X - point.x()) < 1e-5 && std::abs(i.Y - point.y()) < 1e-5,
-                     qPrintable(QStringLiteral("(%1, %2)").arg(i.X).arg(i.Y)));
-        }
+        // The parameter is a 32-bit float: the crossing is exact to its rounding.
+        QVERIFY2(code == 0 || (std::abs(i.X - point.x()) < 1e-5 && std::abs(i.Y - point.y()) < 1e-5),
+                 qPrintable(QStringLiteral("(%1, %2)").arg(i.X).arg(i.Y)));
     }
 };
 

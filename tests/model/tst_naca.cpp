@@ -19,8 +19,7 @@ struct StationLue {
     double x, yc, yt;
 };
 
-std::vector<StationLue> Stations(const std::vector<QPointF>& points, int n)
-{
+std::vector<StationLue> Stations(const std::vector<QPointF>& points, int n) {
     std::vector<StationLue> s;
     for (int i = 0; i < n; ++i) {
         const QPointF haut = points[size_t(n - 1 - i)], bas = points[size_t(n - 1 + i)];
@@ -32,8 +31,7 @@ std::vector<StationLue> Stations(const std::vector<QPointF>& points, int n)
 
 // The textbook mean lines, written in their published form. `l` holds the four-digit
 // (m, p) or the five-digit (m, k1, k2/k1) constants of the row.
-double LigneMoyenne(const QString& serie, const QList<double>& l, double x)
-{
+double LigneMoyenne(const QString& serie, const QList<double>& l, double x) {
     if (serie == QLatin1String("4")) {
         const double m = l[0], p = l[1];
         if (m == 0.0)
@@ -49,8 +47,7 @@ double LigneMoyenne(const QString& serie, const QList<double>& l, double x)
 }
 
 // Solves a 3×3 system by Gaussian elimination with partial pivoting.
-std::array<double, 3> Resoudre(std::array<std::array<double, 4>, 3> a)
-{
+std::array<double, 3> Resoudre(std::array<std::array<double, 4>, 3> a) {
     for (int c = 0; c < 3; ++c) {
         int pivot = c;
         for (int l = c + 1; l < 3; ++l)
@@ -70,8 +67,7 @@ std::array<double, 3> Resoudre(std::array<std::array<double, 4>, 3> a)
 // Half-thickness laws: the four-digit polynomial (trailing edge closed) or the modified law
 // built from its conditions: a0 from the radius index I, closed trailing edge, slope d1 from
 // the table, maximum 0.1 at T/10 with zero slope and the same curvature on both sides.
-double DemiEpaisseur(double t, int I, int T, double x)
-{
+double DemiEpaisseur(double t, int I, int T, double x) {
     if (T == 0)
         return 5 * t * (0.2969 * std::sqrt(x) - 0.1260 * x - 0.3516 * x * x + 0.2843 * std::pow(x, 3) - 0.1036 * std::pow(x, 4));
     const double m = T / 10.0, u = 1 - m;
@@ -95,71 +91,46 @@ double DemiEpaisseur(double t, int I, int T, double x)
 class TestNaca : public QObject {
     Q_OBJECT
 private slots:
-    void series_data()
-    {
-        QTest::addColumn<QString>("code");
-        QTest::addColumn<QString>("serie");        // "4", "5" standard, "5r" reflexed
-        QTest::addColumn<QList<double>>("ligne");  // constants of the mean line
-        QTest::addColumn<QList<int>>("epaisseur"); // {I, T} of the modified series, {0, 0} otherwise
-        QTest::addColumn<double>("t");
-        QTest::addColumn<double>("xEpaisseur");    // position of the maximum thickness
-        QTest::addColumn<double>("cambrure");      // maximum camber and its position
-        QTest::addColumn<double>("xCambrure");
-        QTest::addColumn<double>("rayon");         // leading-edge radius
+    // serie: "4", "5" standard, "5r" reflexed; ligne: the constants of the mean line; epaisseur: {I, T} of
+    // the modified series, {0, 0} otherwise; xEpaisseur: position of the maximum thickness; cambrure,
+    // xCambrure: maximum camber and its position; rayon: leading-edge radius, 1.1019·t² unless given.
+    void series_data() {
+        tests::Colonnes<QString, QList<double>, QList<int>, double, double, double, double, double>(
+            "serie", "ligne", "epaisseur", "t", "xEpaisseur", "cambrure", "xCambrure", "rayon");
+        const auto rangee = [](const char* code, const char* serie, QList<double> ligne, QList<int> epaisseur,
+                               double t, double xEp, double cambrure, double xCambrure, double rayon = -1) {
+            QTest::newRow(code) << serie << ligne << epaisseur << t << xEp << cambrure << xCambrure
+                                << (rayon < 0 ? 1.1019 * t * t : rayon);
+        };
         const QList<int> normale{0, 0};
-        const double r12 = 1.1019 * 0.12 * 0.12;
-        QTest::newRow("0012") << "0012" << "4" << QList<double>{0, 0} << normale << 0.12 << 0.2995 << 0.0 << -1.0 << r12;
-        QTest::newRow("2412") << "2412" << "4" << QList<double>{0.02, 0.4} << normale << 0.12 << 0.2995 << 0.02 << 0.4 << r12;
-        QTest::newRow("4415") << "4415" << "4" << QList<double>{0.04, 0.4} << normale << 0.15 << 0.2995 << 0.04 << 0.4
-                              << 1.1019 * 0.15 * 0.15;
+        rangee("0012", "4", {0, 0}, normale, 0.12, 0.2995, 0.0, -1.0);
+        rangee("2412", "4", {0.02, 0.4}, normale, 0.12, 0.2995, 0.02, 0.4);
+        rangee("4415", "4", {0.04, 0.4}, normale, 0.15, 0.2995, 0.04, 0.4);
         // Five-digit standard lines (design lift 0.3): the camber peaks at 0.05·P.
-        QTest::newRow("21012") << "21012" << "5" << QList<double>{0.0580, 361.4, 0} << normale << 0.12 << 0.2995 << 0.011134
-                               << 0.05 << r12;
-        QTest::newRow("23012") << "23012" << "5" << QList<double>{0.2025, 15.957, 0} << normale << 0.12 << 0.2995 << 0.018386
-                               << 0.15 << r12;
-        QTest::newRow("25012") << "25012" << "5" << QList<double>{0.3910, 3.230, 0} << normale << 0.12 << 0.2995 << 0.022626
-                               << 0.25 << r12;
+        rangee("21012", "5", {0.0580, 361.4, 0}, normale, 0.12, 0.2995, 0.011134, 0.05);
+        rangee("23012", "5", {0.2025, 15.957, 0}, normale, 0.12, 0.2995, 0.018386, 0.15);
+        rangee("25012", "5", {0.3910, 3.230, 0}, normale, 0.12, 0.2995, 0.022626, 0.25);
         // Other design lifts: the ordinates scale with the lift (k1 × L/2).
-        QTest::newRow("43015") << "43015" << "5" << QList<double>{0.2025, 2 * 15.957, 0} << normale << 0.15 << 0.2995
-                               << 0.036773 << 0.15 << 1.1019 * 0.15 * 0.15;
-        QTest::newRow("13009") << "13009" << "5" << QList<double>{0.2025, 0.5 * 15.957, 0} << normale << 0.09 << 0.2995
-                               << 0.009193 << 0.15 << 1.1019 * 0.09 * 0.09;
+        rangee("43015", "5", {0.2025, 2 * 15.957, 0}, normale, 0.15, 0.2995, 0.036773, 0.15);
+        rangee("13009", "5", {0.2025, 0.5 * 15.957, 0}, normale, 0.09, 0.2995, 0.009193, 0.15);
         // Reflexed lines.
-        QTest::newRow("23112") << "23112" << "5r" << QList<double>{0.2170, 15.793, 0.00677} << normale << 0.12 << 0.2995
-                               << 0.020787 << 0.15 << r12;
-        QTest::newRow("25112") << "25112" << "5r" << QList<double>{0.4410, 3.191, 0.1355} << normale << 0.12 << 0.2995
-                               << 0.027357 << 0.25 << r12;
-        QTest::newRow("63112") << "63112" << "5r" << QList<double>{0.2170, 3 * 15.793, 0.00677} << normale << 0.12 << 0.2995
-                               << 3 * 0.020787 << 0.15 << r12;
-        // Modified four-digit: radius 1.1019·(t·I/6)², index 9 three times the normal one.
-        QTest::newRow("0012-64") << "0012-64" << "4" << QList<double>{0, 0} << QList<int>{6, 4} << 0.12 << 0.4 << 0.0 << -1.0
-                                 << r12;
-        QTest::newRow("0012-34") << "0012-34" << "4" << QList<double>{0, 0} << QList<int>{3, 4} << 0.12 << 0.4 << 0.0 << -1.0
-                                 << 1.1019 * 0.06 * 0.06;
-        QTest::newRow("0010-05 sharp") << "0010-05" << "4" << QList<double>{0, 0} << QList<int>{0, 5} << 0.10 << 0.5 << 0.0
-                                       << -1.0 << 0.0;
-        QTest::newRow("0015-96") << "0015-96" << "4" << QList<double>{0, 0} << QList<int>{9, 6} << 0.15 << 0.6 << 0.0 << -1.0
-                                 << 3 * 1.1019 * 0.15 * 0.15;
-        QTest::newRow("0008-82") << "0008-82" << "4" << QList<double>{0, 0} << QList<int>{8, 2} << 0.08 << 0.2 << 0.0 << -1.0
-                                 << 1.1019 * std::pow(0.08 * 8 / 6, 2);
-        QTest::newRow("2412-63") << "2412-63" << "4" << QList<double>{0.02, 0.4} << QList<int>{6, 3} << 0.12 << 0.3 << 0.02
-                                 << 0.4 << r12;
-        QTest::newRow("23015-64") << "23015-64" << "5" << QList<double>{0.2025, 15.957, 0} << QList<int>{6, 4} << 0.15 << 0.4
-                                  << 0.018386 << 0.15 << 1.1019 * 0.15 * 0.15;
+        rangee("23112", "5r", {0.2170, 15.793, 0.00677}, normale, 0.12, 0.2995, 0.020787, 0.15);
+        rangee("25112", "5r", {0.4410, 3.191, 0.1355}, normale, 0.12, 0.2995, 0.027357, 0.25);
+        rangee("63112", "5r", {0.2170, 3 * 15.793, 0.00677}, normale, 0.12, 0.2995, 3 * 0.020787, 0.15);
+        // Modified four-digit: radius 1.1019·(t·I/6)², index 9 three times the normal one, 0 sharp.
+        rangee("0012-64", "4", {0, 0}, {6, 4}, 0.12, 0.4, 0.0, -1.0);
+        rangee("0012-34", "4", {0, 0}, {3, 4}, 0.12, 0.4, 0.0, -1.0, 1.1019 * 0.06 * 0.06);
+        rangee("0010-05", "4", {0, 0}, {0, 5}, 0.10, 0.5, 0.0, -1.0, 0.0);
+        rangee("0015-96", "4", {0, 0}, {9, 6}, 0.15, 0.6, 0.0, -1.0, 3 * 1.1019 * 0.15 * 0.15);
+        rangee("0008-82", "4", {0, 0}, {8, 2}, 0.08, 0.2, 0.0, -1.0, 1.1019 * std::pow(0.08 * 8 / 6, 2));
+        rangee("2412-63", "4", {0.02, 0.4}, {6, 3}, 0.12, 0.3, 0.02, 0.4);
+        rangee("23015-64", "5", {0.2025, 15.957, 0}, {6, 4}, 0.15, 0.4, 0.018386, 0.15);
     }
-    void series()
-    {
-        QFETCH(QString, code);
-        QFETCH(QString, serie);
-        QFETCH(QList<double>, ligne);
-        QFETCH(QList<int>, epaisseur);
-        QFETCH(double, t);
-        QFETCH(double, xEpaisseur);
-        QFETCH(double, cambrure);
-        QFETCH(double, xCambrure);
-        QFETCH(double, rayon);
+    void series() {
+        QFETCH(QString, serie); QFETCH(QList<double>, ligne); QFETCH(QList<int>, epaisseur); QFETCH(double, t); QFETCH(double, xEpaisseur);
+        QFETCH(double, cambrure); QFETCH(double, xCambrure); QFETCH(double, rayon);
         constexpr int n = 401;
-        const ProfilNacaCalcule profil = ProfilNaca(code, n);
+        const ProfilNacaCalcule profil = ProfilNaca(QString::fromLatin1(QTest::currentDataTag()), n);
         QVERIFY2(profil.erreur.isEmpty(), qPrintable(profil.erreur));
         QCOMPARE(profil.points.size(), size_t(2 * n - 1));
         const std::vector<StationLue> s = Stations(profil.points, n);
@@ -193,8 +164,7 @@ private slots:
         else
             QVERIFY2(r < 1e-4, qPrintable(QString::number(r)));
     }
-    void conventions_data()
-    {
+    void conventions_data() {
         tests::Colonnes<QString, QString, int>("code", "nom", "n");
         QTest::newRow("four digits") << "4415" << "NACA 4415" << 30;
         QTest::newRow("five digits, prefixed") << "NACA 23012" << "NACA 23012" << 61;
@@ -204,11 +174,8 @@ private slots:
     }
     // Trailing edge, upper surface, leading edge, lower surface, trailing edge; unit chord with
     // closed ends; the same points as the four-digit routine for a four-digit code.
-    void conventions()
-    {
-        QFETCH(QString, code);
-        QFETCH(QString, nom);
-        QFETCH(int, n);
+    void conventions() {
+        QFETCH(QString, code); QFETCH(QString, nom); QFETCH(int, n);
         const ProfilNacaCalcule profil = ProfilNaca(code, n);
         QCOMPARE(profil.nom, nom);
         QVERIFY(profil.erreur.isEmpty());
@@ -226,38 +193,32 @@ private slots:
         if (chiffres.size() == 4)
             QCOMPARE(p, ProfilNaca4(chiffres, n));
     }
-    void refus_data()
-    {
+    void refus_data() {
         tests::Colonnes<QString, int, QString>("code", "n", "message");
         const QString forme = QStringLiteral("il faut quatre chiffres (2412), cinq chiffres (23012) ou l'un de ces codes "
                                              "suivi d'un suffixe de deux chiffres (0012-64).");
-        const auto refus = [](const char* code, const QString& pourquoi) {
-            return QStringLiteral("Code NACA « %1 » refusé : %2").arg(QString::fromUtf8(code), pourquoi);
+        // The code shown in the message is the one given, trimmed of its prefix.
+        const auto refus = [](const char* nom, const char* code, const QString& pourquoi) {
+            const QString lu = QString::fromUtf8(code).remove(QStringLiteral("NACA ")).trimmed();
+            QTest::newRow(nom) << code << 61 << QStringLiteral("Code NACA « %1 » refusé : %2").arg(lu, pourquoi);
         };
         QTest::newRow("empty") << "  " << 61 << "Entrez un code NACA, par exemple 2412, 23012 ou 0012-64.";
-        QTest::newRow("letters") << "24x2" << 61 << refus("24x2", forme);
-        QTest::newRow("six digits") << "230120" << 61 << refus("230120", forme);
-        QTest::newRow("one-digit suffix") << "0012-6" << 61 << refus("0012-6", forme);
-        QTest::newRow("zero thickness") << "2400" << 61
-                                        << refus("2400", "l'épaisseur (deux derniers chiffres) ne peut pas être nulle.");
-        QTest::newRow("camber without position") << "2012" << 61
-            << refus("2012", "une cambrure (premier chiffre) demande sa position (deuxième chiffre).");
-        QTest::newRow("no design lift") << "03012" << 61
-            << refus("03012", "le premier chiffre (portance de calcul) doit être de 1 à 9.");
-        QTest::newRow("camber position 6") << "26012" << 61
-            << refus("26012", "le deuxième chiffre (position de la cambrure) doit être de 1 à 5.");
-        QTest::newRow("third digit 2") << "23212" << 61
-            << refus("23212", "le troisième chiffre doit être 0 (ligne moyenne normale) ou 1 (ligne moyenne à double courbure).");
-        QTest::newRow("reflexed 211") << "21112" << 61
-            << refus("21112", "la ligne moyenne à double courbure 211 n'existe pas (221 à 251).");
-        QTest::newRow("thickness at 0.7") << "NACA 0012-67" << 61
-            << refus("0012-67", "la position de l'épaisseur maximale (dernier chiffre) doit être de 2 à 6 dixièmes de corde.");
+        refus("letters", "24x2", forme);
+        refus("six digits", "230120", forme);
+        refus("one-digit suffix", "0012-6", forme);
+        refus("zero thickness", "2400", "l'épaisseur (deux derniers chiffres) ne peut pas être nulle.");
+        refus("camber without position", "2012", "une cambrure (premier chiffre) demande sa position (deuxième chiffre).");
+        refus("no design lift", "03012", "le premier chiffre (portance de calcul) doit être de 1 à 9.");
+        refus("camber position 6", "26012", "le deuxième chiffre (position de la cambrure) doit être de 1 à 5.");
+        refus("third digit 2", "23212",
+              "le troisième chiffre doit être 0 (ligne moyenne normale) ou 1 (ligne moyenne à double courbure).");
+        refus("reflexed 211", "21112", "la ligne moyenne à double courbure 211 n'existe pas (221 à 251).");
+        refus("thickness at 0.7", "NACA 0012-67",
+              "la position de l'épaisseur maximale (dernier chiffre) doit être de 2 à 6 dixièmes de corde.");
         QTest::newRow("one point per surface") << "2412" << 1 << "Il faut au moins 2 points par surface.";
     }
-    void refus()
-    {
-        QFETCH(QString, code);
-        QFETCH(int, n);
+    void refus() {
+        QFETCH(QString, code); QFETCH(int, n);
         const ProfilNacaCalcule profil = ProfilNaca(code, n);
         QVERIFY(profil.points.empty());
         QTEST(profil.erreur, "message");

@@ -12,10 +12,8 @@ using namespace galbix;
 class TestNumericText : public QObject {
     Q_OBJECT
 private slots:
-    void filtres_data()
-    {
-        QTest::addColumn<int>("touche");
-        QTest::addColumn<int>("passe"); // 0 refused, 1 signed fields only, 2 both filters
+    void filtres_data() {
+        tests::Colonnes<int, int>("touche", "passe"); // passe: 0 refused, 1 signed fields only, 2 both filters
         const struct { const char* nom; int touche, passe; } cas[] = {
             {"0", '0', 2}, {"9", '9', 2}, {",", ',', 2}, {".", '.', 2}, {"retour arrière", 8, 2}, {"entrée", 13, 2},
             {"-", '-', 1}, {"+", '+', 0}, {"e", 'e', 0}, {"/ (avant 0)", '/', 0}, {": (après 9)", ':', 0},
@@ -24,12 +22,9 @@ private slots:
             QTest::newRow(c.nom) << c.touche << c.passe;
     }
 
-    void filtres()
-    {
-        QFETCH(int, touche);
-        QFETCH(int, passe);
-        int nonSigne = touche;
-        int signe = touche;
+    void filtres() {
+        QFETCH(int, touche); QFETCH(int, passe);
+        int nonSigne = touche, signe = touche;
         FiltreToucheNombre(nonSigne);
         FiltreToucheNombreSigne(signe);
         QCOMPARE(nonSigne, passe == 2 ? touche : 0);
@@ -37,11 +32,9 @@ private slots:
     }
 
     // A typed text through the check on Enter, then through the tolerant parse.
-    void saisie_data()
-    {
-        QTest::addColumn<QString>("texte");
-        QTest::addColumn<bool>("accepte"); // EstNombreDecimal (a final '.' is tested with "0" after it)
-        QTest::addColumn<QString>("valeur"); // ValeurSaisie
+    void saisie_data() {
+        // accepte: by EstNombreDecimal (a final '.' is tested with "0" after it); valeur: ValeurSaisie
+        tests::Colonnes<QString, bool, QString>("texte", "accepte", "valeur");
         const struct { const char* texte; bool accepte; const char* valeur; } cas[] = {
             {"12.75", true, "12.75"}, {"5.", true, "5"}, {".5", true, "0.5"}, {".", true, "0"}, {"-.", true, "0"},
             {"-.5", true, "-0.5"}, {"-,5", true, "-0.5"}, {"5.,5", true, "5"}, {"-a5", true, "0"}, {"--5", true, "0"},
@@ -54,10 +47,8 @@ private slots:
             QTest::newRow(*c.texte ? c.texte : "vide") << QString(c.texte) << c.accepte << QString(c.valeur);
     }
 
-    void saisie()
-    {
-        QFETCH(QString, texte);
-        QFETCH(QString, valeur);
+    void saisie() {
+        QFETCH(QString, texte); QFETCH(QString, valeur);
         QCOMPARE(ValeurSaisie(texte), valeur);
         QCOMPARE(ValeurSaisieReelle(texte), valeur.toFloat());
         QString verifie = texte;
@@ -65,8 +56,7 @@ private slots:
         QCOMPARE(verifie, texte.endsWith(u'.') ? texte + u'0' : texte);
     }
 
-    void formaterNombre_data()
-    {
+    void formaterNombre_data() {
         tests::Colonnes<double, QString, QString>("valeur", "motif", "attendu");
         const double inf = std::numeric_limits<double>::infinity();
         const struct { double valeur; const char *motif, *attendu; } cas[] = {
@@ -86,15 +76,12 @@ private slots:
                 << c.valeur << QString(c.motif) << QString(c.attendu);
     }
 
-    void formaterNombre()
-    {
-        QFETCH(double, valeur);
-        QFETCH(QString, motif);
+    void formaterNombre() {
+        QFETCH(double, valeur); QFETCH(QString, motif);
         QTEST(FormaterNombre(valeur, motif), "attendu");
     }
 
-    void lireNombreDebut_data()
-    {
+    void lireNombreDebut_data() {
         tests::Colonnes<QString, double>("texte", "attendu");
         const struct { const char* texte; double attendu; } cas[] = {
             {"12abc", 12}, {"abc", 0}, {"1,5", 1}, {"", 0}, {"-.5", -0.5}, {" \t3.5", 3.5}, {"+2", 2}, {"1.5E-2x", 0.015},
@@ -105,10 +92,8 @@ private slots:
     }
 
     // Both overloads read the same thing, and zero never comes back negative.
-    void lireNombreDebut()
-    {
-        QFETCH(QString, texte);
-        QFETCH(double, attendu);
+    void lireNombreDebut() {
+        QFETCH(QString, texte); QFETCH(double, attendu);
         const QByteArray octets = texte.toLatin1();
         QCOMPARE(LireNombreDebut(std::string_view(octets.constData(), size_t(octets.size()))), attendu);
         const double v = LireNombreDebut(QStringView(texte));
@@ -118,8 +103,7 @@ private slots:
 
     // Under a French default locale (decimal comma, narrow no-break space between digit groups)
     // typed numbers read the same and numbers are still shown with a point.
-    void localeFrancaise()
-    {
+    void localeFrancaise() {
         struct Retour { QLocale avant; ~Retour() { QLocale::setDefault(avant); } } retour;
         QLocale::setDefault(QLocale(QLocale::French, QLocale::France));
         QCOMPARE(QLocale().decimalPoint(), QStringLiteral(","));
@@ -134,8 +118,7 @@ private slots:
     }
 
     // Pasted or read texts of any size: linear, no crash, saturated or zero values.
-    void textesDemesures()
-    {
+    void textesDemesures() {
         QString neufs(1'000'000, u'9');
         QCOMPARE(ValeurSaisieReelle(neufs), FLT_MAX);
         QCOMPARE(ValeurSaisieReelle(u'-' + neufs), -FLT_MAX);

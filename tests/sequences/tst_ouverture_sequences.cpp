@@ -12,7 +12,6 @@
 #include <QLabel>
 #include <QPushButton>
 #include <QToolButton>
-#include <QtTest>
 
 using namespace galbix;
 
@@ -21,12 +20,9 @@ class TestOuvertureSequences : public QObject {
 
     std::unique_ptr<tests::DossierProgrammeTemporaire> m_dossier;
 
-    QString Dessin(const QString& nom, const std::vector<tests::ContourDxf>& contours)
-    {
+    QString Dessin(const QString& nom, const std::vector<tests::ContourDxf>& contours) {
         const QString chemin = m_dossier->filePath(nom);
-        if (!tests::EcrireDxf(chemin, contours))
-            return {};
-        return chemin;
+        return tests::EcrireDxf(chemin, contours) ? chemin : QString();
     }
 
 private slots:
@@ -35,23 +31,19 @@ private slots:
 
     // Root: a rib of three contours, all inserted one after the other and validated, loads one
     // path on both sides; closing the window empty loads nothing.
-    void emplanture_data()
-    {
+    void emplanture_data() {
         QTest::addColumn<bool>("valider");
         QTest::newRow("assemblage validé") << true;
         QTest::newRow("fermée vide") << false;
     }
-    void emplanture()
-    {
+    void emplanture() {
         QFETCH(bool, valider);
         DialoguesScript dialogues;
         FenetrePrincipale fenetre(dialogues);
         fenetre.Charger(QString());
         const QString chemin = Dessin(QStringLiteral("nervure.dxf"), tests::Nervure(200.0, 2));
         QVERIFY(!chemin.isEmpty());
-        int appels = 0;
-        int contours = 0;
-        int cote = -1;
+        int appels = 0, contours = 0, cote = -1;
         fenetre.ExecuterSequences = [&](FenetreSequences& f) {
             ++appels;
             contours = int(f.Sequences().size());
@@ -66,9 +58,7 @@ private slots:
         };
         dialogues.fichiers.push_back({false, chemin, 6});
         fenetre.Controles().cmdOuvrirProfil[CoteE]->click();
-        QCOMPARE(appels, 1);
-        QCOMPARE(contours, 3);
-        QCOMPARE(cote, CoteE);
+        QCOMPARE(QList<int>({appels, contours, cote}), QList<int>({1, 3, CoteE}));
         const SessionEdition& s = fenetre.Session();
         QCOMPARE(s.ProjetOuvert, valider);
         if (valider) {
@@ -85,8 +75,7 @@ private slots:
 
     // Tip: a drawing of one contour opens directly; a drawing of two opens the window for side S
     // and its assembly replaces only the tip.
-    void saumon()
-    {
+    void saumon() {
         DialoguesScript dialogues;
         FenetrePrincipale fenetre(dialogues);
         fenetre.Charger(QString());

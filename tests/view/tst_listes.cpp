@@ -9,34 +9,24 @@ using namespace galbix;
 
 namespace {
 
-std::vector<PointProfil> Points(std::initializer_list<int16_t> etats)
-{
+// Point i (1-based) at (1.5 i, -i) with the i-th state.
+std::vector<PointProfil> PointsListe(std::initializer_list<int16_t> etats) {
     std::vector<PointProfil> p;
-    int i = 1;
-    for (int16_t e : etats) {
-        p.push_back({1.5f * float(i), -float(i), e});
-        ++i;
-    }
+    for (int16_t e : etats)
+        p.push_back({1.5f * float(p.size() + 1), -float(p.size() + 1), e});
     return p;
 }
 
 // One letter per row: S button face, G selected, V reference, C synchronisation, - blank.
-QString Codes(const std::array<LignePoint, LignesListe>& lignes)
-{
+QString Codes(const std::array<LignePoint, LignesListe>& lignes) {
     QString codes;
     for (const LignePoint& l : lignes) {
-        if (l.Numero.isEmpty())
-            codes += l.FondSysteme ? u'-' : u'?';
-        else if (l.FondSysteme)
-            codes += l.Texte == couleurs::Noir ? u'S' : u'?';
-        else if (l.Fond == couleurs::Selection && l.Texte == couleurs::Blanc)
-            codes += u'G';
-        else if (l.Fond == couleurs::Reference && l.Texte == couleurs::Blanc)
-            codes += u'V';
-        else if (l.Fond == couleurs::Synchro && l.Texte == couleurs::Noir)
-            codes += u'C';
-        else
-            codes += u'?';
+        const auto est = [&l](CouleurRvb fond, CouleurRvb texte) { return l.Fond == fond && l.Texte == texte; };
+        codes += l.Numero.isEmpty() ? (l.FondSysteme ? u'-' : u'?')
+                 : l.FondSysteme    ? (l.Texte == couleurs::Noir ? u'S' : u'?')
+                 : est(couleurs::Selection, couleurs::Blanc) ? u'G'
+                 : est(couleurs::Reference, couleurs::Blanc) ? u'V'
+                 : est(couleurs::Synchro, couleurs::Noir)    ? u'C' : u'?';
     }
     return codes;
 }
@@ -47,10 +37,9 @@ class TestListes : public QObject {
     Q_OBJECT
 private slots:
     // Bounds by point count; the current and previous points go back to 1.
-    void bornes_data()
-    {
-        QTest::addColumn<int>("n");
-        QTest::addColumn<QList<int>>("attendues"); // UnitesMax, MilliersMax, MilliersVisible, GaucheUnites
+    void bornes_data() {
+        // attendues: UnitesMax, MilliersMax, MilliersVisible, GaucheUnites
+        tests::Colonnes<int, QList<int>>("n", "attendues");
         QTest::newRow("1") << 1 << QList<int>{1, 0, 0, 2640};
         QTest::newRow("1000") << 1000 << QList<int>{1000, 0, 0, 2640};
         QTest::newRow("1001") << 1001 << QList<int>{1000, 1, 1, 2760};
@@ -58,12 +47,9 @@ private slots:
         QTest::newRow("200000") << 200000 << QList<int>{1000, 199, 1, 2760};
     }
 
-    void bornes()
-    {
+    void bornes() {
         QFETCH(int, n);
-        CoupleProfils m;
-        m.PointsE.resize(size_t(n));
-        m.PointsS.resize(3);
+        CoupleProfils m{.PointsE = std::vector<PointProfil>(size_t(n)), .PointsS = std::vector<PointProfil>(3)};
         EtatEdition edition;
         edition.PointCourantE = 40;
         edition.PointCourantS = 2;
@@ -77,8 +63,7 @@ private slots:
         QCOMPARE(QList<int>({b.UnitesMin, b.Unites, b.Milliers, bornes[CoteS].UnitesMax}), QList<int>({1, 1, 0, 3}));
     }
 
-    void lignes_data()
-    {
+    void lignes_data() {
         tests::Colonnes<int, int, QString>("mode", "courant", "codes");
         // States of points 1 to 6: 0, 1, 2, 4, 7, 0.
         QTest::newRow("normal, premier point") << 1 << 1 << "--SGS";
@@ -87,26 +72,21 @@ private slots:
         QTest::newRow("normal, point 2") << 1 << 2 << "-SGSS";
     }
 
-    void lignes()
-    {
-        QFETCH(int, mode);
-        QFETCH(int, courant);
-        const auto lignes = LignesDeListe(Points({0, 1, 2, 4, 7, 0}), courant, int16_t(mode));
+    void lignes() {
+        QFETCH(int, mode); QFETCH(int, courant);
+        const auto lignes = LignesDeListe(PointsListe({0, 1, 2, 4, 7, 0}), courant, int16_t(mode));
         QTEST(Codes(lignes), "codes");
         QCOMPARE(lignes[2].Numero, QString::number(courant)); // row 2 is the current point
         QCOMPARE(lignes[2].X, QString::number(1.5 * courant, 'f', 2));
-        if (courant == 2) {
-            QCOMPARE(lignes[3].X, QStringLiteral("4.50"));
-            QCOMPARE(lignes[3].Y, QStringLiteral("-3.00"));
-        }
+        if (courant == 2)
+            QCOMPARE(lignes[3].X + u' ' + lignes[3].Y, QStringLiteral("4.50 -3.00"));
     }
 
     // A move of the bars, from point `precedent`: the current point, the unit bar's new maximum
     // (-1 unchanged) and the mode bit of points 1 to 10 afterwards (points 2 and 6 carry it before).
-    void barre_data()
-    {
-        QTest::addColumn<QList<int>>("entree"); // points, previous, thousands, max thousands, units, Ctrl, mouse lock
-        tests::Colonnes<int, int, QString>("courant", "maxUnites", "marques");
+    void barre_data() {
+        // entree: points, previous, thousands, max thousands, units, Ctrl, mouse lock
+        tests::Colonnes<QList<int>, int, int, QString>("entree", "courant", "maxUnites", "marques");
         using L = QList<int>;
         QTest::newRow("simple déplacement") << L{10, 8, 0, 0, 5, 0, 0} << 5 << 10 << "0100010000";
         QTest::newRow("Ctrl de 8 à 5") << L{10, 8, 0, 0, 5, 1, 0} << 5 << 10 << "0100111100";
@@ -117,17 +97,12 @@ private slots:
         QTest::newRow("2000 points, 1500") << L{2000, 1, 1, 1, 500, 0, 0} << 1500 << 1000 << "0100010000";
     }
 
-    void barre()
-    {
-        QFETCH(QList<int>, entree);
-        QFETCH(int, courant);
-        QFETCH(int, maxUnites);
+    void barre() {
+        QFETCH(QList<int>, entree); QFETCH(int, courant); QFETCH(int, maxUnites);
         const bool ctrl = entree[5] != 0;
-        CoupleProfils m;
-        m.PointsS.resize(size_t(entree[0]));
+        CoupleProfils m{.PointsE = std::vector<PointProfil>(4), .PointsS = std::vector<PointProfil>(size_t(entree[0]))};
         m.PointsS[1].Etat = EtatReference;
         m.PointsS[5].Etat = EtatReference | EtatSelection;
-        m.PointsE.resize(4);
         EtatEdition edition;
         edition.ModeSelection = EtatReference;
         edition.PointCourantS = 7;
@@ -138,10 +113,10 @@ private slots:
         const ChangementListe c = ChangerBarreListe(CoteS, entree[2], entree[3], entree[4], ctrl, m, edition, listes, cote);
         QCOMPARE(QList<int>({edition.PointCourantS, listes.PointPrecedentS, c.MaxUnites}), QList<int>({courant, courant, maxUnites}));
         QVERIFY(!listes.BlocageListe && c.SelectionEtendue == ctrl && cote == QStringLiteral("S"));
-        QString obtenues;
+        QString marques;
         for (int i = 0; i < 10; ++i)
-            obtenues += AEtat(m.PointsS[size_t(i)], EtatReference) ? u'1' : u'0';
-        QTEST(obtenues, "marques");
+            marques += AEtat(m.PointsS[size_t(i)], EtatReference) ? u'1' : u'0';
+        QTEST(marques, "marques");
         QCOMPARE(m.PointsS[5].Etat, int16_t(EtatReference | EtatSelection)); // a bit already there is not added twice
         QCOMPARE(edition.PointCourantE, 1);
     }

@@ -11,22 +11,17 @@ using tests::Proche;
 
 namespace {
 
-CoupleProfils Panneau(std::vector<PointProfil> e, std::vector<PointProfil> s, float z)
-{
-    CoupleProfils m;
-    m.PointsE = std::move(e);
-    m.PointsS = std::move(s);
+CoupleProfils Panneau(std::vector<PointProfil> e, std::vector<PointProfil> s, float z) {
+    CoupleProfils m{.PointsE = std::move(e), .PointsS = std::move(s)};
     m.EcartementZ = z;
     CalculerExtremes(m);
     return m;
 }
 
-EtatVue Vue(float largeur, float hauteur, AnglesVue angles)
-{
+EtatVue Vue(float largeur, float hauteur, AnglesVue angles) {
     EtatVue v;
     v.DefinirTailleDessin(largeur, hauteur);
-    v.Omega = angles.Omega;
-    v.Alpha = angles.Alpha;
+    std::tie(v.Omega, v.Alpha) = std::tuple(angles.Omega, angles.Alpha);
     return v;
 }
 
@@ -35,11 +30,8 @@ EtatVue Vue(float largeur, float hauteur, AnglesVue angles)
 class TestProjection : public QObject {
     Q_OBJECT
 private slots:
-    void projection_data()
-    {
-        tests::Colonnes<int, int>("omega", "alpha");
-        QTest::addColumn<QList<float>>("point"); // X, Y, z
-        QTest::addColumn<QPointF>("attendu");
+    void projection_data() {
+        tests::Colonnes<int, int, QList<float>, QPointF>("omega", "alpha", "point", "attendu"); // point: X, Y, z
         using L = QList<float>;
         const double r3 = std::sqrt(3.0) / 2.0, sa = std::sin(-37 * PiVue / 180), ca = std::cos(-37 * PiVue / 180);
         QTest::newRow("côté, emplanture") << 90 << 180 << L{12.5, -3, 0} << QPointF(12.5, -3);
@@ -51,23 +43,17 @@ private slots:
         QTest::newRow("vue de dessus") << 90 << 90 << L{20, 7, 50} << QPointF(20, 50);
     }
 
-    void projection()
-    {
-        QFETCH(int, omega);
-        QFETCH(int, alpha);
-        QFETCH(QList<float>, point);
-        QFETCH(QPointF, attendu);
+    void projection() {
+        QFETCH(int, omega); QFETCH(int, alpha); QFETCH(QList<float>, point); QFETCH(QPointF, attendu);
         const PointVue p = Projecteur(int16_t(omega), int16_t(alpha)).Projeter(point[0], point[1], point[2]);
         QVERIFY2(Proche(p.x, attendu.x()) && Proche(p.y, attendu.y()), qPrintable(QStringLiteral("(%1, %2)").arg(p.x).arg(p.y)));
     }
 
     // Which sides are shown ('E', 'S'), and the scale and centre expected (unchanged when none is).
-    void cadrage_data()
-    {
+    void cadrage_data() {
         using P = std::vector<PointProfil>;
         using L = QList<float>;
-        tests::Colonnes<P, P, QString>("e", "s", "vus");
-        QTest::addColumn<L>("attendu"); // coefficient, centre x, centre y
+        tests::Colonnes<P, P, QString, L>("e", "s", "vus", "attendu"); // attendu: coefficient, centre x, centre y
         // Drawing area 10360 x 5360 twips: 10000 x 5000 inside the margins.
         const P large{{0, 0}, {100, 10}}, haut{{0, 0}, {10, 20}}, immense{{-1000, 0}, {1000, 500}};
         QTest::newRow("les deux côtés") << large << P{{-100, 0}, {0, -10}} << "ES" << L{50, 0, 0};
@@ -80,17 +66,12 @@ private slots:
         QTest::newRow("rien de visible") << large << large << "" << L{3, 1, 2};
     }
 
-    void cadrage()
-    {
-        QFETCH(std::vector<PointProfil>, e);
-        QFETCH(std::vector<PointProfil>, s);
-        QFETCH(QString, vus);
+    void cadrage() {
+        QFETCH(std::vector<PointProfil>, e); QFETCH(std::vector<PointProfil>, s); QFETCH(QString, vus);
         QFETCH(QList<float>, attendu);
         CoupleProfils m = Panneau(e, s, 0);
         EtatVue v = Vue(10360, 5360, VueDeCote);
-        v.CoeffZoom = 3;
-        v.XCentreZoom = 1;
-        v.YCentreZoom = 2;
+        std::tie(v.CoeffZoom, v.XCentreZoom, v.YCentreZoom) = std::tuple(3.0f, 1.0f, 2.0f);
         // A side counts as shown through its lines or its points.
         v.Options.AfficherProfil[CoteE] = false;
         v.Options.AfficherPoints[CoteE] = vus.contains(u'E');
@@ -102,8 +83,7 @@ private slots:
         QVERIFY(Proche(v.XCentreZoom, attendu[1]) && Proche(v.YCentreZoom, attendu[2]));
     }
 
-    void angleGardeLeZoom()
-    {
+    void angleGardeLeZoom() {
         CoupleProfils m = Panneau({{0, 0}, {100, 12}}, {{10, 0}, {80, 9}}, 200);
         EtatVue v = Vue(15000, 9000, VuePerspective);
         AjusterVue(m, v, nullptr);
@@ -113,9 +93,7 @@ private slots:
         const float avant = v.Copies.ProfilsEcran.PointsS[1].X;
         v.Omega = 100;
         ReprojeterVue(m, v, nullptr);
-        QCOMPARE(v.CoeffZoom, k);
-        QCOMPARE(v.XCentreZoom, xc);
-        QCOMPARE(v.YCentreZoom, yc);
+        QVERIFY(v.CoeffZoom == k && v.XCentreZoom == xc && v.YCentreZoom == yc);
         QVERIFY(v.Copies.ProfilsEcran.PointsS[1].X != avant);
         // A remap after a change of scale leaves the projection alone.
         const float projete = v.Copies.ProfilsProjetes.PointsE[1].X;

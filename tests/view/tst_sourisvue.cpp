@@ -4,7 +4,6 @@
 
 #include "view/Souris.h"
 
-#include <QtTest>
 #include <cmath>
 #include <limits>
 
@@ -12,13 +11,10 @@ using namespace galbix;
 
 namespace {
 
-EtatVue VueType()
-{
+EtatVue VueType() {
     EtatVue vue;
     vue.DefinirTailleDessin(6000.0f, 3000.0f);
-    vue.CoeffZoom = 20.0f;
-    vue.XCentreZoom = 50.0f;
-    vue.YCentreZoom = 10.0f;
+    std::tie(vue.CoeffZoom, vue.XCentreZoom, vue.YCentreZoom) = std::tuple(20.0f, 50.0f, 10.0f);
     return vue;
 }
 
@@ -30,8 +26,7 @@ class TestSourisVue : public QObject {
 private slots:
     // Any rectangle without width or height, or with a corner that cannot be placed, moves
     // the centre at most and never changes the scale.
-    void zoomRectangleDegenere()
-    {
+    void zoomRectangleDegenere() {
         const float inf = std::numeric_limits<float>::infinity(), nan = std::numeric_limits<float>::quiet_NaN();
         const struct { float x1, y1, x2, y2; bool accepte; } cas[] = {
             {100, 100, 100, 100, false}, {100, 100, 100, 900, false}, {100, 100, 700, 100, false}, // point, lines
@@ -39,8 +34,7 @@ private slots:
         };
         for (const auto& c : cas) {
             EtatVue vue = VueType();
-            vue.Rectangle.x1 = c.x1;
-            vue.Rectangle.y1 = c.y1;
+            std::tie(vue.Rectangle.x1, vue.Rectangle.y1) = std::tuple(c.x1, c.y1);
             QCOMPARE(ZoomerRectangle(vue, c.x2, c.y2), c.accepte);
             QVERIFY(c.accepte || vue.CoeffZoom == 20.0f);
             QVERIFY(std::isfinite(vue.CoeffZoom) && vue.CoeffZoom > 0.0f);
@@ -49,8 +43,7 @@ private slots:
 
     // A notch back, then two forward, about a corner: the zoom bar's steps, and the model
     // point under the cursor stays there.
-    void molette()
-    {
+    void molette() {
         EtatVue vue = VueType();
         const PointVue avant = VersModele(vue, 15, 2985);
         QVERIFY(!ZoomerMolette(vue, 15, 2985, 0));
@@ -66,19 +59,15 @@ private slots:
     }
 
     // A drawing copy shorter than the model (not yet resized) is walked only as far as it goes.
-    void copiesIncompletes()
-    {
-        CoupleProfils modele;
-        modele.PointsE = {{0, 0, 1}, {10, 0, 1}, {20, 0, 1}};
+    void copiesIncompletes() {
+        CoupleProfils modele{.PointsE = {{0, 0, 1}, {10, 0, 1}, {20, 0, 1}}, .PointsS = {}};
         EtatVue vue = VueType();
         vue.Copies.ProfilsEcran.PointsE = {{100, 100, 0}};
         DecalerCopieDessin(vue, modele, 5, 5, true);
         QCOMPARE(vue.Copies.ProfilsEcran.PointsE[0], (PointProfil{105, 105, 0}));
         EtatEdition edition;
         const ResultatPointage r = Pointer(modele, edition, vue, {0, 0, 200, 200});
-        QVERIFY(r.SelectionModifiee);
-        QCOMPARE(modele.PointsE[0].Etat, int16_t(0));
-        QCOMPARE(modele.PointsE[1].Etat, int16_t(1));
+        QVERIFY(r.SelectionModifiee && modele.PointsE[0].Etat == 0 && modele.PointsE[1].Etat == 1);
     }
 };
 
