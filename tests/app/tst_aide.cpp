@@ -1,9 +1,7 @@
 // The help window: F1 and the "?" button open the bundled manual at the section of the window
 // and frame they come from; the manual's links, pictures and anchors all resolve; search works
 // across pages. Also the about box.
-#include "common/Colonnes.h"
 #include "common/BancFenetre.h"
-#include "common/TestMain.h"
 
 #include "app/FenetreAPropos.h"
 #include "geomlib/Tranchex.h"
@@ -12,15 +10,9 @@
 #include <QDialog>
 #include <QFile>
 #include <QGroupBox>
-#include <QLabel>
-#include <QLineEdit>
-#include <QPushButton>
 #include <QRegularExpression>
-#include <QScrollBar>
 #include <QSysInfo>
 #include <QTextBrowser>
-#include <QToolButton>
-#include <QtTest>
 
 using namespace galbix;
 
@@ -36,8 +28,7 @@ QStringList Ancres(const QString& html)
 {
     static const QRegularExpression ancre(QStringLiteral("<a name=\"([^\"]+)\""));
     QStringList noms;
-    for (auto it = ancre.globalMatch(html); it.hasNext();)
-        noms << it.next().captured(1);
+    for (auto it = ancre.globalMatch(html); it.hasNext();) noms << it.next().captured(1);
     return noms;
 }
 
@@ -45,15 +36,12 @@ QList<FenetreAide*> FenetresAide()
 {
     QList<FenetreAide*> fenetres;
     for (QWidget* w : QApplication::topLevelWidgets())
-        if (auto* aide = qobject_cast<FenetreAide*>(w))
-            fenetres << aide;
+        if (auto* aide = qobject_cast<FenetreAide*>(w)) fenetres << aide;
     return fenetres;
 }
 
 QString PageEtAncre(const QUrl& adresse)
-{
-    return adresse.hasFragment() ? adresse.fileName() + u'#' + adresse.fragment() : adresse.fileName();
-}
+{ return adresse.hasFragment() ? adresse.fileName() + u'#' + adresse.fragment() : adresse.fileName(); }
 
 } // namespace
 
@@ -73,38 +61,31 @@ private slots:
     }
     void ouverture()
     {
-        QFETCH(QString, geste);
-        QFETCH(QString, attendu);
+        QFETCH(QString, geste); QFETCH(QString, attendu);
         tests::BancFenetre b;
-        FenetrePrincipale& fenetre = b.fenetre;
-        fenetre.ActiverCommandes();
-        fenetre.show();
-        ControlesFenetre& c = b.C();
-        QDialog sequences(&fenetre);
+        b.fenetre.ActiverCommandes();
+        b.fenetre.show();
+        QDialog sequences(&b.fenetre);
         if (geste == QLatin1String("F1")) {
-            QTest::keyClick(&fenetre, Qt::Key_F1);
+            QTest::keyClick(&b.fenetre, Qt::Key_F1);
         } else if (geste == QLatin1String("bouton")) {
-            c.cmdAide->click();
+            b.C().cmdAide->click();
         } else if (geste == QLatin1String("sequences")) {
             sequences.show();
             OuvrirAide(&sequences, SectionAideSequences);
         } else {
-            QWidget* champ = geste.endsWith(QLatin1String("txtEtirer")) ? static_cast<QWidget*>(c.txtEtirer[0])
-                                                                          : static_cast<QWidget*>(c.txtFleche);
-            champ->setFocus();
-            QCOMPARE(fenetre.focusWidget(), champ);
-            QTest::keyClick(champ, Qt::Key_F1);
+            b.C().txtEtirer[0]->setFocus();
+            QCOMPARE(b.fenetre.focusWidget(), b.C().txtEtirer[0]);
+            QTest::keyClick(b.C().txtEtirer[0], Qt::Key_F1);
         }
         const QList<FenetreAide*> fenetres = FenetresAide();
         QCOMPARE(fenetres.size(), qsizetype(1));
         FenetreAide* aide = fenetres.constFirst();
-        QVERIFY(aide->isVisible());
-        QCOMPARE(aide->windowTitle(), QStringLiteral("Aide de Galbix"));
+        QVERIFY(aide->isVisible() && aide->windowTitle() == QStringLiteral("Aide de Galbix"));
         QCOMPARE(PageEtAncre(aide->Adresse()), attendu);
         const auto* texte = aide->findChild<QTextBrowser*>(QStringLiteral("txtAide"));
-        QVERIFY(texte);
         QVERIFY2(texte->toPlainText().size() > 500, "the page is shown, not an empty browser");
-        QCOMPARE(aide->parentWidget(), geste == QLatin1String("sequences") ? static_cast<QWidget*>(&sequences) : &fenetre);
+        QCOMPARE(aide->parentWidget(), geste == QLatin1String("sequences") ? static_cast<QWidget*>(&sequences) : &b.fenetre);
         if (attendu.contains(u'#'))
             QVERIFY2(texte->verticalScrollBar()->value() > 0 || texte->verticalScrollBar()->maximum() == 0,
                      "the browser scrolled to the frame's paragraph");
@@ -119,9 +100,7 @@ private slots:
         modale.setModal(true);
         modale.show();
         FenetreAide* seconde = OuvrirAide(&modale, SectionAideSequences);
-        QCOMPARE(seconde, premiere);
-        QCOMPARE(seconde->parentWidget(), &modale);
-        QVERIFY(seconde->isVisible());
+        QVERIFY(seconde == premiere && seconde->parentWidget() == &modale && seconde->isVisible());
         QCOMPARE(seconde->Adresse().fileName(), QStringLiteral("sequences.html"));
         QCOMPARE(FenetresAide().size(), qsizetype(1));
     }
@@ -146,8 +125,7 @@ private slots:
         int nombre = 0;
         for (auto it = reference.globalMatch(html); it.hasNext(); ++nombre) {
             const QString cible = it.next().captured(1);
-            if (cible.startsWith(QLatin1String("http")))
-                continue;
+            if (cible.startsWith(QLatin1String("http"))) continue;
             const QString page = cible.section(u'#', 0, 0).isEmpty() ? fichier : cible.section(u'#', 0, 0);
             QVERIFY2(QFile::exists(QStringLiteral(":/manuel/") + page), qPrintable(fichier + QStringLiteral(" -> ") + cible));
             const QString ancre = cible.section(u'#', 1);
@@ -161,13 +139,11 @@ private slots:
     void cadresDocumentes()
     {
         tests::BancFenetre b(false);
-        FenetrePrincipale& fenetre = b.fenetre;
         const QStringList ancres = Ancres(Ressource(SectionAideFenetrePrincipale));
         const QRegularExpression indice(QStringLiteral("_\\d+$"));
-        for (const QGroupBox* cadre : fenetre.findChildren<QGroupBox*>()) {
+        for (const QGroupBox* cadre : b.fenetre.findChildren<QGroupBox*>()) {
             const QString nom = QString(cadre->objectName()).remove(indice);
-            if (nom.startsWith(QLatin1String("frm")))
-                QVERIFY2(ancres.contains(nom), qPrintable(nom));
+            if (nom.startsWith(QLatin1String("frm"))) QVERIFY2(ancres.contains(nom), qPrintable(nom));
         }
     }
 
@@ -183,9 +159,7 @@ private slots:
     }
     void recherche()
     {
-        QFETCH(QString, depart);
-        QFETCH(QString, texte);
-        QFETCH(QString, page);
+        QFETCH(QString, depart); QFETCH(QString, texte); QFETCH(QString, page);
         FenetreAide aide;
         aide.Afficher(depart);
         const bool trouve = aide.Rechercher(texte);
@@ -195,42 +169,28 @@ private slots:
             QCOMPARE(aide.findChild<QTextBrowser*>()->textCursor().selectedText().toLower(), texte.toLower());
     }
 
-    // The about box: caption, version lines, and the system-information button.
+    // The about box: caption, version lines, and the system-information button that runs the
+    // tool, or says why it cannot with the versions in hand.
     void aPropos()
     {
-        DialoguesScript dialogues;
-        FenetreAPropos apropos(dialogues);
-        QCOMPARE(apropos.windowTitle(), QStringLiteral("À propos de Galbix"));
         QCOMPARE(LigneVersionBibliotheque(7), QStringLiteral("Version de Tranchex.dll : 0.0.7"));
-        const QString version = apropos.findChild<QLabel*>(QStringLiteral("lblVersion"))->text();
-        QVERIFY2(QRegularExpression(QStringLiteral("^Version \\d+\\.\\d+\\.\\d+$")).match(version).hasMatch(),
-                 qPrintable(version));
         QVERIFY2(VersionProgramme() != QStringLiteral("0.0.0"), "the build gives the program its version");
-    }
-
-    void informationsSysteme_data()
-    {
-        QTest::addColumn<bool>("disponible");
-        QTest::newRow("outil trouvé") << true;
-        QTest::newRow("aucun outil") << false;
-    }
-    void informationsSysteme()
-    {
-        QFETCH(bool, disponible);
-        DialoguesScript dialogues;
-        dialogues.informationsSystemeDisponibles = disponible;
-        FenetreAPropos apropos(dialogues);
-        auto* bouton = apropos.findChild<QPushButton*>(QStringLiteral("cmdInfosSysteme"));
-        QVERIFY(bouton);
-        bouton->click();
-        QCOMPARE(dialogues.lancementsInformationsSysteme, 1);
-        QCOMPARE(dialogues.messages.size(), size_t(disponible ? 0 : 1));
-        if (!disponible) {
+        for (bool disponible : {true, false}) {
+            DialoguesScript dialogues;
+            dialogues.informationsSystemeDisponibles = disponible;
+            FenetreAPropos apropos(dialogues);
+            QCOMPARE(apropos.windowTitle(), QStringLiteral("À propos de Galbix"));
+            const QString version = apropos.findChild<QLabel*>(QStringLiteral("lblVersion"))->text();
+            QVERIFY2(QRegularExpression(QStringLiteral("^Version \\d+\\.\\d+\\.\\d+$")).match(version).hasMatch(),
+                     qPrintable(version));
+            apropos.findChild<QPushButton*>(QStringLiteral("cmdInfosSysteme"))->click();
+            QCOMPARE(dialogues.lancementsInformationsSysteme, 1);
+            QCOMPARE(dialogues.messages.size(), size_t(disponible ? 0 : 1));
+            if (disponible) continue;
             const QString texte = dialogues.messages[0].texte;
-            QVERIFY2(texte.startsWith(QStringLiteral("Les informations système ne sont pas disponibles actuellement\n\n")),
-                     qPrintable(texte));
-            QVERIFY2(texte.contains(QStringLiteral("Qt : ") + QString::fromLatin1(qVersion())), qPrintable(texte));
-            QVERIFY2(texte.contains(QSysInfo::currentCpuArchitecture()), qPrintable(texte));
+            QVERIFY2(texte.startsWith("Les informations système ne sont pas disponibles actuellement\n\n")
+                     && texte.contains(QStringLiteral("Qt : ") + QString::fromLatin1(qVersion()))
+                     && texte.contains(QSysInfo::currentCpuArchitecture()), qPrintable(texte));
         }
     }
 };

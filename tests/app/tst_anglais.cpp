@@ -5,37 +5,27 @@
 #include "common/Emplacements.h"
 #include "common/LanceurCli.h"
 #include "common/Profils.h"
-#include "common/TestMain.h"
 
 #include "app/Traductions.h"
 #include "files/Ini.h"
 #include "files/Reglages.h"
 #include "view/ui/FenetreAide.h"
 
-#include <QLabel>
 #include <QLayout>
 #include <QProcess>
 #include <QRegularExpression>
 #include <QTranslator>
-#include <QtTest>
 
 using namespace galbix;
 
 namespace {
 
-QString FichierTraductions()
-{
-    return tests::DossierSources() + QStringLiteral("/i18n/galbix_en.ts");
-}
-
 // What is wrong with a translation file, one line per entry: a source text whose translation is
 // unfinished, obsolete, vanished or empty. Empty when every entry is translated.
 QStringList EntreesEnDefaut(const QString& chemin, int& nombre)
 {
-    QFile fichier(chemin);
-    if (!fichier.open(QIODevice::ReadOnly))
-        return {QStringLiteral("illisible : ") + chemin};
-    const QString ts = QString::fromUtf8(fichier.readAll());
+    const QString ts = QString::fromUtf8(tests::LireOctets(chemin));
+    if (!QFile::exists(chemin)) return {QStringLiteral("illisible : ") + chemin};
     static const QRegularExpression message(QStringLiteral("<message[^>]*>\\s*<source>(.*?)</source>.*?"
                                                            "<translation([^>]*)>(.*?)</translation>"),
                                             QRegularExpression::DotMatchesEverythingOption);
@@ -67,37 +57,30 @@ private slots:
         const QList<QTranslator*> avant = qApp->findChildren<QTranslator*>();
         QVERIFY(InstallerTraductions(*QCoreApplication::instance(), Langue::Anglais));
         for (QTranslator* t : qApp->findChildren<QTranslator*>())
-            if (!avant.contains(t))
-                m_traducteurs << t;
+            if (!avant.contains(t)) m_traducteurs << t;
         QCOMPARE(m_traducteurs.size(), 1);
     }
     void cleanupTestCase() { qDeleteAll(m_traducteurs); }
 
     void langueDemandee_data()
     {
-        QTest::addColumn<QStringList>("arguments");
-        QTest::addColumn<QString>("reglage");
-        QTest::addColumn<QStringList>("restants");
-        QTest::addColumn<bool>("anglais");
+        tests::Colonnes<QStringList, QString, QStringList, bool>(
+            "arguments", "reglage", "restants", "anglais");
         const QStringList projet{QStringLiteral("aile.gbx")};
         QTest::newRow("rien") << projet << QString() << projet << false;
         QTest::newRow("option") << QStringList{"--langue", "en", "aile.gbx"} << QString() << projet << true;
         QTest::newRow("option collée") << QStringList{"aile.gbx", "--langue=EN"} << QString() << projet << true;
-        QTest::newRow("la dernière l'emporte") << QStringList{"--langue", "en", "--langue=fr"} << QString()
-                                                << QStringList{} << false;
-        QTest::newRow("après --") << QStringList{"--", "--langue", "en"} << QString()
-                                   << QStringList{"--", "--langue", "en"} << false;
+        QTest::newRow("la dernière l'emporte") << QStringList{"--langue", "en", "--langue=fr"} << "" << QStringList{} << false;
+        const QStringList apres{"--", "--langue", "en"};
+        QTest::newRow("après --") << apres << QString() << apres << false;
         QTest::newRow("réglage") << projet << "en" << projet << true;
         QTest::newRow("réglage inconnu") << projet << "anglais" << projet << false;
-        QTest::newRow("l'option passe avant le réglage") << QStringList{"--langue", "fr"} << "en" << QStringList{}
-                                                          << false;
+        QTest::newRow("l'option passe avant le réglage") << QStringList{"--langue", "fr"} << "en" << QStringList{} << false;
         QTest::newRow("code inconnu") << QStringList{"--langue", "de"} << "en" << QStringList{} << false;
     }
     void langueDemandee()
     {
-        QFETCH(QStringList, arguments);
-        QFETCH(QString, reglage);
-        QFETCH(QStringList, restants);
+        QFETCH(QStringList, arguments); QFETCH(QString, reglage); QFETCH(QStringList, restants);
         QFETCH(bool, anglais);
         QTemporaryDir dossier;
         const QString ini = dossier.filePath(NomFichierReglages);
@@ -110,89 +93,60 @@ private slots:
 
     void legendes_data()
     {
-        QTest::addColumn<QString>("controle");
-        QTest::addColumn<QByteArray>("propriete");
-        QTest::addColumn<QString>("texte");
+        tests::Colonnes<QString, QByteArray, QString>("controle", "propriete", "texte");
         QTest::newRow("cadre") << "frmOuvrirSaumon" << QByteArray("title") << "Tip";
         QTest::newRow("bouton") << "cmdOuvrirProfil_0" << QByteArray("text") << "Open...";
         QTest::newRow("case") << "chkAfficherProfil_1" << QByteArray("text") << "Show Tip";
-        QTest::newRow("bulle") << "cmdRenumeroter" << QByteArray("toolTip")
-                               << "Make the selected contour start at the current point";
+        QTest::newRow("bulle") << "cmdRenumeroter" << QByteArray("toolTip") << "Make the selected contour start at the current point";
         QTest::newRow("bulle d'image") << "cmdAide" << QByteArray("toolTip") << "Help (F1)";
         QTest::newRow("fenêtre") << "" << QByteArray("windowTitle") << "Galbix profiles";
     }
     void legendes()
     {
-        QFETCH(QString, controle);
-        QFETCH(QByteArray, propriete);
-        QFETCH(QString, texte);
+        QFETCH(QString, controle); QFETCH(QByteArray, propriete); QFETCH(QString, texte);
         tests::BancFenetre b;
         QObject* objet = controle.isEmpty() ? &b.fenetre : b.Controle<QObject>(controle);
-        QVERIFY(objet);
         QCOMPARE(objet->property(propriete.constData()).toString(), texte);
     }
 
     // A refusal made by the window and one made by the geometry code, both in English.
-    void refus_data()
-    {
-        QTest::addColumn<QString>("champ");
-        QTest::addColumn<QString>("saisie");
-        QTest::addColumn<QString>("titre");
-        QTest::addColumn<QString>("message");
-        QTest::newRow("pas un nombre") << "txtCorde_1" << "12a" << "Input error" << "Please enter a decimal number.";
-        QTest::newRow("écartement nul") << "txtEcartementZ" << "0" << "Input error"
-                                        << "A negative or zero spacing cannot be entered.";
-    }
     void refus()
     {
-        QFETCH(QString, champ);
-        QFETCH(QString, saisie);
-        QFETCH(QString, titre);
-        QFETCH(QString, message);
+        const std::pair<const char*, const char*> saisies[] = {{"txtCorde_1", "12a"}, {"txtEcartementZ", "0"}};
         tests::BancFenetre b;
         b.Charger(tests::Naca("2412", 30, 200.0), tests::Naca("0012", 30, 150.0));
-        b.Entrer(champ, saisie);
-        QCOMPARE(b.dialogues.messages.size(), 1);
-        QCOMPARE(b.dialogues.messages.front().titre, titre);
-        QCOMPARE(b.dialogues.messages.front().texte, message);
+        for (const auto& [champ, saisie] : saisies) b.Entrer(champ, saisie);
+        QCOMPARE(b.dialogues.Vus(), (QStringList{"Input error (Critique)", "Input error (Critique)"}));
+        QCOMPARE(b.dialogues.messages[0].texte, QStringLiteral("Please enter a decimal number."));
+        QCOMPARE(b.dialogues.messages[1].texte, QStringLiteral("A negative or zero spacing cannot be entered."));
     }
 
     void premiereLigneAide()
     {
         FenetreAide aide;
-        QLayoutItem* premier = aide.layout()->itemAt(0);
-        auto* avis = premier ? qobject_cast<QLabel*>(premier->widget()) : nullptr;
-        QVERIFY(avis);
-        QCOMPARE(avis->text(), QStringLiteral("The manual is in French."));
+        auto* avis = qobject_cast<QLabel*>(aide.layout()->itemAt(0)->widget());
+        QVERIFY(avis && avis->text() == QStringLiteral("The manual is in French."));
     }
 
     void aideCli_data()
     {
-        QTest::addColumn<QStringList>("arguments");
-        QTest::addColumn<int>("statut");
-        QTest::addColumn<QString>("attendu");
-        QTest::addColumn<QString>("absent");
+        tests::Colonnes<QStringList, int, QString, QString>("arguments", "statut", "attendu", "absent");
         QTest::newRow("outil") << QStringList{"--langue", "en", "--help"} << 0 << "Subcommands:" << "Sous-commandes";
-        QTest::newRow("option après") << QStringList{"--help", "--langue=en"} << 0 << "shows the version"
-                                      << "affiche";
+        QTest::newRow("option après") << QStringList{"--help", "--langue=en"} << 0 << "shows the version" << "affiche";
         QTest::newRow("sous-commande") << QStringList{"naca", "--help", "--langue", "en"} << 0
                                        << "points per surface (61 by default" << "par défaut";
-        QTest::newRow("refus") << QStringList{"--langue", "en", "naca", "1", "x.dat"} << 2 << "NACA code « 1 » refused"
-                               << "refusé";
+        QTest::newRow("refus") << QStringList{"--langue", "en", "naca", "1", "x.dat"} << 2 << "NACA code « 1 » refused" << "refusé";
         QTest::newRow("français par défaut") << QStringList{"--help"} << 0 << "Sous-commandes :" << "Subcommands";
         QTest::newRow("langue inconnue") << QStringList{"--langue", "de", "--help"} << 1 << "fr ou en" << "usage";
     }
     void aideCli()
     {
-        QFETCH(QStringList, arguments);
-        QFETCH(int, statut);
-        QFETCH(QString, attendu);
+        QFETCH(QStringList, arguments); QFETCH(int, statut); QFETCH(QString, attendu);
         QFETCH(QString, absent);
         const tests::ResultatCli r = tests::LancerCli(arguments);
         const QString texte = QString::fromUtf8(r.sortie + r.erreurs);
         QCOMPARE(r.statut, statut);
-        QVERIFY2(texte.contains(attendu), qPrintable(texte));
-        QVERIFY2(!texte.contains(absent), qPrintable(texte));
+        QVERIFY2(texte.contains(attendu) && !texte.contains(absent), qPrintable(texte));
     }
 
     // The file in the tree is complete, and lupdate run on today's sources over a copy of it finds
@@ -200,19 +154,17 @@ private slots:
     void fichierTraductions()
     {
         int nombre = 0;
-        QStringList defauts = EntreesEnDefaut(FichierTraductions(), nombre);
+        const QString fichier = tests::DossierSources() + QStringLiteral("/i18n/galbix_en.ts");
+        QStringList defauts = EntreesEnDefaut(fichier, nombre);
         QVERIFY2(defauts.isEmpty(), qPrintable(defauts.join(u'\n')));
         QVERIFY(nombre > 400);
 
         QTemporaryDir dossier;
         const QString copie = dossier.filePath(QStringLiteral("galbix_en.ts"));
-        QVERIFY(QFile::copy(FichierTraductions(), copie));
+        QVERIFY(QFile::copy(fichier, copie));
         QProcess lupdate;
-        lupdate.start(tests::ProgrammeLupdate(),
-                      {QStringLiteral("-silent"), QStringLiteral("-locations"), QStringLiteral("none"),
-                       QStringLiteral("-source-language"), QStringLiteral("fr"), QStringLiteral("-target-language"),
-                       QStringLiteral("en"), tests::DossierSources() + QStringLiteral("/src"), QStringLiteral("-ts"),
-                       copie});
+        lupdate.start(tests::ProgrammeLupdate(), {"-silent", "-locations", "none", "-source-language", "fr",
+                      "-target-language", "en", tests::DossierSources() + QStringLiteral("/src"), "-ts", copie});
         QVERIFY(lupdate.waitForFinished(120000));
         QCOMPARE(lupdate.exitCode(), 0);
         int apres = 0;

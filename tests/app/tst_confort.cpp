@@ -4,36 +4,19 @@
 // and the help opened at the view's section over the drawing and following the text read.
 #include "common/BancFenetre.h"
 #include "common/Emplacements.h"
-#include "common/TestMain.h"
 
 #include "app/DossierProgramme.h"
 #include "view/ui/FenetreAide.h"
 
-#include <QCheckBox>
-#include <QClipboard>
-#include <QLabel>
-#include <QPlainTextEdit>
-#include <QScrollBar>
 #include <QTextBrowser>
-#include <QToolButton>
 #include <QTreeWidget>
-#include <QtTest>
 
 using namespace galbix;
 
 namespace {
 
-// Point i at (i, i / 10 + dy), '1' selected.
-std::vector<PointProfil> Rangee(const QString& motif, float dy = 0)
-{
-    std::vector<PointProfil> p;
-    for (qsizetype i = 0; i < motif.size(); ++i)
-        p.push_back({float(i + 1), float(i + 1) / 10.0f + dy, int16_t(motif[i] == u'1' ? EtatSelection : 0)});
-    return p;
-}
-
 // A closed outline of `largeur` by `hauteur` mm, 8 points a side.
-std::vector<PointProfil> Cadre(float largeur, float hauteur, float dy = 0)
+std::vector<PointProfil> ContourRectangle(float largeur, float hauteur, float dy = 0)
 {
     std::vector<PointProfil> p;
     const float coins[5][2] = {{0, 0}, {largeur, 0}, {largeur, hauteur}, {0, hauteur}, {0, 0}};
@@ -46,42 +29,19 @@ std::vector<PointProfil> Cadre(float largeur, float hauteur, float dy = 0)
     return p;
 }
 
-// A loaded window: 10 points a side, points 2 to 4 of E and 5 of S selected, the comment box
-// shown, an empty system clipboard.
-struct Banc : galbix::tests::BancFenetre {
-    Banc()
-    {
-        QGuiApplication::clipboard()->clear();
-        Charger(Rangee(QStringLiteral("0111000000")), Rangee(QStringLiteral("0000100000"), 1.0f));
-        fenetre.Vue().BornesListes();
-        fenetre.Vue().AjusterVue();
-        ToutActiver();
-        C().chkVoirCommentaires->setChecked(true);
-    }
+// The shared ten-point window with the comment box shown.
+struct BancConfort : galbix::tests::BancRangees {
+    BancConfort() { C().chkVoirCommentaires->setChecked(true); }
     void Selectionner(int pointE, int pointS)
     {
-        for (PointProfil& p : Profils().PointsE)
-            p.Etat = 0;
-        for (PointProfil& p : Profils().PointsS)
-            p.Etat = 0;
-        Profils().PointsE[size_t(pointE - 1)].Etat = EtatSelection;
-        Profils().PointsS[size_t(pointS - 1)].Etat = EtatSelection;
+        for (int cote : {CoteE, CoteS})
+            for (PointProfil& p : Profils().Points(cote)) p.Etat = 0;
+        Profils().PointsE[size_t(pointE - 1)].Etat = Profils().PointsS[size_t(pointS - 1)].Etat = EtatSelection;
     }
 };
 
-// The comment box (title and text) in the drawing's pixels.
-QRect RectangleCommentaire(ControlesFenetre& c)
-{
-    const QPoint haut = c.pctProfils->mapFromGlobal(c.txtTitreCommentaire->mapToGlobal(QPoint(0, 0)));
-    const QPoint bas = c.pctProfils->mapFromGlobal(
-        c.txtCommentaire->mapToGlobal(QPoint(c.txtCommentaire->width(), c.txtCommentaire->height())));
-    return QRect(haut, bas);
-}
-
-QString Marque(const QTreeWidget* sommaire)
-{
-    return sommaire->currentItem() ? sommaire->currentItem()->data(0, Qt::UserRole).toString() : QString();
-}
+QString MarqueSommaire(const QTreeWidget* s)
+{ return s->currentItem() ? s->currentItem()->data(0, Qt::UserRole).toString() : QString(); }
 
 } // namespace
 
@@ -92,45 +52,32 @@ private slots:
     void cleanup()
     {
         for (QWidget* w : QApplication::topLevelWidgets())
-            if (qobject_cast<FenetreAide*>(w))
-                delete w;
+            if (qobject_cast<FenetreAide*>(w)) delete w;
     }
 
     void touchesPoints_data()
     {
-        QTest::addColumn<QString>("cible");
-        QTest::addColumn<int>("touche");
-        QTest::addColumn<int>("modificateurs");
-        QTest::addColumn<int>("nbE");
-        QTest::addColumn<int>("nbS");
-        QTest::addColumn<int>("copiesE");
-        const int ctrl = Qt::ControlModifier;
-        QTest::newRow("Ctrl+C case Fil") << "chkFil" << int(Qt::Key_C) << ctrl << 10 << 10 << 3;
-        QTest::newRow("Ctrl+X barre de zoom") << "hscZoom" << int(Qt::Key_X) << ctrl << 7 << 9 << 3;
-        QTest::newRow("Suppr bouton de zoom") << "cmdZoom" << int(Qt::Key_Delete) << 0 << 7 << 9 << 0;
+        tests::Colonnes<QString, int, int, int, int>("cible", "touche", "nbE", "nbS", "copiesE"); // Ctrl but Suppr
+        QTest::newRow("Ctrl+C case Fil") << "chkFil" << int(Qt::Key_C) << 10 << 10 << 3;
+        QTest::newRow("Ctrl+X barre de zoom") << "hscZoom" << int(Qt::Key_X) << 7 << 9 << 3;
+        QTest::newRow("Suppr bouton de zoom") << "cmdZoom" << int(Qt::Key_Delete) << 7 << 9 << 0;
         // The clipboard of two points at 3 + 1 selected points.
-        QTest::newRow("Ctrl+V mode de sélection") << "optSelection_0" << int(Qt::Key_V) << ctrl << 19 << 13 << 2;
-        QTest::newRow("Ctrl+V commentaire") << "txtCommentaire" << int(Qt::Key_V) << ctrl << 10 << 10 << 2;
-        QTest::newRow("Suppr commentaire") << "txtCommentaire" << int(Qt::Key_Delete) << 0 << 10 << 10 << 0;
-        QTest::newRow("Ctrl+V titre en lecture seule")
-            << "txtTitreCommentaire" << int(Qt::Key_V) << ctrl << 10 << 10 << 2;
-        QTest::newRow("Ctrl+X titre en lecture seule")
-            << "txtTitreCommentaire" << int(Qt::Key_X) << ctrl << 10 << 10 << 0;
+        QTest::newRow("Ctrl+V mode de sélection") << "optSelection_0" << int(Qt::Key_V) << 19 << 13 << 2;
+        QTest::newRow("Ctrl+V commentaire") << "txtCommentaire" << int(Qt::Key_V) << 10 << 10 << 2;
+        QTest::newRow("Suppr commentaire") << "txtCommentaire" << int(Qt::Key_Delete) << 10 << 10 << 0;
+        QTest::newRow("Ctrl+V titre en lecture seule") << "txtTitreCommentaire" << int(Qt::Key_V) << 10 << 10 << 2;
+        QTest::newRow("Ctrl+X titre en lecture seule") << "txtTitreCommentaire" << int(Qt::Key_X) << 10 << 10 << 0;
     }
     void touchesPoints()
     {
-        QFETCH(QString, cible);
-        QFETCH(int, touche);
-        QFETCH(int, modificateurs);
-        Banc b;
-        if (touche == Qt::Key_V)
-            b.S().PressePapier.PointsE = {{0, 0, 1}, {5, 5, 1}};
+        QFETCH(QString, cible); QFETCH(int, touche);
+        BancConfort b;
+        if (touche == Qt::Key_V) b.S().PressePapier.PointsE = {{0, 0, 1}, {5, 5, 1}};
         QVERIFY(b.Activer());
         QWidget* zone = b.Controle(cible);
-        QVERIFY(zone);
         zone->setFocus();
         QVERIFY(zone->hasFocus());
-        QTest::keyClick(zone, Qt::Key(touche), Qt::KeyboardModifiers(modificateurs));
+        QTest::keyClick(zone, Qt::Key(touche), touche == Qt::Key_Delete ? Qt::NoModifier : Qt::ControlModifier);
         QTEST(b.Profils().NbPointsE(), "nbE");
         QTEST(b.Profils().NbPointsS(), "nbS");
         QTEST(int(b.S().PressePapier.PointsE.size()), "copiesE");
@@ -140,11 +87,8 @@ private slots:
     // and only while their buttons are enabled.
     void ouvrirSauver_data()
     {
-        QTest::addColumn<bool>("charge");
-        QTest::addColumn<QString>("cible");
-        QTest::addColumn<int>("touche");
-        QTest::addColumn<int>("ouvertures");
-        QTest::addColumn<int>("enregistrements");
+        tests::Colonnes<bool, QString, int, int, int>(
+            "charge", "cible", "touche", "ouvertures", "enregistrements");
         QTest::newRow("Ctrl+O") << true << "chkFil" << int(Qt::Key_O) << 1 << 0;
         QTest::newRow("Ctrl+O dans un champ") << true << "txtCorde_0" << int(Qt::Key_O) << 1 << 0;
         QTest::newRow("Ctrl+S") << true << "pctProfils" << int(Qt::Key_S) << 0 << 1;
@@ -154,12 +98,9 @@ private slots:
     }
     void ouvrirSauver()
     {
-        QFETCH(bool, charge);
-        QFETCH(QString, cible);
-        QFETCH(int, touche);
+        QFETCH(bool, charge); QFETCH(QString, cible); QFETCH(int, touche);
         galbix::tests::BancFenetre b;
-        if (charge)
-            b.Charger(Rangee(QStringLiteral("0000000000")), Rangee(QStringLiteral("0000000000")));
+        if (charge) b.Charger(tests::RangeePoints(QString(10, u'0')), tests::RangeePoints(QString(10, u'0')));
         QVERIFY(b.Activer());
         QWidget* zone = b.Controle(cible);
         zone->setEnabled(true);
@@ -173,11 +114,8 @@ private slots:
     // window's copy, or text put on the clipboard after it; a text that does not read is refused.
     void collerTexte_data()
     {
-        QTest::addColumn<bool>("copie");
-        QTest::addColumn<QString>("texte"); // put on the clipboard after the copy; "=" the copy's own text
-        QTest::addColumn<int>("nbE");
-        QTest::addColumn<int>("nbS");
-        QTest::addColumn<QString>("refus");
+        // texte: put on the clipboard after the copy; "=" the copy's own text
+        tests::Colonnes<bool, QString, int, int, QString>("copie", "texte", "nbE", "nbS", "refus");
         QTest::newRow("copie de la fenêtre") << true << "" << 14 << 12 << "";
         QTest::newRow("même texte remis") << true << "=" << 14 << 12 << "";
         QTest::newRow("texte copié ensuite") << true << "X\tY\n10\t0\n11\t1\n" << 13 << 13 << "";
@@ -189,34 +127,28 @@ private slots:
     }
     void collerTexte()
     {
-        QFETCH(bool, copie);
-        QFETCH(QString, texte);
-        QFETCH(QString, refus);
-        Banc b;
-        if (copie)
-            b.Bouton(QStringLiteral("cmdCopier"))->click();
+        QFETCH(bool, copie); QFETCH(QString, texte); QFETCH(QString, refus);
+        BancConfort b;
+        if (copie) b.Bouton(QStringLiteral("cmdCopier"))->click();
         QClipboard* systeme = QGuiApplication::clipboard();
         if (texte == QLatin1String("="))
             systeme->setText(QString(systeme->text()));
-        else if (!texte.isEmpty())
-            systeme->setText(texte);
+        else if (!texte.isEmpty()) systeme->setText(texte);
         b.Selectionner(2, 5);
         const std::vector<PointProfil> avant = b.Profils().PointsE;
         b.Cliquer(QStringLiteral("cmdColler"));
         QTEST(b.Profils().NbPointsE(), "nbE");
         QTEST(b.Profils().NbPointsS(), "nbS");
         QCOMPARE(b.dialogues.Titres().join(u','), refus);
-        if (!refus.isEmpty())
-            QCOMPARE(b.Profils().PointsE, avant);
+        if (!refus.isEmpty()) QCOMPARE(b.Profils().PointsE, avant);
     }
 
     // The empty window names the bundled demo and opens it from its link; loaded, it hides.
     void fenetreVide()
     {
         QTemporaryDir arbre;
-        QVERIFY(QDir().mkpath(arbre.filePath(QStringLiteral("bin"))));
-        QVERIFY(QDir().mkpath(arbre.filePath(QStringLiteral("share/galbix"))));
         const QString demo = arbre.filePath(QStringLiteral("share/galbix/demo.gbx"));
+        QVERIFY(QDir().mkpath(arbre.filePath(QStringLiteral("bin"))) && QDir().mkpath(QFileInfo(demo).path()));
         QVERIFY(QFile::copy(tests::DossierSources() + QStringLiteral("/data/demo/demo.gbx"), demo));
         QCOMPARE(CheminProjetDemo(arbre.filePath(QStringLiteral("bin"))), demo);
 
@@ -224,12 +156,9 @@ private slots:
         b.fenetre.DefinirProjetDemo(demo);
         QVERIFY(b.Montrer());
         QLabel* accueil = b.Controle<QLabel>(QStringLiteral("lblAccueil"));
-        QVERIFY(accueil->isVisible());
-        QVERIFY(accueil->text().contains(demo));
-        QVERIFY(accueil->text().contains(QStringLiteral("Ctrl+O")));
+        QVERIFY(accueil->isVisible() && accueil->text().contains(demo) && accueil->text().contains("Ctrl+O"));
         emit accueil->linkActivated(QStringLiteral("demo"));
-        QCOMPARE(b.Profils().NbPointsE(), 81);
-        QVERIFY(!accueil->isVisible());
+        QVERIFY(b.Profils().NbPointsE() == 81 && !accueil->isVisible());
         b.fenetre.Initialiser();
         QVERIFY(accueil->isVisible());
     }
@@ -238,9 +167,8 @@ private slots:
     // every point stays inside the drawing.
     void cadrageCommentaire_data()
     {
-        QTest::addColumn<QSize>("taille");
-        QTest::addColumn<float>("largeur"); // of the outline, mm; 0: the demo project
-        QTest::addColumn<float>("hauteur");
+        // largeur: of the outline, mm; 0: the demo project
+        tests::Colonnes<QSize, float, float>("taille", "largeur", "hauteur");
         QTest::newRow("aile plate, 1024x768") << QSize(1024, 768) << 200.0f << 20.0f;
         QTest::newRow("pièce haute, 1024x768") << QSize(1024, 768) << 20.0f << 200.0f;
         QTest::newRow("pièce carrée, 1280x1000") << QSize(1280, 1000) << 100.0f << 100.0f;
@@ -248,13 +176,11 @@ private slots:
     }
     void cadrageCommentaire()
     {
-        QFETCH(QSize, taille);
-        QFETCH(float, largeur);
-        QFETCH(float, hauteur);
+        QFETCH(QSize, taille); QFETCH(float, largeur); QFETCH(float, hauteur);
         galbix::tests::BancFenetre b;
         QVERIFY(b.Montrer(taille));
         if (largeur > 0.0f) {
-            b.Charger(Cadre(largeur, hauteur), Cadre(largeur * 0.7f, hauteur * 0.7f, 1.0f));
+            b.Charger(ContourRectangle(largeur, hauteur), ContourRectangle(largeur * 0.7f, hauteur * 0.7f, 1.0f));
             b.C().chkVoirCommentaires->setChecked(true);
             b.C().cmdRAZVueCote->click(); // fits in side view
         } else {
@@ -262,7 +188,9 @@ private slots:
             QVERIFY(b.C().chkVoirCommentaires->isChecked());
         }
         QTest::qWait(20);
-        const QRect boite = RectangleCommentaire(b.C());
+        const auto pixels = [&](QWidget* w, QPoint p) { return b.C().pctProfils->mapFromGlobal(w->mapToGlobal(p)); };
+        const QRect boite(pixels(b.C().txtTitreCommentaire, QPoint()),  // the comment box, title and text
+                          pixels(b.C().txtCommentaire, QPoint(b.C().txtCommentaire->width(), b.C().txtCommentaire->height())));
         QVERIFY(boite.width() > 100 && boite.height() > 50);
         const QRectF dessin(QPointF(0, 0), QSizeF(b.C().pctProfils->size()));
         const CoupleProfils& ecran = b.S().Vue.Copies.ProfilsEcran;
@@ -285,7 +213,7 @@ private slots:
     {
         QFETCH(bool, souris);
         galbix::tests::BancFenetre b;
-        b.Charger(Cadre(100, 20), Cadre(80, 15));
+        b.Charger(ContourRectangle(100, 20), ContourRectangle(80, 15));
         QVERIFY(b.Activer());
         QWidget* dessin = b.C().pctProfils;
         if (souris) {
@@ -302,33 +230,28 @@ private slots:
                 aide = a;
         QVERIFY(aide);
         QCOMPARE(aide->Adresse().fragment(), QStringLiteral("frmProfils"));
-        QCOMPARE(Marque(aide->findChild<QTreeWidget*>(QStringLiteral("lstSommaire"))),
+        QCOMPARE(MarqueSommaire(aide->findChild<QTreeWidget*>(QStringLiteral("lstSommaire"))),
                  QStringLiteral("fenetre-principale.html#frmProfils"));
     }
 
-    // Scrolling the text moves the mark of the contents to the section being read.
-    void sommaireSuitLecture_data()
-    {
-        QTest::addColumn<QString>("ancre");
-        QTest::newRow("Etirer") << "frmEtirer";
-        QTest::newRow("Vue et zoom") << "frmProfils";
-        QTest::newRow("Ecartement") << "frmEcartement";
-    }
+    // Scrolling the text moves the mark of the contents to the section being read; back at the
+    // top, the page itself.
     void sommaireSuitLecture()
     {
-        QFETCH(QString, ancre);
         FenetreAide aide;
         aide.resize(980, 700);
         aide.Afficher(SectionAideFenetrePrincipale);
         aide.show();
         QVERIFY(QTest::qWaitForWindowExposed(&aide));
         const auto* sommaire = aide.findChild<QTreeWidget*>(QStringLiteral("lstSommaire"));
-        QCOMPARE(Marque(sommaire), SectionAideFenetrePrincipale);
-        aide.findChild<QTextBrowser*>(QStringLiteral("txtAide"))->scrollToAnchor(ancre);
-        QCOMPARE(Marque(sommaire), SectionAideFenetrePrincipale + u'#' + ancre);
-        // Back at the top: the page itself.
-        aide.findChild<QTextBrowser*>(QStringLiteral("txtAide"))->verticalScrollBar()->setValue(0);
-        QCOMPARE(Marque(sommaire), SectionAideFenetrePrincipale);
+        auto* texte = aide.findChild<QTextBrowser*>(QStringLiteral("txtAide"));
+        for (const QString ancre : {"frmEtirer", "frmProfils", "frmEcartement"}) {
+            QCOMPARE(MarqueSommaire(sommaire), SectionAideFenetrePrincipale);
+            texte->scrollToAnchor(ancre);
+            QCOMPARE(MarqueSommaire(sommaire), SectionAideFenetrePrincipale + u'#' + ancre);
+            texte->verticalScrollBar()->setValue(0);
+        }
+        QCOMPARE(MarqueSommaire(sommaire), SectionAideFenetrePrincipale);
     }
 };
 

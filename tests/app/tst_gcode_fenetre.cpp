@@ -2,33 +2,22 @@
 // dialog, whose values live in the settings file; writing asks for the file, writes the program
 // and reports it; refusals write nothing. The cut player can show the carriage paths.
 // The cut player follows the pairs, reports the segments to check and stops at any editing command.
-#include "common/Colonnes.h"
 #include "common/BancFenetre.h"
-#include "common/Octets.h"
 #include "common/LecteurGCode.h"
-#include "common/TestMain.h"
 
 #include "app/FenetreMachine.h"
 #include "app/PiloteDecoupe.h"
-#include "app/PiloteVue.h"
 #include "files/GCode.h"
 #include "files/Ini.h"
 #include "files/Reglages.h"
 
-#include <QCheckBox>
 #include <QComboBox>
-#include <QLabel>
-#include <QPushButton>
-#include <QRadioButton>
 #include <QTimer>
-#include <QToolButton>
-#include <QtTest>
+#include <array>
 #include <functional>
 
 using namespace galbix;
-using galbix::tests::Points;
-using galbix::tests::BancFenetre;
-using galbix::tests::Naca;
+using namespace galbix::tests;
 
 namespace {
 
@@ -39,36 +28,27 @@ void OuvrirEt(BancFenetre& b, const std::function<void(FenetreMachine&)>& rempli
         auto* d = b.fenetre.findChild<FenetreMachine*>();
         QVERIFY(d && d->isVisible());
         remplir(*d);
-        if (d->isVisible())
-            d->findChild<QPushButton*>(QStringLiteral("cmdFermerMachine"))->click();
+        if (d->isVisible()) d->findChild<QPushButton*>(QStringLiteral("cmdFermerMachine"))->click();
     });
     b.Bouton(QStringLiteral("cmdProgrammeGCode"))->click();
 }
 
-void Saisir(FenetreMachine& d, const char* champ, const QString& texte)
-{
-    d.findChild<QLineEdit*>(QLatin1String(champ))->setText(texte);
-}
+void SaisirMachine(FenetreMachine& d, const char* champ, const QString& texte)
+{ d.findChild<QLineEdit*>(QLatin1String(champ))->setText(texte); }
+void EcrireProgrammeMachine(FenetreMachine& d) { d.findChild<QPushButton*>(QStringLiteral("cmdEcrireProgramme"))->click(); }
 
-void Ecrire(FenetreMachine& d)
-{
-    d.findChild<QPushButton*>(QStringLiteral("cmdEcrireProgramme"))->click();
-}
-
-struct Banc : tests::BancFenetre {
+struct BancGCode : tests::BancFenetre {
     SessionEdition& s = fenetre.Session();
 
     bool Preparer(std::vector<PointProfil> e, std::vector<PointProfil> t, AnglesVue angles = VueDeCote)
     {
-        if (!Montrer(QSize(1200, 800)))
-            return false;
+        if (!Montrer(QSize(1200, 800))) return false;
         Charger(std::move(e), std::move(t), 0.0f);
         s.Vue.Omega = angles.Omega;
         s.Vue.Alpha = angles.Alpha;
         fenetre.Vue().AjusterVue();
         return true;
     }
-    template <typename T> T* Controle(const char* nom) { return fenetre.findChild<T*>(QLatin1String(nom)); }
 };
 
 const auto CarreE = Points({{0, 0}, {20, 0}, {20, 20}, {0, 20}, {0, 0}});
@@ -79,54 +59,46 @@ const auto CarreS = Points({{0, 0}, {10, 0}, {10, 10}, {0, 10}, {0, 0}});
 class TestGCodeFenetre : public QObject {
     Q_OBJECT
 private slots:
-    void programmeEcrit_data()
-    {
-        tests::Colonnes<bool, int, QString>("parMinute", "axes", "courseX");
-        QTest::newRow("G93, XYUV") << false << 0 << "1000";
-        QTest::newRow("G94, XYZA, course X courte") << true << 1 << "100";
-    }
 
     void programmeEcrit()
     {
-        QFETCH(bool, parMinute);
-        QFETCH(int, axes);
-        QFETCH(QString, courseX);
-        BancFenetre b;
-        b.Charger(Naca("2412", 30, 200, 30, 40), Naca("0012", 30, 150, 50, 60), 500.0f);
-        QVERIFY(b.Montrer());
-        const QString chemin = b.Fichier(QStringLiteral("aile.ngc"));
-        b.dialogues.fichiers.push_back({false, chemin, 1});
-        OuvrirEt(b, [&](FenetreMachine& d) {
-            Saisir(d, "txtEntreChariots", QStringLiteral("900"));
-            Saisir(d, "txtEmplantureMachine", QStringLiteral("150,5"));
-            Saisir(d, "txtSaignee", QStringLiteral("1.2"));
-            Saisir(d, "txtCourse_0", courseX);
-            d.findChild<QRadioButton*>(parMinute ? "optAvance_1" : "optAvance_0")->setChecked(true);
-            d.findChild<QComboBox*>(QStringLiteral("cboAxes"))->setCurrentIndex(axes);
-            Ecrire(d);
-        });
-        QCOMPARE(b.dialogues.demandesEnregistrement.size(), size_t(1));
-        QVERIFY(b.dialogues.demandesEnregistrement[0].filtre.contains(QStringLiteral("*.ngc")));
-        const MachineDecoupe m = LireMachine(b.fenetre.FichierReglages(), 0.0);
-        QCOMPARE(m.EntreChariots, 900.0);
-        QCOMPARE(m.Emplanture, 150.5);
-        QCOMPARE(m.Saignee, 1.2);
-        QCOMPARE(m.Axes, AxesPossibles[axes]);
-        QCOMPARE(m.Avance, parMinute ? ModeAvance::ParMinute : ModeAvance::TempsInverse);
-        QCOMPARE(m.Vitesse, b.fenetre.Decoupe().Vitesse()); // the player's speed when none was kept
+        const std::tuple<bool, int, QString> machines[] = {{false, 0, "1000"}, {true, 1, "100"}}; // G93 XYUV; G94 XYZA
+        for (const auto& [parMinute, axes, courseX] : machines) {
+            BancFenetre b;
+            b.Charger(Naca("2412", 30, 200, 30, 40), Naca("0012", 30, 150, 50, 60), 500.0f);
+            QVERIFY(b.Montrer());
+            const QString chemin = b.Fichier(QStringLiteral("aile.ngc"));
+            b.dialogues.fichiers.push_back({false, chemin, 1});
+            OuvrirEt(b, [&](FenetreMachine& d) {
+                SaisirMachine(d, "txtEntreChariots", QStringLiteral("900"));
+                SaisirMachine(d, "txtEmplantureMachine", QStringLiteral("150,5"));
+                SaisirMachine(d, "txtSaignee", QStringLiteral("1.2"));
+                SaisirMachine(d, "txtCourse_0", courseX);
+                d.findChild<QRadioButton*>(parMinute ? "optAvance_1" : "optAvance_0")->setChecked(true);
+                d.findChild<QComboBox*>(QStringLiteral("cboAxes"))->setCurrentIndex(axes);
+                EcrireProgrammeMachine(d);
+            });
+            QCOMPARE(b.dialogues.demandesEnregistrement.size(), size_t(1));
+            QVERIFY(b.dialogues.demandesEnregistrement[0].filtre.contains(QStringLiteral("*.ngc")));
+            const MachineDecoupe m = LireMachine(b.fenetre.FichierReglages(), 0.0);
+            QCOMPARE((std::array{m.EntreChariots, m.Emplanture, m.Saignee}), (std::array{900.0, 150.5, 1.2}));
+            QCOMPARE(m.Axes, AxesPossibles[axes]);
+            QCOMPARE(m.Avance, parMinute ? ModeAvance::ParMinute : ModeAvance::TempsInverse);
+            QCOMPARE(m.Vitesse, b.fenetre.Decoupe().Vitesse()); // the player's speed when none was kept
 
-        // The file holds the program of the model with those values (the date apart).
-        const QByteArray programme = tests::LireOctets(chemin);
-        const ProgrammeGCode attendu = GenererGCode(b.Profils(), m, {});
-        QVERIFY(!programme.isEmpty());
-        QCOMPARE(programme.mid(programme.indexOf("G21")), attendu.Texte.mid(attendu.Texte.indexOf("G21")));
-        QVERIFY(tests::LireGCode(programme, m.Axes).Erreur.isEmpty() && !b.dialogues.messages.empty());
-        const auto& dernier = b.dialogues.messages.back();
-        QCOMPARE(dernier.icone, attendu.HorsCourse.empty() ? IconeMessage::Information : IconeMessage::Exclamation);
-        QCOMPARE(attendu.HorsCourse.empty(), courseX == QLatin1String("1000"));
-        QVERIFY(dernier.texte.contains(QStringLiteral("%1 lignes").arg(attendu.Lignes)));
-        QCOMPARE(dernier.texte.contains(QStringLiteral("L'axe X sort de sa course")), !attendu.HorsCourse.empty());
-        QVERIFY(!b.fenetre.findChild<FenetreMachine*>()); // the dialog is gone
+            // The file holds the program of the model with those values (the date apart).
+            const QByteArray programme = tests::LireOctets(chemin);
+            const ProgrammeGCode attendu = GenererGCode(b.Profils(), m, {});
+            QVERIFY(!programme.isEmpty());
+            QCOMPARE(programme.mid(programme.indexOf("G21")), attendu.Texte.mid(attendu.Texte.indexOf("G21")));
+            QVERIFY(tests::LireGCode(programme, m.Axes).Erreur.isEmpty() && !b.dialogues.messages.empty());
+            const auto& dernier = b.dialogues.messages.back();
+            QCOMPARE(dernier.icone, attendu.HorsCourse.empty() ? IconeMessage::Information : IconeMessage::Exclamation);
+            QCOMPARE(attendu.HorsCourse.empty(), courseX == QLatin1String("1000"));
+            QVERIFY(dernier.texte.contains(QStringLiteral("%1 lignes").arg(attendu.Lignes)));
+            QCOMPARE(dernier.texte.contains(QStringLiteral("L'axe X sort de sa course")), !attendu.HorsCourse.empty());
+            QVERIFY(!b.fenetre.findChild<FenetreMachine*>()); // the dialog is gone
+        }
     }
 
     void refus_data()
@@ -141,10 +113,7 @@ private slots:
 
     void refus()
     {
-        QFETCH(int, pointsS);
-        QFETCH(QString, champ);
-        QFETCH(QString, texte);
-        QFETCH(QString, message);
+        QFETCH(int, pointsS); QFETCH(QString, champ); QFETCH(QString, texte); QFETCH(QString, message);
         BancFenetre b;
         auto s = Naca("0012", 31, 150);
         s.resize(size_t(pointsS));
@@ -153,14 +122,13 @@ private slots:
         b.dialogues.fichiers.push_back({false, b.Fichier(QStringLiteral("x.ngc")), 1});
         bool toujoursOuvert = false;
         OuvrirEt(b, [&](FenetreMachine& d) {
-            Saisir(d, "txtEmplantureMachine", QStringLiteral("100"));
-            Saisir(d, qPrintable(champ), texte);
-            Ecrire(d);
+            SaisirMachine(d, "txtEmplantureMachine", QStringLiteral("100"));
+            SaisirMachine(d, qPrintable(champ), texte);
+            EcrireProgrammeMachine(d);
             toujoursOuvert = d.isVisible();
         });
         QVERIFY(toujoursOuvert);
-        QCOMPARE(b.dialogues.messages.size(), size_t(1));
-        QCOMPARE(int(b.dialogues.messages[0].icone), int(IconeMessage::Critique));
+        QVERIFY(b.dialogues.messages.size() == 1 && b.dialogues.messages[0].icone == IconeMessage::Critique);
         QVERIFY2(b.dialogues.messages[0].texte.contains(message), qPrintable(b.dialogues.messages[0].texte));
         QVERIFY(b.dialogues.demandesEnregistrement.empty() && !QFile::exists(b.Fichier(QStringLiteral("x.ngc"))));
     }
@@ -172,9 +140,9 @@ private slots:
         QVERIFY(b.Montrer());
         OuvrirEt(b, [](FenetreMachine& d) {
             QCOMPARE(d.windowTitle(), QStringLiteral("Machine de découpe"));
-            Saisir(d, "txtEntreChariots", QStringLiteral("1250"));
+            SaisirMachine(d, "txtEntreChariots", QStringLiteral("1250"));
             d.findChild<QRadioButton*>(QStringLiteral("optCoteEmplanture_1"))->setChecked(true);
-            Saisir(d, "txtLignesDebut", QStringLiteral("M3 S50|G4 P2"));
+            SaisirMachine(d, "txtLignesDebut", QStringLiteral("M3 S50|G4 P2"));
         });
         QCOMPARE(LireIni(SectionMachine, QStringLiteral("EntreChariots"), b.fenetre.FichierReglages(), QString()),
                  QStringLiteral("1250"));
@@ -183,7 +151,7 @@ private slots:
             QVERIFY(d.Valeurs().EmplantureADroite);
             QCOMPARE(d.Valeurs().EntreChariots, 1250.0);
             lignes = d.Valeurs().LignesDebut;
-            Saisir(d, "txtEntreChariots", QStringLiteral("-3"));
+            SaisirMachine(d, "txtEntreChariots", QStringLiteral("-3"));
         });
         QCOMPARE(lignes, QStringLiteral("M3 S50|G4 P2"));
         QCOMPARE(LireMachine(b.fenetre.FichierReglages(), 3.0).EntreChariots, 1250.0);
@@ -210,8 +178,7 @@ private slots:
         QVERIFY(d.CheminGauche().empty());
         b.Controle<QToolButton>(QStringLiteral("chkDecoupeChariots"))->setChecked(true);
         const std::vector<PositionChariots> chemins = CheminsChariots(b.Profils(), m);
-        QCOMPARE(d.CheminGauche().size(), chemins.size());
-        QCOMPARE(d.CheminDroit().size(), chemins.size());
+        QVERIFY(d.CheminGauche().size() == chemins.size() && d.CheminDroit().size() == chemins.size());
         for (size_t k = 0; k < chemins.size(); ++k) {
             QVERIFY(std::fabs(d.CheminGauche()[k].x - chemins[k].XG) < 1e-3);
             QVERIFY(std::fabs(d.CheminDroit()[k].y - chemins[k].YD) < 1e-3);
@@ -222,7 +189,7 @@ private slots:
 
     void lectureEtPas()
     {
-        Banc b;
+        BancGCode b;
         QVERIFY(b.Preparer(CarreE, CarreS, VuePerspective));
         PiloteDecoupe& d = b.fenetre.Decoupe();
         auto* suivant = b.Controle<QToolButton>("cmdDecoupeSuivant");
@@ -232,12 +199,11 @@ private slots:
         suivant->click();
         QVERIFY(d.Actif());
         QCOMPARE(d.Temps(), 40.0 / VitesseDecoupeDefaut); // pair 3: two root sides of 20 mm
-        QVERIFY(b.Controle<QLabel>("lblDecoupe")->isVisibleTo(&b.fenetre));
-        QVERIFY(b.Controle<QLabel>("lblDecoupe")->text().startsWith(QStringLiteral("Paire 3 / 5")));
+        QVERIFY(b.Controle<QLabel>("lblDecoupe")->isVisibleTo(&b.fenetre)
+                && b.Controle<QLabel>("lblDecoupe")->text().startsWith(QStringLiteral("Paire 3 / 5")));
         precedent->click();
         QCOMPARE(d.Temps(), 20.0 / VitesseDecoupeDefaut);
-        for (int i = 0; i < 6; ++i)
-            suivant->click();
+        for (int i = 0; i < 6; ++i) suivant->click();
         QCOMPARE(d.Temps(), 80.0 / VitesseDecoupeDefaut); // stops at the last pair
         // Played from the end it starts again, and runs with the clock.
         auto* lecture = b.Controle<QToolButton>("chkDecoupeLecture");
@@ -247,25 +213,16 @@ private slots:
         lecture->click();
         QVERIFY(!d.EnLecture() && d.Actif());
         QCOMPARE(b.s.Profils.PointsE, CarreE); // the player never changes the model
-    }
-
-    void arreteeParUneCommande()
-    {
-        Banc b;
-        QVERIFY(b.Preparer(CarreE, CarreS));
-        b.Controle<QToolButton>("cmdDecoupeSuivant")->click();
-        QVERIFY(b.fenetre.Decoupe().Actif());
-        b.Controle<QPushButton>("cmdSelectAll_0")->click();
-        QVERIFY(!b.fenetre.Decoupe().Actif() && !b.Controle<QLabel>("lblDecoupe")->isVisibleTo(&b.fenetre));
-        // A zoom or a view change does not stop it.
-        b.Controle<QToolButton>("cmdDecoupeSuivant")->click();
+        // A zoom or a view change does not stop it; an editing command does.
         b.fenetre.Vue().RecalculerEcran();
-        QVERIFY(b.fenetre.Decoupe().Actif());
+        QVERIFY(d.Actif());
+        b.Controle<QPushButton>("cmdSelectAll_0")->click();
+        QVERIFY(!d.Actif() && !b.Controle<QLabel>("lblDecoupe")->isVisibleTo(&b.fenetre));
     }
 
     void indisponibleSiComptesDifferents()
     {
-        Banc b;
+        BancGCode b;
         auto s = CarreS;
         s.pop_back();
         QVERIFY(b.Preparer(CarreE, s) && !b.Controle<QToolButton>("chkDecoupeLecture")->isEnabled());
@@ -273,24 +230,19 @@ private slots:
         QVERIFY(!b.fenetre.Decoupe().Actif());
     }
 
-    void segmentsAVerifier_data()
-    {
-        tests::Colonnes<std::vector<PointProfil>, QString>("s", "extrait");
-        QTest::newRow("proportionné") << CarreS << QStringLiteral("Aucun segment à vérifier");
-        // The tip crawls 1 mm on the first root side, then rushes 29 mm on the second.
-        QTest::newRow("mauvaise synchro") << Points({{0, 0}, {1, 0}, {10, 20}, {0, 10}, {0, 0}})
-                                          << QStringLiteral("1-2");
-    }
 
     void segmentsAVerifier()
     {
-        QFETCH(std::vector<PointProfil>, s);
-        QFETCH(QString, extrait);
-        Banc b;
-        QVERIFY(b.Preparer(CarreE, s));
-        b.Controle<QPushButton>("cmdSegmentsAVerifier")->click();
-        QCOMPARE(b.dialogues.Vus(), QStringList{"Segments à vérifier (Information)"});
-        QVERIFY2(b.dialogues.messages[0].texte.contains(extrait), qPrintable(b.dialogues.messages[0].texte));
+        // The badly synchronised tip crawls 1 mm on the first root side, then rushes 29 mm on the second.
+        const std::pair<std::vector<PointProfil>, QString> saumons[] = {{CarreS, "Aucun segment à vérifier"},
+            {Points({{0, 0}, {1, 0}, {10, 20}, {0, 10}, {0, 0}}), "1-2"}};
+        for (const auto& [s, extrait] : saumons) {
+            BancGCode b;
+            QVERIFY(b.Preparer(CarreE, s));
+            b.Controle<QPushButton>("cmdSegmentsAVerifier")->click();
+            QCOMPARE(b.dialogues.Vus(), QStringList{"Segments à vérifier (Information)"});
+            QVERIFY2(b.dialogues.messages[0].texte.contains(extrait), qPrintable(b.dialogues.messages[0].texte));
+        }
     }
 };
 

@@ -3,44 +3,28 @@
 // message, and one named on the command line leaves the window as it started.
 // The comment box: the 256-character cap on typing and pasting, the white background while
 // editing, and the comment's round trip through a project file.
-#include "common/Colonnes.h"
 #include "common/BancFenetre.h"
-#include "common/TestMain.h"
+#include "common/Projets.h"
 
 #include "view/GeometrieAile.h"
 
-#include <QCheckBox>
-#include <QClipboard>
-#include <QLabel>
-#include <QPlainTextEdit>
-#include <QScrollBar>
-#include <QToolButton>
-#include <QtTest>
 #include <array>
 #include <tuple>
 
 using namespace galbix;
-using galbix::tests::BancFenetre;
-using galbix::tests::MemesPoints;
+using namespace galbix::tests;
 
 namespace {
-
-using galbix::tests::Naca;
 
 // A root of chord 200 and a tip of chord 150 whose trailing edges are aligned and which
 // sits 10 mm higher; the trailing edges are reference points, a few points are selected
 // or synchronisation points, so that every state combination occurs.
-DonneesProjet Projet(int nS = 25)
+DonneesProjet ProjetEssaiFenetre(int nS = 25)
 {
-    DonneesProjet projet;
-    CoupleProfils& p = projet.Profils;
-    p.PointsE = Naca("2412", 25, 200.0f, 0.0f, 0.0f);
-    p.PointsS = Naca("0012", nS, 150.0f, 50.0f, 10.0f);
-    for (auto* points : {&p.PointsE, &p.PointsS})
-        for (size_t i = 0; i < points->size(); ++i)
-            (*points)[i].Etat = int16_t(i % 8);
-    p.EcartementZ = 600.0f;
-    CalculerExtremes(p);
+    DonneesProjet projet = AileNaca(25, 600.0f, 50.0, 10.0, nS);
+    for (auto* points : {&projet.Profils.PointsE, &projet.Profils.PointsS})
+        for (size_t i = 0; i < points->size(); ++i) (*points)[i].Etat = int16_t(i % 8);
+    CalculerExtremes(projet.Profils);
     projet.NomFichier[CoteE] = QStringLiteral("racine.dat");
     projet.NomFichier[CoteS] = QStringLiteral("bout.dxf");
     projet.CoeffZoom = 12.5f;
@@ -52,26 +36,19 @@ DonneesProjet Projet(int nS = 25)
     return projet;
 }
 
-// The file with one line replaced (or removed when `nouvelle` is empty).
-bool RemplacerLigne(const QString& chemin, const QByteArray& debut, const QByteArray& nouvelle)
+// The file with the first line that starts with `debut` replaced (or removed when `nouvelle` is empty).
+bool RemplacerLigneProjet(const QString& chemin, const QByteArray& debut, const QByteArray& nouvelle)
 {
-    QFile f(chemin);
-    if (!f.open(QIODevice::ReadOnly))
-        return false;
-    QList<QByteArray> lignes = f.readAll().split('\n');
-    f.close();
-    bool trouve = false;
+    QList<QByteArray> lignes = tests::LireOctets(chemin).split('\n');
     for (qsizetype i = 0; i < lignes.size(); ++i) {
-        if (lignes[i].startsWith(debut)) {
-            trouve = true;
-            if (nouvelle.isEmpty())
-                lignes.removeAt(i);
-            else
-                lignes[i] = lignes[i].endsWith('\r') ? nouvelle + '\r' : nouvelle;
-            break;
-        }
+        if (!lignes[i].startsWith(debut)) continue;
+        if (nouvelle.isEmpty())
+            lignes.removeAt(i);
+        else
+            lignes[i] = lignes[i].endsWith('\r') ? nouvelle + '\r' : nouvelle;
+        return tests::EcrireOctets(chemin, lignes.join('\n'));
     }
-    return trouve && f.open(QIODevice::WriteOnly | QIODevice::Truncate) && f.write(lignes.join('\n')) > 0;
+    return false;
 }
 
 } // namespace
@@ -82,30 +59,22 @@ class TestProjetFenetre : public QObject {
 private slots:
     void ouvrir_data()
     {
-        // referencesE: the root keeps reference points
-        tests::Colonnes<int, int, bool, int, int, bool, bool, int>(
-            "fleche", "diedre", "aligner", "flecheAttendue", "diedreAttendu", "alignerAttendu", "referencesE",
-            "messages");
-        QTest::newRow("trailing edges, no dihedral") << 2 << -1 << false << 2 << -1 << false << true << 0;
-        QTest::newRow("dihedral alone") << -1 << 3 << false << -1 << 3 << false << true << 0;
-        QTest::newRow("sweep then dihedral") << 0 << 4 << false << 0 << 4 << false << true << 0;
-        QTest::newRow("sweep releases the alignment") << 1 << -1 << true << 1 << -1 << false << true << 0;
-        QTest::newRow("alignment") << -1 << -1 << true << -1 << -1 << true << true << 0;
-        QTest::newRow("alignment without references") << -1 << -1 << true << -1 << -1 << false << false << 1;
-        QTest::newRow("none") << -1 << -1 << false << -1 << -1 << false << true << 0;
+        // referencesE: the root keeps reference points (else one message says so)
+        tests::Colonnes<int, int, bool, bool, bool>("fleche", "diedre", "aligner", "alignerAttendu", "referencesE");
+        QTest::newRow("trailing edges, no dihedral") << 2 << -1 << false << false << true;
+        QTest::newRow("dihedral alone") << -1 << 3 << false << false << true;
+        QTest::newRow("sweep then dihedral") << 0 << 4 << false << false << true;
+        QTest::newRow("sweep releases the alignment") << 1 << -1 << true << false << true;
+        QTest::newRow("alignment") << -1 << -1 << true << true << true;
+        QTest::newRow("alignment without references") << -1 << -1 << true << false << false;
+        QTest::newRow("none") << -1 << -1 << false << false << true;
     }
 
     void ouvrir()
     {
-        QFETCH(int, fleche);
-        QFETCH(int, diedre);
-        QFETCH(bool, aligner);
-        QFETCH(int, flecheAttendue);
-        QFETCH(int, diedreAttendu);
-        QFETCH(bool, alignerAttendu);
+        QFETCH(int, fleche); QFETCH(int, diedre); QFETCH(bool, aligner); QFETCH(bool, alignerAttendu);
         QFETCH(bool, referencesE);
-        QFETCH(int, messages);
-        DonneesProjet projet = Projet();
+        DonneesProjet projet = ProjetEssaiFenetre();
         projet.BoutonFleche = fleche;
         projet.BoutonDiedre = diedre;
         projet.Aligner = aligner;
@@ -122,20 +91,16 @@ private slots:
         const SessionEdition& s = b.S();
         const ControlesFenetre& c = b.C();
 
-        QCOMPARE(int(b.dialogues.messages.size()), messages);
+        QCOMPARE(int(b.dialogues.messages.size()), referencesE ? 0 : 1);
         const InterrupteursGeometrie i = s.Geometrie.Interrupteurs;
-        QCOMPARE((std::tuple{int(i.IndexFleche), int(i.IndexDiedre), i.Aligner}),
-                 (std::tuple{flecheAttendue, diedreAttendu, alignerAttendu}));
-        for (int b = 0; b < projet::NbBoutonsFleche; ++b)
-            QCOMPARE(c.chkFleche[size_t(b)]->isChecked(), b == flecheAttendue);
-        for (int b = 0; b < projet::NbBoutonsDiedre; ++b)
-            QCOMPARE(c.chkDiedre[size_t(b)]->isChecked(), b == diedreAttendu);
+        QCOMPARE((std::tuple{int(i.IndexFleche), int(i.IndexDiedre), i.Aligner}), (std::tuple{fleche, diedre, alignerAttendu}));
+        for (int b = 0; b < projet::NbBoutonsFleche; ++b) QCOMPARE(c.chkFleche[size_t(b)]->isChecked(), b == fleche);
+        for (int b = 0; b < projet::NbBoutonsDiedre; ++b) QCOMPARE(c.chkDiedre[size_t(b)]->isChecked(), b == diedre);
         QCOMPARE(c.chkAligner->isChecked(), alignerAttendu);
         QCOMPARE(s.Historique.Taille(), tailleHistorique);
         // The file was written with the tip placed as its switches say: replaying them moves nothing.
         QVERIFY(MemesPoints(s.Profils.PointsE, projet.Profils.PointsE));
-        if (!aligner)
-            QVERIFY(MemesPoints(s.Profils.PointsS, projet.Profils.PointsS));
+        if (!aligner) QVERIFY(MemesPoints(s.Profils.PointsS, projet.Profils.PointsS));
         QCOMPARE(s.Profils.EcartementZ, 600.0f);
         QCOMPARE((QStringList{c.lblNomFichier[CoteE]->text(), c.lblNomFichier[CoteS]->text(), c.txtCorde[CoteE]->text(),
                               c.txtCorde[CoteS]->text(), c.txtEcartementZ->text(), c.txtCommentaire->toPlainText()}),
@@ -162,13 +127,12 @@ private slots:
     // start-up the same file leaves the window exactly as it started.
     void lectureInterrompue()
     {
-        QFETCH(QByteArray, debut);
-        QFETCH(QByteArray, remplacee);
+        QFETCH(QByteArray, debut); QFETCH(QByteArray, remplacee);
         auto dossier = std::make_shared<tests::DossierProgrammeTemporaire>();
         const QString chemin = dossier->filePath(QStringLiteral("abime.gbx"));
-        DonneesProjet abime = Projet(20);
-        QVERIFY(EcrireProjet(chemin, abime) && RemplacerLigne(chemin, debut, remplacee));
-        DonneesProjet autre = Projet(30);
+        DonneesProjet abime = ProjetEssaiFenetre(20);
+        QVERIFY(EcrireProjet(chemin, abime) && RemplacerLigneProjet(chemin, debut, remplacee));
+        DonneesProjet autre = ProjetEssaiFenetre(30);
         autre.Omega = 150.0f;
         autre.BoutonFleche = 1;
         {
@@ -189,8 +153,8 @@ private slots:
             QVERIFY(s.ProjetOuvert);
         }
         BancFenetre b(true, QLatin1Char('"') + chemin + QLatin1Char('"'), dossier);
-        QVERIFY(b.dialogues.messages.empty());
-        QVERIFY(b.Profils().PointsE.empty() && b.Profils().PointsS.empty() && !b.S().ProjetOuvert);
+        QVERIFY(b.dialogues.messages.empty() && b.Profils().PointsE.empty() && b.Profils().PointsS.empty());
+        QVERIFY(!b.S().ProjetOuvert);
         QVERIFY(!b.C().cmdSauveProfil[2]->isEnabled() && b.C().lblNomFichier[CoteE]->text().isEmpty());
         QCOMPARE(b.C().hscOmega->value(), 120);
     }
@@ -203,8 +167,7 @@ private slots:
         tests::Colonnes<QString, int, int, QString, QString>("avant", "position", "touche", "colle", "apres");
         const auto a = [](int n) { return QString(n, QLatin1Char('a')); };
         QString chiffres;
-        for (int i = 0; i < 300; ++i)
-            chiffres += QChar(u'0' + i % 10);
+        for (int i = 0; i < 300; ++i) chiffres += QChar(u'0' + i % 10);
         const int x = Qt::Key_X, entree = Qt::Key_Return;
         QTest::newRow("255 + x") << a(255) << 254 << x << QString() << a(254) + "xa";
         QTest::newRow("256 + x ignored") << a(256) << 255 << x << QString() << a(256);
@@ -222,10 +185,7 @@ private slots:
 
     void saisie()
     {
-        QFETCH(QString, avant);
-        QFETCH(int, position);
-        QFETCH(int, touche);
-        QFETCH(QString, colle);
+        QFETCH(QString, avant); QFETCH(int, position); QFETCH(int, touche); QFETCH(QString, colle);
         QFETCH(QString, apres);
         BancFenetre banc;
         banc.fenetre.ActiverCommandes();
@@ -238,52 +198,41 @@ private slots:
             QTest::keyClick(boite, Qt::Key(touche));
         } else {
             QGuiApplication::clipboard()->setText(colle);
-            if (QGuiApplication::clipboard()->text() != colle)
-                QSKIP("no clipboard on this platform");
+            if (QGuiApplication::clipboard()->text() != colle) QSKIP("no clipboard on this platform");
             boite->paste();
             QCOMPARE(boite->textCursor().position(), int(apres.size()));
         }
         QCOMPARE(boite->toPlainText(), apres);
     }
 
-    void allerRetourProjet_data()
-    {
-        tests::Colonnes<QString, QString>("tape", "relu");
-        QTest::newRow("lines") << "ligne 1\nligne 2" << "ligne 1\nligne 2";
-        QTest::newRow("semicolon becomes a line break") << "a;b" << "a\nb";
-        QTest::newRow("cut at 254 in the file") << QString(256, QLatin1Char('z')) << QString(254, QLatin1Char('z'));
-    }
-
     // Saved as a project and reopened in a new window, the comment comes back in a shown box; an
     // empty comment leaves the box as it was.
     void allerRetourProjet()
     {
-        QFETCH(QString, tape);
-        QFETCH(QString, relu);
-        DonneesProjet petit;
-        petit.Profils.PointsE = {{0, 0, 0}, {100, 0, 0}};
-        petit.Profils.PointsS = {{0, 0, 0}, {80, 5, 0}};
-        auto dossier = std::make_shared<tests::DossierProgrammeTemporaire>();
-        const QString sansCommentaire = dossier->filePath(QStringLiteral("vide.gbx"));
-        QVERIFY(EcrireProjet(sansCommentaire, petit));
-        const QString chemin = dossier->filePath(QStringLiteral("c.gbx"));
-        {
-            BancFenetre premier(true, sansCommentaire, dossier);
-            premier.C().txtCommentaire->setPlainText(tape);
-            premier.dialogues.fichiers = {ChoixFichier{false, chemin, 1}};
-            premier.fenetre.Fichiers().SauverProfil(2);
+        const std::pair<QString, QString> commentaires[] = {{"ligne 1\nligne 2", "ligne 1\nligne 2"},
+            {"a;b", "a\nb"}, {QString(256, u'z'), QString(254, u'z')}}; // a semicolon ends a line; cut at 254
+        for (const auto& [tape, relu] : commentaires) {
+            DonneesProjet petit;
+            petit.Profils.PointsE = {{0, 0, 0}, {100, 0, 0}};
+            petit.Profils.PointsS = {{0, 0, 0}, {80, 5, 0}};
+            auto dossier = std::make_shared<tests::DossierProgrammeTemporaire>();
+            const QString sansCommentaire = dossier->filePath(QStringLiteral("vide.gbx"));
+            QVERIFY(EcrireProjet(sansCommentaire, petit));
+            const QString chemin = dossier->filePath(QStringLiteral("c.gbx"));
+            {
+                BancFenetre premier(true, sansCommentaire, dossier);
+                premier.C().txtCommentaire->setPlainText(tape);
+                premier.dialogues.fichiers = {ChoixFichier{false, chemin, 1}};
+                premier.fenetre.Fichiers().SauverProfil(2);
+            }
+
+            BancFenetre banc(true, QString(), dossier);
+            QVERIFY(banc.fenetre.Fichiers().OuvrirProjet(chemin));
+            QVERIFY(banc.C().txtCommentaire->toPlainText() == relu && banc.C().chkVoirCommentaires->isChecked());
+            banc.C().chkVoirCommentaires->setChecked(false);
+            QVERIFY(banc.fenetre.Fichiers().OuvrirProjet(sansCommentaire));
+            QVERIFY(banc.C().txtCommentaire->toPlainText() == relu && !banc.C().chkVoirCommentaires->isChecked());
         }
-
-        BancFenetre banc(true, QString(), dossier);
-        FenetrePrincipale& fenetre = banc.fenetre;
-        QVERIFY(fenetre.Fichiers().OuvrirProjet(chemin));
-        QCOMPARE(fenetre.Controles().txtCommentaire->toPlainText(), relu);
-        QVERIFY(fenetre.Controles().chkVoirCommentaires->isChecked());
-
-        fenetre.Controles().chkVoirCommentaires->setChecked(false);
-        QVERIFY(fenetre.Fichiers().OuvrirProjet(sansCommentaire));
-        QCOMPARE(fenetre.Controles().txtCommentaire->toPlainText(), relu);
-        QVERIFY(!fenetre.Controles().chkVoirCommentaires->isChecked());
     }
 };
 

@@ -1,11 +1,15 @@
 #pragma once
 // The shared set-up of window tests: the main window on a temporary program folder with
 // scripted dialogs, profiles put in the model or written to files, projects opened, and
-// controls found by their control name.
+// controls found by their control name. It brings what every window test file uses: the table
+// columns, the byte helpers, the test registration and the widget classes of the controls.
 
+#include "common/Colonnes.h"
 #include "common/DialoguesScript.h"
 #include "common/DossierProgrammeTemporaire.h"
+#include "common/Octets.h"
 #include "common/Profils.h"
+#include "common/TestMain.h"
 
 #include "app/FenetrePrincipale.h"
 #include "app/PiloteEdition.h"
@@ -14,11 +18,19 @@
 #include "files/Projet.h"
 #include "model/Extremes.h"
 
-#include <QAbstractButton>
+#include <QCheckBox>
+#include <QClipboard>
 #include <QApplication>
 #include <QDir>
+#include <QLabel>
 #include <QLineEdit>
-#include <QTest>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QScrollBar>
+#include <QStatusBar>
+#include <QToolButton>
+#include <QtTest>
 #include <memory>
 
 namespace galbix::tests {
@@ -36,10 +48,7 @@ struct BancFenetre {
     explicit BancFenetre(bool charger = true, const QString& argument = QString(),
                          std::shared_ptr<DossierProgrammeTemporaire> partage = {})
         : dossier(partage ? std::move(partage) : std::make_shared<DossierProgrammeTemporaire>())
-    {
-        if (charger)
-            fenetre.Charger(argument);
-    }
+    { if (charger) fenetre.Charger(argument); }
     BancFenetre(const BancFenetre&) = delete;
     BancFenetre& operator=(const BancFenetre&) = delete;
 
@@ -54,21 +63,15 @@ struct BancFenetre {
     /// Shows the window (resized first when a size is given) and lets it settle.
     bool Montrer(QSize taille = {})
     {
-        if (taille.isValid())
-            fenetre.resize(taille);
+        if (taille.isValid()) fenetre.resize(taille);
         fenetre.show();
-        if (!QTest::qWaitForWindowExposed(&fenetre))
-            return false;
+        if (!QTest::qWaitForWindowExposed(&fenetre)) return false;
         QTest::qWait(20);
         return true;
     }
     /// Shows the window and makes it the active one, for keyboard tests.
     bool Activer()
-    {
-        fenetre.show();
-        fenetre.activateWindow();
-        return QTest::qWaitForWindowActive(&fenetre);
-    }
+    { fenetre.show(); fenetre.activateWindow(); return QTest::qWaitForWindowActive(&fenetre); }
     /// Puts both sides in the model as a load would, and enables the commands.
     void Charger(std::vector<PointProfil> e, std::vector<PointProfil> s, float ecartement = 500.0f)
     {
@@ -84,8 +87,7 @@ struct BancFenetre {
     /// enables is tested elsewhere.
     void ToutActiver()
     {
-        for (QWidget* w : fenetre.findChildren<QWidget*>())
-            w->setEnabled(true);
+        for (QWidget* w : fenetre.findChildren<QWidget*>()) w->setEnabled(true);
         fenetre.Edition().EnregistrerUndo();
     }
     /// Writes the project as `nom` in the program folder and opens it as the open command does.
@@ -100,33 +102,45 @@ struct BancFenetre {
         fenetre.Vue().OuvrirProfil(cote);
     }
     /// The control named `nom` ("chkFleche_2", "txtCorde_0", ...).
-    template <class T = QWidget>
-    T* Controle(const QString& nom)
-    {
-        return fenetre.findChild<T*>(nom);
-    }
+    template <class T = QWidget> T* Controle(const QString& nom) { return fenetre.findChild<T*>(nom); }
     QLineEdit* Champ(const QString& nom) { return Controle<QLineEdit>(nom); }
     QAbstractButton* Bouton(const QString& nom) { return Controle<QAbstractButton>(nom); }
     /// Types `texte` in the field and confirms it with Enter.
     void Entrer(const QString& nom, const QString& texte)
     {
-        QLineEdit* champ = Champ(nom);
-        champ->setEnabled(true);
-        champ->setText(texte);
-        QTest::keyClick(champ, Qt::Key_Return);
+        Champ(nom)->setEnabled(true);
+        Champ(nom)->setText(texte);
+        QTest::keyClick(Champ(nom), Qt::Key_Return);
     }
     /// Clicks the button, enabled first: which commands a state enables is tested elsewhere.
-    void Cliquer(const QString& nom)
-    {
-        Bouton(nom)->setEnabled(true);
-        Bouton(nom)->click();
-    }
+    void Cliquer(const QString& nom) { Bouton(nom)->setEnabled(true); Bouton(nom)->click(); }
     /// Sends a focus-out event to `w`, as a click elsewhere does.
     static void Quitter(QWidget* w, Qt::FocusReason raison = Qt::TabFocusReason)
+    { QFocusEvent sortie(QEvent::FocusOut, raison); QCoreApplication::sendEvent(w, &sortie); }
+};
+
+/// Point i at (i, i / 10 + dy), selected where `motif` holds '1'.
+inline std::vector<PointProfil> RangeePoints(const QString& motif, float dy = 0)
+{
+    std::vector<PointProfil> p;
+    for (qsizetype i = 0; i < motif.size(); ++i)
+        p.push_back({float(i + 1), float(i + 1) / 10.0f + dy, int16_t(motif[i] == u'1' ? EtatSelection : 0)});
+    return p;
+}
+
+/// A loaded window with every control enabled: 10 points a side, points 2 to 4 of E and 5 of S
+/// selected, one snapshot in the history, an empty system clipboard.
+struct BancRangees : BancFenetre {
+    BancRangees()
     {
-        QFocusEvent sortie(QEvent::FocusOut, raison);
-        QCoreApplication::sendEvent(w, &sortie);
+        QGuiApplication::clipboard()->clear();
+        Charger(RangeePoints(QStringLiteral("0111000000")), RangeePoints(QStringLiteral("0000100000"), 1.0f));
+        fenetre.Vue().BornesListes();
+        fenetre.Vue().AjusterVue();
+        ToutActiver();
     }
 };
 
 } // namespace galbix::tests
+
+Q_DECLARE_METATYPE(galbix::ReponseMessage) // message answers as table columns

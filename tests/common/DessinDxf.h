@@ -32,10 +32,7 @@ inline QByteArray TexteDxf(const std::vector<ContourDxf>& contours)
 }
 
 inline bool EcrireDxf(const QString& chemin, const std::vector<ContourDxf>& contours)
-{
-    QFile f(chemin);
-    return f.open(QIODevice::WriteOnly) && f.write(TexteDxf(contours)) >= 0;
-}
+{ QFile f(chemin); return f.open(QIODevice::WriteOnly) && f.write(TexteDxf(contours)) >= 0; }
 
 /// A closed circle of `n` points plus the closing one, counter-clockwise from angle 0.
 inline ContourDxf CercleDxf(double cx, double cy, double r, int n)
@@ -55,8 +52,7 @@ inline std::vector<ContourDxf> Nervure(double corde = 200.0, int trous = 2, int 
     ContourDxf profil;
     for (const QPointF& p : ProfilNaca4(QStringLiteral("2412"), pointsParSurface))
         profil.emplace_back(p.x() * corde, p.y() * corde);
-    if (profil.front() != profil.back())
-        profil.push_back(profil.front());
+    if (profil.front() != profil.back()) profil.push_back(profil.front());
     contours.push_back(profil);
     for (int k = 0; k < trous; ++k)
         contours.push_back(CercleDxf(corde * (0.25 + 0.3 * k), corde * 0.02, corde * 0.035, 24));

@@ -27,34 +27,20 @@ ChoixFichier DialoguesScript::ChoixSuivant()
 }
 
 ChoixFichier DialoguesScript::Ouvrir(const DemandeFichier& demande)
-{
-    demandesOuverture.push_back(demande);
-    return ChoixSuivant();
-}
+{ demandesOuverture.push_back(demande); return ChoixSuivant(); }
 
 ChoixFichier DialoguesScript::Enregistrer(const DemandeFichier& demande)
-{
-    demandesEnregistrement.push_back(demande);
-    return ChoixSuivant();
-}
+{ demandesEnregistrement.push_back(demande); return ChoixSuivant(); }
 
-bool DialoguesScript::OuvrirDocument(const QString& chemin)
-{
-    documentsOuverts.push_back(chemin);
-    return true;
-}
+bool DialoguesScript::OuvrirDocument(const QString& chemin) { documentsOuverts.push_back(chemin); return true; }
 
 bool DialoguesScript::LancerInformationsSysteme()
-{
-    ++lancementsInformationsSysteme;
-    return informationsSystemeDisponibles;
-}
+{ ++lancementsInformationsSysteme; return informationsSystemeDisponibles; }
 
 QStringList DialoguesScript::Titres() const
 {
     QStringList titres;
-    for (const MessageAffiche& m : messages)
-        titres << m.titre;
+    for (const MessageAffiche& m : messages) titres << m.titre;
     return titres;
 }
 
@@ -63,12 +49,10 @@ QStringList DialoguesScript::Vus() const
     static const char* const icones[] = {"Aucune", "Critique", "Question", "Exclamation", "Information"};
     static const char* const boutons[] = {"Ok", "OkAnnuler", "OuiNon", "OuiNonAnnuler"};
     QStringList vus;
-    for (const MessageAffiche& m : messages) {
-        QString ligne = m.titre + QStringLiteral(" (") + QLatin1String(icones[int(m.icone)]);
-        if (m.boutons != BoutonsMessage::Ok)
-            ligne += QStringLiteral(", ") + QLatin1String(boutons[int(m.boutons)]);
-        vus << ligne + u')';
-    }
+    for (const MessageAffiche& m : messages)
+        vus << m.titre + QStringLiteral(" (") + QLatin1String(icones[int(m.icone)])
+                   + (m.boutons == BoutonsMessage::Ok ? QString() : QStringLiteral(", ") + QLatin1String(boutons[int(m.boutons)]))
+                   + u')';
     return vus;
 }
 

@@ -11,9 +11,7 @@ namespace galbix::tests {
 class DossierProgrammeTemporaire {
 public:
     DossierProgrammeTemporaire() : m_avant(qgetenv(VariableDossierProgramme))
-    {
-        qputenv(VariableDossierProgramme, m_dossier.path().toLocal8Bit());
-    }
+    { qputenv(VariableDossierProgramme, m_dossier.path().toLocal8Bit()); }
     ~DossierProgrammeTemporaire() { qputenv(VariableDossierProgramme, m_avant); }
     DossierProgrammeTemporaire(const DossierProgrammeTemporaire&) = delete;
     DossierProgrammeTemporaire& operator=(const DossierProgrammeTemporaire&) = delete;

@@ -45,8 +45,7 @@ inline ProgrammeLu LireGCode(const QByteArray& texte, const QString& axes)
     const QList<QByteArray> lignes = texte.split('\n');
     for (int i = 0; i < lignes.size(); ++i) {
         const QString ligne = QString::fromLatin1(lignes[i]);
-        if (ligne.isEmpty() && i + 1 == lignes.size())
-            break; // after the last line end
+        if (ligne.isEmpty() && i + 1 == lignes.size()) break; // after the last line end
         if (commentaire.match(ligne).hasMatch()) {
             ++lu.Commentaires;
             continue;
@@ -63,8 +62,7 @@ inline ProgrammeLu LireGCode(const QByteArray& texte, const QString& axes)
         }
         MouvementLu mv;
         mv.Rapide = m.captured(1) == QLatin1String("0");
-        for (int a = 0; a < 4; ++a)
-            mv.Axes[size_t(a)] = m.captured(2 + a).toDouble();
+        for (int a = 0; a < 4; ++a) mv.Axes[size_t(a)] = m.captured(2 + a).toDouble();
         mv.Ligne = i + 1;
         if (mv.Rapide == m.hasCaptured(6)) { // F on every G1, never on G0
             lu.Erreur = QStringLiteral("ligne %1 : avance %2").arg(i + 1).arg(ligne);

@@ -39,8 +39,7 @@ print('\n'.join(c.lignes))
 inline QString PythonLinuxCnc()
 {
     for (const QString& candidat : {QStringLiteral("/usr/bin/python3"), QStandardPaths::findExecutable(QStringLiteral("python3"))}) {
-        if (candidat.isEmpty())
-            continue;
+        if (candidat.isEmpty()) continue;
         QProcess p;
         p.start(candidat, {QStringLiteral("-c"), QStringLiteral("import gcode")});
         if (p.waitForFinished(30000) && p.exitStatus() == QProcess::NormalExit && p.exitCode() == 0)

@@ -4,10 +4,8 @@
 #include "common/TestMain.h"
 
 #include <QApplication>
-#include <QCoreApplication>
 #include <QFileInfo>
 #include <QLocale>
-
 #include <clocale>
 #include <cstdio>
 #include <cstring>
@@ -24,11 +22,7 @@ struct Classe {
     bool graphique = false;
 };
 
-std::map<std::string, Classe>& Registre()
-{
-    static std::map<std::string, Classe> registre;
-    return registre;
-}
+std::map<std::string, Classe>& Registre() { static std::map<std::string, Classe> registre; return registre; }
 
 } // namespace
 
@@ -48,25 +42,17 @@ int main(int argc, char** argv)
     std::vector<std::string> noms;
     std::vector<char*> args{argv[0]};
     for (int i = 1; i < argc; ++i) {
-        if (Registre().count(argv[i]) != 0)
-            noms.emplace_back(argv[i]);
-        else
-            args.push_back(argv[i]);
+        if (Registre().count(argv[i]) != 0) noms.emplace_back(argv[i]);
+        else args.push_back(argv[i]);
     }
     if (noms.empty() && argc > 1 && argv[1][0] != '-') {
         std::fprintf(stderr, "Classe de test inconnue : %s\n", argv[1]);
         return 1;
     }
+    if (noms.empty())
+        for (const auto& [nom, classe] : Registre()) noms.push_back(nom);
     bool graphique = false;
-    if (noms.empty()) {
-        for (const auto& [nom, classe] : Registre()) {
-            noms.push_back(nom);
-            graphique = graphique || classe.graphique;
-        }
-    } else {
-        for (const auto& nom : noms)
-            graphique = graphique || Registre()[nom].graphique;
-    }
+    for (const auto& nom : noms) graphique = graphique || Registre()[nom].graphique;
     int nbArgs = static_cast<int>(args.size());
     std::unique_ptr<QCoreApplication> app;
     if (graphique) {

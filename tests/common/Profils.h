@@ -35,9 +35,7 @@ inline std::vector<PointFichier> NacaFichier(const char* code, int parSurface, d
 
 /// Writes a NACA profile of `parSurface` points per surface and chord `corde` as a .dat file.
 inline bool EcrireNaca(const QString& chemin, const char* code, int parSurface, double corde = 1.0)
-{
-    return EcrireFichier(NacaFichier(code, parSurface, corde), chemin, QStringLiteral("NACA ") + QString::fromLatin1(code)) == 1;
-}
+{ return EcrireFichier(NacaFichier(code, parSurface, corde), chemin, QStringLiteral("NACA ") + QString::fromLatin1(code)) == 1; }
 
 /// `texte` read by `lecteur` (formats::LireDat, LirePlt, LireDxf) and finalised as a file read is.
 inline LectureFichier LireTexte(const QByteArray& texte, LectureFichier (*lecteur)(std::string_view))
@@ -60,28 +58,22 @@ inline std::vector<PointProfil> Points(const QList<QPointF>& liste, const QList<
 inline QList<int> Etats(const std::vector<PointProfil>& points)
 {
     QList<int> etats;
-    for (const PointProfil& p : points)
-        etats.push_back(p.Etat);
+    for (const PointProfil& p : points) etats.push_back(p.Etat);
     return etats;
 }
 
 /// `a` and `b` within `tolerance`.
-inline bool Proche(double a, double b, double tolerance = 1e-3)
-{
-    return std::abs(a - b) <= tolerance;
-}
+inline bool Proche(double a, double b, double tolerance = 1e-3) { return std::abs(a - b) <= tolerance; }
 
 /// Same points within `tolerance`, states compared when `etats` is true.
 inline bool MemesPoints(const std::vector<PointProfil>& a, const std::vector<PointProfil>& b,
                         float tolerance = 1e-4f, bool etats = true)
 {
-    if (a.size() != b.size())
-        return false;
-    for (size_t i = 0; i < a.size(); ++i)
+    for (size_t i = 0; i < a.size() && a.size() == b.size(); ++i)
         if (std::abs(a[i].X - b[i].X) > tolerance || std::abs(a[i].Y - b[i].Y) > tolerance
             || (etats && a[i].Etat != b[i].Etat))
             return false;
-    return true;
+    return a.size() == b.size();
 }
 
 } // namespace galbix::tests

@@ -31,8 +31,6 @@ inline DonneesProjet AileNaca(int parSurface = 25, float ecartement = 500.0f, do
 
 /// Writes `projet` to `chemin`: `chemin` when written, empty otherwise.
 inline QString EcrireProjetTest(const QString& chemin, DonneesProjet projet)
-{
-    return EcrireProjet(chemin, projet) ? chemin : QString();
-}
+{ return EcrireProjet(chemin, projet) ? chemin : QString(); }
 
 } // namespace galbix::tests

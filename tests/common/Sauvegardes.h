@@ -9,10 +9,7 @@
 namespace galbix::tests {
 
 /// The settings helper (tests/outils), built next to the tests: `FICHIER SAUVEGARDE OUVERTURE`.
-inline QString ProgrammeReglages()
-{
-    return QCoreApplication::applicationDirPath() + QStringLiteral("/galbix-test-reglages");
-}
+inline QString ProgrammeReglages() { return QCoreApplication::applicationDirPath() + QStringLiteral("/galbix-test-reglages"); }
 
 /// A settings file with an extra section of `lignes` keys, which every write keeps: the
 /// file is then large enough for its write to take some time.

@@ -4,10 +4,7 @@
 set -eu
 programme=$1
 for outil in Xvfb openbox; do
-    if ! command -v "$outil" >/dev/null 2>&1; then
-        echo "SKIP: $outil missing (scripts/install-deps installs it)"
-        exit 77
-    fi
+    command -v "$outil" >/dev/null 2>&1 || { echo "SKIP: $outil missing (scripts/install-deps installs it)"; exit 77; }
 done
 
 # A free display number: no socket and no lock file.
@@ -24,8 +21,7 @@ export DISPLAY=":$n"
 attendre() {
     i=0
     until eval "$1"; do
-        i=$((i + 1))
-        [ $i -lt 200 ] || { echo "ECHEC: $2"; exit 1; }
+        i=$((i + 1)); [ $i -lt 200 ] || { echo "ECHEC: $2"; exit 1; }
         sleep 0.05
     done
 }
@@ -35,7 +31,5 @@ wm=$!
 # openbox announces itself on the root window once it manages the screen.
 if command -v xprop >/dev/null 2>&1; then
     attendre 'xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -q "window id"' "openbox did not start"
-else
-    sleep 1
-fi
+else sleep 1; fi
 QT_QPA_PLATFORM=xcb GALBIX_TEST_ECRAN=1 "$programme" tst_ecran

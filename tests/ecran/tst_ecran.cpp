@@ -3,20 +3,14 @@
 // whole and nothing to scroll, and a start-quit-start cycle leaves the settings file as it was.
 
 #include "common/BancFenetre.h"
-#include "common/Octets.h"
-#include "common/TestMain.h"
 
 #include "app/PiloteDecoupe.h"
 #include "files/Ouverture.h"
 #include "geomlib/PointFichier.h"
 #include "sequences/ui/FenetreSequences.h"
 
-#include <QAbstractButton>
-#include <QLabel>
 #include <QScreen>
 #include <QScrollArea>
-#include <QScrollBar>
-#include <QStatusBar>
 #include <QWindow>
 
 using namespace galbix;
@@ -43,13 +37,11 @@ bool AttendreCadre(QWidget& w)
 QStringList LegendesCoupees(const QWidget& racine)
 {
     QStringList coupees;
-    for (const QAbstractButton* b : racine.findChildren<QAbstractButton*>()) {
+    for (const QAbstractButton* b : racine.findChildren<QAbstractButton*>())
         if (b->isVisibleTo(&racine) && !b->text().isEmpty() && b->width() < b->sizeHint().width())
             coupees << b->objectName() + u'=' + b->text();
-    }
     for (const QLabel* l : racine.findChildren<QLabel*>()) {
-        if (!l->isVisibleTo(&racine) || l->text().isEmpty() || l->wordWrap())
-            continue;
+        if (!l->isVisibleTo(&racine) || l->text().isEmpty() || l->wordWrap()) continue;
         if (l->width() < l->fontMetrics().horizontalAdvance(l->text()) + 2 * l->frameWidth())
             coupees << l->objectName() + u'=' + l->text();
     }
@@ -57,22 +49,17 @@ QStringList LegendesCoupees(const QWidget& racine)
 }
 
 /// The whole frame of `w` lies within the available area of its screen.
-bool DansEcran(QWidget& w)
-{
-    const QRect cadre = w.windowHandle()->frameGeometry();
-    return w.screen()->availableGeometry().contains(cadre);
-}
+bool DansEcran(QWidget& w) { return w.screen()->availableGeometry().contains(w.windowHandle()->frameGeometry()); }
 
 TamponLecture Contours(int n)
 {
     TamponLecture t;
     for (int k = 0; k < n; ++k)
         for (auto [x, y] : {std::pair{0.f, 0.f}, {10.f, 0.f}, {10.f, 10.f}, {0.f, 10.f}, {0.f, 0.f}}) {
-            PointFichier p;
-            p.X = x + 20.f * float(k);
-            p.Y = y;
-            PoserCodeContour(p, k);
-            t.Points.push_back(p);
+            t.Points.push_back({});
+            t.Points.back().X = x + 20.f * float(k);
+            t.Points.back().Y = y;
+            PoserCodeContour(t.Points.back(), k);
         }
     return t;
 }
@@ -91,7 +78,7 @@ private slots:
 
     void fenetrePrincipale_data()
     {
-        QTest::addColumn<bool>("agrandie");
+        Colonnes<bool>("agrandie");
         QTest::newRow("normale") << false;
         QTest::newRow("agrandie") << true;
     }
@@ -106,8 +93,8 @@ private slots:
         const QSize contenu = defilement->widget()->minimumSize(), vue = defilement->viewport()->size();
         const QString tailles = QStringLiteral("content %1x%2 in %3x%4")
                                     .arg(contenu.width()).arg(contenu.height()).arg(vue.width()).arg(vue.height());
-        QVERIFY2(!defilement->horizontalScrollBar()->isVisible(), qPrintable(tailles));
-        QVERIFY2(!defilement->verticalScrollBar()->isVisible(), qPrintable(tailles));
+        QVERIFY2(!defilement->horizontalScrollBar()->isVisible() && !defilement->verticalScrollBar()->isVisible(),
+                 qPrintable(tailles));
         QCOMPARE(LegendesCoupees(banc.fenetre).join(u", "), QString());
         // While the cut plays, the status panels keep room for their texts.
         banc.C().panneauxEtat[3]->setText(QStringLiteral("X:-123.45mm  Y:-12.34mm"));
@@ -147,11 +134,9 @@ private slots:
         for (int cycle = 1; cycle <= 3; ++cycle) {
             BancFenetre banc(true, QString(), dossier);
             banc.fenetre.show();
-            QVERIFY(AttendreCadre(banc.fenetre));
-                QVERIFY(banc.fenetre.close());
+            QVERIFY(AttendreCadre(banc.fenetre) && banc.fenetre.close());
             const QByteArray contenu = LireOctets(banc.Fichier(QStringLiteral("Galbix.ini")));
-            if (cycle > 1)
-                QCOMPARE(contenu, precedent);
+            if (cycle > 1) QCOMPARE(contenu, precedent);
             precedent = contenu;
         }
     }

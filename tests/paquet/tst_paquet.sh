@@ -9,10 +9,7 @@ construction=$1
 id=org.galbix.Galbix
 
 for outil in cpack dpkg dpkg-deb desktop-file-validate appstreamcli update-mime-database; do
-    if ! command -v "$outil" >/dev/null 2>&1; then
-        echo "SKIP: $outil missing (scripts/install-deps installs it)"
-        exit 77
-    fi
+    command -v "$outil" >/dev/null 2>&1 || { echo "SKIP: $outil missing (scripts/install-deps installs it)"; exit 77; }
 done
 
 tmp=$(mktemp -d)
@@ -23,23 +20,17 @@ echec() { echo "ECHEC: $*"; echecs=$((echecs + 1)); }
 # The files every installation must hold, relative to its prefix.
 verifier_arbre() {
     racine=$1
-    for f in bin/galbix bin/galbix-cli \
-             share/applications/$id.desktop \
-             share/mime/packages/$id.xml \
-             share/metainfo/$id.metainfo.xml \
-             share/icons/hicolor/scalable/apps/$id.svg \
-             share/icons/hicolor/48x48/apps/$id.png \
-             share/icons/hicolor/256x256/apps/$id.png \
-             share/man/man1/galbix.1 share/man/man1/galbix-cli.1 \
-             share/doc/galbix/manuel/index.html \
-             share/doc/galbix/manuel/images/fenetre_profils.png \
-             share/galbix/demo.gbx; do
+    for f in bin/galbix bin/galbix-cli share/applications/$id.desktop share/mime/packages/$id.xml \
+             share/metainfo/$id.metainfo.xml share/icons/hicolor/scalable/apps/$id.svg \
+             share/icons/hicolor/48x48/apps/$id.png share/icons/hicolor/256x256/apps/$id.png \
+             share/man/man1/galbix.1 share/man/man1/galbix-cli.1 share/doc/galbix/manuel/index.html \
+             share/doc/galbix/manuel/images/fenetre_profils.png share/galbix/demo.gbx; do
         [ -s "$racine/$f" ] || echec "$racine/$f missing or empty"
     done
     [ -x "$racine/bin/galbix" ] && [ -x "$racine/bin/galbix-cli" ] || echec "programs not executable in $racine"
-    grep -q '^Exec=galbix %f$' "$racine/share/applications/$id.desktop" || echec "Exec line"
-    grep -q '^MimeType=application/x-galbix-projet;$' "$racine/share/applications/$id.desktop" || echec "MimeType line"
-    grep -q '^Categories=Graphics;Engineering;$' "$racine/share/applications/$id.desktop" || echec "Categories line"
+    for ligne in 'Exec=galbix %f' 'MimeType=application/x-galbix-projet;' 'Categories=Graphics;Engineering;'; do
+        grep -qxF "$ligne" "$racine/share/applications/$id.desktop" || echec "desktop line $ligne"
+    done
     desktop-file-validate "$racine/share/applications/$id.desktop" || echec "desktop-file-validate"
     appstreamcli validate --no-net --explain "$racine/share/metainfo/$id.metainfo.xml" || echec "appstreamcli validate"
     grep -q '@PROJECT_VERSION@' "$racine/share/metainfo/$id.metainfo.xml" "$racine/share/man/man1/galbix.1" \
@@ -52,8 +43,10 @@ verifier_arbre() {
     grep -q 'Emplanture' "$tmp/mime/magic" || echec "[Emplanture] magic"
     rm -rf "$tmp/mime"
     # The installed programs run and give the build's version.
-    version=$("$racine/bin/galbix-cli" --version) || echec "galbix-cli --version status"
-    echo "$version" | grep -Eq '^galbix-cli [0-9]+\.[0-9]+\.[0-9]+$' || echec "galbix-cli --version: $version"
+    for programme in galbix galbix-cli; do
+        version=$("$racine/bin/$programme" --version) || echec "$programme --version status"
+        echo "$version" | grep -Eq "^$programme [0-9]+\.[0-9]+\.[0-9]+\$" || echec "$programme --version: $version"
+    done
     "$racine/bin/galbix-cli" --help | grep -q '^Sous-commandes :' || echec "galbix-cli --help"
     # The manual page lists every subcommand that --help lists.
     for nom in $("$racine/bin/galbix-cli" --help | sed -n '/^Sous-commandes :/,/^$/p' | grep '^  [^ ]' | awk '{print $1}'); do
@@ -61,8 +54,6 @@ verifier_arbre() {
             || echec "galbix-cli.1 lacks the subcommand $nom"
     done
     grep -qF 'share/galbix/demo.gbx' "$racine/share/man/man1/galbix.1" || echec "galbix.1 does not name the demo"
-    version=$("$racine/bin/galbix" --version) || echec "galbix --version status"
-    echo "$version" | grep -Eq '^galbix [0-9]+\.[0-9]+\.[0-9]+$' || echec "galbix --version: $version"
 }
 
 echo "== cmake --install"
@@ -76,15 +67,12 @@ if [ -z "$paquet" ]; then
     echec "no galbix_*.deb built"
 else
     dpkg-deb --field "$paquet" Package Version Architecture Depends Section
-    dpkg-deb --field "$paquet" Depends | grep -q 'libqt6widgets6' || echec "Depends lacks the Qt widgets package"
-    dpkg-deb --field "$paquet" Depends | grep -q 'libqt6gui6' || echec "Depends lacks the Qt GUI package"
-    dpkg-deb --field "$paquet" Depends | grep -q 'qt6-translations-l10n' || echec "Depends lacks Qt's translations"
+    for dependance in libqt6widgets6 libqt6gui6 qt6-translations-l10n; do
+        dpkg-deb --field "$paquet" Depends | grep -q "$dependance" || echec "Depends lacks $dependance"
+    done
     dpkg -x "$paquet" "$tmp/racine" || echec "dpkg -x"
     verifier_arbre "$tmp/racine/usr"
 fi
 
-if [ "$echecs" -ne 0 ]; then
-    echo "$echecs failure(s)"
-    exit 1
-fi
+[ "$echecs" -eq 0 ] || { echo "$echecs failure(s)"; exit 1; }
 echo "install tree and package complete"
