@@ -4,6 +4,7 @@
 // formatting never depends on the machine.
 
 #include "model/TexteTraduit.h"
+#include "model/Types.h"
 
 #include <QTest>
 
@@ -25,6 +26,9 @@ using LanceurClasse = int (*)(int argc, char** argv);
 bool InscrireClasse(const char* fichier, LanceurClasse lanceur, bool graphique);
 
 } // namespace galbix::tests
+
+// Point lists as table columns, declared once for every test file of a program.
+Q_DECLARE_METATYPE(std::vector<galbix::PointProfil>)
 
 #define GALBIX_INSCRIRE_TEST(TestClass, graphique)                                       \
     namespace {                                                                         \

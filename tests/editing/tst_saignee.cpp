@@ -13,14 +13,14 @@ using namespace galbix;
 
 namespace {
 
-std::vector<PointProfil> Points(std::initializer_list<std::pair<float, float>> xy) {
+std::vector<PointProfil> PointsSaignee(std::initializer_list<std::pair<float, float>> xy) {
     std::vector<PointProfil> points;
     for (auto [x, y] : xy)
         points.push_back({x, y, int16_t(points.size() % 3 == 0 ? EtatSynchro : 0)});
     return points;
 }
 
-const std::vector<PointProfil> CarreE = Points({{0, 0}, {20, 0}, {20, 20}, {0, 20}, {0, 0}});
+const std::vector<PointProfil> CarreE = PointsSaignee({{0, 0}, {20, 0}, {20, 20}, {0, 20}, {0, 0}});
 
 } // namespace
 
@@ -30,16 +30,16 @@ private slots:
     void saignee_data() {
         tests::Colonnes<std::vector<PointProfil>, std::vector<PointProfil>>("points", "attendu");
         QTest::newRow("carré anti-horaire")
-            << CarreE << Points({{-0.6f, -0.6f}, {20.6f, -0.6f}, {20.6f, 20.6f}, {-0.6f, 20.6f}, {-0.6f, -0.6f}});
-        QTest::newRow("carré horaire") << Points({{0, 0}, {0, 20}, {20, 20}, {20, 0}, {0, 0}})
-            << Points({{-0.6f, -0.6f}, {-0.6f, 20.6f}, {20.6f, 20.6f}, {20.6f, -0.6f}, {-0.6f, -0.6f}});
+            << CarreE << PointsSaignee({{-0.6f, -0.6f}, {20.6f, -0.6f}, {20.6f, 20.6f}, {-0.6f, 20.6f}, {-0.6f, -0.6f}});
+        QTest::newRow("carré horaire") << PointsSaignee({{0, 0}, {0, 20}, {20, 20}, {20, 0}, {0, 0}})
+            << PointsSaignee({{-0.6f, -0.6f}, {-0.6f, 20.6f}, {20.6f, 20.6f}, {20.6f, -0.6f}, {-0.6f, -0.6f}});
         // A point repeated (and one a hair away) follows its neighbour; the count is kept.
         QTest::newRow("points confondus")
-            << Points({{0, 0}, {20, 0}, {20, 0}, {20.001f, 0.002f}, {20, 20}, {0, 20}, {0, 0}})
-            << Points({{-0.6f, -0.6f}, {20.6f, -0.6f}, {20.6f, -0.6f}, {20.6f, -0.6f}, {20.6f, 20.6f}, {-0.6f, 20.6f},
+            << PointsSaignee({{0, 0}, {20, 0}, {20, 0}, {20.001f, 0.002f}, {20, 20}, {0, 20}, {0, 0}})
+            << PointsSaignee({{-0.6f, -0.6f}, {20.6f, -0.6f}, {20.6f, -0.6f}, {20.6f, -0.6f}, {20.6f, 20.6f}, {-0.6f, 20.6f},
                        {-0.6f, -0.6f}});
-        QTest::newRow("ligne ouverte vers +X") << Points({{0, 5}, {10, 5}}) << Points({{0, 5.6f}, {10, 5.6f}});
-        QTest::newRow("un seul point distinct") << Points({{3, 3}, {3.001f, 3}}) << Points({{3, 3}, {3.001f, 3}});
+        QTest::newRow("ligne ouverte vers +X") << PointsSaignee({{0, 5}, {10, 5}}) << PointsSaignee({{0, 5.6f}, {10, 5.6f}});
+        QTest::newRow("un seul point distinct") << PointsSaignee({{3, 3}, {3.001f, 3}}) << PointsSaignee({{3, 3}, {3.001f, 3}});
     }
     void saignee() {
         QFETCH(std::vector<PointProfil>, points); QFETCH(std::vector<PointProfil>, attendu);
@@ -52,7 +52,7 @@ private slots:
     }
     // Both sides of a pair move, the model's copy is left as it was, the metrics follow.
     void copie() {
-        CoupleProfils p{.PointsE = CarreE, .PointsS = Points({{0, 0}, {0, 10}, {10, 10}, {10, 0}, {0, 0}})};
+        CoupleProfils p{.PointsE = CarreE, .PointsS = PointsSaignee({{0, 0}, {0, 10}, {10, 10}, {10, 0}, {0, 0}})};
         p.EcartementZ = 300.0f;
         CalculerExtremes(p);
         const CoupleProfils avant = p;

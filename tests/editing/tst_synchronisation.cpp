@@ -11,7 +11,6 @@
 
 using namespace galbix;
 using Liste = std::vector<PointProfil>;
-Q_DECLARE_METATYPE(Liste)
 Q_DECLARE_METATYPE(IssueSynchro)
 
 namespace {
