@@ -19,8 +19,7 @@ using galbix::tests::ResultatCli;
 namespace {
 
 // The subcommands as the tool's own help lists them, so that every entry of its table is covered.
-QStringList SousCommandes()
-{
+QStringList SousCommandes() {
     const QString texte = QString::fromLocal8Bit(LancerCli({QStringLiteral("--help")}).sortie);
     const qsizetype debut = texte.indexOf(QStringLiteral("Sous-commandes :\n"));
     const qsizetype fin = texte.indexOf(QStringLiteral("\nOptions :"));
@@ -34,8 +33,7 @@ QStringList SousCommandes()
 bool UneLigne(const QByteArray& texte) { return texte.endsWith('\n') && texte.count('\n') == 1; }
 
 // The value at `chemin` ("contours.1.xmax") of a JSON object, as text; "null" for null.
-QString Valeur(const QJsonObject& o, const QString& chemin)
-{
+QString Valeur(const QJsonObject& o, const QString& chemin) {
     QJsonValue v = o;
     for (const QString& cle : chemin.split(u'.'))
         v = v.isArray() ? v.toArray().at(cle.toInt()) : v.toObject().value(cle);
@@ -51,8 +49,7 @@ class TestCli : public QObject {
     QTemporaryDir m_entrees; // the inputs of every case ("%e")
 
 private slots:
-    void initTestCase()
-    {
+    void initTestCase() {
         const auto fichier = [this](const char* nom, const QByteArray& texte) {
             QVERIFY(tests::EcrireOctets(m_entrees.filePath(QLatin1String(nom)), texte));
         };
@@ -84,8 +81,7 @@ private slots:
         projet("rangee.gbx", tests::ProjetDe(rangee, rangee));
     }
 
-    void aideEtVersion_data()
-    {
+    void aideEtVersion_data() {
         // sortie: pattern of stdout
         tests::Colonnes<QString, QString>("option", "sortie");
         for (const char* aide : {"--help", "-h"})
@@ -93,8 +89,7 @@ private slots:
         for (const char* version : {"--version", "-v"})
             QTest::newRow(version) << version << "^galbix-cli \\d+\\.\\d+\\.\\d+\\n$";
     }
-    void aideEtVersion()
-    {
+    void aideEtVersion() {
         QFETCH(QString, option);
         QFETCH(QString, sortie);
         QTemporaryDir dossier;
@@ -105,8 +100,7 @@ private slots:
         QVERIFY(QDir(dossier.path()).isEmpty());
     }
 
-    void sousCommande_data()
-    {
+    void sousCommande_data() {
         QTest::addColumn<QString>("nom");
         const QStringList noms = SousCommandes();
         QVERIFY2(noms.size() >= 9, "the help lists every subcommand");
@@ -115,8 +109,7 @@ private slots:
     }
     // Each subcommand: --help answers on stdout without running it; an unknown option is
     // refused before it runs.
-    void sousCommande()
-    {
+    void sousCommande() {
         QFETCH(QString, nom);
         QTemporaryDir dossier;
         for (const QString& aide : {QStringLiteral("--help"), QStringLiteral("-h")}) {
@@ -136,8 +129,7 @@ private slots:
     }
 
     // The JSON of `info` on a file: the file given, or the one the command wrote ("%d/p.dat").
-    void json_data()
-    {
+    void json_data() {
         // args: "%d": a scratch folder, "%e": the inputs; controles: key path "=" value
         tests::Colonnes<QStringList, QStringList>("args", "controles");
         QTest::newRow("info .dat") << QStringList{"info", "%e/aile.dat"}
@@ -160,8 +152,7 @@ private slots:
         QTest::newRow("modified code, prefixed") << QStringList{"naca", "NACA 0012-64", "%d/p.dat"}
                                                  << QStringList{"en_tete=Corde: 100.000 NACA 0012-64"};
     }
-    void json()
-    {
+    void json() {
         QFETCH(QStringList, args);
         QFETCH(QStringList, controles);
         QTemporaryDir dossier;
@@ -175,16 +166,14 @@ private slots:
             QCOMPARE(c.section(u'=', 0, 0) + u'=' + Valeur(r.Json(), c.section(u'=', 0, 0)), c);
     }
 
-    void nacaPuisConversions_data()
-    {
+    void nacaPuisConversions_data() {
         tests::Colonnes<QString, int>("code", "parSurface");
         QTest::newRow("symmetric") << "0012" << 41;
         QTest::newRow("cambered") << "2412" << 61;
     }
     // The .dat holds a unit chord; converting to .dxf and back keeps the points and the header,
     // unless a new one is given.
-    void nacaPuisConversions()
-    {
+    void nacaPuisConversions() {
         QFETCH(QString, code);
         QFETCH(int, parSurface);
         QTemporaryDir dossier;
@@ -203,8 +192,7 @@ private slots:
         QCOMPARE(LancerCli({"info", dat}).Json().value("en_tete").toString(), QStringLiteral("Autre titre"));
     }
 
-    void refus_data()
-    {
+    void refus_data() {
         // commande: split at spaces; "%e": the inputs, "%s": an empty scratch folder; message: part of stderr
         tests::Colonnes<QString, int, QString, bool>("commande", "statut", "message", "uneLigne");
         const auto cas = [](const char* nom, const QString& commande, int statut, const QString& message = QString(),
@@ -288,8 +276,7 @@ private slots:
         editer("unknown variant", "dupliquer 2 10", 1, "dupliquer 0|1", false);
         cas("editer, missing project", "editer %e/absent.gbx %s/x.gbx supprimer", 2);
     }
-    void refus()
-    {
+    void refus() {
         QFETCH(QString, commande);
         QFETCH(int, statut);
         QFETCH(QString, message);

@@ -17,8 +17,7 @@ using galbix::tests::Points;
 
 namespace {
 
-QList<QPointF> Rangee(int n)
-{
+QList<QPointF> Rangee(int n) {
     QList<QPointF> p;
     for (int i = 1; i <= n; ++i)
         p << QPointF(i, 0);
@@ -26,8 +25,7 @@ QList<QPointF> Rangee(int n)
 }
 
 // "x y etat" of every point of one side of a project, joined by "|".
-QString Cote(const QJsonObject& info, const char* cle)
-{
+QString Cote(const QJsonObject& info, const char* cle) {
     QStringList t;
     for (const QJsonValue& v : info.value(QLatin1String(cle)).toArray()) {
         const QJsonArray p = v.toArray();
@@ -36,8 +34,7 @@ QString Cote(const QJsonObject& info, const char* cle)
     return t.join(u'|');
 }
 
-const cli::VerbeEditer& Verbe(const QString& nom)
-{
+const cli::VerbeEditer& Verbe(const QString& nom) {
     for (const cli::VerbeEditer& v : cli::VerbesConstruction())
         if (nom == QLatin1String(v.nom))
             return v;
@@ -53,8 +50,7 @@ class TestCliEditer : public QObject {
     QTemporaryDir m_dossier;
 
 private slots:
-    void sequences_data()
-    {
+    void sequences_data() {
         tests::Colonnes<QList<QPointF>, QString, QString, int>("e", "verbes", "attenduE", "nbS");
         const QList<QPointF> abcda = {{0, 0}, {1, 0}, {1, 1}, {0, 1}, {0, 0}};
         QTest::newRow("renuméroter un contour fermé depuis C")
@@ -82,8 +78,7 @@ private slots:
                                       << "0 0 0|1 0 0|0 0 1|10 0 1|5 -5 1|5 0 0|5 5 1|6 0 0|7 3 0" << 8;
         QTest::newRow("décaler puis nettoyer") << Huit << "selectionner E 1-7 decaler 1 nettoyer total" << "" << -1;
     }
-    void sequences()
-    {
+    void sequences() {
         QFETCH(QList<QPointF>, e);
         QFETCH(QString, verbes);
         QFETCH(int, nbS);
@@ -103,8 +98,7 @@ private slots:
     }
 
     // The notices of the intersection go to stderr; the command goes on and the file is written.
-    void avisIntersection()
-    {
+    void avisIntersection() {
         const QList<QPointF> e = {{0, 0}, {2, 0}, {1, 1}, {1, 0}, {5, 5}};
         const QString entree = tests::EcrireProjetTest(m_dossier.filePath("bout.gbx"), tests::ProjetDe(Points(e), Points(e)));
         const auto r = LancerCli({QStringLiteral("editer"), entree, m_dossier.filePath(QStringLiteral("bout-sortie.gbx")),
@@ -117,8 +111,7 @@ private slots:
     }
 
     // Each construction verb on a session of 8 root points, the tip a copy of the first ones.
-    void verbes_data()
-    {
+    void verbes_data() {
         // selectionE: 1-based; refus: expected refusal title, or empty; usage: a usage error is expected; nbE: root
         // count afterwards (-1: not checked)
         tests::Colonnes<QString, QStringList, QList<int>, int, QString, bool, int>(
@@ -137,8 +130,7 @@ private slots:
                                        << false << 8;
         QTest::newRow("lisser") << "lisser" << QStringList{} << QList<int>{3, 4, 5} << 8 << "" << false << 8;
     }
-    void verbes()
-    {
+    void verbes() {
         QFETCH(QString, verbe);
         QFETCH(QStringList, arguments);
         QFETCH(QList<int>, selectionE);

@@ -25,14 +25,12 @@ using galbix::tests::LireOctets;
 
 namespace {
 
-QJsonObject Info(const QString& projet)
-{
+QJsonObject Info(const QString& projet) {
     return LancerCli({QStringLiteral("projet-info"), projet}).Json();
 }
 
 // Smallest and largest X of one side's [X, Y, Etat] array.
-std::pair<double, double> EtendueX(const QJsonArray& points)
-{
+std::pair<double, double> EtendueX(const QJsonArray& points) {
     double mini = 1e30, maxi = -1e30;
     for (const QJsonValue& p : points) {
         mini = std::min(mini, p.toArray()[0].toDouble());
@@ -42,8 +40,7 @@ std::pair<double, double> EtendueX(const QJsonArray& points)
 }
 
 // Two squares of 20 and 10 mm, 300 mm apart.
-QString Carres(const QTemporaryDir& dossier)
-{
+QString Carres(const QTemporaryDir& dossier) {
     const auto carre = [](float c) { return std::vector<PointProfil>{{0, 0, 0}, {c, 0, 0}, {c, c, 0}, {0, c, 0}, {0, 0, 0}}; };
     return tests::EcrireProjetTest(dossier.filePath(QStringLiteral("carres.gbx")), tests::ProjetDe(carre(20), carre(10), 300.0f));
 }
@@ -65,8 +62,7 @@ class TestCliProjet : public QObject {
 
 private slots:
     // The demo wing: two NACA sections of different chords, placed, synchronised, commented.
-    void demo()
-    {
+    void demo() {
         const QString chemin = m_dossier.filePath(QStringLiteral("demo.gbx"));
         QCOMPARE(LancerCli({QStringLiteral("demo"), chemin}).statut, 0);
         // The demo bundled with the sources is what the generator writes today.
@@ -97,8 +93,7 @@ private slots:
     }
 
     // exporter writes the pair, importer reads it back into a project at the root's origin.
-    void exporterPuisImporter()
-    {
+    void exporterPuisImporter() {
         const QString demo = m_dossier.filePath(QStringLiteral("source.gbx"));
         const QString dossier = m_dossier.filePath(QStringLiteral("echange"));
         QVERIFY(QDir().mkpath(dossier));
@@ -119,14 +114,12 @@ private slots:
             QVERIFY(qAbs(s1[i].toArray()[0].toDouble() - (s0[i].toArray()[0].toDouble() - x0)) < 1e-3);
     }
 
-    void parcours_data()
-    {
+    void parcours_data() {
         tests::Colonnes<QStringList, double>("options", "duree");
         QTest::newRow("vitesse par défaut") << QStringList{} << 80.0 / 3.0;
         QTest::newRow("4 mm/s") << QStringList{QStringLiteral("--vitesse"), QStringLiteral("4")} << 20.0;
     }
-    void parcours()
-    {
+    void parcours() {
         QFETCH(QStringList, options);
         QFETCH(double, duree);
         const auto r = LancerCli(QStringList{QStringLiteral("parcours"), Carres(m_dossier)} + options);
@@ -140,8 +133,7 @@ private slots:
         QCOMPARE(o.value("segments_a_verifier").toArray().size(), 0);
     }
 
-    void gcode_data()
-    {
+    void gcode_data() {
         tests::Colonnes<QStringList, MachineDecoupe, QByteArray>("options", "machine", "mode");
         MachineDecoupe m;
         m.EntreChariots = 1000.0;
@@ -167,8 +159,7 @@ private slots:
         QTest::newRow("vitesse et entrée") << QStringList{"--vitesse=2", "--entree", "5"} << lente << QByteArray("\nG93\n");
     }
     // The program written and its report are those computed here for the same machine.
-    void gcode()
-    {
+    void gcode() {
         QFETCH(QStringList, options);
         QFETCH(MachineDecoupe, machine);
         QFETCH(QByteArray, mode);
@@ -205,8 +196,7 @@ private slots:
     }
 
     // The profile and the report of the save command, for the same wing and distance.
-    void intermediaire()
-    {
+    void intermediaire() {
         DonneesProjet projet = tests::AileNaca(30, 600.0f, 45, 12);
         projet.NomFichier[CoteE] = QStringLiteral("naca2412.dat");
         projet.NomFichier[CoteS] = QStringLiteral("naca0012.dat");
@@ -227,8 +217,7 @@ private slots:
 
     // The saved project holds the wing as the commands placed it, its names, its comment and
     // the side view.
-    void importerKf()
-    {
+    void importerKf() {
         const QString source = m_dossier.filePath(QStringLiteral("projet.kf"));
         QVERIFY(tests::EcrireOctets(source, ProjetKf));
         const QString sortie = m_dossier.filePath(QStringLiteral("importe.gbx"));

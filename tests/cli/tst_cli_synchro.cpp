@@ -21,8 +21,7 @@ using galbix::tests::EcrireOctets;
 Resultat Lancer(const QStringList& args) { return galbix::tests::LancerCli(args); }
 
 // A 10 mm square drawn with a point every 0.25 mm (40 plotter units per mm).
-QByteArray PltCarre()
-{
+QByteArray PltCarre() {
     QByteArray texte = "IN;SP1;PU0,0;PD";
     const int coins[5][2] = {{0, 0}, {400, 0}, {400, 400}, {0, 400}, {0, 0}};
     for (int c = 0; c < 4; ++c)
@@ -36,8 +35,7 @@ QByteArray PltCarre()
 
 QJsonArray Point(double x, double y, int etat) { return QJsonArray{x, y, etat}; }
 
-galbix::tests::ContourDxf Carre(double x, double y, double c)
-{
+galbix::tests::ContourDxf Carre(double x, double y, double c) {
     return {{x, y}, {x + c, y}, {x + c, y + c}, {x, y + c}, {x, y}};
 }
 
@@ -48,8 +46,7 @@ class TestCliSynchro : public QObject {
 private slots:
     // The .dat root is scaled to a chord of 100, the drawn tip is thinned to its corners: two
     // squares traversed the same way synchronise without any new point.
-    void carresDatEtPlt()
-    {
+    void carresDatEtPlt() {
         QTemporaryDir dossier;
         const QString racine = dossier.filePath(QStringLiteral("carre.dat"));
         const QString saumon = dossier.filePath(QStringLiteral("carre.plt"));
@@ -66,8 +63,7 @@ private slots:
 
     // Two profiles of different densities: equal counts, ends marked, both files written with
     // the headers of the save command and read back with the synchronised count.
-    void nacaEcrits()
-    {
+    void nacaEcrits() {
         QTemporaryDir dossier;
         const QString racine = dossier.filePath(QStringLiteral("r.dat"));
         const QString saumon = dossier.filePath(QStringLiteral("s.dat"));
@@ -107,16 +103,14 @@ private slots:
     // "3,1r,2": square 3 (4 wide at (-30, 5)) stays; square 1 reversed starts at (0, 0), goes
     // left of it by a tenth of its width and up to the level of square 3's end (y 5):
     // x -41..-31; square 2 starts at (100, 50) and follows square 1's end (-41, 5): x -63..-43.
-    void assembler_data()
-    {
+    void assembler_data() {
         galbix::tests::Colonnes<QString, QList<int>, QList<double>, QList<double>>("ordre", "numeros", "xmins", "ymins");
         QTest::newRow("3,1r,2") << "3,1r,2" << QList<int>{3, 1, 2} << QList<double>{-30, -41, -63} << QList<double>{5, 5, 5};
         QTest::newRow("1,2") << "1,2" << QList<int>{1, 2} << QList<double>{0, -22} << QList<double>{0, 0};
         QTest::newRow("un seul") << "2" << QList<int>{2} << QList<double>{100} << QList<double>{50};
     }
 
-    void assembler()
-    {
+    void assembler() {
         QFETCH(QString, ordre);
         QFETCH(QList<int>, numeros);
         QFETCH(QList<double>, xmins);

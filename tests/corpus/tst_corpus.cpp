@@ -32,8 +32,7 @@ private slots:
     void contenu();
 };
 
-void TestCorpus::lecture_data()
-{
+void TestCorpus::lecture_data() {
     QTest::addColumn<QString>("relatif");
     const QDir racine(DossierCorpus());
     if (!racine.exists())
@@ -47,8 +46,7 @@ void TestCorpus::lecture_data()
     }
 }
 
-void TestCorpus::lecture()
-{
+void TestCorpus::lecture() {
     if (!QDir(DossierCorpus()).exists())
         QSKIP("no corpus folder beside the checkout");
     QFETCH(QString, relatif);
@@ -64,8 +62,7 @@ void TestCorpus::lecture()
     QVERIFY(lecture.Xmin <= lecture.Xmax && lecture.Ymin <= lecture.Ymax);
 }
 
-void TestCorpus::contenu_data()
-{
+void TestCorpus::contenu_data() {
     QTest::addColumn<QString>("relatif");
     QTest::addColumn<int>("points");   // exact count, -1 when not checked
     QTest::addColumn<int>("contours"); // -1 when not checked
@@ -88,8 +85,7 @@ void TestCorpus::contenu_data()
     QTest::newRow("KiCad rectangle") << "plt/laser-Edge_Cuts.plt" << 5 << 1 << -1.0 << 0.0;
 }
 
-void TestCorpus::contenu()
-{
+void TestCorpus::contenu() {
     if (!QDir(DossierCorpus()).exists())
         QSKIP("no corpus folder beside the checkout");
     QFETCH(QString, relatif);

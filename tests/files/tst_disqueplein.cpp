@@ -43,8 +43,7 @@ ls -A "$D" > "$S/liste"
 exit $statut
 )";
 
-bool EcrireProjetNaca(const QString& chemin, int parSurface)
-{
+bool EcrireProjetNaca(const QString& chemin, int parSurface) {
     DonneesProjet projet;
     projet.Profils.PointsE = tests::Naca("2412", parSurface, 220.0);
     projet.Profils.PointsS = tests::Naca("0012", parSurface, 160.0);
@@ -58,8 +57,7 @@ bool EcrireProjetNaca(const QString& chemin, int parSurface)
 class TestDisquePlein : public QObject {
     Q_OBJECT
 private slots:
-    void initTestCase()
-    {
+    void initTestCase() {
         if (::geteuid() != 0)
             QSKIP("mounting a small file system needs root");
         if (QStandardPaths::findExecutable(QStringLiteral("unshare")).isEmpty())
@@ -78,8 +76,7 @@ private slots:
         QVERIFY(EcrireProjetNaca(m_sources + QStringLiteral("/grand.gbx"), 3000));
         QCOMPARE(LancerCli({"exporter", m_sources + QStringLiteral("/grand.gbx"), "--dossier", m_sources}).statut, 0);
     }
-    void sauvegarde_data()
-    {
+    void sauvegarde_data() {
         QTest::addColumn<QStringList>("commande"); // "cli" or "reglages", then the arguments; D is the small disk
         tests::Colonnes<QStringList, bool, QString>("cibles", "plein", "taille");
         const QString src = QStringLiteral("SRC");
@@ -106,8 +103,7 @@ private slots:
         QTest::newRow("réglages sans la place") << QStringList{"reglages", "D/Galbix.ini", "C:\\œ", "C:\\€"}
                                                 << QStringList{"Galbix.ini"} << false << "256k";
     }
-    void sauvegarde()
-    {
+    void sauvegarde() {
         QFETCH(QStringList, commande);
         QFETCH(QStringList, cibles);
         QFETCH(bool, plein);

@@ -21,15 +21,13 @@ using galbix::tests::LireOctets;
 
 namespace {
 
-QByteArray PremiereLigne(const QString& chemin)
-{
+QByteArray PremiereLigne(const QString& chemin) {
     QFile f(chemin);
     return f.open(QIODevice::ReadOnly) ? f.readLine().trimmed() : QByteArray();
 }
 
 // Root NACA 2412 of chord 220 away from the origin; tip NACA 0012 placed against it.
-CoupleProfils Aile(float corde, float fleche, float diedre, int nS)
-{
+CoupleProfils Aile(float corde, float fleche, float diedre, int nS) {
     CoupleProfils c;
     c.PointsE = Naca("2412", 30, 220.0f, 37.25f, -5.5f);
     c.PointsS = Naca("0012", nS, corde, 37.25f + fleche, -5.5f + diedre);
@@ -43,8 +41,7 @@ CoupleProfils Aile(float corde, float fleche, float diedre, int nS)
 class TestEchange : public QObject {
     Q_OBJECT
 private slots:
-    void decoupage_data()
-    {
+    void decoupage_data() {
         tests::Colonnes<QString, int>("enTete", "cote");
         QTest::addColumn<QList<float>>("champs"); // chord, sweep, height, spacing; empty: cannot be split
         using L = QList<float>;
@@ -54,8 +51,7 @@ private slots:
         QTest::newRow("root without ';' after its chord") << "E;200.000" << 0 << L{};
         QTest::newRow("';' within the first two characters") << ";;5" << 0 << L{};
     }
-    void decoupage()
-    {
+    void decoupage() {
         QFETCH(QString, enTete);
         QFETCH(int, cote);
         QFETCH(QList<float>, champs);
@@ -64,8 +60,7 @@ private slots:
         if (lu)
             QCOMPARE((QList<float>{lu->Corde, lu->Fleche, lu->DiedreMm, lu->Ecartement}), champs);
     }
-    void exemplesImport_data()
-    {
+    void exemplesImport_data() {
         QTest::addColumn<QByteArray>("fichierE");
         QTest::addColumn<QList<float>>("attendus"); // X, Y of both root points, then of both tip points
         QTest::newRow("root scaled by its chord, tip placed")
@@ -74,8 +69,7 @@ private slots:
         QTest::newRow("root header starting with S;") << QByteArray("  S;50;\n0.5 0.5\n0 0\n")
                                                       << QList<float>{25, 25, 0, 0, 162, 3, 12, 6};
     }
-    void exemplesImport()
-    {
+    void exemplesImport() {
         QFETCH(QByteArray, fichierE);
         QFETCH(QList<float>, attendus);
         const QString dossier = Dossier(QStringLiteral("exemples"));
@@ -93,8 +87,7 @@ private slots:
         QCOMPARE(c.EcartementZ, 600.0f);
         QCOMPARE((QList<float>{r.EnTeteS.Fleche, r.EnTeteS.DiedreMm}), (QList<float>{12.0f, 3.0f}));
     }
-    void importRefuse_data()
-    {
+    void importRefuse_data() {
         QTest::addColumn<QByteArray>("fichierE"); // null: no file
         tests::Colonnes<QByteArray, int>("fichierS", "issue");
         QTest::addColumn<QString>("nomCite"); // file named in the message
@@ -111,8 +104,7 @@ private slots:
                                                       << "TempS.dat";
     }
     // A refused import leaves the model as it was.
-    void importRefuse()
-    {
+    void importRefuse() {
         QFETCH(QByteArray, fichierE);
         QFETCH(QByteArray, fichierS);
         QFETCH(QString, nomCite);
@@ -130,15 +122,13 @@ private slots:
         if (!nomCite.isEmpty())
             QVERIFY2(r.Message.contains(QDir::toNativeSeparators(QDir(dossier).filePath(nomCite))), qPrintable(r.Message));
     }
-    void exportPuisImport_data()
-    {
+    void exportPuisImport_data() {
         tests::Colonnes<float, float, float, int>("corde", "fleche", "diedre", "nS");
         QTest::newRow("tip ahead and below") << 180.0f << -25.5f << -7.25f << 30;
         QTest::newRow("unequal counts") << 100.0f << 3.0f << 0.0f << 17;
     }
     // An exported wing imports back moved so that the root's smallest X and Y are 0.
-    void exportPuisImport()
-    {
+    void exportPuisImport() {
         QFETCH(float, corde);
         QFETCH(float, fleche);
         QFETCH(float, diedre);
@@ -165,8 +155,7 @@ private slots:
     }
 
 private:
-    QString Dossier(const QString& nom)
-    {
+    QString Dossier(const QString& nom) {
         const QString d = m_dossier.filePath(nom);
         QDir().mkpath(d);
         return d;

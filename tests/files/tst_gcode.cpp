@@ -35,8 +35,7 @@ namespace {
 constexpr double ToleranceProfil = 1e-3;  // mm, on each coordinate of each face
 constexpr double ToleranceDuree = 1e-6;   // relative
 
-CoupleProfils Demo()
-{
+CoupleProfils Demo() {
     DonneesProjet projet;
     LireProjet(tests::DossierSources() + QStringLiteral("/data/demo/demo.gbx"), projet);
     return projet.Profils;
@@ -44,8 +43,7 @@ CoupleProfils Demo()
 
 // A tapered panel: NACA 2412 root of 200 mm, NACA 0012 tip of 120 mm placed 60 mm back and
 // 25 mm up, 450 mm apart; both computed with the same number of points, so already paired.
-CoupleProfils PanneauFlecheDiedre()
-{
+CoupleProfils PanneauFlecheDiedre() {
     CoupleProfils p;
     p.PointsE = Naca("2412", 50, 200.0);
     p.PointsS = Naca("0012", 50, 120.0);
@@ -60,8 +58,7 @@ CoupleProfils PanneauFlecheDiedre()
 const std::vector<PointProfil> CarreE = Points({{0, 0}, {20, 0}, {20, 20}, {0, 20}, {0, 0}});
 const std::vector<PointProfil> CarreS = Points({{0, 0}, {10, 0}, {10, 10}, {0, 10}, {0, 0}});
 
-CoupleProfils Carres(float ecartement = 100.0f)
-{
+CoupleProfils Carres(float ecartement = 100.0f) {
     CoupleProfils p;
     p.PointsE = CarreE;
     p.PointsS = CarreS;
@@ -70,8 +67,7 @@ CoupleProfils Carres(float ecartement = 100.0f)
     return p;
 }
 
-InfosProgramme Infos()
-{
+InfosProgramme Infos() {
     return {QStringLiteral("Galbix test"), QStringLiteral("essai (é)"), QDateTime(QDate(2024, 5, 1), QTime(12, 0))};
 }
 
@@ -80,32 +76,27 @@ struct Faces {
     double xe, ye, xs, ys;
 };
 
-Faces FacesDuFil(const MouvementLu& m, const MachineDecoupe& machine, double zE, double zS)
-{
+Faces FacesDuFil(const MouvementLu& m, const MachineDecoupe& machine, double zE, double zS) {
     const double L = machine.EntreChariots;
     const auto sur = [&](double z, int h) { return m.Axes[size_t(h)] + (m.Axes[size_t(h + 2)] - m.Axes[size_t(h)]) * z / L; };
     return {sur(zE, 0), sur(zE, 1), sur(zS, 0), sur(zS, 1)};
 }
 
-bool Proches(const Faces& a, const Faces& b)
-{
+bool Proches(const Faces& a, const Faces& b) {
     return std::fabs(a.xe - b.xe) <= ToleranceProfil && std::fabs(a.ye - b.ye) <= ToleranceProfil &&
            std::fabs(a.xs - b.xs) <= ToleranceProfil && std::fabs(a.ys - b.ys) <= ToleranceProfil;
 }
 
-Faces Paire(const CoupleProfils& p, size_t k)
-{
+Faces Paire(const CoupleProfils& p, size_t k) {
     return {p.PointsE[k].X, p.PointsE[k].Y, p.PointsS[k].X, p.PointsS[k].Y};
 }
 
-double Duree(const Faces& a, const Faces& b, double vitesse)
-{
+double Duree(const Faces& a, const Faces& b, double vitesse) {
     return std::max(std::hypot(b.xe - a.xe, b.ye - a.ye), std::hypot(b.xs - a.xs, b.ys - a.ys)) / vitesse;
 }
 
 // The duration the controller gives a move: 1/F minutes (G93), or its four-axis length at F mm/min (G94).
-double DureeLue(const MouvementLu& m, const MouvementLu& avant, ModeAvance avance)
-{
+double DureeLue(const MouvementLu& m, const MouvementLu& avant, ModeAvance avance) {
     if (avance == ModeAvance::TempsInverse)
         return 60.0 / m.F;
     double carre = 0.0;
@@ -116,8 +107,7 @@ double DureeLue(const MouvementLu& m, const MouvementLu& avant, ModeAvance avanc
 
 // The safe point computed from its definition: `entree` before the first pair along each
 // side's first segment.
-Faces PointSurAttendu(const CoupleProfils& p, double entree)
-{
+Faces PointSurAttendu(const CoupleProfils& p, double entree) {
     Faces f = Paire(p, 0);
     const auto reculer = [entree](const std::vector<PointProfil>& v, double& x, double& y) {
         for (size_t k = 0; k + 1 < v.size(); ++k) {
@@ -139,8 +129,7 @@ Faces PointSurAttendu(const CoupleProfils& p, double entree)
 // next target that is not where the wire already stands, and last as long as the targets it
 // covers. Returns the failure, empty when none.
 QString Parcourir(const ProgrammeLu& lu, const std::vector<Faces>& cibles, const std::vector<double>& durees,
-                  const MachineDecoupe& m, double zE, double zS)
-{
+                  const MachineDecoupe& m, double zE, double zS) {
     size_t k = 1; // the G0 is checked apart
     double attente = 0.0;
     Faces ici = FacesDuFil(lu.Mouvements[0], m, zE, zS);
@@ -161,8 +150,7 @@ QString Parcourir(const ProgrammeLu& lu, const std::vector<Faces>& cibles, const
 }
 
 // Index of the first command of that text, or -1.
-int Commande(const ProgrammeLu& lu, const QString& texte)
-{
+int Commande(const ProgrammeLu& lu, const QString& texte) {
     for (size_t i = 0; i < lu.Commandes.size(); ++i)
         if (lu.Commandes[i].Texte == texte)
             return int(i);
@@ -174,8 +162,7 @@ int Commande(const ProgrammeLu& lu, const QString& texte)
 class TestGCode : public QObject {
     Q_OBJECT
 private slots:
-    void relecture_data()
-    {
+    void relecture_data() {
         tests::Colonnes<QString, double, bool, bool, QString, double>(
             "panneau", "saignee", "droite", "parMinute", "axes", "entree");
         const QString xyuv = QStringLiteral("XYUV"), xyza = QStringLiteral("XYZA");
@@ -185,8 +172,7 @@ private slots:
         QTest::newRow("flèche et dièdre, emplanture à droite, G94") << "fleche" << 1.2 << true << true << xyza << 5.0;
         QTest::newRow("flèche et dièdre, sans entrée") << "fleche" << 0.0 << true << false << xyuv << 0.0;
     }
-    void relecture()
-    {
+    void relecture() {
         CoupleProfils profils;
         MachineDecoupe m;
         const ProgrammeGCode g = Generer(profils, m);
@@ -230,8 +216,7 @@ private slots:
         QCOMPARE(profils.PointsE, avant.PointsE); // the model never changes
     }
     void linuxcnc_data() { relecture_data(); }
-    void linuxcnc()
-    {
+    void linuxcnc() {
         const QString python = tests::PythonLinuxCnc();
         if (python.isEmpty())
             QSKIP("L'interpréteur de LinuxCNC (module Python gcode du paquet Debian linuxcnc-uspace) n'est pas "
@@ -267,8 +252,7 @@ private slots:
             }
         }
     }
-    void refus_data()
-    {
+    void refus_data() {
         tests::Colonnes<CoupleProfils, double, double, bool, QString>(
             "profils", "entreChariots", "emplanture", "droite", "extrait");
         CoupleProfils inegal = Carres();
@@ -285,8 +269,7 @@ private slots:
                                                                    << QStringLiteral("sort des chariots");
         QTest::newRow("L nul") << Carres() << 0.0 << 0.0 << false << QStringLiteral("entre les chariots");
     }
-    void refus()
-    {
+    void refus() {
         QFETCH(CoupleProfils, profils);
         QFETCH(double, entreChariots);
         QFETCH(double, emplanture);
@@ -306,8 +289,7 @@ private slots:
             QCOMPARE(CheminsChariots(profils, m).size(), profils.PointsE.size());
         }
     }
-    void horsCourse_data()
-    {
+    void horsCourse_data() {
         // Squares 100 mm apart between carriages 300 mm apart, root 100 mm from the left one: the
         // left carriage runs a square of 30 mm from (dx + 5, dx + 5), the right one stands at the
         // apex (dx + 20, dx + 20).
@@ -316,8 +298,7 @@ private slots:
         QTest::newRow("à gauche sous 0") << Courses{100, 100, 100, 100} << -10.0 << "XY" << std::vector<double>{5.0, 5.0};
         QTest::newRow("courses courtes") << Courses{30, 50, 25, 40} << 10.0 << "XU" << std::vector<double>{15.0, 5.0};
     }
-    void horsCourse()
-    {
+    void horsCourse() {
         QFETCH(Courses, courses);
         QFETCH(double, dx);
         QFETCH(std::vector<double>, exces);
@@ -350,8 +331,7 @@ private slots:
     }
     // The header names the machine, the time and the extents, in ASCII; numbers keep "." under a
     // French locale and never use an exponent, even for the feeds of very short moves.
-    void enTeteEtFormat()
-    {
+    void enTeteEtFormat() {
         const QLocale avant;
         QLocale::setDefault(QLocale(QLocale::French, QLocale::France));
         CoupleProfils p = Carres();
@@ -376,8 +356,7 @@ private slots:
         QVERIFY(std::fabs(g.Duree - 100.0 / m.Vitesse) < 1e-9); // the short move's time is kept
     }
     // The machine kept in the settings file comes back as it was written, beside other sections.
-    void reglages()
-    {
+    void reglages() {
         QTemporaryDir dossier;
         const QString ini = dossier.filePath(QStringLiteral("Galbix.ini"));
         QFile f(ini);
@@ -405,8 +384,7 @@ private slots:
     }
 
 private:
-    ProgrammeGCode Generer(CoupleProfils& profils, MachineDecoupe& machine)
-    {
+    ProgrammeGCode Generer(CoupleProfils& profils, MachineDecoupe& machine) {
         QFETCH(QString, panneau);
         QFETCH(double, saignee);
         QFETCH(bool, droite);

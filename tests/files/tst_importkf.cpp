@@ -19,8 +19,7 @@ namespace {
 
 // Root: a triangle of chord 100 and height 10; tip: a rectangle of chord 80 and height 8,
 // 10 mm behind and 2 mm above. Followed by the lines of the row.
-QByteArray Projet(const QByteArray& placement, const QByteArray& fin = "Fin\r\n")
-{
+QByteArray Projet(const QByteArray& placement, const QByteArray& fin = "Fin\r\n") {
     return "Commentaire=Aile d'essai\r\n"
            "EFichier=racine.dat\r\n"
            "SFichier=bout.dat\r\n"
@@ -30,8 +29,7 @@ QByteArray Projet(const QByteArray& placement, const QByteArray& fin = "Fin\r\n"
            + placement + fin;
 }
 
-QStringList Decrire(const std::vector<EtapeKerfex>& etapes)
-{
+QStringList Decrire(const std::vector<EtapeKerfex>& etapes) {
     static const char* const noms[] = {"EtirerY", "Miroir", "Tourner", "Fleche", "DiedreMm"};
     QStringList l;
     for (const EtapeKerfex& e : etapes) {
@@ -45,8 +43,7 @@ QStringList Decrire(const std::vector<EtapeKerfex>& etapes)
     return l;
 }
 
-ProjetKerfex Lire(const QByteArray& contenu)
-{
+ProjetKerfex Lire(const QByteArray& contenu) {
     ProjetKerfex projet;
     const LectureKerfex lecture = AnalyserProjetKerfex(contenu, projet);
     if (!lecture.Reussie)
@@ -59,8 +56,7 @@ ProjetKerfex Lire(const QByteArray& contenu)
 class TestImportKf : public QObject {
     Q_OBJECT
 private slots:
-    void lecture_data()
-    {
+    void lecture_data() {
         tests::Colonnes<QByteArray, QList<QPointF>, QList<QPointF>, QString, bool>(
             "contenu", "racine", "saumon", "commentaire", "termine");
         const QList<QPointF> e = {{100, 0}, {0, 0}, {50, 10}};
@@ -85,8 +81,7 @@ private slots:
             << QList<QPointF>{{-3, 0.5}, {40, -0.25}} << "" << false;
         QTest::newRow("whole project") << Projet("") << e << s << "Aile d'essai\r\n" << true;
     }
-    void lecture()
-    {
+    void lecture() {
         QFETCH(QByteArray, contenu);
         QFETCH(QList<QPointF>, racine);
         QFETCH(QList<QPointF>, saumon);
@@ -106,8 +101,7 @@ private slots:
         QTEST(projet.Termine, "termine");
     }
 
-    void valeurs()
-    {
+    void valeurs() {
         const ProjetKerfex p = Lire("EFichier=ailé.dat\nSFichier=\nEEnvergure=500\nSEnvergure=650.5\n"
                                     "SInconnu=abc\nEVrillage=-2.5\nSMDessous=4\n");
         QCOMPARE(p.Fichier[CoteE].value_or(QStringLiteral("?")), QStringLiteral("ailé.dat"));
@@ -122,8 +116,7 @@ private slots:
         QCOMPARE(latin.Fichier[CoteE].value_or(QString()), QStringLiteral("été.dat"));
     }
 
-    void etapes_data()
-    {
+    void etapes_data() {
         tests::Colonnes<QByteArray, QStringList>("lignes", "etapes");
         QTest::newRow("factor 1.0001") << QByteArray("ExHauteur=1.0001\nSxHauteur=1\n")
                                        << QStringList{"EtirerY E 100.01", "Fleche 0", "DiedreMm 0"};
@@ -149,14 +142,12 @@ private slots:
             << QStringList{"EtirerY E 80", "EtirerY S 120", "Miroir E", "Miroir S", "Tourner S -3", "Fleche 20",
                            "DiedreMm 5"};
     }
-    void etapes()
-    {
+    void etapes() {
         QFETCH(QByteArray, lignes);
         QTEST(Decrire(EtapesPlacementKerfex(Lire(Projet(lignes)))), "etapes");
     }
 
-    void placement_data()
-    {
+    void placement_data() {
         tests::Colonnes<QByteArray, float, float, float, float, float, bool>(
             "lignes", "hauteurE", "hauteurS", "largeurS", "fleche", "diedre", "racineRetournee");
         QTest::newRow("nothing") << QByteArray() << 10.0f << 8.0f << 80.0f << 0.0f << 0.0f << false;
@@ -171,8 +162,7 @@ private slots:
     }
     // Replayed through the commands: the shapes change side by side, the tip ends where the
     // sweep and the dihedral height typed put it, and no point stays selected.
-    void placement()
-    {
+    void placement() {
         QFETCH(QByteArray, lignes);
         QFETCH(float, hauteurE);
         QFETCH(float, hauteurS);
@@ -199,8 +189,7 @@ private slots:
         QVERIFY(session.Historique.Taille() >= 2); // each command recorded its snapshots
     }
 
-    void echecs_data()
-    {
+    void echecs_data() {
         tests::Colonnes<QByteArray, int>("contenu", "ligne");
         QTest::newRow("letter in a point") << QByteArray("E1=1;2\nE2=abc;3\n") << 2;
         QTest::newRow("decimal comma") << QByteArray("E1=1;2\n\nS1=1,5;3\n") << 3;
@@ -212,8 +201,7 @@ private slots:
         QTest::newRow("binary bytes") << QByteArray("E1=1;2\nE2=\x01\x1b[2J\x7f\x9b;3\n") << 2;
     }
     // A value that is not a number stops the reading: nothing of the file is kept.
-    void echecs()
-    {
+    void echecs() {
         QFETCH(QByteArray, contenu);
         QFETCH(int, ligne);
         ProjetKerfex projet;
@@ -227,16 +215,14 @@ private slots:
             QVERIFY2(c.isPrint(), qPrintable(QString::number(c.unicode())));
     }
 
-    void fichierIllisible_data()
-    {
+    void fichierIllisible_data() {
         QTest::addColumn<QString>("cible"); // what the file links to; empty: no file
         QTest::addColumn<QString>("erreur");
         QTest::newRow("absent") << "" << "lecture impossible";
         if (QFile::exists(QStringLiteral("/dev/zero")))
             QTest::newRow("endless") << "/dev/zero" << "trop volumineux";
     }
-    void fichierIllisible()
-    {
+    void fichierIllisible() {
         QFETCH(QString, cible);
         QTemporaryDir dossier;
         const QString chemin = dossier.filePath(QStringLiteral("p.kf"));
@@ -252,8 +238,7 @@ private slots:
 
     // A placement whose result leaves the float range is refused as the field refuses it: the
     // points stay finite and the first refusal is handed back.
-    void placementHorsLimites()
-    {
+    void placementHorsLimites() {
         SessionEdition session;
         const CoupleProfils& profils = session.Profils;
         ContexteEdition ctx = session.Contexte();
@@ -268,8 +253,7 @@ private slots:
 
     // Under a French locale the file's points still read as decimal points, and the values
     // typed into the fields read back the same.
-    void localeFrancaise()
-    {
+    void localeFrancaise() {
         const QByteArray avant = std::setlocale(LC_ALL, nullptr);
         std::setlocale(LC_ALL, "fr_FR.UTF-8");
         QLocale::setDefault(QLocale(QLocale::French, QLocale::France));
@@ -286,8 +270,7 @@ private slots:
         QCOMPARE(fleche, 12.5f);
     }
 
-    void texteSaisie_data()
-    {
+    void texteSaisie_data() {
         tests::Colonnes<double, QString>("valeur", "texte");
         QTest::newRow("float precision") << 100.01000165939331 << "100.01";
         QTest::newRow("negative zero") << -0.0 << "0";
@@ -295,8 +278,7 @@ private slots:
         QTest::newRow("product rounding hidden") << 120.00000476837158 << "120";
     }
     // Texts the fields accept and read back as the same float.
-    void texteSaisie()
-    {
+    void texteSaisie() {
         QFETCH(double, valeur);
         QFETCH(QString, texte);
         QCOMPARE(TexteSaisieKerfex(valeur), texte);

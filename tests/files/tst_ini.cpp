@@ -22,8 +22,7 @@ const QString Fenetre = QStringLiteral("Fen\u00EAtre");
 class TestIni : public QObject {
     Q_OBJECT
 private slots:
-    void lecture_data()
-    {
+    void lecture_data() {
         QTest::addColumn<QByteArray>("contenu"); // null: no file at all
         tests::Colonnes<QString, QString>("section", "cle");
         QTest::addColumn<QString>("attendu"); // "<defaut>" when the default comes back
@@ -48,8 +47,7 @@ private slots:
         ligne("binaire", QByteArray("\0\xFF[\x01]\n=\n[", 9), "A", "k", "<defaut>");
     }
 
-    void lecture()
-    {
+    void lecture() {
         QFETCH(QByteArray, contenu);
         QFETCH(QString, section);
         QFETCH(QString, cle);
@@ -65,8 +63,7 @@ private slots:
         QCOMPARE(LireIni(section, cle, chemin, defaut), attendu);
     }
 
-    void modification_data()
-    {
+    void modification_data() {
         tests::Colonnes<QByteArray, QString>("avant", "section");
         QTest::addColumn<QString>("cle"); // empty: the section is emptied
         tests::Colonnes<QString, QByteArray>("valeur", "apres");
@@ -97,8 +94,7 @@ private slots:
     }
 
     // Through the one-shot functions, on a real file, byte by byte.
-    void modification()
-    {
+    void modification() {
         QFETCH(QByteArray, avant);
         QFETCH(QString, section);
         QFETCH(QString, cle);
@@ -112,8 +108,7 @@ private slots:
     }
 
     // Missing folder, a "folder" that is a file, a path that is a folder: nothing is written.
-    void echecEcriture()
-    {
+    void echecEcriture() {
         QVERIFY(EcrireOctets(m_dossier.filePath(QStringLiteral("fichier.txt")), "garde"));
         QVERIFY(QDir(m_dossier.path()).mkpath(QStringLiteral("un_dossier")));
         for (const char* nom : {"absent/Galbix.ini", "fichier.txt/Galbix.ini", "un_dossier"}) {
@@ -130,8 +125,7 @@ private slots:
 
     // Settings and projects hold Windows-1252 text; a value that code page cannot hold
     // turns the whole file to UTF-8 with a byte-order mark, and every value reads back.
-    void encodage_data()
-    {
+    void encodage_data() {
         QTest::addColumn<QString>("valeur");
         QTest::addColumn<QByteArray>("ligne"); // the line on disk, after "[Fenêtre]"
         QTest::addColumn<bool>("utf8");
@@ -142,8 +136,7 @@ private slots:
                                       << (QStringLiteral("k=C:\\Πτέρυγα").toUtf8() + "\r\n") << true;
     }
 
-    void encodage()
-    {
+    void encodage() {
         QFETCH(QString, valeur);
         QFETCH(QByteArray, ligne);
         QFETCH(bool, utf8);
@@ -161,8 +154,7 @@ private slots:
     }
 
     // A file saved as UTF-8 by an editor reads as UTF-8.
-    void lectureUtf8()
-    {
+    void lectureUtf8() {
         const FichierIni ini = FichierIni::DepuisOctets(QStringLiteral("[Fenêtre]\nk=Œuvre €\n").toUtf8());
         QCOMPARE(ini.Lire(Fenetre, "k", QString()), QStringLiteral("Œuvre €"));
     }

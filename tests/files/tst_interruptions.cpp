@@ -46,13 +46,11 @@ struct Sauvegarde {
     QStringList cibles;
 };
 
-QStringList Temporaires(const QString& dossier)
-{
+QStringList Temporaires(const QString& dossier) {
     return QDir(dossier).entryList({QStringLiteral(".~*")}, QDir::Files | QDir::Hidden);
 }
 
-void Effacer(const QString& dossier)
-{
+void Effacer(const QString& dossier) {
     for (const QString& nom : Temporaires(dossier))
         QFile::remove(QDir(dossier).filePath(nom));
 }
@@ -61,13 +59,11 @@ void Effacer(const QString& dossier)
 class Guet {
 public:
     explicit Guet(const QString& dossier)
-        : m_fd(::inotify_init1(IN_NONBLOCK | IN_CLOEXEC))
-    {
+        : m_fd(::inotify_init1(IN_NONBLOCK | IN_CLOEXEC)) {
         if (m_fd >= 0)
             ::inotify_add_watch(m_fd, QFile::encodeName(dossier).constData(), IN_CREATE);
     }
-    ~Guet()
-    {
+    ~Guet() {
         if (m_fd >= 0)
             ::close(m_fd);
     }
@@ -78,8 +74,7 @@ public:
     void Oublier() { Lire(); }
 
     /// Waits for a temporary file to be created or for the process to end.
-    bool Attendre(QProcess& p)
-    {
+    bool Attendre(QProcess& p) {
         while (p.state() != QProcess::NotRunning) {
             pollfd f{m_fd, POLLIN, 0};
             if (::poll(&f, 1, 2) > 0 && Lire())
@@ -91,8 +86,7 @@ public:
 
 private:
     // Reads the pending events; true when one names a temporary file.
-    bool Lire()
-    {
+    bool Lire() {
         alignas(inotify_event) char tampon[4096];
         bool vu = false;
         for (;;) {
@@ -115,8 +109,7 @@ private:
 class TestInterruptions : public QObject {
     Q_OBJECT
 private slots:
-    void initTestCase()
-    {
+    void initTestCase() {
         QVERIFY(m_racine.isValid());
         const QByteArray graine = qgetenv("GALBIX_GRAINE");
         m_graine = graine.isEmpty() ? quint64(std::random_device{}()) : graine.toULongLong();
@@ -135,16 +128,14 @@ private slots:
         QVERIFY(EcrireProjet(m_sources + QStringLiteral("/grand.gbx"), projet));
         QCOMPARE(LancerCli({"exporter", m_sources + QStringLiteral("/grand.gbx"), "--dossier", m_sources}).statut, 0);
     }
-    void interruptions_data()
-    {
+    void interruptions_data() {
         QTest::addColumn<QString>("genre");
         QTest::newRow("projet (importer)") << "projet";
         QTest::newRow("profil (naca)") << "profil";
         QTest::newRow("paire d'échange (exporter)") << "echange";
         QTest::newRow("réglages (sortie de la fenêtre)") << "reglages";
     }
-    void interruptions()
-    {
+    void interruptions() {
         QFETCH(QString, genre);
         const Sauvegarde s = Preparer(genre);
         const QString dossier = QFileInfo(s.cibles[0]).absolutePath();
@@ -221,8 +212,7 @@ private slots:
     }
 
 private:
-    Sauvegarde Preparer(const QString& genre)
-    {
+    Sauvegarde Preparer(const QString& genre) {
         const QString d = m_racine.filePath(genre);
         QDir().mkpath(d);
         const QString cli = ProgrammeCli();

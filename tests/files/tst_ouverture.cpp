@@ -17,8 +17,7 @@ using namespace galbix;
 namespace {
 
 // A Selig .dat of a NACA profile of the given chord.
-QByteArray DatNaca(const QString& code, double corde, int nParSurface = 40)
-{
+QByteArray DatNaca(const QString& code, double corde, int nParSurface = 40) {
     QByteArray texte = "  NACA " + code.toLatin1() + "  \n";
     for (const QPointF& p : ProfilNaca4(code, nParSurface))
         texte += QByteArray::number(p.x() * corde, 'f', 7) + ' ' + QByteArray::number(p.y() * corde, 'f', 7) + '\n';
@@ -27,8 +26,7 @@ QByteArray DatNaca(const QString& code, double corde, int nParSurface = 40)
 
 // An R12 DXF holding one open polyline: a flat plate of the given chord whose sides are
 // divided into many collinear vertices, with a 1 mm thick nose.
-QByteArray DxfPlaque(double corde, int divisions)
-{
+QByteArray DxfPlaque(double corde, int divisions) {
     tests::ContourDxf plaque;
     for (int i = 0; i <= divisions; ++i)
         plaque.emplace_back(corde - corde * i / divisions, 1.0);
@@ -38,14 +36,12 @@ QByteArray DxfPlaque(double corde, int divisions)
 }
 
 // An HPGL square of side 80 mm (40 plotter units per mm), each side in four strokes.
-QByteArray PltCarre()
-{
+QByteArray PltCarre() {
     return "IN;SP1;PU0,0;PD800,0,1600,0,2400,0,3200,0,3200,800,3200,1600,3200,2400,3200,3200,"
            "2400,3200,1600,3200,800,3200,0,3200,0,2400,0,1600,0,800,0,0;PU;\n";
 }
 
-CoupleProfils ModeleCharge()
-{
+CoupleProfils ModeleCharge() {
     CoupleProfils m;
     m.PointsE = {{0, 0, 1}, {50, 5, 2}, {100, 0, 0}};
     m.PointsS = {{10, 0, 0}, {60, 4, 4}, {90, 0, 0}};
@@ -54,8 +50,7 @@ CoupleProfils ModeleCharge()
     return m;
 }
 
-bool MemesPoints(const CoupleProfils& a, const CoupleProfils& b)
-{
+bool MemesPoints(const CoupleProfils& a, const CoupleProfils& b) {
     return a.PointsE == b.PointsE && a.PointsS == b.PointsS && a.EcartementZ == b.EcartementZ
         && a.LargeurE == b.LargeurE && a.LargeurS == b.LargeurS;
 }
@@ -65,12 +60,10 @@ bool MemesPoints(const CoupleProfils& a, const CoupleProfils& b)
 class TestOuverture : public QObject {
     Q_OBJECT
 private slots:
-    void initTestCase()
-    {
+    void initTestCase() {
         QVERIFY(m_dossier.isValid());
     }
-    void emplanture_data()
-    {
+    void emplanture_data() {
         tests::Colonnes<QString, QByteArray>("nom", "contenu");
         QTest::addColumn<int>("nombre");          // points on each side, -1: more than 2
         QTest::addColumn<float>("corde");         // LargeurE after the load
@@ -95,8 +88,7 @@ private slots:
         QTest::newRow("txt sans mise à l'échelle") << "naca.txt" << DatNaca("2412", 1.0) << 79 << 1.0f << QString()
                                                    << 5.0f << -1.0f << QString();
     }
-    void emplanture()
-    {
+    void emplanture() {
         QFETCH(QString, nom);
         QFETCH(QByteArray, contenu);
         QFETCH(float, corde);
@@ -128,8 +120,7 @@ private slots:
         QCOMPARE(r.Diedre.value_or(QString()), QStringLiteral("0.0")); // same profile on both sides
         QCOMPARE(r.Fleche.value_or(QString()), QStringLiteral("0.0"));
     }
-    void ecartementDepuisCorde_data()
-    {
+    void ecartementDepuisCorde_data() {
         tests::Colonnes<float, float>("corde", "ecartement");
         QTest::newRow("5.999") << 5.999f << 5.0f;
         QTest::newRow("6") << 6.0f << 10.0f;
@@ -137,13 +128,11 @@ private slots:
         QTest::newRow("51") << 51.0f << 100.0f;
         QTest::newRow("3000") << 3000.0f << 100.0f;
     }
-    void ecartementDepuisCorde()
-    {
+    void ecartementDepuisCorde() {
         QFETCH(float, corde);
         QTEST(EcartementZDepuisCorde(corde), "ecartement");
     }
-    void saumonGardeEmplanture()
-    {
+    void saumonGardeEmplanture() {
         CoupleProfils profils;
         QCOMPARE(OuvrirProfil(CoteE, Fichier("racine.dxf", DxfPlaque(40.0, 20)), false, profils).Issue,
                  IssueOuverture::Charge);
@@ -166,8 +155,7 @@ private slots:
         QVERIFY(!r.NouveauProjet);
         QCOMPARE(r.NomFichier, QStringLiteral("bout.dat"));
     }
-    void sansChargement_data()
-    {
+    void sansChargement_data() {
         tests::Colonnes<int, bool, QString>("cote", "projetOuvert", "nom");
         QTest::addColumn<QByteArray>("contenu"); // null: the file does not exist
         QTest::addColumn<IssueOuverture>("issue");
@@ -192,8 +180,7 @@ private slots:
         QTest::newRow("E kf") << int(CoteE) << false << "p.kf" << projet << IssueOuverture::ProjetKerfex;
         QTest::newRow("E Gbx casse mixte") << int(CoteE) << false << "p.Gbx" << projet << echec;
     }
-    void sansChargement()
-    {
+    void sansChargement() {
         QFETCH(int, cote);
         QFETCH(bool, projetOuvert);
         QFETCH(QString, nom);
@@ -210,8 +197,7 @@ private slots:
         if (issue == IssueOuverture::Echec)
             QVERIFY(!r.Erreur.isEmpty());
     }
-    void cordeNulle()
-    {
+    void cordeNulle() {
         // Every point at the same X: no chord to scale by; the points keep their size.
         CoupleProfils profils;
         const ResultatOuverture r = OuvrirProfil(CoteE, Fichier("trait.dat", "trait\n2 0\n2 1\n2 3\n"), false, profils);
@@ -222,8 +208,7 @@ private slots:
     }
 
 private:
-    QString Fichier(const QString& nom, const QByteArray& contenu)
-    {
+    QString Fichier(const QString& nom, const QByteArray& contenu) {
         const QString chemin = m_dossier.filePath(nom);
         if (!tests::EcrireOctets(chemin, contenu))
             qFatal("cannot write the fixture %s", qPrintable(chemin));

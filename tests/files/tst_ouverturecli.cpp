@@ -20,8 +20,7 @@ using galbix::tests::Proche;
 
 namespace {
 
-std::vector<PointFichier> Enregistrements(const std::vector<QPointF>& points, double corde)
-{
+std::vector<PointFichier> Enregistrements(const std::vector<QPointF>& points, double corde) {
     std::vector<PointFichier> r(points.size());
     for (size_t i = 0; i < points.size(); ++i) {
         r[i].X = float(points[i].x() * corde);
@@ -35,15 +34,13 @@ std::vector<PointFichier> Enregistrements(const std::vector<QPointF>& points, do
 class TestOuvertureCli : public QObject {
     Q_OBJECT
 private slots:
-    void charge_data()
-    {
+    void charge_data() {
         QTest::addColumn<QString>("nom");
         tests::Colonnes<double, double, double, bool>("echelle", "corde", "ecartement", "aminci");
         QTest::newRow("dat de corde 1 mis à 100") << "p.dat" << 1.0 << 100.0 << 100.0 << false;
         QTest::newRow("dxf de corde 40") << "p.dxf" << 40.0 << 40.0 << 50.0 << true;
     }
-    void charge()
-    {
+    void charge() {
         QFETCH(QString, nom);
         QFETCH(double, echelle);
         QFETCH(double, corde);
@@ -83,8 +80,7 @@ private slots:
         }
     }
 
-    void refus_data()
-    {
+    void refus_data() {
         QTest::addColumn<QStringList>("args");
         QTest::addColumn<QByteArray>("contenu"); // written to the named file first, when not empty
         QTest::addColumn<int>("statut");
@@ -93,8 +89,7 @@ private slots:
         QTest::newRow("dxf sans entité") << QStringList{"ouvrir", "f.dxf"} << QByteArray("0\nEOF\n") << 2;
         QTest::newRow("projet gbx") << QStringList{"ouvrir", "f.gbx"} << QByteArray("[Emplanture]\n") << 2;
     }
-    void refus()
-    {
+    void refus() {
         QFETCH(QStringList, args);
         QFETCH(QByteArray, contenu);
         QTemporaryDir dossier;

@@ -16,8 +16,7 @@ namespace {
 
 // Root and tip of three points each, 600 mm apart; at 150 mm the intermediate points are
 // (7.5, 2), (195, -3) and (101.25, 13.5), all exact in binary.
-CoupleProfils AileConnue()
-{
+CoupleProfils AileConnue() {
     CoupleProfils c;
     c.PointsE = {{0.0f, 0.0f, 0}, {200.0f, -5.0f, EtatSelection}, {100.0f, 12.0f, EtatSynchro}};
     c.PointsS = {{30.0f, 8.0f, EtatReference}, {180.0f, 3.0f, 0}, {105.0f, 18.0f, 0}};
@@ -33,8 +32,7 @@ const QString NomsConnus[2] = {QStringLiteral("racine.dat"), QStringLiteral("bou
 class TestProfilIntermediaire : public QObject {
     Q_OBJECT
 private slots:
-    void distances_data()
-    {
+    void distances_data() {
         tests::Colonnes<float, float, bool>("distance", "ecartementZ", "valide");
         QTest::newRow("at the root") << 0.0f << 600.0f << false;
         QTest::newRow("at the tip") << 600.0f << 600.0f << false;
@@ -42,15 +40,13 @@ private slots:
         QTest::newRow("beyond the tip") << 600.5f << 600.0f << false;
         QTest::newRow("no span, 0") << 0.0f << 0.0f << false;
     }
-    void distances()
-    {
+    void distances() {
         QFETCH(float, distance);
         QFETCH(float, ecartementZ);
         QTEST(DistanceIntermediaireValide(distance, ecartementZ), "valide");
     }
 
-    void interpolation_data()
-    {
+    void interpolation_data() {
         tests::Colonnes<float, float, float, float, float, float, float, float>(
             "racineX", "racineY", "saumonX", "saumonY", "ecartementZ", "distance", "x", "y");
         QTest::newRow("quarter") << 0.0f << 0.0f << 20.0f << 10.0f << 500.0f << 125.0f << 5.0f << 2.5f;
@@ -59,8 +55,7 @@ private slots:
         QTest::newRow("near the tip") << 0.0f << 0.0f << 600.0f << 60.0f << 600.0f << 599.9f << 599.9f << 59.99f;
     }
     // Each point moves from the root towards the tip by distance / span; the states are cleared.
-    void interpolation()
-    {
+    void interpolation() {
         QFETCH(float, racineX);
         QFETCH(float, racineY);
         QFETCH(float, saumonX);
@@ -81,8 +76,7 @@ private slots:
         QCOMPARE(profil.PointsE[1].Etat, int16_t(0));
     }
 
-    void nombres_data()
-    {
+    void nombres_data() {
         tests::Colonnes<float, QString>("valeur", "texte");
         QTest::newRow("half") << 7.5f << "7.5";
         QTest::newRow("negative") << -3.25f << "-3.25";
@@ -94,16 +88,14 @@ private slots:
         QTest::newRow("tiny") << 0.00001f << "1E-05";
         QTest::newRow("small") << 0.0001f << "0.0001";
     }
-    void nombres()
-    {
+    void nombres() {
         QFETCH(float, valeur);
         QTEST(NombreRapport(valeur), "texte");
     }
 
     // Line by line: chords, sweeps and lower-surface dihedrals of both panels, spacings with
     // one or two decimals, captions and path as given.
-    void rapportConnu()
-    {
+    void rapportConnu() {
         const CoupleProfils modele = AileConnue();
         CoupleProfils profil;
         CalculerProfilIntermediaire(modele, 150.0f, profil);
@@ -133,15 +125,13 @@ private slots:
             QCOMPARE(lignes[i], attendues[i]);
     }
 
-    void ecartementsRapport_data()
-    {
+    void ecartementsRapport_data() {
         tests::Colonnes<float, QString, QString>("distance", "premier", "second");
         QTest::newRow("two decimals") << 123.456f << "123.46" << "476.54";
         QTest::newRow("just after the root") << 0.01f << "0.01" << "599.99";
         QTest::newRow("one decimal") << 599.9f << "599.9" << "0.1";
     }
-    void ecartementsRapport()
-    {
+    void ecartementsRapport() {
         QFETCH(float, distance);
         QFETCH(QString, premier);
         QFETCH(QString, second);
@@ -153,16 +143,14 @@ private slots:
         QVERIFY(lignes[12].endsWith(QStringLiteral("(mm) :") + second));
     }
 
-    void fichiers_data()
-    {
+    void fichiers_data() {
         QTest::addColumn<QString>("nom");
         QTest::newRow(".dat") << "mid.dat";
         QTest::newRow(".dxf") << "mid.dxf";
     }
     // The profile with its fixed header, and "<path>_datas.txt": the lines joined with CR LF
     // and one final CR LF, replacing an older report.
-    void fichiers()
-    {
+    void fichiers() {
         QFETCH(QString, nom);
         QTemporaryDir dossier;
         const QString chemin = dossier.filePath(nom);
@@ -192,8 +180,7 @@ private slots:
     }
 
     // A report that cannot be written is said so; the profile written before it stays.
-    void rapportImpossible()
-    {
+    void rapportImpossible() {
         QTemporaryDir dossier;
         const QString chemin = dossier.filePath(QStringLiteral("mid.dat"));
         QVERIFY(QDir(dossier.path()).mkdir(QStringLiteral("mid.dat_datas.txt")));

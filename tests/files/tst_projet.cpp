@@ -22,8 +22,7 @@ namespace {
 
 // Coordinates in 1/64 mm have at most six decimals: they read back bit for bit. The states
 // run through every combination of the three bits.
-DonneesProjet Modele(int nE, int nS)
-{
+DonneesProjet Modele(int nE, int nS) {
     DonneesProjet p;
     for (int i = 0; i < std::max(nE, nS); ++i) {
         const PointProfil point{float(i) * 1.015625f - 3.5f, float((i * 37) % 29 - 14) / 64.0f, int16_t(i % 8)};
@@ -46,8 +45,7 @@ const QByteArray ProjetValide = "[Emplanture]\r\nNomFichier=e.dat\r\nNombrePoint
                                 "XCentreZoom=5.000000\r\nYCentreZoom=-1.000000\r\nOmega=120.000000\r\n"
                                 "Alpha=143.000000\r\nCommentaire=a;b\r\n";
 
-QByteArray Remplacer(const char* avant, const char* apres)
-{
+QByteArray Remplacer(const char* avant, const char* apres) {
     QByteArray octets = ProjetValide;
     return octets.replace(avant, apres);
 }
@@ -57,8 +55,7 @@ QByteArray Remplacer(const char* avant, const char* apres)
 class TestProjet : public QObject {
     Q_OBJECT
 private slots:
-    void allerRetour_data()
-    {
+    void allerRetour_data() {
         tests::Colonnes<int, int, bool, int, QString, QString>(
             "fleche", "diedre", "aligner", "nS", "commentaire", "relu");
         QTest::newRow("no switch, no comment") << -1 << -1 << false << 16 << "" << "";
@@ -68,8 +65,7 @@ private slots:
         QTest::newRow("middles, aligned, cut at 254") << 1 << 2 << true << 1 << QString(300, u'x') << QString(254, u'x');
     }
     // Both point lists with their states, the switches, the view and the comment come back.
-    void allerRetour()
-    {
+    void allerRetour() {
         QFETCH(int, fleche);
         QFETCH(int, diedre);
         QFETCH(bool, aligner);
@@ -103,8 +99,7 @@ private slots:
         QCOMPARE(lu.Profils.LargeurE, ecrit.Profils.LargeurE); // metrics recomputed after reading
     }
     // The layout of a new file, key by key, with its number formats.
-    void texteDuFichier()
-    {
+    void texteDuFichier() {
         DonneesProjet p;
         p.Profils.PointsE = {{0.0f, -1.25f, 4}, {200.0f, 0.5f, 7}};
         p.Profils.PointsS = {{-0.0000004f, 1e-7f, 0}};
@@ -127,8 +122,7 @@ private slots:
     }
     // A file the reader refuses (two byte-order marks before Windows-1252 text) is replaced
     // whole: none of its old points comes back.
-    void fichierRefuseRemplace()
-    {
+    void fichierRefuseRemplace() {
         const QString chemin = m_dossier.filePath(QStringLiteral("refuse.gbx"));
         QVERIFY(EcrireOctets(chemin, "\xEF\xBB\xBF\xEF\xBB\xBF" + Remplacer("e.dat", "vieux\xE9.dat")));
         DonneesProjet lu;
@@ -139,8 +133,7 @@ private slots:
         QVERIFY(lu.Profils.PointsE == p.Profils.PointsE);
         QVERIFY(!LireOctets(chemin).contains("vieux"));
     }
-    void separateurDecimalFrancais()
-    {
+    void separateurDecimalFrancais() {
         QLocale::setDefault(QLocale(QLocale::French, QLocale::France));
         DonneesProjet p = Modele(2, 2);
         p.Profils.EcartementZ = 12.5f;
@@ -154,8 +147,7 @@ private slots:
         QVERIFY(!LireOctets(chemin).contains(','));
         QVERIFY(lu.Profils.PointsE == p.Profils.PointsE);
     }
-    void valeursLues_data()
-    {
+    void valeursLues_data() {
         QTest::addColumn<QByteArray>("contenu");
         QTest::addColumn<QList<int>>("boutons"); // sweep, dihedral, alignment
         tests::Colonnes<float, PointProfil>("ecartement", "premierE");
@@ -172,8 +164,7 @@ private slots:
             << Remplacer("1=0.000000:0.000000:4", "1= - 1 .5 mm : 2e1 :4.5:9") << QList<int>{1, 4, 0} << 100.0f
             << PointProfil{-1.5f, 20.0f, 4};
     }
-    void valeursLues()
-    {
+    void valeursLues() {
         QFETCH(QByteArray, contenu);
         const QString chemin = m_dossier.filePath(QStringLiteral("valeurs.gbx"));
         QVERIFY(EcrireOctets(chemin, contenu));
@@ -184,8 +175,7 @@ private slots:
         QTEST(lu.Profils.EcartementZ, "ecartement");
         QTEST(lu.Profils.PointsE.front(), "premierE");
     }
-    void lectureInterrompue_data()
-    {
+    void lectureInterrompue_data() {
         QTest::addColumn<QByteArray>("contenu"); // null: no file
         QTest::addColumn<int>("arret");          // EtapeProjet
         QTest::addColumn<int>("pointsE");        // points of each side in the record afterwards
@@ -201,8 +191,7 @@ private slots:
     }
     // The reading stops at the faulty step; what came before it is in the record, what comes
     // after keeps the record's earlier values.
-    void lectureInterrompue()
-    {
+    void lectureInterrompue() {
         QFETCH(QByteArray, contenu);
         QFETCH(int, arret);
         const QString chemin = m_dossier.filePath(QStringLiteral("abime.gbx"));
@@ -223,15 +212,13 @@ private slots:
     }
     // A number that is not finite is never written as 0: the save fails and the old file stays
     // as it was (refused writes themselves are the atomic writer's tests).
-    void valeurNonFinie_data()
-    {
+    void valeurNonFinie_data() {
         QTest::addColumn<int>("cas");
         QTest::newRow("infinite point") << 0;
         QTest::newRow("infinite spacing") << 1;
         QTest::newRow("zoom not a number") << 2;
     }
-    void valeurNonFinie()
-    {
+    void valeurNonFinie() {
         QFETCH(int, cas);
         const QString ancien = m_dossier.filePath(QStringLiteral("ancien.gbx"));
         QVERIFY(EcrireOctets(ancien, ProjetValide));

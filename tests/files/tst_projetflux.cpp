@@ -21,8 +21,7 @@ using galbix::tests::LireOctets;
 namespace {
 
 // The writer key by key through the INI document: the reference the one-pass writer matches.
-QByteArray EcritureReference(const QByteArray& existant, const DonneesProjet& p)
-{
+QByteArray EcritureReference(const QByteArray& existant, const DonneesProjet& p) {
     using namespace projet;
     FichierIni ini = FichierIni::DepuisOctets(existant);
     for (const QString& s : {SectionEmplanture, SectionSaumon, SectionPosition, SectionAffichage})
@@ -53,8 +52,7 @@ QByteArray EcritureReference(const QByteArray& existant, const DonneesProjet& p)
 
 // Random coordinates of every magnitude, with the cases of rounding: exact binary halves of
 // the sixth decimal, tiny negatives that print as zero, the float extremes.
-DonneesProjet ProjetAleatoire(int n)
-{
+DonneesProjet ProjetAleatoire(int n) {
     QRandomGenerator alea(23);
     DonneesProjet p;
     const float speciaux[] = {0.0078125f, -0.0078125f, 2.5e-7f, -2.5e-7f, -0.0f, 3.0e38f, -3.0e38f, 0.5f, 1e-7f};
@@ -79,16 +77,14 @@ DonneesProjet ProjetAleatoire(int n)
     return p;
 }
 
-DonneesProjet Demo()
-{
+DonneesProjet Demo() {
     DonneesProjet p;
     const LectureProjet l = LireProjet(tests::DossierSources() + QStringLiteral("/data/demo/demo.gbx"), p);
     return l.Reussie() ? p : DonneesProjet();
 }
 
 // The point lines of both sides in reverse order: the same keys, out of order.
-QByteArray PointsRenverses(const QByteArray& octets)
-{
+QByteArray PointsRenverses(const QByteArray& octets) {
     QList<QByteArray> lignes = octets.split('\n');
     for (qsizetype i = 0; i < lignes.size();) {
         qsizetype j = i;
@@ -100,8 +96,7 @@ QByteArray PointsRenverses(const QByteArray& octets)
     return lignes.join('\n');
 }
 
-bool MemesDonnees(const DonneesProjet& a, const DonneesProjet& b)
-{
+bool MemesDonnees(const DonneesProjet& a, const DonneesProjet& b) {
     auto memes = [](const std::vector<PointProfil>& u, const std::vector<PointProfil>& v) {
         return std::equal(u.begin(), u.end(), v.begin(), v.end(), [](const PointProfil& p, const PointProfil& q) {
             return std::memcmp(&p.X, &q.X, 4) == 0 && std::memcmp(&p.Y, &q.Y, 4) == 0 && p.Etat == q.Etat;
@@ -123,8 +118,7 @@ const QByteArray Petit = "[Emplanture]\r\nNomFichier=e.dat\r\nNombrePoints=3\r\n
 class TestProjetFlux : public QObject {
     Q_OBJECT
 private slots:
-    void memesOctets_data()
-    {
+    void memesOctets_data() {
         QTest::addColumn<QByteArray>("existant");
         QTest::addColumn<int>("projet"); // 0 demo, 1 random, 2 empty tip
         const QByteArray demo = LireOctets(tests::DossierSources() + QStringLiteral("/data/demo/demo.gbx"));
@@ -144,8 +138,7 @@ private slots:
         QTest::newRow("UTF-8 with its mark") << QByteArray("\xEF\xBB\xBF[Note]\r\nT=\xE2\x98\x83\r\n") << 0;
         QTest::newRow("empty tip") << QByteArray("[Saumon]\r\n1=1:1:1\r\n") << 2;
     }
-    void memesOctets()
-    {
+    void memesOctets() {
         QFETCH(QByteArray, existant);
         QFETCH(int, projet);
         DonneesProjet p = projet == 0 ? Demo() : ProjetAleatoire(projet == 1 ? 3000 : 5);
@@ -171,8 +164,7 @@ private slots:
         if (projet == 1)
             QCOMPARE(EcritureReference(existant, relu), ecrits);
     }
-    void memeLecture_data()
-    {
+    void memeLecture_data() {
         QTest::addColumn<QByteArray>("octets");
         QTest::addColumn<int>("arret"); // EtapeProjet
         auto remplacer = [](const char* avant, const QByteArray& apres) { return QByteArray(Petit).replace(avant, apres); };
@@ -196,8 +188,7 @@ private slots:
         QTest::newRow("lone CR ends, mark") << "\xEF\xBB\xBF" + QByteArray(Petit).replace("\r\n", "\r") << complete;
         QTest::newRow("no count") << remplacer("NombrePoints=3\r\n", "") << emplanture;
     }
-    void memeLecture()
-    {
+    void memeLecture() {
         QFETCH(QByteArray, octets);
         QFETCH(int, arret);
         QTemporaryDir dossier;

@@ -13,8 +13,7 @@ using namespace galbix;
 namespace {
 
 // A zigzag of n points from x0 + largeur down to x0, between y0 and y0 + hauteur.
-std::vector<PointProfil> Zigzag(float x0, float y0, float largeur, float hauteur, int n)
-{
+std::vector<PointProfil> Zigzag(float x0, float y0, float largeur, float hauteur, int n) {
     std::vector<PointProfil> points;
     for (int i = 0; i < n; ++i)
         points.push_back({x0 + largeur * (1.0f - float(i) / float(n - 1)), y0 + (i % 2 ? hauteur : 0.0f), 0});
@@ -22,8 +21,7 @@ std::vector<PointProfil> Zigzag(float x0, float y0, float largeur, float hauteur
 }
 
 // Root: chord 200 from (10, -2); tip: chord 180, sweep 12.5, dihedral height 5.
-CoupleProfils Aile(int nE, int nS)
-{
+CoupleProfils Aile(int nE, int nS) {
     CoupleProfils c;
     c.PointsE = Zigzag(10.0f, -2.0f, 200.0f, 24.0f, nE);
     c.PointsS = Zigzag(22.5f, 3.0f, 180.0f, 18.0f, nS);
@@ -37,8 +35,7 @@ CoupleProfils Aile(int nE, int nS)
 class TestSauvegarde : public QObject {
     Q_OBJECT
 private slots:
-    void dialogues_data()
-    {
+    void dialogues_data() {
         tests::Colonnes<int, QString, QString, QString, int>("index", "nomE", "titre", "nomPropose", "filtre");
         const QString racine = QStringLiteral("Enregistrer le profil emplanture en .dxf ou en .dat...");
         QTest::newRow("root .dat") << 0 << "aile.dat" << racine << "aile" << 2;
@@ -49,8 +46,7 @@ private slots:
                                                 << "Enregistrer le profil saumon en .dxf ou en .dat..." << "saumon" << 2;
         QTest::newRow("project") << 2 << "aile.dat" << "Enregistrer le projet ou l'image 3D..." << "" << 1;
     }
-    void dialogues()
-    {
+    void dialogues() {
         QFETCH(int, index);
         QFETCH(QString, nomE);
         const QString noms[2] = {nomE, QStringLiteral("saumon.dat")};
@@ -59,8 +55,7 @@ private slots:
         QTEST(d.NomPropose, "nomPropose");
         QTEST(d.IndexFiltre, "filtre");
     }
-    void enTetes_data()
-    {
+    void enTetes_data() {
         QTest::addColumn<int>("cote");
         QTest::addColumn<float>("dx"); // tip moved by this
         tests::Colonnes<float, QString>("dy", "enTete");
@@ -70,8 +65,7 @@ private slots:
         QTest::newRow("tip ahead and below") << 1 << -16.0f << -9.0f
                                              << "Corde: 180.000 Flèche: -3.500 Cale dièdre: -4.000";
     }
-    void enTetes()
-    {
+    void enTetes() {
         QFETCH(int, cote);
         QFETCH(float, dx);
         QFETCH(float, dy);
@@ -81,16 +75,14 @@ private slots:
         CalculerExtremes(c);
         QTEST(EnTeteProfil(cote, c), "enTete");
     }
-    void profils_data()
-    {
+    void profils_data() {
         tests::Colonnes<int, QString>("cote", "nom");
         QTest::addColumn<bool>("uniteCorde"); // .dat: relative to the smallest X and Y, in chords
         QTest::newRow("root .dat") << 0 << "e.dat" << true;
         QTest::newRow("tip .dxf") << 1 << "s.dxf" << false;
     }
     // The saved side reads back through the library with its header; the model is not changed.
-    void profils()
-    {
+    void profils() {
         QFETCH(int, cote);
         QFETCH(QString, nom);
         QFETCH(bool, uniteCorde);
@@ -111,8 +103,7 @@ private slots:
                     && qAbs(l.points[i].Y * echelle + y0 - source[i].Y) < 1e-3f);
         QVERIFY(c.PointsE == avant.PointsE && c.PointsS == avant.PointsS);
     }
-    void projetOu3D_data()
-    {
+    void projetOu3D_data() {
         tests::Colonnes<int, int, QString, int>("filtre", "nS", "nom", "issue");
         QTest::addColumn<QByteArray>("debut"); // start of the file written, empty when none
         QTest::newRow("project, unequal counts") << 1 << 118 << "p.gbx" << int(IssueSauvegarde::Ecrit)
@@ -127,8 +118,7 @@ private slots:
         QTest::newRow("all files: nothing") << 3 << 120 << "tous.gbx" << int(IssueSauvegarde::RienAEcrire)
                                             << QByteArray();
     }
-    void projetOu3D()
-    {
+    void projetOu3D() {
         QFETCH(int, filtre);
         QFETCH(int, nS);
         QFETCH(QString, nom);

@@ -14,8 +14,7 @@ namespace {
 
 using Points = std::vector<PointFichier>;
 
-Points Contour(std::initializer_list<std::pair<double, double>> xy)
-{
+Points Contour(std::initializer_list<std::pair<double, double>> xy) {
     Points p;
     for (const auto& [x, y] : xy) {
         PointFichier r;
@@ -27,8 +26,7 @@ Points Contour(std::initializer_list<std::pair<double, double>> xy)
 }
 
 // The greedy rule written out plainly, window by window, every skipped record tested.
-std::vector<int32_t> Reference(const Points& pts, float t)
-{
+std::vector<int32_t> Reference(const Points& pts, float t) {
     const int u = int(pts.size()) - 1;
     std::vector<int32_t> garde;
     if (u < 3) {
@@ -68,8 +66,7 @@ std::vector<int32_t> Reference(const Points& pts, float t)
 }
 
 // A drawing-like contour: straight runs finely divided, arcs, small noise, turns back.
-Points ContourMixte(quint32 graine, int nombre, double echelle, double decalage)
-{
+Points ContourMixte(quint32 graine, int nombre, double echelle, double decalage) {
     QRandomGenerator alea(graine);
     Points p;
     double x = decalage, y = decalage, cap = 0.0;
@@ -99,8 +96,7 @@ Points ContourMixte(quint32 graine, int nombre, double echelle, double decalage)
 class TestSimplifier : public QObject {
     Q_OBJECT
 private slots:
-    void casConnus_data()
-    {
+    void casConnus_data() {
         tests::Colonnes<Points, float, std::vector<int32_t>>("contour", "t", "gardes");
 
         QTest::newRow("droite divisée") << Contour({{0, 0}, {1, 0}, {2, 0}, {3, 0}, {4, 0}, {5, 0}, {6, 0}})
@@ -124,8 +120,7 @@ private slots:
         QTest::newRow("record au-delà du bout") << Contour({{0, 0}, {2.05, 0}, {2, 0}, {2, 1}, {2, 2}}) << 0.1f
                                                 << std::vector<int32_t>{0, 2, 4};
     }
-    void casConnus()
-    {
+    void casConnus() {
         QFETCH(Points, contour);
         QFETCH(float, t);
         QFETCH(std::vector<int32_t>, gardes);
@@ -145,8 +140,7 @@ private slots:
             QCOMPARE(tampon[j].Reserve[0], origine.Reserve[0]);
         }
     }
-    void commeLaRegle_data()
-    {
+    void commeLaRegle_data() {
         tests::Colonnes<quint32, double, double, float>("graine", "echelle", "decalage", "t");
 
         QTest::newRow("mm, tolérance usuelle") << 1u << 100.0 << 0.0 << 0.02f;
@@ -157,8 +151,7 @@ private slots:
         QTest::newRow("tolérance négative") << 7u << 100.0 << 0.0 << -0.02f;
         QTest::newRow("tout dans la tolérance") << 8u << 0.001 << 0.0 << 1.0f;
     }
-    void commeLaRegle()
-    {
+    void commeLaRegle() {
         QFETCH(quint32, graine);
         QFETCH(double, echelle);
         QFETCH(double, decalage);
@@ -174,8 +167,7 @@ private slots:
     }
     // Contours made to defeat the shortcuts: records bunched around the anchor, turning back
     // within the band, lying on the band's edge, or far from the origin.
-    void contoursAdverses_data()
-    {
+    void contoursAdverses_data() {
         tests::Colonnes<int, double, float>("genre", "decalage", "t");
 
         const char* noms[] = {"pelote", "nuage", "allers-retours", "bord de bande", "spirale serrée", "piquants"};
@@ -184,8 +176,7 @@ private slots:
             QTest::addRow("%s, loin", noms[genre]) << genre << 5e4 << 0.25f;
         }
     }
-    void contoursAdverses()
-    {
+    void contoursAdverses() {
         QFETCH(int, genre);
         QFETCH(double, decalage);
         QFETCH(float, t);
@@ -210,8 +201,7 @@ private slots:
             QCOMPARE(IndicesConserves(p, t), Reference(p, t));
         }
     }
-    void peloteAuBoutLineaire()
-    {
+    void peloteAuBoutLineaire() {
         // A long straight run, then 300 000 records wandering within a third of the tolerance of
         // its end (what a degenerate curve turns into): every record is within tolerance of the
         // chord from the first record to the last, but many lie farther from the first than the

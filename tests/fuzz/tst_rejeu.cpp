@@ -17,8 +17,7 @@ private slots:
     void entrees();
 };
 
-void TestRejeu::entrees_data()
-{
+void TestRejeu::entrees_data() {
     QTest::addColumn<int>("cible");
     QTest::addColumn<QString>("chemin");
     size_t nombre = 0;
@@ -34,8 +33,7 @@ void TestRejeu::entrees_data()
     QVERIFY2(total >= 5, "the regression inputs are missing");
 }
 
-void TestRejeu::entrees()
-{
+void TestRejeu::entrees() {
     QFETCH(int, cible);
     QFETCH(QString, chemin);
     QFile f(chemin);

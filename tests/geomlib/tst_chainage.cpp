@@ -34,16 +34,14 @@ struct Morceau {
 class Chaineur {
 public:
     Chaineur(const std::vector<Pt2>& points, const std::vector<Trace>& traces, double tolerance)
-        : m_points(points), m_traces(traces), m_tolerance(tolerance), m_utilise(traces.size(), 0)
-    {
+        : m_points(points), m_traces(traces), m_tolerance(tolerance), m_utilise(traces.size(), 0) {
         for (size_t e = 0; e < 2 * traces.size(); ++e) {
             const Trace& t = traces[e / 2];
             m_extremites.push_back(points[(e & 1) ? t.debut + t.nombre - 1 : t.debut]);
         }
     }
 
-    std::vector<PointFichier> Contours()
-    {
+    std::vector<PointFichier> Contours() {
         m_sortie.reserve(m_points.size());
         for (uint32_t i = 0; i < uint32_t(m_traces.size()); ++i) {
             if (m_utilise[i])
@@ -65,8 +63,7 @@ private:
 
     // Nearest end point closer than the tolerance to `p` whose open piece is unused (smallest
     // number on ties), or Aucun.
-    uint32_t PlusProche(Pt2 p) const
-    {
+    uint32_t PlusProche(Pt2 p) const {
         uint32_t meilleur = Aucun;
         double meilleureDistance = m_tolerance > 0.0 ? m_tolerance * m_tolerance : 1e-18;
         for (uint32_t e = 0; e < uint32_t(m_extremites.size()); ++e) {
@@ -81,8 +78,7 @@ private:
     }
 
     // Grows the chain of piece i at its end, then at its start; true when it closes.
-    bool Chaine(uint32_t i)
-    {
+    bool Chaine(uint32_t i) {
         m_avant.clear();
         m_apres.clear();
         const Pt2 debut = Point(2 * i);
@@ -111,8 +107,7 @@ private:
     // Marks the piece of end point e used and tells whether the chain now closes: its free end
     // meets its other end and the chords of its pieces add up to a few tolerances, so that
     // pieces shorter than the tolerance never close a contour too early.
-    bool Boucle(double& longueur, uint32_t e, Pt2 bout, Pt2 autreBout)
-    {
+    bool Boucle(double& longueur, uint32_t e, Pt2 bout, Pt2 autreBout) {
         m_utilise[e / 2] = 1;
         longueur += Corde(e / 2);
         return longueur > 4.0 * m_tolerance && Distance(bout, autreBout) <= m_tolerance;
@@ -121,8 +116,7 @@ private:
     double Corde(uint32_t t) const { return Distance(Point(2 * t), Point(2 * t + 1)); }
 
     // Appends the points of the chain, the shared points once.
-    void Emettre(bool boucle)
-    {
+    void Emettre(bool boucle) {
         const size_t premier = m_sortie.size();
         for (size_t m = 0; m < m_chaine.size(); ++m) {
             const Trace& t = m_traces[m_chaine[m].trace];
@@ -153,8 +147,7 @@ private:
 
 } // namespace
 
-std::vector<PointFichier> Chainer(const std::vector<Pt2>& points, const std::vector<Trace>& traces, double tolerance)
-{
+std::vector<PointFichier> Chainer(const std::vector<Pt2>& points, const std::vector<Trace>& traces, double tolerance) {
     return Chaineur(points, traces, tolerance).Contours();
 }
 
@@ -169,8 +162,7 @@ struct Dessin {
 
 // Random pieces of 2 to 4 points whose ends snap to a few shared places (with repeats, exact
 // and within the tolerance), some closed, some shorter than the tolerance.
-Dessin DessinAleatoire(quint32 graine, int pieces, int lieux, double etalement, double tolerance)
-{
+Dessin DessinAleatoire(quint32 graine, int pieces, int lieux, double etalement, double tolerance) {
     QRandomGenerator alea(graine);
     std::vector<courbes::Pt2> places;
     for (int i = 0; i < lieux; ++i)
@@ -201,8 +193,7 @@ Dessin DessinAleatoire(quint32 graine, int pieces, int lieux, double etalement, 
 }
 
 // `n` lines from one centre to points around it.
-Dessin Etoile(int n, courbes::Pt2 centre)
-{
+Dessin Etoile(int n, courbes::Pt2 centre) {
     Dessin d;
     for (int i = 0; i < n; ++i) {
         const double angle = 2.0 * 3.141592653589793 * i / n;
@@ -215,8 +206,7 @@ Dessin Etoile(int n, courbes::Pt2 centre)
     return d;
 }
 
-bool Identiques(const std::vector<PointFichier>& a, const std::vector<PointFichier>& b)
-{
+bool Identiques(const std::vector<PointFichier>& a, const std::vector<PointFichier>& b) {
     if (a.size() != b.size())
         return false;
     for (size_t i = 0; i < a.size(); ++i)
@@ -231,8 +221,7 @@ bool Identiques(const std::vector<PointFichier>& a, const std::vector<PointFichi
 class TestChainage : public QObject {
     Q_OBJECT
 private slots:
-    void commeAvant_data()
-    {
+    void commeAvant_data() {
         tests::Colonnes<int, int, int, double>("genre", "pieces", "lieux", "etalement");
 
         QTest::newRow("dessin épars") << 0 << 300 << 200 << 100.0;
@@ -243,8 +232,7 @@ private slots:
         QTest::newRow("étoile") << 1 << 301 << 0 << 0.0;
         QTest::newRow("étoile sur un bord de cellule") << 2 << 300 << 0 << 0.0;
     }
-    void commeAvant()
-    {
+    void commeAvant() {
         QFETCH(int, genre);
         QFETCH(int, pieces);
         QFETCH(int, lieux);
@@ -257,8 +245,7 @@ private slots:
                      qPrintable(QStringLiteral("graine %1").arg(graine)));
         }
     }
-    void etoileLineaire()
-    {
+    void etoileLineaire() {
         // A million lines from one point: a search that scans every end at the centre would take
         // the better part of an hour. Each contour joins two lines through the centre.
         const Dessin d = Etoile(1000000, {1, 1});

@@ -17,8 +17,7 @@ class TestCp1252 : public QObject {
 private slots:
     // Every byte decodes to one character and encodes back to itself; the bytes 80 to 9F
     // hold the characters of the code page, and its five undefined bytes the C1 controls.
-    void tousLesOctets()
-    {
+    void tousLesOctets() {
         QByteArray octets;
         for (int b = 0; b < 256; ++b)
             octets.append(char(b));
@@ -39,24 +38,21 @@ private slots:
     }
 
     // Characters the code page lacks: '?' and the flag down.
-    void horsPage_data()
-    {
+    void horsPage_data() {
         tests::Colonnes<QString, QByteArray>("texte", "octets");
         QTest::newRow("grec") << QStringLiteral("a\u03A9b") << QByteArray("a?b");
         QTest::newRow("controle 80 (l'octet 80 est l'euro)") << QStringLiteral("\u0080") << QByteArray("?");
         QTest::newRow("hors plan de base") << QStringLiteral("x\U0001F600") << QByteArray("x??");
     }
 
-    void horsPage()
-    {
+    void horsPage() {
         QFETCH(QString, texte);
         bool complet = true;
         QTEST(cp1252::Encoder(texte, &complet), "octets");
         QVERIFY(!complet);
     }
 
-    void utf8Valide()
-    {
+    void utf8Valide() {
         const struct { const char* octets; bool valide; } cas[] = {
             {"Corde: 100", true}, {"", true}, {"\xC3\xA9", true}, {"\xE2\x82\xAC", true}, {"\xF0\x9F\x98\x80", true},
             {"caf\xE9", false}, {"\x9C", false}, {"\xE2\x82", false}, // 1252 text, cut at the end
@@ -68,8 +64,7 @@ private slots:
     }
 
     // What a file gets, and that reading it gives the text back.
-    void fichier_data()
-    {
+    void fichier_data() {
         QTest::addColumn<QString>("texte");
         QTest::addColumn<QByteArray>("octets"); // without the byte-order mark
         QTest::newRow("français") << QStringLiteral("Flèche: 1 œuvre 5 € l’aile")
@@ -81,8 +76,7 @@ private slots:
         QTest::newRow("marque d'ordre en 1252") << QStringLiteral("ï»¿x") << QStringLiteral("ï»¿x").toUtf8();
     }
 
-    void fichier()
-    {
+    void fichier() {
         QFETCH(QString, texte);
         QFETCH(QByteArray, octets);
         QCOMPARE(cp1252::EncoderFichier(texte), octets);
@@ -94,8 +88,7 @@ private slots:
 
     // Profile headers written by the library read back the same, in .dat and .dxf (with the
     // points of a .dxf exactly); what the code page holds is written in it.
-    void entetesEcrites_data()
-    {
+    void entetesEcrites_data() {
         tests::Colonnes<QString, QString, bool>("nom", "enTete", "en1252");
         for (const char* nom : {"profil.dat", "profil.dxf"}) {
             const QString n = QString::fromLatin1(nom);
@@ -105,8 +98,7 @@ private slots:
         }
     }
 
-    void entetesEcrites()
-    {
+    void entetesEcrites() {
         QFETCH(QString, nom);
         QFETCH(QString, enTete);
         QFETCH(bool, en1252);
@@ -126,16 +118,14 @@ private slots:
     }
 
     // Headers of files from elsewhere: UTF-8 when valid, else Windows-1252.
-    void entetesLues_data()
-    {
+    void entetesLues_data() {
         tests::Colonnes<QByteArray, QString>("premiereLigne", "enTete");
         QTest::newRow("windows-1252") << QByteArray("\x8Cuvre \x80 l\x92" "aile") << QStringLiteral("Œuvre € l’aile");
         QTest::newRow("utf-8") << QStringLiteral("Œuvre € l’aile").toUtf8() << QStringLiteral("Œuvre € l’aile");
         QTest::newRow("octet indéfini") << QByteArray("a\x81z") << QStringLiteral("a\u0081z");
     }
 
-    void entetesLues()
-    {
+    void entetesLues() {
         QFETCH(QByteArray, premiereLigne);
         QTemporaryDir dossier;
         const QString chemin = dossier.filePath(QStringLiteral("lu.dat"));

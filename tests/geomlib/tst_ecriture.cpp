@@ -13,8 +13,7 @@ using tests::NacaFichier;
 namespace {
 
 /// The (code, value) groups of a DXF text.
-QList<std::pair<int, QByteArray>> Groupes(const QByteArray& dxf)
-{
+QList<std::pair<int, QByteArray>> Groupes(const QByteArray& dxf) {
     const QList<QByteArray> lignes = dxf.split('\n');
     QList<std::pair<int, QByteArray>> groupes;
     for (qsizetype i = 0; i + 1 < lignes.size(); i += 2)
@@ -22,8 +21,7 @@ QList<std::pair<int, QByteArray>> Groupes(const QByteArray& dxf)
     return groupes;
 }
 
-QPointF MinimaDe(const std::vector<PointFichier>& points)
-{
+QPointF MinimaDe(const std::vector<PointFichier>& points) {
     QPointF m(points[0].X, points[0].Y);
     for (const PointFichier& p : points)
         m = {std::min(m.x(), double(p.X)), std::min(m.y(), double(p.Y))};
@@ -39,8 +37,7 @@ class EcritureTest : public QObject {
 private slots:
     // The coordinates written are relative to the smallest X and Y and divided by the first
     // number of the header when it is positive, else by the X extent (1 when that is 0).
-    void datEchelle_data()
-    {
+    void datEchelle_data() {
         QTest::addColumn<QString>("enTete");
         QTest::addColumn<float>("corde");     // chord of the profile given, in mm
         QTest::addColumn<double>("diviseur"); // expected divisor
@@ -55,8 +52,7 @@ private slots:
         QTest::newRow("échange saumon") << "S;150.000;12.000;3.000;600.000;s.dat" << 180.0f << 150.0;
     }
 
-    void datEchelle()
-    {
+    void datEchelle() {
         QFETCH(QString, enTete);
         QFETCH(float, corde);
         QFETCH(double, diviseur);
@@ -72,8 +68,7 @@ private slots:
         }
     }
 
-    void datFormat()
-    {
+    void datFormat() {
         const QByteArray texte = formats::EcrireDat(NacaFichier("0012", 25, 200, -40, 7), QStringLiteral("Corde: 200.000"));
         QVERIFY(texte.startsWith("Corde: 200.000\r\n"));
         const QList<QByteArray> lignes = texte.split('\n');
@@ -88,8 +83,7 @@ private slots:
     }
 
     // The header as a 999 comment, an R12 file, the points in order in plain decimal notation.
-    void dxfStructure()
-    {
+    void dxfStructure() {
         const std::vector<PointFichier> points{{1.5f, -2.25f}, {1e-7f, 3e5f}, {-48.125f, 0.0f}};
         const auto g = Groupes(formats::EcrireDxf(points, QStringLiteral("Flèche")));
         QCOMPARE(g.first(), std::make_pair(999, QByteArray("Fl\xE8" "che"))); // Windows-1252
@@ -110,8 +104,7 @@ private slots:
         QCOMPARE(n, points.size());
     }
 
-    void dxf3DStructure()
-    {
+    void dxf3DStructure() {
         for (const auto& [nParSurface, ecartement] : {std::pair{20, 600.0f}, {4, 12.5f}}) {
             const std::vector<PointFichier> racine = NacaFichier("2412", nParSurface, 200);
             const std::vector<PointFichier> saumon = NacaFichier("0012", nParSurface, 120, 30, 8);

@@ -30,8 +30,7 @@ public:
     FichierLimite(const QString& nom, qint64 limite) : QFile(nom), m_reste(limite) {}
 
 protected:
-    qint64 writeData(const char* donnees, qint64 taille) override
-    {
+    qint64 writeData(const char* donnees, qint64 taille) override {
         if (taille > m_reste)
             return -1;
         m_reste -= taille;
@@ -46,8 +45,7 @@ enum class Panne { Aucune, Creation, Ecriture, Vidage, Synchronisation };
 
 /// Creates the temporary file for real (so that its removal is checked), then hands back a
 /// device that fails the way `panne` says.
-OuvrirTemporaire Ouvrir(Panne panne, int* appels = nullptr, int panneAuAppel = 1)
-{
+OuvrirTemporaire Ouvrir(Panne panne, int* appels = nullptr, int panneAuAppel = 1) {
     return [=](const QString& chemin) -> std::unique_ptr<QFileDevice> {
         const int appel = appels ? ++*appels : 1;
         const Panne ici = appel == panneAuAppel ? panne : Panne::Aucune;
@@ -71,8 +69,7 @@ OuvrirTemporaire Ouvrir(Panne panne, int* appels = nullptr, int panneAuAppel = 1
 
 // Makes a node of kind `genre` at `chemin`: 'c' the null character device, 'b' a block
 // device, 'p' a named pipe, 's' a socket, 'f' a regular file. False when the system refuses.
-bool CreerNoeud(char genre, const QString& chemin)
-{
+bool CreerNoeud(char genre, const QString& chemin) {
     const QByteArray nom = QFile::encodeName(chemin);
     switch (genre) {
     case 'c': return ::mknod(nom.constData(), S_IFCHR | 0666, makedev(1, 3)) == 0;
@@ -91,8 +88,7 @@ bool CreerNoeud(char genre, const QString& chemin)
     }
 }
 
-QStringList Fichiers(const QString& dossier)
-{
+QStringList Fichiers(const QString& dossier) {
     return QDir(dossier).entryList(QDir::Files | QDir::Hidden | QDir::System | QDir::Dirs | QDir::NoDotAndDotDot,
                                    QDir::Name);
 }
@@ -106,8 +102,7 @@ class TestEcritureAtomique : public QObject {
 private slots:
     void init() { QVERIFY(m_racine.isValid()); m_dossier = m_racine.filePath(QString::number(++m_numero)); QDir().mkpath(m_dossier); }
 
-    void panne_data()
-    {
+    void panne_data() {
         tests::Colonnes<Panne, int>("panne", "taille");
         QTest::newRow("creation du fichier temporaire") << Panne::Creation << 1000;
         QTest::newRow("ecriture refusee, petit contenu") << Panne::Ecriture << 1000;
@@ -117,8 +112,7 @@ private slots:
         QTest::newRow("synchronisation refusee") << Panne::Synchronisation << 1000;
     }
 
-    void panne()
-    {
+    void panne() {
         QFETCH(Panne, panne);
         QFETCH(int, taille);
         const QString cible = m_dossier + QStringLiteral("/profil.dat");
@@ -133,8 +127,7 @@ private slots:
     }
 
     // A failure on any file of a group leaves every target as it was.
-    void groupe_data()
-    {
+    void groupe_data() {
         tests::Colonnes<Panne, int>("panne", "appel");
         QTest::newRow("premier fichier, disque plein") << Panne::Vidage << 1;
         QTest::newRow("second fichier, disque plein") << Panne::Vidage << 2;
@@ -142,8 +135,7 @@ private slots:
         QTest::newRow("second fichier, synchronisation") << Panne::Synchronisation << 2;
     }
 
-    void groupe()
-    {
+    void groupe() {
         QFETCH(Panne, panne);
         QFETCH(int, appel);
         const QString e = m_dossier + QStringLiteral("/TempE.dat");
@@ -162,8 +154,7 @@ private slots:
 
     // The target turns into a folder between the write and the rename: the rename fails and
     // the temporary file goes.
-    void renommageRefuse()
-    {
+    void renommageRefuse() {
         const QString cible = m_dossier + QStringLiteral("/projet.gbx");
         {
             RemplacementFichier r(cible);
@@ -180,8 +171,7 @@ private slots:
     // What a path finally names, through a chain of links (the middle one relative): a
     // regular file is replaced, a character device written to, any other node refused.
     // Every node and link stays what it was.
-    void cibleSpeciale_data()
-    {
+    void cibleSpeciale_data() {
         tests::Colonnes<char, bool>("genre", "liens");
         QTest::newRow("fichier par deux liens") << 'f' << true;
         QTest::newRow("périphérique caractère par deux liens") << 'c' << true;
@@ -190,8 +180,7 @@ private slots:
         QTest::newRow("socket") << 's' << false;
     }
 
-    void cibleSpeciale()
-    {
+    void cibleSpeciale() {
         QFETCH(char, genre);
         QFETCH(bool, liens);
         const QString noeud = m_dossier + QStringLiteral("/noeud.gbx");
@@ -216,8 +205,7 @@ private slots:
 
     // A save removes the temporary files of its target that a killed save left, and only
     // those: one that changed lately or that a running save holds locked stays.
-    void temporairesAbandonnes_data()
-    {
+    void temporairesAbandonnes_data() {
         QTest::addColumn<QString>("nom");
         QTest::addColumn<int>("age"); // seconds since its last change
         tests::Colonnes<bool, bool>("verrouille", "supprime");
@@ -228,8 +216,7 @@ private slots:
         QTest::newRow("pas un nom temporaire") << ".~profil.dat-xyz" << 3600 << false << false;
     }
 
-    void temporairesAbandonnes()
-    {
+    void temporairesAbandonnes() {
         QFETCH(QString, nom);
         QFETCH(int, age);
         QFETCH(bool, verrouille);
@@ -251,8 +238,7 @@ private slots:
     }
 
     // A replaced file keeps its permissions; a symbolic link stays a link to the new content.
-    void permissionsEtLiens()
-    {
+    void permissionsEtLiens() {
         const QString cible = m_dossier + QStringLiteral("/reglages.ini");
         QVERIFY(EcrireOctets(cible, "ancien"));
         const QFileDevice::Permissions droits = QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ReadGroup;

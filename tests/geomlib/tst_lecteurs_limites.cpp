@@ -19,15 +19,13 @@ using namespace galbix;
 namespace {
 
 // Five points of a profile.
-std::vector<PointFichier> Cinq()
-{
+std::vector<PointFichier> Cinq() {
     return tests::NacaFichier("0012", 3, 40);
 }
 
 // A header on one line as the writer must keep it: line breaks, NUL and DOS end-of-file bytes
 // become spaces, blanks around go.
-QString UneLigne(QString texte)
-{
+QString UneLigne(QString texte) {
     texte.replace(u'\r', u' ').replace(u'\n', u' ').replace(QChar(0), u' ').replace(QChar(0x1a), u' ');
     return texte.trimmed();
 }
@@ -39,8 +37,7 @@ class TestLecteursLimites : public QObject {
 private slots:
     // A device that never ends, named like a profile and like the settings file: refused, without
     // reading more than the cap (every reader goes through the same bounded read).
-    void lectureBornee()
-    {
+    void lectureBornee() {
         QTemporaryDir dossier;
         const QString chemin = dossier.filePath(QStringLiteral("f.dat"));
         QVERIFY(tests::EcrireOctets(chemin, QByteArray(1000, 'x')));
@@ -60,8 +57,7 @@ private slots:
     }
 
     // One drawing written with every kind of line end gives the same points.
-    void finsDeLigneDxf()
-    {
+    void finsDeLigneDxf() {
         const QList<QByteArray> lignes = {"0", "SECTION", "2", "ENTITIES", "0", "LINE", "10", "0", "20", "0", "11",
                                           "40", "21", "0", "0", "LINE", "10", "40", "20", "0", "11", "40", "21", "10",
                                           "0", "ENDSEC", "0", "EOF"};
@@ -81,8 +77,7 @@ private slots:
     }
 
     // Headers written by the .dat writer come back as the header, exactly as the user sees them.
-    void enTeteDat_data()
-    {
+    void enTeteDat_data() {
         tests::Colonnes<QString, QString>("enTete", "lu");
         QTest::newRow("nom") << "NACA 2412" << "NACA 2412";
         QTest::newRow("échange") << "S;150.000;12.000;3.000;600.000;C:\\profils\\saumon été.dat"
@@ -97,8 +92,7 @@ private slots:
         QTest::newRow("vide") << "" << "";
     }
 
-    void enTeteDat()
-    {
+    void enTeteDat() {
         QFETCH(QString, enTete);
         QFETCH(QString, lu);
         QTemporaryDir dossier;
@@ -115,8 +109,7 @@ private slots:
         QCOMPARE(ancien, lu);
     }
 
-    void enTetesAleatoires()
-    {
+    void enTetesAleatoires() {
         // Headers drawn from the characters that matter to the reader.
         const QString alphabet = QStringLiteral("0123456789 .,;+-eE#\tinfaINFAD\r\nxé");
         QRandomGenerator alea(7);
@@ -142,8 +135,7 @@ private slots:
     }
 
     // An infinite chord in the exchange header is named as such in the import message.
-    void cordeInfinie()
-    {
+    void cordeInfinie() {
         QTemporaryDir dossier;
         QVERIFY(tests::EcrireOctets(CheminEchange(dossier.path(), CoteE), "E;1e39;;;;aile\r\n0 0\r\n1 0\r\n0.5 0.1\r\n"));
         QVERIFY(tests::EcrireOctets(CheminEchange(dossier.path(), CoteS), "S;100;0;0;500;aile\r\n0 0\r\n1 0\r\n0.5 0.1\r\n"));

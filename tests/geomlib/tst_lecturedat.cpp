@@ -20,8 +20,7 @@ const Points Profil = {{1, 0.001}, {0.5, 0.06}, {0, 0}, {0.5, -0.04}, {1, -0.001
 
 const char* const Selig = "1 0.001\n0.5 0.06\n0 0\n0.5 -0.04\n1 -0.001\n";
 
-QByteArray AvecNom(const char* nom, const QByteArray& donnees)
-{
+QByteArray AvecNom(const char* nom, const QByteArray& donnees) {
     return QByteArray(nom) + "\n" + donnees;
 }
 
@@ -33,8 +32,7 @@ class LectureDatTest : public QObject {
     Q_OBJECT
 
 private slots:
-    void variantes_data()
-    {
+    void variantes_data() {
         using B = QByteArray;
         tests::Colonnes<QByteArray, QString, Points>("texte", "enTete", "attendus");
 
@@ -79,8 +77,7 @@ private slots:
         QTest::newRow("un seul point") << B("0.5 0.25") << "" << Points{{0.5, 0.25}};
     }
 
-    void variantes()
-    {
+    void variantes() {
         QFETCH(QByteArray, texte);
         QFETCH(Points, attendus);
 
@@ -96,8 +93,7 @@ private slots:
         }
     }
 
-    void refus_data()
-    {
+    void refus_data() {
         using B = QByteArray;
         QTest::addColumn<QByteArray>("texte");
 
@@ -119,8 +115,7 @@ private slots:
         QTest::newRow("hors des flottants") << AvecNom("N", "1 0\n1e39 0\n0 0\n");
     }
 
-    void refus()
-    {
+    void refus() {
         QFETCH(QByteArray, texte);
         const LectureFichier l = Lire(texte);
         QVERIFY(!l.ok);

@@ -26,13 +26,11 @@ constexpr double Pi = std::numbers::pi;
 // DXF text written group by group.
 class Dxf {
 public:
-    Dxf& G(int code, const std::string& valeur)
-    {
+    Dxf& G(int code, const std::string& valeur) {
         m_texte += std::to_string(code) + "\n" + valeur + "\n";
         return *this;
     }
-    Dxf& G(int code, double v)
-    {
+    Dxf& G(int code, double v) {
         char tampon[40];
         std::snprintf(tampon, sizeof tampon, "%.12g", v);
         return G(code, std::string(tampon));
@@ -40,25 +38,21 @@ public:
     Dxf& Section(const char* nom) { return G(0, "SECTION").G(2, nom); }
     Dxf& Entites() { return Section("ENTITIES"); }
     Dxf& FinSection() { return G(0, "ENDSEC"); }
-    Dxf& Ligne(double x1, double y1, double x2, double y2)
-    {
+    Dxf& Ligne(double x1, double y1, double x2, double y2) {
         return G(0, "LINE").G(8, "0").G(10, x1).G(20, y1).G(30, 0.0).G(11, x2).G(21, y2).G(31, 0.0);
     }
-    Dxf& Arc(double cx, double cy, double r, double a0, double a1)
-    {
+    Dxf& Arc(double cx, double cy, double r, double a0, double a1) {
         return G(0, "ARC").G(10, cx).G(20, cy).G(40, r).G(50, a0).G(51, a1);
     }
     Dxf& Cercle(double cx, double cy, double r) { return G(0, "CIRCLE").G(10, cx).G(20, cy).G(40, r); }
-    Dxf& LwPoly(std::initializer_list<std::array<double, 3>> sommets, bool ferme)
-    {
+    Dxf& LwPoly(std::initializer_list<std::array<double, 3>> sommets, bool ferme) {
         G(0, "LWPOLYLINE").G(90, double(sommets.size())).G(70, ferme ? 1.0 : 0.0);
         for (const auto& s : sommets)
             G(10, s[0]).G(20, s[1]).G(42, s[2]);
         return *this;
     }
     Dxf& Bloc(const char* nom, double bx, double by) { return G(0, "BLOCK").G(2, nom).G(10, bx).G(20, by); }
-    Dxf& Insert(const char* nom, double x, double y, double echelle, double rotation)
-    {
+    Dxf& Insert(const char* nom, double x, double y, double echelle, double rotation) {
         return G(0, "INSERT").G(2, nom).G(10, x).G(20, y).G(41, echelle).G(42, echelle).G(50, rotation);
     }
     QByteArray Fin() const { return QByteArray::fromStdString(m_texte + "0\nEOF\n"); }
@@ -74,16 +68,14 @@ QPointF Point(const PointFichier& p) { return {p.X, p.Y}; }
 
 bool Proche(QPointF a, QPointF b, double tolerance) { return std::hypot(a.x() - b.x(), a.y() - b.y()) <= tolerance; }
 
-std::vector<QPointF> Points(const std::vector<PointFichier>& p)
-{
+std::vector<QPointF> Points(const std::vector<PointFichier>& p) {
     std::vector<QPointF> q;
     for (const PointFichier& r : p)
         q.push_back(Point(r));
     return q;
 }
 
-std::vector<QPointF> Echantillons(const std::function<QPointF(double)>& courbe, int n)
-{
+std::vector<QPointF> Echantillons(const std::function<QPointF(double)>& courbe, int n) {
     std::vector<QPointF> q;
     for (int k = 0; k <= n; ++k)
         q.push_back(courbe(double(k) / n));
@@ -91,8 +83,7 @@ std::vector<QPointF> Echantillons(const std::function<QPointF(double)>& courbe, 
 }
 
 // Largest distance from the points `de` to the polyline `vers`.
-double Ecart(const std::vector<QPointF>& de, const std::vector<QPointF>& vers)
-{
+double Ecart(const std::vector<QPointF>& de, const std::vector<QPointF>& vers) {
     double pire = 0.0;
     for (const QPointF& q : de) {
         double d = 1e300;
@@ -113,8 +104,7 @@ double Ecart(const std::vector<QPointF>& de, const std::vector<QPointF>& vers)
 class TestLectureDxf : public QObject {
     Q_OBJECT
 private slots:
-    void entites_data()
-    {
+    void entites_data() {
         tests::Colonnes<QByteArray, int>("texte", "contours");
         QTest::addColumn<int>("points"); // -1: not checked (tessellated curves)
         tests::Colonnes<QPointF, QPointF, QRectF>("premier", "dernier", "etendue");
@@ -205,8 +195,7 @@ private slots:
                 .Ligne(0, 0, 1, 0).G(0, "DIMENSION").G(2, "*D1").G(10, 99.0),
             1, 2, {0, 0}, {1, 0}, rect(0, 1, 0, 0));
     }
-    void entites()
-    {
+    void entites() {
         QFETCH(QByteArray, texte);
         QFETCH(int, points);
         QFETCH(QPointF, premier);
@@ -225,8 +214,7 @@ private slots:
                      && std::abs(l.Ymin - etendue.top()) <= e && std::abs(l.Ymax - etendue.bottom()) <= e,
                  qPrintable(QString("%1 %2 %3 %4").arg(l.Xmin).arg(l.Xmax).arg(l.Ymin).arg(l.Ymax)));
     }
-    void erreurDeCorde_data()
-    {
+    void erreurDeCorde_data() {
         tests::Colonnes<QByteArray, QPointF>("texte", "centre");
         QTest::addColumn<double>("a");        // semi-axis along X
         QTest::addColumn<double>("b");        // semi-axis along Y
@@ -249,8 +237,7 @@ private slots:
                    .Insert("C", 0, 0, 3, 0).FinSection().Fin()
             << QPointF(0, 0) << 120.0 << 120.0 << tour;
     }
-    void erreurDeCorde()
-    {
+    void erreurDeCorde() {
         QFETCH(QByteArray, texte);
         QFETCH(QPointF, centre);
         QFETCH(double, a);
@@ -271,8 +258,7 @@ private slots:
         const double necessaires = 2 * Pi / (2 * std::acos(1 - erreur / std::max(a, b)));
         QVERIFY2(l.points.size() <= 4 * std::max(8.0, necessaires) + 2, qPrintable(QString::number(l.points.size())));
     }
-    void splines_data()
-    {
+    void splines_data() {
         QTest::addColumn<QByteArray>("texte");
         QTest::addColumn<int>("reference"); // 0: cubic Bezier of the control points, 1: circle
         QTest::addColumn<QList<double>>("parametres"); // Bezier: x0 y0 .. x3 y3; circle: cx cy r a0 a1 (degrees)
@@ -324,8 +310,7 @@ private slots:
         passage(60, false);
         passage(12, true);
     }
-    void splines()
-    {
+    void splines() {
         QFETCH(QByteArray, texte);
         QFETCH(int, reference);
         QFETCH(QList<double>, parametres);
@@ -349,8 +334,7 @@ private slots:
         for (const QPointF& q : passages) // the curve goes through every fit point
             QVERIFY(std::any_of(lus.begin(), lus.end(), [&](QPointF r) { return Proche(q, r, 1e-4); }));
     }
-    void contours_data()
-    {
+    void contours_data() {
         QTest::addColumn<QByteArray>("texte");
         QTest::addColumn<QList<int>>("tailles"); // points of each contour, in order
         Dxf d;
@@ -381,8 +365,7 @@ private slots:
         }
         QTest::newRow("1500 squares of shuffled lines") << grand.FinSection().Fin() << QList<int>(1500, 5);
     }
-    void contours()
-    {
+    void contours() {
         QFETCH(QByteArray, texte);
         QFETCH(QList<int>, tailles);
         const LectureFichier l = Lire(texte);
@@ -400,8 +383,7 @@ private slots:
             }
         }
     }
-    void enTete_data()
-    {
+    void enTete_data() {
         // The text before the ENTITIES section: comments and HEADER variables.
         tests::Colonnes<QByteArray, QString>("debut", "enTete");
         QTest::addColumn<QString>("unites"); // "-" when none declared
@@ -420,8 +402,7 @@ private slots:
         QTest::newRow("UTF-8 comment") << QByteArray("999\nProfil \xC3\xA9\n") << "Profil é" << "-";
         QTest::newRow("Latin-1 comment") << QByteArray("999\nProfil \xE9\r\n") << "Profil é" << "-";
     }
-    void enTete()
-    {
+    void enTete() {
         QFETCH(QByteArray, debut);
         QFETCH(QString, enTete);
         const LectureFichier l = Lire(debut + Dxf().Entites().Ligne(0, 0, 1, 0).G(999, "fin").FinSection().Fin());
@@ -429,8 +410,7 @@ private slots:
         QCOMPARE(l.enTete, enTete.isEmpty() ? QStringLiteral("fin") : enTete); // else the one among the entities
         QTEST(l.unitesDeclarees.value_or(QStringLiteral("-")), "unites");
     }
-    void malformes_data()
-    {
+    void malformes_data() {
         QTest::addColumn<QByteArray>("texte");
         QTest::addColumn<int>("attendu"); // 0 refused, 1 read, 2 either
         const QByteArray ligne = Dxf().Ligne(0, 0, 1, 0).Fin().chopped(6);
@@ -472,8 +452,7 @@ private slots:
             c = char(alea());
         QTest::newRow("random bytes") << octets << 0;
     }
-    void malformes()
-    {
+    void malformes() {
         QFETCH(QByteArray, texte);
         QFETCH(int, attendu);
         const LectureFichier l = Lire(texte);
@@ -486,8 +465,7 @@ private slots:
             QVERIFY(!l.erreur.isEmpty() && !l.erreur.contains(u'\n'));
         }
     }
-    void tronque()
-    {
+    void tronque() {
         // Cut anywhere before the end of its ENTITIES section, a drawing is refused; cut anywhere, nothing breaks.
         Dxf d;
         d.G(999, "essai").Section("HEADER").G(9, "$INSUNITS").G(70, "4").FinSection().Section("BLOCKS").Bloc("A", 0, 0)
@@ -512,8 +490,7 @@ private slots:
         }
     }
     // Curves made to need endless chords stay within the points one file may produce.
-    void budgetDePoints_data()
-    {
+    void budgetDePoints_data() {
         tests::Colonnes<QByteArray, int>("texte", "courbes");
         Dxf lointain; // a spline through a fit point 6e15 mm away, 90 times
         lointain.Entites();
@@ -527,8 +504,7 @@ private slots:
             cercles.Cercle(k % 7, 0, 100);
         QTest::newRow("3000 circles") << cercles.FinSection().Fin() << 3000;
     }
-    void budgetDePoints()
-    {
+    void budgetDePoints() {
         QFETCH(QByteArray, texte);
         QFETCH(int, courbes);
         const LectureFichier l = Lire(texte);

@@ -25,8 +25,7 @@ class LecturePltTest : public QObject {
 
 private slots:
     // Coordinates in plotter units (40 per mm); expected points in mm.
-    void traces_data()
-    {
+    void traces_data() {
         using B = QByteArray;
         using C = Contours;
         tests::Colonnes<QByteArray, Contours>("texte", "attendus");
@@ -82,8 +81,7 @@ private slots:
         QTest::newRow("SC de type 0") << B("IP0,0,400,400;SC0,10,0,10,0;PU0,0;PD1,1;") << C{{{0, 0}, {1, 1}}};
     }
 
-    void traces()
-    {
+    void traces() {
         QFETCH(QByteArray, texte);
         QFETCH(Contours, attendus);
 
@@ -108,8 +106,7 @@ private slots:
         }
     }
 
-    void refus_data()
-    {
+    void refus_data() {
         using B = QByteArray;
         QTest::addColumn<QByteArray>("texte");
 
@@ -122,8 +119,7 @@ private slots:
         QTest::newRow("coordonnée hors des flottants") << B("PU0,0;PD1e50,0;PD99999999999999999999999999999999999999999999999999,0;");
     }
 
-    void refus()
-    {
+    void refus() {
         QFETCH(QByteArray, texte);
         const LectureFichier l = Lire(texte);
         QVERIFY(!l.ok);

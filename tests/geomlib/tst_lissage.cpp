@@ -21,8 +21,7 @@ using Points = QList<QPointF>;
 constexpr int ParSurface = 31;  // 61 points in all
 constexpr int Finesse = 40;     // true-curve vertices per input segment
 
-std::vector<PointFichier> Enregistrements(const Points& points)
-{
+std::vector<PointFichier> Enregistrements(const Points& points) {
     std::vector<PointFichier> r;
     for (const QPointF& q : points) {
         PointFichier p;
@@ -35,8 +34,7 @@ std::vector<PointFichier> Enregistrements(const Points& points)
     return r;
 }
 
-Points Coordonnees(const std::vector<PointFichier>& r)
-{
+Points Coordonnees(const std::vector<PointFichier>& r) {
     Points p;
     for (const PointFichier& q : r)
         p.append(QPointF(q.X, q.Y));
@@ -44,8 +42,7 @@ Points Coordonnees(const std::vector<PointFichier>& r)
 }
 
 /// NACA profile `code` of chord `corde` with its leading edge at `origine`.
-Points Naca(const char* code, int parSurface, double corde, QPointF origine = {})
-{
+Points Naca(const char* code, int parSurface, double corde, QPointF origine = {}) {
     Points p;
     for (const QPointF& q : ProfilNaca4(QString::fromLatin1(code), parSurface))
         p.append(origine + q * corde);
@@ -53,8 +50,7 @@ Points Naca(const char* code, int parSurface, double corde, QPointF origine = {}
 }
 
 /// The points with a seeded Gaussian noise of deviation `sigma` on X and Y, ends untouched.
-Points Bruite(Points p, double sigma, unsigned graine)
-{
+Points Bruite(Points p, double sigma, unsigned graine) {
     std::mt19937 alea(graine);
     const auto gauss = [&alea] { // Box-Muller: the same draws with every standard library
         const double u = (double(alea()) + 1.0) / 4294967296.0, v = double(alea()) / 4294967296.0;
@@ -67,8 +63,7 @@ Points Bruite(Points p, double sigma, unsigned graine)
     return p;
 }
 
-Points Lisse(const Points& entree)
-{
+Points Lisse(const Points& entree) {
     std::vector<PointFichier> points = Enregistrements(entree);
     const int32_t n = LissageSequence(points);
     if (n != int32_t(entree.size()))
@@ -79,8 +74,7 @@ Points Lisse(const Points& entree)
 /// Distance from q to the true curve and q's position along it, searched around the
 /// vertex `pres` of the curve (whose cumulated lengths are `s`), or along all of it when
 /// `pres` is negative.
-std::pair<double, double> Projeter(QPointF q, const Points& courbe, const std::vector<double>& s, qsizetype pres)
-{
+std::pair<double, double> Projeter(QPointF q, const Points& courbe, const std::vector<double>& s, qsizetype pres) {
     double d = 1e300, position = 0.0;
     const qsizetype debut = pres < 0 ? 0 : std::max<qsizetype>(0, pres - 2 * Finesse);
     const qsizetype fin = pres < 0 ? courbe.size() - 1 : std::min(courbe.size() - 1, pres + 2 * Finesse);
@@ -106,8 +100,7 @@ struct Mesures {
 
 /// Compares the smoothed profile with its input and with the true curve, whose vertex
 /// Finesse * i is the true place of point i.
-Mesures Mesurer(const Points& entree, const Points& sortie, const Points& courbe)
-{
+Mesures Mesurer(const Points& entree, const Points& sortie, const Points& courbe) {
     std::vector<double> s(size_t(courbe.size()), 0.0);
     for (qsizetype k = 1; k < courbe.size(); ++k)
         s[size_t(k)] = s[size_t(k - 1)] + std::hypot(courbe[k].x() - courbe[k - 1].x(), courbe[k].y() - courbe[k - 1].y());
@@ -132,8 +125,7 @@ Mesures Mesurer(const Points& entree, const Points& sortie, const Points& courbe
     return m;
 }
 
-void VerifierSortie(const std::vector<PointFichier>& sortie, const Points& entree)
-{
+void VerifierSortie(const std::vector<PointFichier>& sortie, const Points& entree) {
     QCOMPARE(sortie.size(), size_t(entree.size()));
     for (const PointFichier& p : sortie) {
         QVERIFY(std::isfinite(p.X) && std::isfinite(p.Y));
@@ -149,8 +141,7 @@ void VerifierSortie(const std::vector<PointFichier>& sortie, const Points& entre
     }
 }
 
-QString Texte(const Mesures& m)
-{
+QString Texte(const Mesures& m) {
     return QStringLiteral("déplacement max %1 mm, RMS %2 -> %3 mm, glissement max %4 pas")
         .arg(m.deplacementMax).arg(m.rmsAvant).arg(m.rmsApres).arg(m.glissementMax);
 }
@@ -163,16 +154,14 @@ class LissageTest : public QObject {
 private slots:
     // A 200 mm NACA 2412 of 61 points, clean or noisy: points stay in place along the curve, a
     // clean profile is kept and noise is damped.
-    void profil_data()
-    {
+    void profil_data() {
         QTest::addColumn<double>("bruit");       // deviation of the noise on X and Y, mm
         QTest::addColumn<double>("deplacement"); // largest move allowed, mm (0: not checked)
         QTest::addColumn<double>("gain");        // least relative drop of the RMS distance to the curve
         QTest::newRow("propre") << 0.0 << 0.01 << 0.0;
         QTest::newRow("bruit 0,05 mm") << 0.05 << 0.0 << 0.3;
     }
-    void profil()
-    {
+    void profil() {
         QFETCH(double, bruit);
         QFETCH(double, deplacement);
         QFETCH(double, gain);
@@ -191,14 +180,12 @@ private slots:
 
     // Root and tip of different shapes, smoothed each on its own, keep the chord fraction of
     // every pair, so that the panel is not cut twisted.
-    void deuxCotes_data()
-    {
+    void deuxCotes_data() {
         QTest::addColumn<double>("bruit");
         QTest::newRow("propres") << 0.0;
         QTest::newRow("bruités") << 0.05;
     }
-    void deuxCotes()
-    {
+    void deuxCotes() {
         QFETCH(double, bruit);
         const QPointF bordSaumon(40.0, 6.0);
         const Points e = Bruite(Naca("2412", ParSurface, 200.0), bruit, 1);
@@ -218,15 +205,13 @@ private slots:
 
     // A square corner, 10 points on each side 1 mm apart: how far the smoothed points go
     // outside the square.
-    void coin_data()
-    {
+    void coin_data() {
         QTest::addColumn<double>("bruit");
         QTest::addColumn<double>("bombement"); // largest distance allowed outside the square, mm
         QTest::newRow("propre") << 0.0 << 0.01;
         QTest::newRow("bruité") << 0.05 << 0.2;
     }
-    void coin()
-    {
+    void coin() {
         QFETCH(double, bruit);
         QFETCH(double, bombement);
         Points carre;
@@ -244,8 +229,7 @@ private slots:
         QVERIFY2(dehors <= bombement, qPrintable(QString::number(dehors)));
     }
 
-    void degeneres_data()
-    {
+    void degeneres_data() {
         QTest::addColumn<Points>("entree");
         QTest::addColumn<Points>("attendus"); // every output point, when known
 
@@ -263,8 +247,7 @@ private slots:
         QTest::newRow("coordonnée infinie") << Points{{0, 0}, {1, qInf()}, {2, 0}, {3, 0}, {4, 1}, {5, 0}}
                                             << Points{};
     }
-    void degeneres()
-    {
+    void degeneres() {
         QFETCH(Points, entree);
         QFETCH(Points, attendus);
         std::vector<PointFichier> points = Enregistrements(entree);
