@@ -1,4 +1,4 @@
-#include "common/TestMain.h"
+#include "common/Test.h"
 #include "geomlib/Chemins.h"
 
 using namespace galbix;

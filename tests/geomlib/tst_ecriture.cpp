@@ -1,11 +1,10 @@
 // Writing profiles (.dat, .dxf) and the 3D drawing (.dxf), and reading back what was written.
 
+#include "common/Test.h"
 #include "common/Profils.h"
-#include "common/TestMain.h"
 #include "geomlib/Formats.h"
 
 #include <QRegularExpression>
-#include <QTemporaryDir>
 
 using namespace galbix;
 using tests::NacaFichier;
@@ -21,13 +20,6 @@ QList<std::pair<int, QByteArray>> Groupes(const QByteArray& dxf) {
     return groupes;
 }
 
-QPointF MinimaDe(const std::vector<PointFichier>& points) {
-    QPointF m(points[0].X, points[0].Y);
-    for (const PointFichier& p : points)
-        m = {std::min(m.x(), double(p.X)), std::min(m.y(), double(p.Y))};
-    return m;
-}
-
 } // namespace
 
 class EcritureTest : public QObject {
@@ -38,9 +30,7 @@ private slots:
     // The coordinates written are relative to the smallest X and Y and divided by the first
     // number of the header when it is positive, else by the X extent (1 when that is 0).
     void datEchelle_data() {
-        QTest::addColumn<QString>("enTete");
-        QTest::addColumn<float>("corde");     // chord of the profile given, in mm
-        QTest::addColumn<double>("diviseur"); // expected divisor
+        tests::Colonnes<QString, float, double>("enTete", "corde", "diviseur"); // corde: of the profile given, in mm
         QTest::newRow("corde annoncée autre que l'étendue") << "Corde: 100.000" << 200.0f << 100.0;
         QTest::newRow("décimale initiale") << "profil .5 m" << 1.0f << 0.5;
         QTest::newRow("sans nombre") << "profil" << 180.0f << 180.0;
@@ -57,15 +47,15 @@ private slots:
         QFETCH(float, corde);
         QFETCH(double, diviseur);
         const std::vector<PointFichier> points = NacaFichier("4415", 25, corde, 35, -12);
-        const QPointF m = MinimaDe(points);
+        const QPointF m(std::ranges::min(points, {}, &PointFichier::X).X,
+                        std::ranges::min(points, {}, &PointFichier::Y).Y);
         const QByteArray texte = formats::EcrireDat(points, enTete);
         const LectureFichier l = formats::LireDat(std::string_view(texte.constData(), size_t(texte.size())));
         QVERIFY2(l.erreur.isEmpty(), qPrintable(l.erreur));
         QCOMPARE(l.points.size(), points.size());
-        for (size_t i = 0; i < points.size(); ++i) {
-            QVERIFY(std::abs(l.points[i].X - (points[i].X - float(m.x())) / diviseur) < 1e-6);
-            QVERIFY(std::abs(l.points[i].Y - (points[i].Y - float(m.y())) / diviseur) < 1e-6);
-        }
+        for (size_t i = 0; i < points.size(); ++i)
+            QVERIFY(std::abs(l.points[i].X - (points[i].X - float(m.x())) / diviseur) < 1e-6
+                    && std::abs(l.points[i].Y - (points[i].Y - float(m.y())) / diviseur) < 1e-6);
     }
 
     void datFormat() {
@@ -77,8 +67,7 @@ private slots:
         for (qsizetype i = 1; i < 50; ++i)
             QVERIFY2(forme.match(QString::fromLatin1(lignes[i])).hasMatch(), lignes[i].constData());
         // Trailing edge at chord 1, leading edge at 0, both on the chord line of the symmetric profile.
-        QVERIFY(lignes[1].startsWith("1.000000 "));
-        QVERIFY(lignes[25].startsWith("0.000000 "));
+        QVERIFY(lignes[1].startsWith("1.000000 ") && lignes[25].startsWith("0.000000 "));
         QCOMPARE(lignes[1].mid(9), lignes[25].mid(9));
     }
 
@@ -94,11 +83,8 @@ private slots:
         for (qsizetype i = 0; i < g.size(); ++i) {
             if (g[i] != std::make_pair(0, QByteArray("VERTEX")))
                 continue;
-            QCOMPARE(g[i + 2], std::make_pair(10, g[i + 2].second));
-            QCOMPARE(g[i + 2].second.toFloat(), points[n].X);
-            QCOMPARE(g[i + 3], std::make_pair(20, g[i + 3].second));
-            QCOMPARE(g[i + 3].second.toFloat(), points[n].Y);
-            QVERIFY(!g[i + 2].second.contains('e'));
+            QVERIFY(g[i + 2].first == 10 && g[i + 2].second.toFloat() == points[n].X && !g[i + 2].second.contains('e'));
+            QVERIFY(g[i + 3].first == 20 && g[i + 3].second.toFloat() == points[n].Y);
             ++n;
         }
         QCOMPARE(n, points.size());

@@ -1,9 +1,7 @@
 // Readers at their limits: files without end, numbers out of every range, line ends of every
 // kind, headers that look like data, and the messages that name infinite values.
-#include "common/Octets.h"
+#include "common/Test.h"
 #include "common/Profils.h"
-#include "common/Colonnes.h"
-#include "common/TestMain.h"
 
 #include "files/Echange.h"
 #include "files/Ini.h"
@@ -12,22 +10,15 @@
 
 #include <QFile>
 #include <QRandomGenerator>
-#include <QTemporaryDir>
 
 using namespace galbix;
 
 namespace {
 
-// Five points of a profile.
-std::vector<PointFichier> Cinq() {
-    return tests::NacaFichier("0012", 3, 40);
-}
-
 // A header on one line as the writer must keep it: line breaks, NUL and DOS end-of-file bytes
 // become spaces, blanks around go.
 QString UneLigne(QString texte) {
-    texte.replace(u'\r', u' ').replace(u'\n', u' ').replace(QChar(0), u' ').replace(QChar(0x1a), u' ');
-    return texte.trimmed();
+    return texte.replace(u'\r', u' ').replace(u'\n', u' ').replace(QChar(0), u' ').replace(QChar(0x1a), u' ').trimmed();
 }
 
 } // namespace
@@ -70,8 +61,7 @@ private slots:
             for (qsizetype i = 0; i < lignes.size(); ++i)
                 texte += lignes[i] + (i == 5 ? intrus : fin);
             const LectureFichier l = tests::LireTexte(texte, formats::LireDxf);
-            QVERIFY2(l.ok, qPrintable(l.erreur));
-            QCOMPARE(l.points.size(), size_t(3));
+            QVERIFY2(l.ok && l.points.size() == 3, qPrintable(l.erreur));
             QCOMPARE(l.points[2].Y, 10.0f);
         }
     }
@@ -91,17 +81,15 @@ private slots:
         QTest::newRow("marque d'ordre") << QStringLiteral("\uFEFF1 2") << QStringLiteral("Profil \uFEFF1 2");
         QTest::newRow("vide") << "" << "";
     }
-
     void enTeteDat() {
         QFETCH(QString, enTete);
         QFETCH(QString, lu);
         QTemporaryDir dossier;
         const QString chemin = dossier.filePath(QStringLiteral("p.dat"));
-        QCOMPARE(EcrireFichier(Cinq(), chemin, enTete), 1);
+        QCOMPARE(EcrireFichier(tests::NacaFichier("0012", 3, 40), chemin, enTete), 1); // five points
         const LectureFichier l = LireFichierDetaille(chemin);
-        QVERIFY2(l.ok, qPrintable(l.erreur));
+        QVERIFY2(l.ok && l.points.size() == 5, qPrintable(l.erreur));
         QCOMPARE(l.enTete, lu);
-        QCOMPARE(l.points.size(), size_t(5));
         std::vector<PointFichier> points; // the older entry point gives the same
         float xmin = 0, xmax = 0, ymin = 0, ymax = 0;
         QString ancien(260, u' ');
@@ -120,10 +108,9 @@ private slots:
             const int longueur = int(alea.bounded(12));
             for (int i = 0; i < longueur; ++i)
                 enTete += alphabet[int(alea.bounded(quint32(alphabet.size())))];
-            QCOMPARE(EcrireFichier(Cinq(), chemin, enTete), 1);
+            QCOMPARE(EcrireFichier(tests::NacaFichier("0012", 3, 40), chemin, enTete), 1);
             const LectureFichier l = LireFichierDetaille(chemin);
-            QVERIFY2(l.ok, qPrintable(enTete + " : " + l.erreur));
-            QCOMPARE(l.points.size(), size_t(5));
+            QVERIFY2(l.ok && l.points.size() == 5, qPrintable(enTete + " : " + l.erreur));
             // The header as typed, or prefixed when the bare text would not come back as a header.
             const QString vu = UneLigne(enTete);
             QVERIFY2(l.enTete == vu || l.enTete == formats::PrefixeEnTeteDat + vu, qPrintable(l.enTete));

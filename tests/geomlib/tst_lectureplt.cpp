@@ -2,12 +2,10 @@
 // instructions and prefixes that are skipped.
 
 #include "common/Profils.h"
-#include "common/Colonnes.h"
-#include "common/TestMain.h"
+#include "common/Test.h"
 #include "geomlib/Formats.h"
 
 #include <QPointF>
-#include <QTest>
 
 using namespace galbix;
 
@@ -16,7 +14,7 @@ namespace {
 using Contour = QList<QPointF>;
 using Contours = QList<Contour>;
 
-LectureFichier Lire(const QByteArray& texte) { return tests::LireTexte(texte, formats::LirePlt); }
+LectureFichier LirePltTest(const QByteArray& texte) { return tests::LireTexte(texte, formats::LirePlt); }
 
 } // namespace
 
@@ -85,7 +83,7 @@ private slots:
         QFETCH(QByteArray, texte);
         QFETCH(Contours, attendus);
 
-        const LectureFichier l = Lire(texte);
+        const LectureFichier l = LirePltTest(texte);
         QVERIFY2(l.ok, qPrintable(l.erreur));
         QVERIFY(l.enTete.isEmpty());
         const std::vector<int> debuts = DebutsContours(l.points);
@@ -109,7 +107,6 @@ private slots:
     void refus_data() {
         using B = QByteArray;
         QTest::addColumn<QByteArray>("texte");
-
         QTest::newRow("vide") << B();
         QTest::newRow("plume levée seulement") << B("IN;SP1;PU0,0,400,400;PA100,100;SP0;");
         QTest::newRow("polyligne codée PE seule")
@@ -121,10 +118,8 @@ private slots:
 
     void refus() {
         QFETCH(QByteArray, texte);
-        const LectureFichier l = Lire(texte);
-        QVERIFY(!l.ok);
-        QVERIFY(l.points.empty());
-        QVERIFY(!l.erreur.isEmpty());
+        const LectureFichier l = LirePltTest(texte);
+        QVERIFY(!l.ok && l.points.empty() && !l.erreur.isEmpty());
     }
 };
 
