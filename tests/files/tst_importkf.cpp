@@ -1,15 +1,13 @@
 // Projects of the cutting program: the line reader (sides, points in file order, comments,
 // the end key, the last line), the placement steps it derives, the placement once replayed
 // through the editing commands, and files that stop the import.
-#include "common/Colonnes.h"
-#include "common/TestMain.h"
+#include "common/Test.h"
 #include "app/SessionEdition.h"
 #include "editing/PlacementKerfex.h"
 #include "files/ImportKf.h"
 #include "model/NumericText.h"
 
 #include <QFile>
-#include <QTemporaryDir>
 #include <cmath>
 #include <clocale>
 
@@ -65,8 +63,7 @@ private slots:
             << QByteArray("Commentaire=a\r\nE1=1;2\r\nE2=3;4\r\nFin\r\nE3=5;6\r\nCommentaire=b\r\n")
             << QList<QPointF>{{1, 2}, {3, 4}} << QList<QPointF>{{0, 0}} << "a\r\n" << true;
         QTest::newRow("end key after a root letter") << QByteArray("E1=1;2\nE2=3;4\nEin\nE3=5;6\n")
-                                                     << QList<QPointF>{{1, 2}, {3, 4}} << QList<QPointF>{{0, 0}}
-                                                     << "" << true;
+                                                     << QList<QPointF>{{1, 2}, {3, 4}} << QList<QPointF>{{0, 0}} << "" << true;
         QTest::newRow("comments in file order, the last CR LF removed")
             << QByteArray("Commentaire=un\r\nE1=1;2\r\nCommentaire=deux = 2\r\nCommentaire=trois\r\n")
             << QList<QPointF>{{1, 2}, {0, 0}} << QList<QPointF>{{0, 0}} << "un\r\ndeux = 2\r\ntrois" << false;
@@ -88,14 +85,13 @@ private slots:
         ProjetKerfex projet;
         const LectureKerfex lecture = AnalyserProjetKerfex(contenu, projet);
         QVERIFY2(lecture.Reussie, qPrintable(lecture.Erreur));
-        const QList<QPointF>* attendus[2] = {&racine, &saumon};
         for (int cote : {CoteE, CoteS}) {
-            QCOMPARE(projet.Points[cote].size(), size_t(attendus[cote]->size()));
-            for (qsizetype i = 0; i < attendus[cote]->size(); ++i) {
-                QCOMPARE(projet.Points[cote][size_t(i)].X, float((*attendus[cote])[i].x()));
-                QCOMPARE(projet.Points[cote][size_t(i)].Y, float((*attendus[cote])[i].y()));
-                QCOMPARE(projet.Points[cote][size_t(i)].Etat, int16_t(0));
+            QList<QPointF> lus;
+            for (const PointProfil& p : projet.Points[cote]) {
+                lus << QPointF(p.X, p.Y);
+                QCOMPARE(p.Etat, int16_t(0));
             }
+            QCOMPARE(lus, cote == CoteE ? racine : saumon);
         }
         QTEST(projet.Commentaire, "commentaire");
         QTEST(projet.Termine, "termine");
@@ -118,29 +114,25 @@ private slots:
 
     void etapes_data() {
         tests::Colonnes<QByteArray, QStringList>("lignes", "etapes");
-        QTest::newRow("factor 1.0001") << QByteArray("ExHauteur=1.0001\nSxHauteur=1\n")
-                                       << QStringList{"EtirerY E 100.01", "Fleche 0", "DiedreMm 0"};
-        QTest::newRow("no factor: no stretch") << QByteArray("SxHauteur=0.5\n")
-                                               << QStringList{"EtirerY S 50", "Fleche 0", "DiedreMm 0"};
-        QTest::newRow("root sweep ignored, tip typed") << QByteArray("EFlecheBA=30\nSFlecheBA=12.5\n")
-                                                       << QStringList{"Fleche 12.5", "DiedreMm 0"};
-        QTest::newRow("lower surfaces") << QByteArray("EMDessous=1.5\nSMDessous=9\n")
-                                        << QStringList{"Fleche 0", "DiedreMm 7.5"};
-        QTest::newRow("tip offset wins") << QByteArray("EMDessous=1.5\nSMDessous=9\nSDecalage=-3.5\n")
-                                         << QStringList{"Fleche 0", "DiedreMm -3.5"};
-        QTest::newRow("root offset marks it present")
-            << QByteArray("EMDessous=1.5\nSMDessous=9\nEDecalage=4\n") << QStringList{"Fleche 0", "DiedreMm 0"};
-        QTest::newRow("mirrors: vertical ones first")
-            << QByteArray("EMiroirHorizontal=true\nSMiroirVertical=True\nEMiroirVertical=oui\nSMiroirHorizontal=false\n")
-            << QStringList{"Miroir S", "Miroir E", "Fleche 0", "DiedreMm 0"};
-        QTest::newRow("twist typed with the other sign") << QByteArray("SVrillage=-1.5\nEVrillage=2\n")
-                                                         << QStringList{"Tourner E -2", "Tourner S 1.5", "Fleche 0",
-                                                                        "DiedreMm 0"};
-        QTest::newRow("every step in order")
-            << QByteArray("SVrillage=3\nSMiroirHorizontal=true\nSxHauteur=1.2\nExHauteur=0.8\nEMiroirVertical=true\n"
-                          "SFlecheBA=20\nSDecalage=5\n")
-            << QStringList{"EtirerY E 80", "EtirerY S 120", "Miroir E", "Miroir S", "Tourner S -3", "Fleche 20",
-                           "DiedreMm 5"};
+        // etapes: the steps before the sweep and the dihedral height, which always come last
+        const auto row = [](const char* nom, const char* lignes, QStringList etapes, const char* fleche, const char* diedre) {
+            QTest::newRow(nom) << QByteArray(lignes)
+                               << etapes + QStringList{QString("Fleche ") + fleche, QString("DiedreMm ") + diedre};
+        };
+        row("factor 1.0001", "ExHauteur=1.0001\nSxHauteur=1\n", {"EtirerY E 100.01"}, "0", "0");
+        row("no factor: no stretch", "SxHauteur=0.5\n", {"EtirerY S 50"}, "0", "0");
+        row("root sweep ignored, tip typed", "EFlecheBA=30\nSFlecheBA=12.5\n", {}, "12.5", "0");
+        row("lower surfaces", "EMDessous=1.5\nSMDessous=9\n", {}, "0", "7.5");
+        row("tip offset wins", "EMDessous=1.5\nSMDessous=9\nSDecalage=-3.5\n", {}, "0", "-3.5");
+        row("root offset marks it present", "EMDessous=1.5\nSMDessous=9\nEDecalage=4\n", {}, "0", "0");
+        row("mirrors: vertical ones first",
+            "EMiroirHorizontal=true\nSMiroirVertical=True\nEMiroirVertical=oui\nSMiroirHorizontal=false\n",
+            {"Miroir S", "Miroir E"}, "0", "0");
+        row("twist typed with the other sign", "SVrillage=-1.5\nEVrillage=2\n", {"Tourner E -2", "Tourner S 1.5"}, "0", "0");
+        row("every step in order",
+            "SVrillage=3\nSMiroirHorizontal=true\nSxHauteur=1.2\nExHauteur=0.8\nEMiroirVertical=true\nSFlecheBA=20\n"
+            "SDecalage=5\n",
+            {"EtirerY E 80", "EtirerY S 120", "Miroir E", "Miroir S", "Tourner S -3"}, "20", "5");
     }
     void etapes() {
         QFETCH(QByteArray, lignes);
@@ -148,38 +140,32 @@ private slots:
     }
 
     void placement_data() {
-        tests::Colonnes<QByteArray, float, float, float, float, float, bool>(
-            "lignes", "hauteurE", "hauteurS", "largeurS", "fleche", "diedre", "racineRetournee");
-        QTest::newRow("nothing") << QByteArray() << 10.0f << 8.0f << 80.0f << 0.0f << 0.0f << false;
-        QTest::newRow("tip stretched, sweep and offset") << QByteArray("SxHauteur=2.5\nSFlecheBA=12.5\nSDecalage=-4\n")
-                                                         << 10.0f << 20.0f << 80.0f << 12.5f << -4.0f << false;
-        QTest::newRow("root mirrored") << QByteArray("EMiroirVertical=true\n") << 10.0f << 8.0f << 80.0f << 0.0f
-                                       << 0.0f << true;
-        QTest::newRow("horizontal mirror flips too") << QByteArray("EMiroirHorizontal=true\nEMDessous=2\nSMDessous=7\n")
-                                                     << 10.0f << 8.0f << 80.0f << 0.0f << 5.0f << true;
-        QTest::newRow("tip twisted a quarter turn") << QByteArray("SVrillage=90\n") << 10.0f << 80.0f << 8.0f << 0.0f
-                                                    << 0.0f << false;
+        // attendus: HauteurE, HauteurS, LargeurE, LargeurS, FlecheBA, DiedreMm afterwards
+        tests::Colonnes<QByteArray, QList<float>, bool>("lignes", "attendus", "racineRetournee");
+        const auto row = [](const char* nom, const char* lignes, QList<float> attendus, bool retournee) {
+            QTest::newRow(nom) << QByteArray(lignes) << attendus << retournee;
+        };
+        row("nothing", "", {10, 8, 100, 80, 0, 0}, false);
+        row("tip stretched, sweep and offset", "SxHauteur=2.5\nSFlecheBA=12.5\nSDecalage=-4\n", {10, 20, 100, 80, 12.5, -4},
+            false);
+        row("root mirrored", "EMiroirVertical=true\n", {10, 8, 100, 80, 0, 0}, true);
+        row("horizontal mirror flips too", "EMiroirHorizontal=true\nEMDessous=2\nSMDessous=7\n", {10, 8, 100, 80, 0, 5},
+            true);
+        row("tip twisted a quarter turn", "SVrillage=90\n", {10, 80, 100, 8, 0, 0}, false);
     }
     // Replayed through the commands: the shapes change side by side, the tip ends where the
     // sweep and the dihedral height typed put it, and no point stays selected.
     void placement() {
         QFETCH(QByteArray, lignes);
-        QFETCH(float, hauteurE);
-        QFETCH(float, hauteurS);
-        QFETCH(float, largeurS);
-        QFETCH(float, fleche);
-        QFETCH(float, diedre);
+        QFETCH(QList<float>, attendus);
         SessionEdition session;
         const CoupleProfils& profils = session.Profils;
         ContexteEdition ctx = session.Contexte();
         ImporterProjetKerfex(ctx, Lire(Projet(lignes)));
-        QCOMPARE(profils.NbPointsE(), 3);
-        QCOMPARE(profils.NbPointsS(), 4);
-        QCOMPARE(profils.EcartementZ, 600.0f);
+        QVERIFY(profils.NbPointsE() == 3 && profils.NbPointsS() == 4 && profils.EcartementZ == 600.0f);
         const float obtenus[] = {profils.HauteurE, profils.HauteurS, profils.LargeurE, profils.LargeurS,
                                  profils.FlecheBA, profils.DiedreMm};
-        const float attendus[] = {hauteurE, hauteurS, 100.0f, largeurS, fleche, diedre};
-        for (size_t i = 0; i < std::size(obtenus); ++i) // the tip's height and width come through a stretch
+        for (int i = 0; i < 6; ++i) // the tip's height and width come through a stretch
             QVERIFY2(qAbs(obtenus[i] - attendus[i]) < (i % 2 && i < 4 ? 1e-3f : 1e-4f), qPrintable(QString::number(i)));
         // The triangle's apex (point 3) is above its base unless the root was mirrored.
         QTEST(profils.PointsE[2].Y < profils.PointsE[0].Y, "racineRetournee");
@@ -207,8 +193,7 @@ private slots:
         ProjetKerfex projet;
         projet.Commentaire = QStringLiteral("avant");
         const LectureKerfex lecture = AnalyserProjetKerfex(contenu, projet);
-        QVERIFY(!lecture.Reussie);
-        QCOMPARE(lecture.Ligne, ligne);
+        QVERIFY(!lecture.Reussie && lecture.Ligne == ligne);
         QVERIFY(lecture.Erreur.startsWith(QStringLiteral("ligne %1 : ").arg(ligne)));
         QVERIFY(projet.Points[CoteE].empty() && projet.Points[CoteS].empty());
         for (QChar c : lecture.Erreur) // never a raw byte of the file on a terminal
@@ -216,8 +201,7 @@ private slots:
     }
 
     void fichierIllisible_data() {
-        QTest::addColumn<QString>("cible"); // what the file links to; empty: no file
-        QTest::addColumn<QString>("erreur");
+        tests::Colonnes<QString, QString>("cible", "erreur"); // cible: what the file links to; empty: no file
         QTest::newRow("absent") << "" << "lecture impossible";
         if (QFile::exists(QStringLiteral("/dev/zero")))
             QTest::newRow("endless") << "/dev/zero" << "trop volumineux";
@@ -230,10 +214,8 @@ private slots:
             QVERIFY(QFile::link(cible, chemin));
         ProjetKerfex projet;
         const LectureKerfex lecture = LireProjetKerfex(chemin, projet);
-        QVERIFY(!lecture.Reussie);
-        QCOMPARE(lecture.Ligne, 0);
         QFETCH(QString, erreur);
-        QVERIFY2(lecture.Erreur.contains(erreur), qPrintable(lecture.Erreur));
+        QVERIFY2(!lecture.Reussie && lecture.Ligne == 0 && lecture.Erreur.contains(erreur), qPrintable(lecture.Erreur));
     }
 
     // A placement whose result leaves the float range is refused as the field refuses it: the
@@ -243,8 +225,7 @@ private slots:
         const CoupleProfils& profils = session.Profils;
         ContexteEdition ctx = session.Contexte();
         const std::optional<MessageRefus> refus = ImporterProjetKerfex(ctx, Lire(Projet("ExHauteur=3e37\n")));
-        QVERIFY(refus);
-        QCOMPARE(refus->Titre, QStringLiteral("Erreur de saisie"));
+        QCOMPARE(refus.value_or(MessageRefus{}).Titre, QStringLiteral("Erreur de saisie"));
         QCOMPARE(profils.HauteurE, 10.0f);
         for (const auto* points : {&profils.PointsE, &profils.PointsS})
             for (const PointProfil& p : *points)
@@ -263,9 +244,7 @@ private slots:
         QLocale::setDefault(QLocale::c());
         std::setlocale(LC_ALL, avant.constData());
         QCOMPARE(p.Points[CoteE].size(), size_t(2));
-        QCOMPARE(p.Points[CoteE][0].X, 0.5f);
-        QCOMPARE(p.Points[CoteE][0].Y, 12.25f);
-        QCOMPARE(p.Points[CoteE][1].X, -150.0f);
+        QVERIFY(p.Points[CoteE][0].X == 0.5f && p.Points[CoteE][0].Y == 12.25f && p.Points[CoteE][1].X == -150.0f);
         QCOMPARE(etapes, (QStringList{"Fleche 12.5", "DiedreMm -0.75"}));
         QCOMPARE(fleche, 12.5f);
     }

@@ -1,14 +1,11 @@
 // The intermediate profile: which distances are accepted, the interpolation of each pair of
 // points, the numbers of the report, the 17 lines of a known wing, and the two files written.
-#include "common/Octets.h"
-#include "common/Colonnes.h"
-#include "common/TestMain.h"
+#include "common/Test.h"
 #include "files/ProfilIntermediaire.h"
 #include "geomlib/Tranchex.h"
 #include "model/Extremes.h"
 
 #include <QDir>
-#include <QTemporaryDir>
 
 using namespace galbix;
 
@@ -26,6 +23,13 @@ CoupleProfils AileConnue() {
 }
 
 const QString NomsConnus[2] = {QStringLiteral("racine.dat"), QStringLiteral("bout.dxf")};
+
+// The intermediate profile of the known wing at `distance` from its root.
+CoupleProfils ProfilConnu(float distance) {
+    CoupleProfils profil;
+    CalculerProfilIntermediaire(AileConnue(), distance, profil);
+    return profil;
+}
 
 } // namespace
 
@@ -96,33 +100,28 @@ private slots:
     // Line by line: chords, sweeps and lower-surface dihedrals of both panels, spacings with
     // one or two decimals, captions and path as given.
     void rapportConnu() {
-        const CoupleProfils modele = AileConnue();
-        CoupleProfils profil;
-        CalculerProfilIntermediaire(modele, 150.0f, profil);
-        const QString chemin = QStringLiteral("/w/mid.dxf");
-        const QStringList lignes = LignesRapportIntermediaire(modele, profil, 150.0f, chemin, NomsConnus);
+        const QStringList lignes =
+            LignesRapportIntermediaire(AileConnue(), ProfilConnu(150.0f), 150.0f, QStringLiteral("/w/mid.dxf"), NomsConnus);
         const QStringList attendues = {
-            QStringLiteral("Caractéristiques du profil intermédiaire /w/mid.dxf"),
-            QStringLiteral("-----------------------------------------"),
-            QStringLiteral("Profil initial à l'emplanture : racine.dat"),
-            QStringLiteral("Corde emplanture (mm) : 200"),
-            QStringLiteral("Ecartement entre l'emplanture et le profil intermédiaire (mm) :150.0"),
-            QStringLiteral("Corde profil intermédiaire (mm) : 187.5"),
-            QStringLiteral("Flèche BA du profil intermédiaire par rapport à l'emplanture (mm) : 7.5"),
-            QStringLiteral("Flèche BF du profil intermédiaire par rapport à l'emplanture (mm) : 5"),
-            QStringLiteral("Dièdre intrados du profil intermédiaire par rapport à l'emplanture (mm) : 2"),
-            QStringLiteral("-----------------------------------------"),
-            QStringLiteral("Profil initial au saumon : bout.dxf"),
-            QStringLiteral("Corde saumon (mm) : 150"),
-            QStringLiteral("Ecartement entre le profil intermédiaire et le saumon (mm) :450.0"),
-            QStringLiteral("Corde profil intermédiaire (mm) : 187.5"),
-            QStringLiteral("Flèche BA du profil saumon par rapport au profil intermédiaire (mm) : 22.5"),
-            QStringLiteral("Flèche BF du profil saumon par rapport au profil intermédiaire (mm) : 15"),
-            QStringLiteral("Dièdre intrados du profil saumon par rapport au profil intermédiaire (mm) : 6"),
+            "Caractéristiques du profil intermédiaire /w/mid.dxf",
+            "-----------------------------------------",
+            "Profil initial à l'emplanture : racine.dat",
+            "Corde emplanture (mm) : 200",
+            "Ecartement entre l'emplanture et le profil intermédiaire (mm) :150.0",
+            "Corde profil intermédiaire (mm) : 187.5",
+            "Flèche BA du profil intermédiaire par rapport à l'emplanture (mm) : 7.5",
+            "Flèche BF du profil intermédiaire par rapport à l'emplanture (mm) : 5",
+            "Dièdre intrados du profil intermédiaire par rapport à l'emplanture (mm) : 2",
+            "-----------------------------------------",
+            "Profil initial au saumon : bout.dxf",
+            "Corde saumon (mm) : 150",
+            "Ecartement entre le profil intermédiaire et le saumon (mm) :450.0",
+            "Corde profil intermédiaire (mm) : 187.5",
+            "Flèche BA du profil saumon par rapport au profil intermédiaire (mm) : 22.5",
+            "Flèche BF du profil saumon par rapport au profil intermédiaire (mm) : 15",
+            "Dièdre intrados du profil saumon par rapport au profil intermédiaire (mm) : 6",
         };
-        QCOMPARE(lignes.size(), intermediaire::NbLignesRapport);
-        for (int i = 0; i < attendues.size(); ++i)
-            QCOMPARE(lignes[i], attendues[i]);
+        QCOMPARE(lignes, attendues); // intermediaire::NbLignesRapport of them
     }
 
     void ecartementsRapport_data() {
@@ -135,38 +134,30 @@ private slots:
         QFETCH(float, distance);
         QFETCH(QString, premier);
         QFETCH(QString, second);
-        const CoupleProfils modele = AileConnue();
-        CoupleProfils profil;
-        CalculerProfilIntermediaire(modele, distance, profil);
-        const QStringList lignes = LignesRapportIntermediaire(modele, profil, distance, QString(), NomsConnus);
+        const QStringList lignes = LignesRapportIntermediaire(AileConnue(), ProfilConnu(distance), distance, {}, NomsConnus);
         QVERIFY(lignes[4].endsWith(QStringLiteral("(mm) :") + premier));
         QVERIFY(lignes[12].endsWith(QStringLiteral("(mm) :") + second));
     }
 
     void fichiers_data() {
         QTest::addColumn<QString>("nom");
-        QTest::newRow(".dat") << "mid.dat";
-        QTest::newRow(".dxf") << "mid.dxf";
+        for (const char* nom : {"mid.dat", "mid.dxf"})
+            QTest::newRow(nom) << nom;
     }
     // The profile with its fixed header, and "<path>_datas.txt": the lines joined with CR LF
     // and one final CR LF, replacing an older report.
     void fichiers() {
         QFETCH(QString, nom);
         QTemporaryDir dossier;
-        const QString chemin = dossier.filePath(nom);
-        const QString rapport = chemin + QStringLiteral("_datas.txt");
+        const QString chemin = dossier.filePath(nom), rapport = chemin + QStringLiteral("_datas.txt");
         QVERIFY(tests::EcrireOctets(rapport, "ancien rapport, bien plus long que le nouveau ne sera jamais\r\n"));
-        const CoupleProfils modele = AileConnue();
-        CoupleProfils profil;
-        CalculerProfilIntermediaire(modele, 150.0f, profil);
+        const CoupleProfils modele = AileConnue(), profil = ProfilConnu(150.0f);
         const SauvegardeIntermediaire r = SauverProfilIntermediaire(chemin, modele, profil, 150.0f, NomsConnus);
-        QVERIFY(r.ProfilEcrit);
-        QVERIFY(r.RapportEcrit);
+        QVERIFY(r.ProfilEcrit && r.RapportEcrit);
         const QByteArray octets = tests::LireOctets(rapport);
         const QStringList lignes = LignesRapportIntermediaire(modele, profil, 150.0f, chemin, NomsConnus);
         QCOMPARE(octets, (lignes.join(QStringLiteral("\r\n")) + QStringLiteral("\r\n")).toUtf8());
-        QCOMPARE(octets.count("\r\n"), 17);
-        QCOMPARE(octets.count('\n'), 17);
+        QVERIFY(octets.count("\r\n") == 17 && octets.count('\n') == 17);
         const LectureFichier relu = LireFichierDetaille(chemin);
         QVERIFY(relu.ok);
         QCOMPARE(relu.points.size(), size_t(3));
@@ -184,12 +175,9 @@ private slots:
         QTemporaryDir dossier;
         const QString chemin = dossier.filePath(QStringLiteral("mid.dat"));
         QVERIFY(QDir(dossier.path()).mkdir(QStringLiteral("mid.dat_datas.txt")));
-        const CoupleProfils modele = AileConnue();
-        CoupleProfils profil;
-        CalculerProfilIntermediaire(modele, 150.0f, profil);
-        const SauvegardeIntermediaire r = SauverProfilIntermediaire(chemin, modele, profil, 150.0f, NomsConnus);
-        QVERIFY(r.ProfilEcrit);
-        QVERIFY(!r.RapportEcrit);
+        const SauvegardeIntermediaire r =
+            SauverProfilIntermediaire(chemin, AileConnue(), ProfilConnu(150.0f), 150.0f, NomsConnus);
+        QVERIFY(r.ProfilEcrit && !r.RapportEcrit);
         QVERIFY(LireFichierDetaille(chemin).ok);
     }
 };

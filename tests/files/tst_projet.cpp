@@ -1,15 +1,10 @@
 // Project files: what is written, what reads back, and where a damaged file stops the reading.
-#include "common/Octets.h"
-#include "common/Colonnes.h"
-#include "common/TestMain.h"
+#include "common/Test.h"
 #include "files/Ini.h"
 #include "files/Projet.h"
 
-#include <QDir>
 #include <QFile>
-#include <QTemporaryDir>
 #include <limits>
-
 
 using namespace galbix;
 
@@ -45,10 +40,7 @@ const QByteArray ProjetValide = "[Emplanture]\r\nNomFichier=e.dat\r\nNombrePoint
                                 "XCentreZoom=5.000000\r\nYCentreZoom=-1.000000\r\nOmega=120.000000\r\n"
                                 "Alpha=143.000000\r\nCommentaire=a;b\r\n";
 
-QByteArray Remplacer(const char* avant, const char* apres) {
-    QByteArray octets = ProjetValide;
-    return octets.replace(avant, apres);
-}
+QByteArray Remplacer(const char* avant, const char* apres) { return QByteArray(ProjetValide).replace(avant, apres); }
 
 } // namespace
 
@@ -72,26 +64,18 @@ private slots:
         QFETCH(int, nS);
         QFETCH(QString, commentaire);
         DonneesProjet ecrit = Modele(16, nS);
-        ecrit.BoutonFleche = fleche;
-        ecrit.BoutonDiedre = diedre;
-        ecrit.Aligner = aligner;
-        ecrit.CoeffZoom = 17.25f;
-        ecrit.XCentreZoom = -42.5f;
-        ecrit.YCentreZoom = 3.125f;
-        ecrit.Omega = 359.0f;
-        ecrit.Alpha = 1.0f;
-        ecrit.Commentaire = commentaire;
+        ecrit.BoutonFleche = fleche, ecrit.BoutonDiedre = diedre, ecrit.Aligner = aligner, ecrit.Commentaire = commentaire;
+        ecrit.CoeffZoom = 17.25f, ecrit.XCentreZoom = -42.5f, ecrit.YCentreZoom = 3.125f;
+        ecrit.Omega = 359.0f, ecrit.Alpha = 1.0f;
         const QString chemin = m_dossier.filePath(QStringLiteral("aller_retour.gbx"));
         QVERIFY(EcrireProjet(chemin, ecrit));
 
         DonneesProjet lu;
         const LectureProjet r = LireProjet(chemin, lu);
         QVERIFY2(r.Reussie(), qPrintable(r.Erreur));
-        QVERIFY(lu.Profils.PointsE == ecrit.Profils.PointsE);
-        QVERIFY(lu.Profils.PointsS == ecrit.Profils.PointsS);
+        QVERIFY(lu.Profils.PointsE == ecrit.Profils.PointsE && lu.Profils.PointsS == ecrit.Profils.PointsS);
         QCOMPARE(lu.Profils.EcartementZ, 612.5f);
-        QCOMPARE(lu.NomFichier[CoteE], ecrit.NomFichier[CoteE]);
-        QCOMPARE(lu.NomFichier[CoteS], ecrit.NomFichier[CoteS]);
+        QVERIFY(std::equal(lu.NomFichier, lu.NomFichier + 2, ecrit.NomFichier));
         QCOMPARE((QList<int>{lu.BoutonFleche, lu.BoutonDiedre, lu.Aligner}), (QList<int>{fleche, diedre, aligner}));
         QCOMPARE((QList<float>{lu.CoeffZoom, lu.XCentreZoom, lu.YCentreZoom, lu.Omega, lu.Alpha}),
                  (QList<float>{17.25f, -42.5f, 3.125f, 359.0f, 1.0f}));
@@ -148,9 +132,7 @@ private slots:
         QVERIFY(lu.Profils.PointsE == p.Profils.PointsE);
     }
     void valeursLues_data() {
-        QTest::addColumn<QByteArray>("contenu");
-        QTest::addColumn<QList<int>>("boutons"); // sweep, dihedral, alignment
-        tests::Colonnes<float, PointProfil>("ecartement", "premierE");
+        tests::Colonnes<QByteArray, QList<int>, float, PointProfil>("contenu", "boutons", "ecartement", "premierE");
         const PointProfil p1{0, 0, 4};
         QTest::newRow("no switch keys: first of each group, no alignment")
             << Remplacer("BoutonFleche=1\r\nBoutonDiedre=4\r\nBoutonAligner=-1\r\n", "") << QList<int>{0, 0, 0} << 100.0f
@@ -176,10 +158,8 @@ private slots:
         QTEST(lu.Profils.PointsE.front(), "premierE");
     }
     void lectureInterrompue_data() {
-        QTest::addColumn<QByteArray>("contenu"); // null: no file
-        QTest::addColumn<int>("arret");          // EtapeProjet
-        QTest::addColumn<int>("pointsE");        // points of each side in the record afterwards
-        QTest::addColumn<int>("pointsS");
+        // contenu null: no file; arret: the EtapeProjet; pointsE, pointsS: points of each side in the record afterwards
+        tests::Colonnes<QByteArray, int, int, int>("contenu", "arret", "pointsE", "pointsS");
         const int e = int(EtapeProjet::Emplanture), s = int(EtapeProjet::Saumon);
         QTest::newRow("no file") << QByteArray() << int(EtapeProjet::Fichier) << 7 << 7;
         QTest::newRow("binary bytes") << QByteArray("\x00\x8f\xff[\x01=", 6) << e << 0 << 7;
@@ -212,21 +192,16 @@ private slots:
     }
     // A number that is not finite is never written as 0: the save fails and the old file stays
     // as it was (refused writes themselves are the atomic writer's tests).
-    void valeurNonFinie_data() {
-        QTest::addColumn<int>("cas");
-        QTest::newRow("infinite point") << 0;
-        QTest::newRow("infinite spacing") << 1;
-        QTest::newRow("zoom not a number") << 2;
-    }
     void valeurNonFinie() {
-        QFETCH(int, cas);
         const QString ancien = m_dossier.filePath(QStringLiteral("ancien.gbx"));
-        QVERIFY(EcrireOctets(ancien, ProjetValide));
-        DonneesProjet p = Modele(5, 5);
-        float& valeur = cas == 0 ? p.Profils.PointsS[2].Y : cas == 1 ? p.Profils.EcartementZ : p.CoeffZoom;
-        valeur = cas == 2 ? std::numeric_limits<float>::quiet_NaN() : -std::numeric_limits<float>::infinity();
-        QVERIFY(!EcrireProjet(ancien, p));
-        QCOMPARE(LireOctets(ancien), ProjetValide);
+        for (int cas : {0, 1, 2}) { // an infinite point, an infinite spacing, a zoom not a number
+            QVERIFY(EcrireOctets(ancien, ProjetValide));
+            DonneesProjet p = Modele(5, 5);
+            float& valeur = cas == 0 ? p.Profils.PointsS[2].Y : cas == 1 ? p.Profils.EcartementZ : p.CoeffZoom;
+            valeur = cas == 2 ? std::numeric_limits<float>::quiet_NaN() : -std::numeric_limits<float>::infinity();
+            QVERIFY2(!EcrireProjet(ancien, p), qPrintable(QString::number(cas)));
+            QCOMPARE(LireOctets(ancien), ProjetValide);
+        }
     }
 
 private:
