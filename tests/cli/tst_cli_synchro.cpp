@@ -1,16 +1,14 @@
 // `galbix-cli synchro`: both sides loaded as the open buttons load them, synchronised between
 // their ends and written back; `galbix-cli assembler`: contours cut from a drawing and chained
 // right to left in the order given. Their refusals are in tst_cli.
-#include "common/Colonnes.h"
+#include "common/Test.h"
 #include "common/DessinDxf.h"
 #include "common/LanceurCli.h"
 #include "common/Profils.h"
-#include "common/TestMain.h"
 
 #include "geomlib/Tranchex.h"
 
 #include <QJsonArray>
-#include <QTemporaryDir>
 #include <cmath>
 
 namespace {
@@ -48,10 +46,9 @@ private slots:
     // squares traversed the same way synchronise without any new point.
     void carresDatEtPlt() {
         QTemporaryDir dossier;
-        const QString racine = dossier.filePath(QStringLiteral("carre.dat"));
-        const QString saumon = dossier.filePath(QStringLiteral("carre.plt"));
+        const QString racine = dossier.filePath("carre.dat"), saumon = dossier.filePath("carre.plt");
         QVERIFY(EcrireOctets(racine, "carre\n0 0\n1 0\n1 1\n0 1\n0 0\n") && EcrireOctets(saumon, PltCarre()));
-        const Resultat r = Lancer({QStringLiteral("synchro"), racine, saumon});
+        const Resultat r = Lancer({"synchro", racine, saumon});
         QCOMPARE(r.statut, 0);
         const QJsonObject o = r.Json();
         QCOMPARE(o.value("nombre_points").toInt(), 5);
@@ -65,13 +62,10 @@ private slots:
     // the headers of the save command and read back with the synchronised count.
     void nacaEcrits() {
         QTemporaryDir dossier;
-        const QString racine = dossier.filePath(QStringLiteral("r.dat"));
-        const QString saumon = dossier.filePath(QStringLiteral("s.dat"));
-        const QString sortieE = dossier.filePath(QStringLiteral("e.dat"));
-        const QString sortieS = dossier.filePath(QStringLiteral("s.dxf"));
+        const QString racine = dossier.filePath("r.dat"), saumon = dossier.filePath("s.dat");
+        const QString sortieE = dossier.filePath("e.dat"), sortieS = dossier.filePath("s.dxf");
         QVERIFY(galbix::tests::EcrireNaca(racine, "2412", 40) && galbix::tests::EcrireNaca(saumon, "0012", 25));
-        const Resultat r = Lancer({QStringLiteral("synchro"), racine, saumon, QStringLiteral("--sortie-e"), sortieE,
-                                   QStringLiteral("--sortie-s"), sortieS});
+        const Resultat r = Lancer({"synchro", racine, saumon, "--sortie-e", sortieE, "--sortie-s", sortieS});
         QCOMPARE(r.statut, 0);
         const QJsonObject o = r.Json();
         const int n = o.value("nombre_points").toInt();
@@ -80,8 +74,7 @@ private slots:
         for (int cote : {0, 1}) {
             const QJsonArray points = o.value(cote == 0 ? "points_e" : "points_s").toArray();
             QCOMPARE(points.size(), n);
-            QCOMPARE(points.first().toArray()[2].toInt(), 4);
-            QCOMPARE(points.last().toArray()[2].toInt(), 4);
+            QVERIFY(points.first().toArray()[2].toInt() == 4 && points.last().toArray()[2].toInt() == 4); // ends marked
             for (const QJsonValue& p : points) {
                 xmin[cote] = std::min(xmin[cote], p.toArray()[0].toDouble());
                 xmax[cote] = std::max(xmax[cote], p.toArray()[0].toDouble());
@@ -89,11 +82,8 @@ private slots:
             }
             QVERIFY(std::fabs(xmax[cote] - xmin[cote] - 100.0) < 1e-3); // .dat profiles come at a chord of 100
         }
-        const galbix::LectureFichier e = galbix::LireFichierDetaille(sortieE);
-        const galbix::LectureFichier s = galbix::LireFichierDetaille(sortieS);
-        QVERIFY(e.ok && s.ok);
-        QCOMPARE(int(e.points.size()), n);
-        QCOMPARE(int(s.points.size()), n);
+        const galbix::LectureFichier e = galbix::LireFichierDetaille(sortieE), s = galbix::LireFichierDetaille(sortieS);
+        QVERIFY(e.ok && s.ok && int(e.points.size()) == n && int(s.points.size()) == n);
         QCOMPARE(e.enTete, QStringLiteral("Corde: 100.000"));
         // The tip's header carries its sweep and dihedral height against the root.
         QCOMPARE(s.enTete, QString::asprintf("Corde: 100.000 Flèche: %.3f Cale dièdre: %.3f",
@@ -109,31 +99,29 @@ private slots:
         QTest::newRow("1,2") << "1,2" << QList<int>{1, 2} << QList<double>{0, -22} << QList<double>{0, 0};
         QTest::newRow("un seul") << "2" << QList<int>{2} << QList<double>{100} << QList<double>{50};
     }
-
     void assembler() {
         QFETCH(QString, ordre);
         QFETCH(QList<int>, numeros);
         QFETCH(QList<double>, xmins);
         QFETCH(QList<double>, ymins);
         QTemporaryDir dossier;
-        const QString dessin = dossier.filePath(QStringLiteral("trois.dxf"));
-        const QString sortie = dossier.filePath(QStringLiteral("sortie.dxf"));
+        const QString dessin = dossier.filePath("trois.dxf"), sortie = dossier.filePath("sortie.dxf");
         QVERIFY(galbix::tests::EcrireDxf(dessin, {Carre(0, 0, 10), Carre(100, 50, 20), Carre(-30, 5, 4)}));
-        const Resultat r = Lancer({QStringLiteral("assembler"), dessin, sortie, QStringLiteral("--ordre"), ordre});
+        const Resultat r = Lancer({"assembler", dessin, sortie, "--ordre", ordre});
         QCOMPARE(r.statut, 0);
         const QJsonObject json = r.Json();
-        QCOMPARE(json.value("nombre_contours").toInt(), numeros.size());
-        QCOMPARE(json.value("nombre_points").toInt(), 5 * numeros.size());
+        QVERIFY(json.value("nombre_contours").toInt() == numeros.size()
+                && json.value("nombre_points").toInt() == 5 * numeros.size());
         const QJsonArray contours = json.value("contours").toArray();
         QCOMPARE(contours.size(), numeros.size());
         for (int i = 0; i < numeros.size(); ++i) {
             const QJsonObject c = contours[i].toObject();
-            QCOMPARE(c.value("numero").toInt(), numeros[i]);
-            QCOMPARE(c.value("nombre_points").toInt(), 5);
-            QVERIFY2(std::fabs(c.value("xmin").toDouble() - xmins[i]) < 1e-4, qPrintable(QString::number(c.value("xmin").toDouble())));
+            QVERIFY(c.value("numero").toInt() == numeros[i] && c.value("nombre_points").toInt() == 5);
+            QVERIFY2(std::fabs(c.value("xmin").toDouble() - xmins[i]) < 1e-4,
+                     qPrintable(QString::number(c.value("xmin").toDouble())));
             QVERIFY(std::fabs(c.value("ymin").toDouble() - ymins[i]) < 1e-4);
-            QVERIFY(c.value("xmax").toDouble() > c.value("xmin").toDouble());
-            QVERIFY(c.value("ymax").toDouble() > c.value("ymin").toDouble());
+            QVERIFY(c.value("xmax").toDouble() > c.value("xmin").toDouble()
+                    && c.value("ymax").toDouble() > c.value("ymin").toDouble());
         }
         const galbix::LectureFichier relu = galbix::LireFichierDetaille(sortie);
         QVERIFY(relu.ok && relu.points.size() >= size_t(4 * numeros.size()));
