@@ -32,12 +32,6 @@ QByteArray DxfPlaque(double corde, int divisions) {
     return tests::TexteDxf({plaque});
 }
 
-// An HPGL square of side 80 mm (40 plotter units per mm), each side in four strokes.
-QByteArray PltCarre() {
-    return "IN;SP1;PU0,0;PD800,0,1600,0,2400,0,3200,0,3200,800,3200,1600,3200,2400,3200,3200,"
-           "2400,3200,1600,3200,800,3200,0,3200,0,2400,0,1600,0,800,0,0;PU;\n";
-}
-
 CoupleProfils ModeleCharge() {
     CoupleProfils m;
     m.PointsE = {{0, 0, 1}, {50, 5, 2}, {100, 0, 0}};
@@ -45,11 +39,6 @@ CoupleProfils ModeleCharge() {
     m.EcartementZ = 321.0f;
     m.LargeurE = 100.0f;
     return m;
-}
-
-bool MemesPoints(const CoupleProfils& a, const CoupleProfils& b) {
-    return a.PointsE == b.PointsE && a.PointsS == b.PointsS && a.EcartementZ == b.EcartementZ
-        && a.LargeurE == b.LargeurE && a.LargeurS == b.LargeurS;
 }
 
 } // namespace
@@ -69,7 +58,9 @@ private slots:
         };
         r("DAT corde 250", "naca.DAT", DatNaca("2412", 250.0), 79, 100, "100.0", 100, -1, "Commentaire profil: NACA 2412\r\n");
         r("dxf corde 40", "plaque.dxf", DxfPlaque(40.0, 200), 4, 40, "40.0", 50, 0.008f);
-        r("plt carré 80", "carre.plt", PltCarre(), 5, 80, "80.0", 100, 0.016f);
+        // A square of side 80 mm (40 plotter units per mm), each side in four strokes.
+        r("plt carré 80", "carre.plt", "IN;SP1;PU0,0;PD800,0,1600,0,2400,0,3200,0,3200,800,3200,1600,3200,2400,3200,3200,"
+          "2400,3200,1600,3200,800,3200,0,3200,0,2400,0,1600,0,800,0,0;PU;\n", 5, 80, "80.0", 100, 0.016f);
         // Mixed-case extensions: read, but neither thinned nor scaled.
         r("Dat sans mise à l'échelle", "aile.Dat", DatNaca("2412", 1.0), 79, 1, "", 5, -1);
         r("Dxf sans simplification", "plaque.Dxf", DxfPlaque(40.0, 20), 42, 40, "", 50, -1);
@@ -165,7 +156,9 @@ private slots:
         CoupleProfils profils = ModeleCharge();
         const ResultatOuverture r = OuvrirProfil(cote, chemin, projetOuvert, profils);
         QCOMPARE(r.Issue, issue);
-        QVERIFY(MemesPoints(profils, ModeleCharge()));
+        const CoupleProfils m = ModeleCharge();
+        QVERIFY(profils.PointsE == m.PointsE && profils.PointsS == m.PointsS && profils.EcartementZ == m.EcartementZ
+                && profils.LargeurE == m.LargeurE && profils.LargeurS == m.LargeurS);
         QVERIFY(!r.Corde[0] && !r.Corde[1] && !r.EcartementZ && !r.LigneCommentaire && !r.NouveauProjet);
         QVERIFY(issue != IssueOuverture::Refus || r.Erreur == QStringLiteral("Il faut d'abord charger un profil d'emplanture."));
         QVERIFY(issue != IssueOuverture::Echec || !r.Erreur.isEmpty());

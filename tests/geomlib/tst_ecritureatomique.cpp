@@ -125,8 +125,6 @@ private slots:
         tests::Colonnes<Panne, int>("panne", "appel");
         QTest::newRow("premier fichier, disque plein") << Panne::Vidage << 1;
         QTest::newRow("second fichier, disque plein") << Panne::Vidage << 2;
-        QTest::newRow("second fichier, ecriture") << Panne::Ecriture << 2;
-        QTest::newRow("second fichier, synchronisation") << Panne::Synchronisation << 2;
     }
 
     void groupe() {
