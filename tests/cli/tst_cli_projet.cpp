@@ -27,12 +27,10 @@ QJsonObject Info(const QString& projet) { return LancerCli({QStringLiteral("proj
 
 // Smallest and largest X of one side's [X, Y, Etat] array.
 std::pair<double, double> EtendueX(const QJsonArray& points) {
-    double mini = 1e30, maxi = -1e30;
-    for (const QJsonValue& p : points) {
-        mini = std::min(mini, p.toArray()[0].toDouble());
-        maxi = std::max(maxi, p.toArray()[0].toDouble());
-    }
-    return {mini, maxi};
+    std::pair<double, double> e{1e30, -1e30};
+    for (const QJsonValue& p : points)
+        e = {std::min(e.first, p.toArray()[0].toDouble()), std::max(e.second, p.toArray()[0].toDouble())};
+    return e;
 }
 
 // Two squares of 20 and 10 mm, 300 mm apart.
@@ -41,13 +39,9 @@ QString Carres(const QTemporaryDir& dossier) {
     return tests::EcrireProjetTest(dossier.filePath(QStringLiteral("carres.gbx")), tests::ProjetDe(carre(20), carre(10), 300.0f));
 }
 
-const QByteArray ProjetKf = "Commentaire=Aile importée\r\n"
-                            "Commentaire=seconde ligne\r\n"
-                            "EFichier=racine.dat\r\nSFichier=bout.dat\r\n"
-                            "EEnvergure=450\r\n"
-                            "E1=100;0\r\nE2=0;0\r\nE3=50;10\r\n"
-                            "S1=90;2\r\nS2=10;2\r\nS3=10;10\r\nS4=90;10\r\n"
-                            "ExHauteur=1.5\r\nSVrillage=5\r\nSMiroirVertical=true\r\n"
+const QByteArray ProjetKf = "Commentaire=Aile importée\r\nCommentaire=seconde ligne\r\nEFichier=racine.dat\r\n"
+                            "SFichier=bout.dat\r\nEEnvergure=450\r\nE1=100;0\r\nE2=0;0\r\nE3=50;10\r\nS1=90;2\r\n"
+                            "S2=10;2\r\nS3=10;10\r\nS4=90;10\r\nExHauteur=1.5\r\nSVrillage=5\r\nSMiroirVertical=true\r\n"
                             "SFlecheBA=12.5\r\nEMDessous=1\r\nSMDessous=4\r\n";
 
 } // namespace
@@ -178,9 +172,9 @@ private slots:
         DonneesProjet projet = tests::AileNaca(30, 600.0f, 45, 12);
         projet.NomFichier[CoteE] = QStringLiteral("naca2412.dat");
         projet.NomFichier[CoteS] = QStringLiteral("naca0012.dat");
-        const QString source = tests::EcrireProjetTest(m_dossier.filePath(QStringLiteral("aile.gbx")), projet);
-        const QString sortie = m_dossier.filePath(QStringLiteral("milieu.dat"));
-        const auto r = LancerCli({QStringLiteral("intermediaire"), source, QStringLiteral("212.5"), sortie});
+        const QString source = tests::EcrireProjetTest(m_dossier.filePath("aile.gbx"), projet);
+        const QString sortie = m_dossier.filePath("milieu.dat");
+        const auto r = LancerCli({"intermediaire", source, "212.5", sortie});
         QVERIFY2(r.statut == 0, r.erreurs.constData());
         CoupleProfils attendu;
         CalculerProfilIntermediaire(projet.Profils, 212.5f, attendu);
@@ -188,18 +182,15 @@ private slots:
         QCOMPARE(LireOctets(sortie + QStringLiteral("_datas.txt")), OctetsRapport(lignes));
         QVERIFY(lignes[4].endsWith(QStringLiteral(":212.5")) && lignes[2].endsWith(QStringLiteral(": naca2412.dat")));
         const LectureFichier relu = LireFichierDetaille(sortie);
-        QVERIFY(relu.ok);
-        QCOMPARE(relu.points.size(), projet.Profils.PointsE.size());
-        QCOMPARE(relu.enTete, intermediaire::EnTeteProfil);
+        QVERIFY(relu.ok && relu.points.size() == projet.Profils.PointsE.size() && relu.enTete == intermediaire::EnTeteProfil);
     }
 
     // The saved project holds the wing as the commands placed it, its names, its comment and
     // the side view.
     void importerKf() {
-        const QString source = m_dossier.filePath(QStringLiteral("projet.kf"));
+        const QString source = m_dossier.filePath("projet.kf"), sortie = m_dossier.filePath("importe.gbx");
         QVERIFY(tests::EcrireOctets(source, ProjetKf));
-        const QString sortie = m_dossier.filePath(QStringLiteral("importe.gbx"));
-        const auto r = LancerCli({QStringLiteral("importer-kf"), source, sortie});
+        const auto r = LancerCli({"importer-kf", source, sortie});
         QVERIFY2(r.statut == 0, r.erreurs.constData());
         DonneesProjet relu;
         QVERIFY(LireProjet(sortie, relu).Reussie());
@@ -210,9 +201,8 @@ private slots:
         ImporterProjetKerfex(ctx, kf);
         for (int cote : {CoteE, CoteS})
             QVERIFY(tests::MemesPoints(relu.Profils.Points(cote), session.Profils.Points(cote), 1e-5f, false));
-        QCOMPARE(relu.Profils.EcartementZ, 450.0f);
+        QVERIFY(relu.Profils.EcartementZ == 450.0f && qAbs(relu.Profils.HauteurE - 15.0f) < 1e-4f);
         QVERIFY(qAbs(relu.Profils.FlecheBA - 12.5f) < 1e-4f && qAbs(relu.Profils.DiedreMm - 3.0f) < 1e-4f);
-        QVERIFY(qAbs(relu.Profils.HauteurE - 15.0f) < 1e-4f);
         QCOMPARE(relu.NomFichier[CoteE] + u' ' + relu.NomFichier[CoteS], QStringLiteral("racine.dat bout.dat"));
         QCOMPARE(relu.Commentaire, QStringLiteral("Aile importée\r\nseconde ligne"));
         QVERIFY(relu.Omega == 90.0f && relu.Alpha == 180.0f);
