@@ -6,10 +6,8 @@
 #include "common/LanceurCli.h"
 #include "common/Profils.h"
 
-#include "geomlib/Tranchex.h"
 
 #include <QJsonArray>
-#include <cmath>
 
 namespace {
 
@@ -33,9 +31,7 @@ QByteArray PltCarre() {
 
 QJsonArray Point(double x, double y, int etat) { return QJsonArray{x, y, etat}; }
 
-galbix::tests::ContourDxf Carre(double x, double y, double c) {
-    return {{x, y}, {x + c, y}, {x + c, y + c}, {x, y + c}, {x, y}};
-}
+galbix::tests::ContourDxf Carre(double x, double y, double c) { return {{x, y}, {x + c, y}, {x + c, y + c}, {x, y + c}, {x, y}}; }
 
 } // namespace
 

@@ -10,7 +10,6 @@
 #include "common/Sauvegardes.h"
 #include "common/Profils.h"
 #include "files/Projet.h"
-#include "model/Naca.h"
 
 #include <QDir>
 #include <QProcess>

@@ -5,10 +5,8 @@
 #include "common/Profils.h"
 #include "files/Echange.h"
 #include "model/Extremes.h"
-#include "model/Naca.h"
 
 #include <QDir>
-#include <QFile>
 
 using namespace galbix;
 using galbix::tests::Naca;
@@ -139,11 +137,7 @@ private slots:
     }
 
 private:
-    QString Dossier(const QString& nom) {
-        const QString d = m_dossier.filePath(nom);
-        QDir().mkpath(d);
-        return d;
-    }
+    QString Dossier(const QString& nom) { return QDir().mkpath(m_dossier.filePath(nom)) ? m_dossier.filePath(nom) : QString(); }
     QTemporaryDir m_dossier;
 };
 

@@ -13,12 +13,10 @@
 #include "files/Ini.h"
 #include "files/Projet.h"
 #include "model/Extremes.h"
-#include "model/Naca.h"
 #include "view/GeometrieAile.h"
 
 #include <QLocale>
 #include <QProcess>
-#include <cmath>
 #include <numeric>
 
 using namespace galbix;

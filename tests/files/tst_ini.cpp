@@ -2,7 +2,6 @@
 #include "files/Ini.h"
 
 #include <QDir>
-#include <QFile>
 
 using namespace galbix;
 using galbix::tests::EcrireOctets;

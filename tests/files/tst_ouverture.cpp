@@ -4,10 +4,7 @@
 #include "common/DessinDxf.h"
 
 #include "files/Ouverture.h"
-#include "model/Naca.h"
 
-#include <QFile>
-#include <cmath>
 
 using namespace galbix;
 

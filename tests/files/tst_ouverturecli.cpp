@@ -4,13 +4,10 @@
 #include "common/Test.h"
 #include "common/Profils.h"
 
-#include "geomlib/Tranchex.h"
-#include "model/Naca.h"
 
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
-#include <cmath>
 
 using namespace galbix;
 using galbix::tests::Proche;

@@ -3,7 +3,6 @@
 #include "files/Ini.h"
 #include "files/Projet.h"
 
-#include <QFile>
 #include <limits>
 
 using namespace galbix;

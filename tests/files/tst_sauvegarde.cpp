@@ -4,7 +4,6 @@
 #include "geomlib/Tranchex.h"
 #include "model/Extremes.h"
 
-#include <QFile>
 
 using namespace galbix;
 

@@ -6,7 +6,6 @@
 #include "Entrees.h"
 
 #include <QDir>
-#include <QFile>
 
 using namespace galbix;
 
@@ -14,8 +13,7 @@ class TestRejeu : public QObject {
     Q_OBJECT
 private slots:
     void entrees_data() {
-        QTest::addColumn<int>("cible");
-        QTest::addColumn<QString>("chemin");
+        tests::Colonnes<int, QString>("cible", "chemin");
         size_t nombre = 0;
         const fuzz::Cible* cibles = fuzz::Cibles(nombre);
         int total = 0;

@@ -2,7 +2,6 @@
 
 #include "common/Test.h"
 #include "common/Profils.h"
-#include "geomlib/Formats.h"
 
 #include <QRegularExpression>
 

@@ -5,7 +5,6 @@
 #include "geomlib/EcritureAtomique.h"
 
 #include <QDir>
-#include <QFile>
 
 #include <fcntl.h>
 #include <sys/file.h>
@@ -28,10 +27,7 @@ public:
 
 protected:
     qint64 writeData(const char* donnees, qint64 taille) override {
-        if (taille > m_reste)
-            return -1;
-        m_reste -= taille;
-        return QFile::writeData(donnees, taille);
+        return taille > m_reste ? -1 : (m_reste -= taille, QFile::writeData(donnees, taille));
     }
 
 private:

@@ -8,7 +8,6 @@
 #include "geomlib/EnTeteDat.h"
 #include "geomlib/LectureBornee.h"
 
-#include <QFile>
 #include <QRandomGenerator>
 
 using namespace galbix;

@@ -3,9 +3,7 @@
 
 #include "common/Profils.h"
 #include "common/Test.h"
-#include "geomlib/Formats.h"
 
-#include <QPointF>
 
 using namespace galbix;
 

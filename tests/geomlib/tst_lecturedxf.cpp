@@ -3,14 +3,11 @@
 #include "common/Test.h"
 #include "common/Profils.h"
 #include "geomlib/Courbes.h"
-#include "geomlib/Formats.h"
 #include "geomlib/Tolerances.h"
-#include "model/Naca.h"
 
-#include <QPointF>
+#include <QLineF>
 #include <QRectF>
 #include <algorithm>
-#include <cmath>
 #include <numbers>
 #include <random>
 #include <string>
@@ -81,8 +78,7 @@ double EcartDxf(const std::vector<QPointF>& de, const std::vector<QPointF>& vers
             const QPointF a = vers[i], u = vers[i + 1] - a;
             const double l2 = QPointF::dotProduct(u, u);
             const double t = l2 > 0 ? std::clamp(QPointF::dotProduct(q - a, u) / l2, 0.0, 1.0) : 0.0;
-            const QPointF e = a + t * u - q;
-            d = std::min(d, std::hypot(e.x(), e.y()));
+            d = std::min(d, QLineF(a + t * u, q).length());
         }
         pire = std::max(pire, d);
     }

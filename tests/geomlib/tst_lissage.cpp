@@ -22,11 +22,8 @@ constexpr int Finesse = 40;     // true-curve vertices per input segment
 
 std::vector<PointFichier> Enregistrements(const Points& points) {
     std::vector<PointFichier> r;
-    for (const QPointF& q : points) {
-        PointFichier p{float(q.x()), float(q.y()), {7}}; // whatever the caller left in Reserve must not survive
-        PoserCodeContour(p, 5);
-        r.push_back(p);
-    }
+    for (const QPointF& q : points) // whatever the caller left in Reserve or in the code must not survive
+        PoserCodeContour(r.emplace_back(PointFichier{float(q.x()), float(q.y()), {7}}), 5);
     return r;
 }
 
