@@ -26,6 +26,34 @@ QString Valeur(const QJsonObject& o, const QString& chemin) {
 
 tests::ContourDxf Carre(double x, double y, double c) { return {{x, y}, {x + c, y}, {x + c, y + c}, {x, y + c}, {x, y}}; }
 
+// The rows of refus for the editing verbs, on sides E and S of 5 points each.
+void RefusEditer() {
+    const auto editer = [](const char* nom, const QString& verbes, int statut, const QString& message, bool une = true) {
+        QTest::newRow(nom) << "editer %e/rangee.gbx %s/r.gbx " + verbes << statut << message << une;
+    };
+    // Side E keeps one unselected point: refused, even though S could lose them.
+    editer("delete refused", "selectionner E 1-4 selectionner S 1 supprimer", 2,
+           "Erreur de sélection : Il faut conserver au moins deux points non sélectionnés de chaque côté.");
+    editer("cut refused", "selectionner ES 2-5 couper", 2, "Erreur de sélection");
+    editer("refusal stops the verbs", "selectionner E 1-4 supprimer inserer", 2, "Erreur de sélection");
+    editer("smoothing refused", "selectionner S 1-2 lisser", 2, "Erreur de sélection");
+    editer("unreadable spacing", "dupliquer 0 1.2.3", 2,
+           "Erreur de saisie de l'écartement : Veuillez entrer un nombre décimal.");
+    editer("unknown verb", "selectionner E 1 effacer", 1, "effacer", false);
+    editer("missing argument", "selectionner E", 1, "selectionner", false);
+    editer("beyond the last point", "courant S 6", 2, "le côté S n'a que 5 points");
+    editer("selection beyond the last point", "selectionner ES 2-9", 2, "le côté E n'a que 5");
+    // Numbers go through the field's own check.
+    editer("offset in exponent notation", "decaler 1e3", 2, "Erreur de saisie : Veuillez");
+    editer("offset beyond the reals", "decaler 1" + QString(39, u'0'), 2, "Erreur de saisie");
+    editer("spacing beyond the reals", "dupliquer 0 1" + QString(39, u'0'), 2, "Erreur de saisie de l'écartement");
+    // Ten duplications give 5120 points; pasting 5120 points at each of them would give 26 million.
+    editer("paste beyond the budget",
+           QStringLiteral("dupliquer 0 1 ").repeated(10) + "selectionner ES 1-5120 copier selectionner ES 1-5120 coller", 2,
+           "Trop de points");
+    editer("unknown variant", "dupliquer 2 10", 1, "dupliquer 0|1", false);
+}
+
 } // namespace
 
 class TestCli : public QObject {
@@ -228,31 +256,7 @@ private slots:
         cas("assembler, number too large", "assembler %e/trois.dxf %s/a.dxf --ordre 1,4", 2);
         cas("assembler, malformed list", "assembler %e/trois.dxf %s/a.dxf --ordre 1,x", 1, "", false);
         cas("assembler without order", "assembler %e/trois.dxf %s/a.dxf", 1, "", false);
-        // Editing verbs: side E and S of 5 points each.
-        const auto editer = [&](const char* nom, const QString& verbes, int statut, const QString& message, bool une = true) {
-            cas(nom, "editer %e/rangee.gbx %s/r.gbx " + verbes, statut, message, une);
-        };
-        // Side E keeps one unselected point: refused, even though S could lose them.
-        editer("delete refused", "selectionner E 1-4 selectionner S 1 supprimer", 2,
-               "Erreur de sélection : Il faut conserver au moins deux points non sélectionnés de chaque côté.");
-        editer("cut refused", "selectionner ES 2-5 couper", 2, "Erreur de sélection");
-        editer("refusal stops the verbs", "selectionner E 1-4 supprimer inserer", 2, "Erreur de sélection");
-        editer("smoothing refused", "selectionner S 1-2 lisser", 2, "Erreur de sélection");
-        editer("unreadable spacing", "dupliquer 0 1.2.3", 2,
-               "Erreur de saisie de l'écartement : Veuillez entrer un nombre décimal.");
-        editer("unknown verb", "selectionner E 1 effacer", 1, "effacer", false);
-        editer("missing argument", "selectionner E", 1, "selectionner", false);
-        editer("beyond the last point", "courant S 6", 2, "le côté S n'a que 5 points");
-        editer("selection beyond the last point", "selectionner ES 2-9", 2, "le côté E n'a que 5");
-        // Numbers go through the field's own check.
-        editer("offset in exponent notation", "decaler 1e3", 2, "Erreur de saisie : Veuillez");
-        editer("offset beyond the reals", "decaler 1" + QString(39, u'0'), 2, "Erreur de saisie");
-        editer("spacing beyond the reals", "dupliquer 0 1" + QString(39, u'0'), 2, "Erreur de saisie de l'écartement");
-        // Ten duplications give 5120 points; pasting 5120 points at each of them would give 26 million.
-        editer("paste beyond the budget",
-               QStringLiteral("dupliquer 0 1 ").repeated(10) + "selectionner ES 1-5120 copier selectionner ES 1-5120 coller", 2,
-               "Trop de points");
-        editer("unknown variant", "dupliquer 2 10", 1, "dupliquer 0|1", false);
+        RefusEditer();
         cas("editer, missing project", "editer %e/absent.gbx %s/x.gbx supprimer", 2);
     }
     void refus() {

@@ -11,10 +11,10 @@
 
 namespace {
 
-using Resultat = galbix::tests::ResultatCli;
+using galbix::tests::ResultatCli;
+using galbix::tests::LancerCli;
 using galbix::tests::EcrireOctets;
 
-Resultat Lancer(const QStringList& args) { return galbix::tests::LancerCli(args); }
 
 // A 10 mm square drawn with a point every 0.25 mm (40 plotter units per mm).
 QByteArray PltCarre() {
@@ -44,7 +44,7 @@ private slots:
         QTemporaryDir dossier;
         const QString racine = dossier.filePath("carre.dat"), saumon = dossier.filePath("carre.plt");
         QVERIFY(EcrireOctets(racine, "carre\n0 0\n1 0\n1 1\n0 1\n0 0\n") && EcrireOctets(saumon, PltCarre()));
-        const Resultat r = Lancer({"synchro", racine, saumon});
+        const ResultatCli r = LancerCli({"synchro", racine, saumon});
         QCOMPARE(r.statut, 0);
         const QJsonObject o = r.Json();
         QCOMPARE(o.value("nombre_points").toInt(), 5);
@@ -61,7 +61,7 @@ private slots:
         const QString racine = dossier.filePath("r.dat"), saumon = dossier.filePath("s.dat");
         const QString sortieE = dossier.filePath("e.dat"), sortieS = dossier.filePath("s.dxf");
         QVERIFY(galbix::tests::EcrireNaca(racine, "2412", 40) && galbix::tests::EcrireNaca(saumon, "0012", 25));
-        const Resultat r = Lancer({"synchro", racine, saumon, "--sortie-e", sortieE, "--sortie-s", sortieS});
+        const ResultatCli r = LancerCli({"synchro", racine, saumon, "--sortie-e", sortieE, "--sortie-s", sortieS});
         QCOMPARE(r.statut, 0);
         const QJsonObject o = r.Json();
         const int n = o.value("nombre_points").toInt();
@@ -103,7 +103,7 @@ private slots:
         QTemporaryDir dossier;
         const QString dessin = dossier.filePath("trois.dxf"), sortie = dossier.filePath("sortie.dxf");
         QVERIFY(galbix::tests::EcrireDxf(dessin, {Carre(0, 0, 10), Carre(100, 50, 20), Carre(-30, 5, 4)}));
-        const Resultat r = Lancer({"assembler", dessin, sortie, "--ordre", ordre});
+        const ResultatCli r = LancerCli({"assembler", dessin, sortie, "--ordre", ordre});
         QCOMPARE(r.statut, 0);
         const QJsonObject json = r.Json();
         QVERIFY(json.value("nombre_contours").toInt() == numeros.size()

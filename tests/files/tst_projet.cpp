@@ -7,7 +7,6 @@
 
 using namespace galbix;
 
-Q_DECLARE_METATYPE(galbix::PointProfil)
 
 using galbix::tests::EcrireOctets;
 using galbix::tests::LireOctets;

@@ -29,9 +29,8 @@ private slots:
     void entrees() {
         QFETCH(int, cible);
         QFETCH(QString, chemin);
-        QFile f(chemin);
-        QVERIFY(f.open(QIODevice::ReadOnly));
-        const QByteArray octets = f.readAll();
+        const QByteArray octets = tests::LireOctets(chemin);
+        QVERIFY(octets != "<absent>");
         size_t nombre = 0;
         const fuzz::Cible* cibles = fuzz::Cibles(nombre);
         // An entry point aborts on a broken invariant; reaching the end is the test.

@@ -87,10 +87,7 @@ std::vector<PointFichier> ChainerReference(const std::vector<Pt2>& points, const
     return sortie;
 }
 
-struct Dessin {
-    std::vector<courbes::Pt2> points;
-    std::vector<Trace> traces;
-};
+struct Dessin { std::vector<courbes::Pt2> points; std::vector<Trace> traces; };
 
 // Random pieces of 2 to 4 points whose ends snap to a few shared places (with repeats, exact
 // and within the tolerance), some closed, some shorter than the tolerance.

@@ -85,7 +85,6 @@ QStringList Fichiers(const QString& dossier) {
 
 } // namespace
 
-Q_DECLARE_METATYPE(Panne)
 
 class TestEcritureAtomique : public QObject {
     Q_OBJECT

@@ -85,6 +85,27 @@ double EcartDxf(const std::vector<QPointF>& de, const std::vector<QPointF>& vers
     return pire;
 }
 
+// A SPLINE of that degree, knots, control points and weights (none: all 1).
+QByteArray SplineDxf(int degre, QList<double> noeuds, QList<QPointF> controle, QList<double> poids) {
+    DxfEcrit d;
+    d.Entites().G(0, "SPLINE").G(70, "8").G(71, double(degre)).G(72, double(noeuds.size()));
+    for (double u : noeuds)
+        d.G(40, u);
+    for (int i = 0; i < controle.size(); ++i) {
+        d.G(10, controle[i].x()).G(20, controle[i].y()).G(30, 0.0);
+        if (!poids.isEmpty())
+            d.G(41, poids[i]);
+    }
+    return d.Fin();
+}
+
+// A row of entites: the drawing, contours and points expected, then v: the first point, the last
+// point and the extent x0 x1 y0 y1.
+void LigneEntites(const char* nom, DxfEcrit d, int c, int n, std::array<double, 8> v) {
+    QTest::newRow(nom) << d.Fin() << c << n << QPointF(v[0], v[1]) << QPointF(v[2], v[3])
+                       << QRectF(QPointF(v[4], v[6]), QPointF(v[5], v[7]));
+}
+
 } // namespace
 
 class TestLectureDxf : public QObject {
@@ -93,11 +114,7 @@ private slots:
     void entites_data() {
         tests::Colonnes<QByteArray, int, int>("texte", "contours", "points"); // points -1: tessellated, unchecked
         tests::Colonnes<QPointF, QPointF, QRectF>("premier", "dernier", "etendue");
-        // v: the first point, the last point, then the extent: x0 x1 y0 y1
-        const auto r = [](const char* nom, DxfEcrit d, int c, int n, std::array<double, 8> v) {
-            QTest::newRow(nom) << d.Fin() << c << n << QPointF(v[0], v[1]) << QPointF(v[2], v[3])
-                               << QRectF(QPointF(v[4], v[6]), QPointF(v[5], v[7]));
-        };
+        const auto r = LigneEntites;
         const auto e = [] { return DxfEcrit().Entites(); };
         const auto blocA = [](double l) {
             return DxfEcrit().Section("BLOCKS").Bloc("A", 0, 0).Ligne(0, 0, l, 0).G(0, "ENDBLK").FinSection().Entites();
@@ -197,29 +214,17 @@ private slots:
         arc("ellipse 120 x 30", DxfEcrit().Entites().Ellipse(0, 0, 120, 0, 0.25), 120, 30);
         arc("circle r 40 in a block scaled by 3", DxfEcrit().Section("BLOCKS").Bloc("C", 0, 0).Cercle(0, 0, 40).G(0, "ENDBLK")
             .FinSection().Entites().Insert("C", 0, 0, 3, 0), 120, 120);
-        const auto spline = [](int degre, QList<double> noeuds, QList<QPointF> controle, QList<double> poids) {
-            DxfEcrit d;
-            d.Entites().G(0, "SPLINE").G(70, "8").G(71, double(degre)).G(72, double(noeuds.size()));
-            for (double u : noeuds)
-                d.G(40, u);
-            for (int i = 0; i < controle.size(); ++i) {
-                d.G(10, controle[i].x()).G(20, controle[i].y()).G(30, 0.0);
-                if (!poids.isEmpty())
-                    d.G(41, poids[i]);
-            }
-            return d.Fin();
-        };
         const double c = tol::ErreurCorde + 1e-4, w = std::sqrt(0.5);
         const QList<double> bezier{0, 0, 30, 60, 70, -60, 100, 0};
         const QList<QPointF> controle{{0, 0}, {30, 60}, {70, -60}, {100, 0}};
-        QTest::newRow("cubic Bezier") << spline(3, {0, 0, 0, 0, 1, 1, 1, 1}, controle, {}) << bezier << QList<QPointF>()
+        QTest::newRow("cubic Bezier") << SplineDxf(3, {0, 0, 0, 0, 1, 1, 1, 1}, controle, {}) << bezier << QList<QPointF>()
                                       << c << 0;
-        QTest::newRow("knots inconsistent: clamped uniform") << spline(3, {0, 1, 2}, controle, {}) << bezier
+        QTest::newRow("knots inconsistent: clamped uniform") << SplineDxf(3, {0, 1, 2}, controle, {}) << bezier
                                                              << QList<QPointF>() << c << 0;
-        QTest::newRow("rational quarter circle") << spline(2, {0, 0, 0, 1, 1, 1}, {{50, 0}, {50, 50}, {0, 50}}, {1, w, 1})
+        QTest::newRow("rational quarter circle") << SplineDxf(2, {0, 0, 0, 1, 1, 1}, {{50, 0}, {50, 50}, {0, 50}}, {1, w, 1})
                                                  << QList<double>{0, 0, 50, 50, 0, 90} << QList<QPointF>() << c << 0;
         QTest::newRow("rational full circle")
-            << spline(2, {0, 0, 0, 0.25, 0.25, 0.5, 0.5, 0.75, 0.75, 1, 1, 1},
+            << SplineDxf(2, {0, 0, 0, 0.25, 0.25, 0.5, 0.5, 0.75, 0.75, 1, 1, 1},
                       {{60, 10}, {60, 70}, {0, 70}, {-60, 70}, {-60, 10}, {-60, -50}, {0, -50}, {60, -50}, {60, 10}},
                       {1, w, 1, w, 1, w, 1, w, 1})
             << QList<double>{0, 10, 60, 60, 0, 360} << QList<QPointF>() << c << 0;
