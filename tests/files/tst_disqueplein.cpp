@@ -6,20 +6,15 @@
 
 #include "common/Emplacements.h"
 #include "common/LanceurCli.h"
-#include "common/Octets.h"
+#include "common/Test.h"
 #include "common/Sauvegardes.h"
-#include "common/Colonnes.h"
 #include "common/Profils.h"
-#include "common/TestMain.h"
 #include "files/Projet.h"
-#include "model/Naca.h"
 
 #include <QDir>
 #include <QProcess>
 #include <QRegularExpression>
 #include <QStandardPaths>
-#include <QTemporaryDir>
-#include <QTest>
 
 #include <unistd.h>
 
@@ -43,8 +38,7 @@ ls -A "$D" > "$S/liste"
 exit $statut
 )";
 
-bool EcrireProjetNaca(const QString& chemin, int parSurface)
-{
+bool EcrireProjetNaca(const QString& chemin, int parSurface) {
     DonneesProjet projet;
     projet.Profils.PointsE = tests::Naca("2412", parSurface, 220.0);
     projet.Profils.PointsS = tests::Naca("0012", parSurface, 160.0);
@@ -58,8 +52,7 @@ bool EcrireProjetNaca(const QString& chemin, int parSurface)
 class TestDisquePlein : public QObject {
     Q_OBJECT
 private slots:
-    void initTestCase()
-    {
+    void initTestCase() {
         if (::geteuid() != 0)
             QSKIP("mounting a small file system needs root");
         if (QStandardPaths::findExecutable(QStringLiteral("unshare")).isEmpty())
@@ -71,43 +64,33 @@ private slots:
         p.start(QStringLiteral("unshare"), {"-m", "sh", "-c", "mount -t tmpfs -o size=64k tmpfs \"$1\"", "sh", essai});
         if (!p.waitForFinished(30000) || p.exitStatus() != QProcess::NormalExit || p.exitCode() != 0)
             QSKIP("unshare -m with a tmpfs mount is not allowed here");
-
         m_sources = m_racine.filePath(QStringLiteral("sources"));
         QVERIFY(QDir().mkpath(m_sources));
         QVERIFY(EcrireProjetNaca(m_sources + QStringLiteral("/petit.gbx"), 40));
         QVERIFY(EcrireProjetNaca(m_sources + QStringLiteral("/grand.gbx"), 3000));
         QCOMPARE(LancerCli({"exporter", m_sources + QStringLiteral("/grand.gbx"), "--dossier", m_sources}).statut, 0);
     }
-    void sauvegarde_data()
-    {
-        QTest::addColumn<QStringList>("commande"); // "cli" or "reglages", then the arguments; D is the small disk
-        tests::Colonnes<QStringList, bool, QString>("cibles", "plein", "taille");
-        const QString src = QStringLiteral("SRC");
-        const QStringList paire = {"TempE.dat", "TempS.dat"};
-        QTest::newRow("projet (demo), disque plein") << QStringList{"cli", "demo", "D/projet.gbx"}
-                                                     << QStringList{"projet.gbx"} << true << "1m";
-        QTest::newRow("projet (importer) sans la place")
-            << QStringList{"cli", "importer", "--dossier", src, "D/projet.gbx"} << QStringList{"projet.gbx"} << false
-            << "128k";
-        QTest::newRow("profil .dat (naca), disque plein") << QStringList{"cli", "naca", "2412", "D/profil.dat"}
-                                                          << QStringList{"profil.dat"} << true << "1m";
-        QTest::newRow("profil .dxf (convertir), disque plein")
-            << QStringList{"cli", "convertir", src + "/TempE.dat", "D/profil.dxf"} << QStringList{"profil.dxf"} << true
-            << "1m";
-        QTest::newRow("profil .dat sans la place")
-            << QStringList{"cli", "naca", "0012", "D/profil.dat", "--points", "20000"} << QStringList{"profil.dat"}
-            << false << "256k";
-        QTest::newRow("paire d'échange, disque plein")
-            << QStringList{"cli", "exporter", src + "/petit.gbx", "--dossier", "D"} << paire << true << "1m";
-        QTest::newRow("paire d'échange sans la place")
-            << QStringList{"cli", "exporter", src + "/grand.gbx", "--dossier", "D"} << paire << false << "192k";
-        QTest::newRow("réglages, disque plein") << QStringList{"reglages", "D/Galbix.ini", "C:\\œ", "C:\\€"}
-                                                << QStringList{"Galbix.ini"} << true << "1m";
-        QTest::newRow("réglages sans la place") << QStringList{"reglages", "D/Galbix.ini", "C:\\œ", "C:\\€"}
-                                                << QStringList{"Galbix.ini"} << false << "256k";
+    void sauvegarde_data() {
+        // commande: "cli" or "reglages", then the arguments; D is the small disk, SRC the sources
+        tests::Colonnes<QStringList, QStringList, bool, QString>("commande", "cibles", "plein", "taille");
+        const auto row = [](const char* nom, QStringList commande, QStringList cibles, bool plein, const char* taille) {
+            QTest::newRow(nom) << commande << cibles << plein << taille;
+        };
+        const QStringList paire = {"TempE.dat", "TempS.dat"}, reglages = {"reglages", "D/Galbix.ini", "C:\\œ", "C:\\€"};
+        row("projet (demo), disque plein", {"cli", "demo", "D/projet.gbx"}, {"projet.gbx"}, true, "1m");
+        row("projet (importer) sans la place", {"cli", "importer", "--dossier", "SRC", "D/projet.gbx"}, {"projet.gbx"}, false,
+            "128k");
+        row("profil .dat (naca), disque plein", {"cli", "naca", "2412", "D/profil.dat"}, {"profil.dat"}, true, "1m");
+        row("profil .dxf (convertir), disque plein", {"cli", "convertir", "SRC/TempE.dat", "D/profil.dxf"}, {"profil.dxf"},
+            true, "1m");
+        row("profil .dat sans la place", {"cli", "naca", "0012", "D/profil.dat", "--points", "20000"}, {"profil.dat"}, false,
+            "256k");
+        row("paire d'échange, disque plein", {"cli", "exporter", "SRC/petit.gbx", "--dossier", "D"}, paire, true, "1m");
+        row("paire d'échange sans la place", {"cli", "exporter", "SRC/grand.gbx", "--dossier", "D"}, paire, false, "192k");
+        row("réglages, disque plein", reglages, {"Galbix.ini"}, true, "1m");
+        row("réglages sans la place", reglages, {"Galbix.ini"}, false, "256k");
     }
-    void sauvegarde()
-    {
+    void sauvegarde() {
         QFETCH(QStringList, commande);
         QFETCH(QStringList, cibles);
         QFETCH(bool, plein);
@@ -115,7 +98,6 @@ private slots:
         const QString etape = m_racine.filePath(QString::number(++m_numero));
         const QString disque = etape + QStringLiteral("/disque");
         QVERIFY(QDir().mkpath(disque) && QDir().mkpath(etape + QStringLiteral("/ancien")));
-
         // Old files: a settings file large enough that a second copy does not fit, else bytes.
         QList<QByteArray> anciens;
         for (const QString& c : cibles) {
@@ -123,7 +105,6 @@ private slots:
                                                           : QByteArray("ancien contenu de ") + c.toUtf8() + "\r\n");
             QVERIFY(EcrireOctets(etape + QStringLiteral("/ancien/") + c, anciens.back()));
         }
-
         QStringList args = {"-m", "sh", "-c", Script, "sh", disque, etape, plein ? "1" : "0", taille, cibles.join(u' ')};
         args << (commande[0] == QLatin1String("cli") ? ProgrammeCli() : ProgrammeReglages());
         for (QString a : commande.mid(1)) {

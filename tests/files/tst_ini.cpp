@@ -1,14 +1,9 @@
-#include "common/Octets.h"
-#include "common/Colonnes.h"
-#include "common/TestMain.h"
+#include "common/Test.h"
 #include "files/Ini.h"
 
 #include <QDir>
-#include <QFile>
-#include <QTemporaryDir>
 
 using namespace galbix;
-
 using galbix::tests::EcrireOctets;
 using galbix::tests::LireOctets;
 
@@ -22,11 +17,9 @@ const QString Fenetre = QStringLiteral("Fen\u00EAtre");
 class TestIni : public QObject {
     Q_OBJECT
 private slots:
-    void lecture_data()
-    {
-        QTest::addColumn<QByteArray>("contenu"); // null: no file at all
-        tests::Colonnes<QString, QString>("section", "cle");
-        QTest::addColumn<QString>("attendu"); // "<defaut>" when the default comes back
+    void lecture_data() {
+        // contenu null: no file at all; attendu "<defaut>" when the default comes back
+        tests::Colonnes<QByteArray, QString, QString, QString>("contenu", "section", "cle", "attendu");
         const auto ligne = [](const char* nom, const QByteArray& contenu, const QString& section, const QString& cle,
                               const QString& attendu) { QTest::newRow(nom) << contenu << section << cle << attendu; };
         const QByteArray base = "; r\xE9glages\r\n[Fen\xEAtre]\r\nLeft=120\r\n  Top  =  45.5  \r\nVide=\r\na=b=c\r\n"
@@ -47,9 +40,7 @@ private slots:
         ligne("coupée au NUL", QByteArray("[A]\r\nk=ab\0cd\r\n", 14), "A", "k", "ab");
         ligne("binaire", QByteArray("\0\xFF[\x01]\n=\n[", 9), "A", "k", "<defaut>");
     }
-
-    void lecture()
-    {
+    void lecture() {
         QFETCH(QByteArray, contenu);
         QFETCH(QString, section);
         QFETCH(QString, cle);
@@ -65,16 +56,13 @@ private slots:
         QCOMPARE(LireIni(section, cle, chemin, defaut), attendu);
     }
 
-    void modification_data()
-    {
-        tests::Colonnes<QByteArray, QString>("avant", "section");
-        QTest::addColumn<QString>("cle"); // empty: the section is emptied
-        tests::Colonnes<QString, QByteArray>("valeur", "apres");
+    void modification_data() {
+        tests::Colonnes<QByteArray, QString, QString, QString, QByteArray>("avant", "section", "cle", "valeur", "apres");
         const auto ligne = [](const char* nom, const QByteArray& avant, const QString& section, const QString& cle,
                               const QString& valeur, const QByteArray& apres) {
             QTest::newRow(nom) << avant << section << cle << valeur << apres;
         };
-        ligne("fichier neuf", {}, "S", "k", "v", "[S]\r\nk=v\r\n");
+        ligne("fichier neuf", {}, "S", "k", "v", "[S]\r\nk=v\r\n"); // an empty key empties the section
         ligne("clé remplacée, graphie gardée", "[A]\r\n Key = old\r\n;c\r\n", "a", "KEY", "new", "[A]\r\nKey=new\r\n;c\r\n");
         ligne("clé après la dernière clé", "[A]\r\nx=1\r\n;note\r\n\r\n[B]\r\ny=2\r\n", "A", "z", "3",
               "[A]\r\nx=1\r\nz=3\r\n;note\r\n\r\n[B]\r\ny=2\r\n");
@@ -95,10 +83,8 @@ private slots:
         ligne("marque d'ordre lue en Windows-1252", "\xC3\xAF\xC2\xBB\xC2\xBF[A]\r\nx=1\r\n", "B", "", "",
               "[B]\r\n");
     }
-
     // Through the one-shot functions, on a real file, byte by byte.
-    void modification()
-    {
+    void modification() {
         QFETCH(QByteArray, avant);
         QFETCH(QString, section);
         QFETCH(QString, cle);
@@ -112,8 +98,7 @@ private slots:
     }
 
     // Missing folder, a "folder" that is a file, a path that is a folder: nothing is written.
-    void echecEcriture()
-    {
+    void echecEcriture() {
         QVERIFY(EcrireOctets(m_dossier.filePath(QStringLiteral("fichier.txt")), "garde"));
         QVERIFY(QDir(m_dossier.path()).mkpath(QStringLiteral("un_dossier")));
         for (const char* nom : {"absent/Galbix.ini", "fichier.txt/Galbix.ini", "un_dossier"}) {
@@ -130,20 +115,15 @@ private slots:
 
     // Settings and projects hold Windows-1252 text; a value that code page cannot hold
     // turns the whole file to UTF-8 with a byte-order mark, and every value reads back.
-    void encodage_data()
-    {
-        QTest::addColumn<QString>("valeur");
-        QTest::addColumn<QByteArray>("ligne"); // the line on disk, after "[Fenêtre]"
-        QTest::addColumn<bool>("utf8");
+    void encodage_data() {
+        tests::Colonnes<QString, QByteArray, bool>("valeur", "ligne", "utf8"); // ligne: on disk, after "[Fenêtre]"
         QTest::newRow("dossier français") << QStringLiteral("C:\\Œuvres\\5 €\\l’aile")
                                           << QByteArray("k=C:\\\x8Cuvres\\5 \x80\\l\x92" "aile\r\n") << false;
         QTest::newRow("ascii") << QStringLiteral("C:\\Ailes") << QByteArray("k=C:\\Ailes\r\n") << false;
         QTest::newRow("dossier grec") << QStringLiteral("C:\\Πτέρυγα")
                                       << (QStringLiteral("k=C:\\Πτέρυγα").toUtf8() + "\r\n") << true;
     }
-
-    void encodage()
-    {
+    void encodage() {
         QFETCH(QString, valeur);
         QFETCH(QByteArray, ligne);
         QFETCH(bool, utf8);
@@ -161,14 +141,10 @@ private slots:
     }
 
     // A file saved as UTF-8 by an editor reads as UTF-8.
-    void lectureUtf8()
-    {
+    void lectureUtf8() {
         const FichierIni ini = FichierIni::DepuisOctets(QStringLiteral("[Fenêtre]\nk=Œuvre €\n").toUtf8());
         QCOMPARE(ini.Lire(Fenetre, "k", QString()), QStringLiteral("Œuvre €"));
     }
-
-    // One key per point as in project files: 200 000 keys in a section that is not the last,
-    // written, saved, reloaded and read back. A quadratic index would take minutes here.
 
 private:
     QTemporaryDir m_dossier;

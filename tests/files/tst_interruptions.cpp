@@ -9,18 +9,13 @@
 
 #include "common/Emplacements.h"
 #include "common/LanceurCli.h"
-#include "common/Octets.h"
+#include "common/Test.h"
 #include "common/Sauvegardes.h"
 #include "common/Profils.h"
-#include "common/TestMain.h"
 #include "files/Projet.h"
-#include "model/Naca.h"
 
 #include <QDir>
-#include <QElapsedTimer>
 #include <QProcess>
-#include <QTemporaryDir>
-#include <QTest>
 
 #include <chrono>
 #include <cstring>
@@ -38,61 +33,39 @@ namespace {
 
 constexpr int Interruptions = 100;       // kills per kind of save
 constexpr int PointsParSurface = 1500;   // size of the profiles saved
+using Horloge = std::chrono::steady_clock;
 
-/// One kind of save: the program, its arguments and the files it replaces.
-struct Sauvegarde {
-    QString programme;
-    QStringList arguments;
-    QStringList cibles;
-};
-
-QStringList Temporaires(const QString& dossier)
-{
+QStringList Temporaires(const QString& dossier) {
     return QDir(dossier).entryList({QStringLiteral(".~*")}, QDir::Files | QDir::Hidden);
-}
-
-void Effacer(const QString& dossier)
-{
-    for (const QString& nom : Temporaires(dossier))
-        QFile::remove(QDir(dossier).filePath(nom));
 }
 
 /// Tells when a temporary file is created in a folder, without polling the folder.
 class Guet {
 public:
-    explicit Guet(const QString& dossier)
-        : m_fd(::inotify_init1(IN_NONBLOCK | IN_CLOEXEC))
-    {
+    explicit Guet(const QString& dossier) : m_fd(::inotify_init1(IN_NONBLOCK | IN_CLOEXEC)) {
         if (m_fd >= 0)
             ::inotify_add_watch(m_fd, QFile::encodeName(dossier).constData(), IN_CREATE);
     }
-    ~Guet()
-    {
+    ~Guet() {
         if (m_fd >= 0)
             ::close(m_fd);
     }
     Guet(const Guet&) = delete;
     Guet& operator=(const Guet&) = delete;
 
-    /// Forgets the creations seen so far.
-    void Oublier() { Lire(); }
-
     /// Waits for a temporary file to be created or for the process to end.
-    bool Attendre(QProcess& p)
-    {
+    bool Attendre(QProcess& p) {
         while (p.state() != QProcess::NotRunning) {
             pollfd f{m_fd, POLLIN, 0};
-            if (::poll(&f, 1, 2) > 0 && Lire())
+            if (::poll(&f, 1, 2) > 0 && Oublier())
                 return true;
             p.waitForFinished(0);
         }
         return false;
     }
 
-private:
-    // Reads the pending events; true when one names a temporary file.
-    bool Lire()
-    {
+    /// Reads (and so forgets) the creations seen so far; true when one names a temporary file.
+    bool Oublier() {
         alignas(inotify_event) char tampon[4096];
         bool vu = false;
         for (;;) {
@@ -107,6 +80,7 @@ private:
         }
     }
 
+private:
     int m_fd;
 };
 
@@ -115,14 +89,12 @@ private:
 class TestInterruptions : public QObject {
     Q_OBJECT
 private slots:
-    void initTestCase()
-    {
+    void initTestCase() {
         QVERIFY(m_racine.isValid());
         const QByteArray graine = qgetenv("GALBIX_GRAINE");
         m_graine = graine.isEmpty() ? quint64(std::random_device{}()) : graine.toULongLong();
         m_hasard.seed(m_graine);
         qInfo("seed %llu (set GALBIX_GRAINE to replay)", static_cast<unsigned long long>(m_graine));
-
         // A large project, and its exchange pair as the import's input.
         m_sources = m_racine.filePath(QStringLiteral("sources"));
         QVERIFY(QDir().mkpath(m_sources));
@@ -135,108 +107,90 @@ private slots:
         QVERIFY(EcrireProjet(m_sources + QStringLiteral("/grand.gbx"), projet));
         QCOMPARE(LancerCli({"exporter", m_sources + QStringLiteral("/grand.gbx"), "--dossier", m_sources}).statut, 0);
     }
-    void interruptions_data()
-    {
-        QTest::addColumn<QString>("genre");
-        QTest::newRow("projet (importer)") << "projet";
-        QTest::newRow("profil (naca)") << "profil";
-        QTest::newRow("paire d'échange (exporter)") << "echange";
-        QTest::newRow("réglages (sortie de la fenêtre)") << "reglages";
+    // One kind of save: the program, its arguments and the files it replaces.
+    void interruptions_data() {
+        tests::Colonnes<QString, QStringList, QStringList>("programme", "arguments", "cibles");
+        QString d;
+        const auto dossier = [&](const char* genre) { return QDir().mkpath(d = m_racine.filePath(genre)); };
+        const QString cli = ProgrammeCli();
+        dossier("projet");
+        QTest::newRow("projet (importer)") << cli << QStringList{"importer", "--dossier", m_sources, d + "/projet.gbx"}
+                                           << QStringList{d + "/projet.gbx"};
+        dossier("profil");
+        QTest::newRow("profil (naca)") << cli << QStringList{"naca", "2412", d + "/profil.dat", "--points",
+                                                             QString::number(2 * PointsParSurface)}
+                                       << QStringList{d + "/profil.dat"};
+        dossier("echange");
+        QTest::newRow("paire d'échange (exporter)") << cli << QStringList{"exporter", m_sources + "/grand.gbx", "--dossier", d}
+                                                    << QStringList{d + "/TempE.dat", d + "/TempS.dat"};
+        dossier("reglages");
+        QTest::newRow("réglages (sortie de la fenêtre)")
+            << ProgrammeReglages() << QStringList{d + "/Galbix.ini", "C:\\Ailes\\nouveau œuvre", "C:\\Profils\\5 €"}
+            << QStringList{d + "/Galbix.ini"};
     }
-    void interruptions()
-    {
-        QFETCH(QString, genre);
-        const Sauvegarde s = Preparer(genre);
-        const QString dossier = QFileInfo(s.cibles[0]).absolutePath();
+    void interruptions() {
+        QFETCH(QString, programme);
+        QFETCH(QStringList, arguments);
+        QFETCH(QStringList, cibles);
+        const QString dossier = QFileInfo(cibles[0]).absolutePath();
         Guet guet(dossier);
-
         // The old contents: arbitrary bytes, or for the settings a file the write must keep.
         QList<QByteArray> anciens;
-        for (int i = 0; i < s.cibles.size(); ++i)
-            anciens << (genre == QLatin1String("reglages") ? ReglagesVolumineux(30000)
-                                                           : QByteArray(200000 + 1000 * i, char('a' + i)));
+        for (int i = 0; i < cibles.size(); ++i)
+            anciens << (cibles[i].endsWith(".ini") ? ReglagesVolumineux(30000) : QByteArray(200000 + 1000 * i, char('a' + i)));
         const auto remettre = [&] {
-            Effacer(dossier);
             bool ok = true;
-            for (int i = 0; i < s.cibles.size(); ++i)
-                ok = EcrireOctets(s.cibles[i], anciens[i]) && ok;
+            for (const QString& nom : Temporaires(dossier))
+                QFile::remove(QDir(dossier).filePath(nom));
+            for (int i = 0; i < cibles.size(); ++i)
+                ok = EcrireOctets(cibles[i], anciens[i]) && ok;
+            guet.Oublier();
             return ok;
         };
-
         // One uninterrupted run gives the new contents and the time the program takes.
         QVERIFY(remettre());
-        guet.Oublier();
-        QElapsedTimer chrono;
         QProcess reference;
-        chrono.start();
-        reference.start(s.programme, s.arguments);
+        const auto ecoule = [debut = Horloge::now()] { return qint64((Horloge::now() - debut) / std::chrono::microseconds(1)); };
+        reference.start(programme, arguments);
         QVERIFY(reference.waitForStarted());
         const bool vu = guet.Attendre(reference);
-        const qint64 debutEcriture = chrono.nsecsElapsed() / 1000;
+        const qint64 debutEcriture = ecoule();
         QVERIFY(reference.waitForFinished(60000));
-        const qint64 total = chrono.nsecsElapsed() / 1000;
+        const qint64 total = ecoule();
         QCOMPARE(reference.exitCode(), 0);
         QList<QByteArray> nouveaux;
-        for (const QString& c : s.cibles) {
-            nouveaux << LireOctets(c);
-            QVERIFY(!anciens.contains(nouveaux.back()));
-        }
+        for (const QString& c : cibles)
+            QVERIFY(!anciens.contains(nouveaux.emplace_back(LireOctets(c))));
         const qint64 ecriture = vu ? std::max<qint64>(total - debutEcriture, 200) : total;
-
         int enCours = 0; // kills that left a temporary file behind: they came mid-write
         for (int essai = 0; essai < Interruptions; ++essai) {
             QVERIFY(remettre());
-            guet.Oublier();
             QProcess p;
-            p.start(s.programme, s.arguments);
+            p.start(programme, arguments);
             QVERIFY(p.waitForStarted());
             // A quarter of the kills at any moment of the run, the others while the files are written.
-            qint64 attente = 0;
-            if (std::uniform_int_distribution<int>(0, 3)(m_hasard) == 0) {
-                attente = std::uniform_int_distribution<qint64>(0, total)(m_hasard);
-            } else {
+            const bool nImporteQuand = std::uniform_int_distribution<int>(0, 3)(m_hasard) == 0;
+            if (!nImporteQuand)
                 guet.Attendre(p);
-                attente = std::uniform_int_distribution<qint64>(0, ecriture)(m_hasard);
-            }
+            const qint64 attente = std::uniform_int_distribution<qint64>(0, nImporteQuand ? total : ecriture)(m_hasard);
             std::this_thread::sleep_for(std::chrono::microseconds(attente));
-            if (p.state() != QProcess::NotRunning) {
-                p.kill();
-                p.waitForFinished(60000);
-            }
-            QCOMPARE(p.state(), QProcess::NotRunning);
-
+            p.kill(); // a no-op on a finished process
+            QVERIFY(p.waitForFinished(60000) || p.state() == QProcess::NotRunning);
             // Each target whole, old or new (a pair may mix an old and a new file).
-            for (int i = 0; i < s.cibles.size(); ++i) {
-                const QByteArray apres = LireOctets(s.cibles[i]);
-                if (apres != anciens[i] && apres != nouveaux[i])
-                    QFAIL(qPrintable(QStringLiteral("seed %1, kill %2 after %3 µs: %4 holds %5 bytes, neither the old "
-                                                    "(%6) nor the new (%7) content")
-                                         .arg(m_graine).arg(essai).arg(attente).arg(s.cibles[i])
-                                         .arg(apres.size()).arg(anciens[i].size()).arg(nouveaux[i].size())));
+            for (int i = 0; i < cibles.size(); ++i) {
+                const QByteArray apres = LireOctets(cibles[i]);
+                QVERIFY2(apres == anciens[i] || apres == nouveaux[i],
+                         qPrintable(QStringLiteral("seed %1, kill %2 after %3 µs: %4 holds %5 bytes, neither the old (%6) "
+                                                   "nor the new (%7) content").arg(m_graine).arg(essai).arg(attente)
+                                        .arg(cibles[i]).arg(apres.size()).arg(anciens[i].size()).arg(nouveaux[i].size())));
             }
             enCours += !Temporaires(dossier).isEmpty();
         }
-        qInfo("%s: %d kills, %d mid-write (run %lld µs, write %lld µs)", qPrintable(genre), Interruptions, enCours,
+        qInfo("%s: %d kills, %d mid-write (run %lld µs, write %lld µs)", QTest::currentDataTag(), Interruptions, enCours,
               static_cast<long long>(total), static_cast<long long>(ecriture));
     }
 
 private:
-    Sauvegarde Preparer(const QString& genre)
-    {
-        const QString d = m_racine.filePath(genre);
-        QDir().mkpath(d);
-        const QString cli = ProgrammeCli();
-        if (genre == QLatin1String("projet"))
-            return {cli, {"importer", "--dossier", m_sources, d + "/projet.gbx"}, {d + "/projet.gbx"}};
-        if (genre == QLatin1String("profil"))
-            return {cli, {"naca", "2412", d + "/profil.dat", "--points", QString::number(2 * PointsParSurface)},
-                    {d + "/profil.dat"}};
-        if (genre == QLatin1String("echange"))
-            return {cli, {"exporter", m_sources + "/grand.gbx", "--dossier", d}, {d + "/TempE.dat", d + "/TempS.dat"}};
-        return {ProgrammeReglages(), {d + "/Galbix.ini", "C:\\Ailes\\nouveau œuvre", "C:\\Profils\\5 €"},
-                {d + "/Galbix.ini"}};
-    }
-
     QTemporaryDir m_racine;
     QString m_sources;
     std::mt19937_64 m_hasard;

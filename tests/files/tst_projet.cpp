@@ -1,19 +1,12 @@
 // Project files: what is written, what reads back, and where a damaged file stops the reading.
-#include "common/Octets.h"
-#include "common/Colonnes.h"
-#include "common/TestMain.h"
+#include "common/Test.h"
 #include "files/Ini.h"
 #include "files/Projet.h"
 
-#include <QDir>
-#include <QFile>
-#include <QTemporaryDir>
 #include <limits>
-
 
 using namespace galbix;
 
-Q_DECLARE_METATYPE(galbix::PointProfil)
 
 using galbix::tests::EcrireOctets;
 using galbix::tests::LireOctets;
@@ -22,8 +15,7 @@ namespace {
 
 // Coordinates in 1/64 mm have at most six decimals: they read back bit for bit. The states
 // run through every combination of the three bits.
-DonneesProjet Modele(int nE, int nS)
-{
+DonneesProjet Modele(int nE, int nS) {
     DonneesProjet p;
     for (int i = 0; i < std::max(nE, nS); ++i) {
         const PointProfil point{float(i) * 1.015625f - 3.5f, float((i * 37) % 29 - 14) / 64.0f, int16_t(i % 8)};
@@ -46,19 +38,14 @@ const QByteArray ProjetValide = "[Emplanture]\r\nNomFichier=e.dat\r\nNombrePoint
                                 "XCentreZoom=5.000000\r\nYCentreZoom=-1.000000\r\nOmega=120.000000\r\n"
                                 "Alpha=143.000000\r\nCommentaire=a;b\r\n";
 
-QByteArray Remplacer(const char* avant, const char* apres)
-{
-    QByteArray octets = ProjetValide;
-    return octets.replace(avant, apres);
-}
+QByteArray Remplacer(const char* avant, const char* apres) { return QByteArray(ProjetValide).replace(avant, apres); }
 
 } // namespace
 
 class TestProjet : public QObject {
     Q_OBJECT
 private slots:
-    void allerRetour_data()
-    {
+    void allerRetour_data() {
         tests::Colonnes<int, int, bool, int, QString, QString>(
             "fleche", "diedre", "aligner", "nS", "commentaire", "relu");
         QTest::newRow("no switch, no comment") << -1 << -1 << false << 16 << "" << "";
@@ -68,34 +55,25 @@ private slots:
         QTest::newRow("middles, aligned, cut at 254") << 1 << 2 << true << 1 << QString(300, u'x') << QString(254, u'x');
     }
     // Both point lists with their states, the switches, the view and the comment come back.
-    void allerRetour()
-    {
+    void allerRetour() {
         QFETCH(int, fleche);
         QFETCH(int, diedre);
         QFETCH(bool, aligner);
         QFETCH(int, nS);
         QFETCH(QString, commentaire);
         DonneesProjet ecrit = Modele(16, nS);
-        ecrit.BoutonFleche = fleche;
-        ecrit.BoutonDiedre = diedre;
-        ecrit.Aligner = aligner;
-        ecrit.CoeffZoom = 17.25f;
-        ecrit.XCentreZoom = -42.5f;
-        ecrit.YCentreZoom = 3.125f;
-        ecrit.Omega = 359.0f;
-        ecrit.Alpha = 1.0f;
-        ecrit.Commentaire = commentaire;
+        ecrit.BoutonFleche = fleche, ecrit.BoutonDiedre = diedre, ecrit.Aligner = aligner, ecrit.Commentaire = commentaire;
+        ecrit.CoeffZoom = 17.25f, ecrit.XCentreZoom = -42.5f, ecrit.YCentreZoom = 3.125f;
+        ecrit.Omega = 359.0f, ecrit.Alpha = 1.0f;
         const QString chemin = m_dossier.filePath(QStringLiteral("aller_retour.gbx"));
         QVERIFY(EcrireProjet(chemin, ecrit));
 
         DonneesProjet lu;
         const LectureProjet r = LireProjet(chemin, lu);
         QVERIFY2(r.Reussie(), qPrintable(r.Erreur));
-        QVERIFY(lu.Profils.PointsE == ecrit.Profils.PointsE);
-        QVERIFY(lu.Profils.PointsS == ecrit.Profils.PointsS);
+        QVERIFY(lu.Profils.PointsE == ecrit.Profils.PointsE && lu.Profils.PointsS == ecrit.Profils.PointsS);
         QCOMPARE(lu.Profils.EcartementZ, 612.5f);
-        QCOMPARE(lu.NomFichier[CoteE], ecrit.NomFichier[CoteE]);
-        QCOMPARE(lu.NomFichier[CoteS], ecrit.NomFichier[CoteS]);
+        QVERIFY(std::equal(lu.NomFichier, lu.NomFichier + 2, ecrit.NomFichier));
         QCOMPARE((QList<int>{lu.BoutonFleche, lu.BoutonDiedre, lu.Aligner}), (QList<int>{fleche, diedre, aligner}));
         QCOMPARE((QList<float>{lu.CoeffZoom, lu.XCentreZoom, lu.YCentreZoom, lu.Omega, lu.Alpha}),
                  (QList<float>{17.25f, -42.5f, 3.125f, 359.0f, 1.0f}));
@@ -103,8 +81,7 @@ private slots:
         QCOMPARE(lu.Profils.LargeurE, ecrit.Profils.LargeurE); // metrics recomputed after reading
     }
     // The layout of a new file, key by key, with its number formats.
-    void texteDuFichier()
-    {
+    void texteDuFichier() {
         DonneesProjet p;
         p.Profils.PointsE = {{0.0f, -1.25f, 4}, {200.0f, 0.5f, 7}};
         p.Profils.PointsS = {{-0.0000004f, 1e-7f, 0}};
@@ -127,8 +104,7 @@ private slots:
     }
     // A file the reader refuses (two byte-order marks before Windows-1252 text) is replaced
     // whole: none of its old points comes back.
-    void fichierRefuseRemplace()
-    {
+    void fichierRefuseRemplace() {
         const QString chemin = m_dossier.filePath(QStringLiteral("refuse.gbx"));
         QVERIFY(EcrireOctets(chemin, "\xEF\xBB\xBF\xEF\xBB\xBF" + Remplacer("e.dat", "vieux\xE9.dat")));
         DonneesProjet lu;
@@ -139,8 +115,7 @@ private slots:
         QVERIFY(lu.Profils.PointsE == p.Profils.PointsE);
         QVERIFY(!LireOctets(chemin).contains("vieux"));
     }
-    void separateurDecimalFrancais()
-    {
+    void separateurDecimalFrancais() {
         QLocale::setDefault(QLocale(QLocale::French, QLocale::France));
         DonneesProjet p = Modele(2, 2);
         p.Profils.EcartementZ = 12.5f;
@@ -154,11 +129,8 @@ private slots:
         QVERIFY(!LireOctets(chemin).contains(','));
         QVERIFY(lu.Profils.PointsE == p.Profils.PointsE);
     }
-    void valeursLues_data()
-    {
-        QTest::addColumn<QByteArray>("contenu");
-        QTest::addColumn<QList<int>>("boutons"); // sweep, dihedral, alignment
-        tests::Colonnes<float, PointProfil>("ecartement", "premierE");
+    void valeursLues_data() {
+        tests::Colonnes<QByteArray, QList<int>, float, PointProfil>("contenu", "boutons", "ecartement", "premierE");
         const PointProfil p1{0, 0, 4};
         QTest::newRow("no switch keys: first of each group, no alignment")
             << Remplacer("BoutonFleche=1\r\nBoutonDiedre=4\r\nBoutonAligner=-1\r\n", "") << QList<int>{0, 0, 0} << 100.0f
@@ -172,8 +144,7 @@ private slots:
             << Remplacer("1=0.000000:0.000000:4", "1= - 1 .5 mm : 2e1 :4.5:9") << QList<int>{1, 4, 0} << 100.0f
             << PointProfil{-1.5f, 20.0f, 4};
     }
-    void valeursLues()
-    {
+    void valeursLues() {
         QFETCH(QByteArray, contenu);
         const QString chemin = m_dossier.filePath(QStringLiteral("valeurs.gbx"));
         QVERIFY(EcrireOctets(chemin, contenu));
@@ -184,12 +155,9 @@ private slots:
         QTEST(lu.Profils.EcartementZ, "ecartement");
         QTEST(lu.Profils.PointsE.front(), "premierE");
     }
-    void lectureInterrompue_data()
-    {
-        QTest::addColumn<QByteArray>("contenu"); // null: no file
-        QTest::addColumn<int>("arret");          // EtapeProjet
-        QTest::addColumn<int>("pointsE");        // points of each side in the record afterwards
-        QTest::addColumn<int>("pointsS");
+    void lectureInterrompue_data() {
+        // contenu null: no file; arret: the EtapeProjet; pointsE, pointsS: points of each side in the record afterwards
+        tests::Colonnes<QByteArray, int, int, int>("contenu", "arret", "pointsE", "pointsS");
         const int e = int(EtapeProjet::Emplanture), s = int(EtapeProjet::Saumon);
         QTest::newRow("no file") << QByteArray() << int(EtapeProjet::Fichier) << 7 << 7;
         QTest::newRow("binary bytes") << QByteArray("\x00\x8f\xff[\x01=", 6) << e << 0 << 7;
@@ -201,8 +169,7 @@ private slots:
     }
     // The reading stops at the faulty step; what came before it is in the record, what comes
     // after keeps the record's earlier values.
-    void lectureInterrompue()
-    {
+    void lectureInterrompue() {
         QFETCH(QByteArray, contenu);
         QFETCH(int, arret);
         const QString chemin = m_dossier.filePath(QStringLiteral("abime.gbx"));
@@ -223,23 +190,16 @@ private slots:
     }
     // A number that is not finite is never written as 0: the save fails and the old file stays
     // as it was (refused writes themselves are the atomic writer's tests).
-    void valeurNonFinie_data()
-    {
-        QTest::addColumn<int>("cas");
-        QTest::newRow("infinite point") << 0;
-        QTest::newRow("infinite spacing") << 1;
-        QTest::newRow("zoom not a number") << 2;
-    }
-    void valeurNonFinie()
-    {
-        QFETCH(int, cas);
+    void valeurNonFinie() {
         const QString ancien = m_dossier.filePath(QStringLiteral("ancien.gbx"));
-        QVERIFY(EcrireOctets(ancien, ProjetValide));
-        DonneesProjet p = Modele(5, 5);
-        float& valeur = cas == 0 ? p.Profils.PointsS[2].Y : cas == 1 ? p.Profils.EcartementZ : p.CoeffZoom;
-        valeur = cas == 2 ? std::numeric_limits<float>::quiet_NaN() : -std::numeric_limits<float>::infinity();
-        QVERIFY(!EcrireProjet(ancien, p));
-        QCOMPARE(LireOctets(ancien), ProjetValide);
+        for (int cas : {0, 1, 2}) { // an infinite point, an infinite spacing, a zoom not a number
+            QVERIFY(EcrireOctets(ancien, ProjetValide));
+            DonneesProjet p = Modele(5, 5);
+            float& valeur = cas == 0 ? p.Profils.PointsS[2].Y : cas == 1 ? p.Profils.EcartementZ : p.CoeffZoom;
+            valeur = cas == 2 ? std::numeric_limits<float>::quiet_NaN() : -std::numeric_limits<float>::infinity();
+            QVERIFY2(!EcrireProjet(ancien, p), qPrintable(QString::number(cas)));
+            QCOMPARE(LireOctets(ancien), ProjetValide);
+        }
     }
 
 private:

@@ -2,14 +2,12 @@
 // INI writer, and a file reads the same whether its point keys come in order (one pass) or
 // not (general reader).
 #include "common/Emplacements.h"
-#include "common/Octets.h"
-#include "common/TestMain.h"
+#include "common/Test.h"
 #include "files/Ini.h"
 #include "files/Projet.h"
 #include "files/ProjetPoints.h"
 
 #include <QRandomGenerator>
-#include <QTemporaryDir>
 #include <algorithm>
 #include <cmath>
 #include <cstring>
@@ -21,8 +19,7 @@ using galbix::tests::LireOctets;
 namespace {
 
 // The writer key by key through the INI document: the reference the one-pass writer matches.
-QByteArray EcritureReference(const QByteArray& existant, const DonneesProjet& p)
-{
+QByteArray EcritureReference(const QByteArray& existant, const DonneesProjet& p) {
     using namespace projet;
     FichierIni ini = FichierIni::DepuisOctets(existant);
     for (const QString& s : {SectionEmplanture, SectionSaumon, SectionPosition, SectionAffichage})
@@ -38,23 +35,21 @@ QByteArray EcritureReference(const QByteArray& existant, const DonneesProjet& p)
                        TexteReelProjet(q.X) + u':' + TexteReelProjet(q.Y) + u':' + QString::number(q.Etat));
         }
     }
-    ini.Ecrire(SectionPosition, CleEcartement, TexteReelProjet(p.Profils.EcartementZ));
-    ini.Ecrire(SectionPosition, CleBoutonFleche, QString::number(p.BoutonFleche));
-    ini.Ecrire(SectionPosition, CleBoutonDiedre, QString::number(p.BoutonDiedre));
-    ini.Ecrire(SectionPosition, CleBoutonAligner, QString::number(p.Aligner ? 1 : -1));
-    ini.Ecrire(SectionAffichage, CleCoeffZoom, TexteReelProjet(p.CoeffZoom));
-    ini.Ecrire(SectionAffichage, CleXCentreZoom, TexteReelProjet(p.XCentreZoom));
-    ini.Ecrire(SectionAffichage, CleYCentreZoom, TexteReelProjet(p.YCentreZoom));
-    ini.Ecrire(SectionAffichage, CleOmega, TexteReelProjet(p.Omega));
-    ini.Ecrire(SectionAffichage, CleAlpha, TexteReelProjet(p.Alpha));
+    for (const auto& [cle, valeur] : {std::pair{CleEcartement, TexteReelProjet(p.Profils.EcartementZ)},
+                                      {CleBoutonFleche, QString::number(p.BoutonFleche)},
+                                      {CleBoutonDiedre, QString::number(p.BoutonDiedre)},
+                                      {CleBoutonAligner, QString::number(p.Aligner ? 1 : -1)}})
+        ini.Ecrire(SectionPosition, cle, valeur);
+    for (const auto& [cle, v] : {std::pair{CleCoeffZoom, p.CoeffZoom}, {CleXCentreZoom, p.XCentreZoom},
+                                 {CleYCentreZoom, p.YCentreZoom}, {CleOmega, p.Omega}, {CleAlpha, p.Alpha}})
+        ini.Ecrire(SectionAffichage, cle, TexteReelProjet(v));
     ini.Ecrire(SectionAffichage, CleCommentaire, CommentaireVersValeur(p.Commentaire));
     return ini.VersOctets();
 }
 
 // Random coordinates of every magnitude, with the cases of rounding: exact binary halves of
 // the sixth decimal, tiny negatives that print as zero, the float extremes.
-DonneesProjet ProjetAleatoire(int n)
-{
+DonneesProjet ProjetAleatoire(int n) {
     QRandomGenerator alea(23);
     DonneesProjet p;
     const float speciaux[] = {0.0078125f, -0.0078125f, 2.5e-7f, -2.5e-7f, -0.0f, 3.0e38f, -3.0e38f, 0.5f, 1e-7f};
@@ -79,29 +74,18 @@ DonneesProjet ProjetAleatoire(int n)
     return p;
 }
 
-DonneesProjet Demo()
-{
-    DonneesProjet p;
-    const LectureProjet l = LireProjet(tests::DossierSources() + QStringLiteral("/data/demo/demo.gbx"), p);
-    return l.Reussie() ? p : DonneesProjet();
-}
-
 // The point lines of both sides in reverse order: the same keys, out of order.
-QByteArray PointsRenverses(const QByteArray& octets)
-{
+QByteArray PointsRenverses(const QByteArray& octets) {
     QList<QByteArray> lignes = octets.split('\n');
-    for (qsizetype i = 0; i < lignes.size();) {
-        qsizetype j = i;
+    for (qsizetype i = 0, j = 0; i < lignes.size(); i = ++j) {
         while (j < lignes.size() && !lignes[j].isEmpty() && lignes[j][0] >= '1' && lignes[j][0] <= '9')
             ++j;
         std::reverse(lignes.begin() + i, lignes.begin() + j);
-        i = j + 1;
     }
     return lignes.join('\n');
 }
 
-bool MemesDonnees(const DonneesProjet& a, const DonneesProjet& b)
-{
+bool MemesDonnees(const DonneesProjet& a, const DonneesProjet& b) {
     auto memes = [](const std::vector<PointProfil>& u, const std::vector<PointProfil>& v) {
         return std::equal(u.begin(), u.end(), v.begin(), v.end(), [](const PointProfil& p, const PointProfil& q) {
             return std::memcmp(&p.X, &q.X, 4) == 0 && std::memcmp(&p.Y, &q.Y, 4) == 0 && p.Etat == q.Etat;
@@ -123,32 +107,26 @@ const QByteArray Petit = "[Emplanture]\r\nNomFichier=e.dat\r\nNombrePoints=3\r\n
 class TestProjetFlux : public QObject {
     Q_OBJECT
 private slots:
-    void memesOctets_data()
-    {
-        QTest::addColumn<QByteArray>("existant");
-        QTest::addColumn<int>("projet"); // 0 demo, 1 random, 2 empty tip
+    void memesOctets_data() {
+        tests::Colonnes<QByteArray, int>("existant", "projet"); // projet: 0 demo, 1 random, 2 empty tip
         const QByteArray demo = LireOctets(tests::DossierSources() + QStringLiteral("/data/demo/demo.gbx"));
         QTest::newRow("demo, new file") << QByteArray() << 0;
         QTest::newRow("demo over itself") << demo << 0;
         QTest::newRow("random, new file") << QByteArray() << 1;
         QTest::newRow("random over the demo") << demo << 1;
-        QTest::newRow("other sections and comments kept")
-            << QByteArray("; tête\r\n[Autre]\r\nCle=valeur\r\n\r\n[emplanture]\r\n; note\r\n1=1:2:3\r\n2=4:5:6\r\n"
-                          "[Fin]\r\nA=b")
-            << 1;
-        QTest::newRow("section closed by a blank line")
-            << QByteArray("[Emplanture]\nNombrePoints=1\n1=1:1:1\n\n[X]\nY=1\n") << 1;
+        QTest::newRow("other sections and comments kept") << QByteArray(
+            "; tête\r\n[Autre]\r\nCle=valeur\r\n\r\n[emplanture]\r\n; note\r\n1=1:2:3\r\n2=4:5:6\r\n[Fin]\r\nA=b") << 1;
+        QTest::newRow("section closed by a blank line") << QByteArray("[Emplanture]\nNombrePoints=1\n1=1:1:1\n\n[X]\nY=1\n") << 1;
         QTest::newRow("points out of order") << PointsRenverses(demo) << 1;
-        QTest::newRow("marker text already there")
-            << QByteArray("[Autre]\r\n1=\x01points de l'emplanture\x01\r\n") << 1;
+        QTest::newRow("marker text already there") << QByteArray("[Autre]\r\n1=\x01points de l'emplanture\x01\r\n") << 1;
         QTest::newRow("UTF-8 with its mark") << QByteArray("\xEF\xBB\xBF[Note]\r\nT=\xE2\x98\x83\r\n") << 0;
         QTest::newRow("empty tip") << QByteArray("[Saumon]\r\n1=1:1:1\r\n") << 2;
     }
-    void memesOctets()
-    {
+    void memesOctets() {
         QFETCH(QByteArray, existant);
         QFETCH(int, projet);
-        DonneesProjet p = projet == 0 ? Demo() : ProjetAleatoire(projet == 1 ? 3000 : 5);
+        DonneesProjet p = projet == 0 ? DonneesProjet() : ProjetAleatoire(projet == 1 ? 3000 : 5);
+        QVERIFY(projet != 0 || LireProjet(tests::DossierSources() + QStringLiteral("/data/demo/demo.gbx"), p).Reussie());
         if (projet == 2)
             p.Profils.PointsS.clear();
         QVERIFY(!p.Profils.PointsE.empty());
@@ -161,8 +139,7 @@ private slots:
         QCOMPARE(ecrits, EcritureReference(existant, p));
         projet::PointsEnFlux flux; // what was written reads in one pass
         QVERIFY(projet::SeparerPoints(ecrits, flux));
-        QCOMPARE(flux.Points[CoteE].size(), p.Profils.PointsE.size());
-        QCOMPARE(flux.Points[CoteS].size(), p.Profils.PointsS.size());
+        QVERIFY(flux.Points[CoteE].size() == p.Profils.PointsE.size() && flux.Points[CoteS].size() == p.Profils.PointsS.size());
         // Read back: the demo (six decimals at most) exactly, any project as it was written.
         DonneesProjet relu;
         QCOMPARE(LireProjet(chemin, relu).Reussie(), projet != 2);
@@ -171,10 +148,8 @@ private slots:
         if (projet == 1)
             QCOMPARE(EcritureReference(existant, relu), ecrits);
     }
-    void memeLecture_data()
-    {
-        QTest::addColumn<QByteArray>("octets");
-        QTest::addColumn<int>("arret"); // EtapeProjet
+    void memeLecture_data() {
+        tests::Colonnes<QByteArray, int>("octets", "arret"); // arret: EtapeProjet
         auto remplacer = [](const char* avant, const QByteArray& apres) { return QByteArray(Petit).replace(avant, apres); };
         const auto complete = int(EtapeProjet::Complete), emplanture = int(EtapeProjet::Emplanture),
                    saumon = int(EtapeProjet::Saumon);
@@ -196,18 +171,15 @@ private slots:
         QTest::newRow("lone CR ends, mark") << "\xEF\xBB\xBF" + QByteArray(Petit).replace("\r\n", "\r") << complete;
         QTest::newRow("no count") << remplacer("NombrePoints=3\r\n", "") << emplanture;
     }
-    void memeLecture()
-    {
+    void memeLecture() {
         QFETCH(QByteArray, octets);
         QFETCH(int, arret);
         QTemporaryDir dossier;
         const QString enOrdre = dossier.filePath(QStringLiteral("a.gbx")), desordre = dossier.filePath(QStringLiteral("b.gbx"));
-        QVERIFY(EcrireOctets(enOrdre, octets));
-        QVERIFY(EcrireOctets(desordre, PointsRenverses(octets)));
+        QVERIFY(EcrireOctets(enOrdre, octets) && EcrireOctets(desordre, PointsRenverses(octets)));
         DonneesProjet a, b;
         const LectureProjet la = LireProjet(enOrdre, a), lb = LireProjet(desordre, b);
-        QCOMPARE(int(la.Arret), arret);
-        QCOMPARE(int(lb.Arret), arret);
+        QCOMPARE(QList<int>({int(la.Arret), int(lb.Arret)}), QList<int>({arret, arret}));
         QCOMPARE(la.Erreur, lb.Erreur);
         QVERIFY(MemesDonnees(a, b));
     }

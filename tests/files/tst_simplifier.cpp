@@ -1,7 +1,6 @@
 // Greedy thinning of drawn contours: hand-checked cases, and the fast search compared
 // with a plain transcription of the greedy rule on varied contours.
-#include "common/Colonnes.h"
-#include "common/TestMain.h"
+#include "common/Test.h"
 
 #include "files/Simplification.h"
 
@@ -14,34 +13,16 @@ namespace {
 
 using Points = std::vector<PointFichier>;
 
-Points Contour(std::initializer_list<std::pair<double, double>> xy)
-{
-    Points p;
-    for (const auto& [x, y] : xy) {
-        PointFichier r;
-        r.X = float(x);
-        r.Y = float(y);
-        p.push_back(r);
-    }
-    return p;
-}
-
 // The greedy rule written out plainly, window by window, every skipped record tested.
-std::vector<int32_t> Reference(const Points& pts, float t)
-{
+std::vector<int32_t> Reference(const Points& pts, float t) {
     const int u = int(pts.size()) - 1;
-    std::vector<int32_t> garde;
-    if (u < 3) {
-        for (int i = 0; i <= u; ++i)
-            garde.push_back(i);
+    std::vector<int32_t> garde{0, 1, 2};
+    garde.resize(u < 3 ? size_t(u + 1) : 1); // too short to thin: every record
+    if (u < 3)
         return garde;
-    }
     const double t2 = double(t) * double(t);
-    garde.push_back(0);
-    int a = 0;
-    while (a <= u - 2) {
-        int m = 1;
-        int dedans = 0;
+    for (int a = 0; a <= u - 2;) {
+        int m = 1, dedans = 0;
         do {
             ++m;
             dedans = 0;
@@ -68,8 +49,7 @@ std::vector<int32_t> Reference(const Points& pts, float t)
 }
 
 // A drawing-like contour: straight runs finely divided, arcs, small noise, turns back.
-Points ContourMixte(quint32 graine, int nombre, double echelle, double decalage)
-{
+Points ContourMixte(quint32 graine, int nombre, double echelle, double decalage) {
     QRandomGenerator alea(graine);
     Points p;
     double x = decalage, y = decalage, cap = 0.0;
@@ -83,10 +63,7 @@ Points ContourMixte(quint32 graine, int nombre, double echelle, double decalage)
             x += pas * std::cos(cap);
             y += pas * std::sin(cap);
             const double bruit = genre == 2 ? (alea.generateDouble() - 0.5) * echelle * 1e-3 : 0.0;
-            PointFichier r;
-            r.X = float(x + bruit);
-            r.Y = float(y - bruit);
-            p.push_back(r);
+            p.push_back({float(x + bruit), float(y - bruit)});
         }
         if (genre == 3)
             cap += 3.0; // sharp turn, nearly back on itself
@@ -99,33 +76,23 @@ Points ContourMixte(quint32 graine, int nombre, double echelle, double decalage)
 class TestSimplifier : public QObject {
     Q_OBJECT
 private slots:
-    void casConnus_data()
-    {
+    void casConnus_data() {
         tests::Colonnes<Points, float, std::vector<int32_t>>("contour", "t", "gardes");
-
-        QTest::newRow("droite divisée") << Contour({{0, 0}, {1, 0}, {2, 0}, {3, 0}, {4, 0}, {5, 0}, {6, 0}})
-                                       << 0.1f << std::vector<int32_t>{0, 6};
-        QTest::newRow("angle droit") << Contour({{0, 0}, {1, 0}, {2, 0}, {3, 0}, {3, 1}, {3, 2}, {3, 3}})
-                                     << 0.1f << std::vector<int32_t>{0, 3, 6};
-        QTest::newRow("trois records intacts") << Contour({{0, 0}, {1, 0}, {2, 0}}) << 10.0f
-                                               << std::vector<int32_t>{0, 1, 2};
-        QTest::newRow("un record") << Contour({{4, 4}}) << 1.0f << std::vector<int32_t>{0};
-        QTest::newRow("vide") << Points{} << 1.0f << std::vector<int32_t>{};
-        QTest::newRow("zigzag hors tolérance") << Contour({{0, 0}, {1, 1}, {2, 0}, {3, 1}, {4, 0}}) << 0.1f
-                                               << std::vector<int32_t>{0, 1, 2, 3, 4};
+        const auto row = [](const char* nom, Points p, float t, std::vector<int32_t> g) { QTest::newRow(nom) << p << t << g; };
+        row("droite divisée", {{0, 0}, {1, 0}, {2, 0}, {3, 0}, {4, 0}, {5, 0}, {6, 0}}, 0.1f, {0, 6});
+        row("angle droit", {{0, 0}, {1, 0}, {2, 0}, {3, 0}, {3, 1}, {3, 2}, {3, 3}}, 0.1f, {0, 3, 6});
+        row("trois records intacts", {{0, 0}, {1, 0}, {2, 0}}, 10.0f, {0, 1, 2});
+        row("un record", {{4, 4}}, 1.0f, {0});
+        row("vide", {}, 1.0f, {});
+        row("zigzag hors tolérance", {{0, 0}, {1, 1}, {2, 0}, {3, 1}, {4, 0}}, 0.1f, {0, 1, 2, 3, 4});
         // Chord of 0.05 shorter than the tolerance: record 1 is tested against record 0 itself.
-        QTest::newRow("corde courte, record loin") << Contour({{0, 0}, {5, 0}, {0.05, 0}, {0, 0.05}}) << 0.1f
-                                                   << std::vector<int32_t>{0, 1, 3};
-        QTest::newRow("écart égal à la tolérance") << Contour({{0, 0}, {1, 0.5}, {2, 0}, {3, 0}}) << 0.5f
-                                                   << std::vector<int32_t>{0, 3};
-        QTest::newRow("écart juste au-dessus") << Contour({{0, 0}, {1, 0.5}, {2, 0}, {3, 0}}) << 0.4999f
-                                               << std::vector<int32_t>{0, 1, 3};
+        row("corde courte, record loin", {{0, 0}, {5, 0}, {0.05f, 0}, {0, 0.05f}}, 0.1f, {0, 1, 3});
+        row("écart égal à la tolérance", {{0, 0}, {1, 0.5}, {2, 0}, {3, 0}}, 0.5f, {0, 3});
+        row("écart juste au-dessus", {{0, 0}, {1, 0.5}, {2, 0}, {3, 0}}, 0.4999f, {0, 1, 3});
         // Past the chord's end the distance is taken to the end record.
-        QTest::newRow("record au-delà du bout") << Contour({{0, 0}, {2.05, 0}, {2, 0}, {2, 1}, {2, 2}}) << 0.1f
-                                                << std::vector<int32_t>{0, 2, 4};
+        row("record au-delà du bout", {{0, 0}, {2.05f, 0}, {2, 0}, {2, 1}, {2, 2}}, 0.1f, {0, 2, 4});
     }
-    void casConnus()
-    {
+    void casConnus() {
         QFETCH(Points, contour);
         QFETCH(float, t);
         QFETCH(std::vector<int32_t>, gardes);
@@ -145,10 +112,8 @@ private slots:
             QCOMPARE(tampon[j].Reserve[0], origine.Reserve[0]);
         }
     }
-    void commeLaRegle_data()
-    {
+    void commeLaRegle_data() {
         tests::Colonnes<quint32, double, double, float>("graine", "echelle", "decalage", "t");
-
         QTest::newRow("mm, tolérance usuelle") << 1u << 100.0 << 0.0 << 0.02f;
         QTest::newRow("mm, tolérance large") << 2u << 100.0 << 0.0 << 0.5f;
         QTest::newRow("loin de l'origine") << 3u << 100.0 << -400.0 << 0.024f;
@@ -157,8 +122,7 @@ private slots:
         QTest::newRow("tolérance négative") << 7u << 100.0 << 0.0 << -0.02f;
         QTest::newRow("tout dans la tolérance") << 8u << 0.001 << 0.0 << 1.0f;
     }
-    void commeLaRegle()
-    {
+    void commeLaRegle() {
         QFETCH(quint32, graine);
         QFETCH(double, echelle);
         QFETCH(double, decalage);
@@ -166,7 +130,6 @@ private slots:
         const Points contour = ContourMixte(graine, 3000, echelle, decalage);
         const std::vector<int32_t> attendu = Reference(contour, t);
         QCOMPARE(IndicesConserves(contour, t), attendu);
-
         std::vector<PointProfil> cote(contour.size());
         for (size_t i = 0; i < contour.size(); ++i)
             cote[i] = {contour[i].X, contour[i].Y, 0};
@@ -174,18 +137,15 @@ private slots:
     }
     // Contours made to defeat the shortcuts: records bunched around the anchor, turning back
     // within the band, lying on the band's edge, or far from the origin.
-    void contoursAdverses_data()
-    {
+    void contoursAdverses_data() {
         tests::Colonnes<int, double, float>("genre", "decalage", "t");
-
         const char* noms[] = {"pelote", "nuage", "allers-retours", "bord de bande", "spirale serrée", "piquants"};
         for (int genre = 0; genre < 6; ++genre) {
             QTest::addRow("%s", noms[genre]) << genre << 0.0 << 1.0f;
             QTest::addRow("%s, loin", noms[genre]) << genre << 5e4 << 0.25f;
         }
     }
-    void contoursAdverses()
-    {
+    void contoursAdverses() {
         QFETCH(int, genre);
         QFETCH(double, decalage);
         QFETCH(float, t);
@@ -204,14 +164,12 @@ private slots:
                 case 4: x = t * (1 + s) * std::cos(60 * s), y = t * (1 + s) * std::sin(60 * s); break;
                 default: x = i * 0.3 * t, y = (i % 5 == 0) ? t * (1 + 0.01 * a) : 0.0; break;
                 }
-                p[size_t(i)].X = float(x + decalage);
-                p[size_t(i)].Y = float(y);
+                p[size_t(i)] = {float(x + decalage), float(y)};
             }
             QCOMPARE(IndicesConserves(p, t), Reference(p, t));
         }
     }
-    void peloteAuBoutLineaire()
-    {
+    void peloteAuBoutLineaire() {
         // A long straight run, then 300 000 records wandering within a third of the tolerance of
         // its end (what a degenerate curve turns into): every record is within tolerance of the
         // chord from the first record to the last, but many lie farther from the first than the
@@ -220,11 +178,9 @@ private slots:
         const float t = 1.0f;
         Points p(size_t(2 * n));
         for (int i = 0; i < n; ++i) {
-            p[size_t(i)].X = float(i) * 0.001f;
-            p[size_t(i)].Y = -float(i) * 0.01f;
             const double s = double(i) / n;
-            p[size_t(n + i)].X = float(n * 0.001 + 0.3 * std::cos(300 * s));
-            p[size_t(n + i)].Y = float(-n * 0.01 + 0.3 * std::sin(277 * s));
+            p[size_t(i)] = {float(i) * 0.001f, -float(i) * 0.01f};
+            p[size_t(n + i)] = {float(n * 0.001 + 0.3 * std::cos(300 * s)), float(-n * 0.01 + 0.3 * std::sin(277 * s))};
         }
         QCOMPARE(IndicesConserves(p, t), (std::vector<int32_t>{0, 2 * n - 1}));
     }

@@ -1,4 +1,4 @@
-#include "common/TestMain.h"
+#include "common/Test.h"
 #include "geomlib/Chemins.h"
 
 using namespace galbix;
@@ -6,8 +6,7 @@ using namespace galbix;
 class TestChemins : public QObject {
     Q_OBJECT
 private slots:
-    void decoupage_data()
-    {
+    void decoupage_data() {
         for (const char* c : {"chemin", "nom", "extension", "sansExtension", "dossier"})
             QTest::addColumn<QString>(c);
         QTest::addColumn<bool>("estDat"); // EstExtension(extension, "dat")
@@ -29,8 +28,7 @@ private slots:
                                    << QString(c.dossier) << c.dat;
     }
 
-    void decoupage()
-    {
+    void decoupage() {
         QFETCH(QString, chemin);
         QFETCH(QString, extension);
         QTEST(NomDuFichier(chemin), "nom");

@@ -1,11 +1,9 @@
 // Writing profiles (.dat, .dxf) and the 3D drawing (.dxf), and reading back what was written.
 
+#include "common/Test.h"
 #include "common/Profils.h"
-#include "common/TestMain.h"
-#include "geomlib/Formats.h"
 
 #include <QRegularExpression>
-#include <QTemporaryDir>
 
 using namespace galbix;
 using tests::NacaFichier;
@@ -13,21 +11,12 @@ using tests::NacaFichier;
 namespace {
 
 /// The (code, value) groups of a DXF text.
-QList<std::pair<int, QByteArray>> Groupes(const QByteArray& dxf)
-{
+QList<std::pair<int, QByteArray>> Groupes(const QByteArray& dxf) {
     const QList<QByteArray> lignes = dxf.split('\n');
     QList<std::pair<int, QByteArray>> groupes;
     for (qsizetype i = 0; i + 1 < lignes.size(); i += 2)
         groupes.append({lignes[i].trimmed().toInt(), lignes[i + 1].chopped(lignes[i + 1].endsWith('\r') ? 1 : 0)});
     return groupes;
-}
-
-QPointF MinimaDe(const std::vector<PointFichier>& points)
-{
-    QPointF m(points[0].X, points[0].Y);
-    for (const PointFichier& p : points)
-        m = {std::min(m.x(), double(p.X)), std::min(m.y(), double(p.Y))};
-    return m;
 }
 
 } // namespace
@@ -39,11 +28,8 @@ class EcritureTest : public QObject {
 private slots:
     // The coordinates written are relative to the smallest X and Y and divided by the first
     // number of the header when it is positive, else by the X extent (1 when that is 0).
-    void datEchelle_data()
-    {
-        QTest::addColumn<QString>("enTete");
-        QTest::addColumn<float>("corde");     // chord of the profile given, in mm
-        QTest::addColumn<double>("diviseur"); // expected divisor
+    void datEchelle_data() {
+        tests::Colonnes<QString, float, double>("enTete", "corde", "diviseur"); // corde: of the profile given, in mm
         QTest::newRow("corde annoncée autre que l'étendue") << "Corde: 100.000" << 200.0f << 100.0;
         QTest::newRow("décimale initiale") << "profil .5 m" << 1.0f << 0.5;
         QTest::newRow("sans nombre") << "profil" << 180.0f << 180.0;
@@ -55,25 +41,23 @@ private slots:
         QTest::newRow("échange saumon") << "S;150.000;12.000;3.000;600.000;s.dat" << 180.0f << 150.0;
     }
 
-    void datEchelle()
-    {
+    void datEchelle() {
         QFETCH(QString, enTete);
         QFETCH(float, corde);
         QFETCH(double, diviseur);
         const std::vector<PointFichier> points = NacaFichier("4415", 25, corde, 35, -12);
-        const QPointF m = MinimaDe(points);
+        const QPointF m(std::ranges::min(points, {}, &PointFichier::X).X,
+                        std::ranges::min(points, {}, &PointFichier::Y).Y);
         const QByteArray texte = formats::EcrireDat(points, enTete);
         const LectureFichier l = formats::LireDat(std::string_view(texte.constData(), size_t(texte.size())));
         QVERIFY2(l.erreur.isEmpty(), qPrintable(l.erreur));
         QCOMPARE(l.points.size(), points.size());
-        for (size_t i = 0; i < points.size(); ++i) {
-            QVERIFY(std::abs(l.points[i].X - (points[i].X - float(m.x())) / diviseur) < 1e-6);
-            QVERIFY(std::abs(l.points[i].Y - (points[i].Y - float(m.y())) / diviseur) < 1e-6);
-        }
+        for (size_t i = 0; i < points.size(); ++i)
+            QVERIFY(std::abs(l.points[i].X - (points[i].X - float(m.x())) / diviseur) < 1e-6
+                    && std::abs(l.points[i].Y - (points[i].Y - float(m.y())) / diviseur) < 1e-6);
     }
 
-    void datFormat()
-    {
+    void datFormat() {
         const QByteArray texte = formats::EcrireDat(NacaFichier("0012", 25, 200, -40, 7), QStringLiteral("Corde: 200.000"));
         QVERIFY(texte.startsWith("Corde: 200.000\r\n"));
         const QList<QByteArray> lignes = texte.split('\n');
@@ -82,14 +66,12 @@ private slots:
         for (qsizetype i = 1; i < 50; ++i)
             QVERIFY2(forme.match(QString::fromLatin1(lignes[i])).hasMatch(), lignes[i].constData());
         // Trailing edge at chord 1, leading edge at 0, both on the chord line of the symmetric profile.
-        QVERIFY(lignes[1].startsWith("1.000000 "));
-        QVERIFY(lignes[25].startsWith("0.000000 "));
+        QVERIFY(lignes[1].startsWith("1.000000 ") && lignes[25].startsWith("0.000000 "));
         QCOMPARE(lignes[1].mid(9), lignes[25].mid(9));
     }
 
     // The header as a 999 comment, an R12 file, the points in order in plain decimal notation.
-    void dxfStructure()
-    {
+    void dxfStructure() {
         const std::vector<PointFichier> points{{1.5f, -2.25f}, {1e-7f, 3e5f}, {-48.125f, 0.0f}};
         const auto g = Groupes(formats::EcrireDxf(points, QStringLiteral("Flèche")));
         QCOMPARE(g.first(), std::make_pair(999, QByteArray("Fl\xE8" "che"))); // Windows-1252
@@ -100,18 +82,14 @@ private slots:
         for (qsizetype i = 0; i < g.size(); ++i) {
             if (g[i] != std::make_pair(0, QByteArray("VERTEX")))
                 continue;
-            QCOMPARE(g[i + 2], std::make_pair(10, g[i + 2].second));
-            QCOMPARE(g[i + 2].second.toFloat(), points[n].X);
-            QCOMPARE(g[i + 3], std::make_pair(20, g[i + 3].second));
-            QCOMPARE(g[i + 3].second.toFloat(), points[n].Y);
-            QVERIFY(!g[i + 2].second.contains('e'));
+            QVERIFY(g[i + 2].first == 10 && g[i + 2].second.toFloat() == points[n].X && !g[i + 2].second.contains('e'));
+            QVERIFY(g[i + 3].first == 20 && g[i + 3].second.toFloat() == points[n].Y);
             ++n;
         }
         QCOMPARE(n, points.size());
     }
 
-    void dxf3DStructure()
-    {
+    void dxf3DStructure() {
         for (const auto& [nParSurface, ecartement] : {std::pair{20, 600.0f}, {4, 12.5f}}) {
             const std::vector<PointFichier> racine = NacaFichier("2412", nParSurface, 200);
             const std::vector<PointFichier> saumon = NacaFichier("0012", nParSurface, 120, 30, 8);

@@ -1,35 +1,23 @@
 // Readers at their limits: files without end, numbers out of every range, line ends of every
 // kind, headers that look like data, and the messages that name infinite values.
-#include "common/Octets.h"
+#include "common/Test.h"
 #include "common/Profils.h"
-#include "common/Colonnes.h"
-#include "common/TestMain.h"
 
 #include "files/Echange.h"
 #include "files/Ini.h"
 #include "geomlib/EnTeteDat.h"
 #include "geomlib/LectureBornee.h"
 
-#include <QFile>
 #include <QRandomGenerator>
-#include <QTemporaryDir>
 
 using namespace galbix;
 
 namespace {
 
-// Five points of a profile.
-std::vector<PointFichier> Cinq()
-{
-    return tests::NacaFichier("0012", 3, 40);
-}
-
 // A header on one line as the writer must keep it: line breaks, NUL and DOS end-of-file bytes
 // become spaces, blanks around go.
-QString UneLigne(QString texte)
-{
-    texte.replace(u'\r', u' ').replace(u'\n', u' ').replace(QChar(0), u' ').replace(QChar(0x1a), u' ');
-    return texte.trimmed();
+QString UneLigne(QString texte) {
+    return texte.replace(u'\r', u' ').replace(u'\n', u' ').replace(QChar(0), u' ').replace(QChar(0x1a), u' ').trimmed();
 }
 
 } // namespace
@@ -39,8 +27,7 @@ class TestLecteursLimites : public QObject {
 private slots:
     // A device that never ends, named like a profile and like the settings file: refused, without
     // reading more than the cap (every reader goes through the same bounded read).
-    void lectureBornee()
-    {
+    void lectureBornee() {
         QTemporaryDir dossier;
         const QString chemin = dossier.filePath(QStringLiteral("f.dat"));
         QVERIFY(tests::EcrireOctets(chemin, QByteArray(1000, 'x')));
@@ -60,8 +47,7 @@ private slots:
     }
 
     // One drawing written with every kind of line end gives the same points.
-    void finsDeLigneDxf()
-    {
+    void finsDeLigneDxf() {
         const QList<QByteArray> lignes = {"0", "SECTION", "2", "ENTITIES", "0", "LINE", "10", "0", "20", "0", "11",
                                           "40", "21", "0", "0", "LINE", "10", "40", "20", "0", "11", "40", "21", "10",
                                           "0", "ENDSEC", "0", "EOF"};
@@ -74,15 +60,13 @@ private slots:
             for (qsizetype i = 0; i < lignes.size(); ++i)
                 texte += lignes[i] + (i == 5 ? intrus : fin);
             const LectureFichier l = tests::LireTexte(texte, formats::LireDxf);
-            QVERIFY2(l.ok, qPrintable(l.erreur));
-            QCOMPARE(l.points.size(), size_t(3));
+            QVERIFY2(l.ok && l.points.size() == 3, qPrintable(l.erreur));
             QCOMPARE(l.points[2].Y, 10.0f);
         }
     }
 
     // Headers written by the .dat writer come back as the header, exactly as the user sees them.
-    void enTeteDat_data()
-    {
+    void enTeteDat_data() {
         tests::Colonnes<QString, QString>("enTete", "lu");
         QTest::newRow("nom") << "NACA 2412" << "NACA 2412";
         QTest::newRow("échange") << "S;150.000;12.000;3.000;600.000;C:\\profils\\saumon été.dat"
@@ -96,18 +80,15 @@ private slots:
         QTest::newRow("marque d'ordre") << QStringLiteral("\uFEFF1 2") << QStringLiteral("Profil \uFEFF1 2");
         QTest::newRow("vide") << "" << "";
     }
-
-    void enTeteDat()
-    {
+    void enTeteDat() {
         QFETCH(QString, enTete);
         QFETCH(QString, lu);
         QTemporaryDir dossier;
         const QString chemin = dossier.filePath(QStringLiteral("p.dat"));
-        QCOMPARE(EcrireFichier(Cinq(), chemin, enTete), 1);
+        QCOMPARE(EcrireFichier(tests::NacaFichier("0012", 3, 40), chemin, enTete), 1); // five points
         const LectureFichier l = LireFichierDetaille(chemin);
-        QVERIFY2(l.ok, qPrintable(l.erreur));
+        QVERIFY2(l.ok && l.points.size() == 5, qPrintable(l.erreur));
         QCOMPARE(l.enTete, lu);
-        QCOMPARE(l.points.size(), size_t(5));
         std::vector<PointFichier> points; // the older entry point gives the same
         float xmin = 0, xmax = 0, ymin = 0, ymax = 0;
         QString ancien(260, u' ');
@@ -115,8 +96,7 @@ private slots:
         QCOMPARE(ancien, lu);
     }
 
-    void enTetesAleatoires()
-    {
+    void enTetesAleatoires() {
         // Headers drawn from the characters that matter to the reader.
         const QString alphabet = QStringLiteral("0123456789 .,;+-eE#\tinfaINFAD\r\nxé");
         QRandomGenerator alea(7);
@@ -127,10 +107,9 @@ private slots:
             const int longueur = int(alea.bounded(12));
             for (int i = 0; i < longueur; ++i)
                 enTete += alphabet[int(alea.bounded(quint32(alphabet.size())))];
-            QCOMPARE(EcrireFichier(Cinq(), chemin, enTete), 1);
+            QCOMPARE(EcrireFichier(tests::NacaFichier("0012", 3, 40), chemin, enTete), 1);
             const LectureFichier l = LireFichierDetaille(chemin);
-            QVERIFY2(l.ok, qPrintable(enTete + " : " + l.erreur));
-            QCOMPARE(l.points.size(), size_t(5));
+            QVERIFY2(l.ok && l.points.size() == 5, qPrintable(enTete + " : " + l.erreur));
             // The header as typed, or prefixed when the bare text would not come back as a header.
             const QString vu = UneLigne(enTete);
             QVERIFY2(l.enTete == vu || l.enTete == formats::PrefixeEnTeteDat + vu, qPrintable(l.enTete));
@@ -142,8 +121,7 @@ private slots:
     }
 
     // An infinite chord in the exchange header is named as such in the import message.
-    void cordeInfinie()
-    {
+    void cordeInfinie() {
         QTemporaryDir dossier;
         QVERIFY(tests::EcrireOctets(CheminEchange(dossier.path(), CoteE), "E;1e39;;;;aile\r\n0 0\r\n1 0\r\n0.5 0.1\r\n"));
         QVERIFY(tests::EcrireOctets(CheminEchange(dossier.path(), CoteS), "S;100;0;0;500;aile\r\n0 0\r\n1 0\r\n0.5 0.1\r\n"));

@@ -2,12 +2,8 @@
 // variations, and the files that must be refused.
 
 #include "common/Profils.h"
-#include "common/Colonnes.h"
-#include "common/TestMain.h"
-#include "geomlib/Formats.h"
+#include "common/Test.h"
 
-#include <QPointF>
-#include <QTest>
 
 using namespace galbix;
 
@@ -20,12 +16,9 @@ const Points Profil = {{1, 0.001}, {0.5, 0.06}, {0, 0}, {0.5, -0.04}, {1, -0.001
 
 const char* const Selig = "1 0.001\n0.5 0.06\n0 0\n0.5 -0.04\n1 -0.001\n";
 
-QByteArray AvecNom(const char* nom, const QByteArray& donnees)
-{
-    return QByteArray(nom) + "\n" + donnees;
-}
+QByteArray AvecNom(const char* nom, const QByteArray& donnees) { return QByteArray(nom) + "\n" + donnees; }
 
-LectureFichier Lire(const QByteArray& texte) { return tests::LireTexte(texte, formats::LireDat); }
+LectureFichier LireDatTest(const QByteArray& texte) { return tests::LireTexte(texte, formats::LireDat); }
 
 } // namespace
 
@@ -33,62 +26,46 @@ class LectureDatTest : public QObject {
     Q_OBJECT
 
 private slots:
-    void variantes_data()
-    {
-        using B = QByteArray;
+    void variantes_data() {
         tests::Colonnes<QByteArray, QString, Points>("texte", "enTete", "attendus");
-
+        const auto r = [](const char* nom, const QByteArray& texte, const QString& enTete, const Points& p = Profil) {
+            QTest::newRow(nom) << texte << enTete << p;
+        };
         const QByteArray selig(Selig);
-        QTest::newRow("Selig") << AvecNom("NACA TEST", selig) << "NACA TEST" << Profil;
-        QTest::newRow("Lednicer, comptes égaux")
-            << B("LED\n  3.  3.\n\n0 0\n0.5 0.06\n1 0.001\n \n0 0\n0.5 -0.04\n1 -0.001\n") << "LED" << Profil;
-        QTest::newRow("Lednicer, comptes inégaux")
-            << B("LED\n 3.0 2.0\n0 0\n0.5 0.06\n1 0.001\n\n0 0\n1 -0.001\n") << "LED"
-            << Points{{1, 0.001}, {0.5, 0.06}, {0, 0}, {1, -0.001}};
-        QTest::newRow("Lednicer, bords d'attaque distincts") << B("LED\n2 2\n0 0.01\n1 0\n0 -0.01\n1 0\n") << "LED"
-            << Points{{1, 0}, {0, 0.01}, {0, -0.01}, {1, 0}};
-        QTest::newRow("Lednicer sans nom") << B("2 2\n0 0\n1 0.1\n0 0\n1 -0.1\n") << ""
-                                           << Points{{1, 0.1}, {0, 0}, {1, -0.1}};
-        QTest::newRow("tabulations") << AvecNom("T", "1\t0.001\n0.5\t0.06\n0\t0\n0.5\t-0.04\t\t\n1\t-0.001\n")
-                                     << "T" << Profil;
-        QTest::newRow("virgules") << AvecNom("V", "1,0.001\n0.5, 0.06\n0 ,0\n0.5,-0.04,\n1;-0.001\n") << "V" << Profil;
-        QTest::newRow("notation scientifique")
-            << AvecNom("E", "1.0E+00 1.0e-03\n5.0E-01 6.0E-02\n0.0E+00 0.0E+00\n0.5 -0.4E-01\n0.1D+01 -0.1D-02\n")
-            << "E" << Profil;
-        QTest::newRow("nombres commençant par un point")
-            << AvecNom("P", "1. .001\n.5 .06\n0 0\n.5 -.04\n1 -.001\n") << "P" << Profil;
-        QTest::newRow("lignes vides et blanches")
-            << B("\n  \nNOM\n\n \t \n1 0.001\n0.5 0.06\n\n0 0\n   \n0.5 -0.04\n1 -0.001\n\n\n") << "NOM" << Profil;
-        QTest::newRow("commentaires")
-            << B("# fait main\n#\n1 0.001\n0.5 0.06 # dessus\n# milieu\n0 0\n0.5 -0.04\n1 -0.001\n# fin\n")
-            << "" << Profil;
-        QTest::newRow("sans ligne de nom") << selig << "" << Profil;
-        QTest::newRow("texte final") << AvecNom("F", selig + "\nsource : relevé à la main\nhttp://x/y?z=9\n") << "F"
-                                     << Profil;
-        QTest::newRow("fin de fichier DOS") << AvecNom("D", B(Selig).chopped(1) + "\x1a") << "D" << Profil;
-        QTest::newRow("texte après la fin DOS") << AvecNom("D", selig + "\x1a" + "2 3\nxx") << "D" << Profil;
-        QTest::newRow("nom rogné, marque d'ordre UTF-8")
-            << AvecNom("\xEF\xBB\xBF  Clark Y  \t", selig) << "Clark Y" << Profil;
-        QTest::newRow("nom commençant par un nombre") << AvecNom("2412 modifié", selig)
-                                                     << QStringLiteral("2412 modifié") << Profil;
+        r("Selig", AvecNom("NACA TEST", selig), "NACA TEST");
+        r("Lednicer, comptes égaux", "LED\n  3.  3.\n\n0 0\n0.5 0.06\n1 0.001\n \n0 0\n0.5 -0.04\n1 -0.001\n", "LED");
+        r("Lednicer, comptes inégaux", "LED\n 3.0 2.0\n0 0\n0.5 0.06\n1 0.001\n\n0 0\n1 -0.001\n", "LED",
+          {{1, 0.001}, {0.5, 0.06}, {0, 0}, {1, -0.001}});
+        r("Lednicer, bords d'attaque distincts", "LED\n2 2\n0 0.01\n1 0\n0 -0.01\n1 0\n", "LED",
+          {{1, 0}, {0, 0.01}, {0, -0.01}, {1, 0}});
+        r("Lednicer sans nom", "2 2\n0 0\n1 0.1\n0 0\n1 -0.1\n", "", {{1, 0.1}, {0, 0}, {1, -0.1}});
+        r("tabulations", AvecNom("T", "1\t0.001\n0.5\t0.06\n0\t0\n0.5\t-0.04\t\t\n1\t-0.001\n"), "T");
+        r("virgules", AvecNom("V", "1,0.001\n0.5, 0.06\n0 ,0\n0.5,-0.04,\n1;-0.001\n"), "V");
+        r("notation scientifique",
+          AvecNom("E", "1.0E+00 1.0e-03\n5.0E-01 6.0E-02\n0.0E+00 0.0E+00\n0.5 -0.4E-01\n0.1D+01 -0.1D-02\n"), "E");
+        r("nombres commençant par un point", AvecNom("P", "1. .001\n.5 .06\n0 0\n.5 -.04\n1 -.001\n"), "P");
+        r("lignes vides et blanches", "\n  \nNOM\n\n \t \n1 0.001\n0.5 0.06\n\n0 0\n   \n0.5 -0.04\n1 -0.001\n\n\n", "NOM");
+        r("commentaires", "# fait main\n#\n1 0.001\n0.5 0.06 # dessus\n# milieu\n0 0\n0.5 -0.04\n1 -0.001\n# fin\n", "");
+        r("sans ligne de nom", selig, "");
+        r("texte final", AvecNom("F", selig + "\nsource : relevé à la main\nhttp://x/y?z=9\n"), "F");
+        r("fin de fichier DOS", AvecNom("D", selig.chopped(1) + "\x1a"), "D");
+        r("texte après la fin DOS", AvecNom("D", selig + "\x1a" + "2 3\nxx"), "D");
+        r("nom rogné, marque d'ordre UTF-8", AvecNom("\xEF\xBB\xBF  Clark Y  \t", selig), "Clark Y");
+        r("nom commençant par un nombre", AvecNom("2412 modifié", selig), QStringLiteral("2412 modifié"));
         // Integral first point above 1 that is no count line: a Selig file in millimetres.
-        QTest::newRow("Selig en millimètres") << B("200 3\n100 12\n0 0\n100 -8\n200 -3\n") << ""
-            << Points{{200, 3}, {100, 12}, {0, 0}, {100, -8}, {200, -3}};
-        QTest::newRow("comptes négatifs dans le dessin: un point") << B("P\n-1 -1\n0 0\n1 0\n") << "P"
-                                                                  << Points{{-1, -1}, {0, 0}, {1, 0}};
-        QTest::newRow("un seul point") << B("0.5 0.25") << "" << Points{{0.5, 0.25}};
+        r("Selig en millimètres", "200 3\n100 12\n0 0\n100 -8\n200 -3\n", "",
+          {{200, 3}, {100, 12}, {0, 0}, {100, -8}, {200, -3}});
+        r("comptes négatifs dans le dessin: un point", "P\n-1 -1\n0 0\n1 0\n", "P", {{-1, -1}, {0, 0}, {1, 0}});
+        r("un seul point", "0.5 0.25", "", {{0.5, 0.25}});
     }
-
-    void variantes()
-    {
+    void variantes() {
         QFETCH(QByteArray, texte);
         QFETCH(Points, attendus);
 
-        const LectureFichier l = Lire(texte);
+        const LectureFichier l = LireDatTest(texte);
         QVERIFY2(l.ok, qPrintable(l.erreur));
         QTEST(l.enTete, "enTete");
-        QCOMPARE(l.points.size(), size_t(attendus.size()));
-        QCOMPARE(DebutsContours(l.points).size(), size_t(1));
+        QVERIFY(l.points.size() == size_t(attendus.size()) && DebutsContours(l.points).size() == 1);
         for (qsizetype i = 0; i < attendus.size(); ++i) {
             const PointFichier& p = l.points[size_t(i)];
             QVERIFY2(std::abs(p.X - attendus[i].x()) < 1e-6 && std::abs(p.Y - attendus[i].y()) < 1e-6,
@@ -96,8 +73,7 @@ private slots:
         }
     }
 
-    void refus_data()
-    {
+    void refus_data() {
         using B = QByteArray;
         QTest::addColumn<QByteArray>("texte");
 
@@ -119,14 +95,10 @@ private slots:
         QTest::newRow("hors des flottants") << AvecNom("N", "1 0\n1e39 0\n0 0\n");
     }
 
-    void refus()
-    {
+    void refus() {
         QFETCH(QByteArray, texte);
-        const LectureFichier l = Lire(texte);
-        QVERIFY(!l.ok);
-        QVERIFY(l.points.empty());
-        QVERIFY(!l.erreur.isEmpty());
-        QVERIFY(!l.erreur.contains(QLatin1Char('\n')));
+        const LectureFichier l = LireDatTest(texte);
+        QVERIFY(!l.ok && l.points.empty() && !l.erreur.isEmpty() && !l.erreur.contains(QLatin1Char('\n')));
     }
 };
 

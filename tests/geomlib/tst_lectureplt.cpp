@@ -2,12 +2,8 @@
 // instructions and prefixes that are skipped.
 
 #include "common/Profils.h"
-#include "common/Colonnes.h"
-#include "common/TestMain.h"
-#include "geomlib/Formats.h"
+#include "common/Test.h"
 
-#include <QPointF>
-#include <QTest>
 
 using namespace galbix;
 
@@ -16,7 +12,7 @@ namespace {
 using Contour = QList<QPointF>;
 using Contours = QList<Contour>;
 
-LectureFichier Lire(const QByteArray& texte) { return tests::LireTexte(texte, formats::LirePlt); }
+LectureFichier LirePltTest(const QByteArray& texte) { return tests::LireTexte(texte, formats::LirePlt); }
 
 } // namespace
 
@@ -25,8 +21,7 @@ class LecturePltTest : public QObject {
 
 private slots:
     // Coordinates in plotter units (40 per mm); expected points in mm.
-    void traces_data()
-    {
+    void traces_data() {
         using B = QByteArray;
         using C = Contours;
         tests::Colonnes<QByteArray, Contours>("texte", "attendus");
@@ -82,12 +77,11 @@ private slots:
         QTest::newRow("SC de type 0") << B("IP0,0,400,400;SC0,10,0,10,0;PU0,0;PD1,1;") << C{{{0, 0}, {1, 1}}};
     }
 
-    void traces()
-    {
+    void traces() {
         QFETCH(QByteArray, texte);
         QFETCH(Contours, attendus);
 
-        const LectureFichier l = Lire(texte);
+        const LectureFichier l = LirePltTest(texte);
         QVERIFY2(l.ok, qPrintable(l.erreur));
         QVERIFY(l.enTete.isEmpty());
         const std::vector<int> debuts = DebutsContours(l.points);
@@ -108,11 +102,9 @@ private slots:
         }
     }
 
-    void refus_data()
-    {
+    void refus_data() {
         using B = QByteArray;
         QTest::addColumn<QByteArray>("texte");
-
         QTest::newRow("vide") << B();
         QTest::newRow("plume levée seulement") << B("IN;SP1;PU0,0,400,400;PA100,100;SP0;");
         QTest::newRow("polyligne codée PE seule")
@@ -122,13 +114,10 @@ private slots:
         QTest::newRow("coordonnée hors des flottants") << B("PU0,0;PD1e50,0;PD99999999999999999999999999999999999999999999999999,0;");
     }
 
-    void refus()
-    {
+    void refus() {
         QFETCH(QByteArray, texte);
-        const LectureFichier l = Lire(texte);
-        QVERIFY(!l.ok);
-        QVERIFY(l.points.empty());
-        QVERIFY(!l.erreur.isEmpty());
+        const LectureFichier l = LirePltTest(texte);
+        QVERIFY(!l.ok && l.points.empty() && !l.erreur.isEmpty());
     }
 };
 
