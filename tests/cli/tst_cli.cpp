@@ -24,7 +24,6 @@ QString Valeur(const QJsonObject& o, const QString& chemin) {
     return v.isNull() ? QStringLiteral("null") : v.toVariant().toString();
 }
 
-tests::ContourDxf Carre(double x, double y, double c) { return {{x, y}, {x + c, y}, {x + c, y + c}, {x, y + c}, {x, y}}; }
 
 // The rows of refus for the editing verbs, on sides E and S of 5 points each.
 void RefusEditer() {
@@ -76,7 +75,7 @@ private slots:
         fichier("abime.gbx", "[Emplanture]\nNombrePoints=3\n1=0:0:0\n");
         fichier("lettre.kf", "E1=1;2\r\nE2=1;z\r\n");
         QVERIFY(QDir(m_entrees.path()).mkdir(QStringLiteral("vide")));
-        QVERIFY(tests::EcrireDxf(m_entrees.filePath("trois.dxf"), {Carre(0, 0, 10), Carre(100, 50, 20), Carre(-30, 5, 4)}));
+        QVERIFY(tests::EcrireDxf(m_entrees.filePath("trois.dxf"), {tests::CarreDxf(0, 0, 10), tests::CarreDxf(100, 50, 20), tests::CarreDxf(-30, 5, 4)}));
         const auto carre = [](float c, size_t n) {
             std::vector<PointProfil> p{{0, 0, 0}, {c, 0, 0}, {c, c, 0}, {0, c, 0}, {0, 0, 0}};
             p.resize(n);

@@ -31,7 +31,6 @@ QByteArray PltCarre() {
 
 QJsonArray Point(double x, double y, int etat) { return QJsonArray{x, y, etat}; }
 
-galbix::tests::ContourDxf Carre(double x, double y, double c) { return {{x, y}, {x + c, y}, {x + c, y + c}, {x, y + c}, {x, y}}; }
 
 } // namespace
 
@@ -102,7 +101,7 @@ private slots:
         QFETCH(QList<double>, ymins);
         QTemporaryDir dossier;
         const QString dessin = dossier.filePath("trois.dxf"), sortie = dossier.filePath("sortie.dxf");
-        QVERIFY(galbix::tests::EcrireDxf(dessin, {Carre(0, 0, 10), Carre(100, 50, 20), Carre(-30, 5, 4)}));
+        QVERIFY(galbix::tests::EcrireDxf(dessin, {galbix::tests::CarreDxf(0, 0, 10), galbix::tests::CarreDxf(100, 50, 20), galbix::tests::CarreDxf(-30, 5, 4)}));
         const ResultatCli r = LancerCli({"assembler", dessin, sortie, "--ordre", ordre});
         QCOMPARE(r.statut, 0);
         const QJsonObject json = r.Json();

@@ -16,6 +16,9 @@ namespace galbix::tests {
 
 using ContourDxf = std::vector<QPointF>;
 
+/// The closed square of side `c` from (x, y), anticlockwise.
+inline ContourDxf CarreDxf(double x, double y, double c) { return {{x, y}, {x + c, y}, {x + c, y + c}, {x, y + c}, {x, y}}; }
+
 /// A DXF (R12 entities only) with one polyline per contour, on layer "0".
 inline QByteArray TexteDxf(const std::vector<ContourDxf>& contours)
 {

@@ -12,8 +12,6 @@ using namespace galbix;
 
 namespace {
 
-QString DossierCorpus() { return galbix::tests::DossierCorpus(); }
-
 // Files that are broken or unsupported on purpose.
 const QSet<QString> Refuses = {QStringLiteral("dat/Example_corrupt.dat"), QStringLiteral("dxf/bin_dxf_r12.dxf"),
                                 QStringLiteral("plt/test3-Model.PLT")};
@@ -25,7 +23,7 @@ class TestCorpus : public QObject {
 private slots:
     void lecture_data() {
         QTest::addColumn<QString>("relatif");
-        const QDir racine(DossierCorpus());
+        const QDir racine(galbix::tests::DossierCorpus());
         if (!racine.exists())
             return;
         for (const QString& sous : {QStringLiteral("dat"), QStringLiteral("dxf"), QStringLiteral("plt")}) {
@@ -37,10 +35,10 @@ private slots:
         }
     }
     void lecture() {
-        if (!QDir(DossierCorpus()).exists())
+        if (!QDir(galbix::tests::DossierCorpus()).exists())
             QSKIP("no corpus folder beside the checkout");
         QFETCH(QString, relatif);
-        const LectureFichier lecture = LireFichierDetaille(QDir(DossierCorpus()).filePath(relatif));
+        const LectureFichier lecture = LireFichierDetaille(QDir(galbix::tests::DossierCorpus()).filePath(relatif));
         if (Refuses.contains(relatif)) {
             QVERIFY2(!lecture.ok && !lecture.erreur.isEmpty() && lecture.points.empty(), "a broken file must be refused");
             return;
@@ -69,14 +67,14 @@ private slots:
         QTest::newRow("KiCad rectangle") << "plt/laser-Edge_Cuts.plt" << 5 << 1 << -1.0 << 0.0;
     }
     void contenu() {
-        if (!QDir(DossierCorpus()).exists())
+        if (!QDir(galbix::tests::DossierCorpus()).exists())
             QSKIP("no corpus folder beside the checkout");
         QFETCH(QString, relatif);
         QFETCH(int, points);
         QFETCH(int, contours);
         QFETCH(double, largeur);
         QFETCH(double, tolerance);
-        const LectureFichier lecture = LireFichierDetaille(QDir(DossierCorpus()).filePath(relatif));
+        const LectureFichier lecture = LireFichierDetaille(QDir(galbix::tests::DossierCorpus()).filePath(relatif));
         QVERIFY2(lecture.ok, qPrintable(lecture.erreur));
         if (points >= 0)
             QCOMPARE(int(lecture.points.size()), points);
