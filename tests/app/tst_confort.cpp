@@ -60,12 +60,12 @@ struct Banc : galbix::tests::BancFenetre {
     }
     void Selectionner(int pointE, int pointS)
     {
-        for (PointProfil& p : Profils().PointsE)
+        for (PointProfil& p : Profils().PointsE.Modifier())
             p.Etat = 0;
-        for (PointProfil& p : Profils().PointsS)
+        for (PointProfil& p : Profils().PointsS.Modifier())
             p.Etat = 0;
-        Profils().PointsE[size_t(pointE - 1)].Etat = EtatSelection;
-        Profils().PointsS[size_t(pointS - 1)].Etat = EtatSelection;
+        Profils().PointsE.Modifier()[size_t(pointE - 1)].Etat = EtatSelection;
+        Profils().PointsS.Modifier()[size_t(pointS - 1)].Etat = EtatSelection;
     }
 };
 

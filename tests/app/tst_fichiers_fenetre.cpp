@@ -64,7 +64,7 @@ CoupleProfils Ramene(CoupleProfils p)
         ymin = std::min(ymin, q.Y);
     }
     for (auto* points : {&p.PointsE, &p.PointsS})
-        for (PointProfil& q : *points) {
+        for (PointProfil& q : points->Modifier()) {
             q.X -= xmin;
             q.Y -= ymin;
             q.Etat = 0;
@@ -187,7 +187,7 @@ private slots:
         QVERIFY(exporter->isEnabled());
         QTest::mouseClick(exporter, Qt::LeftButton);
         // The second export follows a change of the tip's chord and replaces the first pair.
-        for (PointProfil& p : b.Profils().PointsS)
+        for (PointProfil& p : b.Profils().PointsS.Modifier())
             p.X *= 0.5f;
         QTest::mouseClick(exporter, Qt::LeftButton);
         const QStringList dat = QDir(b.dossier->path()).entryList({QStringLiteral("*.dat")}, QDir::Files);
@@ -210,7 +210,7 @@ private slots:
         const ControlesFenetre& c = b.C();
         QTest::mouseClick(c.cmdTransfertKerfex, Qt::LeftButton);
         for (auto* points : {&s.Profils.PointsE, &s.Profils.PointsS})
-            points->resize(5);
+            points->Modifier().resize(5);
         const int historique = s.Historique.Taille();
         b.dialogues.reponses = {ReponseMessage::Oui};
         QTest::mouseClick(c.cmdImportKerfex, Qt::LeftButton);
@@ -218,7 +218,7 @@ private slots:
         QCOMPARE(b.dialogues.Vus(), QStringList{"Demande d'importation (Exclamation, OuiNon)"});
         CoupleProfils ramene = avant;
         for (int cote : {CoteE, CoteS})
-            for (PointProfil& p : ramene.Points(cote))
+            for (PointProfil& p : ramene.Points(cote).Modifier())
                 p = {p.X - avant.XminE, p.Y - avant.YminE, 0};
         QVERIFY(tests::MemesPoints(s.Profils.PointsE, ramene.PointsE, 2e-3f));
         QVERIFY(tests::MemesPoints(s.Profils.PointsS, ramene.PointsS, 2e-3f));

@@ -38,7 +38,7 @@ DonneesProjet Projet(int nS = 25)
     p.PointsS = Naca("0012", nS, 150.0f, 50.0f, 10.0f);
     for (auto* points : {&p.PointsE, &p.PointsS})
         for (size_t i = 0; i < points->size(); ++i)
-            (*points)[i].Etat = int16_t(i % 8);
+            points->Modifier()[i].Etat = int16_t(i % 8);
     p.EcartementZ = 600.0f;
     CalculerExtremes(p);
     projet.NomFichier[CoteE] = QStringLiteral("racine.dat");
@@ -110,7 +110,7 @@ private slots:
         projet.BoutonDiedre = diedre;
         projet.Aligner = aligner;
         if (!referencesE)
-            for (PointProfil& p : projet.Profils.PointsE)
+            for (PointProfil& p : projet.Profils.PointsE.Modifier())
                 p.Etat = int16_t(p.Etat & ~EtatReference);
         // The tip stands where its switches put it, as in a file that the program saved.
         EtatGeometrie placement;

@@ -249,8 +249,8 @@ private slots:
         c.PointsE = Profil(racine);
         c.PointsS = Profil(saumon);
         for (size_t i = 0; i < c.PointsE.size(); ++i) { // every state bit but the mark must survive
-            c.PointsE[i].Etat = int16_t(i % 8);
-            c.PointsS[i].Etat = int16_t((i + 3) % 8);
+            c.PointsE.Modifier()[i].Etat = int16_t(i % 8);
+            c.PointsS.Modifier()[i].Etat = int16_t((i + 3) % 8);
         }
         const CoupleProfils avant = c;
         QVERIFY(!NettoyerSynchrone(c));
@@ -314,7 +314,7 @@ private slots:
         QVERIFY(std::fabs(b.session.ToleranceContour - tolerance) < 1e-6f);
         const int n = b.session.Profils.NbPointsE();
         QCOMPARE(n, 5);
-        for (PointProfil& p : b.session.Profils.PointsE)
+        for (PointProfil& p : b.session.Profils.PointsE.Modifier())
             PoserEtat(p, EtatSelection);
         b.session.Edition.PointCourantE = 3;
         CommandeRenumeroter(b.ctx, b.session.ToleranceContour);

@@ -122,7 +122,7 @@ private slots:
         if (!fichierS.isNull())
             QVERIFY(EcrireOctets(CheminEchange(dossier, CoteS), fichierS));
         CoupleProfils c = Aile(160.0f, 30.0f, 8.0f, 25);
-        c.PointsE[3].Etat = 5;
+        c.PointsE.Modifier()[3].Etat = 5;
         const CoupleProfils avant = c;
         const ResultatImport r = ImporterEchange(dossier, c);
         QTEST(int(r.Issue), "issue");
@@ -145,7 +145,7 @@ private slots:
         QFETCH(int, nS);
         const QString dossier = Dossier(QStringLiteral("aller_retour"));
         CoupleProfils aile = Aile(corde, fleche, diedre, nS);
-        aile.PointsE[0].Etat = 4;
+        aile.PointsE.Modifier()[0].Etat = 4;
         const QString noms[2] = {QStringLiteral("racine.dat"), QStringLiteral("bout.dxf")};
         QVERIFY(ExporterEchange(dossier, aile, noms));
         QCOMPARE(PremiereLigne(CheminEchange(dossier, CoteE)),

@@ -272,7 +272,7 @@ private slots:
         tests::Colonnes<CoupleProfils, double, double, bool, QString>(
             "profils", "entreChariots", "emplanture", "droite", "extrait");
         CoupleProfils inegal = Carres();
-        inegal.PointsS.pop_back();
+        inegal.PointsS.Modifier().pop_back();
         CoupleProfils vide;
         QTest::newRow("non synchronisés") << inegal << 1000.0 << 100.0 << false << QStringLiteral("synchronisez");
         QTest::newRow("aucun profil") << vide << 1000.0 << 100.0 << false << QStringLiteral("au moins deux points");
@@ -325,7 +325,7 @@ private slots:
         p.PointsE = Points({{10, 10}, {30, 10}, {30, 30}, {10, 30}, {10, 10}});
         p.PointsS = Points({{15, 15}, {25, 15}, {25, 25}, {15, 25}, {15, 15}});
         for (auto& v : {&p.PointsE, &p.PointsS})
-            for (PointProfil& pt : *v)
+            for (PointProfil& pt : v->Modifier())
                 pt.X += float(dx), pt.Y += float(dx);
         p.EcartementZ = 100.0f;
         CalculerExtremes(p);
@@ -355,8 +355,8 @@ private slots:
         const QLocale avant;
         QLocale::setDefault(QLocale(QLocale::French, QLocale::France));
         CoupleProfils p = Carres();
-        p.PointsE.insert(p.PointsE.begin() + 1, {0.0001f, 0.0f, 0});  // a move too short to be written
-        p.PointsS.insert(p.PointsS.begin() + 1, {0.0001f, 0.0f, 0});
+        p.PointsE.Modifier().insert(p.PointsE.Modifier().begin() + 1, {0.0001f, 0.0f, 0});  // a move too short to be written
+        p.PointsS.Modifier().insert(p.PointsS.Modifier().begin() + 1, {0.0001f, 0.0f, 0});
         MachineDecoupe m;
         m.Emplanture = 100.0;
         m.LignesDebut = QStringLiteral(" M3 S1 | G4 P2 |");

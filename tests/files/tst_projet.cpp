@@ -236,7 +236,7 @@ private slots:
         const QString ancien = m_dossier.filePath(QStringLiteral("ancien.gbx"));
         QVERIFY(EcrireOctets(ancien, ProjetValide));
         DonneesProjet p = Modele(5, 5);
-        float& valeur = cas == 0 ? p.Profils.PointsS[2].Y : cas == 1 ? p.Profils.EcartementZ : p.CoeffZoom;
+        float& valeur = cas == 0 ? p.Profils.PointsS.Modifier()[2].Y : cas == 1 ? p.Profils.EcartementZ : p.CoeffZoom;
         valeur = cas == 2 ? std::numeric_limits<float>::quiet_NaN() : -std::numeric_limits<float>::infinity();
         QVERIFY(!EcrireProjet(ancien, p));
         QCOMPARE(LireOctets(ancien), ProjetValide);

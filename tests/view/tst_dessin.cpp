@@ -37,9 +37,9 @@ void Preparer(Scene& s, const QList<int>& etatsE, const QList<int>& etatsS, int 
     s.modele.PointsE = {{0, 0, 0}, {50, 0, 0}, {100, 0, 0}};
     s.modele.PointsS = {{0, 40, 0}, {50, 40, 0}, {100, 40, 0}};
     for (int i = 0; i < etatsE.size(); ++i)
-        s.modele.PointsE[size_t(i)].Etat = int16_t(etatsE[i]);
+        s.modele.PointsE.Modifier()[size_t(i)].Etat = int16_t(etatsE[i]);
     for (int i = 0; i < etatsS.size(); ++i)
-        s.modele.PointsS[size_t(i)].Etat = int16_t(etatsS[i]);
+        s.modele.PointsS.Modifier()[size_t(i)].Etat = int16_t(etatsS[i]);
     s.modele.EcartementZ = 200;
     CalculerExtremes(s.modele);
     s.edition.ModeSelection = int16_t(mode);
@@ -133,7 +133,7 @@ void Aile(Scene& s, int parSurface)
     for (auto* cote : {&s.modele.PointsE, &s.modele.PointsS}) {
         const size_t n = cote->size();
         for (size_t i = 0; i < n; ++i) {
-            PointProfil& q = (*cote)[i];
+            PointProfil& q = cote->Modifier()[i];
             q.Etat = int16_t(i < n / 4 ? EtatSelection : 0);
             if (i % std::max<size_t>(1, n / 50) == 7)
                 PoserEtat(q, EtatSynchro);
@@ -327,7 +327,7 @@ private slots:
             else if (etape == etapes[2])
                 DecalerCopieDessin(s.vue, s.modele, 7.0f, 4.5f, false);
             else if (etape == etapes[3]) {
-                for (PointProfil& q : s.modele.PointsE)
+                for (PointProfil& q : s.modele.PointsE.Modifier())
                     q.Etat = int16_t(q.Etat ^ EtatSelection);
                 CalculerRafraichissement(s.modele, s.edition, s.vue, false);
             }

@@ -62,8 +62,8 @@ private slots:
     {
         QFETCH(int, n);
         CoupleProfils m;
-        m.PointsE.resize(size_t(n));
-        m.PointsS.resize(3);
+        m.PointsE.Modifier().resize(size_t(n));
+        m.PointsS.Modifier().resize(3);
         EtatEdition edition;
         edition.PointCourantE = 40;
         edition.PointCourantS = 2;
@@ -124,10 +124,10 @@ private slots:
         QFETCH(int, maxUnites);
         const bool ctrl = entree[5] != 0;
         CoupleProfils m;
-        m.PointsS.resize(size_t(entree[0]));
-        m.PointsS[1].Etat = EtatReference;
-        m.PointsS[5].Etat = EtatReference | EtatSelection;
-        m.PointsE.resize(4);
+        m.PointsS.Modifier().resize(size_t(entree[0]));
+        m.PointsS.Modifier()[1].Etat = EtatReference;
+        m.PointsS.Modifier()[5].Etat = EtatReference | EtatSelection;
+        m.PointsE.Modifier().resize(4);
         EtatEdition edition;
         edition.ModeSelection = EtatReference;
         edition.PointCourantS = 7;

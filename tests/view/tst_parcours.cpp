@@ -98,7 +98,7 @@ private slots:
     void comptesDifferents()
     {
         CoupleProfils p = Carres();
-        p.PointsS.pop_back();
+        p.PointsS.Modifier().pop_back();
         const AnalyseParcours a = AnalyserParcours(p);
         QCOMPARE(a.NombrePoints, 0);
         QCOMPARE(a.Duree(3.0), 0.0);
