@@ -26,9 +26,9 @@ CoupleProfils Aile(int parCote)
         p.PointsE.push_back({float(q.x() * 300.0), float(q.y() * 300.0), 0});
     for (const QPointF& q : ProfilNaca4(QStringLiteral("0012"), parCote / 2))
         p.PointsS.push_back({float(q.x() * 180.0 + 60.0), float(q.y() * 180.0 + 15.0), 0});
-    for (auto* cote : {&p.PointsE, &p.PointsS}) // a run of a quarter of each side selected
+    for (TableauPoints* cote : {&p.PointsE, &p.PointsS}) // a run of a quarter of each side selected
         for (size_t i = 0; i < cote->size() / 4; ++i)
-            (*cote)[i].Etat = EtatSelection;
+            cote->Modifier()[i].Etat = EtatSelection;
     p.EcartementZ = 600.0f;
     CalculerExtremes(p);
     return p;

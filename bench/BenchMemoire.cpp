@@ -33,8 +33,8 @@ double MemoireMiB(const char* champ)
     return 0.0;
 }
 
-/// Runs `travail` once; prints its CPU time and how far the peak memory rose above the memory
-/// in use before it, in MiB and as a multiple of `modeleMiB`.
+/// Runs `travail` once; prints its CPU time, how far the peak memory rose above the memory in
+/// use before it, in MiB and as a multiple of `modeleMiB`, and how much of the rise stays after it.
 template <typename F>
 void MesurerPic(const char* quoi, double modeleMiB, F&& travail)
 {
@@ -42,8 +42,8 @@ void MesurerPic(const char* quoi, double modeleMiB, F&& travail)
     const double avant = MemoireMiB("VmRSS:");
     const double ms = MeilleurTempsCpuMs(1, travail);
     const double pic = MemoireMiB("VmHWM:");
-    std::printf("%-60s %10.2f ms  pic %.0f MiB, +%.0f MiB (%.2f x le modèle)\n", quoi, ms, pic, pic - avant,
-                (pic - avant) / modeleMiB);
+    std::printf("%-60s %10.2f ms  pic %.0f MiB, +%.0f MiB (%.2f x le modèle), après +%.0f MiB\n", quoi, ms, pic,
+                pic - avant, (pic - avant) / modeleMiB, MemoireMiB("VmRSS:") - avant);
     std::fflush(stdout);
 }
 

@@ -105,9 +105,9 @@ void BenchPoints()
                         b.Depart.PointsE.begin() + DebutSelection + NbSelection);
     Mesurer(b, "Coller 50 000 points at 1 point + 2 snapshots", [&] {
         for (int cote : {CoteE, CoteS})
-            for (PointProfil& p : b.Profils.Points(cote))
+            for (PointProfil& p : b.Profils.Points(cote).Modifier())
                 p.Etat = 0;
-        b.Profils.PointsE[10].Etat = b.Profils.PointsS[10].Etat = EtatSelection;
+        b.Profils.PointsE.Modifier()[10].Etat = b.Profils.PointsS.Modifier()[10].Etat = EtatSelection;
         CommandeColler(b.Ctx, b.Pp);
     });
     Mesurer(b, "Renuméroter 2 x 50 000 + 2 snapshots", [&] { CommandeRenumeroter(b.Ctx, 0.0f); });

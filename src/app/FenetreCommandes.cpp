@@ -109,7 +109,8 @@ void FenetrePrincipale::FermerProfil(int cote)
 {
     CoupleProfils& profils = m_session.Profils;
     EtatEdition& edition = m_session.Edition;
-    std::vector<PointProfil>& points = profils.Points(cote);
+    // Read-only until the snapshot has shared the points: the write after it copies the side.
+    const TableauPoints& points = profils.Points(cote);
     if (points.empty())
         return;
     const PointProfil premier = points.front();
@@ -121,7 +122,7 @@ void FenetrePrincipale::FermerProfil(int cote)
     } else {
         if (!edition.BlocageUndo)
             EnregistrerUndo();
-        points.push_back(premier);
+        profils.Points(cote).push_back(premier);
     }
     if (profils.NbPointsE() != profils.NbPointsS()) {
         m_c.chkFil->setEnabled(false);

@@ -73,7 +73,7 @@ private:
 
     FenetrePrincipale& m_fenetre;
     AnalyseParcours m_analyse;
-    std::vector<PointProfil> m_copieE, m_copieS; // the pair as it was when the player started
+    TableauPoints m_copieE, m_copieS; // the pair as it was when the player started
     bool m_actif = false;
     double m_temps = 0.0;
     double m_vitesse = VitesseDecoupeDefaut;

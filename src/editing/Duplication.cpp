@@ -8,16 +8,23 @@ namespace {
 
 PointProfil Miroir(const PointProfil& p, double m) { return {p.X, float(2.0 * m - double(p.Y)), 0}; }
 
-void DoublerMiroir(std::vector<PointProfil>& points, double m)
+// Both variants build the new side apart and put it in place of the old one, which the undo
+// history may still hold: the old points are never copied.
+void DoublerMiroir(TableauPoints& cote, double m)
 {
+    const std::vector<PointProfil>& points = cote;
     const size_t n = points.size();
-    points.reserve(2 * n);
+    std::vector<PointProfil> resultat;
+    resultat.reserve(2 * n);
+    resultat.insert(resultat.end(), points.begin(), points.end());
     for (size_t j = n; j-- > 0;)
-        points.push_back(Miroir(points[j], m));
+        resultat.push_back(Miroir(points[j], m));
+    cote = std::move(resultat);
 }
 
-void DoublerRelie(std::vector<PointProfil>& points, double m)
+void DoublerRelie(TableauPoints& cote, double m)
 {
+    const std::vector<PointProfil>& points = cote;
     if (points.empty())
         return;
     const size_t n = points.size();
@@ -40,7 +47,7 @@ void DoublerRelie(std::vector<PointProfil>& points, double m)
     for (size_t j = n; j-- > 0;)
         resultat.push_back(Miroir(points[j], m));
     resultat.push_back(Miroir(entree, m));
-    points.swap(resultat);
+    cote = std::move(resultat);
 }
 
 } // namespace

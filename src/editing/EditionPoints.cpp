@@ -21,8 +21,10 @@ bool GardeAssez(const std::vector<PointProfil>& points)
     return false;
 }
 
-void InsererMilieuxCote(std::vector<PointProfil>& points, int& ajoutes)
+// The new side is built apart: the old one, which the undo history may hold, is not copied.
+void InsererMilieuxCote(TableauPoints& cote, int& ajoutes)
 {
+    const std::vector<PointProfil>& points = cote;
     size_t paires = 0;
     for (size_t i = 0; i + 1 < points.size(); ++i)
         paires += Selectionne(points[i]) && Selectionne(points[i + 1]);
@@ -36,7 +38,7 @@ void InsererMilieuxCote(std::vector<PointProfil>& points, int& ajoutes)
             resultat.push_back({float((double(points[i].X) + double(points[i + 1].X)) / 2.0),
                                 float((double(points[i].Y) + double(points[i + 1].Y)) / 2.0), 0});
     }
-    points.swap(resultat);
+    cote = std::move(resultat);
     ajoutes += int(paires);
 }
 
@@ -88,8 +90,13 @@ std::optional<MessageRefus> SupprimerSelection(CoupleProfils& profils)
     if (!SuppressionPossible(profils))
         return MessageRefus{TitreErreurSelection, TexteErreurSelection};
     for (int cote : {CoteE, CoteS}) {
-        std::vector<PointProfil>& points = profils.Points(cote);
-        points.erase(std::remove_if(points.begin(), points.end(), Selectionne), points.end());
+        const std::vector<PointProfil>& points = profils.Points(cote);
+        if (std::none_of(points.begin(), points.end(), Selectionne))
+            continue;
+        std::vector<PointProfil> restants;
+        restants.reserve(points.size());
+        std::remove_copy_if(points.begin(), points.end(), std::back_inserter(restants), Selectionne);
+        profils.Points(cote) = std::move(restants);
     }
     return std::nullopt;
 }
@@ -107,13 +114,12 @@ void CopierSelection(CoupleProfils& profils, PressePapiers& pp)
     pp.PointsE.clear();
     pp.PointsS.clear();
     for (int cote : {CoteE, CoteS}) {
-        for (PointProfil& p : profils.Points(cote)) {
-            if (!Selectionne(p))
-                continue;
-            pp.Points(cote).push_back(p);
-            if (!pp.CoupeEnCours)
+        for (const PointProfil& p : profils.Points(cote))
+            if (Selectionne(p))
+                pp.Points(cote).push_back(p);
+        if (!pp.CoupeEnCours && !pp.Points(cote).empty())
+            for (PointProfil& p : profils.Points(cote).Modifier())
                 OterEtat(p, EtatSelection);
-        }
     }
     pp.CoupeEnCours = false;
 }
@@ -162,7 +168,7 @@ void Coller(CoupleProfils& profils, const PressePapiers& pp)
     const auto listes = ListesACollers(pp);
     for (int cote : {CoteE, CoteS})
         if (listes[size_t(cote)])
-            CollerSurCote(profils.Points(cote), *listes[size_t(cote)]);
+            CollerSurCote(profils.Points(cote).Modifier(), *listes[size_t(cote)]);
 }
 
 bool CoteFerme(const std::vector<PointProfil>& points, float tolerance)
@@ -214,7 +220,7 @@ bool RenumeroterCote(std::vector<PointProfil>& points, int32_t& courant, float t
 void Renumeroter(CoupleProfils& profils, EtatEdition& edition, float tolerance)
 {
     for (int cote : {CoteE, CoteS})
-        RenumeroterCote(profils.Points(cote), edition.PointCourant(cote), tolerance);
+        RenumeroterCote(profils.Points(cote).Modifier(), edition.PointCourant(cote), tolerance);
 }
 
 } // namespace galbix

@@ -115,8 +115,8 @@ std::optional<MessageRefus> NettoyerSynchrone(CoupleProfils& profils)
         return MessageRefus{QCoreApplication::translate("galbix", "Choix impossible"),
                             QCoreApplication::translate("galbix", "Les profils n'ont pas le même nombre de points, le nettoyage "
                                            "synchrone est impossible.")};
-    std::vector<PointProfil>& e = profils.PointsE;
-    std::vector<PointProfil>& s = profils.PointsS;
+    std::vector<PointProfil>& e = profils.PointsE.Modifier();
+    std::vector<PointProfil>& s = profils.PointsS.Modifier();
     MarquerPointsUtiles(e, ToleranceNettoyageSynchrone);
     MarquerPointsUtiles(s, ToleranceNettoyageSynchrone);
     size_t w = 0;
@@ -147,8 +147,8 @@ std::optional<MessageRefus> LisserProfils(CoupleProfils& profils)
 {
     if (std::optional<MessageRefus> refus = RefusLissage(profils))
         return refus;
-    LisserCote(profils.PointsE);
-    LisserCote(profils.PointsS);
+    LisserCote(profils.PointsE.Modifier());
+    LisserCote(profils.PointsS.Modifier());
     return std::nullopt;
 }
 

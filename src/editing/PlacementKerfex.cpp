@@ -8,13 +8,13 @@ namespace galbix {
 
 void SelectionnerCoteSeul(CoupleProfils& profils, int cote)
 {
-    for (PointProfil& p : profils.Points(cote))
+    for (PointProfil& p : profils.Points(cote).Modifier())
         p.Etat = EtatSelection;
 }
 
 void EffacerCote(CoupleProfils& profils, int cote)
 {
-    for (PointProfil& p : profils.Points(cote))
+    for (PointProfil& p : profils.Points(cote).Modifier())
         p.Etat = 0;
 }
 

@@ -36,7 +36,7 @@ SuiteConstruction CommandeIntersection(ContexteEdition& ctx)
     EnregistrerUndoSaufBlocage(ctx);
     const int32_t nbE = ctx.Profils.NbPointsE(), nbS = ctx.Profils.NbPointsS();
     for (int cote : {CoteE, CoteS})
-        if (std::optional<AvisConstruction> avis = IntersecterCote(ctx.Profils.Points(cote), cote))
+        if (std::optional<AvisConstruction> avis = IntersecterCote(ctx.Profils.Points(cote).Modifier(), cote))
             s.Avis.push_back(std::move(*avis));
     s.NombresModifies = !MemesNombres(ctx.Profils, nbE, nbS);
     s.Suite = TerminerCommande(ctx);
@@ -50,7 +50,7 @@ SuiteConstruction CommandeDecaler(ContexteEdition& ctx, float d)
     SuiteConstruction s;
     EnregistrerUndoSaufBlocage(ctx);
     for (int cote : {CoteE, CoteS}) {
-        if (std::optional<MessageRefus> refus = DecalerCote(ctx.Profils.Points(cote), cote, double(d))) {
+        if (std::optional<MessageRefus> refus = DecalerCote(ctx.Profils.Points(cote).Modifier(), cote, double(d))) {
             s.Avis.push_back({refus->Titre, refus->Texte, false});
             break;
         }
@@ -70,8 +70,8 @@ SuiteConstruction CommandeNettoyer(ContexteEdition& ctx, bool synchrone, float& 
     if (synchrone) {
         NettoyerSynchrone(ctx.Profils);
     } else {
-        NettoyerCote(ctx.Profils.PointsE);
-        toleranceContour = NettoyerCote(ctx.Profils.PointsS);
+        NettoyerCote(ctx.Profils.PointsE.Modifier());
+        toleranceContour = NettoyerCote(ctx.Profils.PointsS.Modifier());
     }
     s.NombresModifies = true;
     s.Ajuster = true;

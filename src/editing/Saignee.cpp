@@ -63,8 +63,8 @@ CoupleProfils AppliquerSaignee(const CoupleProfils& profils, double saignee)
     CoupleProfils copie = profils;
     if (!(saignee > 0.0))
         return copie;
-    DecalerExterieur(copie.PointsE, CoteE, saignee / 2.0);
-    DecalerExterieur(copie.PointsS, CoteS, saignee / 2.0);
+    DecalerExterieur(copie.PointsE.Modifier(), CoteE, saignee / 2.0);
+    DecalerExterieur(copie.PointsS.Modifier(), CoteS, saignee / 2.0);
     if (!copie.PointsE.empty() && !copie.PointsS.empty())
         CalculerExtremes(copie);
     return copie;

@@ -39,7 +39,7 @@ double AngleDegres(const PointProfil& a, const PointProfil& b)
 
 void ExecuterCommandeCote(CoupleProfils& profils, int cote, int16_t mode, CommandeCote commande)
 {
-    std::vector<PointProfil>& points = profils.Points(cote);
+    std::vector<PointProfil>& points = profils.Points(cote).Modifier();
     if (points.empty())
         return;
     const bool e = cote == CoteE;
@@ -92,12 +92,11 @@ int LigneDuLibelle(int indexLibelle)
 
 bool BasculerLigne(CoupleProfils& profils, const EtatEdition& edition, int cote, int ligne)
 {
-    std::vector<PointProfil>& points = profils.Points(cote);
     const int32_t courant = cote == CoteE ? edition.PointCourantE : edition.PointCourantS;
     const int32_t numero = PointDeLigne(courant, ligne);
-    if (ligne < 0 || ligne > 4 || numero < 1 || numero > int32_t(points.size()))
+    if (ligne < 0 || ligne > 4 || numero < 1 || numero > profils.NbPoints(cote))
         return false;
-    PointProfil& p = points[size_t(numero - 1)];
+    PointProfil& p = profils.Points(cote).Modifier()[size_t(numero - 1)];
     if (AEtat(p, edition.ModeSelection))
         OterEtat(p, edition.ModeSelection);
     else
@@ -118,8 +117,10 @@ void InverserRuns(std::vector<PointProfil>& points)
 
 void InverserSens(CoupleProfils& profils)
 {
-    InverserRuns(profils.PointsE);
-    InverserRuns(profils.PointsS);
+    for (int cote : {CoteE, CoteS})
+        if (std::any_of(profils.Points(cote).begin(), profils.Points(cote).end(),
+                        [](const PointProfil& p) { return AEtat(p, EtatSelection); }))
+            InverserRuns(profils.Points(cote).Modifier());
 }
 
 int16_t ModeDeIndex(int index)

@@ -194,12 +194,14 @@ ResultatSynchro ExecuterSynchroOptimale(CoupleProfils& profils, EtatEdition& edi
     edition.ModeSelection = EtatSynchro;
 
     // The ends of both sides are always synchronisation points; remember which marks are
-    // new, so that a refused segment can leave the model exactly as it was.
+    // new, so that a refused segment can leave the model exactly as it was. A side already
+    // marked is not written to (its points stay shared with the history).
     std::vector<PointProfil*> marques;
     for (int cote : {CoteE, CoteS}) {
-        Points& points = profils.Points(cote);
-        if (points.empty())
+        const Points& lus = profils.Points(cote);
+        if (lus.empty() || (AEtat(lus.front(), EtatSynchro) && AEtat(lus.back(), EtatSynchro)))
             continue;
+        Points& points = profils.Points(cote).Modifier();
         for (PointProfil* p : {&points.front(), &points.back()}) {
             if (!AEtat(*p, EtatSynchro)) {
                 PoserEtat(*p, EtatSynchro);

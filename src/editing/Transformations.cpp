@@ -16,7 +16,7 @@ void PourChaqueSelection(CoupleProfils& profils, const BoitesSelection& boites, 
         const BoiteCote& boite = boites.Cotes[size_t(cote)];
         if (!boite.Presente)
             continue;
-        for (PointProfil& p : profils.Points(cote))
+        for (PointProfil& p : profils.Points(cote).Modifier())
             if (AEtat(p, EtatSelection))
                 f(p, boite);
     }
@@ -73,15 +73,13 @@ bool Tourner(CoupleProfils& profils, double degres)
 
 void Deplacer(CoupleProfils& profils, SensTranslation sens, double mm)
 {
-    for (const int cote : {CoteE, CoteS})
-        for (PointProfil& p : profils.Points(cote)) {
-            if (!AEtat(p, EtatSelection))
-                continue;
-            if (sens == SensTranslation::X)
-                p.X = float(double(p.X) + mm);
-            else
-                p.Y = float(double(p.Y) + mm);
-        }
+    const BoitesSelection boites = BornesSelection(profils, EtatSelection);
+    PourChaqueSelection(profils, boites, [=](PointProfil& p, const BoiteCote&) {
+        if (sens == SensTranslation::X)
+            p.X = float(double(p.X) + mm);
+        else
+            p.Y = float(double(p.Y) + mm);
+    });
 }
 
 } // namespace galbix

@@ -11,8 +11,10 @@ namespace galbix {
 namespace {
 
 // Same points bit for bit: the sizes first, then every coordinate and state.
-bool MemesPoints(const std::vector<PointProfil>& a, const std::vector<PointProfil>& b)
+bool MemesPoints(const TableauPoints& a, const TableauPoints& b)
 {
+    if (a.Partage(b))
+        return true;
     if (a.size() != b.size())
         return false;
     for (size_t i = 0; i < a.size(); ++i)
@@ -61,26 +63,23 @@ EtatUndo& HistoriqueUndo::EntreeSuivante()
     return m_entrees.back();
 }
 
-// Out of memory, the snapshot is not kept: the entry that was to receive it is removed and the
-// previous state is current again.
+// The entry takes references to the arrays (of the model, or of the current entry when equal):
+// no point is copied. Out of memory, the snapshot is not kept: the entry that was to receive it
+// is removed and the previous state is current again.
 void HistoriqueUndo::Enregistrer(const CoupleProfils& profils, const ReglagesUndo& reglages)
 {
     const EtatUndo* courant = m_position >= 1 ? &m_entrees[size_t(m_position - 1)] : nullptr;
     bool memes[2] = {false, false};
-    std::shared_ptr<const std::vector<PointProfil>> points[2];
+    TableauPoints points[2];
     for (int cote : {CoteE, CoteS}) {
-        memes[cote] = courant != nullptr && MemesPoints(*courant->Points[cote], profils.Points(cote));
-        if (memes[cote])
-            points[cote] = courant->Points[cote];
+        memes[cote] = courant != nullptr && MemesPoints(courant->Points[cote], profils.Points(cote));
+        points[cote] = memes[cote] ? courant->Points[cote] : profils.Points(cote);
     }
     // A snapshot equal to the current state would make one "Undo" show no change.
     if (courant != nullptr && MemeEtat(*courant, profils.EcartementZ, reglages, memes))
         return;
     bool place = false;
     try {
-        for (int cote : {CoteE, CoteS})
-            if (!points[cote])
-                points[cote] = std::make_shared<const std::vector<PointProfil>>(profils.Points(cote));
         EtatUndo& entree = EntreeSuivante();
         place = true;
         entree.Points[CoteE] = std::move(points[CoteE]);
@@ -109,8 +108,7 @@ void HistoriqueUndo::Reprendre(HistoriqueUndo& brouillon)
             const EtatUndo& courant = m_entrees[size_t(m_position - 1)];
             bool memes[2] = {false, false};
             for (int cote : {CoteE, CoteS}) {
-                memes[cote] = courant.Points[cote] == etat.Points[cote]
-                    || MemesPoints(*courant.Points[cote], *etat.Points[cote]);
+                memes[cote] = MemesPoints(courant.Points[cote], etat.Points[cote]);
                 if (memes[cote])
                     etat.Points[cote] = courant.Points[cote];
             }
@@ -124,8 +122,8 @@ void HistoriqueUndo::Reprendre(HistoriqueUndo& brouillon)
 
 void EtatUndo::CopierVers(CoupleProfils& profils) const
 {
-    profils.PointsE = *Points[CoteE];
-    profils.PointsS = *Points[CoteS];
+    profils.PointsE = Points[CoteE];
+    profils.PointsS = Points[CoteS];
     profils.EcartementZ = EcartementZ;
     profils.FlecheBA = FlecheBA;
     profils.FlecheBF = FlecheBF;

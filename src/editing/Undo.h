@@ -15,15 +15,14 @@
 // the 40 entries are then all in use, the oldest is dropped to make room. So "Redo" after a new
 // snapshot never brings back a state of the abandoned branch, whether the history is full or not.
 //
-// The point arrays of an entry are shared, read-only, with the entry recorded before it when
-// they are equal: a command on one side copies that side only. Restoring hands out a const
-// reference to the entry; the caller copies the model back once (CopierVers).
+// The point arrays of an entry are shared copy-on-write (TableauPoints) with the model they were
+// taken from and with the entry recorded before it when they are equal: recording and restoring
+// copy no point, and a command on one side copies that side only, at its first write.
 
 #include "model/Types.h"
 
 #include <cstddef>
 #include <cstdint>
-#include <memory>
 #include <vector>
 
 namespace galbix {
@@ -45,15 +44,15 @@ struct ReglagesUndo {
 
 /// One history entry: the model and the switch values.
 struct EtatUndo {
-    /// Root and tip points (never null in a recorded entry), shared between entries while equal.
-    std::shared_ptr<const std::vector<PointProfil>> Points[2];
+    /// Root and tip points, shared with the model and between entries while equal.
+    TableauPoints Points[2];
     float EcartementZ = 0;    ///< the spacing (the metrics are recomputed from the points)
     /// The sweep and dihedral read-outs, which the metrics do not give back.
     float FlecheBA = 0, FlecheBF = 0, DiedreMm = 0, DiedreDeg = 0;
     ReglagesUndo Reglages;
 
-    /// Gives `profils` the points, spacing, sweep and dihedral of this state; its metrics are
-    /// left to the caller to recompute (CalculerExtremes).
+    /// Gives `profils` the points (shared, not copied), spacing, sweep and dihedral of this
+    /// state; its metrics are left to the caller to recompute (CalculerExtremes).
     void CopierVers(CoupleProfils& profils) const;
     /// The model of this state, metrics computed.
     CoupleProfils Modele() const;

@@ -142,8 +142,8 @@ ResultatImport ImporterEchange(const QString& dossier, CoupleProfils& profils)
             return r;
         }
         CoupleProfils essai;
-        if (!LireCote(dossier, CoteE, essai.PointsE, r.EnTeteE, r.Message)
-            || !LireCote(dossier, CoteS, essai.PointsS, r.EnTeteS, r.Message))
+        if (!LireCote(dossier, CoteE, essai.PointsE.Modifier(), r.EnTeteE, r.Message)
+            || !LireCote(dossier, CoteS, essai.PointsS.Modifier(), r.EnTeteS, r.Message))
             return r;
         essai.EcartementZ = r.EnTeteS.Ecartement;
         CalculerExtremes(essai);

@@ -52,14 +52,14 @@ void AppliquerDat(int cote, const TamponLecture& tampon, CoupleProfils& essai, R
     const float largeurE = essai.LargeurE, largeurS = essai.LargeurS;
     if (cote == CoteE) {
         r.Corde[CoteE] = cent;
-        NormaliserCorde(essai.PointsE, largeurE);
+        NormaliserCorde(essai.PointsE.Modifier(), largeurE);
         if (!(largeurE > 0.0f))
             r.Corde[CoteE] = TexteChamp(largeurE);
         r.RemplacerCommentaire = true;
         r.VoirCommentaires = true;
     }
     r.Corde[CoteS] = cent;
-    NormaliserCorde(essai.PointsS, largeurS);
+    NormaliserCorde(essai.PointsS.Modifier(), largeurS);
     if (!(largeurS > 0.0f))
         r.Corde[CoteS] = TexteChamp(largeurS);
     r.LigneCommentaire = ouverture::DebutCommentaire + tampon.EnTete + QStringLiteral("\r\n");

@@ -49,13 +49,14 @@ void CalculerProfilIntermediaire(const CoupleProfils& modele, float distance, Co
 {
     const size_t n = size_t(modele.NbPointsE());
     const double fraction = double(distance) / double(modele.EcartementZ);
-    intermediaire.PointsE.assign(n, PointProfil{});
+    std::vector<PointProfil> milieu(n);
     for (size_t i = 0; i < n && i < modele.PointsS.size(); ++i) {
         const PointProfil& e = modele.PointsE[i];
         const PointProfil& s = modele.PointsS[i];
-        intermediaire.PointsE[i].X = Interpoler(e.X, s.X, fraction);
-        intermediaire.PointsE[i].Y = Interpoler(e.Y, s.Y, fraction);
+        milieu[i].X = Interpoler(e.X, s.X, fraction);
+        milieu[i].Y = Interpoler(e.Y, s.Y, fraction);
     }
+    intermediaire.PointsE = std::move(milieu);
     intermediaire.PointsS = intermediaire.PointsE;
 }
 

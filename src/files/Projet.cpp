@@ -229,10 +229,10 @@ LectureProjet LireDocument(const FichierIni& ini, PointsEnFlux* flux, DonneesPro
     QString erreur;
     CoupleProfils& profils = projet.Profils;
     if (!LireCote(ini, SectionEmplanture, flux ? &flux->Points[CoteE] : nullptr, projet.NomFichier[CoteE],
-                  profils.PointsE, erreur))
+                  profils.PointsE.Modifier(), erreur))
         return Arret(EtapeProjet::Emplanture, erreur);
     if (!LireCote(ini, SectionSaumon, flux ? &flux->Points[CoteS] : nullptr, projet.NomFichier[CoteS],
-                  profils.PointsS, erreur))
+                  profils.PointsS.Modifier(), erreur))
         return Arret(EtapeProjet::Saumon, erreur);
     LirePosition(ini, projet);
     if (!LireAngle(ini, CleOmega, projet.Omega, erreur))
@@ -297,7 +297,7 @@ bool EcrireProjet(const QString& chemin, DonneesProjet& projet)
         EcrireRestant(ini, projet);
         // The point lines go into one buffer in place of the markers; when that cannot be done
         // (a marker's text already in the file, a coordinate that is not a number) key by key.
-        const std::vector<PointProfil>* cotes[2] = {&profils.PointsE, &profils.PointsS};
+        const std::vector<PointProfil>* cotes[2] = {&profils.PointsE.Lire(), &profils.PointsS.Lire()};
         QByteArray octets;
         if (RemplacerMarques(ini.VersOctets(), cotes, octets))
             return EcrireFichierAtomique(chemin, octets);

@@ -1,40 +1,18 @@
 #pragma once
 // The two-sided profile model: root side E ("Emplanture") and tip side S ("Saumon").
 
+#include "model/TableauPoints.h"
+
 #include <cstdint>
-#include <vector>
 
 namespace galbix {
 
-/// Point state bits; a point may carry several at once.
-constexpr int16_t EtatSelection = 1;   ///< selected
-constexpr int16_t EtatReference = 2;   ///< reference point (alignment)
-constexpr int16_t EtatSynchro = 4;     ///< synchronisation point
-constexpr int16_t EtatAConserver = 128; ///< transient mark of the synchronous cleaning
-
-/// Side index: 0 = root (E), 1 = tip (S).
-constexpr int CoteE = 0;
-constexpr int CoteS = 1;
-
-struct PointProfil {
-    float X = 0.0f;
-    float Y = 0.0f;
-    int16_t Etat = 0;
-    friend bool operator==(const PointProfil&, const PointProfil&) = default;
-};
-
-/// True when every bit of `bit` is set in the point's state.
-inline bool AEtat(const PointProfil& p, int16_t bit) { return (p.Etat & bit) == bit; }
-/// Sets `bit` in the point's state (never twice).
-inline void PoserEtat(PointProfil& p, int16_t bit) { if (!AEtat(p, bit)) p.Etat = int16_t(p.Etat + bit); }
-/// Clears `bit` from the point's state (only when set).
-inline void OterEtat(PointProfil& p, int16_t bit) { if (AEtat(p, bit)) p.Etat = int16_t(p.Etat - bit); }
-
 /// Both point lists and their metrics. Point number k (1-based, as everywhere in the
-/// program and in files) is stored at index k - 1 of PointsE / PointsS.
+/// program and in files) is stored at index k - 1 of PointsE / PointsS. The lists are shared
+/// copy-on-write with the undo history and with copies of the model (see TableauPoints).
 struct CoupleProfils {
-    std::vector<PointProfil> PointsE;
-    std::vector<PointProfil> PointsS;
+    TableauPoints PointsE;
+    TableauPoints PointsS;
 
     int32_t NbPointsE() const { return int32_t(PointsE.size()); }
     int32_t NbPointsS() const { return int32_t(PointsS.size()); }
@@ -69,8 +47,8 @@ struct CoupleProfils {
     float DiedreDeg = 0;
 
     /// Point list of one side (CoteE or CoteS).
-    std::vector<PointProfil>& Points(int cote) { return cote == CoteE ? PointsE : PointsS; }
-    const std::vector<PointProfil>& Points(int cote) const { return cote == CoteE ? PointsE : PointsS; }
+    TableauPoints& Points(int cote) { return cote == CoteE ? PointsE : PointsS; }
+    const TableauPoints& Points(int cote) const { return cote == CoteE ? PointsE : PointsS; }
     /// Number of points of one side.
     int32_t NbPoints(int cote) const { return int32_t(Points(cote).size()); }
 };

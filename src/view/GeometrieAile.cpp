@@ -2,11 +2,39 @@
 
 #include "model/Extremes.h"
 
+#include <bit>
 #include <cmath>
 
 namespace galbix {
 
 namespace {
+
+bool MemesBits(const PointProfil& a, const PointProfil& b)
+{
+    return std::bit_cast<uint32_t>(a.X) == std::bit_cast<uint32_t>(b.X)
+        && std::bit_cast<uint32_t>(a.Y) == std::bit_cast<uint32_t>(b.Y) && a.Etat == b.Etat;
+}
+
+// Applies `f` to every point of a side, writing the side (and so copying it when the undo
+// history shares it) only from the first point `f` changes: a placement that moves nothing,
+// as after most commands, leaves the side shared.
+template <typename F>
+void Transformer(TableauPoints& cote, F&& f)
+{
+    const std::vector<PointProfil>& lus = cote;
+    size_t i = 0;
+    for (PointProfil p; i < lus.size(); ++i) {
+        p = lus[i];
+        f(p);
+        if (!MemesBits(p, lus[i]))
+            break;
+    }
+    if (i == lus.size())
+        return;
+    std::vector<PointProfil>& points = cote.Modifier();
+    for (; i < points.size(); ++i)
+        f(points[i]);
+}
 
 bool DeuxCotes(const CoupleProfils& p)
 {
@@ -22,8 +50,7 @@ float Ecart(float a, float b)
 void PlacerFleche(CoupleProfils& p, float fleche)
 {
     const double xminS = p.XminS, xminE = p.XminE;
-    for (PointProfil& pt : p.PointsS)
-        pt.X = float(double(pt.X) - xminS + xminE + double(fleche));
+    Transformer(p.PointsS, [&](PointProfil& pt) { pt.X = float(double(pt.X) - xminS + xminE + double(fleche)); });
     CalculerExtremes(p);
 }
 
@@ -31,18 +58,17 @@ void PlacerFleche(CoupleProfils& p, float fleche)
 void PlacerDiedre(CoupleProfils& p, EtatGeometrie& geo, float hauteur)
 {
     const double yminS = p.YminS, yminE = p.YminE;
-    for (PointProfil& pt : p.PointsS)
-        pt.Y = float(double(pt.Y) - yminS + yminE + double(hauteur));
+    Transformer(p.PointsS, [&](PointProfil& pt) { pt.Y = float(double(pt.Y) - yminS + yminE + double(hauteur)); });
     CalculerExtremes(p);
     geo.DiedreDegSaisi = p.DiedreDeg;
 }
 
 void DeplacerSaumon(CoupleProfils& p, double dx, double dy)
 {
-    for (PointProfil& pt : p.PointsS) {
+    Transformer(p.PointsS, [&](PointProfil& pt) {
         pt.X = float(double(pt.X) + dx);
         pt.Y = float(double(pt.Y) + dy);
-    }
+    });
     CalculerExtremes(p);
 }
 
@@ -90,7 +116,7 @@ std::optional<MessageRefus> ChangerCorde(CoupleProfils& p, int cote, float corde
     const float largeur = cote == CoteE ? p.LargeurE : p.LargeurS;
     if (largeur == 0.0f)
         return MessageRefus{TitreErreurSaisie, TexteCordeNulle};
-    for (PointProfil& pt : p.Points(cote)) {
+    for (PointProfil& pt : p.Points(cote).Modifier()) {
         pt.X = float(double(pt.X) / double(largeur) * double(corde));
         pt.Y = float(double(pt.Y) / double(largeur) * double(corde));
     }

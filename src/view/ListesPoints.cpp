@@ -82,8 +82,7 @@ ChangementListe ChangerBarreListe(int cote, int32_t milliers, int32_t milliersMa
                                   QString& coteCourant)
 {
     ChangementListe changement;
-    std::vector<PointProfil>& points = profils.Points(cote);
-    const int32_t n = int32_t(points.size());
+    const int32_t n = profils.NbPoints(cote);
     int32_t& courant = edition.PointCourant(cote);
     int32_t& precedent = listes.PointPrecedent(cote);
     if (listes.BlocageListe) {
@@ -96,6 +95,7 @@ ChangementListe ChangerBarreListe(int cote, int32_t milliers, int32_t milliersMa
     if (ctrl && n > 0) {
         const int32_t debut = std::clamp<int32_t>(precedent, 1, n);
         const int32_t pas = courant >= debut ? 1 : -1;
+        std::vector<PointProfil>& points = profils.Points(cote).Modifier();
         for (int32_t i = debut;; i += pas) {
             PoserEtat(points[size_t(i - 1)], edition.ModeSelection);
             if (i == courant)

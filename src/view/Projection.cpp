@@ -110,14 +110,14 @@ void DimensionnerCopies(EtatVue& vue, const CoupleProfils& modele, const CoupleP
 {
     CopiesDessin& c = vue.Copies;
     ++c.Version;
-    Dimensionner(c.ProfilsProjetes.PointsE, modele.PointsE.size());
-    Dimensionner(c.ProfilsProjetes.PointsS, modele.PointsS.size());
-    Dimensionner(c.ProfilsEcran.PointsE, modele.PointsE.size());
-    Dimensionner(c.ProfilsEcran.PointsS, modele.PointsS.size());
+    Dimensionner(c.ProfilsProjetes.PointsE.Modifier(), modele.PointsE.size());
+    Dimensionner(c.ProfilsProjetes.PointsS.Modifier(), modele.PointsS.size());
+    Dimensionner(c.ProfilsEcran.PointsE.Modifier(), modele.PointsE.size());
+    Dimensionner(c.ProfilsEcran.PointsS.Modifier(), modele.PointsS.size());
     if (intermediaire != nullptr) {
         const size_t n = NbIntermediaire(modele, intermediaire);
-        Dimensionner(c.IntermediaireProjete.PointsE, n);
-        Dimensionner(c.IntermediaireEcran.PointsE, n);
+        Dimensionner(c.IntermediaireProjete.PointsE.Modifier(), n);
+        Dimensionner(c.IntermediaireEcran.PointsE.Modifier(), n);
     }
 }
 
@@ -126,11 +126,11 @@ void ProjeterProfils(const CoupleProfils& modele, EtatVue& vue, const CoupleProf
     DimensionnerCopies(vue, modele, intermediaire);
     const Projecteur projecteur(vue.Omega, vue.Alpha);
     CoupleProfils& projetes = vue.Copies.ProfilsProjetes;
-    ProjeterCote(projecteur, modele.PointsE, modele.PointsE.size(), 0.0f, projetes.PointsE);
-    ProjeterCote(projecteur, modele.PointsS, modele.PointsS.size(), modele.EcartementZ, projetes.PointsS);
+    ProjeterCote(projecteur, modele.PointsE, modele.PointsE.size(), 0.0f, projetes.PointsE.Modifier());
+    ProjeterCote(projecteur, modele.PointsS, modele.PointsS.size(), modele.EcartementZ, projetes.PointsS.Modifier());
     if (vue.Options.ProfilIntermediaire && intermediaire != nullptr)
         ProjeterCote(projecteur, intermediaire->PointsE, NbIntermediaire(modele, intermediaire),
-                     vue.EcartementIntermediaire, vue.Copies.IntermediaireProjete.PointsE);
+                     vue.EcartementIntermediaire, vue.Copies.IntermediaireProjete.PointsE.Modifier());
     if (!projetes.PointsE.empty() && !projetes.PointsS.empty())
         CalculerExtremes(projetes);
 }
@@ -161,10 +161,10 @@ void RecalculerEcran(EtatVue& vue)
 {
     CopiesDessin& c = vue.Copies;
     ++c.Version;
-    VersDessinCote(vue, c.ProfilsProjetes.PointsE, c.ProfilsEcran.PointsE);
-    VersDessinCote(vue, c.ProfilsProjetes.PointsS, c.ProfilsEcran.PointsS);
+    VersDessinCote(vue, c.ProfilsProjetes.PointsE, c.ProfilsEcran.PointsE.Modifier());
+    VersDessinCote(vue, c.ProfilsProjetes.PointsS, c.ProfilsEcran.PointsS.Modifier());
     if (vue.Options.ProfilIntermediaire)
-        VersDessinCote(vue, c.IntermediaireProjete.PointsE, c.IntermediaireEcran.PointsE);
+        VersDessinCote(vue, c.IntermediaireProjete.PointsE, c.IntermediaireEcran.PointsE.Modifier());
 }
 
 void AjusterVue(const CoupleProfils& modele, EtatVue& vue, const CoupleProfils* intermediaire)

@@ -31,9 +31,11 @@ QString TexteCurseur(const EtatVue& vue, float u, float v)
 namespace {
 
 // Toggles the mode bit of the reached points of one side; true when one was reached.
-bool PointerCote(std::vector<PointProfil>& points, const std::vector<PointProfil>& ecran, int16_t mode,
+// The side is written to (copied when shared) only when the gesture reaches one of its points.
+bool PointerCote(TableauPoints& points, const std::vector<PointProfil>& ecran, int16_t mode,
                  const GestePointage& g, int32_t& pointCourant)
 {
+    std::vector<PointProfil>* ecriture = nullptr;
     const bool clic = g.EstClic();
     const float xmin = std::min(g.x1, g.x2), xmax = std::max(g.x1, g.x2);
     const float ymin = std::min(g.y1, g.y2), ymax = std::max(g.y1, g.y2);
@@ -45,7 +47,9 @@ bool PointerCote(std::vector<PointProfil>& points, const std::vector<PointProfil
                                  : xmin <= px && px <= xmax && ymin <= py && py <= ymax;
         if (!dedans)
             continue;
-        points[i].Etat = int16_t(points[i].Etat ^ mode);
+        if (ecriture == nullptr)
+            ecriture = &points.Modifier();
+        (*ecriture)[i].Etat = int16_t((*ecriture)[i].Etat ^ mode);
         pointCourant = int32_t(i + 1);
         atteint = true;
     }
@@ -94,12 +98,16 @@ void FinirPanoramique(EtatVue& vue, float dx, float dy)
 void DeplacerSelectionSouris(CoupleProfils& profils, const EtatVue& vue, float dx, float dy)
 {
     const float mx = float(double(dx) / vue.CoeffZoom), my = float(double(dy) / vue.CoeffZoom);
-    for (int cote : {CoteE, CoteS})
-        for (PointProfil& p : profils.Points(cote))
+    for (int cote : {CoteE, CoteS}) {
+        const TableauPoints& points = profils.Points(cote);
+        if (std::none_of(points.begin(), points.end(), [](const PointProfil& p) { return AEtat(p, EtatSelection); }))
+            continue;
+        for (PointProfil& p : profils.Points(cote).Modifier())
             if (AEtat(p, EtatSelection)) {
                 p.X += mx;
                 p.Y -= my;
             }
+    }
 }
 
 void DecalerCopieDessin(EtatVue& vue, const CoupleProfils& modele, float dx, float dy, bool selectionSeule)
@@ -113,9 +121,10 @@ void DecalerCopieDessin(EtatVue& vue, const CoupleProfils& modele, float dx, flo
             }
     };
     for (int cote : {CoteE, CoteS})
-        decaler(vue.Copies.ProfilsEcran.Points(cote), selectionSeule ? &modele.Points(cote) : nullptr);
+        decaler(vue.Copies.ProfilsEcran.Points(cote).Modifier(),
+                selectionSeule ? &modele.Points(cote).Lire() : nullptr);
     if (!selectionSeule && vue.Options.ProfilIntermediaire)
-        decaler(vue.Copies.IntermediaireEcran.PointsE, nullptr);
+        decaler(vue.Copies.IntermediaireEcran.PointsE.Modifier(), nullptr);
 }
 
 bool ZoomerMolette(EtatVue& vue, float u, float v, int crans)

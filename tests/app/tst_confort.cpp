@@ -35,8 +35,8 @@ struct BancConfort : galbix::tests::BancRangees {
     void Selectionner(int pointE, int pointS)
     {
         for (int cote : {CoteE, CoteS})
-            for (PointProfil& p : Profils().Points(cote)) p.Etat = 0;
-        Profils().PointsE[size_t(pointE - 1)].Etat = Profils().PointsS[size_t(pointS - 1)].Etat = EtatSelection;
+            for (PointProfil& p : Profils().Points(cote).Modifier()) p.Etat = 0;
+        Profils().PointsE.Modifier()[size_t(pointE - 1)].Etat = Profils().PointsS.Modifier()[size_t(pointS - 1)].Etat = EtatSelection;
     }
 };
 

@@ -86,7 +86,7 @@ private slots:
         b.Cliquer(QStringLiteral("cmdSelectAll_0"));
         b.Cliquer(QStringLiteral("cmdSelectAll_1"));
         if (message == TexteCordeNulle)
-            for (PointProfil& p : b.Profils().PointsE) p.X = p.Y = 0.0f;
+            for (PointProfil& p : b.Profils().PointsE.Modifier()) p.X = p.Y = 0.0f;
         const CoupleProfils avant = b.Profils();
         const int taille = b.S().Historique.Taille();
         b.Entrer(champ, texte);

@@ -106,9 +106,9 @@ private slots:
         BancPoints b;
         InsertionProfils(b)->setEnabled(false);
         for (int cote : {CoteE, CoteS})
-            for (PointProfil& p : b.Profils().Points(cote))
+            for (PointProfil& p : b.Profils().Points(cote).Modifier())
                 p.Etat = 0;
-        b.Profils().PointsE[2].Etat = b.Profils().PointsS[4].Etat = EtatSelection;
+        b.Profils().PointsE.Modifier()[2].Etat = b.Profils().PointsS.Modifier()[4].Etat = EtatSelection;
         b.fenetre.Vue().RafraichirVue();
         QVERIFY(InsertionProfils(b)->isEnabled());
         for (const char* nom : {"cmdRAZSelection_0", "cmdRAZSelection_1"})
@@ -145,9 +145,9 @@ private slots:
         BancConstruction b;
         CoupleProfils& p = b.Profils();
         const std::vector<PointProfil> croix{{50, 40, 1}, {60, 40, 1}, {55, 35, 1}, {55, 45, 1}};
-        p.PointsE.insert(p.PointsE.begin() + 10, croix.begin(), croix.end());
-        p.PointsS.insert(p.PointsS.begin() + 10, 4, PointProfil{1, 1, 0});
-        SelectionnerPoints(p.PointsS, {3, 4, 5});
+        p.PointsE.Modifier().insert(p.PointsE.Modifier().begin() + 10, croix.begin(), croix.end());
+        p.PointsS.Modifier().insert(p.PointsS.Modifier().begin() + 10, 4, PointProfil{1, 1, 0});
+        SelectionnerPoints(p.PointsS.Modifier(), {3, 4, 5});
         b.fenetre.Edition().EnregistrerUndo();
         const CoupleProfils avant = p;
         b.Cliquer(QStringLiteral("cmdIntersection"));
@@ -159,9 +159,9 @@ private slots:
         b.Cliquer(QStringLiteral("cmdUndo_0"));
         QVERIFY(p.PointsE == avant.PointsE);
         // A crossing at the end of a segment is reported and still inserted.
-        for (PointProfil& q : p.PointsS) q.Etat = 0;
+        for (PointProfil& q : p.PointsS.Modifier()) q.Etat = 0;
         const std::vector<PointProfil> coin{{0, 0, 1}, {10, 0, 1}, {10, 0, 1}, {10, 5, 1}};
-        p.PointsS.insert(p.PointsS.begin() + 20, coin.begin(), coin.end());
+        p.PointsS.Modifier().insert(p.PointsS.begin() + 20, coin.begin(), coin.end());
         b.dialogues.messages.clear();
         b.Cliquer(QStringLiteral("cmdIntersection"));
         QCOMPARE(b.dialogues.Vus(), QStringList{"Intersection en bout de segment au saumon (Information)"});
@@ -173,7 +173,7 @@ private slots:
     {
         BancConstruction b;
         CoupleProfils& p = b.Profils();
-        SelectionnerPoints(p.PointsE, {5, 6, 7, 8});
+        SelectionnerPoints(p.PointsE.Modifier(), {5, 6, 7, 8});
         const CoupleProfils avant = p;
         b.Entrer(QStringLiteral("txtDecaler"), QStringLiteral("1.5"));
         QCOMPARE(b.C().txtDecaler->text(), QStringLiteral("0.0"));
@@ -201,7 +201,7 @@ private slots:
         CoupleProfils& p = b.Profils();
         p.PointsE = Naca("2412", 300, 200.0);
         p.PointsS = Naca("0012", egaux ? 300 : 200, 150.0);
-        for (PointProfil& q : p.PointsE) q.Etat = EtatSynchro;
+        for (PointProfil& q : p.PointsE.Modifier()) q.Etat = EtatSynchro;
         if (reponse >= 0) b.dialogues.reponses.push_back(ReponseMessage(reponse));
         const CoupleProfils avant = p;
         b.Cliquer(QStringLiteral("cmdNettoyage"));
@@ -217,11 +217,11 @@ private slots:
     {
         BancConstruction b;
         CoupleProfils& p = b.Profils();
-        SelectionnerPoints(p.PointsE, {1, 2});
+        SelectionnerPoints(p.PointsE.Modifier(), {1, 2});
         b.Cliquer(QStringLiteral("cmdLisser"));
         QCOMPARE(b.dialogues.Vus(), QStringList{"Erreur de sélection (Critique)"});
-        p.PointsE[0].Etat = p.PointsE[1].Etat = 0;
-        for (int k = 30; k <= 50; ++k) p.PointsE[size_t(k)].Etat = EtatSelection;
+        p.PointsE.Modifier()[0].Etat = p.PointsE.Modifier()[1].Etat = 0;
+        for (int k = 30; k <= 50; ++k) p.PointsE.Modifier()[size_t(k)].Etat = EtatSelection;
         const CoupleProfils avant = p;
         b.Cliquer(QStringLiteral("cmdLisser"));
         QVERIFY(b.dialogues.messages.size() == 1 && p.NbPointsE() == avant.NbPointsE() && p.PointsE != avant.PointsE);

@@ -199,7 +199,7 @@ private slots:
         CoupleProfils& profils = b.Profils();
         profils.PointsE = tests::Points(pointsE);
         profils.PointsS = tests::Points(pointsS);
-        profils.Points(cote).front().Etat = EtatReference | EtatSynchro;
+        profils.Points(cote).Modifier().front().Etat = EtatReference | EtatSynchro;
         const PointProfil premier = profils.Points(cote).front();
         const std::vector<PointProfil> autreAvant = profils.Points(1 - cote);
         b.C().cmdFermerProfil[cote]->click();

@@ -45,7 +45,7 @@ CoupleProfils RameneAZero(CoupleProfils p)
 {
     CalculerExtremes(p);
     for (int cote : {CoteE, CoteS})
-        for (PointProfil& q : p.Points(cote)) q = {q.X - p.XminE, q.Y - p.YminE, 0};
+        for (PointProfil& q : p.Points(cote).Modifier()) q = {q.X - p.XminE, q.Y - p.YminE, 0};
     return p;
 }
 
@@ -141,7 +141,7 @@ private slots:
         QPushButton* exporter = b.C().cmdTransfertKerfex;
         QVERIFY(b.ouvert && exporter->isEnabled());
         QTest::mouseClick(exporter, Qt::LeftButton);
-        for (PointProfil& p : b.Profils().PointsS) p.X *= 0.5f;
+        for (PointProfil& p : b.Profils().PointsS.Modifier()) p.X *= 0.5f;
         QTest::mouseClick(exporter, Qt::LeftButton);
         QCOMPARE(QDir(b.dossier->path()).entryList({"*.dat"}, QDir::Files), (QStringList{"TempE.dat", "TempS.dat"}));
         QCOMPARE(PremiereLigneCp1252(b.Fichier("TempE.dat")), QStringLiteral("E;200.000;00000.000;00000.000;00000.000;racine.dat"));
@@ -151,7 +151,7 @@ private slots:
         const QByteArray ancien = tests::LireOctets(b.Fichier("TempE.dat"));
         b.fenetre.statusBar()->clearMessage();
         QVERIFY(QFile::remove(b.Fichier("TempS.dat")) && QDir().mkpath(b.Fichier("TempS.dat/occupe")));
-        for (PointProfil& p : b.Profils().PointsE) p.X *= 0.5f; // a new root file would differ
+        for (PointProfil& p : b.Profils().PointsE.Modifier()) p.X *= 0.5f; // a new root file would differ
         QTest::mouseClick(exporter, Qt::LeftButton);
         QCOMPARE(b.dialogues.Vus(), QStringList{"Exportation impossible (Critique)"});
         QVERIFY(b.dialogues.messages[0].texte.contains(b.Dossier()) && b.fenetre.statusBar()->currentMessage().isEmpty());
@@ -167,7 +167,7 @@ private slots:
         const CoupleProfils avant = s.Profils;
         const ControlesFenetre& c = b.C();
         QTest::mouseClick(c.cmdTransfertKerfex, Qt::LeftButton);
-        for (auto* points : {&s.Profils.PointsE, &s.Profils.PointsS}) points->resize(5);
+        for (auto* points : {&s.Profils.PointsE, &s.Profils.PointsS}) points->Modifier().resize(5);
         const int historique = s.Historique.Taille();
         b.dialogues.reponses = {ReponseMessage::Oui};
         QTest::mouseClick(c.cmdImportKerfex, Qt::LeftButton);

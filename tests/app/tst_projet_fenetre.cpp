@@ -23,7 +23,7 @@ DonneesProjet ProjetEssaiFenetre(int nS = 25)
 {
     DonneesProjet projet = AileNaca(25, 600.0f, 50.0, 10.0, nS);
     for (auto* points : {&projet.Profils.PointsE, &projet.Profils.PointsS})
-        for (size_t i = 0; i < points->size(); ++i) (*points)[i].Etat = int16_t(i % 8);
+        for (size_t i = 0; i < points->size(); ++i) points->Modifier()[i].Etat = int16_t(i % 8);
     CalculerExtremes(projet.Profils);
     projet.NomFichier[CoteE] = QStringLiteral("racine.dat");
     projet.NomFichier[CoteS] = QStringLiteral("bout.dxf");
@@ -79,7 +79,7 @@ private slots:
         projet.BoutonDiedre = diedre;
         projet.Aligner = aligner;
         if (!referencesE)
-            for (PointProfil& p : projet.Profils.PointsE)
+            for (PointProfil& p : projet.Profils.PointsE.Modifier())
                 p.Etat = int16_t(p.Etat & ~EtatReference);
         // The tip stands where its switches put it, as in a file that the program saved.
         EtatGeometrie placement;

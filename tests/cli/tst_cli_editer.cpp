@@ -134,7 +134,7 @@ private slots:
         session.Profils.PointsE = Points(Huit);
         session.Profils.PointsS = Points(Huit.mid(0, pointsS));
         for (int k : selectionE)
-            PoserEtat(session.Profils.PointsE[size_t(k - 1)], EtatSelection);
+            PoserEtat(session.Profils.PointsE.Modifier()[size_t(k - 1)], EtatSelection);
         QString erreur;
         const cli::ResultatVerbe r = Verbe(verbe).executer(session, arguments, erreur);
         QTEST(!erreur.isEmpty(), "usage");

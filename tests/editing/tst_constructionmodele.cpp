@@ -184,8 +184,8 @@ private slots:
         QFETCH(Points, racine); QFETCH(Points, saumon); QFETCH(Numeros, gardes);
         CoupleProfils c{.PointsE = ProfilConstruction(racine), .PointsS = ProfilConstruction(saumon)};
         for (size_t i = 0; i < c.PointsE.size(); ++i) { // every state bit but the mark must survive
-            c.PointsE[i].Etat = int16_t(i % 8);
-            c.PointsS[i].Etat = int16_t((i + 3) % 8);
+            c.PointsE.Modifier()[i].Etat = int16_t(i % 8);
+            c.PointsS.Modifier()[i].Etat = int16_t((i + 3) % 8);
         }
         const CoupleProfils avant = c;
         QVERIFY(!NettoyerSynchrone(c));
@@ -232,7 +232,7 @@ private slots:
         CommandeNettoyer(b.Ctx, synchrone, b.ToleranceContour);
         QVERIFY(std::fabs(b.ToleranceContour - tolerance) < 1e-6f);
         QCOMPARE(b.Profils.NbPointsE(), 5);
-        for (PointProfil& p : b.Profils.PointsE)
+        for (PointProfil& p : b.Profils.PointsE.Modifier())
             PoserEtat(p, EtatSelection);
         b.Edition.PointCourantE = 3;
         CommandeRenumeroter(b.Ctx, b.ToleranceContour);

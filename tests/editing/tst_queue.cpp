@@ -25,7 +25,7 @@ struct Session : SessionEdition {
         TerminerCommande(Ctx);
     }
     void SelectionnerTout(int cote) {
-        for (PointProfil& p : Profils.Points(cote))
+        for (PointProfil& p : Profils.Points(cote).Modifier())
             PoserEtat(p, EtatSelection);
     }
 };
@@ -42,7 +42,7 @@ SuiteCommande Executer(Session& s, int commande) {
     case Tourner_: s.SelectionnerTout(CoteS); return CommandeTourner(c, 5);
     case Corde: return CommandeCorde(c, CoteS, 120);
     case CordeNulle:
-        for (PointProfil& p : s.Profils.PointsS)
+        for (PointProfil& p : s.Profils.PointsS.Modifier())
             p.X = 4.0f;
         return CommandeCorde(c, CoteS, 120);
     case Ecartement: return CommandeEcartement(c, 800);
@@ -52,8 +52,8 @@ SuiteCommande Executer(Session& s, int commande) {
     case RelacherFleche: return CommandeBoutonFleche(c, FlecheAlignerBF, false);
     case AlignerRefuse: return CommandeAligner(c, true);
     case AlignerAccepte:
-        PoserEtat(s.Profils.PointsE[5], EtatReference);
-        PoserEtat(s.Profils.PointsS[5], EtatReference);
+        PoserEtat(s.Profils.PointsE.Modifier()[5], EtatReference);
+        PoserEtat(s.Profils.PointsS.Modifier()[5], EtatReference);
         return CommandeAligner(c, true);
     case ToutSelectionner: return CommandePanneau(c, CoteE, CommandeCote::ToutSelectionner);
     case XminXmax: return CommandePanneau(c, CoteS, CommandeCote::XminXmax);

@@ -102,7 +102,7 @@ private slots:
         QVERIFY(std::equal(c.PointsE.begin() + 1, c.PointsE.end(), avant.PointsE.begin() + 1));
 
         c.PointsE = avant.PointsE;
-        c.PointsE.front().Etat = 0;
+        c.PointsE.Modifier().front().Etat = 0;
         const auto e = c.PointsE;
         Appliquer(c, op, valeur);
         QCOMPARE(c.PointsE, e);

@@ -1,9 +1,13 @@
 #include "common/Colonnes.h"
 #include "common/TestMain.h"
+#include "editing/Transaction.h"
 #include "editing/Undo.h"
 #include <numeric>
 
+#include "model/Extremes.h"
+
 #include <QRegularExpression>
+#include <cmath>
 
 using namespace galbix;
 using Ids = QList<int>;
@@ -31,6 +35,38 @@ Ids Suite(int de, int a) {
     Ids ids(a - de + 1);
     std::iota(ids.begin(), ids.end(), de);
     return ids;
+}
+
+// Two sides of 20 points on circles; the points 5 to 12 of side `cote` selected.
+CoupleProfils Cercles(int cote)
+{
+    CoupleProfils c;
+    for (int s : {CoteE, CoteS}) {
+        std::vector<PointProfil> points;
+        for (int i = 0; i < 20; ++i) {
+            const double t = 6.283185307179586 * i / 20.0;
+            const int16_t etat = s == cote && i >= 5 && i <= 12 ? EtatSelection : 0;
+            points.push_back({float(100.0 * std::cos(t)), float((s + 1) * 10.0 * (std::sin(t) + 1.0)), etat});
+        }
+        c.Points(s) = std::move(points);
+    }
+    c.EcartementZ = 500.0f;
+    return c;
+}
+
+enum CommandeUnCote { UnCoteInserer, UnCoteSupprimer, UnCoteMiroirV, UnCoteDeplacerX, UnCoteCorde, UnCoteLigne };
+
+SuiteCommande Lancer(ContexteEdition& c, CommandeUnCote commande, int cote)
+{
+    switch (commande) {
+    case UnCoteInserer: return CommandeInsererPoint(c).Suite;
+    case UnCoteSupprimer: return CommandeSupprimer(c).Suite;
+    case UnCoteMiroirV: return CommandeMiroir(c, SensMiroir::Vertical);
+    case UnCoteDeplacerX: return CommandeDeplacer(c, SensTranslation::X, 3.0f);
+    case UnCoteCorde: return CommandeCorde(c, cote, 120.0f);
+    case UnCoteLigne: return CommandeLigne(c, cote, 2);
+    }
+    return {};
 }
 
 } // namespace
@@ -91,7 +127,8 @@ private slots:
             const EtatUndo& e = h.Entree(i);
             QCOMPARE(e.Reglages.PointCourantE, IdDe(e));
             const CoupleProfils attendu = Modele(IdDe(e));
-            QVERIFY(*e.Points[CoteE] == attendu.PointsE && *e.Points[CoteS] == attendu.PointsS);
+            QCOMPARE(e.Points[CoteE].Lire(), attendu.PointsE.Lire());
+            QCOMPARE(e.Points[CoteS].Lire(), attendu.PointsS.Lire());
         }
     }
 
@@ -115,27 +152,113 @@ private slots:
         QFETCH(int, changement); QFETCH(bool, enregistre);
         HistoriqueUndo h;
         CoupleProfils c = Modele(5);
-        c.PointsS.back().Y = 0.0f;
+        c.PointsS.Modifier().back().Y = 0.0f;
         ReglagesUndo r;
         h.Enregistrer(c, r);
         switch (changement) {
-        case 1: c.PointsS.back().X += 0.001f; break;
-        case 2: c.PointsE.front().Etat = 3; break;
+        case 1: c.PointsS.Modifier().back().X += 0.001f; break;
+        case 2: c.PointsE.Modifier().front().Etat = 3; break;
         case 3: c.PointsE.push_back(c.PointsE.back()); break;
         case 4: c.EcartementZ += 1.0f; break;
         case 5: r.IndexFleche = 2; break;
         case 6: c.LargeurE = 12.0f; break;
-        case 7: c.PointsS.back().Y = -0.0f; break;
+        case 7: c.PointsS.Modifier().back().Y = -0.0f; break;
         case 8: r.PointCourantE = 4; r.PointCourantS = 2; break;
         default: break;
         }
         h.Enregistrer(c, r);
         QCOMPARE(h.Taille(), enregistre ? 2 : 1);
         QCOMPARE(h.Position(), h.Taille());
-        const EtatUndo &premier = h.Entree(1), &dernier = h.Entree(h.Taille());
-        QTEST(premier.Points[CoteE] == dernier.Points[CoteE], "partageE");
-        QTEST(premier.Points[CoteS] == dernier.Points[CoteS], "partageS");
-        QVERIFY(*dernier.Points[CoteE] == c.PointsE && *dernier.Points[CoteS] == c.PointsS);
+        const EtatUndo& premier = h.Entree(1);
+        const EtatUndo& dernier = h.Entree(h.Taille());
+        QTEST(premier.Points[CoteE].Partage(dernier.Points[CoteE]), "partageE");
+        QTEST(premier.Points[CoteS].Partage(dernier.Points[CoteS]), "partageS");
+        QCOMPARE(dernier.Points[CoteE].Lire(), c.PointsE.Lire());
+        QCOMPARE(dernier.Points[CoteS].Lire(), c.PointsS.Lire());
+    }
+
+    // The model shares its point arrays with the history: recording and restoring copy nothing,
+    // the first write to a side copies that side alone, and no write reaches an entry, whether
+    // the model was just recorded, restored by "Undo", or by "Undo" then "Redo".
+    void copieAuPremierEcrit_data()
+    {
+        tests::Colonnes<QString, int>("gestes", "cote");
+        QTest::newRow("après un enregistrement, E") << "" << CoteE;
+        QTest::newRow("après un enregistrement, S") << "" << CoteS;
+        QTest::newRow("après annuler, E") << "U" << CoteE;
+        QTest::newRow("après annuler puis rétablir, S") << "UR" << CoteS;
+    }
+    void copieAuPremierEcrit()
+    {
+        QFETCH(QString, gestes);
+        QFETCH(int, cote);
+        const int autre = 1 - cote;
+        HistoriqueUndo h;
+        const ReglagesUndo r;
+        CoupleProfils m = Modele(1);
+        h.Enregistrer(m, r);
+        m = Modele(2);
+        h.Enregistrer(m, r);
+        for (const QChar g : gestes)
+            (g == u'U' ? h.Annuler() : h.Retablir())->CopierVers(m);
+        const EtatUndo restaure = h.Entree(h.Position());
+        QVERIFY(m.PointsE.Partage(restaure.Points[CoteE]) && m.PointsS.Partage(restaure.Points[CoteS]));
+
+        m.Points(cote).Modifier().front().X += 7.0f;
+        QVERIFY(!m.Points(cote).Partage(restaure.Points[cote]));
+        QVERIFY(m.Points(autre).Partage(restaure.Points[autre]));
+        for (int i = 1; i <= h.Taille(); ++i) {
+            QCOMPARE(h.Entree(i).Points[CoteE].Lire(), Modele(i).PointsE.Lire());
+            QCOMPARE(h.Entree(i).Points[CoteS].Lire(), Modele(i).PointsS.Lire());
+        }
+        // Recording the edit shares the untouched side with the entry before it.
+        h.Enregistrer(m, r);
+        const EtatUndo& nouveau = h.Entree(h.Position());
+        QVERIFY(nouveau.Points[autre].Partage(restaure.Points[autre]));
+        QVERIFY(nouveau.Points[cote].Partage(m.Points(cote)));
+        QCOMPARE(h.Retablir()->Points[cote].front().X, Modele(IdDe(restaure)).Points(cote).front().X + 7.0f);
+    }
+
+    // A command run as the window runs it, on one side, leaves the other side's array shared by
+    // the model and the entries before and after it, and the side it changed held once. (The
+    // commands on the root side that re-place the tip move both.)
+    void commandeSurUnCote_data()
+    {
+        tests::Colonnes<int, int>("commande", "cote");
+        QTest::newRow("insérer") << int(UnCoteInserer) << CoteS;
+        QTest::newRow("supprimer") << int(UnCoteSupprimer) << CoteS;
+        QTest::newRow("miroir") << int(UnCoteMiroirV) << CoteS;
+        QTest::newRow("déplacer") << int(UnCoteDeplacerX) << CoteS;
+        QTest::newRow("corde") << int(UnCoteCorde) << CoteS;
+        QTest::newRow("une ligne de la liste, E") << int(UnCoteLigne) << CoteE;
+        QTest::newRow("une ligne de la liste, S") << int(UnCoteLigne) << CoteS;
+    }
+    void commandeSurUnCote()
+    {
+        QFETCH(int, commande);
+        QFETCH(int, cote);
+        const int autre = 1 - cote;
+        CoupleProfils profils = Cercles(cote);
+        EtatEdition edition;
+        EtatGeometrie geometrie;
+        HistoriqueUndo historique;
+        OptionsAffichage affichage;
+        ContexteEdition ctx{profils, edition, geometrie, historique, affichage};
+        CalculerExtremes(profils);
+        geometrie.FlecheSaisie = profils.FlecheBA; // as after opening: the tip stays where it is
+        geometrie.DiedreMmSaisi = profils.DiedreMm;
+        EnregistrerUndo(ctx);
+        const EtatUndo avant = historique.Entree(historique.Position());
+        const SuiteCommande suite = ExecuterEntier(
+            ctx, [&](ContexteEdition& c) { return Lancer(c, CommandeUnCote(commande), cote); });
+        QVERIFY(!suite.Refuse);
+        const EtatUndo& apres = historique.Entree(historique.Position());
+        QVERIFY(historique.Position() >= 2);
+        QVERIFY(apres.Points[autre].Partage(avant.Points[autre]));
+        QVERIFY(profils.Points(autre).Partage(avant.Points[autre]));
+        QVERIFY(!apres.Points[cote].Partage(avant.Points[cote]));
+        QVERIFY(profils.Points(cote).Partage(apres.Points[cote]));
+        QCOMPARE(avant.Points[cote].Lire(), Cercles(cote).Points(cote).Lire());
     }
 };
 

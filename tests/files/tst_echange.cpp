@@ -97,7 +97,7 @@ private slots:
         for (const auto& [cote, octets] : {std::pair{CoteE, fichierE}, {CoteS, fichierS}})
             QVERIFY(octets.isNull() || EcrireOctets(CheminEchange(dossier, cote), octets));
         CoupleProfils c = Aile(160.0f, 30.0f, 8.0f, 25);
-        c.PointsE[3].Etat = 5;
+        c.PointsE.Modifier()[3].Etat = 5;
         const CoupleProfils avant = c;
         const ResultatImport r = ImporterEchange(dossier, c);
         QTEST(int(r.Issue), "issue");
@@ -118,7 +118,7 @@ private slots:
         QFETCH(int, nS);
         const QString dossier = Dossier(QStringLiteral("aller_retour"));
         CoupleProfils aile = Aile(corde, fleche, diedre, nS);
-        aile.PointsE[0].Etat = 4;
+        aile.PointsE.Modifier()[0].Etat = 4;
         const QString noms[2] = {QStringLiteral("racine.dat"), QStringLiteral("bout.dxf")};
         QVERIFY(ExporterEchange(dossier, aile, noms));
         QCOMPARE(LireOctets(CheminEchange(dossier, CoteE)).split('\n').front().trimmed(),

@@ -224,7 +224,7 @@ private slots:
         tests::Colonnes<CoupleProfils, double, double, bool, QString>("profils", "entreChariots", "emplanture", "droite",
                                                                       "extrait");
         CoupleProfils inegal = CarresGCode();
-        inegal.PointsS.pop_back();
+        inegal.PointsS.Modifier().pop_back();
         const auto row = [](const char* nom, const CoupleProfils& p, double l, double d, bool droite, const char* extrait) {
             QTest::newRow(nom) << p << l << d << droite << QString::fromUtf8(extrait);
         };
@@ -264,7 +264,7 @@ private slots:
         QFETCH(double, dx);
         QFETCH(std::vector<double>, exces);
         CoupleProfils p = CarresGCode(100.0f, 20, 10, 10 + dx);
-        for (PointProfil& pt : p.PointsS)
+        for (PointProfil& pt : p.PointsS.Modifier())
             pt.X += 5.0f, pt.Y += 5.0f;
         CalculerExtremes(p);
         const MachineDecoupe m{.EntreChariots = 300.0, .Emplanture = 100.0, .Courses = courses, .Entree = 0.0};
@@ -289,7 +289,7 @@ private slots:
         QLocale::setDefault(QLocale(QLocale::French, QLocale::France));
         CoupleProfils p = CarresGCode();
         for (auto* v : {&p.PointsE, &p.PointsS}) // a move too short to be written
-            v->insert(v->begin() + 1, {0.0001f, 0.0f, 0});
+            v->Modifier().insert(v->Modifier().begin() + 1, {0.0001f, 0.0f, 0});
         const MachineDecoupe m{.Emplanture = 100.0, .LignesDebut = QStringLiteral(" M3 S1 | G4 P2 |")};
         const ProgrammeGCode g = GenererGCode(p, m, InfosGCode);
         QLocale::setDefault(avant);

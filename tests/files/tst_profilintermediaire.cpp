@@ -71,7 +71,7 @@ private slots:
         modele.PointsS = {{1.0f, 1.0f, EtatReference}, {saumonX, saumonY, EtatSelection}};
         modele.EcartementZ = ecartementZ;
         CoupleProfils profil;
-        profil.PointsE.resize(7); // a previous, longer profile is replaced
+        profil.PointsE.Modifier().resize(7); // a previous, longer profile is replaced
         CalculerProfilIntermediaire(modele, distance, profil);
         QCOMPARE(profil.NbPointsE(), 2);
         QCOMPARE(profil.PointsE[0], (PointProfil{1.0f, 1.0f, 0}));

@@ -195,7 +195,7 @@ private slots:
         for (int cas : {0, 1, 2}) { // an infinite point, an infinite spacing, a zoom not a number
             QVERIFY(EcrireOctets(ancien, ProjetValide));
             DonneesProjet p = Modele(5, 5);
-            float& valeur = cas == 0 ? p.Profils.PointsS[2].Y : cas == 1 ? p.Profils.EcartementZ : p.CoeffZoom;
+            float& valeur = cas == 0 ? p.Profils.PointsS.Modifier()[2].Y : cas == 1 ? p.Profils.EcartementZ : p.CoeffZoom;
             valeur = cas == 2 ? std::numeric_limits<float>::quiet_NaN() : -std::numeric_limits<float>::infinity();
             QVERIFY2(!EcrireProjet(ancien, p), qPrintable(QString::number(cas)));
             QCOMPARE(LireOctets(ancien), ProjetValide);

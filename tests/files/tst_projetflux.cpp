@@ -24,7 +24,7 @@ QByteArray EcritureReference(const QByteArray& existant, const DonneesProjet& p)
     FichierIni ini = FichierIni::DepuisOctets(existant);
     for (const QString& s : {SectionEmplanture, SectionSaumon, SectionPosition, SectionAffichage})
         ini.ViderSection(s);
-    const std::vector<PointProfil>* cotes[2] = {&p.Profils.PointsE, &p.Profils.PointsS};
+    const std::vector<PointProfil>* cotes[2] = {&p.Profils.PointsE.Lire(), &p.Profils.PointsS.Lire()};
     for (int c : {CoteE, CoteS}) {
         const QString& section = c == CoteE ? SectionEmplanture : SectionSaumon;
         ini.Ecrire(section, CleNomFichier, p.NomFichier[c]);

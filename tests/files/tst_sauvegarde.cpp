@@ -65,7 +65,7 @@ private slots:
         QFETCH(float, dx);
         QFETCH(float, dy);
         CoupleProfils c = Aile(5, 5);
-        for (PointProfil& p : c.PointsS)
+        for (PointProfil& p : c.PointsS.Modifier())
             p = {p.X + dx, p.Y + dy, 0};
         CalculerExtremes(c);
         QTEST(EnTeteProfil(cote, c), "enTete");

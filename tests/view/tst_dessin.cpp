@@ -108,7 +108,7 @@ void Aile(SceneDessin& s, int parSurface) {
     for (auto* cote : {&s.modele.PointsE, &s.modele.PointsS}) {
         const size_t n = cote->size();
         for (size_t i = 0; i < n; ++i) {
-            PointProfil& q = (*cote)[i];
+            PointProfil& q = cote->Modifier()[i];
             q.Etat = int16_t(i < n / 4 ? EtatSelection : 0);
             if (i % std::max<size_t>(1, n / 50) == 7)
                 PoserEtat(q, EtatSynchro);
@@ -263,7 +263,7 @@ private slots:
             else if (etape == etapes[2])
                 DecalerCopieDessin(s.vue, s.modele, 7.0f, 4.5f, false);
             else if (etape == etapes[3]) {
-                for (PointProfil& q : s.modele.PointsE)
+                for (PointProfil& q : s.modele.PointsE.Modifier())
                     q.Etat = int16_t(q.Etat ^ EtatSelection);
                 CalculerRafraichissement(s.modele, s.edition, s.vue, false);
             }

@@ -143,7 +143,7 @@ private slots:
         QFETCH(int, cote); QFETCH(double, corde); QFETCH(bool, cordeNulle);
         CoupleProfils c = Aile();
         if (cordeNulle)
-            for (PointProfil& p : c.Points(cote))
+            for (PointProfil& p : c.Points(cote).Modifier())
                 p.X = 12.0f;
         const CoupleProfils avant = c;
         const auto refus = ChangerCorde(c, cote, float(corde));
@@ -166,9 +166,9 @@ private slots:
         for (const int refs : {3, 1, 2, 0}) { // bit 0: reference points on the root, bit 1: on the tip
             CoupleProfils c = Aile();
             for (const size_t i : {0, 20, 59})
-                c.PointsE[i].Etat = int16_t(refs & 1 ? EtatReference : EtatSelection);
+                c.PointsE.Modifier()[i].Etat = int16_t(refs & 1 ? EtatReference : EtatSelection);
             for (const size_t i : {3, 100})
-                c.PointsS[i].Etat = int16_t(refs & 2 ? EtatReference : EtatSynchro);
+                c.PointsS.Modifier()[i].Etat = int16_t(refs & 2 ? EtatReference : EtatSynchro);
             EtatGeometrie geo;
             geo.Interrupteurs = {2, 1, false};
             const CoupleProfils avant = c;

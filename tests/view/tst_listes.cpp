@@ -101,8 +101,8 @@ private slots:
         QFETCH(QList<int>, entree); QFETCH(int, courant); QFETCH(int, maxUnites);
         const bool ctrl = entree[5] != 0;
         CoupleProfils m{.PointsE = std::vector<PointProfil>(4), .PointsS = std::vector<PointProfil>(size_t(entree[0]))};
-        m.PointsS[1].Etat = EtatReference;
-        m.PointsS[5].Etat = EtatReference | EtatSelection;
+        m.PointsS.Modifier()[1].Etat = EtatReference;
+        m.PointsS.Modifier()[5].Etat = EtatReference | EtatSelection;
         EtatEdition edition;
         edition.ModeSelection = EtatReference;
         edition.PointCourantS = 7;

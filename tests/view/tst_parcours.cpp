@@ -84,7 +84,7 @@ private slots:
 
     void comptesDifferents() {
         CoupleProfils p = Carres();
-        p.PointsS.pop_back();
+        p.PointsS.Modifier().pop_back();
         const AnalyseParcours a = AnalyserParcours(p);
         QVERIFY(a.NombrePoints == 0 && a.Duree(3.0) == 0.0);
         QCOMPARE(PositionAuTemps(p, a, 1.0, 3.0).Paire, 1);

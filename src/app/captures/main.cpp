@@ -93,7 +93,7 @@ bool ChargerAile(FenetrePrincipale& fenetre, DialoguesSilencieux& dialogues, con
     if (session.Profils.NbPointsE() < 14)
         return false;
     for (size_t i = 10; i < 14; ++i)
-        session.Profils.PointsE[i].Etat = EtatSelection;
+        session.Profils.PointsE.Modifier()[i].Etat = EtatSelection;
     session.Edition.PointCourantE = 12;
     fenetre.Vue().PlacerListe(CoteE);
     fenetre.Vue().RafraichirVue();

@@ -84,7 +84,7 @@ DonneesProjet ProjetDemo()
     CalculerExtremes(p);
     // What "Aligner les BF" and a typed dihedral height of 12 do to the tip.
     const double fleche = double(p.LargeurE) - double(p.LargeurS);
-    for (PointProfil& s : p.PointsS) {
+    for (PointProfil& s : p.PointsS.Modifier()) {
         s.X = float(double(s.X) - p.XminS + p.XminE + fleche);
         s.Y = float(double(s.Y) - p.YminS + p.YminE + diedreMm);
     }

@@ -52,9 +52,11 @@ ResultatVerbe Selectionner(SessionEdition& session, const QStringList& args, QSt
     for (int cote : cotes)
         if (fin > session.Profils.NbPoints(cote))
             return RefusPointAbsent(cote, session.Profils.NbPoints(cote));
-    for (int cote : cotes)
+    for (int cote : cotes) {
+        std::vector<PointProfil>& points = session.Profils.Points(cote).Modifier();
         for (int32_t i = debut; i <= fin; ++i)
-            PoserEtat(session.Profils.Points(cote)[size_t(i - 1)], EtatSelection);
+            PoserEtat(points[size_t(i - 1)], EtatSelection);
+    }
     // One snapshot, as the last of the row clicks leaves it.
     ContexteEdition ctx = session.Contexte();
     EnregistrerUndoSaufBlocage(ctx);
@@ -65,7 +67,7 @@ ResultatVerbe Selectionner(SessionEdition& session, const QStringList& args, QSt
 ResultatVerbe Deselectionner(SessionEdition& session, const QStringList&, QString&)
 {
     for (int cote : {CoteE, CoteS})
-        for (PointProfil& p : session.Profils.Points(cote))
+        for (PointProfil& p : session.Profils.Points(cote).Modifier())
             OterEtat(p, EtatSelection);
     return std::nullopt;
 }

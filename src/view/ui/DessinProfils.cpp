@@ -396,9 +396,9 @@ bool DessinateurProfils::Dessiner(QPainter& p, const CoupleProfils& modele, cons
     const std::vector<PointProfil>& ecranE = copies.ProfilsEcran.PointsE;
     const std::vector<PointProfil>& ecranS = copies.ProfilsEcran.PointsS;
     const std::vector<uint32_t>& indicesS =
-        AParcourir(CoteS, c, ecranS, &modele.PointsS, modele.PointsS.size(), copies.Version);
+        AParcourir(CoteS, c, ecranS, &modele.PointsS.Lire(), modele.PointsS.size(), copies.Version);
     if (o.AfficherProfil[CoteS])
-        Profil(p, c, &modele.PointsS, ecranS, indicesS, mode, bleu);
+        Profil(p, c, &modele.PointsS.Lire(), ecranS, indicesS, mode, bleu);
     if (o.AfficherPoints[CoteS]) {
         Depart(p, c, ecranS, bleu);
         Points(p, c, modele.PointsS, ecranS, indicesS, mode, bleu);
@@ -414,9 +414,9 @@ bool DessinateurProfils::Dessiner(QPainter& p, const CoupleProfils& modele, cons
     if (o.SurfaceActive && o.Surface)
         Generatrices(p, c, ecranE, ecranS);
     const std::vector<uint32_t>& indicesE =
-        AParcourir(CoteE, c, ecranE, &modele.PointsE, modele.PointsE.size(), copies.Version);
+        AParcourir(CoteE, c, ecranE, &modele.PointsE.Lire(), modele.PointsE.size(), copies.Version);
     if (o.AfficherProfil[CoteE])
-        Profil(p, c, &modele.PointsE, ecranE, indicesE, mode, rouge);
+        Profil(p, c, &modele.PointsE.Lire(), ecranE, indicesE, mode, rouge);
     if (o.AfficherPoints[CoteE]) {
         Depart(p, c, ecranE, rouge);
         Points(p, c, modele.PointsE, ecranE, indicesE, mode, rouge);
