@@ -17,11 +17,11 @@ wm=
 trap 'kill $wm $xvfb 2>/dev/null || true; rm -rf "$tmp"' EXIT INT TERM
 export DISPLAY=":$n"
 
-# Polls `condition` every 50 ms, at most 10 s.
+# Polls `condition` every 50 ms, at most 30 s (a loaded machine may start openbox slowly).
 attendre() {
     i=0
     until eval "$1"; do
-        i=$((i + 1)); [ $i -lt 200 ] || { echo "ECHEC: $2"; exit 1; }
+        i=$((i + 1)); [ $i -lt 600 ] || { echo "ECHEC: $2"; exit 1; }
         sleep 0.05
     done
 }
