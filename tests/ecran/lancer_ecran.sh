@@ -21,15 +21,32 @@ export DISPLAY=":$n"
 attendre() {
     i=0
     until eval "$1"; do
-        i=$((i + 1)); [ $i -lt 600 ] || { echo "ECHEC: $2"; exit 1; }
+        i=$((i + 1)); [ $i -lt 600 ] || { echo "ECHEC: $2"; cat "$tmp"/*.log; exit 1; }
         sleep 0.05
     done
 }
-attendre '[ -e "/tmp/.X11-unix/X$n" ]' "Xvfb did not start: $(cat "$tmp/xvfb.log")"
-openbox --sm-disable >"$tmp/openbox.log" 2>&1 &
-wm=$!
-# openbox announces itself on the root window once it manages the screen.
+attendre '[ -e "/tmp/.X11-unix/X$n" ]' "Xvfb did not start"
 if command -v xprop >/dev/null 2>&1; then
-    attendre 'xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -q "window id"' "openbox did not start"
-else sleep 1; fi
+    # The server answers a request before the window manager connects.
+    attendre 'xprop -root >/dev/null 2>&1' "Xvfb does not answer"
+    # openbox announces itself on the root window once it manages the screen; it is started
+    # again if it gave up (a connection refused on a loaded machine).
+    for essai in 1 2 3; do
+        openbox --sm-disable >>"$tmp/openbox.log" 2>&1 &
+        wm=$!
+        i=0
+        until xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -q "window id"; do
+            kill -0 $wm 2>/dev/null || break
+            i=$((i + 1)); [ $i -lt 600 ] || break
+            sleep 0.05
+        done
+        xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -q "window id" && break
+        kill $wm 2>/dev/null || true
+        [ $essai -lt 3 ] || { echo "ECHEC: openbox did not start"; cat "$tmp"/*.log; exit 1; }
+    done
+else
+    openbox --sm-disable >"$tmp/openbox.log" 2>&1 &
+    wm=$!
+    sleep 1
+fi
 QT_QPA_PLATFORM=xcb GALBIX_TEST_ECRAN=1 "$programme" tst_ecran
