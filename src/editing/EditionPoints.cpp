@@ -91,7 +91,7 @@ std::optional<MessageRefus> SupprimerSelection(CoupleProfils& profils)
         return MessageRefus{TitreErreurSelection, TexteErreurSelection};
     for (int cote : {CoteE, CoteS}) {
         const std::vector<PointProfil>& points = profils.Points(cote);
-        if (std::none_of(points.begin(), points.end(), Selectionne))
+        if (!UnPointA(points, EtatSelection))
             continue;
         std::vector<PointProfil> restants;
         restants.reserve(points.size());

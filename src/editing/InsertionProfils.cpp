@@ -14,10 +14,7 @@ int32_t PointInsertion(const std::vector<PointProfil>& points)
 
 bool SansPointInsertion(const CoupleProfils& profils)
 {
-    const auto aucun = [](const std::vector<PointProfil>& points) {
-        return std::none_of(points.begin(), points.end(), [](const PointProfil& p) { return AEtat(p, EtatSelection); });
-    };
-    return aucun(profils.PointsE) && aucun(profils.PointsS);
+    return !UnPointA(profils.PointsE, EtatSelection) && !UnPointA(profils.PointsS, EtatSelection);
 }
 
 void EntrerInsertion(EtatInsertion& etat, CoupleProfils& profils, HistoriqueUndo& historique,

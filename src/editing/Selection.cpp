@@ -118,8 +118,7 @@ void InverserRuns(std::vector<PointProfil>& points)
 void InverserSens(CoupleProfils& profils)
 {
     for (int cote : {CoteE, CoteS})
-        if (std::any_of(profils.Points(cote).begin(), profils.Points(cote).end(),
-                        [](const PointProfil& p) { return AEtat(p, EtatSelection); }))
+        if (UnPointA(profils.Points(cote), EtatSelection))
             InverserRuns(profils.Points(cote).Modifier());
 }
 

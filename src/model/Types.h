@@ -3,9 +3,16 @@
 
 #include "model/TableauPoints.h"
 
+#include <algorithm>
 #include <cstdint>
 
 namespace galbix {
+
+/// True when some point of `points` carries every bit of `bit`.
+inline bool UnPointA(const std::vector<PointProfil>& points, int16_t bit)
+{
+    return std::any_of(points.begin(), points.end(), [bit](const PointProfil& p) { return AEtat(p, bit); });
+}
 
 /// Both point lists and their metrics. Point number k (1-based, as everywhere in the
 /// program and in files) is stored at index k - 1 of PointsE / PointsS. The lists are shared

@@ -99,8 +99,7 @@ void DeplacerSelectionSouris(CoupleProfils& profils, const EtatVue& vue, float d
 {
     const float mx = float(double(dx) / vue.CoeffZoom), my = float(double(dy) / vue.CoeffZoom);
     for (int cote : {CoteE, CoteS}) {
-        const TableauPoints& points = profils.Points(cote);
-        if (std::none_of(points.begin(), points.end(), [](const PointProfil& p) { return AEtat(p, EtatSelection); }))
+        if (!UnPointA(profils.Points(cote), EtatSelection))
             continue;
         for (PointProfil& p : profils.Points(cote).Modifier())
             if (AEtat(p, EtatSelection)) {
